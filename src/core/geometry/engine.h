@@ -1,0 +1,136 @@
+// The engine call: one solve-and-draw of a layout, from plain inputs to plain
+// outputs. The main window, the camber-table sweep and tarvik-cli all call
+// this and nothing else; none of them computes geometry of its own.
+//
+// Coordinates are layout coordinates in input units (inches): y is the
+// height above the ground, x the distance from the centreline, positive
+// toward the car's LEFT side. The car's right side is held with X negated.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "geometry/layoutpoint.h"
+#include "geometry/scene.h"
+
+namespace tarvik {
+
+enum class SuspensionType { DoubleAArm = 0, Strut = 1 };
+enum class EntryMode { XAndHeight = 0, LengthAndAngle = 1 };
+
+// Side index used by every per-side array here: 0 = car's right, 1 = car's left.
+inline constexpr int kRight = 0;
+inline constexpr int kLeft = 1;
+
+struct DrawOptions
+{
+    bool extensionLines = true;
+    bool darkGrayBackground = false; // colour 8 instead of 7 for the static layout under dive and roll
+    bool bigLayout = false;
+    bool afterPrinting = false; // white box behind the picture once a report was printed
+};
+
+struct EngineInput
+{
+    std::array<std::string, 56> entries; // the box texts by entry number (results ignored)
+    SuspensionType suspensionType = SuspensionType::DoubleAArm;
+    EntryMode entryMode = EntryMode::XAndHeight;
+    int applyDiveRoll = 0; // 0 static only, 1 dive and roll shown
+    // Camber-gain definition: choice 0 is the standard 1 inch of dive, no roll.
+    int gainSpecChoice = 0;
+    std::string gainDiveText;
+    std::string gainRollText;
+    // Camber follows the king-pin axis after an accepted edit; the king-pin
+    // captions of the previous call are what it compares with.
+    bool camberFollowsEdit = false;
+    std::array<std::string, 2> previousKingPinCaptions;
+    DrawOptions draw;
+    bool withScene = true; // the table sweep skips building the scene
+};
+
+// One side of one pass.
+struct SideSolution
+{
+    LayoutPoint upperBallJoint; // strut: the body mount ("Upper Strut Loc.")
+    LayoutPoint upperFramePivot; // strut: the lower strut location
+    LayoutPoint lowerBallJoint;
+    LayoutPoint lowerFramePivot;
+    LayoutPoint upperSpringPad;
+    LayoutPoint lowerSpringPad;
+    LayoutPoint instantCenter;
+    LayoutPoint contactPoint;
+    LayoutPoint kingPinGround;
+    double knuckleAngle = 0; // degrees, 0..180
+    double kingPinAngle = 0; // degrees, as shown
+    double camber = 0; // static camber, or the new camber in the moved pass
+    double spindleAngle = 0;
+    double scrubRadius = 0;
+    double contactDistance = 0; // half-track, positive
+    double upperArmLength = 0, upperArmAngle = 0; // strut: strut length and lean from vertical
+    double lowerArmLength = 0, lowerArmAngle = 0;
+    double springLength = 0;
+    double springAngle = 0; // degrees, positive when the top leans toward the centreline
+};
+
+struct PassSolution
+{
+    std::array<SideSolution, 2> side;
+    LayoutPoint rollCenter;
+    std::array<LayoutPoint, 4> chassis; // left lower, left upper, right upper, right lower
+    double diveIn = 0;
+    double rollDeg = 0;
+};
+
+// Every caption text exactly as the main window shows it ("" = empty caption).
+struct Captions
+{
+    std::string rollCenterHeight, rollCenterSide; // upper pair (static pass)
+    std::string movedRollCenterHeight, movedRollCenterSide; // lower pair (moved pass)
+    std::array<std::string, 2> camberGain;
+    std::string gainBasis;
+    std::string status; // "" or the layout-problem text
+    std::array<std::string, 2> kingPinAngle, spindleAngle, scrubRadius;
+    std::array<std::string, 3> track; // right, total, left
+    std::array<std::string, 2> springLength, springAngle, wheelRate;
+    std::array<std::string, 2> dynamicCamber, springCompression;
+    std::array<std::string, 3> rowCaptions; // rows 0, 1 and 6 for the suspension type
+    int camberGainColor = 0; // palette index
+    int staticRollCenterColor = 0, movedRollCenterColor = 0;
+};
+
+// A text the solve writes back into an input box.
+struct BoxWriteBack
+{
+    int entry = 0;
+    std::string text;
+};
+
+struct EngineOutput
+{
+    PassSolution staticPass;
+    std::optional<PassSolution> gainPass;
+    std::optional<PassSolution> movedPass;
+    std::array<double, 2> camberGain {};
+    std::array<double, 2> wheelRate {};
+    std::optional<double> rightWheelRateRatio;
+    std::array<double, 2> camber {}; // static camber, or the new camber when dive and roll are applied
+    std::array<double, 2> springCompression {};
+    bool layoutProblem = false;
+    bool showGeometryWarning = false; // layout problem with every watched box filled
+    std::vector<std::string> faults; // run-time fault messages to show, in order
+    Captions captions;
+    std::vector<BoxWriteBack> writeBacks;
+    bool shimMenuEnabled = false;
+    Scene scene;
+};
+
+EngineOutput runEngine(const EngineInput &input);
+
+// The geometry warning pair, shown when a linkage cannot be closed.
+extern const char *const kGeometryWarningTitle;
+const std::string &geometryWarningText();
+extern const char *const kLayoutProblemStatus;
+
+} // namespace tarvik

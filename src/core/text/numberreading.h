@@ -1,0 +1,16 @@
+// Reading numbers out of the texts users type and the program stores.
+//
+// Every input box, caption and stored text that a calculation needs is read
+// with the same lenient rule: blanks, tabs and line feeds anywhere are
+// ignored, the number is the longest leading part that reads as a decimal
+// number (optional sign, digits, point, exponent), and a text with no leading
+// number reads as 0. Locale-independent: the decimal symbol is always '.'.
+#pragma once
+
+#include <string_view>
+
+namespace tarvik {
+
+double readNumber(std::string_view text);
+
+} // namespace tarvik
