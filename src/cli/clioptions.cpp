@@ -1,0 +1,170 @@
+// Command-line helpers shared by the tarvik-cli commands (see clioptions.h).
+#include "cli/clioptions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace tarvik::cli {
+
+const std::string *CliArgs::find(std::string_view name) const
+{
+    for (auto it = options.rbegin(); it != options.rend(); ++it) {
+        if (it->first == name) {
+            return &it->second;
+        }
+    }
+    return nullptr;
+}
+
+bool parseCliArgs(const std::vector<std::string> &args,
+    std::initializer_list<std::string_view> allowed, CliArgs &out, std::string &message)
+{
+    out = CliArgs {};
+    bool haveFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+            const std::string name = arg.substr(2);
+            if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+                message = "unknown option '" + arg + "'";
+                return false;
+            }
+            if (i + 1 >= args.size()) {
+                message = "option '" + arg + "' needs a value";
+                return false;
+            }
+            out.options.emplace_back(name, args[i + 1]);
+            ++i;
+            continue;
+        }
+        if (haveFile) {
+            message = "unexpected argument '" + arg + "'";
+            return false;
+        }
+        out.file = arg;
+        haveFile = true;
+    }
+    if (!haveFile || out.file.empty()) {
+        message = "no vehicle file given";
+        return false;
+    }
+    return true;
+}
+
+bool parseCliNumber(std::string_view text, double &value)
+{
+    // Only plain decimal numbers: no hex, inf or nan, which strtod would take.
+    if (text.empty() || text.size() > 64) {
+        return false;
+    }
+    for (const char c : text) {
+        const bool ok
+            = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+        if (!ok) {
+            return false;
+        }
+    }
+    const std::string copy(text);
+    char *end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size() || errno == ERANGE) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+bool readNumberOption(
+    const CliArgs &args, std::string_view name, double &value, std::string &message)
+{
+    const std::string *text = args.find(name);
+    if (text == nullptr) {
+        return true;
+    }
+    if (!parseCliNumber(*text, value)) {
+        message = "option '--" + std::string(name) + "' needs a number, not '" + *text + "'";
+        return false;
+    }
+    return true;
+}
+
+bool loadVehicleForCli(const std::string &path, VehicleData &data, std::string &message)
+{
+    std::error_code ec;
+    const std::filesystem::path file(path);
+    if (!std::filesystem::exists(file, ec)) {
+        message = "cannot open '" + path + "': no such file";
+        return false;
+    }
+    if (std::filesystem::is_directory(file, ec)) {
+        message = "cannot open '" + path + "': it is a folder";
+        return false;
+    }
+    VehicleReadResult result = readVehicleFile(file);
+    if (!result.ok) {
+        message = result.message.empty() ? "cannot read '" + path + "'" : result.message;
+        return false;
+    }
+    data = std::move(result.data);
+    return true;
+}
+
+bool readEntryMode(const CliArgs &args, EntryMode &mode, std::string &message)
+{
+    mode = EntryMode::XAndHeight;
+    const std::string *text = args.find("entry-mode");
+    if (text == nullptr || *text == "xy") {
+        return true;
+    }
+    if (*text == "arm") {
+        mode = EntryMode::LengthAndAngle;
+        return true;
+    }
+    message = "option '--entry-mode' takes xy or arm, not '" + *text + "'";
+    return false;
+}
+
+EngineInput engineInputFromVehicle(const VehicleData &data, EntryMode mode)
+{
+    EngineInput input;
+    for (int entry = 0; entry < kEntryCount; ++entry) {
+        input.entries[static_cast<std::size_t>(entry)] = data.record.get(entry);
+    }
+    input.suspensionType
+        = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
+    input.entryMode = input.suspensionType == SuspensionType::Strut ? EntryMode::XAndHeight : mode;
+    input.applyDiveRoll = 0;
+    input.gainSpecChoice = 0;
+    return input;
+}
+
+bool applyGainOptions(const CliArgs &args, EngineInput &input, std::string &message)
+{
+    const std::string *dive = args.find("gain-dive");
+    const std::string *roll = args.find("gain-roll");
+    if (dive == nullptr && roll == nullptr) {
+        return true;
+    }
+    double unused = 0;
+    if (!readNumberOption(args, "gain-dive", unused, message)
+        || !readNumberOption(args, "gain-roll", unused, message)) {
+        return false;
+    }
+    input.gainSpecChoice = 1;
+    input.gainDiveText = dive != nullptr ? *dive : "0";
+    input.gainRollText = roll != nullptr ? *roll : "0";
+    return true;
+}
+
+int reportCliError(const std::string &message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return kExitRefused;
+}
+
+} // namespace tarvik::cli
