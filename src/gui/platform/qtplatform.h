@@ -1,0 +1,25 @@
+// The real platform: Qt's message boxes, input dialog, file dialogs, print
+// dialogs, the system beep and the desktop's document opener. Every question
+// the windows ask the user in the running program goes through here.
+#pragma once
+
+#include "gui/platform/platform.h"
+
+namespace tarvik::gui {
+
+class QtPlatform : public Platform
+{
+public:
+    MessageAnswer message(QWidget *parent, const QString &title, const QString &text,
+        MessageButtons buttons, MessageIcon icon) override;
+    QString inputText(QWidget *parent, const QString &title, const QString &prompt,
+        const QString &defaultText) override;
+    QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
+    QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    bool printerSetup(QWidget *parent, QPrinter &printer) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    void beep() override;
+    bool openDocument(const QString &path) override;
+};
+
+} // namespace tarvik::gui

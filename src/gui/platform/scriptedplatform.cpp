@@ -1,0 +1,182 @@
+// Scripted answers for tests; see scriptedplatform.h for the contract.
+#include "gui/platform/scriptedplatform.h"
+
+#include <QPrinter>
+#include <QtGlobal>
+
+namespace tarvik::gui {
+
+namespace {
+
+const char *kindName(PlatformRequest::Kind kind)
+{
+    switch (kind) {
+    case PlatformRequest::Kind::Message:
+        return "message box";
+    case PlatformRequest::Kind::Input:
+        return "text input";
+    case PlatformRequest::Kind::OpenFile:
+        return "open-file dialog";
+    case PlatformRequest::Kind::SaveFile:
+        return "save-file dialog";
+    case PlatformRequest::Kind::PrinterSetup:
+        return "printer set-up dialog";
+    case PlatformRequest::Kind::PrintDialog:
+        return "print dialog";
+    case PlatformRequest::Kind::OpenDocument:
+        return "open document";
+    }
+    return "request";
+}
+
+} // namespace
+
+void ScriptedPlatform::answerMessage(MessageAnswer answer)
+{
+    m_answers.append({ PlatformRequest::Kind::Message, answer, {}, false, {} });
+}
+
+void ScriptedPlatform::answerInput(const QString &text)
+{
+    m_answers.append({ PlatformRequest::Kind::Input, MessageAnswer::Ok, text, false, {} });
+}
+
+void ScriptedPlatform::answerOpenFile(const QString &path)
+{
+    m_answers.append({ PlatformRequest::Kind::OpenFile, MessageAnswer::Ok, path, false, {} });
+}
+
+void ScriptedPlatform::answerSaveFile(const QString &path)
+{
+    m_answers.append({ PlatformRequest::Kind::SaveFile, MessageAnswer::Ok, path, false, {} });
+}
+
+void ScriptedPlatform::answerPrinterSetup(bool accepted)
+{
+    m_answers.append({ PlatformRequest::Kind::PrinterSetup, MessageAnswer::Ok, {}, accepted, {} });
+}
+
+void ScriptedPlatform::answerPrintDialog(bool accepted, PrinterSetter configure)
+{
+    m_answers.append({ PlatformRequest::Kind::PrintDialog, MessageAnswer::Ok, {}, accepted,
+        std::move(configure) });
+}
+
+QList<PlatformRequest> ScriptedPlatform::messages() const
+{
+    QList<PlatformRequest> result;
+    for (const PlatformRequest &request : m_requests) {
+        if (request.kind == PlatformRequest::Kind::Message) {
+            result.append(request);
+        }
+    }
+    return result;
+}
+
+QStringList ScriptedPlatform::messageTexts() const
+{
+    QStringList result;
+    for (const PlatformRequest &request : messages()) {
+        result.append(request.text);
+    }
+    return result;
+}
+
+void ScriptedPlatform::clearRecord()
+{
+    m_requests.clear();
+    m_beeps = 0;
+}
+
+ScriptedPlatform::Answer ScriptedPlatform::take(const PlatformRequest &request)
+{
+    m_requests.append(request);
+    if (m_answers.isEmpty() || m_answers.constFirst().kind != request.kind) {
+        const QString expected = m_answers.isEmpty()
+            ? QStringLiteral("no answer left")
+            : QStringLiteral("next answer is for a %1").arg(kindName(m_answers.constFirst().kind));
+        qFatal("ScriptedPlatform: unscripted %s \"%s\" / \"%s\" (%s)", kindName(request.kind),
+            qPrintable(request.title), qPrintable(request.text), qPrintable(expected));
+    }
+    return m_answers.takeFirst();
+}
+
+MessageAnswer ScriptedPlatform::message(
+    QWidget *, const QString &title, const QString &text, MessageButtons buttons, MessageIcon icon)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::Message;
+    request.title = title;
+    request.text = text;
+    request.buttons = buttons;
+    request.icon = icon;
+    if (buttons == MessageButtons::Ok
+        && (m_answers.isEmpty() || m_answers.constFirst().kind != PlatformRequest::Kind::Message)) {
+        m_requests.append(request);
+        return MessageAnswer::Ok;
+    }
+    return take(request).message;
+}
+
+QString ScriptedPlatform::inputText(
+    QWidget *, const QString &title, const QString &prompt, const QString &defaultText)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::Input;
+    request.title = title;
+    request.text = prompt;
+    request.defaultText = defaultText;
+    return take(request).text;
+}
+
+QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::OpenFile;
+    request.title = file.title;
+    request.file = file;
+    return take(request).text;
+}
+
+QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogRequest &file)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::SaveFile;
+    request.title = file.title;
+    request.file = file;
+    return take(request).text;
+}
+
+bool ScriptedPlatform::printerSetup(QWidget *, QPrinter &)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::PrinterSetup;
+    return take(request).accepted;
+}
+
+bool ScriptedPlatform::printDialog(QWidget *, QPrinter &printer)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::PrintDialog;
+    Answer answer = take(request);
+    if (answer.accepted && answer.configure) {
+        answer.configure(printer);
+    }
+    return answer.accepted;
+}
+
+void ScriptedPlatform::beep()
+{
+    ++m_beeps;
+}
+
+bool ScriptedPlatform::openDocument(const QString &path)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::OpenDocument;
+    request.text = path;
+    m_requests.append(request);
+    return true;
+}
+
+} // namespace tarvik::gui

@@ -1,0 +1,76 @@
+// The test double of the platform layer. Tests queue the answers the user
+// would give, in the order the questions come; every question asked is
+// recorded so a test can check the exact title, text, buttons and icon.
+// A question with no matching scripted answer stops the test run at once
+// (qFatal), naming the question, so a missing or unexpected dialog can never
+// pass silently. Messages with only an OK button need no scripted answer.
+#pragma once
+
+#include "gui/platform/platform.h"
+
+#include <QList>
+#include <functional>
+
+namespace tarvik::gui {
+
+struct PlatformRequest
+{
+    enum class Kind { Message, Input, OpenFile, SaveFile, PrinterSetup, PrintDialog, OpenDocument };
+    Kind kind = Kind::Message;
+    QString title;
+    QString text; // message text, input prompt, or the document path
+    QString defaultText; // input default
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    FileDialogRequest file;
+};
+
+class ScriptedPlatform : public Platform
+{
+public:
+    using PrinterSetter = std::function<void(QPrinter &)>;
+
+    // Queue answers, in the order the program will ask.
+    void answerMessage(MessageAnswer answer);
+    void answerInput(const QString &text); // "" = the user cancelled
+    void answerOpenFile(const QString &path); // "" = cancelled
+    void answerSaveFile(const QString &path); // "" = cancelled
+    // Printer dialogs: accepted or cancelled; configure may point the printer at a PDF file.
+    void answerPrinterSetup(bool accepted);
+    void answerPrintDialog(bool accepted, PrinterSetter configure = {});
+
+    const QList<PlatformRequest> &requests() const { return m_requests; }
+    QList<PlatformRequest> messages() const; // only the message boxes, in order
+    QStringList messageTexts() const;
+    int beepCount() const { return m_beeps; }
+    int pendingAnswers() const { return int(m_answers.size()); }
+    void clearRecord();
+
+    MessageAnswer message(QWidget *parent, const QString &title, const QString &text,
+        MessageButtons buttons, MessageIcon icon) override;
+    QString inputText(QWidget *parent, const QString &title, const QString &prompt,
+        const QString &defaultText) override;
+    QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
+    QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    bool printerSetup(QWidget *parent, QPrinter &printer) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    void beep() override;
+    bool openDocument(const QString &path) override;
+
+private:
+    struct Answer
+    {
+        PlatformRequest::Kind kind;
+        MessageAnswer message = MessageAnswer::Ok;
+        QString text;
+        bool accepted = false;
+        PrinterSetter configure;
+    };
+    Answer take(const PlatformRequest &request);
+
+    QList<Answer> m_answers;
+    QList<PlatformRequest> m_requests;
+    int m_beeps = 0;
+};
+
+} // namespace tarvik::gui
