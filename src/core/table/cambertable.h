@@ -1,0 +1,70 @@
+// The camber table: right and left wheel camber over a grid of dive and roll
+// values, as the Camber Table window shows it (FillCamberTable).
+//
+// The sweep is a pure function of the TableSpec, the layout (an engine input
+// whose entry texts are the main window's boxes) and the baseline state. For
+// every cell it writes the cell's dive and roll into a copy of the layout's
+// dive (54) and roll (55) entries in the number text form, applies dive and
+// roll, runs the engine once without building a scene and reads the two new
+// cambers (degrees). Nothing of the caller's layout is changed, so there is
+// nothing to restore afterwards; the caller redraws its own view.
+//
+// Grid texts: row 0 holds the corner cell and the column values, column 0
+// the row values ("##.00"); data cells are "###.00". With the baseline shown,
+// every data entry is three rows: "(new)", "(base)" and "Difference".
+#pragma once
+
+#include "geometry/engine.h"
+#include "table/baseline.h"
+#include "table/tablespec.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarvik {
+
+using TableGrid = std::vector<std::vector<std::string>>; // [grid row][grid column]
+
+struct CamberTable
+{
+    int rowsAreRoll = 0;
+    bool baselineShown = false;
+    // The baseline was asked for but its spec differs: show this message once
+    // and set ShowBaseline to 0 (the table below is filled without it).
+    std::string baselineMismatch;
+    // Non-empty when the spec does not fit 10 x 11: nothing was swept.
+    std::string refusal;
+    int dataRows = 0; // values of the row variable
+    int dataColumns = 0; // values of the column variable
+    std::array<TableGrid, 2> grids; // kRight (upper grid), kLeft (lower grid)
+    std::string columnCaption; // names the column variable, above each grid
+    int headerColumnTwips = 1000;
+    // Cells whose linkage could not be closed. The geometry warning is shown
+    // once per sweep, not once per cell: warningCells counts the cells for
+    // which the engine asked for it, problemCells every flagged cell.
+    int warningCells = 0;
+    int problemCells = 0;
+
+    int gridRows() const { return static_cast<int>(grids[kRight].size()); }
+    int gridColumns() const { return dataColumns + 1; }
+    int groupSize() const { return baselineShown ? 3 : 1; }
+};
+
+using EngineFunction = std::function<EngineOutput(const EngineInput &)>;
+// Called after each cell is filled, with its grid row and column of the
+// "(new)" row, so a window can repaint as the table grows.
+using CellObserver = std::function<void(int gridRow, int gridColumn)>;
+
+// layout: entries, suspension type, entry mode and camber-gain definition of
+// the current layout; applyDiveRoll and withScene are overridden per cell.
+CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
+    const BaselineState &baseline, const EngineFunction &engine = runEngine,
+    const CellObserver &observer = {});
+
+// Texts of the fixed cells, shared by the sweep and its tests.
+std::string cornerCaption(const TableSpec &spec); // "Dive, inches" or "Roll, deg"
+std::string columnAxisCaption(const TableSpec &spec); // "Roll, degrees" or "Dive, inches"
+
+} // namespace tarvik

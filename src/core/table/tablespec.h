@@ -1,0 +1,65 @@
+// TableSpec: which dive and roll values the camber table sweeps, and how big
+// the table it asks for is.
+//
+// The range ends are held as the texts the user typed (read with the usual
+// leading-number rule when needed); the increments are fixed by a choice
+// index, never by the text of a list entry. Dive is in inches, roll in
+// degrees. A table holds at most 10 data rows by 11 data columns; the size is
+// counted as the table-spec window counts it (span / increment rounded to the
+// nearest whole number, halves to even, plus one), and a spec that does not
+// fit is refused with the window's own message for the axis at fault.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+inline constexpr int kMaxTableRows = 10;
+inline constexpr int kMaxTableColumns = 11;
+
+struct TableSpec
+{
+    int rowsAreRoll = 0; // 0: rows dive, columns roll; 1: rows roll, columns dive
+    std::string diveFrom = "-2";
+    std::string diveTo = "2";
+    int diveIncIndex = 1; // 0 = 2, 1 = 1, 2 = .5, any other = .25 inches
+    std::string rollFrom = "-4";
+    std::string rollTo = "4";
+    int rollIncIndex = 1; // 0 = 4, 1 = 2, 2 = 1, 3 = .5, any other = .25 degrees
+
+    bool rowsRoll() const { return rowsAreRoll == 1; }
+    // All seven fields equal; range ends compared as texts, exactly.
+    friend bool operator==(const TableSpec &, const TableSpec &) = default;
+};
+
+// Increment for a choice index (an index outside the list means the finest).
+double diveIncrement(int incIndex);
+double rollIncrement(int incIndex);
+
+// One swept axis with its ends read as numbers.
+struct TableAxis
+{
+    double from = 0;
+    double to = 0;
+    double step = 0; // the increment, negative when from > to
+    int count = 0; // values visited from "from" toward "to", never passing it
+
+    double value(int i) const { return from + i * step; }
+};
+
+TableAxis diveAxis(const TableSpec &spec);
+TableAxis rollAxis(const TableSpec &spec);
+TableAxis rowAxis(const TableSpec &spec);
+TableAxis columnAxis(const TableSpec &spec);
+
+// The count the table-spec window shows for one axis: |span / increment|
+// rounded to nearest (halves to even) plus one. Infinite when a range end is
+// too large to count.
+double specWindowCount(std::string_view fromText, std::string_view toText, double increment);
+
+// Empty when the spec fits 10 x 11, otherwise the message of the axis at
+// fault (checked in the order the table-spec window checks them).
+std::string tableSpecRefusal(const TableSpec &spec);
+
+} // namespace tarvik

@@ -1,0 +1,134 @@
+// Baseline data operations: what CopyTableToBaseline keeps, the spec check,
+// difference texts and the menu texts.
+#include "table/baseline.h"
+
+#include "table/cambertable.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvik;
+
+namespace {
+
+// A table as the sweep leaves it, with every data cell named by its place.
+CamberTable tableOf(int dataRows, int dataColumns, bool baselineShown)
+{
+    CamberTable t;
+    t.baselineShown = baselineShown;
+    t.dataRows = dataRows;
+    t.dataColumns = dataColumns;
+    const int g = t.groupSize();
+    for (int side = 0; side < 2; ++side) {
+        TableGrid &grid = t.grids[static_cast<std::size_t>(side)];
+        grid.assign(static_cast<std::size_t>(g * dataRows + 1),
+            std::vector<std::string>(static_cast<std::size_t>(dataColumns + 1)));
+        for (std::size_t r = 1; r < grid.size(); ++r) {
+            for (std::size_t c = 1; c < grid[r].size(); ++c) {
+                grid[r][c]
+                    = std::to_string(side) + ":" + std::to_string(r) + ":" + std::to_string(c);
+            }
+        }
+    }
+    return t;
+}
+
+} // namespace
+
+TEST(Baseline, CopyKeepsFirstRowOfEachEntryAndTheSpec)
+{
+    BaselineState base;
+    base.data[kRight][3][0] = "kept";
+    TableSpec spec;
+    spec.diveIncIndex = 2;
+    copyTableToBaseline(tableOf(3, 2, true), spec, base);
+    EXPECT_EQ(base.spec, spec);
+    // Grid rows 1, 4 and 7 are the "(new)" rows of entries 0, 1 and 2.
+    EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
+    EXPECT_EQ(base.cell(kRight, 1, 1), "0:4:2");
+    EXPECT_EQ(base.cell(kLeft, 2, 0), "1:7:1");
+    // Cells the table does not cover keep their old texts.
+    EXPECT_EQ(base.cell(kRight, 3, 0), "kept");
+    EXPECT_EQ(base.cell(kRight, 0, 2), "");
+}
+
+TEST(Baseline, CopyOfPlainTableTakesEveryRow)
+{
+    BaselineState base;
+    copyTableToBaseline(tableOf(10, 11, false), TableSpec {}, base);
+    EXPECT_EQ(base.cell(kRight, 9, 10), "0:10:11");
+    EXPECT_EQ(base.cell(kLeft, 4, 5), "1:5:6");
+}
+
+TEST(Baseline, CopySkipsCellsBeyondTheArrayAndRefusedTables)
+{
+    BaselineState base;
+    copyTableToBaseline(tableOf(12, 13, false), TableSpec {}, base);
+    EXPECT_EQ(base.cell(kRight, 9, 10), "0:10:11");
+    EXPECT_EQ(base.cell(kRight, 10, 0), ""); // out of range reads as empty, no crash
+    EXPECT_EQ(base.cell(2, 0, 0), "");
+    EXPECT_EQ(base.cell(kLeft, 0, -1), "");
+
+    CamberTable refused;
+    refused.refusal = "too big";
+    TableSpec other;
+    other.rowsAreRoll = 1;
+    copyTableToBaseline(refused, other, base);
+    EXPECT_EQ(base.spec, TableSpec {});
+    EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
+}
+
+TEST(Baseline, SpecCheckComparesAllSevenFields)
+{
+    BaselineState base;
+    TableSpec spec;
+    EXPECT_TRUE(baselineMatches(base, spec));
+    spec.rollIncIndex = 3;
+    EXPECT_FALSE(baselineMatches(base, spec));
+    spec = TableSpec {};
+    spec.rollTo = "4.0";
+    EXPECT_FALSE(baselineMatches(base, spec));
+}
+
+TEST(Baseline, DifferenceUsesFullCamberAndTwoDecimalText)
+{
+    struct Case
+    {
+        double camber;
+        const char *base;
+        const char *text;
+    };
+    const Case cases[] = {
+        { 1.234, "1.23", ".00" },
+        { 1.2349, "1.23", ".00" },
+        { 1.236, "1.23", ".01" }, // both print 1.24 / 1.23 apart by less than a hundredth
+        { -0.5, "1.00", "-1.50" },
+        { 0.25, "", ".25" },
+        { 0.25, "n/a", ".25" },
+        { 0.25, " -.25", ".50" },
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(differenceText(c.camber, c.base), c.text) << c.camber << " - " << c.base;
+    }
+}
+
+TEST(Baseline, MenuCaptionAndMessages)
+{
+    BaselineState base;
+    EXPECT_EQ(baselineMenuCaption(base), "Baseline (hide previous results)");
+    base.showBaseline = 1;
+    EXPECT_EQ(baselineMenuCaption(base), "Baseline (show previous results)");
+    base.baselineIsSaved = 1;
+    EXPECT_EQ(baselineMenuCaption(base), "Baseline (show saved results)");
+    EXPECT_EQ(
+        saveBaselineNote(base), "The current Table's '(new)' data will be saved as a Baseline.");
+    EXPECT_EQ(baselineMismatchMessage(base),
+        "Baseline Table Options (increments for Roll and Dive) do not match Current Table "
+        "Options.\r\rTo show the baseline, click on 'Baseline' and then click on 'Save this Data "
+        "as "
+        "Baseline'.  Then select 'Show Baseline Data'.");
+    base.showBaseline = 0;
+    base.baselineIsSaved = 0;
+    EXPECT_EQ(saveBaselineNote(base), "The current Table's data will be saved as a Baseline.");
+    EXPECT_NE(baselineMismatchMessage(base).find("close this window by clicking on 'Back'"),
+        std::string::npos);
+}
