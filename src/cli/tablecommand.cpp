@@ -1,0 +1,181 @@
+// `tarvik-cli table FILE [options]`: the camber-table sweep of a vehicle file,
+// printed as CSV (right grid, empty line, left grid) or as JSON, with the
+// cell texts exactly as the Camber Table window shows them.
+//
+// The range options are texts, kept as typed like the table-spec window
+// keeps them; the increments are the window's choice indexes. A spec bigger
+// than 10 rows by 11 columns is refused (status 2) with the window's message.
+#include "cli/tablecommand.h"
+
+#include "cli/clioptions.h"
+#include "table/cambertable.h"
+
+#include <algorithm>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace tarvik::cli {
+
+namespace {
+
+// RFC 4180: a field holding a comma, a double quote or a line break is
+// quoted, with its double quotes doubled.
+std::string csvField(const std::string &text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+void writeCsvGrid(std::ostream &out, const TableGrid &grid)
+{
+    for (const std::vector<std::string> &row : grid) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) {
+                out << ',';
+            }
+            out << csvField(row[c]);
+        }
+        out << '\n';
+    }
+}
+
+bool readIncIndex(
+    const CliArgs &args, std::string_view name, int highest, int &index, std::string &message)
+{
+    const std::string *text = args.find(name);
+    if (text == nullptr) {
+        return true;
+    }
+    double value = 0;
+    if (!parseCliNumber(*text, value) || value != static_cast<int>(value) || value < 0
+        || value > highest) {
+        message = "option '--" + std::string(name) + "' takes a whole number from 0 to "
+            + std::to_string(highest) + ", not '" + *text + "'";
+        return false;
+    }
+    index = static_cast<int>(value);
+    return true;
+}
+
+// Range ends are texts read with the leading-number rule, as the table-spec
+// window's boxes are; the command still insists on a number so that a typo
+// does not silently become 0.
+bool readRangeText(
+    const CliArgs &args, std::string_view name, std::string &text, std::string &message)
+{
+    const std::string *given = args.find(name);
+    if (given == nullptr) {
+        return true;
+    }
+    double value = 0;
+    if (!parseCliNumber(*given, value)) {
+        message = "option '--" + std::string(name) + "' needs a number, not '" + *given + "'";
+        return false;
+    }
+    text = *given;
+    return true;
+}
+
+bool readTableSpec(const CliArgs &args, TableSpec &spec, std::string &message)
+{
+    if (const std::string *rows = args.find("rows")) {
+        if (*rows == "dive") {
+            spec.rowsAreRoll = 0;
+        } else if (*rows == "roll") {
+            spec.rowsAreRoll = 1;
+        } else {
+            message = "option '--rows' takes dive or roll, not '" + *rows + "'";
+            return false;
+        }
+    }
+    return readRangeText(args, "dive-from", spec.diveFrom, message)
+        && readRangeText(args, "dive-to", spec.diveTo, message)
+        && readIncIndex(args, "dive-inc", 3, spec.diveIncIndex, message)
+        && readRangeText(args, "roll-from", spec.rollFrom, message)
+        && readRangeText(args, "roll-to", spec.rollTo, message)
+        && readIncIndex(args, "roll-inc", 4, spec.rollIncIndex, message);
+}
+
+void printCsv(const CamberTable &table)
+{
+    writeCsvGrid(std::cout, table.grids[kRight]);
+    std::cout << '\n';
+    writeCsvGrid(std::cout, table.grids[kLeft]);
+}
+
+void printJson(const CamberTable &table)
+{
+    const nlohmann::json out = {
+        { "rows_are_roll", table.rowsAreRoll },
+        { "right", table.grids[kRight] },
+        { "left", table.grids[kLeft] },
+    };
+    std::cout << out.dump() << '\n';
+}
+
+} // namespace
+
+int runTableCommand(const std::vector<std::string> &args)
+{
+    CliArgs parsed;
+    std::string message;
+    if (!parseCliArgs(args,
+            { "rows", "dive-from", "dive-to", "dive-inc", "roll-from", "roll-to", "roll-inc",
+                "entry-mode", "gain-dive", "gain-roll", "format" },
+            parsed, message)) {
+        return reportCliError(message);
+    }
+    bool json = false;
+    if (const std::string *format = parsed.find("format")) {
+        if (*format != "csv" && *format != "json") {
+            return reportCliError("option '--format' takes csv or json, not '" + *format + "'");
+        }
+        json = *format == "json";
+    }
+    TableSpec spec;
+    EntryMode mode = EntryMode::XAndHeight;
+    if (!readTableSpec(parsed, spec, message) || !readEntryMode(parsed, mode, message)) {
+        return reportCliError(message);
+    }
+    if (const std::string refusal = tableSpecRefusal(spec); !refusal.empty()) {
+        return reportCliError(refusal);
+    }
+    VehicleData vehicle;
+    if (!loadVehicleForCli(parsed.file, vehicle, message)) {
+        return reportCliError(message);
+    }
+    EngineInput layout = engineInputFromVehicle(vehicle, mode);
+    if (!applyGainOptions(parsed, layout, message)) {
+        return reportCliError(message);
+    }
+
+    const CamberTable table = fillCamberTable(spec, layout, BaselineState {});
+    if (!table.refusal.empty()) {
+        return reportCliError(table.refusal);
+    }
+    if (table.warningCells > 0 || table.problemCells > 0) {
+        // The geometry warning once per sweep, with how many cells it concerns.
+        const int cells = std::max(table.warningCells, table.problemCells);
+        std::cerr << "tarvik-cli table: " << kLayoutProblemStatus << " (" << cells << " of "
+                  << table.dataRows * table.dataColumns << " cells)\n";
+    }
+    if (json) {
+        printJson(table);
+    } else {
+        printCsv(table);
+    }
+    std::cout.flush();
+    return std::cout ? kExitOk : kExitRefused;
+}
+
+} // namespace tarvik::cli
