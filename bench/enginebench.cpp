@@ -1,0 +1,24 @@
+// BM_EngineCall: one full solve-and-draw of the worked example with dive and
+// roll shown (static, camber-gain and dive-and-roll passes, scene built), as
+// one redraw of the main window costs.
+#include "workedlayout.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_EngineCall(benchmark::State &state)
+{
+    tarvik::EngineInput input = tarvik::bench::workedExampleInput();
+    input.applyDiveRoll = 1;
+    input.entries[tarvik::kDiveEntry] = "1";
+    input.entries[tarvik::kRollEntry] = "2";
+    input.withScene = true;
+    for (auto _ : state) {
+        tarvik::EngineOutput out = tarvik::runEngine(input);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_EngineCall);
+
+} // namespace

@@ -1,0 +1,59 @@
+// The worked example layout for the benchmarks: read from the shipped
+// data/tkfiles/WORKED.TK when it is there, otherwise from an in-memory copy
+// of the same file, so the numbers never depend on what is installed.
+#pragma once
+
+#include "geometry/engine.h"
+#include "spec/vehiclefile.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tarvik::bench {
+
+// The worked example: a symmetric double A-arm layout, CR LF line ends.
+inline const std::string &workedExampleText()
+{
+    static const std::string text = [] {
+        const char *lines[] = { "QMK-TK*1.10", "0", "0", "24", "12", "26", "10", "14", "18", "", "",
+            "15", "14", "5", "6", "16", "6", "", "", "24", "12", "26", "10", "14", "18", "", "",
+            "15", "14", "5", "6", "16", "6", "", "", "500", "-.5", "2", "8", "4", "500", "-.5", "2",
+            "8", "4", "", "", "Worked example", "-9999" };
+        std::string joined;
+        for (const char *line : lines) {
+            joined += line;
+            joined += "\r\n";
+        }
+        return joined;
+    }();
+    return text;
+}
+
+inline std::filesystem::path workedExamplePath()
+{
+    return std::filesystem::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / "WORKED.TK";
+}
+
+inline VehicleData workedExample()
+{
+    VehicleReadResult read = readVehicleFile(workedExamplePath());
+    if (!read.ok) {
+        read = parseVehicleText(workedExampleText());
+    }
+    return read.data;
+}
+
+// An engine input of the worked example as the main window would pass it.
+inline EngineInput workedExampleInput()
+{
+    const VehicleData data = workedExample();
+    EngineInput input;
+    for (int entry = 0; entry < kEntryCount; ++entry) {
+        input.entries[static_cast<std::size_t>(entry)] = data.record.get(entry);
+    }
+    input.suspensionType
+        = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
+    return input;
+}
+
+} // namespace tarvik::bench
