@@ -4,12 +4,16 @@
 // texts in walk order, the comment (lines joined by CR LF) and "-9999".
 // Written with CR LF through a temporary file renamed over the target, so a
 // failed save never destroys the previous file; read with CR LF or LF.
+// A file that does not start with the magic, or that ends before the last
+// input value, is refused and nothing of it is used.
 #pragma once
+
+#include "spec/specrecord.h"
+#include "spec/textfile.h"
 
 #include <filesystem>
 #include <string>
-
-#include "spec/specrecord.h"
+#include <string_view>
 
 namespace tarvik {
 
@@ -31,12 +35,6 @@ struct VehicleReadResult
     bool ok = false;
     std::string message; // the exact user message when !ok
     VehicleData data;
-};
-
-struct WriteResult
-{
-    bool ok = false;
-    std::string message; // names the file and the reason when !ok
 };
 
 VehicleReadResult readVehicleFile(const std::filesystem::path &path);

@@ -9,6 +9,7 @@
 // Locale-independent.
 #pragma once
 
+#include <concepts>
 #include <string>
 
 namespace tarvik {
@@ -17,5 +18,14 @@ std::string numberText(double value);
 std::string numberText(float value);
 std::string numberTextWithBlank(double value);
 std::string numberTextWithBlank(float value);
+// Whole numbers go through the double overloads.
+template <std::integral T> std::string numberText(T value)
+{
+    return numberText(static_cast<double>(value));
+}
+template <std::integral T> std::string numberTextWithBlank(T value)
+{
+    return numberTextWithBlank(static_cast<double>(value));
+}
 
 } // namespace tarvik

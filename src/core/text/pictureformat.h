@@ -10,11 +10,19 @@
 // sign (-0.004 with "###.00" -> ".00"). Wider values are never truncated.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
 namespace tarvik {
 
 std::string formatPicture(double value, std::string_view picture);
+// Single-precision values round on their own shortest text (2.675f -> "2.68").
+std::string formatPicture(float value, std::string_view picture);
+// Whole numbers (formatPicture(5, "##.0")) go through the double overload.
+template <std::integral T> std::string formatPicture(T value, std::string_view picture)
+{
+    return formatPicture(static_cast<double>(value), picture);
+}
 
 } // namespace tarvik

@@ -1,0 +1,107 @@
+// The lenient leading-number rule used for every text a calculation reads:
+// blanks, tabs and line feeds are dropped wherever they are, then the longest
+// leading "[sign] digits [. digits] [E [sign] digits]" is read. Nothing
+// readable gives 0; a value beyond the double range saturates at the largest
+// finite double so that no infinity reaches the geometry.
+#include "text/numberreading.h"
+
+#include <charconv>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace tarvik {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The decimal exponent of the first significant digit of a well-formed
+// number text (used only to tell an overflow from an underflow).
+long long decimalMagnitude(std::string_view number)
+{
+    const auto ePos = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, ePos);
+    long long exponent = 0;
+    if (ePos != std::string_view::npos) {
+        std::string_view e = number.substr(ePos + 1);
+        const bool negative = !e.empty() && e.front() == '-';
+        if (!e.empty() && (e.front() == '-' || e.front() == '+'))
+            e.remove_prefix(1);
+        for (const char c : e) {
+            exponent = exponent * 10 + (c - '0');
+            if (exponent > 100000)
+                break;
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    const auto point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
+    const auto firstWhole = whole.find_first_not_of('0');
+    if (firstWhole != std::string_view::npos)
+        return static_cast<long long>(whole.size() - firstWhole) - 1 + exponent;
+    if (point == std::string_view::npos)
+        return exponent - 1;
+    const std::string_view fraction = mantissa.substr(point + 1);
+    const auto firstFraction = fraction.find_first_not_of('0');
+    return -static_cast<long long>(firstFraction) - 1 + exponent;
+}
+
+} // namespace
+
+double readNumber(std::string_view text)
+{
+    std::string s;
+    s.reserve(text.size() < 64 ? text.size() : 64);
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            s.push_back(c);
+    }
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t mantissaDigits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return 0.0;
+    std::size_t end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j]))
+                ++j;
+            end = j;
+        }
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(s.data() + start, s.data() + end, value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = decimalMagnitude(std::string_view(s).substr(start, end - start)) < 0
+            ? 0.0
+            : std::numeric_limits<double>::max();
+    else if (result.ec != std::errc())
+        value = 0.0;
+    return negative ? -value : value;
+}
+
+} // namespace tarvik
