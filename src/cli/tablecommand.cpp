@@ -142,7 +142,7 @@ int runTableCommand(const std::vector<std::string> &args)
         }
         json = *format == "json";
     }
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     EntryMode mode = EntryMode::XAndHeight;
     if (!readTableSpec(parsed, spec, message) || !readEntryMode(parsed, mode, message)) {
         return reportCliError(message);

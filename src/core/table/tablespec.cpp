@@ -54,6 +54,11 @@ TableAxis makeAxis(std::string_view fromText, std::string_view toText, double in
 
 } // namespace
 
+TableSpec standardTableSpec()
+{
+    return TableSpec { 0, "-2", "2", 1, "-4", "4", 1 };
+}
+
 double diveIncrement(int incIndex)
 {
     switch (incIndex) {

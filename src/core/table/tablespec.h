@@ -18,20 +18,26 @@ namespace tarvik {
 inline constexpr int kMaxTableRows = 10;
 inline constexpr int kMaxTableColumns = 11;
 
+// Default-constructed, every field has its start value (0 or empty), as a
+// settings file that ends early leaves it; standardTableSpec() is the table
+// a first-time user is offered.
 struct TableSpec
 {
     int rowsAreRoll = 0; // 0: rows dive, columns roll; 1: rows roll, columns dive
-    std::string diveFrom = "-2";
-    std::string diveTo = "2";
-    int diveIncIndex = 1; // 0 = 2, 1 = 1, 2 = .5, any other = .25 inches
-    std::string rollFrom = "-4";
-    std::string rollTo = "4";
-    int rollIncIndex = 1; // 0 = 4, 1 = 2, 2 = 1, 3 = .5, any other = .25 degrees
+    std::string diveFrom;
+    std::string diveTo;
+    int diveIncIndex = 0; // 0 = 2, 1 = 1, 2 = .5, any other = .25 inches
+    std::string rollFrom;
+    std::string rollTo;
+    int rollIncIndex = 0; // 0 = 4, 1 = 2, 2 = 1, 3 = .5, any other = .25 degrees
 
     bool rowsRoll() const { return rowsAreRoll == 1; }
     // All seven fields equal; range ends compared as texts, exactly.
     friend bool operator==(const TableSpec &, const TableSpec &) = default;
 };
+
+// Dive -2 to 2 by 1 inch down the rows, roll -4 to 4 by 2 degrees across.
+TableSpec standardTableSpec();
 
 // Increment for a choice index (an index outside the list means the finest).
 double diveIncrement(int incIndex);

@@ -1,7 +1,6 @@
 // Baseline data operations: what CopyTableToBaseline keeps, the spec check,
 // difference texts and the menu texts.
 #include "table/baseline.h"
-
 #include "table/cambertable.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +37,7 @@ TEST(Baseline, CopyKeepsFirstRowOfEachEntryAndTheSpec)
 {
     BaselineState base;
     base.data[kRight][3][0] = "kept";
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.diveIncIndex = 2;
     copyTableToBaseline(tableOf(3, 2, true), spec, base);
     EXPECT_EQ(base.spec, spec);
@@ -54,7 +53,7 @@ TEST(Baseline, CopyKeepsFirstRowOfEachEntryAndTheSpec)
 TEST(Baseline, CopyOfPlainTableTakesEveryRow)
 {
     BaselineState base;
-    copyTableToBaseline(tableOf(10, 11, false), TableSpec {}, base);
+    copyTableToBaseline(tableOf(10, 11, false), standardTableSpec(), base);
     EXPECT_EQ(base.cell(kRight, 9, 10), "0:10:11");
     EXPECT_EQ(base.cell(kLeft, 4, 5), "1:5:6");
 }
@@ -62,7 +61,7 @@ TEST(Baseline, CopyOfPlainTableTakesEveryRow)
 TEST(Baseline, CopySkipsCellsBeyondTheArrayAndRefusedTables)
 {
     BaselineState base;
-    copyTableToBaseline(tableOf(12, 13, false), TableSpec {}, base);
+    copyTableToBaseline(tableOf(12, 13, false), standardTableSpec(), base);
     EXPECT_EQ(base.cell(kRight, 9, 10), "0:10:11");
     EXPECT_EQ(base.cell(kRight, 10, 0), ""); // out of range reads as empty, no crash
     EXPECT_EQ(base.cell(2, 0, 0), "");
@@ -73,18 +72,19 @@ TEST(Baseline, CopySkipsCellsBeyondTheArrayAndRefusedTables)
     TableSpec other;
     other.rowsAreRoll = 1;
     copyTableToBaseline(refused, other, base);
-    EXPECT_EQ(base.spec, TableSpec {});
+    EXPECT_EQ(base.spec, standardTableSpec());
     EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
 }
 
 TEST(Baseline, SpecCheckComparesAllSevenFields)
 {
     BaselineState base;
-    TableSpec spec;
+    base.spec = standardTableSpec();
+    TableSpec spec = standardTableSpec();
     EXPECT_TRUE(baselineMatches(base, spec));
     spec.rollIncIndex = 3;
     EXPECT_FALSE(baselineMatches(base, spec));
-    spec = TableSpec {};
+    spec = standardTableSpec();
     spec.rollTo = "4.0";
     EXPECT_FALSE(baselineMatches(base, spec));
 }

@@ -1,9 +1,8 @@
 // The camber sweep against a stand-in engine whose camber is a known
 // function of the dive and roll texts it receives, so every cell can be
 // checked by hand: right camber = 10 x dive + roll, left = -(right).
-#include "table/cambertable.h"
-
 #include "spec/specrecord.h"
+#include "table/cambertable.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -69,7 +68,7 @@ std::vector<std::string> column0(const TableGrid &grid)
 TEST(CamberTable, DefaultSpecGivesDiveRowsAndRollColumns)
 {
     FakeEngine engine;
-    const CamberTable t = sweep(TableSpec {}, engine);
+    const CamberTable t = sweep(standardTableSpec(), engine);
     ASSERT_TRUE(t.refusal.empty());
     EXPECT_EQ(t.rowsAreRoll, 0);
     EXPECT_EQ(t.columnCaption, "Roll, degrees");
@@ -100,7 +99,7 @@ TEST(CamberTable, DefaultSpecGivesDiveRowsAndRollColumns)
 TEST(CamberTable, RowsAreRollSwapsAxesAndCaptions)
 {
     FakeEngine engine;
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.rowsAreRoll = 1;
     spec.rollFrom = "-2";
     spec.rollTo = "2";
@@ -124,7 +123,7 @@ TEST(CamberTable, RowsAreRollSwapsAxesAndCaptions)
 TEST(CamberTable, DownwardAndUnevenRanges)
 {
     FakeEngine engine;
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.diveFrom = "2";
     spec.diveTo = "-2";
     spec.rollFrom = "-1";
@@ -144,7 +143,7 @@ TEST(CamberTable, DownwardAndUnevenRanges)
 TEST(CamberTable, EqualEndsGiveOneDataRow)
 {
     FakeEngine engine;
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.diveFrom = "1.25";
     spec.diveTo = "1.25";
     const CamberTable t = sweep(spec, engine);
@@ -155,7 +154,7 @@ TEST(CamberTable, EqualEndsGiveOneDataRow)
 TEST(CamberTable, OversizedSpecIsRefusedBeforeAnyCell)
 {
     FakeEngine engine;
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.diveFrom = "-5";
     spec.diveTo = "5";
     spec.diveIncIndex = 3;
@@ -170,7 +169,7 @@ TEST(CamberTable, GeometryWarningIsCountedOncePerSweep)
 {
     FakeEngine engine;
     engine.problemDiveAbove = 0.5; // dive rows 1 and 2 cannot be closed: 10 cells
-    CamberTable t = sweep(TableSpec {}, engine);
+    CamberTable t = sweep(standardTableSpec(), engine);
     EXPECT_EQ(t.problemCells, 10);
     EXPECT_EQ(t.warningCells, 10);
     // The flagged cells still get the camber the engine returned.
@@ -179,7 +178,7 @@ TEST(CamberTable, GeometryWarningIsCountedOncePerSweep)
     FakeEngine quiet;
     quiet.problemDiveAbove = 0.5;
     quiet.warnOnProblem = false; // e.g. a blank watched box: flag set, no warning asked
-    t = sweep(TableSpec {}, quiet);
+    t = sweep(standardTableSpec(), quiet);
     EXPECT_EQ(t.problemCells, 10);
     EXPECT_EQ(t.warningCells, 0);
 }
@@ -187,7 +186,7 @@ TEST(CamberTable, GeometryWarningIsCountedOncePerSweep)
 TEST(CamberTable, ShownBaselineAddsBaseAndDifferenceRows)
 {
     FakeEngine engine;
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.diveFrom = "0";
     spec.diveTo = "1";
     spec.rollFrom = "0";
@@ -226,20 +225,20 @@ TEST(CamberTable, MismatchedBaselineIsHiddenWithTheMessage)
     base.showBaseline = 1;
     base.baselineIsSaved = 1;
     base.spec.rollIncIndex = 2; // the table uses 1
-    const CamberTable t = sweep(TableSpec {}, engine, base);
+    const CamberTable t = sweep(standardTableSpec(), engine, base);
     EXPECT_FALSE(t.baselineShown);
     EXPECT_EQ(t.baselineMismatch, baselineMismatchMessage(base));
     EXPECT_EQ(t.grids[kRight].size(), 6u);
     EXPECT_EQ(t.grids[kRight][1][0], "-2.00");
 
     base.showBaseline = 0; // hidden baseline: no check, no message
-    EXPECT_TRUE(sweep(TableSpec {}, engine, base).baselineMismatch.empty());
+    EXPECT_TRUE(sweep(standardTableSpec(), engine, base).baselineMismatch.empty());
 }
 
 TEST(CamberTable, ObserverSeesEveryCellInOrder)
 {
     FakeEngine engine;
-    TableSpec spec;
+    TableSpec spec = standardTableSpec();
     spec.diveFrom = "0";
     spec.diveTo = "1";
     spec.rollFrom = "0";

@@ -61,6 +61,16 @@ TEST(TableSpec, SweepAxisVisitsValuesNotPassingTo)
     EXPECT_NEAR(down.value(2), -4, kTol);
 }
 
+TEST(TableSpec, StartValuesSweepOneCell)
+{
+    // An empty spec (a settings file that ended early) is one cell at 0, 0.
+    const TableSpec empty;
+    EXPECT_EQ(tableSpecRefusal(empty), "");
+    EXPECT_EQ(rowAxis(empty).count, 1);
+    EXPECT_EQ(columnAxis(empty).count, 1);
+    EXPECT_DOUBLE_EQ(rowAxis(empty).value(0), 0);
+}
+
 TEST(TableSpec, RowAndColumnAxesFollowOrientation)
 {
     const TableSpec diveRows = spec(0, "0", "3", 1, "-1", "1", 2);
@@ -87,11 +97,11 @@ TEST(TableSpec, FitCheckRefusesWithTheAxisAtFault)
 {
     struct Case
     {
-        TableSpec spec;
+        TableSpec spec = standardTableSpec();
         const char *message; // "" = fits
     };
     const Case cases[] = {
-        { TableSpec {}, "" },
+        { standardTableSpec(), "" },
         { spec(0, "0", "9", 1, "0", "10", 2), "" }, // exactly 10 x 11
         { spec(0, "0", "10", 1, "0", "10", 2),
             "Dive Increment must be increased to stay within 10 as Max Number of Rows." },
