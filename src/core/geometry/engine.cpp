@@ -1,0 +1,291 @@
+// The engine call: static pass, camber-gain pass and, when dive and roll are
+// shown, the dive-and-roll pass, then the captions, the texts written back
+// into input boxes, the layout and fault messages and the scene.
+//
+// Faults: the solve never throws and never lets an infinity or NaN into a
+// point or result. A division by zero that no geometric guard catches is
+// reported as fault 11 and the failing step keeps its previous value; an
+// overflow (fault 6, also 0/0) is ignored silently, as it always was.
+#include "geometry/engine.h"
+
+#include "geometry/faultlog.h"
+#include "geometry/frontviewscene.h"
+#include "geometry/layoutsolver.h"
+#include "text/numberreading.h"
+#include "text/numbertext.h"
+#include "text/pictureformat.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+const char *const kGeometryWarningTitle = "Error - Geometry Layout Very Unusual";
+const char *const kLayoutProblemStatus = "Problem with layout.  Do NOT trust results.";
+
+const std::string &geometryWarningText()
+{
+    static const std::string text
+        = std::string("The geometry of this layout is very unusual and will likely require "
+                      "the arms to stretch (an impossible situation) to go through the "
+                      "motion you have specified.  Check for these possible problems:")
+        + "\r\r" + "Very steep angles on the arms (more than 45 degrees)." + "\r\r"
+        + "Very short arms (less than 4-6 inches)." + "\r\r"
+        + "Frame Pivot X measurements must be significantly less (closer to the car's centerline) "
+          "than the Ball "
+          "Joint X measurements."
+        + "\r\r" + "Answers produced with this warning are not reliable.";
+    return text;
+}
+
+namespace {
+
+constexpr int kStaticCamberEntry[2] = { 38, 49 };
+constexpr int kGrayColor = 7;
+constexpr int kDarkGrayColor = 8;
+constexpr int kCaptionColor = 0;
+
+int entryOf(int side, int column, int row)
+{
+    return side * 16 + column * 8 + row;
+}
+
+std::string faultMessage(int code)
+{
+    return "Err =" + numberTextWithBlank(static_cast<double>(code))
+        + " in Sub DrawScreen.  Contact Quellmark about this unusual error.\r\r"
+          "The next results displayed may not be accurate.";
+}
+
+void rollCenterCaptions(const LayoutPoint &rc, std::string &height, std::string &side)
+{
+    height = "Roll Center height = " + formatPicture(rc.y, "##.0");
+    side = std::string("Roll Center ") + (rc.x > 0 ? "Left" : "Right") + " = "
+        + formatPicture(std::fabs(double(rc.x)), "####.0");
+}
+
+// Captions of a drawing pass (static or dive-and-roll).
+void passCaptions(
+    const PassSolution &pass, bool staticPass, const std::array<double, 56> &values, Captions &c)
+{
+    for (int s = 0; s < 2; ++s) {
+        const SideSolution &d = pass.side[s];
+        c.kingPinAngle[s] = formatPicture(d.kingPinAngle, "####.00");
+        c.spindleAngle[s] = formatPicture(d.spindleAngle, "####.00");
+        c.springLength[s] = formatPicture(d.springLength, "##.00");
+        c.springAngle[s] = formatPicture(d.springAngle, s == kRight ? "##.0" : "####.0");
+        if (staticPass) {
+            // Scrub only when the ball joint is placed and the upper joint
+            // lies on its own side of the centreline, read on the typed boxes.
+            const bool shown = values[entryOf(s, 0, 2)] != 0 && values[entryOf(s, 0, 0)] > 0;
+            c.scrubRadius[s] = shown ? formatPicture(d.scrubRadius, "####.0") : std::string();
+        }
+    }
+    const double right = pass.side[kRight].contactDistance;
+    const double left = pass.side[kLeft].contactDistance;
+    c.track = { formatPicture(right, "##0.0"), formatPicture(right + left, "##0.0"),
+        formatPicture(left, "##0.0") };
+}
+
+void writeBackArms(const LayoutSolver &solver, EntryMode mode, EngineOutput &out)
+{
+    for (int s = 0; s < 2; ++s) {
+        if (mode == EntryMode::LengthAndAngle) {
+            // Derived arm ends go back into their X and Height boxes.
+            const double sign = s == kRight ? -1.0 : 1.0;
+            if (solver.derivedArm(s, true)) {
+                const LayoutPoint p = solver.upperFramePivot(s);
+                out.writeBacks.push_back({ entryOf(s, 0, 1), formatPicture(sign * p.x, "###.00") });
+                out.writeBacks.push_back({ entryOf(s, 1, 1), formatPicture(p.y, "###.00") });
+            }
+            if (solver.derivedArm(s, false)) {
+                const LayoutPoint p = solver.lowerBallJoint(s);
+                out.writeBacks.push_back({ entryOf(s, 0, 2), formatPicture(sign * p.x, "###.00") });
+                out.writeBacks.push_back({ entryOf(s, 1, 2), formatPicture(p.y, "###.00") });
+            }
+            continue;
+        }
+        for (const bool upper : { true, false }) {
+            const int row = upper ? 6 : 7;
+            const double length = solver.armLength(s, upper);
+            out.writeBacks.push_back({ entryOf(s, 0, row), formatPicture(length, "##.00") });
+            if (length > 0) {
+                const char *picture = upper ? "###.00" : "###.0";
+                out.writeBacks.push_back(
+                    { entryOf(s, 1, row), formatPicture(solver.armAngle(s, upper), picture) });
+            }
+        }
+    }
+}
+
+bool anyBlank(const EngineInput &in, std::initializer_list<int> rows)
+{
+    for (int s = 0; s < 2; ++s) {
+        for (const int row : rows) {
+            for (int column = 0; column < 2; ++column) {
+                const std::string &text = in.entries[entryOf(s, column, row)];
+                if (text.find_first_not_of(' ') == std::string::npos) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool shimMenuEnabled(const EngineInput &in, EntryMode mode)
+{
+    if (mode == EntryMode::LengthAndAngle || in.suspensionType == SuspensionType::Strut) {
+        return false;
+    }
+    for (int s = 0; s < 2; ++s) {
+        bool filled = true;
+        for (const int e :
+            { entryOf(s, 0, 0), entryOf(s, 1, 0), entryOf(s, 0, 1), entryOf(s, 1, 1) }) {
+            filled = filled && !in.entries[e].empty();
+        }
+        if (filled) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+EngineOutput runEngine(const EngineInput &input)
+{
+    EngineOutput out;
+    Captions &cap = out.captions;
+    FaultLog faults;
+    // King-pin captions of the previous call, before anything is solved.
+    const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kRight]),
+        readNumber(input.previousKingPinCaptions[kLeft]) };
+
+    std::array<double, 56> values {};
+    for (std::size_t e = 0; e < values.size(); ++e) {
+        values[e] = input.entries[e].empty() ? 0.0 : readNumber(input.entries[e]);
+    }
+    const bool strut = input.suspensionType == SuspensionType::Strut;
+    const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
+    const double staticCamber[2]
+        = { values[kStaticCamberEntry[kRight]], values[kStaticCamberEntry[kLeft]] };
+    const bool diveRoll = input.applyDiveRoll == 1;
+    const int grayColor = input.draw.darkGrayBackground ? kDarkGrayColor : kGrayColor;
+
+    cap.rowCaptions = strut
+        ? std::array<std::string, 3> { "Upper Strut Loc.", "Lower Strut Loc.", "Strut Dim." }
+        : std::array<std::string, 3> { "Upper Ball Joint", "Upper Frame Pivot", "Upper Arm Dim." };
+
+    // Static pass.
+    LayoutSolver solver(values, input.suspensionType, mode, &faults);
+    solver.readPoints();
+    solver.solve(true);
+    solver.fill(out.staticPass);
+    for (int s = 0; s < 2; ++s) {
+        SideSolution &d = out.staticPass.side[s];
+        d.camber = staticCamber[s];
+        d.spindleAngle = d.camber + d.kingPinAngle;
+        out.camber[s] = staticCamber[s];
+    }
+    passCaptions(out.staticPass, true, values, cap);
+    rollCenterCaptions(out.staticPass.rollCenter, cap.rollCenterHeight, cap.rollCenterSide);
+    cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
+    writeBackArms(solver, mode, out);
+    solver.saveStatic();
+
+    // Camber-gain pass: the static layout moved by the gain definition.
+    double gainDive = 1.0;
+    double gainRoll = 0.0;
+    if (input.gainSpecChoice != 0) {
+        gainDive = readNumber(input.gainDiveText);
+        gainRoll = readNumber(input.gainRollText);
+        cap.gainBasis = "Gain based on " + input.gainDiveText + "\" Dive and " + input.gainRollText
+            + " deg Roll.";
+    } else {
+        cap.gainBasis = "Gain based on 1\" Dive.";
+    }
+    out.layoutProblem = solver.move(gainDive, gainRoll) || out.layoutProblem;
+    solver.solve(false);
+    out.wheelRate = solver.wheelRates();
+    PassSolution &gain = out.gainPass.emplace();
+    solver.fill(gain);
+    gain.diveIn = gainDive;
+    gain.rollDeg = gainRoll;
+    out.camberGain[kLeft] = solver.staticKnuckleAngle(kLeft) - solver.knuckleAngle(kLeft);
+    out.camberGain[kRight] = solver.knuckleAngle(kRight) - solver.staticKnuckleAngle(kRight);
+    for (int s = 0; s < 2; ++s) {
+        gain.side[s].camber = staticCamber[s];
+        gain.side[s].spindleAngle = staticCamber[s] + gain.side[s].kingPinAngle;
+        cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
+        if (out.wheelRate[s] != 0) {
+            cap.wheelRate[s] = formatPicture(out.wheelRate[s], s == kRight ? "###0" : "####");
+        }
+    }
+    cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
+    const double rightSpringRate = values[35];
+    if (rightSpringRate > 0) {
+        out.rightWheelRateRatio = out.wheelRate[kRight] / rightSpringRate;
+    }
+
+    // Dive-and-roll pass: the layout read afresh and moved by the shown
+    // dive and roll, compared with the values saved from the static pass.
+    if (diveRoll) {
+        const double dive = values[54];
+        const double roll = values[55];
+        solver.readPoints();
+        out.layoutProblem = solver.move(dive, roll) || out.layoutProblem;
+        solver.solve(false);
+        PassSolution &moved = out.movedPass.emplace();
+        solver.fill(moved);
+        moved.diveIn = dive;
+        moved.rollDeg = roll;
+        out.camber[kLeft]
+            = staticCamber[kLeft] + (solver.staticKnuckleAngle(kLeft) - solver.knuckleAngle(kLeft));
+        out.camber[kRight] = staticCamber[kRight]
+            + (solver.knuckleAngle(kRight) - solver.staticKnuckleAngle(kRight));
+        for (int s = 0; s < 2; ++s) {
+            moved.side[s].camber = out.camber[s];
+            moved.side[s].spindleAngle = out.camber[s] + moved.side[s].kingPinAngle;
+            out.springCompression[s] = solver.staticSpringLength(s) - solver.springLength(s);
+            cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
+            cap.springCompression[s] = formatPicture(out.springCompression[s], "##.00");
+        }
+        passCaptions(moved, false, values, cap);
+        rollCenterCaptions(moved.rollCenter, cap.movedRollCenterHeight, cap.movedRollCenterSide);
+        cap.movedRollCenterColor = kCaptionColor;
+    }
+
+    // Camber follows the king-pin axis: the static camber moves by the
+    // change of the shown king-pin angle, with the opposite sign.
+    if (input.camberFollowsEdit) {
+        for (const int s : { kRight, kLeft }) {
+            const int entry = kStaticCamberEntry[s];
+            const double box = values[entry];
+            const std::string text
+                = formatPicture(box - readNumber(cap.kingPinAngle[s]) + oldKingPin[s], "####.00");
+            if (readNumber(text) != box) {
+                out.writeBacks.push_back({ entry, text });
+            }
+        }
+    }
+
+    const bool blankWatched = mode == EntryMode::LengthAndAngle
+        ? anyBlank(input, { 0, 1, 2, 3, 6, 7 })
+        : anyBlank(input, { 0, 1, 2, 3 });
+    out.showGeometryWarning = out.layoutProblem && !blankWatched;
+    if (out.showGeometryWarning) {
+        cap.status = kLayoutProblemStatus;
+    }
+    for (const int code : faults.codes) {
+        if (code != kFaultOverflow) {
+            out.faults.push_back(faultMessage(code));
+        }
+    }
+    out.shimMenuEnabled = shimMenuEnabled(input, mode);
+    if (input.withScene) {
+        buildFrontViewScene(input, out);
+    }
+    return out;
+}
+
+} // namespace tarvik

@@ -1,0 +1,36 @@
+// Run-time faults met while solving a layout.
+//
+// The layout solve carries on after a fault with the values it has, the way
+// the program always has: a step whose arithmetic fails leaves its target as
+// it was. What counts as a fault here: a division by zero that no guard of
+// the geometry catches (fault 11), and a result too large for a
+// single-precision layout point or a 0/0 (overflow, fault 6). Fault 6 is
+// ignored silently; every other fault becomes a message for the user. No
+// infinity or NaN ever reaches a stored point or result.
+#pragma once
+
+#include <vector>
+
+namespace tarvik {
+
+inline constexpr int kFaultOverflow = 6;
+inline constexpr int kFaultDivisionByZero = 11;
+
+struct FaultLog
+{
+    std::vector<int> codes; // in the order met, fault 6 included
+
+    void raise(int code) { codes.push_back(code); }
+};
+
+// Stores value into target as a single-precision number, or raises a fault
+// and leaves target unchanged when value is not finite or does not fit.
+bool storeFloat(float &target, double value, FaultLog *faults);
+
+// a / b, or raises a fault (11 for x/0, 6 for 0/0) and gives fallback.
+double checkedDivide(double a, double b, double fallback, FaultLog *faults);
+
+// value when finite, else raises a fault and gives fallback.
+double checkedValue(double value, double fallback, FaultLog *faults);
+
+} // namespace tarvik

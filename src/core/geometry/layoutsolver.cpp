@@ -1,0 +1,344 @@
+// The layout solve and the dive-and-roll motion (see layoutsolver.h).
+//
+// The order of the steps matters beyond the obvious: the line routines may
+// move a point lying exactly on the centreline to x = 1e-7, and everything
+// solved after that sees the moved point.
+#include "geometry/layoutsolver.h"
+
+#include "geometry/primitives.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+// Other Specs rows of the entry numbering (right 32 + row, left 43 + row).
+constexpr int kSpringRateRow = 3;
+constexpr int kHubDistanceRow = 8;
+constexpr int kRimWidthRow = 9;
+constexpr int kRimOffsetRow = 10;
+
+// Chassis outline points sit this far inboard of their frame pivots (inches).
+constexpr float kChassisInset = 3.0f;
+
+double distance(const LayoutPoint &a, const LayoutPoint &b)
+{
+    const double dx = double(a.x) - double(b.x);
+    const double dy = double(a.y) - double(b.y);
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+int linkSide(int s)
+{
+    return s == kRight ? kLinkRightSide : kLinkLeftSide;
+}
+
+} // namespace
+
+LayoutSolver::LayoutSolver(
+    const std::array<double, 56> &values, SuspensionType type, EntryMode mode, FaultLog *faults)
+    : m_values(values)
+    , m_type(type)
+    , m_mode(type == SuspensionType::Strut ? EntryMode::XAndHeight : mode)
+    , m_faults(faults)
+{
+}
+
+double LayoutSolver::value(int side, int column, int row) const
+{
+    return m_values[static_cast<std::size_t>(side * 16 + column * 8 + row)];
+}
+
+static double otherSpec(const std::array<double, 56> &values, int s, int row)
+{
+    return values[static_cast<std::size_t>((s == kRight ? 32 : 43) + row)];
+}
+
+void LayoutSolver::readPoints()
+{
+    for (int s = 0; s < 2; ++s) {
+        Side &d = m_side[s];
+        d = Side {};
+        const double sign = s == kRight ? -1.0 : 1.0;
+        LayoutPoint *rows[6] = { &d.ubj, &d.ufp, &d.lbj, &d.lfp, &d.usp, &d.lsp };
+        for (int row = 0; row < 6; ++row) {
+            storeFloat(rows[row]->x, sign * value(s, 0, row), m_faults);
+            storeFloat(rows[row]->y, value(s, 1, row), m_faults);
+        }
+        if (m_mode == EntryMode::LengthAndAngle) {
+            deriveArmEnds(s);
+        }
+    }
+
+    const bool strut = m_type == SuspensionType::Strut;
+    const Side &left = m_side[kLeft];
+    const Side &right = m_side[kRight];
+    const LayoutPoint &leftTop = strut ? left.ubj : left.ufp;
+    const LayoutPoint &rightTop = strut ? right.ubj : right.ufp;
+    m_chassis[0] = { left.lfp.x - kChassisInset, left.lfp.y };
+    m_chassis[1] = { leftTop.x - kChassisInset, leftTop.y };
+    m_chassis[2] = { rightTop.x + kChassisInset, rightTop.y };
+    m_chassis[3] = { right.lfp.x + kChassisInset, right.lfp.y };
+    if (strut) {
+        // The strut tower point sits halfway up the chassis side.
+        m_chassis[1] = { static_cast<float>((double(m_chassis[0].x) + double(m_chassis[1].x)) / 2),
+            static_cast<float>((double(m_chassis[0].y) + double(m_chassis[1].y)) / 2) };
+        m_chassis[2] = { static_cast<float>((double(m_chassis[3].x) + double(m_chassis[2].x)) / 2),
+            static_cast<float>((double(m_chassis[3].y) + double(m_chassis[2].y)) / 2) };
+        for (Side &d : m_side) {
+            // The lower strut location rides on the strut at a fixed angle
+            // (degrees, no quadrant correction) and distance from the ball joint.
+            const double dx = double(d.ufp.x) - double(d.lbj.x);
+            const double dy = double(d.ufp.y) - double(d.lbj.y);
+            d.strutOffsetAngle = dx == 0 ? 90.0 : std::atan(dy / dx) / kRadPerDeg;
+            d.strutOffsetDist = distance(d.ufp, d.lbj);
+        }
+    }
+}
+
+void LayoutSolver::deriveArmEnds(int s)
+{
+    // The angle is the arm's, from the frame pivot outward to the ball joint,
+    // positive when the ball joint is higher; the right side is mirrored.
+    Side &d = m_side[s];
+    const double upperLength = value(s, 0, 6);
+    if (upperLength > 0) {
+        const double a = value(s, 1, 6) * kRadPerDeg;
+        const double dx = upperLength * std::cos(a);
+        const double dy = upperLength * std::sin(a);
+        storeFloat(d.ufp.x, s == kLeft ? double(d.ubj.x) - dx : double(d.ubj.x) + dx, m_faults);
+        storeFloat(d.ufp.y, double(d.ubj.y) - dy, m_faults);
+        d.upperDerived = true;
+    }
+    const double lowerLength = value(s, 0, 7);
+    if (lowerLength > 0) {
+        const double a = value(s, 1, 7) * kRadPerDeg;
+        const double dx = lowerLength * std::cos(a);
+        const double dy = lowerLength * std::sin(a);
+        storeFloat(d.lbj.x, s == kLeft ? double(d.lfp.x) + dx : double(d.lfp.x) - dx, m_faults);
+        storeFloat(d.lbj.y, double(d.lfp.y) + dy, m_faults);
+        d.lowerDerived = true;
+    }
+}
+
+void LayoutSolver::solve(bool staticPass)
+{
+    const bool strut = m_type == SuspensionType::Strut;
+    for (int s = 0; s < 2; ++s) {
+        Side &d = m_side[s];
+        // Tyre contact: outboard of the ball joint by hub distance and half
+        // the rim, less the rim offset beyond half an inch; on the ground.
+        const double outboard = otherSpec(m_values, s, kHubDistanceRow)
+            + otherSpec(m_values, s, kRimWidthRow) / 2
+            - (otherSpec(m_values, s, kRimOffsetRow) - 0.5);
+        if (s == kLeft) {
+            storeFloat(d.contact.x, double(d.lbj.x) + outboard, m_faults);
+        } else {
+            storeFloat(d.contact.x, -(-double(d.lbj.x) + outboard), m_faults);
+        }
+        d.contact.y = 0.0f;
+        d.contactDistance = s == kLeft ? double(d.contact.x) : -double(d.contact.x);
+
+        if (staticPass) {
+            d.knuckleLen = distance(d.ubj, d.lbj);
+            d.frameLen = distance(d.lfp, d.ufp);
+            d.upperLen = distance(d.ufp, d.ubj);
+            d.lowerLen = distance(d.lfp, d.lbj);
+            const double toDegrees = s == kLeft ? kDegPerRad : -kDegPerRad;
+            d.upperAngle = std::atan(lineSlope(d.ufp, d.ubj)) * toDegrees;
+            d.lowerAngle = std::atan(lineSlope(d.lfp, d.lbj)) * toDegrees;
+        }
+
+        if (strut) {
+            // The upper line of the instant centre is the perpendicular to
+            // the strut axis through the body mount.
+            const LayoutPoint &t = d.ubj;
+            const LayoutPoint &sp = d.ufp;
+            LayoutPoint q { static_cast<float>(double(t.x) - (double(t.y) - double(sp.y))),
+                static_cast<float>(double(t.y) + (double(t.x) - double(sp.x))) };
+            if (q.x == 0.0f || q.y == 0.0f) {
+                q = { static_cast<float>(double(t.x) - 2 * (double(t.y) - double(sp.y))),
+                    static_cast<float>(double(t.y) + 2 * (double(t.x) - double(sp.x))) };
+            }
+            intersectLines(q, d.ubj, d.lfp, d.lbj, d.ic, m_faults);
+        } else {
+            intersectLines(d.ufp, d.ubj, d.lfp, d.lbj, d.ic, m_faults);
+        }
+        solveKingPin(s);
+    }
+
+    // Roll centre: where the two lines from the tyre contacts through the
+    // instant centres cross.
+    Side &left = m_side[kLeft];
+    Side &right = m_side[kRight];
+    const double mL = lineSlope(left.ic, left.contact);
+    const double bL = lineHeightAtCenter(left.ic, left.contact, m_faults);
+    const double mR = lineSlope(right.ic, right.contact);
+    const double bR = lineHeightAtCenter(right.ic, right.contact, m_faults);
+    if (mL != mR) {
+        if (storeFloat(m_rollCenter.x,
+                checkedDivide(bL - bR, mR - mL, double(m_rollCenter.x), m_faults), m_faults)) {
+            storeFloat(m_rollCenter.y, bL + mL * double(m_rollCenter.x), m_faults);
+        }
+    } else {
+        m_rollCenter = { 0.0f, 0.0f };
+    }
+
+    for (Side &d : m_side) {
+        const double rise = double(d.usp.y) - double(d.lsp.y);
+        d.springAngleRad
+            = d.usp.y == d.lsp.y ? 0.0 : std::atan((double(d.usp.x) - double(d.lsp.x)) / rise);
+        d.springLength = distance(d.usp, d.lsp);
+    }
+}
+
+void LayoutSolver::solveKingPin(int s)
+{
+    Side &d = m_side[s];
+    if (d.lbj.x == d.ubj.x) {
+        d.kpGround = { d.lbj.x, 0.0f };
+        d.knuckleAngle = 90.0;
+    } else {
+        d.kpGround = { -100.0f, 0.0f };
+        LayoutPoint groundEnd { 100.0f, 0.0f };
+        intersectLines(d.lbj, d.ubj, d.kpGround, groundEnd, d.kpGround, m_faults);
+        const double slope = lineSlope(d.lbj, d.ubj);
+        const double angle = std::atan(slope) * kDegPerRad;
+        if (s == kLeft) {
+            d.knuckleAngle = slope > 0 ? angle : angle + 180.0;
+        } else {
+            d.knuckleAngle = slope < 0 ? angle + 180.0 : angle;
+        }
+    }
+    if (s == kLeft) {
+        d.scrub = double(d.contact.x) - double(d.kpGround.x);
+    } else {
+        d.scrub = d.contactDistance + double(d.kpGround.x);
+    }
+}
+
+void LayoutSolver::saveStatic()
+{
+    m_saved = m_side;
+}
+
+bool LayoutSolver::move(double diveIn, double rollDeg)
+{
+    const double heightOffset = -diveIn;
+    const double rollRad = rollDeg * kRadPerDeg;
+    bool problem = false;
+    moveSide(kLeft, rollRad, heightOffset, problem);
+    moveSide(kRight, rollRad, heightOffset, problem);
+    const LayoutPoint origin;
+    for (LayoutPoint &p : m_chassis) {
+        rollAndDivePoint(p, origin, rollRad, heightOffset, m_faults);
+    }
+    return problem;
+}
+
+void LayoutSolver::moveSide(int s, double rollRad, double heightOffset, bool &problem)
+{
+    Side &d = m_side[s];
+    const Side &saved = m_saved[s];
+    const bool strut = m_type == SuspensionType::Strut;
+    const LayoutPoint origin;
+
+    rollAndDivePoint(strut ? d.ubj : d.ufp, origin, rollRad, heightOffset, m_faults);
+    const LayoutPoint oldLfp = d.lfp;
+    rollAndDivePoint(d.lfp, origin, rollRad, heightOffset, m_faults);
+    // The tyre stays on the ground, so the ball joint keeps its height and
+    // swings sideways on the lower arm.
+    const LayoutPoint oldLbj = d.lbj;
+    swingArmEnd(oldLfp, oldLbj, d.lfp, d.lbj, m_faults);
+
+    if (strut) {
+        const double m = lineSlope(d.lbj, d.ubj);
+        double strutAngle = std::atan(m) * kDegPerRad;
+        if (s == kLeft ? !(m > 0) : m < 0) {
+            strutAngle += 180.0;
+        }
+        const double offsetAngle = saved.strutOffsetAngle - (saved.knuckleAngle - strutAngle);
+        const double dx = saved.strutOffsetDist * std::cos(kRadPerDeg * offsetAngle);
+        const double dy = saved.strutOffsetDist * std::sin(kRadPerDeg * offsetAngle);
+        const double sign = s == kLeft ? -1.0 : 1.0;
+        storeFloat(d.ufp.x, double(d.lbj.x) + sign * dx, m_faults);
+        storeFloat(d.ufp.y, double(d.lbj.y) + sign * dy, m_faults);
+    } else {
+        const int status = solveUpperJoint(d.ubj, d.ufp, d.lbj, d.lfp, saved.knuckleLen,
+            saved.frameLen, saved.upperLen, saved.lowerLen, linkSide(s), m_faults);
+        if (status != kLinkSolved) {
+            problem = true;
+        }
+    }
+
+    // Both angles in screen terms: the right side's stored angle reads mirrored.
+    const double newLowerAngle = std::atan(lineSlope(d.lfp, d.lbj)) * kDegPerRad;
+    const double oldLowerAngle = s == kLeft ? saved.lowerAngle : -saved.lowerAngle;
+    carryPointWithArm(oldLfp, d.lfp, oldLowerAngle, newLowerAngle, d.lsp, m_faults);
+    rollAndDivePoint(d.usp, origin, rollRad, heightOffset, m_faults);
+}
+
+std::array<double, 2> LayoutSolver::wheelRates() const
+{
+    const Side &r = m_side[kRight];
+    const Side &l = m_side[kLeft];
+    // Levers are horizontal distances from the lower frame pivot, outboard positive.
+    return {
+        wheelRateFromSpring(otherSpec(m_values, kRight, kSpringRateRow),
+            double(r.lfp.x) - double(r.lsp.x), double(r.lfp.x) - double(r.lbj.x), r.springAngleRad),
+        wheelRateFromSpring(otherSpec(m_values, kLeft, kSpringRateRow),
+            double(l.lsp.x) - double(l.lfp.x), double(l.lbj.x) - double(l.lfp.x), l.springAngleRad)
+    };
+}
+
+double LayoutSolver::armLength(int side, bool upper) const
+{
+    return upper ? m_side[side].upperLen : m_side[side].lowerLen;
+}
+
+double LayoutSolver::armAngle(int side, bool upper) const
+{
+    const Side &d = m_side[side];
+    if (!upper) {
+        return d.lowerAngle;
+    }
+    if (m_type == SuspensionType::Strut) {
+        // The strut row shows the strut's lean from the vertical.
+        return d.upperAngle < 0 ? -90.0 - d.upperAngle : 90.0 - d.upperAngle;
+    }
+    return d.upperAngle;
+}
+
+void LayoutSolver::fill(PassSolution &pass) const
+{
+    for (int s = 0; s < 2; ++s) {
+        const Side &d = m_side[s];
+        SideSolution &out = pass.side[s];
+        out.upperBallJoint = d.ubj;
+        out.upperFramePivot = d.ufp;
+        out.lowerBallJoint = d.lbj;
+        out.lowerFramePivot = d.lfp;
+        out.upperSpringPad = d.usp;
+        out.lowerSpringPad = d.lsp;
+        out.instantCenter = d.ic;
+        out.contactPoint = d.contact;
+        out.kingPinGround = d.kpGround;
+        out.knuckleAngle = d.knuckleAngle;
+        out.kingPinAngle = s == kRight ? 90.0 - d.knuckleAngle : d.knuckleAngle - 90.0;
+        out.scrubRadius = d.scrub;
+        out.contactDistance = d.contactDistance;
+        out.upperArmLength = d.upperLen;
+        out.upperArmAngle = armAngle(s, true);
+        out.lowerArmLength = d.lowerLen;
+        out.lowerArmAngle = d.lowerAngle;
+        out.springLength = d.springLength;
+        // Shown positive when the spring's top leans toward the centreline.
+        const double springDeg = -d.springAngleRad * kDegPerRad;
+        out.springAngle = s == kRight ? -springDeg : springDeg;
+    }
+    pass.rollCenter = m_rollCenter;
+    pass.chassis = m_chassis;
+}
+
+} // namespace tarvik
