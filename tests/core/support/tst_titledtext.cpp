@@ -1,0 +1,179 @@
+// Titled text and warning text reading: paragraph rules, line ends, short and
+// hostile input, case-insensitive lookup, and the help pages we ship.
+#include "support/helptopic.h"
+#include "support/shippedtext.h"
+#include "support/titledtext.h"
+#include "support/warningtext.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tarvik {
+namespace {
+
+struct ParseCase
+{
+    const char *name;
+    std::string text;
+    std::string title;
+    std::string body;
+};
+
+class TitledTextParse : public testing::TestWithParam<ParseCase>
+{
+};
+
+TEST_P(TitledTextParse, BuildsTitleAndBody)
+{
+    const auto &c = GetParam();
+    const TitledText parsed = parseTitledText(c.text);
+    EXPECT_EQ(parsed.title, c.title);
+    EXPECT_EQ(parsed.body, c.body);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TitledTextParse,
+    testing::Values(ParseCase { "Empty", "", "", "" },
+        ParseCase { "TitleOnly", "Only a title\r\n", "Only a title", "" },
+        ParseCase { "TitleWithoutLineEnd", "Only a title", "Only a title", "" },
+        ParseCase { "ParagraphFlows", "T\r\nOne\r\ntwo\r\nthree\r\n", "T", "One two three" },
+        ParseCase { "EmptyLineAddsSpace", "T\r\nOne\r\n\r\ntwo\r\n", "T", "One  two" },
+        ParseCase { "SingleSpaceEndsParagraph", "T\r\nOne\r\n \r\nTwo\r\n", "T", "One\r Two" },
+        ParseCase { "IndentedLinesStandAlone", "T\r\nSome text\r\n  Step 1\r\nMore\r\n", "T",
+            "Some text  Step 1\r More" },
+        ParseCase { "SecondLineTakenAsIs", "T\r\n  indented start\r\nnext\r\n", "T",
+            "  indented start next" },
+        ParseCase { "LfOnly", "T\nOne\n  Two\nThree", "T", "One  Two\r Three" },
+        ParseCase { "ByteOrderMarkSkipped", "\xEF\xBB\xBFTitle\r\nBody\r\n", "Title", "Body" },
+        ParseCase { "LoneCarriageReturnKept", "T\r\na\rb\r\n", "T", "a\rb" },
+        ParseCase { "NulBytesKept", std::string("T\0x\nb\0\n", 7), std::string("T\0x", 3),
+            std::string("b\0", 2) }),
+    [](const testing::TestParamInfo<ParseCase> &caseInfo) { return caseInfo.param.name; });
+
+TEST(TitledText, CrLfAndLfGiveTheSameResult)
+{
+    const std::string lf = "Title\nFirst\nsecond\n \n  - item\nlast\n";
+    std::string crlf;
+    for (const char c : lf) {
+        if (c == '\n') {
+            crlf += '\r';
+        }
+        crlf += c;
+    }
+    const auto a = parseTitledText(lf);
+    const auto b = parseTitledText(crlf);
+    EXPECT_EQ(a.title, b.title);
+    EXPECT_EQ(a.body, b.body);
+}
+
+TEST(TitledText, HostileBytesNeverGrowBeyondTwiceTheInput)
+{
+    std::string text;
+    for (int i = 0; i < 5000; ++i) {
+        text += static_cast<char>((i * 37) % 256);
+        if (i % 7 == 0) {
+            text += "\n ";
+        }
+    }
+    const auto parsed = parseTitledText(text);
+    EXPECT_LE(parsed.title.size() + parsed.body.size(), 2 * text.size());
+}
+
+class TextFolder : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::temp_directory_path()
+            / ("tarvik-support-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+                + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    void write(const std::string &name, const std::string &bytes)
+    {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+    }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(TextFolder, MissingFileGivesEmptyPage)
+{
+    const auto page = readTitledText(m_dir, "helpm0.txt");
+    EXPECT_TRUE(page.title.empty());
+    EXPECT_TRUE(page.body.empty());
+    EXPECT_TRUE(readWarningText(m_dir).empty());
+}
+
+TEST_F(TextFolder, FileNameMatchesIgnoringCase)
+{
+    write("HELPM3.TXT", "Upper\r\nbody\r\n");
+    const auto page = readTitledText(m_dir, "helpm3.txt");
+    EXPECT_EQ(page.title, "Upper");
+    EXPECT_EQ(page.body, "body");
+    EXPECT_FALSE(findFileIgnoringCase(m_dir, "../HELPM3.TXT"));
+}
+
+TEST_F(TextFolder, FolderNamedLikeTheFileIsNotRead)
+{
+    std::filesystem::create_directories(m_dir / "helpm1.txt");
+    EXPECT_TRUE(readTitledText(m_dir, "helpm1.txt").title.empty());
+}
+
+TEST_F(TextFolder, OversizedFileIsRefusedWhole)
+{
+    write("helpg0.txt", "Title\n" + std::string(kMaxShippedTextBytes, 'x'));
+    const auto page = readTitledText(m_dir, "helpg0.txt");
+    EXPECT_TRUE(page.title.empty());
+    EXPECT_TRUE(page.body.empty());
+}
+
+TEST_F(TextFolder, WarningKeepsLinesJoinedByCrLfUpToThirtyOne)
+{
+    write("warning.txt", "first\n  second\n\nfourth\n");
+    EXPECT_EQ(readWarningText(m_dir), "first\r\n  second\r\n\r\nfourth");
+
+    std::string many;
+    for (int i = 0; i < 40; ++i) {
+        many += "line" + std::to_string(i) + "\r\n";
+    }
+    EXPECT_EQ(parseWarningText(many).find("line31"), std::string::npos);
+    EXPECT_NE(parseWarningText(many).find("line30"), std::string::npos);
+}
+
+TEST(WarningText, OnlyThreeSpacesIsBlank)
+{
+    EXPECT_TRUE(isBlankWarning("   "));
+    EXPECT_FALSE(isBlankWarning("  "));
+    EXPECT_FALSE(isBlankWarning("    "));
+    EXPECT_FALSE(isBlankWarning(""));
+}
+
+// Every page a window can reach must be shipped, titled and worth reading.
+TEST(ShippedHelp, EveryPageOfEveryGroupHasTitleAndBody)
+{
+    const std::filesystem::path folder = std::filesystem::path(TARVIK_SOURCE_DATA_DIR) / "TKTEXT";
+    for (const int group :
+        { kHelpGroupMain, kHelpGroupShimCalc, kHelpGroupGainSpec, kHelpGroupTableSpec,
+            kHelpGroupGraph, kHelpGroupGraphOptions, kHelpGroupCamberTable }) {
+        const auto info = findHelpGroup(group);
+        ASSERT_TRUE(info);
+        for (int page = 0; page <= info->lastPage; ++page) {
+            const auto name = helpPageFileName(group, page);
+            SCOPED_TRACE(name);
+            const auto text = readTitledText(folder, name);
+            EXPECT_FALSE(text.title.empty());
+            EXPECT_GT(text.body.size(), 200u);
+            // The window is sized to the text: a page must fit on a laptop screen.
+            EXPECT_LT(text.body.size(), 2600u);
+        }
+    }
+    EXPECT_FALSE(readWarningText(folder).empty());
+}
+
+} // namespace
+} // namespace tarvik
