@@ -163,7 +163,7 @@ EngineOutput runEngine(const EngineInput &input)
 
     std::array<double, 56> values {};
     for (std::size_t e = 0; e < values.size(); ++e) {
-        values[e] = input.entries[e].empty() ? 0.0 : readNumber(input.entries[e]);
+        values[e] = input.entries[e].empty() ? 0.0 : checkedValue(readNumber(input.entries[e]), 0.0, &faults);
     }
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
@@ -207,6 +207,9 @@ EngineOutput runEngine(const EngineInput &input)
     out.layoutProblem = solver.move(gainDive, gainRoll) || out.layoutProblem;
     solver.solve(false);
     out.wheelRate = solver.wheelRates();
+    for (double &rate : out.wheelRate) {
+        rate = checkedValue(rate, 0.0, &faults);
+    }
     PassSolution &gain = out.gainPass.emplace();
     solver.fill(gain);
     gain.diveIn = gainDive;

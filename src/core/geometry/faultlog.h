@@ -9,6 +9,8 @@
 // infinity or NaN ever reaches a stored point or result.
 #pragma once
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace tarvik {
@@ -22,6 +24,22 @@ struct FaultLog
 
     void raise(int code) { codes.push_back(code); }
 };
+
+// value rounded to single precision; values beyond its range become
+// infinities explicitly instead of through an out-of-range conversion.
+inline float toSingle(double value)
+{
+    constexpr double kMax = static_cast<double>(std::numeric_limits<float>::max());
+    if (value > kMax || value < -kMax) {
+        // Values just above the largest float may still round down to it.
+        const double next = std::nextafter(kMax, std::numeric_limits<double>::infinity());
+        if (std::fabs(value) >= next) {
+            return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+        }
+        return value > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
+    }
+    return static_cast<float>(value);
+}
 
 // Stores value into target as a single-precision number, or raises a fault
 // and leaves target unchanged when value is not finite or does not fit.

@@ -82,10 +82,10 @@ void LayoutSolver::readPoints()
     m_chassis[3] = { right.lfp.x + kChassisInset, right.lfp.y };
     if (strut) {
         // The strut tower point sits halfway up the chassis side.
-        m_chassis[1] = { static_cast<float>((double(m_chassis[0].x) + double(m_chassis[1].x)) / 2),
-            static_cast<float>((double(m_chassis[0].y) + double(m_chassis[1].y)) / 2) };
-        m_chassis[2] = { static_cast<float>((double(m_chassis[3].x) + double(m_chassis[2].x)) / 2),
-            static_cast<float>((double(m_chassis[3].y) + double(m_chassis[2].y)) / 2) };
+        m_chassis[1] = { toSingle((double(m_chassis[0].x) + double(m_chassis[1].x)) / 2),
+            toSingle((double(m_chassis[0].y) + double(m_chassis[1].y)) / 2) };
+        m_chassis[2] = { toSingle((double(m_chassis[3].x) + double(m_chassis[2].x)) / 2),
+            toSingle((double(m_chassis[3].y) + double(m_chassis[2].y)) / 2) };
         for (Side &d : m_side) {
             // The lower strut location rides on the strut at a fixed angle
             // (degrees, no quadrant correction) and distance from the ball joint.
@@ -155,11 +155,11 @@ void LayoutSolver::solve(bool staticPass)
             // the strut axis through the body mount.
             const LayoutPoint &t = d.ubj;
             const LayoutPoint &sp = d.ufp;
-            LayoutPoint q { static_cast<float>(double(t.x) - (double(t.y) - double(sp.y))),
-                static_cast<float>(double(t.y) + (double(t.x) - double(sp.x))) };
+            LayoutPoint q { toSingle(double(t.x) - (double(t.y) - double(sp.y))),
+                toSingle(double(t.y) + (double(t.x) - double(sp.x))) };
             if (q.x == 0.0f || q.y == 0.0f) {
-                q = { static_cast<float>(double(t.x) - 2 * (double(t.y) - double(sp.y))),
-                    static_cast<float>(double(t.y) + 2 * (double(t.x) - double(sp.x))) };
+                q = { toSingle(double(t.x) - 2 * (double(t.y) - double(sp.y))),
+                    toSingle(double(t.y) + 2 * (double(t.x) - double(sp.x))) };
             }
             intersectLines(q, d.ubj, d.lfp, d.lbj, d.ic, m_faults);
         } else {

@@ -11,7 +11,7 @@ namespace {
 
 float f32(double value)
 {
-    return static_cast<float>(value);
+    return toSingle(value);
 }
 
 double sgn(double value)

@@ -1,0 +1,96 @@
+// The shim move (see shimmove.h). The left side measures the knuckle's run
+// toward the centreline and the right side away from it, so the same
+// physical tilt gives results of opposite sign on the two sides; the shim
+// calculator applies its own per-side handling.
+#include "geometry/shimmove.h"
+
+#include "geometry/engine.h"
+#include "geometry/primitives.h"
+#include "text/numberreading.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+double distance(const LayoutPoint &a, const LayoutPoint &b)
+{
+    const double dx = double(a.x) - double(b.x);
+    const double dy = double(a.y) - double(b.y);
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+// Knuckle direction in degrees, 0..180; 90 when vertical.
+double directionDeg(double dx, double dy)
+{
+    if (dx == 0) {
+        return 90.0;
+    }
+    double angle = std::atan(dy / dx) / kRadPerDeg;
+    if (angle < 0) {
+        angle += 180.0;
+    }
+    return angle;
+}
+
+} // namespace
+
+ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness, bool removed)
+{
+    ShimResult result;
+    result.shim = thickness;
+    if (thickness == 0) {
+        return result;
+    }
+    if (removed) {
+        result.shim = -result.shim;
+    }
+    const bool left = side == kLeft;
+    const float sign = left ? 1.0f : -1.0f;
+    LayoutPoint ubj { sign * typed.upperBallJoint.x, typed.upperBallJoint.y };
+    LayoutPoint ufp { sign * typed.upperFramePivot.x, typed.upperFramePivot.y };
+    const LayoutPoint lbj { sign * typed.lowerBallJoint.x, typed.lowerBallJoint.y };
+    const LayoutPoint lfp { sign * typed.lowerFramePivot.x, typed.lowerFramePivot.y };
+
+    const double upperArm = distance(ufp, ubj);
+    const double lowerArm = distance(lfp, lbj);
+    const double knuckle = distance(lbj, ubj);
+    // Outboard is +x on the left side and -x on the mirrored right side.
+    ufp.x = toSingle(double(ufp.x) + (left ? result.shim : -result.shim));
+    const double frame = distance(lfp, ufp);
+
+    FaultLog faults;
+    result.status = solveUpperJoint(ubj, ufp, lbj, lfp, knuckle, frame, upperArm, lowerArm,
+        left ? kLinkLeftSide : kLinkRightSide, &faults);
+    result.solved = true;
+    result.newJoint = ubj;
+    result.movedPivot = ufp;
+
+    const double lbjX = typed.lowerBallJoint.x;
+    const double lbjY = typed.lowerBallJoint.y;
+    const double oldDx
+        = left ? lbjX - double(typed.upperBallJoint.x) : double(typed.upperBallJoint.x) - lbjX;
+    const double oldDy = double(typed.upperBallJoint.y) - lbjY;
+    const double newX = left ? double(ubj.x) : -double(ubj.x);
+    const double newDx = left ? lbjX - newX : newX - lbjX;
+    const double newDy = double(ubj.y) - lbjY;
+    result.camberChange = directionDeg(oldDx, oldDy) - directionDeg(newDx, newDy);
+    return result;
+}
+
+ShimPoints shimPointsFromEntries(const std::array<std::string, 56> &entries, int side)
+{
+    const auto at = [&](int column, int row) {
+        return toSingle(
+            readNumber(entries[static_cast<std::size_t>(side * 16 + column * 8 + row)]));
+    };
+    ShimPoints p;
+    p.upperBallJoint = { at(0, 0), at(1, 0) };
+    p.upperFramePivot = { at(0, 1), at(1, 1) };
+    p.lowerBallJoint = { at(0, 2), at(1, 2) };
+    p.lowerFramePivot = { at(0, 3), at(1, 3) };
+    return p;
+}
+
+} // namespace tarvik

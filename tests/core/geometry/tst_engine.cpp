@@ -1,0 +1,307 @@
+// The engine call end to end: the worked example's static and camber-gain
+// results, both entry modes, the strut, dive and roll, camber following the
+// king-pin axis, the layout-problem message, the shim menu rule and faults.
+#include "geometry/engine.h"
+#include "workedexample.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace tarvik {
+namespace {
+
+using test::setPoint;
+using test::workedExample;
+
+const std::string *writeBack(const EngineOutput &out, int entry)
+{
+    const std::string *found = nullptr;
+    for (const BoxWriteBack &w : out.writeBacks) {
+        if (w.entry == entry) {
+            found = &w.text;
+        }
+    }
+    return found;
+}
+
+TEST(Engine, WorkedExampleStatic)
+{
+    const EngineOutput out = runEngine(workedExample());
+    const PassSolution &st = out.staticPass;
+    EXPECT_NEAR(st.rollCenter.x, 0.0, 1e-5);
+    EXPECT_NEAR(st.rollCenter.y, 3.69, 0.005);
+    EXPECT_NEAR(st.side[kLeft].instantCenter.x, -43.71, 0.005);
+    EXPECT_NEAR(st.side[kLeft].instantCenter.y, 9.36, 0.005);
+    EXPECT_NEAR(st.side[kRight].instantCenter.x, 43.71, 0.005);
+    EXPECT_NEAR(st.side[kLeft].knuckleAngle, 101.31, 0.005);
+    EXPECT_NEAR(st.side[kRight].knuckleAngle, 78.69, 0.005);
+    EXPECT_NEAR(st.side[kLeft].kingPinGround.x, 27.0, 1e-4);
+    EXPECT_NEAR(st.side[kRight].kingPinGround.x, -27.0, 1e-4);
+    for (const int s : { kRight, kLeft }) {
+        EXPECT_NEAR(st.side[s].kingPinAngle, 11.31, 0.005);
+        EXPECT_NEAR(st.side[s].scrubRadius, 1.5, 1e-4);
+        EXPECT_NEAR(st.side[s].contactDistance, 28.5, 1e-5);
+        EXPECT_NEAR(out.camberGain[s], -0.87, 0.005);
+    }
+    const Captions &c = out.captions;
+    EXPECT_EQ(c.rollCenterHeight, "Roll Center height = 3.7");
+    EXPECT_EQ(c.rollCenterSide, "Roll Center Right = .0");
+    EXPECT_EQ(c.camberGain[kRight], "Camber Gain: -.87");
+    EXPECT_EQ(c.camberGain[kLeft], "Camber Gain: -.87");
+    EXPECT_EQ(c.gainBasis, "Gain based on 1\" Dive.");
+    EXPECT_EQ(c.kingPinAngle[kLeft], "11.31");
+    EXPECT_EQ(c.scrubRadius[kRight], "1.5");
+    EXPECT_EQ(c.track[0], "28.5");
+    EXPECT_EQ(c.track[1], "57.0");
+    EXPECT_EQ(c.wheelRate[kRight], "105");
+    EXPECT_EQ(c.dynamicCamber[kLeft], "");
+    EXPECT_EQ(c.status, "");
+    EXPECT_FALSE(out.layoutProblem);
+    EXPECT_FALSE(out.movedPass.has_value());
+    EXPECT_TRUE(out.faults.empty());
+    // Arm dimensions written back in the X and Height entry mode.
+    ASSERT_NE(writeBack(out, 6), nullptr);
+    EXPECT_EQ(*writeBack(out, 6), "12.04");
+    EXPECT_EQ(*writeBack(out, 14), "4.76");
+    EXPECT_EQ(*writeBack(out, 31), "-3.6");
+    EXPECT_NEAR(*out.rightWheelRateRatio, 105.478 / 500, 1e-4);
+}
+
+TEST(Engine, WorkedExampleGainPassMovesJoints)
+{
+    const EngineOutput out = runEngine(workedExample());
+    ASSERT_TRUE(out.gainPass.has_value());
+    const SideSolution &left = out.gainPass->side[kLeft];
+    EXPECT_NEAR(left.lowerBallJoint.x, 26.03, 0.005);
+    EXPECT_NEAR(left.lowerBallJoint.y, 5.0, 1e-6);
+    EXPECT_NEAR(left.upperBallJoint.x, 23.88, 0.005);
+    EXPECT_NEAR(left.upperBallJoint.y, 14.97, 0.005);
+}
+
+TEST(Engine, GainDefinitionCaption)
+{
+    EngineInput in = workedExample();
+    in.gainSpecChoice = 1;
+    in.gainDiveText = "1.5";
+    in.gainRollText = "2";
+    const EngineOutput out = runEngine(in);
+    EXPECT_EQ(out.captions.gainBasis, "Gain based on 1.5\" Dive and 2 deg Roll.");
+    // A roll tilts the two sides differently.
+    EXPECT_GT(std::fabs(out.camberGain[kLeft] - out.camberGain[kRight]), 0.1);
+}
+
+TEST(Engine, ZeroMoveReproducesStatic)
+{
+    EngineInput in = workedExample();
+    in.applyDiveRoll = 1;
+    in.entries[54] = "0";
+    in.entries[55] = "0";
+    const EngineOutput out = runEngine(in);
+    ASSERT_TRUE(out.movedPass.has_value());
+    for (const int s : { kRight, kLeft }) {
+        EXPECT_NEAR(out.camber[s], -0.5, 1e-3);
+        EXPECT_NEAR(out.springCompression[s], 0.0, 1e-3);
+        EXPECT_EQ(out.captions.springCompression[s], ".00");
+        EXPECT_EQ(out.captions.dynamicCamber[s], "-.50");
+    }
+    EXPECT_EQ(out.captions.movedRollCenterHeight, "Roll Center height = 3.7");
+}
+
+TEST(Engine, SymmetricRollGivesMirroredCamber)
+{
+    EngineInput in = workedExample();
+    in.applyDiveRoll = 1;
+    in.entries[55] = "3";
+    const EngineOutput out = runEngine(in);
+    const double dl
+        = out.movedPass->side[kLeft].knuckleAngle - out.staticPass.side[kLeft].knuckleAngle;
+    const double dr
+        = out.movedPass->side[kRight].knuckleAngle - out.staticPass.side[kRight].knuckleAngle;
+    // Both knuckles lean the same way on the screen, so the two sides report
+    // camber changes of opposite sign and similar size.
+    EXPECT_GT(dl, 0.5);
+    EXPECT_GT(dr, 0.5);
+    EXPECT_NEAR(dl / dr, 1.0, 0.15);
+    EXPECT_LT((out.camber[kLeft] + 0.5) * (out.camber[kRight] + 0.5), 0);
+    EXPECT_NE(out.captions.movedRollCenterSide, out.captions.rollCenterSide);
+}
+
+TEST(Engine, LengthAndAngleModeDerivesArmEnds)
+{
+    EngineInput in = workedExample();
+    in.entryMode = EntryMode::LengthAndAngle;
+    for (const int side : { 0, 1 }) {
+        setPoint(in, side, 1, "99", "99"); // replaced by the derived ends
+        setPoint(in, side, 6, "12", "5");
+        setPoint(in, side, 7, "16", "-3.5");
+    }
+    // A zero length keeps the typed lower ball joint on the left side.
+    setPoint(in, 1, 7, "0", "-3.5");
+    setPoint(in, 1, 2, "26", "5");
+    const EngineOutput out = runEngine(in);
+    const SideSolution &right = out.staticPass.side[kRight];
+    const SideSolution &left = out.staticPass.side[kLeft];
+    EXPECT_NEAR(right.upperFramePivot.x, -(24 - 12 * std::cos(5 * 0.017453)), 1e-4);
+    EXPECT_NEAR(left.upperFramePivot.y, 15 - 12 * std::sin(5 * 0.017453), 1e-4);
+    EXPECT_NEAR(right.lowerBallJoint.x, -(10 + 16 * std::cos(-3.5 * 0.017453)), 1e-4);
+    EXPECT_EQ(left.lowerBallJoint.x, 26.0f);
+    // Derived ends go back into their boxes ("###.00", right X positive);
+    // the arm rows are left as typed.
+    ASSERT_NE(writeBack(out, 1), nullptr);
+    EXPECT_EQ(*writeBack(out, 1), "12.05");
+    EXPECT_EQ(*writeBack(out, 9), "13.95");
+    EXPECT_EQ(writeBack(out, 18), nullptr);
+    EXPECT_EQ(writeBack(out, 6), nullptr);
+    EXPECT_FALSE(out.shimMenuEnabled);
+}
+
+TEST(Engine, StrutCaptionsAndForcedEntryMode)
+{
+    EngineInput in = workedExample();
+    in.suspensionType = SuspensionType::Strut;
+    in.entryMode = EntryMode::LengthAndAngle;
+    for (const int side : { 0, 1 }) {
+        setPoint(in, side, 0, "21", "27");
+        setPoint(in, side, 1, "20", "20");
+        setPoint(in, side, 6, "50", "50"); // ignored: a strut always solves from X and Height
+    }
+    const EngineOutput out = runEngine(in);
+    EXPECT_EQ(out.captions.rowCaptions[0], "Upper Strut Loc.");
+    EXPECT_EQ(out.captions.rowCaptions[1], "Lower Strut Loc.");
+    EXPECT_EQ(out.captions.rowCaptions[2], "Strut Dim.");
+    EXPECT_NEAR(out.staticPass.side[kLeft].upperFramePivot.x, 20.0, 1e-6);
+    EXPECT_NEAR(out.staticPass.side[kLeft].upperArmAngle, 8.13, 0.005); // lean from vertical
+    EXPECT_EQ(*writeBack(out, 14), "8.13");
+    EXPECT_NEAR(out.staticPass.rollCenter.y, 1.255, 0.001);
+    EXPECT_FALSE(out.shimMenuEnabled);
+    EXPECT_FALSE(out.layoutProblem);
+}
+
+TEST(Engine, CamberFollowsKingPinChange)
+{
+    EngineInput in = workedExample();
+    in.camberFollowsEdit = true;
+    in.previousKingPinCaptions = { "10.31", "11.31" };
+    const EngineOutput out = runEngine(in);
+    ASSERT_NE(writeBack(out, 38), nullptr);
+    EXPECT_EQ(*writeBack(out, 38), "-1.50");
+    EXPECT_EQ(writeBack(out, 49), nullptr); // unchanged king-pin: no write-back
+    // This call's results still use the camber as it was.
+    EXPECT_NEAR(out.staticPass.side[kRight].camber, -0.5, 1e-9);
+
+    in.camberFollowsEdit = false;
+    EXPECT_EQ(writeBack(runEngine(in), 38), nullptr);
+}
+
+TEST(Engine, UnclosableLinkageFlagsLayoutProblem)
+{
+    EngineInput in = workedExample();
+    in.applyDiveRoll = 1;
+    in.entries[54] = "30"; // far more dive than the lower arm can follow
+    const EngineOutput out = runEngine(in);
+    EXPECT_TRUE(out.layoutProblem);
+    EXPECT_TRUE(out.showGeometryWarning);
+    EXPECT_EQ(out.captions.status, "Problem with layout.  Do NOT trust results.");
+
+    // A blank watched box keeps the message back.
+    in.entries[3] = " ";
+    const EngineOutput quiet = runEngine(in);
+    EXPECT_TRUE(quiet.layoutProblem);
+    EXPECT_FALSE(quiet.showGeometryWarning);
+    EXPECT_EQ(quiet.captions.status, "");
+}
+
+TEST(Engine, ShimMenuRule)
+{
+    struct Case
+    {
+        const char *name;
+        std::initializer_list<int> emptied;
+        EntryMode mode;
+        SuspensionType type;
+        bool enabled;
+    } cases[] = {
+        { "all filled", {}, EntryMode::XAndHeight, SuspensionType::DoubleAArm, true },
+        { "right incomplete", { 0 }, EntryMode::XAndHeight, SuspensionType::DoubleAArm, true },
+        { "both incomplete", { 9, 17 }, EntryMode::XAndHeight, SuspensionType::DoubleAArm, false },
+        { "length mode", {}, EntryMode::LengthAndAngle, SuspensionType::DoubleAArm, false },
+        { "strut", {}, EntryMode::XAndHeight, SuspensionType::Strut, false },
+    };
+    for (const Case &c : cases) {
+        EngineInput in = workedExample();
+        for (const int e : c.emptied) {
+            in.entries[static_cast<std::size_t>(e)].clear();
+        }
+        in.entryMode = c.mode;
+        in.suspensionType = c.type;
+        in.withScene = false;
+        EXPECT_EQ(runEngine(in).shimMenuEnabled, c.enabled) << c.name;
+    }
+    // A blank is not empty: only exactly empty texts count.
+    EngineInput spaced = workedExample();
+    spaced.entries[0] = " ";
+    spaced.entries[17] = "";
+    EXPECT_TRUE(runEngine(spaced).shimMenuEnabled);
+}
+
+TEST(Engine, ScrubHiddenByItsConditions)
+{
+    EngineInput in = workedExample();
+    in.entries[18] = "0"; // left lower ball joint X reads 0
+    in.entries[0] = "-3"; // right upper ball joint across the centreline
+    const EngineOutput out = runEngine(in);
+    EXPECT_EQ(out.captions.scrubRadius[kLeft], "");
+    EXPECT_EQ(out.captions.scrubRadius[kRight], "");
+
+    // Scrub is never shown from the moved pass: the static one stays.
+    EngineInput moved = workedExample();
+    moved.applyDiveRoll = 1;
+    moved.entries[54] = "2";
+    EXPECT_EQ(runEngine(moved).captions.scrubRadius[kLeft], "1.5");
+}
+
+TEST(Engine, FaultsAreReportedAndResultsStayFinite)
+{
+    // Upper frame pivot on the lower ball joint: the linkage diagonal is 0.
+    EngineInput in = workedExample();
+    in.applyDiveRoll = 1;
+    in.entries[54] = "0";
+    setPoint(in, 1, 1, "26", "5");
+    const EngineOutput out = runEngine(in);
+    ASSERT_FALSE(out.faults.empty());
+    EXPECT_EQ(out.faults.front(),
+        "Err = 11 in Sub DrawScreen.  Contact Quellmark about this unusual error.\r\r"
+        "The next results displayed may not be accurate.");
+    for (const PassSolution *pass : { &out.staticPass, &*out.gainPass, &*out.movedPass }) {
+        for (const SideSolution &d : pass->side) {
+            EXPECT_TRUE(std::isfinite(d.upperBallJoint.x) && std::isfinite(d.upperBallJoint.y));
+            EXPECT_TRUE(std::isfinite(d.knuckleAngle));
+        }
+    }
+}
+
+TEST(Engine, HostileEntriesNeverGiveNonFiniteResults)
+{
+    const char *texts[] = { "1e38", "-1e38", "1e300", "0", "", "abc", "3.4e38", "1e-40" };
+    for (const char *text : texts) {
+        EngineInput in = workedExample();
+        in.applyDiveRoll = 1;
+        for (const int e : { 0, 8, 17, 26, 40, 35, 38, 54, 55 }) {
+            in.entries[static_cast<std::size_t>(e)] = text;
+        }
+        const EngineOutput out = runEngine(in);
+        for (const PassSolution *pass : { &out.staticPass, &*out.movedPass }) {
+            EXPECT_TRUE(std::isfinite(pass->rollCenter.x) && std::isfinite(pass->rollCenter.y))
+                << text;
+            for (const SideSolution &d : pass->side) {
+                EXPECT_TRUE(std::isfinite(d.instantCenter.x) && std::isfinite(d.knuckleAngle))
+                    << text;
+                EXPECT_TRUE(std::isfinite(d.camber) && std::isfinite(d.spindleAngle)) << text;
+            }
+        }
+        EXPECT_TRUE(std::isfinite(out.wheelRate[0]) && std::isfinite(out.camberGain[1])) << text;
+    }
+}
+
+} // namespace
+} // namespace tarvik

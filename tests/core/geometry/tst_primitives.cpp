@@ -1,0 +1,220 @@
+// The geometric primitives: their arithmetic on ordinary points and every
+// degenerate rule (vertical lines, points on the centreline, parallel lines,
+// points straight above a pivot, unreachable heights, unclosable linkages).
+#include "geometry/primitives.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace tarvik {
+namespace {
+
+constexpr double kTol = 1e-5;
+
+TEST(LineSlope, OrdinaryAndVertical)
+{
+    EXPECT_NEAR(lineSlope({ 10, 6 }, { 26, 5 }), -1.0 / 16, kTol);
+    EXPECT_EQ(lineSlope({ 3, 1 }, { 3, 9 }), 0.0); // vertical reported as 0
+    // The quotient is rounded to single precision.
+    EXPECT_EQ(lineSlope({ 0, 0 }, { 3, 1 }), double(1.0f / 3.0f));
+}
+
+TEST(LineHeightAtCenter, HeightAndDegenerateCases)
+{
+    LayoutPoint a { 10, 6 }, b { 26, 5 };
+    EXPECT_NEAR(lineHeightAtCenter(a, b), 6.625, kTol);
+
+    LayoutPoint v1 { 4, 1 }, v2 { 4, 7 };
+    EXPECT_EQ(lineHeightAtCenter(v1, v2), 0.0);
+
+    // A point on the centreline is moved off it in the caller's storage.
+    LayoutPoint c { 0, 3 }, d { 2, 5 };
+    EXPECT_NEAR(lineHeightAtCenter(c, d), 3.0, 1e-4);
+    EXPECT_EQ(c.x, 1e-7f);
+    EXPECT_EQ(d.x, 2.0f);
+}
+
+TEST(IntersectLines, CrossingParallelAndVertical)
+{
+    LayoutPoint a1 { 12, 14 }, a2 { 24, 15 }, b1 { 10, 6 }, b2 { 26, 5 }, out;
+    intersectLines(a1, a2, b1, b2, out);
+    EXPECT_NEAR(out.x, -43.714287, 1e-4);
+    EXPECT_NEAR(out.y, 9.357142, 1e-4);
+
+    // Parallel lines: the first slope is nudged by +0.01 when the fourth
+    // point's x is not negative, by -0.01 otherwise.
+    LayoutPoint p1 { 1, 1 }, p2 { 2, 2 }, q1 { 1, 3 }, q2 { 2, 4 };
+    intersectLines(p1, p2, q1, q2, out);
+    EXPECT_NEAR(out.x, 200.0, 1e-2);
+    EXPECT_NEAR(out.y, 202.0, 1e-2);
+    LayoutPoint r1 { -1, 1 }, r2 { -2, 0 };
+    intersectLines(p1, p2, r1, r2, out);
+    EXPECT_NEAR(out.x, -200.0, 1e-2);
+    EXPECT_NEAR(out.y, -198.0, 1e-2);
+
+    // A vertical line takes part as the ground line y = 0.
+    LayoutPoint v1 { 5, 0 }, v2 { 5, 10 }, s1 { 1, 3 }, s2 { 2, 4 };
+    intersectLines(v1, v2, s1, s2, out);
+    EXPECT_NEAR(out.x, -2.0, 1e-4);
+    EXPECT_NEAR(out.y, 0.0, 1e-4);
+}
+
+TEST(IntersectLines, OutMayBeAnInput)
+{
+    LayoutPoint lbj { 26, 5 }, ubj { 24, 15 }, ground { -100, 0 }, end { 100, 0 };
+    intersectLines(lbj, ubj, ground, end, ground);
+    EXPECT_NEAR(ground.x, 27.0, 1e-4);
+    EXPECT_NEAR(ground.y, 0.0, 1e-4);
+}
+
+TEST(CarryPointWithArm, TurnsAboutThePivot)
+{
+    LayoutPoint q { 3, 4 };
+    carryPointWithArm({ 0, 0 }, { 0, 0 }, 10, 10, q);
+    EXPECT_NEAR(q.x, 3, kTol);
+    EXPECT_NEAR(q.y, 4, kTol);
+
+    LayoutPoint r { 1, 0 };
+    carryPointWithArm({ 0, 0 }, { 5, 5 }, 0, 90, r);
+    EXPECT_NEAR(r.x, 5, 1e-4);
+    EXPECT_NEAR(r.y, 6, 1e-4);
+
+    // Straight above the pivot stays above it, at a quarter turn.
+    LayoutPoint above { 2, 7 };
+    carryPointWithArm({ 2, 1 }, { 2, 1 }, 0, 0, above);
+    EXPECT_NEAR(above.x, 2, 1e-4);
+    EXPECT_NEAR(above.y, 7, 1e-4);
+    LayoutPoint below { 2, -5 };
+    carryPointWithArm({ 2, 1 }, { 2, 1 }, 0, 0, below);
+    EXPECT_NEAR(below.x, 2, 1e-4);
+    EXPECT_NEAR(below.y, -5, 1e-4);
+    LayoutPoint pivot { 2, 1 };
+    carryPointWithArm({ 2, 1 }, { 4, 1 }, 0, 30, pivot);
+    EXPECT_NEAR(pivot.x, 4, kTol);
+    EXPECT_NEAR(pivot.y, 1, kTol);
+}
+
+TEST(RollAndDivePoint, TurnsAboutOriginAndLifts)
+{
+    LayoutPoint p { 10, 6 };
+    rollAndDivePoint(p, {}, 0, -1);
+    EXPECT_NEAR(p.x, 10, 1e-4);
+    EXPECT_NEAR(p.y, 5, 1e-4);
+
+    LayoutPoint onCenter { 0, 8 };
+    rollAndDivePoint(onCenter, {}, 0, 0);
+    EXPECT_NEAR(onCenter.x, 0, 1e-3);
+    EXPECT_NEAR(onCenter.y, 8, 1e-4);
+
+    // A positive roll raises the car's left side (positive x).
+    LayoutPoint left { 20, 0 }, right { -20, 0 };
+    rollAndDivePoint(left, {}, 2 * kRadPerDeg, 0);
+    rollAndDivePoint(right, {}, 2 * kRadPerDeg, 0);
+    EXPECT_GT(left.y, 0.6);
+    EXPECT_LT(right.y, -0.6);
+    EXPECT_NEAR(left.y, -right.y, 1e-3);
+}
+
+TEST(SwingArmEnd, KeepsLengthOrDropsUnderPivot)
+{
+    LayoutPoint m { 0, 5 };
+    swingArmEnd({ 10, 6 }, { 26, 5 }, { 10, 5 }, m);
+    EXPECT_NEAR(m.x, 10 + std::sqrt(257.0), 1e-4);
+
+    LayoutPoint mirrored { 0, 5 };
+    swingArmEnd({ -10, 6 }, { -26, 5 }, { -10, 5 }, mirrored);
+    EXPECT_NEAR(mirrored.x, -10 - std::sqrt(257.0), 1e-4);
+
+    LayoutPoint unreachable { 0, 40 };
+    swingArmEnd({ 10, 6 }, { 26, 5 }, { 11, 6 }, unreachable);
+    EXPECT_EQ(unreachable.x, 11.0f);
+
+    LayoutPoint vertical { 0, 2 };
+    swingArmEnd({ 10, 6 }, { 10, 1 }, { 12, 6 }, vertical);
+    EXPECT_EQ(vertical.x, 12.0f);
+}
+
+double len(LayoutPoint a, LayoutPoint b)
+{
+    return std::hypot(double(a.x) - b.x, double(a.y) - b.y);
+}
+
+TEST(SolveUpperJoint, UnmovedLayoutBothSides)
+{
+    const LayoutPoint u0 { 24, 15 }, f { 12, 14 }, b { 26, 5 }, g { 10, 6 };
+    LayoutPoint u = u0;
+    EXPECT_EQ(
+        solveUpperJoint(u, f, b, g, len(u0, b), len(g, f), len(f, u0), len(g, b), kLinkLeftSide),
+        kLinkSolved);
+    EXPECT_NEAR(u.x, 23.99994, 2e-5);
+    EXPECT_NEAR(u.y, 14.99999, 2e-5);
+
+    const LayoutPoint mu0 { -24, 15 }, mf { -12, 14 }, mb { -26, 5 }, mg { -10, 6 };
+    LayoutPoint mu = mu0;
+    EXPECT_EQ(solveUpperJoint(mu, mf, mb, mg, len(mu0, mb), len(mg, mf), len(mf, mu0), len(mg, mb),
+                  kLinkRightSide),
+        kLinkSolved);
+    EXPECT_NEAR(mu.x, -23.99994, 2e-5);
+    EXPECT_NEAR(mu.y, 14.99999, 2e-5);
+}
+
+TEST(SolveUpperJoint, UpperPivotInboardOrAboveLowerPivot)
+{
+    // Upper frame pivot inboard of, and straight above, the lower frame pivot:
+    // the unmoved layout still closes on itself.
+    struct Case
+    {
+        LayoutPoint f;
+    } cases[] = { { { 8, 14 } }, { { 10, 14 } } };
+    for (const Case &c : cases) {
+        for (const int side : { kLinkLeftSide, kLinkRightSide }) {
+            const float m = side == kLinkLeftSide ? 1.0f : -1.0f;
+            const LayoutPoint u0 { m * 24, 15 }, f { m * c.f.x, c.f.y }, b { m * 26, 5 },
+                g { m * 10, 6 };
+            LayoutPoint u = u0;
+            EXPECT_EQ(
+                solveUpperJoint(u, f, b, g, len(u0, b), len(g, f), len(f, u0), len(g, b), side),
+                kLinkSolved);
+            EXPECT_NEAR(u.x, u0.x, 1e-3) << "pivot x " << c.f.x << " side " << side;
+            EXPECT_NEAR(u.y, u0.y, 1e-3);
+        }
+    }
+}
+
+TEST(SolveUpperJoint, ZeroLengthAndUnclosable)
+{
+    LayoutPoint u { 24, 15 };
+    EXPECT_EQ(solveUpperJoint(u, { 12, 14 }, { 26, 5 }, { 10, 6 }, 0, 8, 12, 16, kLinkLeftSide),
+        kLinkSolved);
+    EXPECT_EQ(u.x, 24.0f);
+    EXPECT_EQ(u.y, 15.0f);
+
+    // A knuckle far longer than arm and frame can reach.
+    LayoutPoint v { 24, 15 };
+    EXPECT_EQ(solveUpperJoint(v, { 12, 14 }, { 26, 5 }, { 10, 6 }, 60, 8, 2, 16, kLinkLeftSide),
+        kLinkNotClosed);
+    EXPECT_TRUE(std::isfinite(v.x));
+    EXPECT_TRUE(std::isfinite(v.y));
+}
+
+TEST(SolveUpperJoint, CoincidentPivotAndJointIsAFault)
+{
+    FaultLog faults;
+    LayoutPoint u { 24, 15 };
+    solveUpperJoint(u, { 26, 5 }, { 26, 5 }, { 10, 6 }, 10, 16, 10, 16, kLinkLeftSide, &faults);
+    ASSERT_FALSE(faults.codes.empty());
+    EXPECT_EQ(faults.codes.front(), kFaultDivisionByZero);
+    EXPECT_TRUE(std::isfinite(u.x));
+    EXPECT_TRUE(std::isfinite(u.y));
+}
+
+TEST(WheelRateFromSpring, LeverRatioAndAngle)
+{
+    EXPECT_EQ(wheelRateFromSpring(500, 8, 0, 0), 0.0);
+    EXPECT_NEAR(wheelRateFromSpring(500, 8, 16, 0), 125.0, 1e-4);
+    EXPECT_NEAR(
+        wheelRateFromSpring(500, 8, 16, 60 * kRadPerDeg), 31.25, 5e-3); // 0.017453, not pi/180
+}
+
+} // namespace
+} // namespace tarvik
