@@ -75,6 +75,24 @@ void IntroHelpFlags::restartShowing()
     m_flags.fill(false);
 }
 
+IntroHelpFlags IntroHelpFlags::fromStored(const std::array<int, kIntroFlagCount> &stored)
+{
+    IntroHelpFlags flags;
+    for (int i = 0; i < kIntroFlagCount; ++i) {
+        flags.setFlag(i, stored[static_cast<std::size_t>(i)] != 0);
+    }
+    return flags;
+}
+
+std::array<int, kIntroFlagCount> IntroHelpFlags::toStored() const
+{
+    std::array<int, kIntroFlagCount> stored {};
+    for (int i = 0; i < kIntroFlagCount; ++i) {
+        stored[static_cast<std::size_t>(i)] = flag(i) ? 1 : 0;
+    }
+    return stored;
+}
+
 std::vector<int> IntroHelpFlags::startupKinds() const
 {
     std::vector<int> kinds;

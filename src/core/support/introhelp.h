@@ -45,6 +45,10 @@ public:
     // Help menu "Restart Showing Intro Help Messages".
     void restartShowing();
 
+    // The flags as the settings keep them (non-zero = suppressed), and back.
+    static IntroHelpFlags fromStored(const std::array<int, kIntroFlagCount> &stored);
+    std::array<int, kIntroFlagCount> toStored() const;
+
     // The kinds start-up shows, in order: 0 then 1, each unless suppressed.
     std::vector<int> startupKinds() const;
 

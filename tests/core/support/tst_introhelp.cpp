@@ -36,6 +36,14 @@ TEST(IntroHelp, CheckBoxStoresIntoTheKindsFlag)
     }
 }
 
+TEST(IntroHelp, RoundTripsThroughTheStoredForm)
+{
+    const auto flags = IntroHelpFlags::fromStored({ 0, 5, 1, 0 });
+    EXPECT_EQ(flags.startupKinds(), (std::vector<int> { 0 }));
+    EXPECT_TRUE(flags.isSuppressed(kIntroKindManual));
+    EXPECT_EQ(flags.toStored(), (std::array<int, kIntroFlagCount> { 0, 1, 1, 0 }));
+}
+
 TEST(IntroHelp, KindsWithoutAFlagAreIgnored)
 {
     IntroHelpFlags flags;
