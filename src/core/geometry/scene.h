@@ -28,6 +28,7 @@ struct SceneItem
     int width = 1;
     DashStyle dash = DashStyle::Solid;
     std::string role; // what the element is ("ground", "upper-arm", "extension", "letter", ...)
+    int pass = 0; // 0 the static layout, 1 the layout moved by dive and roll
 };
 
 struct Scene
