@@ -72,8 +72,8 @@ std::string fieldForWriting(std::string_view text)
         if (c != '\r' && c != '\n' && c != '"')
             plain += c;
     }
-    const bool needsQuotes = plain.find(',') != std::string::npos
-        || (!plain.empty() && plain.front() == ' ') || plain.size() != text.size();
+    const bool needsQuotes
+        = plain.find(',') != std::string::npos || (!plain.empty() && plain.front() == ' ');
     return needsQuotes ? '"' + plain + '"' : plain;
 }
 

@@ -191,6 +191,8 @@ TEST_F(TempDir, ValuesThatWouldBreakTheLayoutStillReadBack)
     EXPECT_EQ(r.data.record.get(2), "ab");
     EXPECT_EQ(r.data.record.get(3), "");
     EXPECT_EQ(r.data.comment, "keep\r\n-9999 \r\nthis\r\n");
+    // Written again, the file is byte for byte the same: no drift over saves.
+    EXPECT_EQ(vehicleFileText(r.data), fileText(file));
 }
 
 TEST_F(TempDir, FailedSaveKeepsThePreviousFile)
