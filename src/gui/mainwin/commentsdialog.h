@@ -1,0 +1,37 @@
+// The Comments window: edits the layout's comment, which is printed with
+// reports and saved in the vehicle file. "OK" stores, "Cancel" or leaving
+// the window (it loses activation) closes without storing.
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tarvik::gui {
+
+class CommentsDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CommentsDialog(const QString &comment, QWidget *parent = nullptr);
+
+    QString text() const;
+    QPlainTextEdit *editor() const { return m_editor; }
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+signals:
+    void commentAccepted(const QString &comment);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QPlainTextEdit *m_editor = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    bool m_wasActive = false;
+};
+
+} // namespace tarvik::gui

@@ -1,0 +1,109 @@
+// "Show Dive & Roll" frame; see diverollpanel.h. The up arrow of each spin
+// button increases the value.
+#include "gui/mainwin/diverollpanel.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tarvik::gui {
+
+namespace {
+
+QToolButton *arrowButton(Qt::ArrowType arrow, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setFixedSize(22, 13);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+DiveRollPanel::DiveRollPanel(QWidget *parent)
+    : QGroupBox(QStringLiteral("Show Dive && Roll"), parent)
+{
+    auto *grid = new QGridLayout(this);
+    grid->setVerticalSpacing(4);
+    m_diveCaption = new QLabel(QStringLiteral("Dive, inches"), this);
+    m_rollCaption = new QLabel(QStringLiteral("Roll, deg"), this);
+    m_diveBox = new QLineEdit(this);
+    m_rollBox = new QLineEdit(this);
+    m_diveBox->setObjectName(QStringLiteral("SpecData54"));
+    m_rollBox->setObjectName(QStringLiteral("SpecData55"));
+    QLabel *captions[] = { m_diveCaption, m_rollCaption };
+    QLineEdit *boxes[] = { m_diveBox, m_rollBox };
+    for (int index = 0; index < 2; ++index) {
+        const int entry = 54 + index;
+        boxes[index]->setFixedWidth(64);
+        boxes[index]->setMaxLength(30);
+        grid->addWidget(captions[index], index, 0);
+        grid->addWidget(boxes[index], index, 1);
+        auto *arrows = new QVBoxLayout;
+        arrows->setSpacing(0);
+        m_spin[index][1] = arrowButton(Qt::UpArrow, this);
+        m_spin[index][0] = arrowButton(Qt::DownArrow, this);
+        arrows->addWidget(m_spin[index][1]);
+        arrows->addWidget(m_spin[index][0]);
+        grid->addLayout(arrows, index, 2);
+        connect(m_spin[index][1], &QToolButton::clicked, this,
+            [this, entry] { emit spinPressed(entry, true); });
+        connect(m_spin[index][0], &QToolButton::clicked, this,
+            [this, entry] { emit spinPressed(entry, false); });
+    }
+    m_yes = new QRadioButton(QStringLiteral("Yes"), this);
+    m_no = new QRadioButton(QStringLiteral("No"), this);
+    auto *group = new QButtonGroup(this);
+    group->addButton(m_yes);
+    group->addButton(m_no);
+    grid->addWidget(m_yes, 0, 3);
+    grid->addWidget(m_no, 1, 3);
+    connect(m_yes, &QRadioButton::clicked, this, [this] { emit applyChosen(true); });
+    connect(m_no, &QRadioButton::clicked, this, [this] { emit applyChosen(false); });
+
+    auto *drawCaption = new QLabel(QStringLiteral("Draw"), this);
+    drawCaption->setAlignment(Qt::AlignCenter);
+    m_draw = new QPushButton(QStringLiteral("Big"), this);
+    m_draw->setFixedWidth(72);
+    grid->addWidget(drawCaption, 0, 4);
+    grid->addWidget(m_draw, 1, 4);
+    connect(m_draw, &QPushButton::clicked, this, &DiveRollPanel::drawClicked);
+    showApplied(false);
+}
+
+QToolButton *DiveRollPanel::spinButton(int entry, bool increase) const
+{
+    if (entry != 54 && entry != 55) {
+        return nullptr;
+    }
+    return m_spin[entry - 54][increase ? 1 : 0];
+}
+
+void DiveRollPanel::showApplied(bool applied)
+{
+    m_yes->setChecked(applied);
+    m_no->setChecked(!applied);
+    const QString color
+        = applied ? QStringLiteral("color: black;") : QStringLiteral("color: #808080;");
+    m_diveCaption->setStyleSheet(color);
+    m_rollCaption->setStyleSheet(color);
+    m_diveBox->setEnabled(applied);
+    m_rollBox->setEnabled(applied);
+    for (auto &pair : m_spin) {
+        pair[0]->setEnabled(applied);
+        pair[1]->setEnabled(applied);
+    }
+}
+
+void DiveRollPanel::showBig(bool big)
+{
+    m_draw->setText(big ? QStringLiteral("Normal") : QStringLiteral("Big"));
+}
+
+} // namespace tarvik::gui

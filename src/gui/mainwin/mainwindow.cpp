@@ -1,0 +1,515 @@
+// frmTK construction, the input-box behaviour, activation handling and the
+// redraw request. The menu commands are in mainwindowcommands.cpp.
+#include "gui/mainwin/mainwindow.h"
+
+#include "gui/mainwin/commentsdialog.h"
+#include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/frontview.h"
+#include "gui/mainwin/otherdimensionspanel.h"
+#include "gui/mainwin/specgrid.h"
+#include "gui/platform/platform.h"
+#include "text/numberreading.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tarvik::gui {
+
+namespace {
+
+const QString kHelpFrameTitle = QStringLiteral(" Help (definition)");
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform &platform, const DataFolder &data, const MainOptions &options,
+    bool extendedRoll, MainWindowHooks hooks, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_data(data)
+    , m_options(options)
+    , m_extendedRoll(extendedRoll)
+    , m_hooks(std::move(hooks))
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    buildWidgets();
+    buildMenus();
+    // The result names: the first 16 lines of OUTHELP.TXT; missing lines stay empty.
+    QFile names(m_data.path(QStringLiteral("TKTEXT/OUTHELP.TXT")));
+    if (names.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (QString &name : m_resultNames) {
+            if (names.atEnd()) {
+                break;
+            }
+            name = QString::fromUtf8(names.readLine()).remove(u'\r').remove(u'\n');
+        }
+    }
+    loadFieldDefinitions();
+    updateCaption();
+    refreshPanel();
+    requestRedraw();
+    resize(1240, 760);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWidgets()
+{
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+    columns->setContentsMargins(6, 4, 6, 4);
+
+    m_grid = new SpecGrid(central);
+    m_inputSide = m_grid;
+    columns->addWidget(m_grid, 0);
+
+    auto *right = new QVBoxLayout;
+    m_helpFrame = new QGroupBox(kHelpFrameTitle, central);
+    auto *helpLayout = new QVBoxLayout(m_helpFrame);
+    m_help = new QLabel(m_helpFrame);
+    m_help->setWordWrap(true);
+    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_help->setMinimumHeight(48);
+    m_help->setAutoFillBackground(true);
+    m_help->setTextFormat(Qt::PlainText);
+    helpLayout->addWidget(m_help);
+    right->addWidget(m_helpFrame);
+
+    m_view = new FrontView(central);
+    right->addWidget(m_view, 1);
+    auto *note = new QLabel(QStringLiteral("This is front view of suspension so left side of "
+                                           "screen is actually right side of car."),
+        central);
+    note->setAlignment(Qt::AlignCenter);
+    right->addWidget(note);
+    m_bigHint = new QLabel(QStringLiteral("Click on Draw Normal button to return to original "
+                                          "screen."),
+        central);
+    m_bigHint->setAlignment(Qt::AlignCenter);
+    m_bigHint->hide();
+    right->addWidget(m_bigHint);
+
+    auto *bottom = new QHBoxLayout;
+    m_otherDimensions = new OtherDimensionsPanel(central);
+    m_otherDimensions->hide();
+    bottom->addWidget(m_otherDimensions);
+    m_panel = new DiveRollPanel(central);
+    bottom->addWidget(m_panel);
+    bottom->addStretch(1);
+    right->addLayout(bottom);
+    m_footer = new QLabel(central);
+    m_footer->hide();
+    right->addWidget(m_footer);
+    columns->addLayout(right, 1);
+
+    // Takes the focus when a result caption is clicked, so no box keeps it.
+    m_focusCatcher = new QPushButton(central);
+    m_focusCatcher->setFixedSize(0, 0);
+    m_focusCatcher->setFlat(true);
+    setCentralWidget(central);
+
+    for (int entry = 0; entry < 54; ++entry) {
+        m_boxes[std::size_t(entry)] = m_grid->box(entry);
+    }
+    m_boxes[54] = m_panel->diveBox();
+    m_boxes[55] = m_panel->rollBox();
+    for (int entry = 0; entry < 56; ++entry) {
+        if (QLineEdit *edit = m_boxes[std::size_t(entry)]) {
+            edit->setProperty("entry", entry);
+            edit->installEventFilter(this);
+        }
+    }
+
+    connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int entry) {
+        if (QLineEdit *edit = box(entry)) {
+            edit->setFocus(Qt::MouseFocusReason);
+        }
+    });
+    connect(m_grid, &SpecGrid::resultClicked, this, &MainWindow::resultClicked);
+    connect(m_grid, &SpecGrid::armHeadingClicked, this, [this] {
+        m_platform.message(this, QStringLiteral("Tarvik"),
+            QStringLiteral("To enter angles and lengths of the suspension arms, "
+                           "click on 'Options' at the top of the screen, then "
+                           "select 'Enter X&Ht at Frame, Arm Len & Angle'"),
+            MessageButtons::Ok, MessageIcon::Information);
+    });
+    connect(m_panel, &DiveRollPanel::spinPressed, this, &MainWindow::spin);
+    connect(m_panel, &DiveRollPanel::applyChosen, this, &MainWindow::setApplyDiveRoll);
+    connect(m_panel, &DiveRollPanel::drawClicked, this, &MainWindow::toggleBig);
+    connect(m_otherDimensions, &OtherDimensionsPanel::valueClicked, this, [this] {
+        m_platform.message(this, QStringLiteral("Tarvik"),
+            QStringLiteral("You can not change any measurements in the Draw Big "
+                           "mode.  Click on the Draw Normal button to return to "
+                           "the original screen to change measurements."),
+            MessageButtons::Ok, MessageIcon::Information);
+    });
+}
+
+QString MainWindow::fileTitle() const
+{
+    return QString::fromStdString(
+        tarvik::fileTitle(m_currentFile.toStdString(), tkfilesFolder().toStdString()));
+}
+
+void MainWindow::setComment(const QString &comment)
+{
+    // Editing the comment changes what the file would store.
+    if (comment != m_comment) {
+        m_comment = comment;
+        m_changed = true;
+    }
+}
+
+QLineEdit *MainWindow::box(int entry) const
+{
+    return entry >= 0 && entry < 56 ? m_boxes[std::size_t(entry)] : nullptr;
+}
+
+QLabel *MainWindow::resultDisplay(int entry) const
+{
+    return m_grid->resultDisplay(entry);
+}
+
+QLabel *MainWindow::trackDisplay(int index) const
+{
+    return m_grid->trackDisplay(index);
+}
+
+QLabel *MainWindow::kingPinDisplay(int side) const
+{
+    return m_grid->kingPinDisplay(side);
+}
+
+QLabel *MainWindow::spindleDisplay(int side) const
+{
+    return m_grid->spindleDisplay(side);
+}
+
+QString MainWindow::helpText() const
+{
+    return m_help->text();
+}
+
+QString MainWindow::helpFrameTitle() const
+{
+    return m_helpFrame->title();
+}
+
+void MainWindow::updateCaption()
+{
+    setWindowTitle(
+        QStringLiteral("Tarvik - Quellmark Inc.   [ ") + fileTitle() + QStringLiteral(" ]"));
+}
+
+void MainWindow::showHelpText(const QString &text)
+{
+    m_help->setText(text);
+}
+
+int MainWindow::entryOf(QObject *object) const
+{
+    const QVariant entry = object->property("entry");
+    return entry.isValid() ? entry.toInt() : -1;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const int entry = entryOf(watched);
+    if (entry < 0) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        boxFocused(entry);
+        break;
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Opening a menu or another window is not leaving the box.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            // Pending events run first, as the old handler did.
+            QTimer::singleShot(0, this, [this, entry] { validateBox(entry); });
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up) {
+            focusNextPrevChild(false);
+            return true;
+        }
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextPrevChild(true);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextPrevChild(true);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::boxFocused(int entry)
+{
+    m_camberFollowsEdit = m_options.camberOption;
+    showHelpText(m_validator.definition(entry));
+    QLineEdit *edit = box(entry);
+    m_validator.focusGained(entry, edit->text());
+    // After a mouse click the line edit places the cursor; select once it has.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->hasFocus()) {
+            edit->setSelection(0, 30);
+        }
+    });
+}
+
+void MainWindow::validateBox(int entry)
+{
+    QLineEdit *edit = box(entry);
+    if (!edit || m_exiting) {
+        return;
+    }
+    const InputValidator::Outcome outcome
+        = m_validator.focusLost(entry, edit->text(), m_validationHold);
+    switch (outcome.verdict) {
+    case InputValidator::Verdict::Skipped:
+        return;
+    case InputValidator::Verdict::Refused:
+        m_platform.message(this, QStringLiteral("Warning"), outcome.message, MessageButtons::Ok,
+            MessageIcon::Exclamation);
+        edit->setText(outcome.text);
+        if (edit->isEnabled() && edit->isVisible()) {
+            edit->setFocus(Qt::OtherFocusReason);
+        }
+        return;
+    case InputValidator::Verdict::Accepted:
+        edit->setText(outcome.text);
+        m_lastEditedEntry = entry;
+        m_changed = true;
+        requestRedraw(true);
+        return;
+    }
+}
+
+void MainWindow::resultClicked(int line)
+{
+    const QString name = line >= 1 && line <= 16 ? m_resultNames[std::size_t(line - 1)] : QString();
+    showHelpText(name
+        + QStringLiteral(" These values can't be entered, but are calculated from "
+                         "other inputs."));
+    m_focusCatcher->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            activated();
+        } else {
+            deactivationStore();
+        }
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized() && m_comments) {
+            m_comments->reject();
+        } else if (isMaximized()) {
+            // The size is known once the maximised geometry is applied.
+            QTimer::singleShot(0, this, &MainWindow::showResolutionWarning);
+        }
+    }
+}
+
+void MainWindow::activated()
+{
+    const bool manualReminderDue = m_activations.activate(m_options.introFlags);
+    activationRefresh();
+    if (manualReminderDue && m_hooks.showIntro) {
+        m_hooks.showIntro(kIntroKindManual, m_options.introFlags);
+    }
+}
+
+void MainWindow::activationRefresh()
+{
+    m_validationHold = false;
+    const bool changed = m_changed;
+    loadFieldDefinitions();
+    fillBoxesFromRecord();
+    m_changed = changed;
+    refreshPanel();
+}
+
+void MainWindow::deactivationStore()
+{
+    for (int entry : inputWalk()) {
+        m_record.set(entry, box(entry)->text().toStdString());
+    }
+}
+
+void MainWindow::fillBoxesFromRecord()
+{
+    for (int entry : inputWalk()) {
+        box(entry)->setText(qs(m_record.get(entry)));
+    }
+}
+
+void MainWindow::loadFieldDefinitions()
+{
+    const std::filesystem::path file
+        = findDefinitionsFile(m_data.root().toStdString(), m_options.unitsFlag);
+    m_validator.setDefinitions(
+        file.empty() ? FieldDefinitions {} : loadDefinitions(file, m_extendedRoll));
+}
+
+void MainWindow::refreshPanel()
+{
+    m_panel->showApplied(m_applyDiveRoll);
+    if (readNumber(m_options.gainDiveText.toStdString()) == 0
+        && readNumber(m_options.gainRollText.toStdString()) == 0) {
+        m_options.gainSpecChoice = 0;
+    }
+    if (m_options.gainSpecChoice != 0) {
+        m_view->setGainBasis(QStringLiteral("Gain based on ") + m_options.gainDiveText
+            + QStringLiteral("\" Dive and ") + m_options.gainRollText
+            + QStringLiteral(" deg Roll."));
+    } else {
+        m_view->setGainBasis(QStringLiteral("Gain based on 1\" Dive."));
+    }
+}
+
+void MainWindow::requestRedraw(bool keepCamberFollows)
+{
+    if (!keepCamberFollows) {
+        m_camberFollowsEdit = false;
+    }
+    // The strut type always works with X and Height entry.
+    if (m_suspensionType == 1) {
+        m_options.entryMode = 0;
+    }
+    EngineInput input;
+    for (int entry = 0; entry < 56; ++entry) {
+        if (QLineEdit *edit = box(entry)) {
+            input.entries[std::size_t(entry)] = edit->text().toStdString();
+        }
+    }
+    input.suspensionType
+        = m_suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
+    input.entryMode = m_options.entryMode == 1 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
+    input.applyDiveRoll = m_applyDiveRoll ? 1 : 0;
+    input.gainSpecChoice = m_options.gainSpecChoice;
+    input.gainDiveText = m_options.gainDiveText.toStdString();
+    input.gainRollText = m_options.gainRollText.toStdString();
+    input.camberFollowsEdit = m_camberFollowsEdit;
+    input.previousKingPinCaptions = m_previousKingPin;
+    input.draw.extensionLines = m_options.extensionLines;
+    input.draw.darkGrayBackground = m_options.darkGrayBackground;
+    input.draw.bigLayout = m_big;
+    input.draw.afterPrinting = m_afterPrinting;
+    m_output = runEngine(input);
+    m_camberFollowsEdit = false;
+    applyOutput();
+}
+
+void MainWindow::applyOutput()
+{
+    const Captions &captions = m_output.captions;
+    for (const BoxWriteBack &writeBack : m_output.writeBacks) {
+        if (QLineEdit *edit = box(writeBack.entry)) {
+            edit->setText(qs(writeBack.text));
+        }
+    }
+    const std::pair<int, const std::array<std::string, 2> *> results[] = {
+        { 32, &captions.springLength },
+        { 33, &captions.springCompression },
+        { 34, &captions.springAngle },
+        { 36, &captions.wheelRate },
+        { 37, &captions.scrubRadius },
+        { 39, &captions.dynamicCamber },
+    };
+    for (const auto &[rightEntry, texts] : results) {
+        m_grid->resultDisplay(rightEntry)->setText(qs((*texts)[0]));
+        m_grid->resultDisplay(rightEntry + 11)->setText(qs((*texts)[1]));
+    }
+    for (int index = 0; index < 3; ++index) {
+        m_grid->trackDisplay(index)->setText(qs(captions.track[std::size_t(index)]));
+    }
+    for (int side = 0; side < 2; ++side) {
+        const auto s = std::size_t(side);
+        m_grid->kingPinDisplay(side)->setText(qs(captions.kingPinAngle[s]));
+        m_grid->spindleDisplay(side)->setText(qs(captions.spindleAngle[s]));
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::SpringCompression, side, qs(captions.springCompression[s]));
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::Camber, side, box(side == 0 ? 38 : 49)->text());
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::NewCamber, side, qs(captions.dynamicCamber[s]));
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::KingPinAngle, side, qs(captions.kingPinAngle[s]));
+    }
+    m_grid->setRowCaptions(
+        qs(captions.rowCaptions[0]), qs(captions.rowCaptions[1]), qs(captions.rowCaptions[2]));
+    m_previousKingPin = captions.kingPinAngle;
+
+    FrontViewCaptions view = m_view->captions();
+    view.rollCenter = { qs(captions.rollCenterHeight), qs(captions.rollCenterSide) };
+    view.movedRollCenter = { qs(captions.movedRollCenterHeight), qs(captions.movedRollCenterSide) };
+    view.camberGain = { qs(captions.camberGain[0]), qs(captions.camberGain[1]) };
+    view.status = qs(captions.status);
+    view.rollCenterColor = captions.staticRollCenterColor;
+    view.movedRollCenterColor = captions.movedRollCenterColor;
+    view.camberGainColor = captions.camberGainColor;
+    m_view->setCaptions(view);
+    m_view->setScene(m_output.scene);
+    if (m_shimMenu) {
+        m_shimMenu->setEnabled(m_output.shimMenuEnabled);
+    }
+    updateMenuChecks();
+
+    for (const std::string &fault : m_output.faults) {
+        m_platform.message(this, QStringLiteral("Tarvik"), qs(fault), MessageButtons::Ok,
+            MessageIcon::Exclamation);
+    }
+    // One warning per redraw, never a stream of boxes.
+    if (m_output.showGeometryWarning) {
+        m_platform.message(this, QString::fromLatin1(kGeometryWarningTitle),
+            qs(geometryWarningText()), MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_exiting) {
+        event->accept();
+        return;
+    }
+    deactivationStore();
+    if (exitCommand()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace tarvik::gui

@@ -1,0 +1,265 @@
+// Input grid of the main window; see specgrid.h. Entry numbering: point and
+// arm block entry = side * 16 + column * 8 + row (side 0 right, column 0 X
+// or Length); Other Specs right 32 + row, left 43 + row.
+#include "gui/mainwin/specgrid.h"
+
+#include "gui/mainwin/clicklabel.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace tarvik::gui {
+
+namespace {
+
+constexpr int kBoxWidth = 72;
+
+struct OtherRow
+{
+    const char *caption;
+    int resultLine; // 0 for an input row
+};
+
+// Rows of the Other Specs frame; the result line is the row's line in the
+// result-names file.
+constexpr OtherRow kOtherRows[] = {
+    { "Spring Length", 9 },
+    { "Spring Compression", 7 },
+    { "Spring Angle", 10 },
+    { "Spring Rate", 0 },
+    { "Wheel Rate", 12 },
+    { "Scrub Radius", 16 },
+    { "Static Camber, deg", 0 },
+    { "Dynamic Camber, deg", 8 },
+    { "Hub Distance", 0 },
+    { "Wheel Rim Width", 0 },
+    { "Wheel Rim Offset", 0 },
+};
+
+constexpr const char *kPointCaptions[] = {
+    "Upper Ball Joint",
+    "Upper Frame Pivot",
+    "Lower Ball Joint",
+    "Lower Frame Pivot",
+    "Upper Spring Pad",
+    "Lower Spring Pad",
+    "Upper Arm Dim.",
+    "Lower Arm Dim.",
+};
+
+QLineEdit *makeBox(int entry, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QStringLiteral("SpecData%1").arg(entry));
+    box->setFixedWidth(kBoxWidth);
+    box->setMaxLength(30);
+    return box;
+}
+
+QLabel *heading(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *displayLabel()
+{
+    auto *label = new ClickLabel;
+    label->setFixedWidth(kBoxWidth);
+    label->setMinimumHeight(20);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+SpecGrid::SpecGrid(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildStaticFrame());
+    layout->addWidget(buildOtherSpecsFrame());
+    layout->addStretch(1);
+}
+
+QGroupBox *SpecGrid::buildStaticFrame()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Static Layout Dimensions"), this);
+    auto *grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    const QString headings[] = { QStringLiteral("Right (X)"), QStringLiteral("Height"),
+        QStringLiteral("Left (X)"), QStringLiteral("Height") };
+    for (int column = 0; column < 4; ++column) {
+        grid->addWidget(heading(headings[column]), 0, column + 1);
+    }
+    for (int row = 0; row < 8; ++row) {
+        const int gridRow = row < 6 ? row + 1 : row + 2;
+        auto *caption = new ClickLabel(QString::fromLatin1(kPointCaptions[row]), frame);
+        m_rowCaptions[std::size_t(row)] = caption;
+        grid->addWidget(caption, gridRow, 0);
+        // Points focus their right X box, arm rows their right Length box.
+        connect(
+            caption, &ClickLabel::clicked, this, [this, row] { emit inputCaptionClicked(row); });
+        for (int side = 0; side < 2; ++side) {
+            for (int column = 0; column < 2; ++column) {
+                const int entry = side * 16 + column * 8 + row;
+                m_boxes[std::size_t(entry)] = makeBox(entry, frame);
+                grid->addWidget(m_boxes[std::size_t(entry)], gridRow, 1 + side * 2 + column);
+            }
+        }
+    }
+    for (int column = 0; column < 4; ++column) {
+        auto *label
+            = new ClickLabel(column % 2 == 0 ? QStringLiteral("Length") : QStringLiteral("Angle"));
+        label->setAlignment(Qt::AlignCenter);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        connect(label, &ClickLabel::clicked, this, &SpecGrid::armHeadingClicked);
+        grid->addWidget(label, 7, column + 1);
+    }
+    grid->setColumnStretch(0, 1);
+    return frame;
+}
+
+QLabel *SpecGrid::addResult(int line)
+{
+    QLabel *label = displayLabel();
+    connect(static_cast<ClickLabel *>(label), &ClickLabel::clicked, this,
+        [this, line] { emit resultClicked(line); });
+    return label;
+}
+
+QGroupBox *SpecGrid::buildOtherSpecsFrame()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Other Specs"), this);
+    auto *grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    grid->addWidget(heading(QStringLiteral("Right")), 0, 1);
+    grid->addWidget(heading(QStringLiteral("Left")), 0, 3);
+    for (int row = 0; row < 11; ++row) {
+        const OtherRow &spec = kOtherRows[row];
+        auto *caption = new ClickLabel(QString::fromLatin1(spec.caption), frame);
+        grid->addWidget(caption, row + 1, 0);
+        for (int side = 0; side < 2; ++side) {
+            const int entry = (side == 0 ? 32 : 43) + row;
+            QWidget *cell = nullptr;
+            if (spec.resultLine == 0) {
+                m_boxes[std::size_t(entry)] = makeBox(entry, frame);
+                cell = m_boxes[std::size_t(entry)];
+            } else {
+                m_results[std::size_t(entry)] = addResult(spec.resultLine);
+                m_results[std::size_t(entry)]->setObjectName(QStringLiteral("Result%1").arg(entry));
+                cell = m_results[std::size_t(entry)];
+            }
+            grid->addWidget(cell, row + 1, side == 0 ? 1 : 3);
+        }
+        if (spec.resultLine == 0) {
+            const int entry = 32 + row;
+            connect(caption, &ClickLabel::clicked, this,
+                [this, entry] { emit inputCaptionClicked(entry); });
+        } else {
+            const int line = spec.resultLine;
+            connect(
+                caption, &ClickLabel::clicked, this, [this, line] { emit resultClicked(line); });
+        }
+    }
+    // Track: right half, total (between the sides), left half.
+    auto *trackCaption = new ClickLabel(QStringLiteral("Track, in"), frame);
+    connect(trackCaption, &ClickLabel::clicked, this, [this] { emit resultClicked(14); });
+    grid->addWidget(trackCaption, 12, 0);
+    for (int index = 0; index < 3; ++index) {
+        m_track[std::size_t(index)] = addResult(14);
+        grid->addWidget(m_track[std::size_t(index)], 12, 1 + index);
+    }
+    const struct
+    {
+        const char *caption;
+        int line;
+        std::array<QLabel *, 2> *displays;
+    } angleRows[] = { { "King Pin Angle", 13, &m_kingPin }, { "Spindle Angle", 15, &m_spindle } };
+    int row = 13;
+    for (const auto &angleRow : angleRows) {
+        auto *caption = new ClickLabel(QString::fromLatin1(angleRow.caption), frame);
+        const int line = angleRow.line;
+        connect(caption, &ClickLabel::clicked, this, [this, line] { emit resultClicked(line); });
+        grid->addWidget(caption, row, 0);
+        for (int side = 0; side < 2; ++side) {
+            (*angleRow.displays)[std::size_t(side)] = addResult(line);
+            grid->addWidget((*angleRow.displays)[std::size_t(side)], row, side == 0 ? 1 : 3);
+        }
+        ++row;
+    }
+    grid->setColumnStretch(0, 1);
+    return frame;
+}
+
+QLineEdit *SpecGrid::box(int entry) const
+{
+    return entry >= 0 && entry < 56 ? m_boxes[std::size_t(entry)] : nullptr;
+}
+
+QLabel *SpecGrid::resultDisplay(int entry) const
+{
+    return entry >= 0 && entry < 56 ? m_results[std::size_t(entry)] : nullptr;
+}
+
+void SpecGrid::setRowCaptions(const QString &row0, const QString &row1, const QString &row6)
+{
+    m_rowCaptions[0]->setText(row0);
+    m_rowCaptions[1]->setText(row1);
+    m_rowCaptions[6]->setText(row6);
+}
+
+QString SpecGrid::rowCaption(int row) const
+{
+    return row >= 0 && row < 8 ? m_rowCaptions[std::size_t(row)]->text() : QString();
+}
+
+QList<QLabel *> SpecGrid::displays() const
+{
+    QList<QLabel *> result;
+    for (QLabel *label : m_results) {
+        if (label) {
+            result.append(label);
+        }
+    }
+    result.append(QList<QLabel *>(m_track.begin(), m_track.end()));
+    result.append(QList<QLabel *>(m_kingPin.begin(), m_kingPin.end()));
+    result.append(QList<QLabel *>(m_spindle.begin(), m_spindle.end()));
+    return result;
+}
+
+void SpecGrid::clearResults()
+{
+    for (QLabel *label : displays()) {
+        label->clear();
+    }
+}
+
+void SpecGrid::setResultsVisible(bool visible)
+{
+    // The labels keep their frames and places so the grid does not jump
+    // while a worksheet prints; only their texts go and come back.
+    for (QLabel *label : displays()) {
+        if (!visible) {
+            label->setProperty("shownText", label->text());
+            label->clear();
+        } else {
+            label->setText(label->property("shownText").toString());
+        }
+    }
+}
+
+} // namespace tarvik::gui

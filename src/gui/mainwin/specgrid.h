@@ -1,0 +1,64 @@
+// The input grid of the main window: the "Static Layout Dimensions" frame
+// (six pick-up points and two arm rows, right and left side) and the
+// "Other Specs" frame (spring, camber and wheel inputs with the result
+// displays between them, plus track, king-pin and spindle angle). Boxes and
+// result displays are reached by entry number; clicks on captions and
+// headings are reported as signals for the main window to act on.
+#pragma once
+
+#include <QList>
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+class QLabel;
+class QGroupBox;
+
+namespace tarvik::gui {
+
+class ClickLabel;
+
+class SpecGrid : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SpecGrid(QWidget *parent = nullptr);
+
+    // Input box of an input entry 0..53; nullptr for result entries.
+    QLineEdit *box(int entry) const;
+    // Display of a result-only entry 32..50; nullptr for inputs.
+    QLabel *resultDisplay(int entry) const;
+    QLabel *trackDisplay(int index) const
+    {
+        return m_track[std::size_t(index)];
+    } // right, total, left
+    QLabel *kingPinDisplay(int side) const { return m_kingPin[std::size_t(side)]; }
+    QLabel *spindleDisplay(int side) const { return m_spindle[std::size_t(side)]; }
+
+    // Captions of rows 0, 1 and 6, which depend on the suspension type.
+    void setRowCaptions(const QString &row0, const QString &row1, const QString &row6);
+    QString rowCaption(int row) const;
+    void clearResults();
+    void setResultsVisible(bool visible);
+
+signals:
+    void inputCaptionClicked(int entry);
+    // line = the result's line in the result-names file (counted from 1)
+    void resultClicked(int line);
+    void armHeadingClicked();
+
+private:
+    QGroupBox *buildStaticFrame();
+    QGroupBox *buildOtherSpecsFrame();
+    QLabel *addResult(int line);
+    QList<QLabel *> displays() const;
+
+    std::array<QLineEdit *, 56> m_boxes {};
+    std::array<QLabel *, 56> m_results {};
+    std::array<ClickLabel *, 8> m_rowCaptions {};
+    std::array<QLabel *, 3> m_track {};
+    std::array<QLabel *, 2> m_kingPin {};
+    std::array<QLabel *, 2> m_spindle {};
+};
+
+} // namespace tarvik::gui

@@ -1,0 +1,26 @@
+// The arithmetic of the dive and roll spin buttons: one step up or down,
+// snapped to the step grid and held at the limits. Dive moves by 0.1 inch
+// within -6..6; roll by 0.2 degree within -10..10 (-70..70 with the
+// extended roll range).
+#pragma once
+
+#include <optional>
+
+namespace tarvik::gui {
+
+struct SpinSpec
+{
+    double step = 0.1; // h
+    double gridFactor = 10; // k: values snap to multiples of 1 / k
+    double upper = 6;
+    double lower = -6;
+};
+
+SpinSpec diveSpinSpec();
+SpinSpec rollSpinSpec(bool extendedRange);
+
+// The new value after one press, or nothing when the value already sits at
+// the limit in the direction of the press (the caller beeps).
+std::optional<double> spinStep(double current, bool increase, const SpinSpec &spec);
+
+} // namespace tarvik::gui
