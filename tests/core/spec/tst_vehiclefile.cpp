@@ -74,6 +74,29 @@ TEST(VehicleFile, ReadsTheWorkedExample)
     EXPECT_EQ(r.data.record.get(6), "");
 }
 
+TEST(VehicleFile, ShippedExamplesAreCompleteCrLfFiles)
+{
+    const struct
+    {
+        const char *name;
+        int type;
+    } examples[] = { { "WORKED.TK", 0 }, { "CIRCLE.TK", 0 }, { "STRUT.TK", 1 } };
+    for (const auto &e : examples) {
+        const fs::path file = fs::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / e.name;
+        const std::string bytes = fileText(file);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << e.name << " byte " << i;
+            }
+        }
+        const auto r = readVehicleFile(file);
+        ASSERT_TRUE(r.ok) << e.name;
+        EXPECT_EQ(r.data.suspensionType, e.type) << e.name;
+        EXPECT_FALSE(r.data.comment.empty()) << e.name;
+        EXPECT_EQ(vehicleFileText(r.data), bytes) << e.name; // written the same way we write
+    }
+}
+
 TEST(VehicleFile, FieldsGoToTheWalkEntriesWithEitherLineEnd)
 {
     for (const char *eol : { "\r\n", "\n" }) {
