@@ -11,6 +11,7 @@
 #include "table/cambertable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -57,8 +58,9 @@ bool readIncIndex(
         return true;
     }
     double value = 0;
-    if (!parseCliNumber(*text, value) || value != static_cast<int>(value) || value < 0
-        || value > highest) {
+    // Range first: only a value known to fit may be converted to int.
+    if (!parseCliNumber(*text, value) || !(value >= 0 && value <= highest)
+        || value != std::floor(value)) {
         message = "option '--" + std::string(name) + "' takes a whole number from 0 to "
             + std::to_string(highest) + ", not '" + *text + "'";
         return false;
@@ -115,7 +117,7 @@ void printCsv(const CamberTable &table)
 
 void printJson(const CamberTable &table)
 {
-    const nlohmann::json out = {
+    const nlohmann::ordered_json out = {
         { "rows_are_roll", table.rowsAreRoll },
         { "right", table.grids[kRight] },
         { "left", table.grids[kLeft] },
