@@ -47,7 +47,7 @@ VehicleData sampleData()
     return d;
 }
 
-class TempDir : public ::testing::Test
+class VehicleFileOnDisk : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -168,7 +168,7 @@ TEST(VehicleFile, HostileInputNeverCrashes)
     EXPECT_TRUE(parseVehicleText(manyFields).ok); // no line ends at all
 }
 
-TEST_F(TempDir, RoundTripKeepsTextsTypeUnitsAndComment)
+TEST_F(VehicleFileOnDisk, RoundTripKeepsTextsTypeUnitsAndComment)
 {
     const fs::path file = m_dir / "car.tk";
     VehicleData d = sampleData();
@@ -198,7 +198,7 @@ TEST_F(TempDir, RoundTripKeepsTextsTypeUnitsAndComment)
     EXPECT_EQ(readVehicleFile(file).data.comment, "one\r\ntwo\r\n");
 }
 
-TEST_F(TempDir, ValuesThatWouldBreakTheLayoutStillReadBack)
+TEST_F(VehicleFileOnDisk, ValuesThatWouldBreakTheLayoutStillReadBack)
 {
     const fs::path file = m_dir / "odd.tk";
     VehicleData d;
@@ -218,7 +218,7 @@ TEST_F(TempDir, ValuesThatWouldBreakTheLayoutStillReadBack)
     EXPECT_EQ(vehicleFileText(r.data), fileText(file));
 }
 
-TEST_F(TempDir, FailedSaveKeepsThePreviousFile)
+TEST_F(VehicleFileOnDisk, FailedSaveKeepsThePreviousFile)
 {
     const fs::path file = m_dir / "keep.tk";
     ASSERT_TRUE(writeVehicleFile(file, sampleData()).ok);
@@ -238,7 +238,7 @@ TEST_F(TempDir, FailedSaveKeepsThePreviousFile)
     EXPECT_EQ(count, 1);
 }
 
-TEST_F(TempDir, MissingFileIsReportedByName)
+TEST_F(VehicleFileOnDisk, MissingFileIsReportedByName)
 {
     const auto r = readVehicleFile(m_dir / "nothere.tk");
     EXPECT_FALSE(r.ok);
