@@ -23,17 +23,6 @@ TEST(HelpTopic, FileNamesFollowPrefixAndPage)
     EXPECT_EQ(helpPageFileName(kHelpGroupMain, -1), "");
 }
 
-TEST(HelpTopic, OnePageGroupHasBothMovesDisabled)
-{
-    HelpTopic topic(kHelpGroupGraph);
-    EXPECT_FALSE(topic.canGoBack());
-    EXPECT_FALSE(topic.canGoForward());
-    topic.next();
-    EXPECT_EQ(topic.page(), 0);
-    topic.previous();
-    EXPECT_EQ(topic.page(), 0);
-}
-
 TEST(HelpTopic, WalksTheMainGroupAndStopsAtEitherEnd)
 {
     HelpTopic topic(kHelpGroupMain);

@@ -56,16 +56,6 @@ TEST(IntroHelp, KindsWithoutAFlagAreIgnored)
     EXPECT_FALSE(flags.flag(99));
 }
 
-TEST(IntroHelp, MessageTexts)
-{
-    EXPECT_EQ(introMessageText(kIntroKindOpenFile).caption, "Loading a Set of Saved Specs");
-    EXPECT_EQ(introMessageText(kIntroKindManual).caption, "User's Manual");
-    const auto helpBox = introMessageText(kIntroKindHelpBox);
-    EXPECT_EQ(helpBox.caption, "IMPORTANT:  Help (definition)");
-    EXPECT_EQ(helpBox.text.rfind("Any time you need help on an input:\n", 0), 0u);
-    EXPECT_EQ(introMessageText(2).text, helpBox.text);
-}
-
 TEST(ActivationCounter, ManualReminderOnTenthActivationOnly)
 {
     IntroHelpFlags flags;

@@ -67,19 +67,6 @@ TEST(TitledText, CrLfAndLfGiveTheSameResult)
     EXPECT_EQ(a.body, b.body);
 }
 
-TEST(TitledText, HostileBytesNeverGrowBeyondTwiceTheInput)
-{
-    std::string text;
-    for (int i = 0; i < 5000; ++i) {
-        text += static_cast<char>((i * 37) % 256);
-        if (i % 7 == 0) {
-            text += "\n ";
-        }
-    }
-    const auto parsed = parseTitledText(text);
-    EXPECT_LE(parsed.title.size() + parsed.body.size(), 2 * text.size());
-}
-
 class TextFolder : public testing::Test
 {
 protected:
