@@ -308,7 +308,11 @@ void MainWindow::validateBox(int entry)
     case InputValidator::Verdict::Accepted:
         edit->setText(outcome.text);
         m_lastEditedEntry = entry;
-        m_changed = true;
+        // Only a new value is a change: passing through a box (or the focus
+        // coming back after a refused value) leaves the layout as it was.
+        if (outcome.text != m_validator.restoreValue(entry)) {
+            m_changed = true;
+        }
         requestRedraw(true);
         return;
     }
@@ -372,6 +376,17 @@ void MainWindow::fillBoxesFromRecord()
 {
     for (int entry : inputWalk()) {
         box(entry)->setText(qs(m_record.get(entry)));
+    }
+    syncFocusedRestoreValue();
+}
+
+void MainWindow::syncFocusedRestoreValue()
+{
+    // A box that keeps the focus while the program rewrites it restores to
+    // what it shows now, not to what it held when it got the focus.
+    const int entry = QApplication::focusWidget() ? entryOf(QApplication::focusWidget()) : -1;
+    if (entry >= 0) {
+        m_validator.focusGained(entry, box(entry)->text());
     }
 }
 
@@ -471,6 +486,7 @@ void MainWindow::applyOutput()
     m_grid->setRowCaptions(
         qs(captions.rowCaptions[0]), qs(captions.rowCaptions[1]), qs(captions.rowCaptions[2]));
     m_previousKingPin = captions.kingPinAngle;
+    syncFocusedRestoreValue();
 
     FrontViewCaptions view = m_view->captions();
     view.rollCenter = { qs(captions.rollCenterHeight), qs(captions.rollCenterSide) };

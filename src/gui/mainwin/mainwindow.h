@@ -155,6 +155,7 @@ private:
     void resultClicked(int line);
     void applyOutput();
     void fillBoxesFromRecord();
+    void syncFocusedRestoreValue();
     void clearLayout();
     bool saveTo(const QString &path);
     bool writeFailed(const QString &message);

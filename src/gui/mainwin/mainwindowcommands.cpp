@@ -68,6 +68,7 @@ void MainWindow::clearLayout()
     m_currentFile = QStringLiteral("Untitled");
     m_changed = false;
     updateCaption();
+    syncFocusedRestoreValue();
 }
 
 void MainWindow::fileNew()
@@ -109,6 +110,9 @@ bool MainWindow::openFile(const QString &path)
     fillBoxesFromRecord();
     m_changed = false;
     requestRedraw();
+    // The record takes the solve's write-backs too, so the next activation
+    // refill shows what the redraw wrote.
+    deactivationStore();
     return true;
 }
 

@@ -1,0 +1,430 @@
+// The main window driven as a user drives it: typing into the input boxes
+// (fractions, refused values, empty and zero-length boxes), moving with the
+// keys, clicking captions, the dive and roll controls at their limits, the
+// big drawing, the options and suspension type, and the edit commands.
+#include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/frontview.h"
+#include "gui/mainwin/otherdimensionspanel.h"
+#include "gui/mainwin/specgrid.h"
+#include "tst_mainwindowfixture.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsUntitledWithStaticLayout();
+    void acceptedEntriesAreNormalised_data();
+    void acceptedEntriesAreNormalised();
+    void refusedEntryWarnsAndRestoresFocusTimeValue();
+    void emptyBoxAndZeroArmLengthAreNotValidated();
+    void leavingABoxAcceptsItsValueAgain();
+    void keysMoveBetweenBoxes();
+    void focusShowsDefinitionAndClicksExplain();
+    void suspensionTypeSwitchesCaptionsAndEntryMode();
+    void spinButtons_data();
+    void spinButtons();
+    void yesNoSwitchesDiveAndRoll();
+    void bigDrawingHidesInputs();
+    void optionMessagesAndChecks();
+    void amountEditCommands();
+    void centreAndCopyCommands();
+};
+
+void TestMainWindow::startsUntitledWithStaticLayout()
+{
+    WindowFixture f;
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
+    QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
+    QVERIFY(f.window->diveRollPanel()->noButton()->isChecked());
+    QVERIFY(!f.box(54)->isEnabled());
+    QVERIFY(!f.window->diveRollPanel()->spinButton(55, true)->isEnabled());
+    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.window->shimMenu()->isEnabled());
+    QCOMPARE(
+        f.window->frontView()->captions().gainBasis, QStringLiteral("Gain based on 1\" Dive."));
+
+    f.open(QStringLiteral("WORKED.TK"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+    // The solve wrote the arm dimensions back and filled the results.
+    QVERIFY(!f.text(6).isEmpty());
+    QVERIFY(!f.window->trackDisplay(1)->text().isEmpty());
+    QVERIFY(f.window->shimMenu()->isEnabled());
+    QVERIFY(!f.window->frontView()->scene().items.empty());
+    QVERIFY(f.window->frontView()->captions().rollCenter[0].startsWith(
+        QStringLiteral("Roll Center height = ")));
+    QVERIFY(f.platform.messages().isEmpty());
+}
+
+void TestMainWindow::acceptedEntriesAreNormalised_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("mixed fraction") << 0 << "12 3/4"
+                                    << "12.75";
+    QTest::newRow("backslash fraction") << 0 << "1\\2"
+                                        << ".5";
+    QTest::newRow("leading zeros") << 8 << "007.50"
+                                   << "7.5";
+    QTest::newRow("trailing letters") << 8 << "12abc"
+                                      << "12";
+    QTest::newRow("negative whole part") << 38 << "-1 3/4"
+                                         << "-.25";
+    QTest::newRow("maximum accepted") << 0 << "60"
+                                      << "60";
+    QTest::newRow("minimum accepted") << 0 << "0"
+                                      << "0";
+}
+
+void TestMainWindow::acceptedEntriesAreNormalised()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    const QString kingPinBefore = f.window->kingPinDisplay(0)->text();
+    f.type(entry, typed);
+    QCOMPARE(f.text(entry), shown);
+    QVERIFY(f.window->isChanged());
+    QVERIFY(f.platform.messages().isEmpty());
+    if (entry == 0) {
+        // The redraw followed: the right king-pin angle moved with the ball joint.
+        QVERIFY(f.window->kingPinDisplay(0)->text() != kingPinBefore);
+    }
+}
+
+void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.type(0, QStringLiteral("75"));
+    const QList<PlatformRequest> warnings = f.platform.messages();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings[0].title, QStringLiteral("Warning"));
+    QCOMPARE(warnings[0].text,
+        QStringLiteral("Right Upper Ball Joint X = 75.  Value must be "
+                       "between  0 and  60 ."));
+    QCOMPARE(warnings[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(warnings[0].buttons, MessageButtons::Ok);
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QVERIFY(f.box(0)->hasFocus());
+    QVERIFY(!f.window->isChanged());
+
+    // The restore value is the text the box had when it got the focus this time.
+    f.type(0, QStringLiteral("30"));
+    QCOMPARE(f.text(0), QStringLiteral("30"));
+    f.type(0, QStringLiteral("-1"));
+    QCOMPARE(f.text(0), QStringLiteral("30"));
+    QCOMPARE(f.platform.messages().size(), 2);
+}
+
+void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    const int redrawItems = int(f.window->frontView()->scene().items.size());
+    f.type(40, QString());
+    QCOMPARE(f.text(40), QString());
+    QVERIFY(!f.window->isChanged());
+    QCOMPARE(int(f.window->frontView()->scene().items.size()), redrawItems);
+
+    WindowFixture g;
+    g.open(QStringLiteral("WORKED.TK"));
+    g.type(6, QStringLiteral("0.0"));
+    QCOMPARE(g.text(6), QStringLiteral("0.0"));
+    QVERIFY(!g.window->isChanged());
+    QVERIFY(g.platform.messages().isEmpty());
+}
+
+void TestMainWindow::leavingABoxAcceptsItsValueAgain()
+{
+    // Leaving a filled box validates and redraws it again, but only a new
+    // value marks the layout changed.
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.type(8, QStringLiteral("15.0"));
+    QCOMPARE(f.text(8), QStringLiteral("15"));
+    QVERIFY(!f.window->isChanged());
+    f.type(8, QStringLiteral("15.5"));
+    QVERIFY(f.window->isChanged());
+}
+
+void TestMainWindow::keysMoveBetweenBoxes()
+{
+    WindowFixture f;
+    f.box(1)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(f.box(1), Qt::Key_Down);
+    QVERIFY(!f.box(1)->hasFocus());
+    QWidget *next = QApplication::focusWidget();
+    QVERIFY(next);
+    QTest::keyClick(next, Qt::Key_Up);
+    QVERIFY(f.box(1)->hasFocus());
+    QTest::keyClick(f.box(1), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), next);
+}
+
+void TestMainWindow::focusShowsDefinitionAndClicksExplain()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.box(4)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QVERIFY(f.window->helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
+    QTRY_COMPARE(f.box(4)->selectedText(), f.text(4));
+
+    // A result caption explains itself and takes the focus off the boxes.
+    QTest::mouseClick(f.window->resultDisplay(32), Qt::LeftButton);
+    QVERIFY(f.window->helpText().endsWith(
+        QStringLiteral(" These values can't be entered, but are calculated from other inputs.")));
+    QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+
+    // The Length/Angle headings point to the Options menu.
+    const QList<QLabel *> labels = f.window->grid()->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text() == QStringLiteral("Length")) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            break;
+        }
+    }
+    QCOMPARE(f.platform.messageTexts(),
+        QStringList { QStringLiteral(
+            "To enter angles and lengths of the suspension arms, click on 'Options' at the "
+            "top of the screen, then select 'Enter X&Ht at Frame, Arm Len & Angle'") });
+}
+
+void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()
+{
+    MainOptions options;
+    options.entryMode = 1;
+    WindowFixture f(options);
+    f.open(QStringLiteral("WORKED.TK"));
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryLenAngle"))->isChecked());
+    f.window->action(QStringLiteral("mnuStrut"))->trigger();
+    QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Strut Loc."));
+    QCOMPARE(f.window->grid()->rowCaption(1), QStringLiteral("Lower Strut Loc."));
+    QCOMPARE(f.window->grid()->rowCaption(6), QStringLiteral("Strut Dim."));
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryXHt"))->isChecked());
+    QVERIFY(!f.window->action(QStringLiteral("mnuEntryLenAngle"))->isEnabled());
+    QVERIFY(f.window->action(QStringLiteral("mnuStrut"))->isChecked());
+    QVERIFY(f.window->isChanged()); // the type is stored in the file
+    QCOMPARE(f.window->options().entryMode, 0);
+    f.window->action(QStringLiteral("mnuAArm"))->trigger();
+    QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryLenAngle"))->isEnabled());
+}
+
+void TestMainWindow::spinButtons_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("increase");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<QString>("expected"); // "" = beep, nothing changes
+    QTest::newRow("dive at the top") << 54 << "6.00" << true << false << "";
+    QTest::newRow("dive to the top") << 54 << "5.97" << true << false << "6.00";
+    QTest::newRow("dive from empty") << 54 << "" << true << false << ".10";
+    QTest::newRow("dive snaps down to zero") << 54 << ".05" << false << false << ".00";
+    QTest::newRow("dive down below zero") << 54 << "0" << false << false << "-.10";
+    QTest::newRow("dive at the bottom") << 54 << "-6.00" << false << false << "";
+    QTest::newRow("roll snaps to grid") << 55 << ".10" << true << false << ".40";
+    QTest::newRow("roll at the bottom") << 55 << "-10.00" << false << false << "";
+    QTest::newRow("roll extended range") << 55 << "-10.00" << false << true << "-10.20";
+    QTest::newRow("roll extended top") << 55 << "70" << true << true << "";
+}
+
+void TestMainWindow::spinButtons()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, start);
+    QFETCH(bool, increase);
+    QFETCH(bool, extended);
+    QFETCH(QString, expected);
+    WindowFixture f({}, extended);
+    f.open(QStringLiteral("WORKED.TK"));
+    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+    f.box(entry)->setText(start);
+    QTest::mouseClick(f.window->diveRollPanel()->spinButton(entry, increase), Qt::LeftButton);
+    if (expected.isEmpty()) {
+        QCOMPARE(f.platform.beepCount(), 1);
+        QCOMPARE(f.text(entry), start);
+        QVERIFY(!f.window->isChanged());
+    } else {
+        QCOMPARE(f.platform.beepCount(), 0);
+        QCOMPARE(f.text(entry), expected);
+        QVERIFY(f.window->isChanged());
+    }
+}
+
+void TestMainWindow::yesNoSwitchesDiveAndRoll()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.box(54)->setText(QStringLiteral("1"));
+    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+    QVERIFY(f.window->applyDiveRoll());
+    QVERIFY(f.box(54)->isEnabled());
+    QVERIFY(f.window->lastOutput().movedPass.has_value());
+    QVERIFY(!f.window->frontView()->captions().movedRollCenter[0].isEmpty());
+    QTest::mouseClick(f.window->diveRollPanel()->noButton(), Qt::LeftButton);
+    QVERIFY(!f.window->applyDiveRoll());
+    QVERIFY(!f.box(55)->isEnabled());
+    QVERIFY(!f.window->lastOutput().movedPass.has_value());
+}
+
+void TestMainWindow::bigDrawingHidesInputs()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    const int normalWidth = f.window->frontView()->width();
+    QPushButton *draw = f.window->diveRollPanel()->drawButton();
+    QCOMPARE(draw->text(), QStringLiteral("Big"));
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QApplication::processEvents();
+    QCOMPARE(draw->text(), QStringLiteral("Normal"));
+    QVERIFY(f.window->isBig());
+    QVERIFY(f.window->otherDimensionsPanel()->isVisible());
+    QCOMPARE(
+        f.window->otherDimensionsPanel()->title(), QStringLiteral("Other Dimensions && Specs"));
+    QVERIFY(!f.box(0)->isVisible());
+    QVERIFY(f.window->frontView()->width() > normalWidth);
+    QCOMPARE(f.window->otherDimensionsPanel()->value(OtherDimensionsPanel::Camber, 0),
+        QStringLiteral("-.5"));
+    QTest::mouseClick(f.window->otherDimensionsPanel()->valueLabel(OtherDimensionsPanel::Camber, 1),
+        Qt::LeftButton);
+    QCOMPARE(f.platform.messageTexts().size(), 1);
+    QVERIFY(f.platform.messageTexts()[0].startsWith(
+        QStringLiteral("You can not change any measurements in the Draw Big mode.")));
+    // In the big drawing the extension-lines hint is never shown.
+    f.window->action(QStringLiteral("mnuLinesOn"))->trigger();
+    QCOMPARE(f.platform.messageTexts().size(), 1);
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QCOMPARE(draw->text(), QStringLiteral("Big"));
+    QVERIFY(f.box(0)->isVisible());
+}
+
+void TestMainWindow::optionMessagesAndChecks()
+{
+    MainOptions options;
+    options.extensionLines = false;
+    WindowFixture f(options);
+    f.open(QStringLiteral("WORKED.TK"));
+    auto trigger = [&](const char *name) {
+        f.platform.clearRecord();
+        f.window->action(QString::fromLatin1(name))->trigger();
+        return f.platform.messageTexts();
+    };
+    QCOMPARE(trigger("mnuLinesOn").size(), 1);
+    QVERIFY(f.window->options().extensionLines);
+    QVERIFY(trigger("mnuLinesOff").isEmpty());
+    QVERIFY(trigger("mnuLinesOn").isEmpty()); // the hint is shown once per run
+    QCOMPARE(
+        trigger("mnuMetric"), QStringList { QStringLiteral("This option not activated yet.") });
+    QVERIFY(f.window->action(QStringLiteral("mnuEnglish"))->isChecked());
+    QCOMPARE(trigger("mnuEnglish"),
+        QStringList { QStringLiteral("Only English units available in this version.") });
+    QVERIFY(trigger("mnuCamberChanges")[0].startsWith(
+        QStringLiteral("Starting now, camber will change")));
+    QVERIFY(f.window->action(QStringLiteral("mnuCamberChanges"))->isChecked());
+    QVERIFY(trigger("mnuCamberFixed")[0].startsWith(
+        QStringLiteral("Starting now, camber will NOT change")));
+    QVERIFY(trigger("mnuEntryLenAngle")[0].contains(QStringLiteral("\r\rFor the Upper Arm")));
+    QCOMPARE(f.window->options().entryMode, 1);
+    QVERIFY(trigger("mnuDarkGray").isEmpty());
+    QVERIFY(f.window->options().darkGrayBackground);
+    QCOMPARE(trigger("mnuRestartIntro"),
+        QStringList { QStringLiteral(
+            "Intro Help messages will be displayed next time you start the program.") });
+    QVERIFY(!f.window->isChanged());
+}
+
+void TestMainWindow::amountEditCommands()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.box(13)->clear(); // an empty box stays empty
+
+    // 5.01 is refused with a message and the prompt comes again; then 1.25 is used.
+    f.platform.answerInput(QStringLiteral("5.01"));
+    f.platform.answerInput(QStringLiteral("1.25"));
+    f.window->doEdit(EditCode::Raise);
+    const QList<PlatformRequest> &asked = f.platform.requests();
+    QCOMPARE(asked.size(), 3);
+    QCOMPARE(asked[0].title, QStringLiteral("Raise All Measurements"));
+    QCOMPARE(asked[0].defaultText, QStringLiteral(" "));
+    QCOMPARE(asked[0].text,
+        QStringLiteral("Enter the amount to Raise all measurements (a number from 0 to 5)."
+                       "\r\rThis will change several measurements.  If you are not sure of "
+                       "this, click on 'Cancel'."));
+    QCOMPARE(asked[1].text,
+        QStringLiteral("The value should be between 0 and 5.  Try again, or click on Cancel."));
+    QCOMPARE(f.text(8), QStringLiteral("16.25"));
+    QCOMPARE(f.text(24), QStringLiteral("16.25"));
+    QCOMPARE(f.text(12), QStringLiteral("17.25"));
+    QCOMPARE(f.text(13), QString());
+    QCOMPARE(f.text(0), QStringLiteral("24")); // X untouched
+    QVERIFY(f.window->isChanged());
+
+    // Move Out by 5 (the limit is accepted) writes whole values with a point.
+    f.platform.answerInput(QStringLiteral("5"));
+    f.window->doEdit(EditCode::MoveOut);
+    QCOMPARE(f.text(0), QStringLiteral("29."));
+    QCOMPARE(f.text(16), QStringLiteral("29."));
+
+    // Cancel changes nothing.
+    f.platform.answerInput(QString());
+    f.window->doEdit(EditCode::MoveLeft);
+    QCOMPARE(f.text(0), QStringLiteral("29."));
+    f.platform.answerInput(QStringLiteral("2"));
+    f.window->doEdit(EditCode::MoveLeft);
+    QCOMPARE(f.text(0), QStringLiteral("27."));
+    QCOMPARE(f.text(16), QStringLiteral("31."));
+}
+
+void TestMainWindow::centreAndCopyCommands()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.platform.answerInput(QStringLiteral("1"));
+    f.window->doEdit(EditCode::MoveLeft);
+    const double right = f.window->trackDisplay(0)->text().toDouble();
+    const double left = f.window->trackDisplay(2)->text().toDouble();
+    QVERIFY(left > right);
+    f.window->doEdit(EditCode::CenterOnTrack);
+    QVERIFY(qAbs(f.window->trackDisplay(0)->text().toDouble()
+                - f.window->trackDisplay(2)->text().toDouble())
+        < 0.11);
+
+    f.box(3)->clear();
+    f.box(35)->setText(QStringLiteral("650"));
+    f.window->doEdit(EditCode::CopyRightToLeft);
+    QCOMPARE(f.text(19), QString());
+    QCOMPARE(f.text(46), QStringLiteral("650"));
+    QCOMPARE(f.text(16), f.text(0));
+
+    // A track of 0 makes centring impossible.
+    f.window->trackDisplay(2)->setText(QStringLiteral("0.0"));
+    f.platform.clearRecord();
+    f.window->doEdit(EditCode::CenterOnTrack);
+    QCOMPARE(f.platform.messageTexts(),
+        QStringList { QStringLiteral("One of the current Tracks is 0, so centering based on "
+                                     "'Tracks' is not possible.") });
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
