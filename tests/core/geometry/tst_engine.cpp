@@ -5,7 +5,9 @@
 #include "workedexample.h"
 
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace tarvik {
 namespace {
@@ -300,6 +302,54 @@ TEST(Engine, HostileEntriesNeverGiveNonFiniteResults)
             }
         }
         EXPECT_TRUE(std::isfinite(out.wheelRate[0]) && std::isfinite(out.camberGain[1])) << text;
+    }
+}
+
+} // namespace
+} // namespace tarvik
+
+namespace tarvik {
+namespace {
+
+TEST(Engine, RandomLayoutsStayFinite)
+{
+    // Random and deliberately degenerate layouts (values drawn from a small
+    // set so that equal X, zero X and coincident points come up often).
+    std::uint32_t seed = 12345;
+    const auto next = [&seed]() {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    const char *pool[]
+        = { "0", "10", "12", "24", "26", "-5", "5", "14.5", "6", "", "100", "-30", ".001" };
+    for (int round = 0; round < 1500; ++round) {
+        EngineInput in = test::workedExample();
+        for (int k = 0; k < 6; ++k) {
+            in.entries[next() % 32] = pool[next() % std::size(pool)];
+        }
+        in.suspensionType = next() % 3 == 0 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
+        in.entryMode = next() % 3 == 0 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
+        in.applyDiveRoll = 1;
+        in.entries[54] = pool[next() % std::size(pool)];
+        in.entries[55] = pool[next() % std::size(pool)];
+        in.withScene = next() % 2 == 0;
+        const EngineOutput out = runEngine(in);
+        for (const PassSolution *pass : { &out.staticPass, &*out.gainPass, &*out.movedPass }) {
+            ASSERT_TRUE(std::isfinite(pass->rollCenter.x) && std::isfinite(pass->rollCenter.y))
+                << round;
+            for (const SideSolution &d : pass->side) {
+                for (const LayoutPoint &p : { d.upperBallJoint, d.upperFramePivot, d.lowerBallJoint,
+                         d.lowerFramePivot, d.instantCenter, d.contactPoint, d.kingPinGround }) {
+                    ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << round;
+                }
+                ASSERT_TRUE(std::isfinite(d.knuckleAngle) && std::isfinite(d.springAngle)) << round;
+            }
+        }
+        for (const SceneItem &item : out.scene.items) {
+            for (const ScenePoint &p : item.points) {
+                ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << round << " " << item.role;
+            }
+        }
     }
 }
 
