@@ -2,6 +2,7 @@
 // results, both entry modes, the strut, dive and roll, camber following the
 // king-pin axis, the layout-problem message, the shim menu rule and faults.
 #include "geometry/engine.h"
+#include "geometry/primitives.h"
 #include "workedexample.h"
 
 #include <cmath>
@@ -177,6 +178,21 @@ TEST(Engine, StrutCaptionsAndForcedEntryMode)
     EXPECT_NEAR(out.staticPass.rollCenter.y, 1.255, 0.001);
     EXPECT_FALSE(out.shimMenuEnabled);
     EXPECT_FALSE(out.layoutProblem);
+}
+
+TEST(Engine, StrutOffsetPointOnCentrelineIsDoubled)
+{
+    // Body mount (7, 27) and lower strut location (20, 20): the perpendicular
+    // offset point lands on x = 0, so the doubled offset (-7, 1) is used.
+    EngineInput in = workedExample();
+    in.suspensionType = SuspensionType::Strut;
+    setPoint(in, 1, 0, "7", "27");
+    setPoint(in, 1, 1, "20", "20");
+    const EngineOutput out = runEngine(in);
+    LayoutPoint q { -7, 1 }, t { 7, 27 }, g { 10, 6 }, b { 26, 5 }, expected;
+    intersectLines(q, t, g, b, expected);
+    EXPECT_NEAR(out.staticPass.side[kLeft].instantCenter.x, expected.x, 1e-4);
+    EXPECT_NEAR(out.staticPass.side[kLeft].instantCenter.y, expected.y, 1e-4);
 }
 
 TEST(Engine, CamberFollowsKingPinChange)
