@@ -71,17 +71,6 @@ TEST(TableSpec, StartValuesSweepOneCell)
     EXPECT_DOUBLE_EQ(rowAxis(empty).value(0), 0);
 }
 
-TEST(TableSpec, RowAndColumnAxesFollowOrientation)
-{
-    const TableSpec diveRows = spec(0, "0", "3", 1, "-1", "1", 2);
-    EXPECT_EQ(rowAxis(diveRows).count, 4);
-    EXPECT_EQ(columnAxis(diveRows).count, 3);
-    TableSpec rollRows = diveRows;
-    rollRows.rowsAreRoll = 1;
-    EXPECT_EQ(rowAxis(rollRows).count, 3);
-    EXPECT_EQ(columnAxis(rollRows).count, 4);
-}
-
 TEST(TableSpec, WindowCountRoundsHalvesToEven)
 {
     EXPECT_DOUBLE_EQ(specWindowCount("0", "3", 1), 4);
@@ -128,16 +117,4 @@ TEST(TableSpec, FitCheckRefusesWithTheAxisAtFault)
             << c.spec.diveFrom << ".." << c.spec.diveTo << " / " << c.spec.rollFrom << ".."
             << c.spec.rollTo;
     }
-}
-
-TEST(TableSpec, EqualityComparesRangeTextsExactly)
-{
-    TableSpec a;
-    TableSpec b;
-    EXPECT_EQ(a, b);
-    b.diveFrom = "-2.0"; // same number, different text
-    EXPECT_NE(a, b);
-    b = a;
-    b.rollIncIndex = 2;
-    EXPECT_NE(a, b);
 }
