@@ -123,7 +123,7 @@ bool anyBlank(const EngineInput &in, std::initializer_list<int> rows)
         for (const int row : rows) {
             for (int column = 0; column < 2; ++column) {
                 const std::string &text = in.entries[entryOf(s, column, row)];
-                if (text.find_first_not_of(' ') == std::string::npos) {
+                if (text.find_first_not_of(" \t") == std::string::npos) {
                     return true;
                 }
             }
@@ -163,7 +163,9 @@ EngineOutput runEngine(const EngineInput &input)
 
     std::array<double, 56> values {};
     for (std::size_t e = 0; e < values.size(); ++e) {
-        values[e] = input.entries[e].empty() ? 0.0 : checkedValue(readNumber(input.entries[e]), 0.0, &faults);
+        values[e] = input.entries[e].empty()
+            ? 0.0
+            : checkedValue(readNumber(input.entries[e]), 0.0, &faults);
     }
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;

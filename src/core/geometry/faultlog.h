@@ -30,13 +30,11 @@ struct FaultLog
 inline float toSingle(double value)
 {
     constexpr double kMax = static_cast<double>(std::numeric_limits<float>::max());
-    if (value > kMax || value < -kMax) {
-        // Values just above the largest float may still round down to it.
-        const double next = std::nextafter(kMax, std::numeric_limits<double>::infinity());
-        if (std::fabs(value) >= next) {
-            return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
-        }
-        return value > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
+    if (value > kMax) {
+        return std::numeric_limits<float>::infinity();
+    }
+    if (value < -kMax) {
+        return -std::numeric_limits<float>::infinity();
     }
     return static_cast<float>(value);
 }
