@@ -64,21 +64,27 @@ void rollCenterCaptions(const LayoutPoint &rc, std::string &height, std::string 
 }
 
 // Captions of a drawing pass (static or dive-and-roll).
-void passCaptions(
-    const PassSolution &pass, bool staticPass, const std::array<double, 56> &values, Captions &c)
+void passCaptions(const PassSolution &pass, bool staticPass, bool overwritten,
+    const std::array<double, 56> &values, Captions &c)
 {
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
-        c.kingPinAngle[s] = formatPicture(d.kingPinAngle, "####.00");
-        c.spindleAngle[s] = formatPicture(d.spindleAngle, "####.00");
-        c.springLength[s] = formatPicture(d.springLength, "##.00");
-        c.springAngle[s] = formatPicture(d.springAngle, s == kRight ? "##.0" : "####.0");
         if (staticPass) {
             // Scrub only when the ball joint is placed and the upper joint
             // lies on its own side of the centreline, read on the typed boxes.
             const bool shown = values[entryOf(s, 0, 2)] != 0 && values[entryOf(s, 0, 0)] > 0;
             c.scrubRadius[s] = shown ? formatPicture(d.scrubRadius, "####.0") : std::string();
         }
+        if (overwritten) {
+            continue; // the dive-and-roll pass writes these captions again
+        }
+        c.kingPinAngle[s] = formatPicture(d.kingPinAngle, "####.00");
+        c.spindleAngle[s] = formatPicture(d.spindleAngle, "####.00");
+        c.springLength[s] = formatPicture(d.springLength, "##.00");
+        c.springAngle[s] = formatPicture(d.springAngle, s == kRight ? "##.0" : "####.0");
+    }
+    if (overwritten) {
+        return;
     }
     const double right = pass.side[kRight].contactDistance;
     const double left = pass.side[kLeft].contactDistance;
@@ -189,7 +195,7 @@ EngineOutput runEngine(const EngineInput &input)
         d.spindleAngle = d.camber + d.kingPinAngle;
         out.camber[s] = staticCamber[s];
     }
-    passCaptions(out.staticPass, true, values, cap);
+    passCaptions(out.staticPass, true, diveRoll, values, cap);
     rollCenterCaptions(out.staticPass.rollCenter, cap.rollCenterHeight, cap.rollCenterSide);
     cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
     writeBackArms(solver, mode, out);
@@ -255,7 +261,7 @@ EngineOutput runEngine(const EngineInput &input)
             cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
             cap.springCompression[s] = formatPicture(out.springCompression[s], "##.00");
         }
-        passCaptions(moved, false, values, cap);
+        passCaptions(moved, false, false, values, cap);
         rollCenterCaptions(moved.rollCenter, cap.movedRollCenterHeight, cap.movedRollCenterSide);
         cap.movedRollCenterColor = kCaptionColor;
     }
