@@ -137,6 +137,10 @@ public:
     void deactivationStore();
     void loadFieldDefinitions();
 
+signals:
+    // The window is set up as the printed page and is about to be captured.
+    void pageCapturing();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -226,6 +226,7 @@ void MainWindow::printSetup()
 QImage MainWindow::windowImage()
 {
     QApplication::processEvents();
+    emit pageCapturing();
     return WindowImagePrinter::captureWindow(this);
 }
 
