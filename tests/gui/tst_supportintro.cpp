@@ -73,6 +73,9 @@ private slots:
         mainWindow.show();
         SplashWindow splash(&mainWindow, 60);
         QSignalSpy finished(&splash, &SplashWindow::finished);
+        bool hiddenWhenFinished = false;
+        connect(&splash, &SplashWindow::finished, this,
+            [&] { hiddenWhenFinished = !splash.isVisible(); });
         splash.start();
         QVERIFY(splash.isVisible());
         QVERIFY(!mainWindow.isEnabled());
@@ -81,7 +84,7 @@ private slots:
 
         QVERIFY(finished.wait(2000));
         QCOMPARE(finished.count(), 1);
-        QVERIFY(!splash.isVisible());
+        QVERIFY(hiddenWhenFinished);
         QVERIFY(mainWindow.isEnabled());
         QVERIFY(!QApplication::overrideCursor());
         QTest::qWait(100);

@@ -16,7 +16,6 @@ SplashWindow::SplashWindow(QWidget *mainWindow, int displayMs)
     , m_mainWindow(mainWindow)
 {
     // Not a child of the main window: disabling the main window would disable it too.
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("splash"));
     resize(sizeHint());
     m_timer.setSingleShot(true);
@@ -71,6 +70,9 @@ void SplashWindow::finish()
         m_mainWindow->show();
         m_mainWindow->raise();
     }
+    // Out of sight before start-up goes on: what follows may open modal
+    // windows from inside this close.
+    hide();
     emit finished();
 }
 

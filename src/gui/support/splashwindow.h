@@ -4,7 +4,8 @@
 // front suspension, shows the busy pointer and keeps the main window disabled
 // until its one-shot timer (3000 ms) fires. Then it closes, gives the main
 // window back and emits finished(), where start-up goes on with the intro
-// messages and the warning window.
+// messages and the warning window. It may be made to delete itself on close
+// (Qt::WA_DeleteOnClose); finished() is emitted before that.
 #pragma once
 
 #include <QPointer>
