@@ -110,8 +110,8 @@ MessageAnswer ScriptedPlatform::message(
     request.text = text;
     request.buttons = buttons;
     request.icon = icon;
-    if (buttons == MessageButtons::Ok
-        && (m_answers.isEmpty() || m_answers.constFirst().kind != PlatformRequest::Kind::Message)) {
+    // An OK-only box has one possible answer: recorded, never scripted.
+    if (buttons == MessageButtons::Ok) {
         m_requests.append(request);
         return MessageAnswer::Ok;
     }

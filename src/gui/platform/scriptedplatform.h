@@ -3,7 +3,8 @@
 // recorded so a test can check the exact title, text, buttons and icon.
 // A question with no matching scripted answer stops the test run at once
 // (qFatal), naming the question, so a missing or unexpected dialog can never
-// pass silently. Messages with only an OK button need no scripted answer.
+// pass silently. Messages with only an OK button are recorded and need (and
+// take) no scripted answer.
 #pragma once
 
 #include "gui/platform/platform.h"
