@@ -37,6 +37,7 @@ private slots:
     void spinButtons_data();
     void spinButtons();
     void yesNoSwitchesDiveAndRoll();
+    void geometryWarningOncePerRedraw();
     void bigDrawingHidesInputs();
     void optionMessagesAndChecks();
     void amountEditCommands();
@@ -285,6 +286,31 @@ void TestMainWindow::yesNoSwitchesDiveAndRoll()
     QVERIFY(!f.window->applyDiveRoll());
     QVERIFY(!f.box(55)->isEnabled());
     QVERIFY(!f.window->lastOutput().movedPass.has_value());
+}
+
+void TestMainWindow::geometryWarningOncePerRedraw()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    // A short, steep upper arm cannot follow 6 inches of dive with 10 degrees of roll.
+    for (int entry : { 1, 17 }) {
+        f.box(entry)->setText(QStringLiteral("23"));
+        f.box(entry + 8)->setText(QStringLiteral("25"));
+    }
+    f.box(54)->setText(QStringLiteral("6"));
+    f.box(55)->setText(QStringLiteral("10"));
+    f.platform.clearRecord();
+    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+    QList<PlatformRequest> warnings = f.platform.messages();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings[0].title, QStringLiteral("Error - Geometry Layout Very Unusual"));
+    QVERIFY(warnings[0].text.endsWith(QStringLiteral("Answers produced with this warning are not "
+                                                     "reliable.")));
+    QCOMPARE(f.window->frontView()->captions().status,
+        QStringLiteral("Problem with layout.  Do NOT trust results."));
+    // The next redraw warns once more, not once per pass or per side.
+    QTest::mouseClick(f.window->diveRollPanel()->spinButton(55, false), Qt::LeftButton);
+    QCOMPARE(f.platform.messages().size(), 2);
 }
 
 void TestMainWindow::bigDrawingHidesInputs()
