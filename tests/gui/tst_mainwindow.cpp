@@ -29,6 +29,7 @@ private slots:
     void acceptedEntriesAreNormalised_data();
     void acceptedEntriesAreNormalised();
     void refusedEntryWarnsAndRestoresFocusTimeValue();
+    void restoreValueAcrossWindowSwitches();
     void emptyBoxAndZeroArmLengthAreNotValidated();
     void leavingABoxAcceptsItsValueAgain();
     void keysMoveBetweenBoxes();
@@ -132,6 +133,30 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
     f.type(0, QStringLiteral("-1"));
     QCOMPARE(f.text(0), QStringLiteral("30"));
     QCOMPARE(f.platform.messages().size(), 2);
+}
+
+void TestMainWindow::restoreValueAcrossWindowSwitches()
+{
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    QLineEdit *edit = f.box(0);
+    // The window comes up with the focus in a box: that is the box's first visit.
+    edit->setFocus(Qt::ActiveWindowFocusReason);
+    QApplication::processEvents();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("75"));
+    // Switching to another program and back mid-edit keeps the visit going.
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &out);
+    QApplication::sendEvent(edit, &in);
+    QApplication::processEvents();
+    QCOMPARE(f.text(0), QStringLiteral("75"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QCOMPARE(f.platform.messages().size(), 1);
+    QCOMPARE(f.text(0), QStringLiteral("24"));
 }
 
 void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()

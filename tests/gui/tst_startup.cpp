@@ -50,6 +50,7 @@ private slots:
     void tenthActivationShowsManualMessageOnce();
     void vehicleFileFromCommandLine();
     void extendedRollMarker();
+    void startSequenceKeepsTheSolvedLayout();
 };
 
 void TestStartup::commandLine_data()
@@ -220,6 +221,22 @@ void TestStartup::extendedRollMarker()
     window->box(kRollEntry)->setText(QStringLiteral("-10"));
     window->spin(kRollEntry, false);
     QCOMPARE(window->box(kRollEntry)->text(), QStringLiteral("-10.20"));
+}
+
+void TestStartup::startSequenceKeepsTheSolvedLayout()
+{
+    QTemporaryDir config;
+    ScriptedPlatform platform;
+    Startup startup(platform, shippedData(), config.path());
+    startup.setIntroPresenter([](int, IntroHelpFlags &, QWidget *) {});
+    MainWindow *window = startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
+    const QString armLength = window->box(6)->text();
+    QVERIFY(!armLength.isEmpty());
+    startup.start(50);
+    QTRY_VERIFY(!window->findChildren<QDialog *>().isEmpty());
+    QCOMPARE(window->box(6)->text(), armLength);
+    closeDialogs(window);
+    QCOMPARE(window->box(6)->text(), armLength);
 }
 
 QTEST_MAIN(TestStartup)

@@ -233,14 +233,24 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     }
     switch (event->type()) {
-    case QEvent::FocusIn:
-        boxFocused(entry);
+    case QEvent::FocusIn: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Coming back from a menu or another window into the box being
+        // edited is not a new visit: the restore value stays the one taken
+        // when the user entered the box.
+        const bool returning
+            = reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+        if (!returning || entry != m_visitedEntry) {
+            boxFocused(entry);
+        }
         break;
+    }
     case QEvent::FocusOut: {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Opening a menu or another window is not leaving the box.
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             // Pending events run first, as the old handler did.
+            m_visitedEntry = -1;
             QTimer::singleShot(0, this, [this, entry] { validateBox(entry); });
         }
         break;
@@ -274,6 +284,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::boxFocused(int entry)
 {
+    m_visitedEntry = entry;
     m_camberFollowsEdit = m_options.camberOption;
     showHelpText(m_validator.definition(entry));
     QLineEdit *edit = box(entry);
@@ -377,7 +388,6 @@ void MainWindow::fillBoxesFromRecord()
     for (int entry : inputWalk()) {
         box(entry)->setText(qs(m_record.get(entry)));
     }
-    syncFocusedRestoreValue();
 }
 
 void MainWindow::syncFocusedRestoreValue()

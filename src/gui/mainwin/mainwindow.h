@@ -181,6 +181,7 @@ private:
     QString m_userVehicleFolder;
     bool m_changed = false;
     int m_lastEditedEntry = -1;
+    int m_visitedEntry = -1; // the box the user entered last, until it is left
 
     InputValidator m_validator;
     std::array<QString, 16> m_resultNames {};
