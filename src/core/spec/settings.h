@@ -1,5 +1,5 @@
 // Everything the program remembers between runs: modes, the camber table's
-// specification and baseline, graph options, intro-help choices and the two
+// set-up and baseline, graph options, intro-help choices and the two
 // outside-viewer paths. Start values are 0 and empty texts, which is also
 // what a record missing from a short settings file keeps.
 #pragma once
