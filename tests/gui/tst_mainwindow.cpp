@@ -42,6 +42,9 @@ private slots:
     void bigDrawingHidesInputs();
     void optionMessagesAndChecks();
     void amountEditCommands();
+    void eachAmountCommandMovesItsWay_data();
+    void eachAmountCommandMovesItsWay();
+    void inputCaptionsFocusTheirBoxes();
     void centreAndCopyCommands();
 };
 
@@ -447,6 +450,78 @@ void TestMainWindow::amountEditCommands()
     QCOMPARE(f.text(16), QStringLiteral("31."));
 }
 
+void TestMainWindow::eachAmountCommandMovesItsWay_data()
+{
+    // WORKED.TK: right and left Upper Ball Joint X 24, Height 15; moved by 1.
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("rightX");
+    QTest::addColumn<QString>("leftX");
+    QTest::addColumn<QString>("rightHeight");
+    QTest::newRow("raise") << int(EditCode::Raise) << "24"
+                           << "24"
+                           << "16.";
+    QTest::newRow("lower") << int(EditCode::Lower) << "24"
+                           << "24"
+                           << "14.";
+    QTest::newRow("left") << int(EditCode::MoveLeft) << "23."
+                          << "25."
+                          << "15";
+    QTest::newRow("right") << int(EditCode::MoveRight) << "25."
+                           << "23."
+                           << "15";
+    QTest::newRow("out") << int(EditCode::MoveOut) << "25."
+                         << "25."
+                         << "15";
+    QTest::newRow("in") << int(EditCode::MoveIn) << "23."
+                        << "23."
+                        << "15";
+}
+
+void TestMainWindow::eachAmountCommandMovesItsWay()
+{
+    QFETCH(int, code);
+    QFETCH(QString, rightX);
+    QFETCH(QString, leftX);
+    QFETCH(QString, rightHeight);
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    const QString armLength = f.text(6);
+    f.platform.answerInput(QStringLiteral("1"));
+    f.window->action(QStringLiteral("mnuEdit%1").arg(code))->trigger();
+    QCOMPARE(f.text(0), rightX);
+    QCOMPARE(f.text(16), leftX);
+    QCOMPARE(f.text(8), rightHeight);
+    QCOMPARE(f.text(6), armLength); // arm rows are never moved
+}
+
+void TestMainWindow::inputCaptionsFocusTheirBoxes()
+{
+    WindowFixture f;
+    const QList<QLabel *> labels = f.window->grid()->findChildren<QLabel *>();
+    auto click = [&](const QString &caption) {
+        for (QLabel *label : labels) {
+            if (label->text() == caption) {
+                QTest::mouseClick(label, Qt::LeftButton);
+                QApplication::processEvents();
+                return;
+            }
+        }
+        QFAIL(qPrintable(caption));
+    };
+    const std::pair<const char *, int> rows[] = {
+        { "Lower Frame Pivot", 3 },
+        { "Upper Arm Dim.", 6 },
+        { "Lower Arm Dim.", 7 },
+        { "Spring Rate", 35 },
+        { "Static Camber, deg", 38 },
+        { "Wheel Rim Offset", 42 },
+    };
+    for (const auto &[caption, entry] : rows) {
+        click(QString::fromLatin1(caption));
+        QVERIFY2(f.box(entry)->hasFocus(), caption);
+    }
+}
+
 void TestMainWindow::centreAndCopyCommands()
 {
     WindowFixture f;
@@ -467,6 +542,12 @@ void TestMainWindow::centreAndCopyCommands()
     QCOMPARE(f.text(19), QString());
     QCOMPARE(f.text(46), QStringLiteral("650"));
     QCOMPARE(f.text(16), f.text(0));
+
+    f.box(49)->setText(QStringLiteral("1.5"));
+    f.box(51)->clear();
+    f.window->doEdit(EditCode::CopyLeftToRight);
+    QCOMPARE(f.text(38), QStringLiteral("1.5"));
+    QCOMPARE(f.text(40), QString());
 
     // A track of 0 makes centring impossible.
     f.window->trackDisplay(2)->setText(QStringLiteral("0.0"));

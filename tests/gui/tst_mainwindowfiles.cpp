@@ -63,6 +63,10 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     g.window->fileOpen();
     QCOMPARE(g.platform.requests().constFirst().title, QStringLiteral("Open a File"));
     QVERIFY(g.platform.requests().constFirst().file.mustExist);
+    // A new layout opens from the shipped examples; saving starts where the file is.
+    QCOMPARE(QFileInfo(g.platform.requests().constFirst().file.folder).fileName().toLower(),
+        QStringLiteral("tkfiles"));
+    QCOMPARE(asked.file.folder, QFileInfo(exampleFile(QStringLiteral("WORKED.TK"))).absolutePath());
     QCOMPARE(g.text(0), QStringLiteral("25.25"));
     QCOMPARE(g.window->comment(), f.window->comment());
     QCOMPARE(g.window->currentFile(), QFileInfo(path).absoluteFilePath());
@@ -318,6 +322,7 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     QCOMPARE(f.platform.requests().constFirst().title, QStringLiteral("Worksheet Comment"));
     const PdfFacts facts = readPdfFacts(pdf);
     QCOMPARE(facts.pages, 1);
+    QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
     for (int entry = 0; entry < 56; ++entry) {
         if (f.box(entry)) {
             QCOMPARE(f.text(entry), before[entry]);

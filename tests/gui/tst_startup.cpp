@@ -6,6 +6,7 @@
 #include "gui/app/datafolder.h"
 #include "gui/app/startup.h"
 #include "gui/platform/scriptedplatform.h"
+#include "gui/support/helpwindow.h"
 
 #include <QDialog>
 #include <QFile>
@@ -51,6 +52,7 @@ private slots:
     void vehicleFileFromCommandLine();
     void extendedRollMarker();
     void startSequenceKeepsTheSolvedLayout();
+    void helpMenuOpensTheHelpPages();
 };
 
 void TestStartup::commandLine_data()
@@ -237,6 +239,23 @@ void TestStartup::startSequenceKeepsTheSolvedLayout()
     QCOMPARE(window->box(6)->text(), armLength);
     closeDialogs(window);
     QCOMPARE(window->box(6)->text(), armLength);
+}
+
+void TestStartup::helpMenuOpensTheHelpPages()
+{
+    QTemporaryDir config;
+    ScriptedPlatform platform;
+    Startup startup(platform, shippedData(), config.path());
+    MainWindow *window = startup.load();
+    window->show();
+    window->action(QStringLiteral("mnuHelpTarvik"))->trigger();
+    HelpWindow *help = window->findChild<HelpWindow *>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->page(), 0);
+    QCOMPARE(help->lastPage(), 7);
+    QVERIFY(!help->title().isEmpty());
+    help->close();
 }
 
 QTEST_MAIN(TestStartup)

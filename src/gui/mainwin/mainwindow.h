@@ -85,7 +85,7 @@ public:
     int activationCount() const { return m_activations.count(); }
     IntroHelpFlags &introFlags() { return m_options.introFlags; }
     const EngineOutput &lastOutput() const { return m_output; }
-    QString vehicleFolder() const;
+    QString vehicleFolder(bool forSaving) const;
     void setUserVehicleFolder(const QString &folder) { m_userVehicleFolder = folder; }
 
     // Widgets, by entry number and by role, for the other windows and tests.

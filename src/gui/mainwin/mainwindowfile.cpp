@@ -35,12 +35,21 @@ QString MainWindow::tkfilesFolder() const
     return m_data.path(QStringLiteral("tkfiles"));
 }
 
-QString MainWindow::vehicleFolder() const
+QString MainWindow::vehicleFolder(bool forSaving) const
 {
+    // The folder of the layout in hand; else the shipped examples to open
+    // from, and the user's own folder to save into (the shipped folder may
+    // not be writable once installed).
     if (m_currentFile != QStringLiteral("Untitled")) {
-        return QFileInfo(m_currentFile).absolutePath();
+        const QFileInfo current(m_currentFile);
+        if (!forSaving || QFileInfo(current.absolutePath()).isWritable()) {
+            return current.absolutePath();
+        }
     }
-    return m_userVehicleFolder.isEmpty() ? tkfilesFolder() : m_userVehicleFolder;
+    if (forSaving && !m_userVehicleFolder.isEmpty()) {
+        return m_userVehicleFolder;
+    }
+    return tkfilesFolder();
 }
 
 // ---- File menu ------------------------------------------------------------
@@ -117,7 +126,7 @@ void MainWindow::fileOpen()
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Open a File");
-    request.folder = vehicleFolder();
+    request.folder = vehicleFolder(false);
     request.mustExist = true;
     const QString path = m_platform.openFileName(this, request);
     if (path.isEmpty()) {
@@ -157,7 +166,7 @@ bool MainWindow::fileSaveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Save a File");
-    request.folder = vehicleFolder();
+    request.folder = vehicleFolder(true);
     request.fileName = m_currentFile == QStringLiteral("Untitled")
         ? m_currentFile
         : QFileInfo(m_currentFile).fileName();
