@@ -16,10 +16,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineOption big(QStringLiteral("big"));
     QCommandLineOption diveRoll(
         QStringLiteral("dive-roll"), QString(), QStringLiteral("DIVE,ROLL"));
-    for (QCommandLineOption *hidden : { &screenshot, &big, &diveRoll }) {
+    QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("WxH"));
+    for (QCommandLineOption *hidden : { &screenshot, &big, &diveRoll, &size }) {
         hidden->setFlags(QCommandLineOption::HiddenFromHelp);
     }
-    parser.addOptions({ configDir, screenshot, big, diveRoll });
+    parser.addOptions({ configDir, screenshot, big, diveRoll, size });
     parser.addPositionalArgument(
         QStringLiteral("FILE"), QStringLiteral("Vehicle file to open."), QStringLiteral("[FILE]"));
 
@@ -36,6 +37,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     result.screenshotFile = parser.value(screenshot);
     result.screenshotBig = parser.isSet(big);
     result.screenshotDiveRoll = parser.value(diveRoll);
+    result.screenshotSize = parser.value(size);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         result.error = QStringLiteral("Only one vehicle file can be opened.");

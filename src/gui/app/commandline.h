@@ -3,7 +3,8 @@
 // configuration folder (tests, portable use); FILE is a vehicle file opened
 // at start. The hidden --screenshot FILE option (with --big and
 // --dive-roll DIVE,ROLL) saves the main window's image after start-up and
-// quits; it makes the pictures of the manual reproducible.
+// quits (--size WxH sets the window size); it makes the pictures of the
+// manual reproducible.
 #pragma once
 
 #include <QString>
@@ -18,6 +19,7 @@ struct CommandLine
     QString screenshotFile;
     bool screenshotBig = false;
     QString screenshotDiveRoll; // "DIVE,ROLL"
+    QString screenshotSize; // "WIDTHxHEIGHT" of the window, 1280x760 when empty
     QString error; // non-empty when the arguments could not be used
 };
 

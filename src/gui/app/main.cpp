@@ -19,7 +19,9 @@ namespace {
 
 int takeScreenshot(MainWindow &window, const CommandLine &options)
 {
-    window.resize(1280, 760);
+    const QStringList size = options.screenshotSize.split(u'x');
+    window.resize(
+        size.size() == 2 ? size[0].toInt() : 1280, size.size() == 2 ? size[1].toInt() : 760);
     window.show();
     if (!options.screenshotDiveRoll.isEmpty()) {
         const QStringList parts = options.screenshotDiveRoll.split(u',');

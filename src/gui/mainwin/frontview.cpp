@@ -60,7 +60,7 @@ void FrontView::paint(
     paintScene(painter, scene, target);
     painter.save();
     QFont font = painter.font();
-    const double size = std::clamp(target.width() / 60.0, 8.0, 16.0);
+    const double size = std::clamp(target.width() / 60.0, 11.0, 16.0);
     font.setPixelSize(int(size + 0.5));
     painter.setFont(font);
     const double line = QFontMetricsF(font).lineSpacing();
