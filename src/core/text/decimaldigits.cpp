@@ -1,52 +1,62 @@
-// Conversion of binary floating-point values to decimal digit strings with
+// Conversion of binary floating-point values to decimal digits with
 // std::to_chars (locale-independent, exact), and decimal rounding on those
 // digits so that a value like 2.675 rounds the way its text reads.
 #include "text/decimaldigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <system_error>
+#include <cstddef>
+#include <cstring>
 
 namespace tarvik {
 
 namespace {
 
-// Turns "-d.ddde+XX" (std::to_chars scientific output) into digits.
+// Reads "-d.ddde+XX" (std::to_chars scientific output) into digits.
 DecimalDigits fromScientific(const char *first, const char *last)
 {
     DecimalDigits out;
-    if (first != last && *first == '-') {
-        out.negative = true;
-        ++first;
-    }
-    std::string mantissa;
-    int exponent = 0;
     const char *p = first;
-    for (; p != last && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            mantissa.push_back(*p);
+    if (p != last && *p == '-') {
+        out.negative = true;
+        ++p;
     }
+    const auto *e
+        = static_cast<const char *>(std::memchr(p, 'e', static_cast<std::size_t>(last - p)));
+    if (e == nullptr) {
+        e = last;
+    }
+    // The mantissa is one digit, then a point and the other digits if any.
+    if (p != e) {
+        out.digits[out.count++] = *p;
+    }
+    if (e - p > 2) {
+        const auto more = std::min<std::ptrdiff_t>(e - p - 2, DecimalDigits::kMaxDigits - 1);
+        std::memcpy(out.digits + 1, p + 2, static_cast<std::size_t>(more));
+        out.count += static_cast<int>(more);
+    }
+    int exponent = 0;
+    p = e;
     if (p != last) {
         ++p;
-        std::from_chars(*p == '+' ? p + 1 : p, last, exponent);
-    }
-    // mantissa[0] is the digit of 10^exponent.
-    if (exponent >= 0) {
-        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-        if (mantissa.size() <= intDigits) {
-            out.integerPart = mantissa + std::string(intDigits - mantissa.size(), '0');
-        } else {
-            out.integerPart = mantissa.substr(0, intDigits);
-            out.fractionPart = mantissa.substr(intDigits);
+        const bool negativeExponent = p != last && *p == '-';
+        if (p != last && (*p == '-' || *p == '+')) {
+            ++p;
         }
-    } else {
-        out.fractionPart = std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+        for (; p != last && *p >= '0' && *p <= '9'; ++p) {
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
     }
-    const auto firstNonZero = out.integerPart.find_first_not_of('0');
-    out.integerPart.erase(
-        0, firstNonZero == std::string::npos ? out.integerPart.size() : firstNonZero);
-    const auto lastNonZero = out.fractionPart.find_last_not_of('0');
-    out.fractionPart.erase(lastNonZero == std::string::npos ? 0 : lastNonZero + 1);
+    // Trailing zeros come from a fixed precision; zero itself is "0e+00".
+    while (out.count > 0 && out.digits[out.count - 1] == '0') {
+        --out.count;
+    }
+    // The first mantissa digit is the digit of 10^exponent.
+    out.pointPosition = out.count > 0 ? exponent + 1 : 0;
     return out;
 }
 
@@ -54,15 +64,16 @@ template <typename T> DecimalDigits nonFinite(T value)
 {
     DecimalDigits out;
     out.finite = false;
-    out.negative = std::signbit(value) && !std::isnan(value);
-    out.integerPart = std::isnan(value) ? "NaN" : "Inf";
+    out.nan = std::isnan(value);
+    out.negative = std::signbit(value) && !out.nan;
     return out;
 }
 
 template <typename T> DecimalDigits shortestOf(T value)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value)) {
         return nonFinite(value);
+    }
     char buffer[64];
     const auto result
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
@@ -71,16 +82,19 @@ template <typename T> DecimalDigits shortestOf(T value)
 
 template <typename T> DecimalDigits limitedOf(T value, int significant)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value)) {
         return nonFinite(value);
-    if (significant < 1)
+    }
+    if (significant < 1) {
         significant = 1;
+    }
     char buffer[64];
     auto result
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     int count = 0;
-    for (const char *p = buffer; p != result.ptr && *p != 'e'; ++p)
+    for (const char *p = buffer; p != result.ptr && *p != 'e'; ++p) {
         count += (*p >= '0' && *p <= '9') ? 1 : 0;
+    }
     if (count > significant) {
         result = std::to_chars(
             buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
@@ -89,14 +103,6 @@ template <typename T> DecimalDigits limitedOf(T value, int significant)
 }
 
 } // namespace
-
-bool DecimalDigits::isZero() const
-{
-    if (!finite)
-        return false;
-    return integerPart.find_first_not_of('0') == std::string::npos
-        && fractionPart.find_first_not_of('0') == std::string::npos;
-}
 
 DecimalDigits shortestDigits(double value)
 {
@@ -117,38 +123,43 @@ DecimalDigits limitedDigits(float value, int significant)
 
 void roundToDecimals(DecimalDigits &digits, int decimals)
 {
-    if (!digits.finite || decimals < 0)
-        return;
-    const auto keep = static_cast<std::size_t>(decimals);
-    if (digits.fractionPart.size() <= keep) {
-        digits.fractionPart.append(keep - digits.fractionPart.size(), '0');
+    if (!digits.finite || decimals < 0) {
         return;
     }
-    const bool roundUp = digits.fractionPart[keep] >= '5';
-    digits.fractionPart.resize(keep);
-    if (!roundUp)
+    // Significant digits that stay; the first dropped one decides.
+    const long long keep = static_cast<long long>(digits.pointPosition) + decimals;
+    if (keep >= digits.count) {
         return;
-    // Carry through the kept fraction digits, then the integer digits.
-    std::string all = digits.integerPart + digits.fractionPart;
-    std::size_t i = all.size();
-    bool carry = true;
-    while (carry && i > 0) {
-        --i;
-        if (all[i] == '9') {
-            all[i] = '0';
-        } else {
-            ++all[i];
-            carry = false;
+    }
+    if (keep < 0) {
+        digits.count = 0; // every digit lies beyond the first dropped place
+        digits.pointPosition = 0;
+        return;
+    }
+    int n = static_cast<int>(keep);
+    const bool roundUp = digits.digits[n] >= '5';
+    if (!roundUp) {
+        while (n > 0 && digits.digits[n - 1] == '0') {
+            --n;
         }
+        digits.count = n;
+        if (n == 0) {
+            digits.pointPosition = 0;
+        }
+        return;
     }
-    if (carry)
-        all.insert(all.begin(), '1');
-    const std::size_t intSize = all.size() - keep;
-    digits.integerPart = all.substr(0, intSize);
-    digits.fractionPart = all.substr(intSize);
-    const auto firstNonZero = digits.integerPart.find_first_not_of('0');
-    digits.integerPart.erase(
-        0, firstNonZero == std::string::npos ? digits.integerPart.size() : firstNonZero);
+    // Carry: trailing nines become zeros and drop out as trailing zeros.
+    while (n > 0 && digits.digits[n - 1] == '9') {
+        --n;
+    }
+    if (n == 0) {
+        digits.digits[0] = '1';
+        digits.count = 1;
+        ++digits.pointPosition;
+        return;
+    }
+    ++digits.digits[n - 1];
+    digits.count = n;
 }
 
 } // namespace tarvik

@@ -55,11 +55,16 @@ long long decimalMagnitude(std::string_view number)
 
 double readNumber(std::string_view text)
 {
-    std::string s;
-    s.reserve(text.size() < 64 ? text.size() : 64);
-    for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n')
-            s.push_back(c);
+    // Most texts have no blanks: read them in place, without a copy.
+    std::string stripped;
+    std::string_view s = text;
+    if (text.find_first_of(" \t\n") != std::string_view::npos) {
+        stripped.reserve(text.size() < 64 ? text.size() : 64);
+        for (const char c : text) {
+            if (c != ' ' && c != '\t' && c != '\n')
+                stripped.push_back(c);
+        }
+        s = stripped;
     }
     std::size_t i = 0;
     bool negative = false;
@@ -96,7 +101,7 @@ double readNumber(std::string_view text)
     double value = 0.0;
     const auto result = std::from_chars(s.data() + start, s.data() + end, value);
     if (result.ec == std::errc::result_out_of_range)
-        value = decimalMagnitude(std::string_view(s).substr(start, end - start)) < 0
+        value = decimalMagnitude(s.substr(start, end - start)) < 0
             ? 0.0
             : std::numeric_limits<double>::max();
     else if (result.ec != std::errc())

@@ -7,48 +7,68 @@
 
 #include "text/decimaldigits.h"
 
+#include <charconv>
+
 namespace tarvik {
 
 namespace {
 
+// "1.5E+20": every significant digit, the exponent with at least two digits.
 std::string scientificText(const DecimalDigits &d)
 {
-    // Collect all significant digits and the decimal exponent of the first.
-    std::string all = d.integerPart + d.fractionPart;
-    int exponent = static_cast<int>(d.integerPart.size()) - 1;
-    const auto first = all.find_first_not_of('0');
-    all.erase(0, first);
-    if (d.integerPart.empty())
-        exponent = -static_cast<int>(first) - 1;
-    const auto last = all.find_last_not_of('0');
-    all.erase(last + 1);
-    std::string text = d.negative ? "-" : "";
-    text += all.substr(0, 1);
-    if (all.size() > 1)
-        text += "." + all.substr(1);
-    text += exponent < 0 ? "E-" : "E+";
+    const int exponent = d.pointPosition - 1;
     const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10)
-        text += '0';
-    text += std::to_string(magnitude);
-    return text;
+    char buffer[DecimalDigits::kMaxDigits + 16];
+    char *out = buffer;
+    if (d.negative) {
+        *out++ = '-';
+    }
+    *out++ = d.digits[0];
+    if (d.count > 1) {
+        *out++ = '.';
+        for (int i = 1; i < d.count; ++i) {
+            *out++ = d.digits[i];
+        }
+    }
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    if (magnitude < 10) {
+        *out++ = '0';
+    }
+    out = std::to_chars(out, buffer + sizeof buffer, magnitude).ptr;
+    return std::string(buffer, out);
 }
 
 std::string layout(const DecimalDigits &d, int significant)
 {
-    if (!d.finite)
-        return (d.negative ? "-" : "") + d.integerPart;
-    if (d.isZero())
+    if (!d.finite) {
+        return d.nan ? "NaN" : (d.negative ? "-Inf" : "Inf");
+    }
+    if (d.isZero()) {
         return "0";
-    int exponent = static_cast<int>(d.integerPart.size()) - 1;
-    if (d.integerPart.empty())
-        exponent = -static_cast<int>(d.fractionPart.find_first_not_of('0')) - 1;
-    if (exponent >= significant || exponent < -4)
+    }
+    const int exponent = d.pointPosition - 1;
+    if (exponent >= significant || exponent < -4) {
         return scientificText(d);
-    std::string text = d.negative ? "-" : "";
-    text += d.integerPart;
-    if (!d.fractionPart.empty())
-        text += "." + d.fractionPart;
+    }
+    const int integerDigits = d.integerDigits();
+    const int fractionDigits = d.fractionDigits();
+    std::string text(static_cast<std::size_t>((d.negative ? 1 : 0) + integerDigits
+                         + (fractionDigits > 0 ? 1 + fractionDigits : 0)),
+        '0');
+    char *out = text.data();
+    if (d.negative) {
+        *out++ = '-';
+    }
+    for (int i = 0; i < integerDigits; ++i) {
+        *out++ = d.digit(i);
+    }
+    if (fractionDigits > 0) {
+        *out++ = '.';
+        for (int i = 0; i < fractionDigits; ++i) {
+            *out++ = d.digit(d.pointPosition + i);
+        }
+    }
     return text;
 }
 

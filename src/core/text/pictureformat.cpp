@@ -10,6 +10,8 @@
 
 #include "text/decimaldigits.h"
 
+#include <algorithm>
+
 namespace tarvik {
 
 namespace {
@@ -47,25 +49,35 @@ Picture parsePicture(std::string_view picture)
 
 std::string applyPicture(DecimalDigits digits, std::string_view pictureText)
 {
-    if (!digits.finite)
-        return (digits.negative ? "-" : "") + digits.integerPart;
+    if (!digits.finite) {
+        return digits.nan ? "NaN" : (digits.negative ? "-Inf" : "Inf");
+    }
     const Picture picture = parsePicture(pictureText);
     roundToDecimals(digits, static_cast<int>(picture.fractionDigits));
 
-    std::string fraction = digits.fractionPart;
-    while (fraction.size() > picture.requiredFractionDigits && fraction.back() == '0')
-        fraction.pop_back();
-    std::string integer = digits.integerPart;
-    if (integer.size() < picture.requiredIntegerDigits)
-        integer.insert(0, picture.requiredIntegerDigits - integer.size(), '0');
-
-    std::string text;
+    const auto integerDigits = static_cast<std::size_t>(digits.integerDigits());
+    const std::size_t integerWidth = std::max(integerDigits, picture.requiredIntegerDigits);
+    const std::size_t fractionWidth = std::max(
+        static_cast<std::size_t>(digits.fractionDigits()), picture.requiredFractionDigits);
     // A value that rounds to zero shows no minus sign.
-    if (digits.negative && !digits.isZero())
-        text += '-';
-    text += integer;
-    if (picture.hasPoint)
-        text += '.' + fraction;
+    const bool minus = digits.negative && !digits.isZero();
+
+    std::string text(
+        (minus ? 1 : 0) + integerWidth + (picture.hasPoint ? 1 + fractionWidth : 0), '0');
+    char *out = text.data();
+    if (minus) {
+        *out++ = '-';
+    }
+    out += integerWidth - integerDigits; // leading zeros the picture asks for
+    for (std::size_t i = 0; i < integerDigits; ++i) {
+        *out++ = digits.digit(static_cast<int>(i));
+    }
+    if (picture.hasPoint) {
+        *out++ = '.';
+        for (std::size_t i = 0; i < fractionWidth; ++i) {
+            *out++ = digits.digit(digits.pointPosition + static_cast<int>(i));
+        }
+    }
     return text;
 }
 
