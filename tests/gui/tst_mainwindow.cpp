@@ -434,6 +434,11 @@ void TestMainWindow::amountEditCommands()
     QCOMPARE(f.text(0), QStringLiteral("24")); // X untouched
     QVERIFY(f.window->isChanged());
 
+    // The window's activation after the prompt closes refills the boxes
+    // from the record, which already holds the moved values.
+    f.window->activated();
+    QCOMPARE(f.text(8), QStringLiteral("16.25"));
+
     // Move Out by 5 (the limit is accepted) writes whole values with a point.
     f.platform.answerInput(QStringLiteral("5"));
     f.window->doEdit(EditCode::MoveOut);

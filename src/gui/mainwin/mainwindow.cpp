@@ -368,6 +368,11 @@ void MainWindow::activated()
 
 void MainWindow::activationRefresh()
 {
+    // While the window is set up as a worksheet page its blank boxes are
+    // the page, not the layout: an activation then must not refill them.
+    if (m_pageSetUp) {
+        return;
+    }
     m_validationHold = false;
     const bool changed = m_changed;
     loadFieldDefinitions();
@@ -378,6 +383,9 @@ void MainWindow::activationRefresh()
 
 void MainWindow::deactivationStore()
 {
+    if (m_pageSetUp) {
+        return;
+    }
     for (int entry : inputWalk()) {
         m_record.set(entry, box(entry)->text().toStdString());
     }

@@ -79,6 +79,7 @@ public:
     QString comment() const { return m_comment; }
     void setComment(const QString &comment);
     int suspensionType() const { return m_suspensionType; }
+    int lastEditedEntry() const { return m_lastEditedEntry; }
     const MainOptions &options() const { return m_options; }
     bool applyDiveRoll() const { return m_applyDiveRoll; }
     bool isBig() const { return m_big; }
@@ -187,6 +188,7 @@ private:
     std::array<QString, 16> m_resultNames {};
     bool m_camberFollowsEdit = false;
     bool m_validationHold = false;
+    bool m_pageSetUp = false; // the window shows a blank worksheet page
     bool m_applyDiveRoll = false;
     bool m_big = false;
     bool m_afterPrinting = false;

@@ -269,10 +269,13 @@ void MainWindow::printWorksheet()
     m_help->clear();
     m_footer->setText(typed);
     m_footer->show();
+    // Let the activation that follows the closed dialogs run first.
+    QApplication::processEvents();
     m_validationHold = true;
     const bool changed = m_changed;
+    deactivationStore();
+    m_pageSetUp = true;
     for (int entry : inputWalk()) {
-        m_record.set(entry, box(entry)->text().toStdString());
         box(entry)->clear();
     }
     m_grid->setResultsVisible(false);
@@ -283,6 +286,7 @@ void MainWindow::printWorksheet()
     m_help->setPalette(helpPalette);
     m_help->setText(helpBefore);
     m_footer->hide();
+    m_pageSetUp = false;
     fillBoxesFromRecord();
     m_grid->setResultsVisible(true);
     m_validationHold = false;

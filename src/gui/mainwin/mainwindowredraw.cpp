@@ -115,6 +115,10 @@ void MainWindow::applyOutput()
         m_platform.message(this, QStringLiteral("Tarvik"), qs(fault), MessageButtons::Ok,
             MessageIcon::Exclamation);
     }
+    // The record follows every redraw, so an activation refill arriving
+    // after a dialog (edit prompts, warnings) shows what the redraw showed.
+    deactivationStore();
+
     // One warning per redraw, never a stream of boxes.
     if (m_output.showGeometryWarning) {
         m_platform.message(this, QString::fromLatin1(kGeometryWarningTitle),
