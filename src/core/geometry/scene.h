@@ -4,7 +4,10 @@
 // with QPainter; tests inspect it directly.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvik {
@@ -15,19 +18,59 @@ struct ScenePoint
     double y = 0;
 };
 
+// The points of one scene element, held inside the element: a scene is
+// rebuilt on every redraw, and a heap block per element used to cost more
+// than solving the layout. Reads like a small std::vector (size, [], range
+// for); it is filled by assigning a braced list, whose length is checked
+// against the capacity when the program is compiled.
+class ScenePoints
+{
+public:
+    static constexpr std::size_t kCapacity = 8; // the rim section is the largest element
+
+    ScenePoints() = default;
+    template <std::size_t N> ScenePoints &operator=(const ScenePoint (&points)[N])
+    {
+        static_assert(N <= kCapacity, "a scene element holds at most kCapacity points");
+        for (std::size_t i = 0; i < N; ++i) {
+            m_points[i] = points[i];
+        }
+        m_size = N;
+        return *this;
+    }
+
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    const ScenePoint &operator[](std::size_t i) const { return m_points[i]; }
+    ScenePoint &operator[](std::size_t i) { return m_points[i]; }
+    const ScenePoint *begin() const { return m_points.data(); }
+    const ScenePoint *end() const { return m_points.data() + m_size; }
+    ScenePoint *begin() { return m_points.data(); }
+    ScenePoint *end() { return m_points.data() + m_size; }
+    const ScenePoint &front() const { return m_points[0]; }
+    const ScenePoint &back() const { return m_points[m_size - 1]; }
+
+private:
+    std::array<ScenePoint, kCapacity> m_points {};
+    std::size_t m_size = 0;
+};
+
 enum class DashStyle { Solid, Dash, Dot, DashDot };
 
 struct SceneItem
 {
     enum class Kind { Line, Polygon, Circle, FilledBox, Label };
     Kind kind = Kind::Line;
-    std::vector<ScenePoint> points; // Line: 2; Polygon: n (closed); Circle: centre; FilledBox: 2 corners; Label: anchor
+    // Line: 2; Polygon: n (closed); Circle: centre; FilledBox: 2 corners; Label: anchor.
+    ScenePoints points;
     double radius = 0; // Circle
     std::string text; // Label
     int color = 0; // index into the 16-colour palette
     int width = 1;
     DashStyle dash = DashStyle::Solid;
-    std::string role; // what the element is ("ground", "upper-arm", "extension", "letter", ...)
+    // What the element is ("ground", "upper-arm", "extension", "letter", ...):
+    // always a name with static storage, so an element costs no copy of it.
+    std::string_view role;
     int pass = 0; // 0 the static layout, 1 the layout moved by dive and roll
 };
 

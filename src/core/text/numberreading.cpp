@@ -5,6 +5,7 @@
 // finite double so that no infinity reaches the geometry.
 #include "text/numberreading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -17,6 +18,11 @@ namespace {
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
 }
 
 // The decimal exponent of the first significant digit of a well-formed
@@ -58,10 +64,10 @@ double readNumber(std::string_view text)
     // Most texts have no blanks: read them in place, without a copy.
     std::string stripped;
     std::string_view s = text;
-    if (text.find_first_of(" \t\n") != std::string_view::npos) {
+    if (std::any_of(text.begin(), text.end(), isBlank)) {
         stripped.reserve(text.size() < 64 ? text.size() : 64);
         for (const char c : text) {
-            if (c != ' ' && c != '\t' && c != '\n')
+            if (!isBlank(c))
                 stripped.push_back(c);
         }
         s = stripped;
