@@ -30,6 +30,7 @@ private slots:
     void openAsksAndStopsWhenSaveAsIsCancelled();
     void refusedFileChangesNothing();
     void failedWriteKeepsStateAndSaysWhy();
+    void typedTextIsCommittedBeforeSaving();
     void commentsOkAndCancel();
     void exitQuestion_data();
     void exitQuestion();
@@ -186,6 +187,28 @@ void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
     QVERIFY(!g.window->exitCommand());
     QVERIFY(g.window->isVisible());
     QVERIFY(!settingsWritten);
+}
+
+void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
+{
+    // Typing and going straight to a menu command saves the value as leaving
+    // the box would have made it, never the raw fraction text.
+    WindowFixture f;
+    f.open(QStringLiteral("WORKED.TK"));
+    f.typeWithoutLeaving(0, QStringLiteral("12 3/4"));
+    const QString path = m_dir.filePath(QStringLiteral("typed.tk"));
+    f.platform.answerSaveFile(path);
+    QVERIFY(f.window->fileSaveAs());
+    QCOMPARE(f.text(0), QStringLiteral("12.75"));
+    QCOMPARE(f.window->record().get(0), std::string("12.75"));
+    QVERIFY(!f.window->isChanged());
+
+    // A refused value warns and the old value is what the command uses.
+    f.typeWithoutLeaving(8, QStringLiteral("99"));
+    f.platform.answerSaveFile(path);
+    QVERIFY(f.window->fileSaveAs());
+    QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
+    QCOMPARE(f.window->record().get(8), std::string("15"));
 }
 
 void TestMainWindowFiles::commentsOkAndCancel()

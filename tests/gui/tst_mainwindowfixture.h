@@ -47,8 +47,8 @@ struct WindowFixture
     QLineEdit *box(int entry) const { return window->box(entry); }
     QString text(int entry) const { return window->box(entry)->text(); }
 
-    // Focus the box, replace its text by typing, and leave it with Enter.
-    void type(int entry, const QString &typed)
+    // Focus the box and replace its text by typing; the box keeps the focus.
+    void typeWithoutLeaving(int entry, const QString &typed)
     {
         QLineEdit *edit = box(entry);
         edit->setFocus(Qt::TabFocusReason);
@@ -56,7 +56,13 @@ struct WindowFixture
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    // Focus the box, replace its text by typing, and leave it with Enter.
+    void type(int entry, const QString &typed)
+    {
+        typeWithoutLeaving(entry, typed);
+        QTest::keyClick(box(entry), Qt::Key_Return);
         QApplication::processEvents();
         QApplication::processEvents();
     }

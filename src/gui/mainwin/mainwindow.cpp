@@ -329,6 +329,24 @@ void MainWindow::validateBox(int entry)
     }
 }
 
+void MainWindow::commitPendingEdit()
+{
+    // A command chosen from a menu or a button while a box holds typed text
+    // takes that text as leaving the box would: checked, normalised, and
+    // either accepted or refused with the warning. The visit goes on from
+    // the committed text.
+    QWidget *focused = QApplication::focusWidget();
+    const int entry = focused ? entryOf(focused) : -1;
+    if (m_committing || entry < 0 || entry != m_visitedEntry
+        || box(entry)->text() == m_validator.restoreValue(entry)) {
+        return;
+    }
+    m_committing = true;
+    validateBox(entry);
+    m_validator.focusGained(entry, box(entry)->text());
+    m_committing = false;
+}
+
 void MainWindow::resultClicked(int line)
 {
     const QString name = line >= 1 && line <= 16 ? m_resultNames[std::size_t(line - 1)] : QString();

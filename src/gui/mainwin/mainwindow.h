@@ -157,6 +157,7 @@ private:
     void showHelpText(const QString &text);
     void boxFocused(int entry);
     void validateBox(int entry);
+    void commitPendingEdit();
     void resultClicked(int line);
     void applyOutput();
     void fillBoxesFromRecord();
@@ -188,6 +189,7 @@ private:
     std::array<QString, 16> m_resultNames {};
     bool m_camberFollowsEdit = false;
     bool m_validationHold = false;
+    bool m_committing = false;
     bool m_pageSetUp = false; // the window shows a blank worksheet page
     bool m_applyDiveRoll = false;
     bool m_big = false;

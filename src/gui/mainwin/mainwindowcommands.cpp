@@ -40,6 +40,7 @@ void message(Platform &platform, QWidget *parent, const QString &text)
 
 void MainWindow::doEdit(EditCode code)
 {
+    commitPendingEdit();
     BoxTexts texts;
     for (int entry = 0; entry < 56; ++entry) {
         if (QLineEdit *edit = box(entry)) {
@@ -165,6 +166,7 @@ void MainWindow::showComments()
 
 void MainWindow::spin(int entry, bool increase)
 {
+    commitPendingEdit();
     QLineEdit *edit = box(entry);
     if (!edit || (entry != kDiveEntry && entry != kRollEntry)) {
         return;

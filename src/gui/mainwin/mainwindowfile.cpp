@@ -71,6 +71,7 @@ void MainWindow::clearLayout()
 
 void MainWindow::fileNew()
 {
+    commitPendingEdit();
     if (m_changed) {
         const MessageAnswer answer = m_platform.message(this, QStringLiteral("Save Inputs"),
             QStringLiteral("Save these specs to a file before blanking out these inputs?  (If you "
@@ -116,6 +117,7 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::fileOpen()
 {
+    commitPendingEdit();
     if (m_changed) {
         const MessageAnswer answer = m_platform.message(this, QStringLiteral("Save Changes"),
             QStringLiteral("Save any changes you have made?"), MessageButtons::YesNo,
@@ -144,6 +146,7 @@ bool MainWindow::writeFailed(const QString &text)
 
 bool MainWindow::saveTo(const QString &path)
 {
+    commitPendingEdit();
     deactivationStore();
     VehicleData data;
     for (int entry : inputWalk()) {
@@ -188,6 +191,7 @@ bool MainWindow::fileSave()
 
 bool MainWindow::exitCommand()
 {
+    commitPendingEdit();
     if (m_changed) {
         const MessageAnswer answer = m_platform.message(this, QStringLiteral("Save Inputs"),
             QStringLiteral("Save these specs (or any changes) to a file.  (If you say No, you must "
@@ -230,6 +234,7 @@ QImage MainWindow::windowImage()
 
 void MainWindow::printReport()
 {
+    commitPendingEdit();
     m_camberFollowsEdit = m_options.camberOption;
     requestRedraw(true);
     QApplication::processEvents();
@@ -254,6 +259,7 @@ void MainWindow::printReport()
 
 void MainWindow::printWorksheet()
 {
+    commitPendingEdit();
     const QString typed = m_platform.inputText(this, QStringLiteral("Worksheet Comment"),
         QStringLiteral("Enter any comment you want printed with this Worksheet."), QString());
     if (!m_platform.printDialog(this, *m_printer)) {

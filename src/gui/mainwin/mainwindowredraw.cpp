@@ -24,6 +24,7 @@ QString qs(const std::string &text)
 
 void MainWindow::requestRedraw(bool keepCamberFollows)
 {
+    commitPendingEdit();
     if (!keepCamberFollows) {
         m_camberFollowsEdit = false;
     }
