@@ -179,10 +179,15 @@ EngineOutput runEngine(const EngineInput &input)
         = { values[kStaticCamberEntry[kRight]], values[kStaticCamberEntry[kLeft]] };
     const bool diveRoll = input.applyDiveRoll == 1;
     const int grayColor = input.draw.darkGrayBackground ? kDarkGrayColor : kGrayColor;
+    // Formatting the texts costs more than solving; the sweep goes without.
+    const bool captions = input.withCaptions;
 
-    cap.rowCaptions = strut
-        ? std::array<std::string, 3> { "Upper Strut Loc.", "Lower Strut Loc.", "Strut Dim." }
-        : std::array<std::string, 3> { "Upper Ball Joint", "Upper Frame Pivot", "Upper Arm Dim." };
+    if (captions) {
+        cap.rowCaptions = strut
+            ? std::array<std::string, 3> { "Upper Strut Loc.", "Lower Strut Loc.", "Strut Dim." }
+            : std::array<std::string, 3> { "Upper Ball Joint", "Upper Frame Pivot",
+                  "Upper Arm Dim." };
+    }
 
     // Static pass.
     LayoutSolver solver(values, input.suspensionType, mode, &faults);
@@ -195,10 +200,12 @@ EngineOutput runEngine(const EngineInput &input)
         d.spindleAngle = d.camber + d.kingPinAngle;
         out.camber[s] = staticCamber[s];
     }
-    passCaptions(out.staticPass, true, diveRoll, values, cap);
-    rollCenterCaptions(out.staticPass.rollCenter, cap.rollCenterHeight, cap.rollCenterSide);
+    if (captions) {
+        passCaptions(out.staticPass, true, diveRoll, values, cap);
+        rollCenterCaptions(out.staticPass.rollCenter, cap.rollCenterHeight, cap.rollCenterSide);
+        writeBackArms(solver, mode, out);
+    }
     cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
-    writeBackArms(solver, mode, out);
     solver.saveStatic();
 
     // Camber-gain pass: the static layout moved by the gain definition.
@@ -207,9 +214,11 @@ EngineOutput runEngine(const EngineInput &input)
     if (input.gainSpecChoice != 0) {
         gainDive = readNumber(input.gainDiveText);
         gainRoll = readNumber(input.gainRollText);
-        cap.gainBasis = "Gain based on " + input.gainDiveText + "\" Dive and " + input.gainRollText
-            + " deg Roll.";
-    } else {
+        if (captions) {
+            cap.gainBasis = "Gain based on " + input.gainDiveText + "\" Dive and "
+                + input.gainRollText + " deg Roll.";
+        }
+    } else if (captions) {
         cap.gainBasis = "Gain based on 1\" Dive.";
     }
     out.layoutProblem = solver.move(gainDive, gainRoll) || out.layoutProblem;
@@ -227,6 +236,9 @@ EngineOutput runEngine(const EngineInput &input)
     for (int s = 0; s < 2; ++s) {
         gain.side[s].camber = staticCamber[s];
         gain.side[s].spindleAngle = staticCamber[s] + gain.side[s].kingPinAngle;
+        if (!captions) {
+            continue;
+        }
         cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
         if (out.wheelRate[s] != 0) {
             cap.wheelRate[s] = formatPicture(out.wheelRate[s], s == kRight ? "###0" : "####");
@@ -258,17 +270,22 @@ EngineOutput runEngine(const EngineInput &input)
             moved.side[s].camber = out.camber[s];
             moved.side[s].spindleAngle = out.camber[s] + moved.side[s].kingPinAngle;
             out.springCompression[s] = solver.staticSpringLength(s) - solver.springLength(s);
-            cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
-            cap.springCompression[s] = formatPicture(out.springCompression[s], "##.00");
+            if (captions) {
+                cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
+                cap.springCompression[s] = formatPicture(out.springCompression[s], "##.00");
+            }
         }
-        passCaptions(moved, false, false, values, cap);
-        rollCenterCaptions(moved.rollCenter, cap.movedRollCenterHeight, cap.movedRollCenterSide);
+        if (captions) {
+            passCaptions(moved, false, false, values, cap);
+            rollCenterCaptions(
+                moved.rollCenter, cap.movedRollCenterHeight, cap.movedRollCenterSide);
+        }
         cap.movedRollCenterColor = kCaptionColor;
     }
 
     // Camber follows the king-pin axis: the static camber moves by the
     // change of the shown king-pin angle, with the opposite sign.
-    if (input.camberFollowsEdit) {
+    if (input.camberFollowsEdit && captions) {
         for (const int s : { kRight, kLeft }) {
             const int entry = kStaticCamberEntry[s];
             const double box = values[entry];
@@ -284,7 +301,7 @@ EngineOutput runEngine(const EngineInput &input)
         ? anyBlank(input, { 0, 1, 2, 3, 6, 7 })
         : anyBlank(input, { 0, 1, 2, 3 });
     out.showGeometryWarning = out.layoutProblem && !blankWatched;
-    if (out.showGeometryWarning) {
+    if (out.showGeometryWarning && captions) {
         cap.status = kLayoutProblemStatus;
     }
     for (const int code : faults.codes) {

@@ -7,13 +7,13 @@
 // toward the car's LEFT side. The car's right side is held with X negated.
 #pragma once
 
+#include "geometry/layoutpoint.h"
+#include "geometry/scene.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "geometry/layoutpoint.h"
-#include "geometry/scene.h"
 
 namespace tarvik {
 
@@ -27,7 +27,8 @@ inline constexpr int kLeft = 1;
 struct DrawOptions
 {
     bool extensionLines = true;
-    bool darkGrayBackground = false; // colour 8 instead of 7 for the static layout under dive and roll
+    // Colour 8 instead of 7 for the static layout under dive and roll.
+    bool darkGrayBackground = false;
     bool bigLayout = false;
     bool afterPrinting = false; // white box behind the picture once a report was printed
 };
@@ -48,6 +49,10 @@ struct EngineInput
     std::array<std::string, 2> previousKingPinCaptions;
     DrawOptions draw;
     bool withScene = true; // the table sweep skips building the scene
+    // Off: no captions and no texts written back into boxes (the camber-table
+    // sweep reads only the cambers and the layout-problem flags). Every
+    // number, flag and fault message is the same either way.
+    bool withCaptions = true;
 };
 
 // One side of one pass.
@@ -115,7 +120,8 @@ struct EngineOutput
     std::array<double, 2> camberGain {};
     std::array<double, 2> wheelRate {};
     std::optional<double> rightWheelRateRatio;
-    std::array<double, 2> camber {}; // static camber, or the new camber when dive and roll are applied
+    // Static camber, or the new camber when dive and roll are applied.
+    std::array<double, 2> camber {};
     std::array<double, 2> springCompression {};
     bool layoutProblem = false;
     bool showGeometryWarning = false; // layout problem with every watched box filled

@@ -100,6 +100,7 @@ CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
     EngineInput input = layout;
     input.applyDiveRoll = 1;
     input.withScene = false;
+    input.withCaptions = false; // a cell reads only the cambers and the problem flags
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
         input.entries[static_cast<std::size_t>(rowEntry)] = numberText(rows.value(k));

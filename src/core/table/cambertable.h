@@ -5,9 +5,10 @@
 // whose entry texts are the main window's boxes) and the baseline state. For
 // every cell it writes the cell's dive and roll into a copy of the layout's
 // dive (54) and roll (55) entries in the number text form, applies dive and
-// roll, runs the engine once without building a scene and reads the two new
-// cambers (degrees). Nothing of the caller's layout is changed, so there is
-// nothing to restore afterwards; the caller redraws its own view.
+// roll, runs the engine once without building a scene or formatting captions
+// and reads the two new cambers (degrees) and the layout-problem flags.
+// Nothing of the caller's layout is changed, so there is nothing to restore
+// afterwards; the caller redraws its own view.
 //
 // Grid texts: row 0 holds the corner cell and the column values, column 0
 // the row values ("##.00"); data cells are "###.00". With the baseline shown,
@@ -58,7 +59,7 @@ using EngineFunction = std::function<EngineOutput(const EngineInput &)>;
 using CellObserver = std::function<void(int gridRow, int gridColumn)>;
 
 // layout: entries, suspension type, entry mode and camber-gain definition of
-// the current layout; applyDiveRoll and withScene are overridden per cell.
+// the current layout; applyDiveRoll, withScene and withCaptions are overridden.
 CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
     const BaselineState &baseline, const EngineFunction &engine = runEngine,
     const CellObserver &observer = {});

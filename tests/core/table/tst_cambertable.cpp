@@ -25,6 +25,7 @@ struct FakeEngine
         ++calls;
         EXPECT_EQ(in.applyDiveRoll, 1);
         EXPECT_FALSE(in.withScene);
+        EXPECT_FALSE(in.withCaptions);
         EXPECT_EQ(in.entries[0], "24"); // the layout's own texts are passed on
         const std::string &dive = in.entries[kDiveEntry];
         const std::string &roll = in.entries[kRollEntry];
