@@ -1,0 +1,123 @@
+// BM_SpinToRepaint: the main window's response time to a spin-button press,
+// from the press to the repainted front view. The worked example is open with
+// dive and roll shown; each iteration presses the dive spin button (up, then
+// down, so the value stays in range), which writes the new dive, runs the
+// engine and updates results and captions, then repaints the picture at once
+// instead of waiting for the event loop. BM_SpinToWindowRepaint also lets the
+// event loop paint every widget the press changed.
+//
+// Runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another, so
+// it needs no display. The goal (median under 10 ms) is read from the
+// output, never asserted.
+#include "gui/app/datafolder.h"
+#include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/frontview.h"
+#include "gui/mainwin/mainwindow.h"
+#include "gui/platform/scriptedplatform.h"
+#include "spec/specrecord.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using tarvik::gui::MainWindow;
+
+// One shown main window on the shipped data, the worked example open and
+// dive and roll switched on; it lives for the whole run.
+struct BenchWindow
+{
+    tarvik::gui::ScriptedPlatform platform;
+    std::unique_ptr<MainWindow> window;
+    bool ready = false;
+
+    BenchWindow()
+    {
+        const tarvik::gui::DataFolder data(QStringLiteral(TARVIK_DATA_DIR));
+        window = std::make_unique<MainWindow>(
+            platform, data, tarvik::gui::MainOptions {}, false, tarvik::gui::MainWindowHooks {});
+        window->show();
+        QApplication::processEvents();
+        if (!window->openFile(data.path(QStringLiteral("tkfiles/WORKED.TK")))) {
+            return;
+        }
+        window->diveRollPanel()->yesButton()->click();
+        QApplication::processEvents();
+        ready = window->applyDiveRoll() && window->lastOutput().movedPass.has_value();
+    }
+};
+
+BenchWindow &benchWindow()
+{
+    static BenchWindow bench;
+    return bench;
+}
+
+void spinAndRepaint(benchmark::State &state, bool wholeWindow)
+{
+    BenchWindow &bench = benchWindow();
+    if (!bench.ready) {
+        state.SkipWithError("the worked example could not be opened with dive and roll shown");
+        return;
+    }
+    MainWindow &window = *bench.window;
+    tarvik::gui::DiveRollPanel *panel = window.diveRollPanel();
+    QToolButton *buttons[2] = { panel->spinButton(tarvik::kDiveEntry, true),
+        panel->spinButton(tarvik::kDiveEntry, false) };
+    // One press must change the dive; the next one takes it back.
+    const QString diveBefore = panel->diveBox()->text();
+    buttons[0]->click();
+    const bool changed = panel->diveBox()->text() != diveBefore;
+    buttons[1]->click();
+    if (!changed) {
+        state.SkipWithError("the spin button did not change the dive");
+        return;
+    }
+    const int beepsBefore = bench.platform.beepCount();
+    int press = 0;
+    for (auto _ : state) {
+        buttons[press++ % 2]->click();
+        if (wholeWindow) {
+            QApplication::processEvents();
+        } else {
+            window.frontView()->repaint();
+        }
+    }
+    QApplication::processEvents();
+    if (bench.platform.beepCount() != beepsBefore) {
+        state.SkipWithError("a spin press was refused: the dive left its range");
+    }
+}
+
+void BM_SpinToRepaint(benchmark::State &state)
+{
+    spinAndRepaint(state, false);
+}
+BENCHMARK(BM_SpinToRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_SpinToWindowRepaint(benchmark::State &state)
+{
+    spinAndRepaint(state, true);
+}
+BENCHMARK(BM_SpinToWindowRepaint)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
