@@ -51,15 +51,12 @@ struct BenchWindow
     }
 };
 
-BenchWindow &benchWindow()
-{
-    static BenchWindow bench;
-    return bench;
-}
+// Made in main, after the application object and before it goes away.
+BenchWindow *g_bench = nullptr;
 
 void spinAndRepaint(benchmark::State &state, bool wholeWindow)
 {
-    BenchWindow &bench = benchWindow();
+    BenchWindow &bench = *g_bench;
     if (!bench.ready) {
         state.SkipWithError("the worked example could not be opened with dive and roll shown");
         return;
@@ -117,7 +114,10 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
+    BenchWindow bench;
+    g_bench = &bench;
     benchmark::RunSpecifiedBenchmarks();
+    g_bench = nullptr;
     benchmark::Shutdown();
     return 0;
 }
