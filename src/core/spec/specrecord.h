@@ -29,7 +29,7 @@ public:
     bool set(int entry, std::string text);
     void clear();
 
-    const std::array<std::string, kSpecSlots> &slots() const { return m_slots; }
+    const std::array<std::string, kSpecSlots> &allSlots() const { return m_slots; }
 
 private:
     std::array<std::string, kSpecSlots> m_slots;

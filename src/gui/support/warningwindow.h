@@ -8,6 +8,7 @@
 // decimal-symbol window opens if it writes a decimal comma.
 #pragma once
 
+#include "gui/support/decimalsymbolwindow.h"
 #include "support/warningtext.h"
 
 #include <QDialog>
@@ -20,7 +21,6 @@ class QPushButton;
 
 namespace tarvik::gui {
 
-class DecimalSymbolWindow;
 class Platform;
 
 class WarningWindow : public QDialog

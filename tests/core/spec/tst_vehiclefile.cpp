@@ -178,7 +178,7 @@ TEST_F(VehicleFileOnDisk, RoundTripKeepsTextsTypeUnitsAndComment)
     EXPECT_EQ(bytes.substr(bytes.size() - 7), "-9999\r\n");
     const auto r = readVehicleFile(file);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.data.record.slots(), d.record.slots());
+    EXPECT_EQ(r.data.record.allSlots(), d.record.allSlots());
     EXPECT_EQ(r.data.suspensionType, 1);
     EXPECT_EQ(r.data.comment, d.comment);
 
