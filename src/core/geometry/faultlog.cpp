@@ -2,35 +2,21 @@
 #include "geometry/faultlog.h"
 
 #include <cmath>
-#include <limits>
 
 namespace tarvik {
 
-bool storeFloat(float &target, double value, FaultLog *faults)
+bool storeFloatFault(double value, FaultLog *faults)
 {
-    if (std::isnan(value)) {
-        if (faults != nullptr) {
-            faults->raise(kFaultOverflow);
-        }
-        return false;
+    // Only what storeFloat could not store comes here: a NaN (an overflow,
+    // as 0/0 always was), an infinity (a division by zero) or a finite value
+    // beyond single precision (an overflow).
+    if (faults != nullptr) {
+        faults->raise(std::isinf(value) ? kFaultDivisionByZero : kFaultOverflow);
     }
-    if (std::isinf(value)) {
-        if (faults != nullptr) {
-            faults->raise(kFaultDivisionByZero);
-        }
-        return false;
-    }
-    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        if (faults != nullptr) {
-            faults->raise(kFaultOverflow);
-        }
-        return false;
-    }
-    target = static_cast<float>(value);
-    return true;
+    return false;
 }
 
-double checkedDivide(double a, double b, double fallback, FaultLog *faults)
+double checkedDivideFault(double a, double b, double fallback, FaultLog *faults)
 {
     if (b == 0) {
         if (faults != nullptr) {
@@ -38,10 +24,10 @@ double checkedDivide(double a, double b, double fallback, FaultLog *faults)
         }
         return fallback;
     }
-    return checkedValue(a / b, fallback, faults);
+    return checkedValueFault(a / b, fallback, faults);
 }
 
-double checkedValue(double value, double fallback, FaultLog *faults)
+double checkedValueFault(double value, double fallback, FaultLog *faults)
 {
     if (std::isfinite(value)) {
         return value;

@@ -39,14 +39,40 @@ inline float toSingle(double value)
     return static_cast<float>(value);
 }
 
+// The fault paths of the checks below, out of line: the solve calls the
+// checks hundreds of times per layout and almost never takes them.
+bool storeFloatFault(double value, FaultLog *faults);
+double checkedDivideFault(double a, double b, double fallback, FaultLog *faults);
+double checkedValueFault(double value, double fallback, FaultLog *faults);
+
 // Stores value into target as a single-precision number, or raises a fault
 // and leaves target unchanged when value is not finite or does not fit.
-bool storeFloat(float &target, double value, FaultLog *faults);
-
-// a / b, or raises a fault (11 for x/0, 6 for 0/0) and gives fallback.
-double checkedDivide(double a, double b, double fallback, FaultLog *faults);
+inline bool storeFloat(float &target, double value, FaultLog *faults)
+{
+    // False for NaN too.
+    if (std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max())) {
+        target = static_cast<float>(value);
+        return true;
+    }
+    return storeFloatFault(value, faults);
+}
 
 // value when finite, else raises a fault and gives fallback.
-double checkedValue(double value, double fallback, FaultLog *faults);
+inline double checkedValue(double value, double fallback, FaultLog *faults)
+{
+    return std::isfinite(value) ? value : checkedValueFault(value, fallback, faults);
+}
+
+// a / b, or raises a fault (11 for x/0, 6 for 0/0) and gives fallback.
+inline double checkedDivide(double a, double b, double fallback, FaultLog *faults)
+{
+    if (b != 0) {
+        const double quotient = a / b;
+        if (std::isfinite(quotient)) {
+            return quotient;
+        }
+    }
+    return checkedDivideFault(a, b, fallback, faults);
+}
 
 } // namespace tarvik
