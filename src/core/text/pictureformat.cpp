@@ -24,24 +24,23 @@ struct Picture
     std::size_t requiredFractionDigits = 0;
 };
 
+// One pass: every caption formats a number, so this runs often.
 Picture parsePicture(std::string_view picture)
 {
     Picture p;
-    const auto point = picture.find('.');
-    p.hasPoint = point != std::string_view::npos;
-    const std::string_view integer = picture.substr(0, point);
-    const auto firstZero = integer.find('0');
-    if (firstZero != std::string_view::npos) {
-        for (std::size_t i = firstZero; i < integer.size(); ++i)
-            p.requiredIntegerDigits += (integer[i] == '0' || integer[i] == '#') ? 1 : 0;
-    }
-    if (p.hasPoint) {
-        const std::string_view fraction = picture.substr(point + 1);
-        for (std::size_t i = 0; i < fraction.size(); ++i) {
-            if (fraction[i] == '0' || fraction[i] == '#')
-                ++p.fractionDigits;
-            if (fraction[i] == '0')
+    bool zeroSeen = false;
+    for (const char c : picture) {
+        const bool placeholder = c == '0' || c == '#';
+        if (p.hasPoint) {
+            p.fractionDigits += placeholder ? 1 : 0;
+            if (c == '0') {
                 p.requiredFractionDigits = p.fractionDigits;
+            }
+        } else if (c == '.') {
+            p.hasPoint = true;
+        } else {
+            zeroSeen = zeroSeen || c == '0';
+            p.requiredIntegerDigits += zeroSeen && placeholder ? 1 : 0;
         }
     }
     return p;
