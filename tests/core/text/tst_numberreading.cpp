@@ -1,8 +1,12 @@
-// The lenient leading-number rule and the box entry normalisation: fraction
-// entry, whole-number rounding and zero denominators.
+// The lenient leading-number rule (including the exact reading of long and
+// short digit runs) and the box entry normalisation: fraction entry,
+// whole-number rounding and zero denominators.
 #include "text/entrytext.h"
 #include "text/numberreading.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -49,6 +53,34 @@ TEST(ReadNumber, OutOfRangeSaturatesOrVanishes)
     EXPECT_EQ(readNumber("1e-999"), 0.0);
     EXPECT_EQ(readNumber("0." + std::string(400, '0') + "1"), 0.0);
     EXPECT_EQ(readNumber(std::string(400, '9')), std::numeric_limits<double>::max());
+}
+
+TEST(ReadNumber, ShortAndLongDigitRunsReadAsCorrectlyRounded)
+{
+    // Up to 15 digits take a shortcut; every length and point position must
+    // still give the correctly rounded double, bit for bit.
+    std::uint64_t seed = 99;
+    const auto next = [&seed]() {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        return seed >> 33;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        std::string digits;
+        const auto length = 1 + next() % 18;
+        for (std::uint64_t k = 0; k < length; ++k) {
+            digits.push_back(static_cast<char>('0' + next() % 10));
+        }
+        digits.insert(next() % (digits.size() + 1), 1, '.');
+        const std::string text = (next() % 2 == 0 ? "-" : "") + digits;
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double got = readNumber(text);
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << text;
+    }
+    // Tie-breaking cases where a shortcut would round twice.
+    for (const char *text : { "9007199254740993", "0.30000000000000004", "123456789012345.6",
+             "1.00000000000000011", ".000000000000001" }) {
+        EXPECT_EQ(readNumber(text), std::strtod(text, nullptr)) << text;
+    }
 }
 
 struct EntryCase
