@@ -80,6 +80,21 @@ TEST(PictureFormat, NonFiniteValuesGiveAStableText)
 {
     EXPECT_EQ(formatPicture(std::numeric_limits<double>::quiet_NaN(), "##.0"), "NaN");
     EXPECT_EQ(formatPicture(-std::numeric_limits<double>::infinity(), "##.0"), "-Inf");
+    EXPECT_EQ(numberText(std::numeric_limits<double>::infinity()), "Inf");
+    EXPECT_EQ(numberText(-std::numeric_limits<float>::quiet_NaN()), "NaN");
+}
+
+TEST(PictureFormat, ExtremeMagnitudesKeepEveryDigit)
+{
+    const std::string huge = formatPicture(1e300, "##.0");
+    EXPECT_EQ(huge.size(), 303u);
+    EXPECT_EQ(huge.substr(0, 3), "100");
+    EXPECT_EQ(huge.substr(huge.size() - 3), "0.0");
+    EXPECT_EQ(formatPicture(-1.7976931348623157e308, "#").size(), 310u);
+    EXPECT_EQ(formatPicture(5e-324, "##.00"), ".00");
+    EXPECT_EQ(formatPicture(-5e-324, "0.0"), "0.0");
+    EXPECT_EQ(formatPicture(0.0005, "#.###"), ".001");
+    EXPECT_EQ(formatPicture(0.0004999, "#.###"), ".");
 }
 
 struct TextCase
@@ -105,6 +120,10 @@ TEST(NumberText, ShortestTextNoLeadingZeroNoTrailingPoint)
         { 0.0001, ".0001", " .0001" },
         { 0.00001, "1E-05", " 1E-05" },
         { -2.5e-7, "-2.5E-07", "-2.5E-07" },
+        { 1e300, "1E+300", " 1E+300" },
+        { -1.5e-300, "-1.5E-300", "-1.5E-300" },
+        { 999999999999999.9, "1E+15", " 1E+15" }, // rounds up into the next decade
+        { 99999.99999999999, "100000", " 100000" },
     };
     for (const auto &c : cases) {
         EXPECT_EQ(numberText(c.value), c.plain) << c.value;
