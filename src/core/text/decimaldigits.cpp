@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 namespace tarvik {
@@ -160,6 +161,49 @@ void roundToDecimals(DecimalDigits &digits, int decimals)
     }
     ++digits.digits[n - 1];
     digits.count = n;
+}
+
+bool roundedDigitsDirect(double value, int decimals, DecimalDigits &out)
+{
+    // Scaled values below 2^31 have an absolute error under 1e-6 both from
+    // the multiplication and from the distance between the value and its
+    // shortest text (each at most 2^-53 of the value); outside 1e-6 of a
+    // half both round the same way, so the margin below is safe.
+    constexpr double kPowers[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9 };
+    constexpr double kLimit = 2147483648.0;
+    constexpr double kTieMargin = 1e-6;
+    if (decimals < 0 || decimals > 9) {
+        return false;
+    }
+    const double scaled = std::fabs(value) * kPowers[decimals];
+    if (!(scaled < kLimit)) {
+        return false; // too large, or not a number
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole; // exact
+    if (std::fabs(fraction - 0.5) <= kTieMargin) {
+        return false;
+    }
+    auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+
+    DecimalDigits digits;
+    digits.negative = std::signbit(value);
+    char reversed[DecimalDigits::kMaxDigits];
+    int length = 0;
+    while (rounded > 0) {
+        reversed[length++] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    }
+    for (int i = 0; i < length; ++i) {
+        digits.digits[i] = reversed[length - 1 - i];
+    }
+    digits.count = length;
+    while (digits.count > 0 && digits.digits[digits.count - 1] == '0') {
+        --digits.count;
+    }
+    digits.pointPosition = digits.count > 0 ? length - decimals : 0;
+    out = digits;
+    return true;
 }
 
 } // namespace tarvik

@@ -49,4 +49,12 @@ DecimalDigits limitedDigits(float value, int significant);
 // on the magnitude, so -2.675 gives -2.68).
 void roundToDecimals(DecimalDigits &digits, int decimals);
 
+// The same digits as roundToDecimals(shortestDigits(value), decimals), found
+// without the shortest text: |value| x 10^decimals rounded to the nearest
+// whole number. That can differ from rounding the shortest text only when
+// the scaled value lies within a few units of 1e-16 of its own size from a
+// half (2.675 is stored just below 2.675, its text is exactly 2.675), so
+// values that close, and large ones, are refused: false, out unchanged.
+bool roundedDigitsDirect(double value, int decimals, DecimalDigits &out);
+
 } // namespace tarvik

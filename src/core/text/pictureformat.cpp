@@ -46,12 +46,11 @@ Picture parsePicture(std::string_view picture)
     return p;
 }
 
-std::string applyPicture(DecimalDigits digits, std::string_view pictureText)
+std::string applyPicture(DecimalDigits digits, const Picture &picture)
 {
     if (!digits.finite) {
         return digits.nan ? "NaN" : (digits.negative ? "-Inf" : "Inf");
     }
-    const Picture picture = parsePicture(pictureText);
     roundToDecimals(digits, static_cast<int>(picture.fractionDigits));
 
     const auto integerDigits = static_cast<std::size_t>(digits.integerDigits());
@@ -82,14 +81,21 @@ std::string applyPicture(DecimalDigits digits, std::string_view pictureText)
 
 } // namespace
 
-std::string formatPicture(double value, std::string_view picture)
+std::string formatPicture(double value, std::string_view pictureText)
 {
-    return applyPicture(shortestDigits(value), picture);
+    const Picture picture = parsePicture(pictureText);
+    // Most values are nowhere near a rounding tie: round them directly and
+    // leave the shortest text, the costly part, to the others.
+    DecimalDigits digits;
+    if (!roundedDigitsDirect(value, static_cast<int>(picture.fractionDigits), digits)) {
+        digits = shortestDigits(value);
+    }
+    return applyPicture(digits, picture);
 }
 
-std::string formatPicture(float value, std::string_view picture)
+std::string formatPicture(float value, std::string_view pictureText)
 {
-    return applyPicture(shortestDigits(value), picture);
+    return applyPicture(shortestDigits(value), parsePicture(pictureText));
 }
 
 } // namespace tarvik
