@@ -70,7 +70,9 @@ void paintScene(QPainter &painter, const Scene &scene, const QRectF &target)
         const QColor color = paletteColor(item.color);
         QPen pen(color, std::max(1.0, item.width * sizeFactor), penStyle(item.dash));
         pen.setCosmetic(true);
-        pen.setCapStyle(Qt::RoundCap);
+        // Round caps suit solid lines; on dashed and dotted pens they make Qt
+        // draw every dash as a separate shape, which is many times slower.
+        pen.setCapStyle(item.dash == DashStyle::Solid ? Qt::RoundCap : Qt::FlatCap);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
 
