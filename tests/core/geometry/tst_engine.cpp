@@ -1,6 +1,7 @@
 // The engine call end to end: the worked example's static and camber-gain
 // results, both entry modes, the strut, dive and roll, camber following the
-// king-pin axis, the layout-problem message, the shim menu rule and faults.
+// king-pin axis, the layout-problem message, the shim menu rule, faults, and
+// random and hostile layouts solved with and without captions.
 #include "geometry/engine.h"
 #include "geometry/primitives.h"
 #include "workedexample.h"
@@ -68,11 +69,7 @@ TEST(Engine, WorkedExampleStatic)
     EXPECT_EQ(*writeBack(out, 14), "4.76");
     EXPECT_EQ(*writeBack(out, 31), "-3.6");
     EXPECT_NEAR(*out.rightWheelRateRatio, 105.478 / 500, 1e-4);
-}
-
-TEST(Engine, WorkedExampleGainPassMovesJoints)
-{
-    const EngineOutput out = runEngine(workedExample());
+    // The gain pass moves the joints by the 1" of dive.
     ASSERT_TRUE(out.gainPass.has_value());
     const SideSolution &left = out.gainPass->side[kLeft];
     EXPECT_NEAR(left.lowerBallJoint.x, 26.03, 0.005);
@@ -298,75 +295,122 @@ TEST(Engine, FaultsAreReportedAndResultsStayFinite)
     }
 }
 
-TEST(Engine, HostileEntriesNeverGiveNonFiniteResults)
+void expectSamePass(const PassSolution &a, const PassSolution &b, int round)
 {
-    const char *texts[] = { "1e38", "-1e38", "1e300", "0", "", "abc", "3.4e38", "1e-40" };
-    for (const char *text : texts) {
-        EngineInput in = workedExample();
-        in.applyDiveRoll = 1;
-        for (const int e : { 0, 8, 17, 26, 40, 35, 38, 54, 55 }) {
-            in.entries[static_cast<std::size_t>(e)] = text;
-        }
-        const EngineOutput out = runEngine(in);
-        for (const PassSolution *pass : { &out.staticPass, &*out.movedPass }) {
-            EXPECT_TRUE(std::isfinite(pass->rollCenter.x) && std::isfinite(pass->rollCenter.y))
-                << text;
-            for (const SideSolution &d : pass->side) {
-                EXPECT_TRUE(std::isfinite(d.instantCenter.x) && std::isfinite(d.knuckleAngle))
-                    << text;
-                EXPECT_TRUE(std::isfinite(d.camber) && std::isfinite(d.spindleAngle)) << text;
-            }
-        }
-        EXPECT_TRUE(std::isfinite(out.wheelRate[0]) && std::isfinite(out.camberGain[1])) << text;
+    EXPECT_EQ(a.rollCenter.x, b.rollCenter.x) << round;
+    EXPECT_EQ(a.rollCenter.y, b.rollCenter.y) << round;
+    for (int s = 0; s < 2; ++s) {
+        EXPECT_EQ(a.side[s].camber, b.side[s].camber) << round;
+        EXPECT_EQ(a.side[s].kingPinAngle, b.side[s].kingPinAngle) << round;
+        EXPECT_EQ(a.side[s].springLength, b.side[s].springLength) << round;
     }
 }
 
-} // namespace
-} // namespace tarvik
-
-namespace tarvik {
-namespace {
-
-TEST(Engine, RandomLayoutsStayFinite)
+void expectFinitePass(const PassSolution &pass, int round)
 {
-    // Random and deliberately degenerate layouts (values drawn from a small
-    // set so that equal X, zero X and coincident points come up often).
+    ASSERT_TRUE(std::isfinite(pass.rollCenter.x) && std::isfinite(pass.rollCenter.y)) << round;
+    for (const SideSolution &d : pass.side) {
+        for (const LayoutPoint &p : { d.upperBallJoint, d.upperFramePivot, d.lowerBallJoint,
+                 d.lowerFramePivot, d.instantCenter, d.contactPoint, d.kingPinGround }) {
+            ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << round;
+        }
+        ASSERT_TRUE(std::isfinite(d.knuckleAngle) && std::isfinite(d.springAngle)) << round;
+        ASSERT_TRUE(std::isfinite(d.camber) && std::isfinite(d.spindleAngle)) << round;
+    }
+}
+
+TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
+{
+    // Random, degenerate and hostile layouts: values from a small set so that
+    // equal X, zero X, coincident points, unclosable linkages, blank watched
+    // boxes and huge or unreadable texts come up often. Each layout is also
+    // solved with captions off, as the camber-table sweep calls the engine:
+    // every number, flag and fault must be the same, and no text is made.
     std::uint32_t seed = 12345;
     const auto next = [&seed]() {
         seed = seed * 1664525u + 1013904223u;
         return seed >> 8;
     };
-    const char *pool[]
-        = { "0", "10", "12", "24", "26", "-5", "5", "14.5", "6", "", "100", "-30", ".001" };
+    const char *pool[] = { "0", "10", "12", "24", "26", "-5", "5", "14.5", "6", "", " ", "100",
+        "-30", ".001", "30", "1e38", "-1e38", "1e300", "3.4e38", "1e-40", "abc" };
+    int problems = 0;
+    int warnings = 0;
+    int faulted = 0;
     for (int round = 0; round < 1500; ++round) {
         EngineInput in = test::workedExample();
         for (int k = 0; k < 6; ++k) {
-            in.entries[next() % 32] = pool[next() % std::size(pool)];
+            in.entries[next() % 54] = pool[next() % std::size(pool)];
         }
         in.suspensionType = next() % 3 == 0 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
         in.entryMode = next() % 3 == 0 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
-        in.applyDiveRoll = 1;
+        in.applyDiveRoll = next() % 4 == 0 ? 0 : 1;
         in.entries[54] = pool[next() % std::size(pool)];
         in.entries[55] = pool[next() % std::size(pool)];
-        in.withScene = next() % 2 == 0;
-        const EngineOutput out = runEngine(in);
-        for (const PassSolution *pass : { &out.staticPass, &*out.gainPass, &*out.movedPass }) {
-            ASSERT_TRUE(std::isfinite(pass->rollCenter.x) && std::isfinite(pass->rollCenter.y))
-                << round;
-            for (const SideSolution &d : pass->side) {
-                for (const LayoutPoint &p : { d.upperBallJoint, d.upperFramePivot, d.lowerBallJoint,
-                         d.lowerFramePivot, d.instantCenter, d.contactPoint, d.kingPinGround }) {
-                    ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << round;
-                }
-                ASSERT_TRUE(std::isfinite(d.knuckleAngle) && std::isfinite(d.springAngle)) << round;
-            }
+        in.gainSpecChoice = next() % 3 == 0 ? 1 : 0;
+        in.gainDiveText = "2";
+        in.gainRollText = pool[next() % std::size(pool)];
+        in.camberFollowsEdit = next() % 2 == 0;
+        in.previousKingPinCaptions = { "10.31", "9" };
+        if (next() % 6 == 0) {
+            // Left upper frame pivot on the lower ball joint, moved by nothing:
+            // a division by zero the solve reports as a fault.
+            setPoint(in, kLeft, 1, "26", "5");
+            in.applyDiveRoll = 1;
+            in.entries[54] = "0";
         }
-        for (const SceneItem &item : out.scene.items) {
+        in.withScene = next() % 2 == 0;
+        const EngineOutput full = runEngine(in);
+        in.withScene = false;
+        in.withCaptions = false;
+        const EngineOutput quiet = runEngine(in);
+
+        expectFinitePass(full.staticPass, round);
+        ASSERT_TRUE(full.gainPass.has_value()) << round;
+        expectFinitePass(*full.gainPass, round);
+        if (full.movedPass) {
+            expectFinitePass(*full.movedPass, round);
+        }
+        for (const SceneItem &item : full.scene.items) {
             for (const ScenePoint &p : item.points) {
                 ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << round << " " << item.role;
             }
         }
+
+        EXPECT_EQ(quiet.layoutProblem, full.layoutProblem) << round;
+        EXPECT_EQ(quiet.showGeometryWarning, full.showGeometryWarning) << round;
+        EXPECT_EQ(quiet.faults, full.faults) << round;
+        EXPECT_EQ(quiet.shimMenuEnabled, full.shimMenuEnabled) << round;
+        for (int s = 0; s < 2; ++s) {
+            EXPECT_TRUE(std::isfinite(full.wheelRate[s]) && std::isfinite(full.camberGain[s]));
+            EXPECT_EQ(quiet.camber[s], full.camber[s]) << round;
+            EXPECT_EQ(quiet.camberGain[s], full.camberGain[s]) << round;
+            EXPECT_EQ(quiet.wheelRate[s], full.wheelRate[s]) << round;
+            EXPECT_EQ(quiet.springCompression[s], full.springCompression[s]) << round;
+            EXPECT_EQ(quiet.captions.camberGain[s], "") << round;
+            EXPECT_EQ(quiet.captions.kingPinAngle[s], "") << round;
+            EXPECT_EQ(quiet.captions.dynamicCamber[s], "") << round;
+        }
+        expectSamePass(quiet.staticPass, full.staticPass, round);
+        ASSERT_EQ(quiet.movedPass.has_value(), full.movedPass.has_value()) << round;
+        if (full.movedPass) {
+            expectSamePass(*quiet.movedPass, *full.movedPass, round);
+        }
+        EXPECT_TRUE(quiet.writeBacks.empty()) << round;
+        EXPECT_TRUE(quiet.scene.items.empty()) << round; // the sweep draws nothing
+        EXPECT_EQ(quiet.captions.status, "") << round;
+        EXPECT_EQ(quiet.captions.gainBasis, "") << round;
+        EXPECT_EQ(quiet.captions.rollCenterHeight, "") << round;
+        EXPECT_EQ(quiet.captions.movedRollCenterHeight, "") << round;
+        EXPECT_EQ(quiet.captions.rowCaptions[0], "") << round;
+
+        problems += full.layoutProblem ? 1 : 0;
+        warnings += full.showGeometryWarning ? 1 : 0;
+        faulted += full.faults.empty() ? 0 : 1;
     }
+    // The rounds really reach the cases that matter.
+    EXPECT_GT(problems, warnings);
+    EXPECT_GT(warnings, 10);
+    EXPECT_GT(faulted, 0);
 }
 
 } // namespace

@@ -144,12 +144,5 @@ TEST(FrontViewScene, TyreLeansWithCamber)
     EXPECT_LT(right->points[2].x, right->points[1].x);
 }
 
-TEST(FrontViewScene, SkippedForTheSweep)
-{
-    EngineInput in = test::workedExample();
-    in.withScene = false;
-    EXPECT_TRUE(runEngine(in).scene.items.empty());
-}
-
 } // namespace
 } // namespace tarvik

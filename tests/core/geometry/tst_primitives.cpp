@@ -139,43 +139,21 @@ double len(LayoutPoint a, LayoutPoint b)
     return std::hypot(double(a.x) - b.x, double(a.y) - b.y);
 }
 
-TEST(SolveUpperJoint, UnmovedLayoutBothSides)
+TEST(SolveUpperJoint, UnmovedLayoutClosesOnItselfOnBothSides)
 {
-    const LayoutPoint u0 { 24, 15 }, f { 12, 14 }, b { 26, 5 }, g { 10, 6 };
-    LayoutPoint u = u0;
-    EXPECT_EQ(
-        solveUpperJoint(u, f, b, g, len(u0, b), len(g, f), len(f, u0), len(g, b), kLinkLeftSide),
-        kLinkSolved);
-    EXPECT_NEAR(u.x, 23.99994, 2e-5);
-    EXPECT_NEAR(u.y, 14.99999, 2e-5);
-
-    const LayoutPoint mu0 { -24, 15 }, mf { -12, 14 }, mb { -26, 5 }, mg { -10, 6 };
-    LayoutPoint mu = mu0;
-    EXPECT_EQ(solveUpperJoint(mu, mf, mb, mg, len(mu0, mb), len(mg, mf), len(mf, mu0), len(mg, mb),
-                  kLinkRightSide),
-        kLinkSolved);
-    EXPECT_NEAR(mu.x, -23.99994, 2e-5);
-    EXPECT_NEAR(mu.y, 14.99999, 2e-5);
-}
-
-TEST(SolveUpperJoint, UpperPivotInboardOrAboveLowerPivot)
-{
-    // Upper frame pivot inboard of, and straight above, the lower frame pivot:
-    // the unmoved layout still closes on itself.
-    struct Case
-    {
-        LayoutPoint f;
-    } cases[] = { { { 8, 14 } }, { { 10, 14 } } };
-    for (const Case &c : cases) {
+    // The worked example's upper frame pivot, then one inboard of and one
+    // straight above the lower frame pivot.
+    for (const LayoutPoint pivot :
+        { LayoutPoint { 12, 14 }, LayoutPoint { 8, 14 }, LayoutPoint { 10, 14 } }) {
         for (const int side : { kLinkLeftSide, kLinkRightSide }) {
             const float m = side == kLinkLeftSide ? 1.0f : -1.0f;
-            const LayoutPoint u0 { m * 24, 15 }, f { m * c.f.x, c.f.y }, b { m * 26, 5 },
+            const LayoutPoint u0 { m * 24, 15 }, f { m * pivot.x, pivot.y }, b { m * 26, 5 },
                 g { m * 10, 6 };
             LayoutPoint u = u0;
             EXPECT_EQ(
                 solveUpperJoint(u, f, b, g, len(u0, b), len(g, f), len(f, u0), len(g, b), side),
                 kLinkSolved);
-            EXPECT_NEAR(u.x, u0.x, 1e-3) << "pivot x " << c.f.x << " side " << side;
+            EXPECT_NEAR(u.x, u0.x, 1e-3) << "pivot x " << pivot.x << " side " << side;
             EXPECT_NEAR(u.y, u0.y, 1e-3);
         }
     }
