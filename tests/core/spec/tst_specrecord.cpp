@@ -1,5 +1,5 @@
 // The spec record's slots, the input walk, entry positions, row captions and
-// the file title rule.
+// the file title rule. Clearing for File New is checked through the window.
 #include "spec/entrynumbers.h"
 #include "spec/layoutstate.h"
 #include "spec/specrecord.h"
@@ -105,20 +105,6 @@ TEST(LayoutState, FileTitleRule)
     for (const auto &c : cases)
         EXPECT_EQ(fileTitle(c.file, c.folder), c.title) << c.file;
     EXPECT_EQ(mainWindowCaption("UNTITLED"), "Tarvik - Quellmark Inc.   [ UNTITLED ]");
-}
-
-TEST(LayoutState, NewClearsRecordCommentAndFile)
-{
-    LayoutState s;
-    EXPECT_EQ(s.currentFile, "Untitled");
-    s.record.set(54, "1");
-    s.comment = "x";
-    s.currentFile = "/a/b.tk";
-    s.suspensionType = 1;
-    s.clearForNew();
-    EXPECT_EQ(s.record.get(54), "");
-    EXPECT_EQ(s.comment, "");
-    EXPECT_EQ(s.currentFile, "Untitled");
 }
 
 } // namespace

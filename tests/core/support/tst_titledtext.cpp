@@ -51,22 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, TitledTextParse,
             std::string("b\0", 2) }),
     [](const testing::TestParamInfo<ParseCase> &caseInfo) { return caseInfo.param.name; });
 
-TEST(TitledText, CrLfAndLfGiveTheSameResult)
-{
-    const std::string lf = "Title\nFirst\nsecond\n \n  - item\nlast\n";
-    std::string crlf;
-    for (const char c : lf) {
-        if (c == '\n') {
-            crlf += '\r';
-        }
-        crlf += c;
-    }
-    const auto a = parseTitledText(lf);
-    const auto b = parseTitledText(crlf);
-    EXPECT_EQ(a.title, b.title);
-    EXPECT_EQ(a.body, b.body);
-}
-
 class TextFolder : public testing::Test
 {
 protected:
@@ -88,12 +72,16 @@ protected:
     std::filesystem::path m_dir;
 };
 
-TEST_F(TextFolder, MissingFileGivesEmptyPage)
+TEST_F(TextFolder, MissingFolderNamedOrOversizedFileGivesEmptyPage)
 {
-    const auto page = readTitledText(m_dir, "helpm0.txt");
-    EXPECT_TRUE(page.title.empty());
-    EXPECT_TRUE(page.body.empty());
     EXPECT_TRUE(readWarningText(m_dir).empty());
+    std::filesystem::create_directories(m_dir / "helpm1.txt");
+    write("helpg0.txt", "Title\n" + std::string(kMaxShippedTextBytes, 'x'));
+    for (const char *name : { "helpm0.txt", "helpm1.txt", "helpg0.txt" }) {
+        const auto page = readTitledText(m_dir, name);
+        EXPECT_TRUE(page.title.empty()) << name;
+        EXPECT_TRUE(page.body.empty()) << name;
+    }
 }
 
 TEST_F(TextFolder, FileNameMatchesIgnoringCase)
@@ -103,20 +91,6 @@ TEST_F(TextFolder, FileNameMatchesIgnoringCase)
     EXPECT_EQ(page.title, "Upper");
     EXPECT_EQ(page.body, "body");
     EXPECT_FALSE(findFileIgnoringCase(m_dir, "../HELPM3.TXT"));
-}
-
-TEST_F(TextFolder, FolderNamedLikeTheFileIsNotRead)
-{
-    std::filesystem::create_directories(m_dir / "helpm1.txt");
-    EXPECT_TRUE(readTitledText(m_dir, "helpm1.txt").title.empty());
-}
-
-TEST_F(TextFolder, OversizedFileIsRefusedWhole)
-{
-    write("helpg0.txt", "Title\n" + std::string(kMaxShippedTextBytes, 'x'));
-    const auto page = readTitledText(m_dir, "helpg0.txt");
-    EXPECT_TRUE(page.title.empty());
-    EXPECT_TRUE(page.body.empty());
 }
 
 TEST_F(TextFolder, WarningKeepsLinesJoinedByCrLfUpToThirtyOne)
