@@ -26,7 +26,6 @@ class TestMainWindowFiles : public QObject
 private slots:
     void saveAsThenOpenRoundTrip();
     void newAsksBeforeBlanking();
-    void newStopsWhenSaveAsIsCancelled();
     void openAsksAndStopsWhenSaveAsIsCancelled();
     void refusedFileChangesNothing();
     void failedWriteKeepsStateAndSaysWhy();
@@ -43,8 +42,7 @@ private:
 
 void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     f.type(0, QStringLiteral("25 1/4"));
     QVERIFY(f.window->isChanged());
     const QString path = m_dir.filePath(QStringLiteral("round.tk"));
@@ -81,8 +79,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 
 void TestMainWindowFiles::newAsksBeforeBlanking()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     f.type(0, QStringLiteral("20"));
     f.platform.answerMessage(MessageAnswer::Cancel);
     f.window->fileNew();
@@ -96,6 +93,14 @@ void TestMainWindowFiles::newAsksBeforeBlanking()
     QCOMPARE(asked.icon, MessageIcon::Question);
     QCOMPARE(f.text(0), QStringLiteral("20"));
 
+    // Yes with a cancelled Save As stops the command as well.
+    f.platform.answerMessage(MessageAnswer::Yes);
+    f.platform.answerSaveFile(QString());
+    f.window->fileNew();
+    QCOMPARE(f.text(0), QStringLiteral("20"));
+    QVERIFY(f.window->isChanged());
+    QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+
     f.platform.answerMessage(MessageAnswer::No);
     f.window->fileNew();
     for (int entry : { 0, 16, 35, 54, 55 }) {
@@ -105,23 +110,9 @@ void TestMainWindowFiles::newAsksBeforeBlanking()
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
 }
 
-void TestMainWindowFiles::newStopsWhenSaveAsIsCancelled()
-{
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
-    f.type(0, QStringLiteral("20"));
-    f.platform.answerMessage(MessageAnswer::Yes);
-    f.platform.answerSaveFile(QString());
-    f.window->fileNew();
-    QCOMPARE(f.text(0), QStringLiteral("20"));
-    QVERIFY(f.window->isChanged());
-    QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
-}
-
 void TestMainWindowFiles::openAsksAndStopsWhenSaveAsIsCancelled()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     f.type(8, QStringLiteral("16"));
     f.platform.answerMessage(MessageAnswer::Yes);
     f.platform.answerSaveFile(QString());
@@ -147,8 +138,7 @@ void TestMainWindowFiles::refusedFileChangesNothing()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("shopping list\r\n");
     file.close();
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     f.type(0, QStringLiteral("21"));
     f.platform.answerMessage(MessageAnswer::No);
     f.platform.answerOpenFile(path);
@@ -163,8 +153,10 @@ void TestMainWindowFiles::refusedFileChangesNothing()
 
 void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    bool settingsWritten = false;
+    MainWindowHooks hooks;
+    hooks.writeSettings = [&](const MainOptions &) { settingsWritten = true; };
+    WorkedWindow f({}, false, hooks);
     f.type(0, QStringLiteral("22"));
     const QString before = f.window->currentFile();
     const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/car.tk"));
@@ -176,16 +168,10 @@ void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
     QVERIFY(f.window->isChanged());
 
     // The exit question answered Yes with a failing save keeps the program running.
-    bool settingsWritten = false;
-    MainWindowHooks hooks;
-    hooks.writeSettings = [&](const MainOptions &) { settingsWritten = true; };
-    WindowFixture g({}, false, hooks);
-    g.open(QStringLiteral("WORKED.TK"));
-    g.type(0, QStringLiteral("22"));
-    g.platform.answerMessage(MessageAnswer::Yes);
-    g.platform.answerSaveFile(unwritable);
-    QVERIFY(!g.window->exitCommand());
-    QVERIFY(g.window->isVisible());
+    f.platform.answerMessage(MessageAnswer::Yes);
+    f.platform.answerSaveFile(unwritable);
+    QVERIFY(!f.window->exitCommand());
+    QVERIFY(f.window->isVisible());
     QVERIFY(!settingsWritten);
 }
 
@@ -193,8 +179,7 @@ void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
 {
     // Typing and going straight to a menu command saves the value as leaving
     // the box would have made it, never the raw fraction text.
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     f.typeWithoutLeaving(0, QStringLiteral("12 3/4"));
     const QString path = m_dir.filePath(QStringLiteral("typed.tk"));
     f.platform.answerSaveFile(path);
@@ -213,8 +198,7 @@ void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
 
 void TestMainWindowFiles::commentsOkAndCancel()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     const QString original = f.window->comment();
     f.window->action(QStringLiteral("mnuComments"))->trigger();
     CommentsDialog *dialog = f.window->commentsDialog();
@@ -252,8 +236,7 @@ void TestMainWindowFiles::exitQuestion()
     int settingsWrites = 0;
     MainWindowHooks hooks;
     hooks.writeSettings = [&](const MainOptions &) { ++settingsWrites; };
-    WindowFixture f({}, false, hooks);
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f({}, false, hooks);
     f.type(16, QStringLiteral("23"));
     const QString path = m_dir.filePath(QStringLiteral("exit%1.tk").arg(answer));
     f.platform.answerMessage(MessageAnswer(answer));
@@ -282,8 +265,7 @@ void TestMainWindowFiles::exitQuestion()
 
 void TestMainWindowFiles::reportPrintsOnePageWithComment()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     f.type(0, QStringLiteral("25"));
     f.window->setComment(QString());
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
@@ -318,8 +300,7 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
 
 void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
 {
-    WindowFixture f;
-    f.open(QStringLiteral("WORKED.TK"));
+    WorkedWindow f;
     QVERIFY(!f.window->isChanged());
     QStringList before;
     for (int entry = 0; entry < 56; ++entry) {

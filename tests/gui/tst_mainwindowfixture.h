@@ -70,4 +70,15 @@ struct WindowFixture
     void open(const QString &name) { QVERIFY(window->openFile(exampleFile(name))); }
 };
 
+// The same window with the shipped worked example open, as most tests start.
+struct WorkedWindow : WindowFixture
+{
+    explicit WorkedWindow(
+        const MainOptions &options = {}, bool extendedRoll = false, MainWindowHooks hooks = {})
+        : WindowFixture(options, extendedRoll, std::move(hooks))
+    {
+        open(QStringLiteral("WORKED.TK"));
+    }
+};
+
 } // namespace tarvik::gui::testing

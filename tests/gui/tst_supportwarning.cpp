@@ -64,17 +64,13 @@ private slots:
         QApplication::processEvents();
     }
 
-    void showsTheShippedWarning()
+    void showsLinesAndHidesTheButtonOfABlankWarning()
     {
         ScriptedPlatform platform;
-        WarningWindow window(platform, QStringLiteral(TARVIK_DATA_DIR), 0);
-        QVERIFY(window.text().startsWith(QStringLiteral("PLEASE READ")));
-        QVERIFY(window.closeButton()->isVisibleTo(&window));
-    }
+        WarningWindow shipped(platform, QStringLiteral(TARVIK_DATA_DIR), 0);
+        QVERIFY(shipped.text().startsWith(QStringLiteral("PLEASE READ")));
+        QVERIFY(shipped.closeButton()->isVisibleTo(&shipped));
 
-    void keepsLinesAndHidesTheButtonOfABlankWarning()
-    {
-        ScriptedPlatform platform;
         writeWarning("first\r\n  second\r\n");
         WarningWindow lines(platform, m_data.path(), 0);
         QCOMPARE(lines.text(), QStringLiteral("first\n  second"));
@@ -146,22 +142,18 @@ private slots:
         QCOMPARE(child.exitCode(), expected);
     }
 
-    void decimalPointOpensNothingAfterTheWarning()
-    {
-        ScriptedPlatform platform;
-        WarningWindow window(
-            platform, QStringLiteral(TARVIK_DATA_DIR), kStartupWarningKind, nullptr, QLocale::c());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(window.closeButton(), Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        QVERIFY(!window.decimalSymbolWindow());
-        QVERIFY(openDecimalWindows().isEmpty());
-    }
-
     void decimalCommaOpensTheWindowOnlyForTheStartupKind()
     {
         ScriptedPlatform platform;
+        WarningWindow point(
+            platform, QStringLiteral(TARVIK_DATA_DIR), kStartupWarningKind, nullptr, QLocale::c());
+        point.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&point));
+        QTest::mouseClick(point.closeButton(), Qt::LeftButton);
+        QVERIFY(!point.isVisible());
+        QVERIFY(!point.decimalSymbolWindow());
+        QVERIFY(openDecimalWindows().isEmpty());
+
         const QLocale german(QLocale::German, QLocale::Germany);
         WarningWindow other(platform, QStringLiteral(TARVIK_DATA_DIR), 0, nullptr, german);
         other.show();
