@@ -26,8 +26,7 @@ class TestMainWindowFiles : public QObject
 private slots:
     void saveAsThenOpenRoundTrip();
     void newAsksBeforeBlanking();
-    void openAsksAndStopsWhenSaveAsIsCancelled();
-    void refusedFileChangesNothing();
+    void openAsksStopsAndRefusesOtherFiles();
     void failedWriteKeepsStateAndSaysWhy();
     void typedTextIsCommittedBeforeSaving();
     void commentsOkAndCancel();
@@ -110,7 +109,7 @@ void TestMainWindowFiles::newAsksBeforeBlanking()
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
 }
 
-void TestMainWindowFiles::openAsksAndStopsWhenSaveAsIsCancelled()
+void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
 {
     WorkedWindow f;
     f.type(8, QStringLiteral("16"));
@@ -129,24 +128,20 @@ void TestMainWindowFiles::openAsksAndStopsWhenSaveAsIsCancelled()
     f.window->fileOpen();
     QCOMPARE(f.platform.pendingAnswers(), 0);
     QCOMPARE(f.text(8), QStringLiteral("16"));
-}
 
-void TestMainWindowFiles::refusedFileChangesNothing()
-{
+    // A file that is not a layout is refused and changes nothing either.
     const QString path = m_dir.filePath(QStringLiteral("notes.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("shopping list\r\n");
     file.close();
-    WorkedWindow f;
-    f.type(0, QStringLiteral("21"));
     f.platform.answerMessage(MessageAnswer::No);
     f.platform.answerOpenFile(path);
     f.window->fileOpen();
     const PlatformRequest refused = f.platform.messages().constLast();
     QCOMPARE(refused.title, QStringLiteral("Bad File"));
     QCOMPARE(refused.text, QStringLiteral("This is not a Tarvik file and can not be used."));
-    QCOMPARE(f.text(0), QStringLiteral("21"));
+    QCOMPARE(f.text(8), QStringLiteral("16"));
     QVERIFY(f.window->isChanged());
     QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 }
