@@ -36,27 +36,27 @@ TEST(LineHeightAtCenter, HeightAndDegenerateCases)
 
 TEST(IntersectLines, CrossingParallelAndVertical)
 {
-    LayoutPoint a1 { 12, 14 }, a2 { 24, 15 }, b1 { 10, 6 }, b2 { 26, 5 }, out;
-    intersectLines(a1, a2, b1, b2, out);
-    EXPECT_NEAR(out.x, -43.714287, 1e-4);
-    EXPECT_NEAR(out.y, 9.357142, 1e-4);
-
-    // Parallel lines: the first slope is nudged by +0.01 when the fourth
-    // point's x is not negative, by -0.01 otherwise.
-    LayoutPoint p1 { 1, 1 }, p2 { 2, 2 }, q1 { 1, 3 }, q2 { 2, 4 };
-    intersectLines(p1, p2, q1, q2, out);
-    EXPECT_NEAR(out.x, 200.0, 1e-2);
-    EXPECT_NEAR(out.y, 202.0, 1e-2);
-    LayoutPoint r1 { -1, 1 }, r2 { -2, 0 };
-    intersectLines(p1, p2, r1, r2, out);
-    EXPECT_NEAR(out.x, -200.0, 1e-2);
-    EXPECT_NEAR(out.y, -198.0, 1e-2);
-
-    // A vertical line takes part as the ground line y = 0.
-    LayoutPoint v1 { 5, 0 }, v2 { 5, 10 }, s1 { 1, 3 }, s2 { 2, 4 };
-    intersectLines(v1, v2, s1, s2, out);
-    EXPECT_NEAR(out.x, -2.0, 1e-4);
-    EXPECT_NEAR(out.y, 0.0, 1e-4);
+    const struct
+    {
+        const char *name;
+        LayoutPoint a1, a2, b1, b2, expected;
+        double tol;
+    } cases[] = {
+        { "crossing", { 12, 14 }, { 24, 15 }, { 10, 6 }, { 26, 5 }, { -43.714287f, 9.357142f },
+            1e-4 },
+        // Parallel lines: the first slope is nudged by +0.01 when the fourth
+        // point's x is not negative, by -0.01 otherwise.
+        { "parallel, x >= 0", { 1, 1 }, { 2, 2 }, { 1, 3 }, { 2, 4 }, { 200, 202 }, 1e-2 },
+        { "parallel, x < 0", { 1, 1 }, { 2, 2 }, { -1, 1 }, { -2, 0 }, { -200, -198 }, 1e-2 },
+        // A vertical line takes part as the ground line y = 0.
+        { "vertical", { 5, 0 }, { 5, 10 }, { 1, 3 }, { 2, 4 }, { -2, 0 }, 1e-4 },
+    };
+    for (const auto &c : cases) {
+        LayoutPoint a1 = c.a1, a2 = c.a2, b1 = c.b1, b2 = c.b2, out; // may be nudged in place
+        intersectLines(a1, a2, b1, b2, out);
+        EXPECT_NEAR(out.x, c.expected.x, c.tol) << c.name;
+        EXPECT_NEAR(out.y, c.expected.y, c.tol) << c.name;
+    }
 }
 
 TEST(IntersectLines, OutMayBeAnInput)
@@ -69,29 +69,26 @@ TEST(IntersectLines, OutMayBeAnInput)
 
 TEST(CarryPointWithArm, TurnsAboutThePivot)
 {
-    LayoutPoint q { 3, 4 };
-    carryPointWithArm({ 0, 0 }, { 0, 0 }, 10, 10, q);
-    EXPECT_NEAR(q.x, 3, kTol);
-    EXPECT_NEAR(q.y, 4, kTol);
-
-    LayoutPoint r { 1, 0 };
-    carryPointWithArm({ 0, 0 }, { 5, 5 }, 0, 90, r);
-    EXPECT_NEAR(r.x, 5, 1e-4);
-    EXPECT_NEAR(r.y, 6, 1e-4);
-
-    // Straight above the pivot stays above it, at a quarter turn.
-    LayoutPoint above { 2, 7 };
-    carryPointWithArm({ 2, 1 }, { 2, 1 }, 0, 0, above);
-    EXPECT_NEAR(above.x, 2, 1e-4);
-    EXPECT_NEAR(above.y, 7, 1e-4);
-    LayoutPoint below { 2, -5 };
-    carryPointWithArm({ 2, 1 }, { 2, 1 }, 0, 0, below);
-    EXPECT_NEAR(below.x, 2, 1e-4);
-    EXPECT_NEAR(below.y, -5, 1e-4);
-    LayoutPoint pivot { 2, 1 };
-    carryPointWithArm({ 2, 1 }, { 4, 1 }, 0, 30, pivot);
-    EXPECT_NEAR(pivot.x, 4, kTol);
-    EXPECT_NEAR(pivot.y, 1, kTol);
+    const struct
+    {
+        const char *name;
+        LayoutPoint oldPivot, newPivot;
+        double oldAngle, newAngle;
+        LayoutPoint point, expected;
+    } cases[] = {
+        { "no move", { 0, 0 }, { 0, 0 }, 10, 10, { 3, 4 }, { 3, 4 } },
+        { "quarter turn and shift", { 0, 0 }, { 5, 5 }, 0, 90, { 1, 0 }, { 5, 6 } },
+        // Straight above or below the pivot stays there, at a quarter turn.
+        { "above pivot", { 2, 1 }, { 2, 1 }, 0, 0, { 2, 7 }, { 2, 7 } },
+        { "below pivot", { 2, 1 }, { 2, 1 }, 0, 0, { 2, -5 }, { 2, -5 } },
+        { "the pivot itself", { 2, 1 }, { 4, 1 }, 0, 30, { 2, 1 }, { 4, 1 } },
+    };
+    for (const auto &c : cases) {
+        LayoutPoint p = c.point;
+        carryPointWithArm(c.oldPivot, c.newPivot, c.oldAngle, c.newAngle, p);
+        EXPECT_NEAR(p.x, c.expected.x, 1e-4) << c.name;
+        EXPECT_NEAR(p.y, c.expected.y, 1e-4) << c.name;
+    }
 }
 
 TEST(RollAndDivePoint, TurnsAboutOriginAndLifts)
