@@ -12,7 +12,7 @@
 namespace tarvik::gui {
 
 CommentsDialog::CommentsDialog(const QString &comment, QWidget *parent)
-    : QDialog(parent)
+    : TransientDialog(parent)
 {
     setWindowTitle(QStringLiteral("Comments"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,19 +48,6 @@ QString CommentsDialog::text() const
     QString result = m_editor->toPlainText();
     result.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return result;
-}
-
-void CommentsDialog::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange) {
-        return;
-    }
-    if (isActiveWindow()) {
-        m_wasActive = true;
-    } else if (m_wasActive && isVisible()) {
-        reject();
-    }
 }
 
 } // namespace tarvik::gui

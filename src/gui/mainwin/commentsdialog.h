@@ -3,14 +3,14 @@
 // the window (it loses activation) closes without storing.
 #pragma once
 
-#include <QDialog>
+#include "gui/support/transientdialog.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace tarvik::gui {
 
-class CommentsDialog : public QDialog
+class CommentsDialog : public TransientDialog
 {
     Q_OBJECT
 public:
@@ -24,14 +24,10 @@ public:
 signals:
     void commentAccepted(const QString &comment);
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     QPlainTextEdit *m_editor = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
-    bool m_wasActive = false;
 };
 
 } // namespace tarvik::gui

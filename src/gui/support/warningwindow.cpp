@@ -21,7 +21,7 @@ constexpr int kTextWidth = 600;
 
 WarningWindow::WarningWindow(
     Platform &platform, const QString &dataDir, int kind, QWidget *parent, const QLocale &locale)
-    : QDialog(parent)
+    : TransientDialog(parent)
     , m_platform(platform)
     , m_kind(kind)
     , m_locale(locale)
@@ -65,19 +65,6 @@ void WarningWindow::done(int result)
     if (m_kind == kStartupWarningKind && !m_checked) {
         m_checked = true;
         runDecimalCheck();
-    }
-}
-
-void WarningWindow::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange) {
-        return;
-    }
-    if (isActiveWindow()) {
-        m_wasActive = true;
-    } else if (m_wasActive && isVisible()) {
-        reject();
     }
 }
 

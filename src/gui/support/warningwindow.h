@@ -9,9 +9,9 @@
 #pragma once
 
 #include "gui/support/decimalsymbolwindow.h"
+#include "gui/support/transientdialog.h"
 #include "support/warningtext.h"
 
-#include <QDialog>
 #include <QLocale>
 #include <QPointer>
 #include <functional>
@@ -23,7 +23,7 @@ namespace tarvik::gui {
 
 class Platform;
 
-class WarningWindow : public QDialog
+class WarningWindow : public TransientDialog
 {
     Q_OBJECT
 
@@ -43,9 +43,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     void runDecimalCheck();
 
@@ -56,7 +53,6 @@ private:
     QPushButton *m_button;
     QPointer<DecimalSymbolWindow> m_decimalWindow;
     std::function<void()> m_stop;
-    bool m_wasActive = false;
     bool m_checked = false;
 };
 
