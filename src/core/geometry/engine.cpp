@@ -64,17 +64,10 @@ void rollCenterCaptions(const LayoutPoint &rc, std::string &height, std::string 
 }
 
 // Captions of a drawing pass (static or dive-and-roll).
-void passCaptions(const PassSolution &pass, bool staticPass, bool overwritten,
-    const std::array<double, 56> &values, Captions &c)
+void passCaptions(const PassSolution &pass, bool overwritten, Captions &c)
 {
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
-        if (staticPass) {
-            // Scrub only when the ball joint is placed and the upper joint
-            // lies on its own side of the centreline, read on the typed boxes.
-            const bool shown = values[entryOf(s, 0, 2)] != 0 && values[entryOf(s, 0, 0)] > 0;
-            c.scrubRadius[s] = shown ? formatPicture(d.scrubRadius, "####.0") : std::string();
-        }
         if (overwritten) {
             continue; // the dive-and-roll pass writes these captions again
         }
@@ -120,6 +113,27 @@ void writeBackArms(const LayoutSolver &solver, EntryMode mode, EngineOutput &out
                     { entryOf(s, 1, row), formatPicture(solver.armAngle(s, upper), picture) });
             }
         }
+    }
+}
+
+// Scrub only when the ball joint is placed and the upper joint lies on its
+// own side of the centreline, read on the boxes as they stand once the solve
+// has written its derived arm ends back.
+void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &values,
+    const std::vector<BoxWriteBack> &writeBacks, Captions &c)
+{
+    const auto boxValue = [&](int entry) {
+        for (const BoxWriteBack &writeBack : writeBacks) {
+            if (writeBack.entry == entry) {
+                return readNumber(writeBack.text);
+            }
+        }
+        return values[static_cast<std::size_t>(entry)];
+    };
+    for (int s = 0; s < 2; ++s) {
+        const bool shown = boxValue(entryOf(s, 0, 2)) != 0 && boxValue(entryOf(s, 0, 0)) > 0;
+        c.scrubRadius[s]
+            = shown ? formatPicture(pass.side[s].scrubRadius, "####.0") : std::string();
     }
 }
 
@@ -201,9 +215,10 @@ EngineOutput runEngine(const EngineInput &input)
         out.camber[s] = staticCamber[s];
     }
     if (captions) {
-        passCaptions(out.staticPass, true, diveRoll, values, cap);
+        passCaptions(out.staticPass, diveRoll, cap);
         rollCenterCaptions(out.staticPass.rollCenter, cap.rollCenterHeight, cap.rollCenterSide);
         writeBackArms(solver, mode, out);
+        scrubCaptions(out.staticPass, values, out.writeBacks, cap);
     }
     cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
     solver.saveStatic();
@@ -231,8 +246,7 @@ EngineOutput runEngine(const EngineInput &input)
     solver.fill(gain);
     gain.diveIn = gainDive;
     gain.rollDeg = gainRoll;
-    out.camberGain[kLeft] = solver.staticKnuckleAngle(kLeft) - solver.knuckleAngle(kLeft);
-    out.camberGain[kRight] = solver.knuckleAngle(kRight) - solver.staticKnuckleAngle(kRight);
+    out.camberGain = { solver.camberChange(kRight), solver.camberChange(kLeft) };
     for (int s = 0; s < 2; ++s) {
         gain.side[s].camber = staticCamber[s];
         gain.side[s].spindleAngle = staticCamber[s] + gain.side[s].kingPinAngle;
@@ -262,10 +276,8 @@ EngineOutput runEngine(const EngineInput &input)
         solver.fill(moved);
         moved.diveIn = dive;
         moved.rollDeg = roll;
-        out.camber[kLeft]
-            = staticCamber[kLeft] + (solver.staticKnuckleAngle(kLeft) - solver.knuckleAngle(kLeft));
-        out.camber[kRight] = staticCamber[kRight]
-            + (solver.knuckleAngle(kRight) - solver.staticKnuckleAngle(kRight));
+        out.camber[kLeft] = staticCamber[kLeft] + solver.camberChange(kLeft);
+        out.camber[kRight] = staticCamber[kRight] + solver.camberChange(kRight);
         for (int s = 0; s < 2; ++s) {
             moved.side[s].camber = out.camber[s];
             moved.side[s].spindleAngle = out.camber[s] + moved.side[s].kingPinAngle;
@@ -276,7 +288,7 @@ EngineOutput runEngine(const EngineInput &input)
             }
         }
         if (captions) {
-            passCaptions(moved, false, false, values, cap);
+            passCaptions(moved, false, cap);
             rollCenterCaptions(
                 moved.rollCenter, cap.movedRollCenterHeight, cap.movedRollCenterSide);
         }

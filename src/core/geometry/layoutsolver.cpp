@@ -8,6 +8,7 @@
 #include "geometry/primitives.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace tarvik {
 
@@ -253,17 +254,7 @@ void LayoutSolver::moveSide(int s, double rollRad, double heightOffset, bool &pr
     swingArmEnd(oldLfp, oldLbj, d.lfp, d.lbj, m_faults);
 
     if (strut) {
-        const double m = lineSlope(d.lbj, d.ubj);
-        double strutAngle = std::atan(m) * kDegPerRad;
-        if (s == kLeft ? !(m > 0) : m < 0) {
-            strutAngle += 180.0;
-        }
-        const double offsetAngle = saved.strutOffsetAngle - (saved.knuckleAngle - strutAngle);
-        const double dx = saved.strutOffsetDist * std::cos(kRadPerDeg * offsetAngle);
-        const double dy = saved.strutOffsetDist * std::sin(kRadPerDeg * offsetAngle);
-        const double sign = s == kLeft ? -1.0 : 1.0;
-        storeFloat(d.ufp.x, double(d.lbj.x) + sign * dx, m_faults);
-        storeFloat(d.ufp.y, double(d.lbj.y) + sign * dy, m_faults);
+        placeStrut(s, problem);
     } else {
         const int status = solveUpperJoint(d.ubj, d.ufp, d.lbj, d.lfp, saved.knuckleLen,
             saved.frameLen, saved.upperLen, saved.lowerLen, linkSide(s), m_faults);
@@ -277,6 +268,90 @@ void LayoutSolver::moveSide(int s, double rollRad, double heightOffset, bool &pr
     const double oldLowerAngle = s == kLeft ? saved.lowerAngle : -saved.lowerAngle;
     carryPointWithArm(oldLfp, d.lfp, oldLowerAngle, newLowerAngle, d.lsp, m_faults);
     rollAndDivePoint(d.usp, origin, rollRad, heightOffset, m_faults);
+}
+
+void LayoutSolver::placeStrut(int s, bool &problem)
+{
+    // The knuckle (lower ball joint and lower strut location, rigid) turns
+    // about the moved ball joint by the angle t that puts the moved body
+    // mount back on the strut axis, which is fixed in the knuckle. With d the
+    // static offset of the lower strut location from the ball joint, u the
+    // static axis direction and n = u turned a quarter turn, the mount lies
+    // on the turned axis when w.R(t)n = d.n, w being the mount seen from the
+    // moved ball joint. Of the two roots, the one within a quarter turn that
+    // keeps the mount ahead of the lower strut location, and the smaller.
+    Side &d = m_side[s];
+    const Side &saved = m_saved[s];
+    d.strutTurnRad.reset();
+    const double offX = double(saved.ufp.x) - double(saved.lbj.x);
+    const double offY = double(saved.ufp.y) - double(saved.lbj.y);
+    const double axisX = double(saved.ubj.x) - double(saved.ufp.x);
+    const double axisY = double(saved.ubj.y) - double(saved.ufp.y);
+    const double axisLen = std::hypot(axisX, axisY);
+    const double wX = double(d.ubj.x) - double(d.lbj.x);
+    const double wY = double(d.ubj.y) - double(d.lbj.y);
+    const double wLen = std::hypot(wX, wY);
+    if (axisLen > 0 && wLen > 0) {
+        const double ux = axisX / axisLen;
+        const double uy = axisY / axisLen;
+        const double nx = -uy;
+        const double ny = ux;
+        const double c = (offX * nx + offY * ny) / wLen;
+        if (std::fabs(c) <= 1.0) {
+            const double base = std::atan2(wY, wX) - std::atan2(ny, nx);
+            const double spread = std::acos(c);
+            for (const double t0 : { base - spread, base + spread }) {
+                const double t = std::remainder(t0, 2 * std::numbers::pi);
+                if (std::fabs(t) > std::numbers::pi / 2) {
+                    continue;
+                }
+                const double ct = std::cos(t);
+                const double st = std::sin(t);
+                const double aheadX = wX - (ct * offX - st * offY);
+                const double aheadY = wY - (st * offX + ct * offY);
+                if (aheadX * (ct * ux - st * uy) + aheadY * (st * ux + ct * uy) <= 0) {
+                    continue;
+                }
+                if (!d.strutTurnRad || std::fabs(t) < std::fabs(*d.strutTurnRad)) {
+                    d.strutTurnRad = t;
+                }
+            }
+        }
+    }
+    if (d.strutTurnRad) {
+        const double ct = std::cos(*d.strutTurnRad);
+        const double st = std::sin(*d.strutTurnRad);
+        storeFloat(d.ufp.x, double(d.lbj.x) + ct * offX - st * offY, m_faults);
+        storeFloat(d.ufp.y, double(d.lbj.y) + st * offX + ct * offY, m_faults);
+        return;
+    }
+
+    // No turn closes the strut: the lower strut location rides at its static
+    // offset angle, corrected by the turn of the ball joint to mount line,
+    // and the layout is flagged.
+    problem = true;
+    const double m = lineSlope(d.lbj, d.ubj);
+    double strutAngle = std::atan(m) * kDegPerRad;
+    if (s == kLeft ? !(m > 0) : m < 0) {
+        strutAngle += 180.0;
+    }
+    const double offsetAngle = saved.strutOffsetAngle - (saved.knuckleAngle - strutAngle);
+    const double dx = saved.strutOffsetDist * std::cos(kRadPerDeg * offsetAngle);
+    const double dy = saved.strutOffsetDist * std::sin(kRadPerDeg * offsetAngle);
+    const double sign = s == kLeft ? -1.0 : 1.0;
+    storeFloat(d.ufp.x, double(d.lbj.x) + sign * dx, m_faults);
+    storeFloat(d.ufp.y, double(d.lbj.y) + sign * dy, m_faults);
+}
+
+double LayoutSolver::camberChange(int side) const
+{
+    const Side &d = m_side[side];
+    if (m_type == SuspensionType::Strut && d.strutTurnRad) {
+        const double turnDeg = *d.strutTurnRad * kDegPerRad;
+        return side == kRight ? turnDeg : -turnDeg;
+    }
+    const double change = d.knuckleAngle - m_saved[side].knuckleAngle;
+    return side == kRight ? change : -change;
 }
 
 std::array<double, 2> LayoutSolver::wheelRates() const

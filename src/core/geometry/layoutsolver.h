@@ -12,6 +12,7 @@
 #include "geometry/faultlog.h"
 
 #include <array>
+#include <optional>
 
 namespace tarvik {
 
@@ -40,6 +41,10 @@ public:
 
     void fill(PassSolution &pass) const;
     double knuckleAngle(int side) const { return m_side[side].knuckleAngle; }
+    // Camber change of the last move against the static pass, degrees, in the
+    // sense the camber results use (left: static - new knuckle angle, right:
+    // new - static). A strut whose knuckle was turned rigidly reports that turn.
+    double camberChange(int side) const;
     double staticKnuckleAngle(int side) const { return m_saved[side].knuckleAngle; }
     double springLength(int side) const { return m_side[side].springLength; }
     double staticSpringLength(int side) const { return m_saved[side].springLength; }
@@ -65,6 +70,9 @@ private:
         double contactDistance = 0;
         double springAngleRad = 0, springLength = 0;
         double strutOffsetAngle = 0, strutOffsetDist = 0;
+        // Turn of a strut knuckle in the last move (radians, counter-clockwise
+        // in the shared frame); empty when the strut could not be closed.
+        std::optional<double> strutTurnRad;
         bool upperDerived = false, lowerDerived = false;
     };
 
@@ -72,6 +80,7 @@ private:
     void deriveArmEnds(int s);
     void moveSide(int s, double rollRad, double heightOffset, bool &problem);
     void solveKingPin(int s);
+    void placeStrut(int s, bool &problem);
 
     const std::array<double, 56> &m_values;
     SuspensionType m_type;

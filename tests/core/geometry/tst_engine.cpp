@@ -177,6 +177,86 @@ TEST(Engine, StrutCaptionsAndForcedEntryMode)
     EXPECT_FALSE(out.layoutProblem);
 }
 
+// A street strut: body mount (21.5, 27), lower strut location (23.5, 15) off
+// the line from the ball joint (27, 5) to the mount, lower arm pivot (11, 6.5).
+EngineInput streetStrut()
+{
+    EngineInput in = workedExample();
+    in.suspensionType = SuspensionType::Strut;
+    for (const int side : { 0, 1 }) {
+        setPoint(in, side, 0, "21.5", "27");
+        setPoint(in, side, 1, "23.5", "15");
+        setPoint(in, side, 2, "27", "5");
+        setPoint(in, side, 3, "11", "6.5");
+    }
+    return in;
+}
+
+double angleOf(const LayoutPoint &from, const LayoutPoint &to)
+{
+    return std::atan2(double(to.y) - from.y, double(to.x) - from.x);
+}
+
+TEST(Engine, StrutKnuckleTurnsRigidlyUnderDiveAndRoll)
+{
+    // The knuckle (ball joint and lower strut location) turns as one body
+    // and the strut axis, fixed in it, still passes through the moved body
+    // mount. Camber follows the knuckle's turn, not the ball joint to mount
+    // line, which the king-pin angle keeps using.
+    for (const auto &[dive, roll] : { std::pair { "1", "0" }, { "-1.5", "3" }, { ".5", "-4" } }) {
+        EngineInput in = streetStrut();
+        in.applyDiveRoll = 1;
+        in.entries[54] = dive;
+        in.entries[55] = roll;
+        const EngineOutput out = runEngine(in);
+        ASSERT_TRUE(out.movedPass);
+        EXPECT_FALSE(out.layoutProblem);
+        for (const int s : { kRight, kLeft }) {
+            const SideSolution &st = out.staticPass.side[s];
+            const SideSolution &mv = out.movedPass->side[s];
+            const double before = angleOf(st.lowerBallJoint, st.upperFramePivot);
+            const double after = angleOf(mv.lowerBallJoint, mv.upperFramePivot);
+            EXPECT_NEAR(std::hypot(double(mv.upperFramePivot.x) - mv.lowerBallJoint.x,
+                            double(mv.upperFramePivot.y) - mv.lowerBallJoint.y),
+                std::hypot(double(st.upperFramePivot.x) - st.lowerBallJoint.x,
+                    double(st.upperFramePivot.y) - st.lowerBallJoint.y),
+                1e-4);
+            const double axisTurn = angleOf(mv.upperFramePivot, mv.upperBallJoint)
+                - angleOf(st.upperFramePivot, st.upperBallJoint);
+            EXPECT_NEAR(axisTurn, after - before, 1e-5) << dive << " " << roll;
+            const double turnDeg = (after - before) * 57.296;
+            EXPECT_NEAR(out.camber[s] - st.camber, s == kRight ? turnDeg : -turnDeg, 1e-3);
+        }
+    }
+    // One inch of dive: about -.60 of gain where the line to the mount says -.80.
+    const EngineOutput gain = runEngine(streetStrut());
+    EXPECT_EQ(gain.captions.camberGain[kLeft], "Camber Gain: -.60");
+    EXPECT_EQ(gain.captions.camberGain[kRight], "Camber Gain: -.60");
+
+    // With the lower strut location on the line both readings agree.
+    EngineInput onLine = streetStrut();
+    for (const int side : { 0, 1 }) {
+        setPoint(onLine, side, 1, "24.25", "16");
+    }
+    const EngineOutput line = runEngine(onLine);
+    for (const int s : { kRight, kLeft }) {
+        const double knuckleChange
+            = line.gainPass->side[s].knuckleAngle - line.staticPass.side[s].knuckleAngle;
+        EXPECT_NEAR(line.camberGain[s], s == kRight ? knuckleChange : -knuckleChange, 2e-3);
+    }
+}
+
+TEST(Engine, StrutThatCannotCloseFlagsTheLayout)
+{
+    // A lower strut location far off the axis (typed at X 0): no turn of
+    // the knuckle puts the moved mount back on the axis.
+    EngineInput in = streetStrut();
+    setPoint(in, kLeft, 1, "0", "15");
+    const EngineOutput out = runEngine(in);
+    EXPECT_TRUE(out.layoutProblem);
+    EXPECT_TRUE(out.showGeometryWarning);
+}
+
 TEST(Engine, StrutOffsetPointOnCentrelineIsDoubled)
 {
     // Body mount (7, 27) and lower strut location (20, 20): the perpendicular
@@ -273,6 +353,17 @@ TEST(Engine, ScrubHiddenByItsConditions)
     moved.applyDiveRoll = 1;
     moved.entries[54] = "2";
     EXPECT_EQ(runEngine(moved).captions.scrubRadius[kLeft], "1.5");
+
+    // A ball joint X left empty in the length-and-angle mode is derived and
+    // written back first; the scrub reads the box as it then stands.
+    EngineInput derived = workedExample();
+    derived.entryMode = EntryMode::LengthAndAngle;
+    derived.entries[2].clear();
+    derived.entries[7] = "16.03";
+    derived.entries[15] = "-3.6";
+    const EngineOutput solved = runEngine(derived);
+    ASSERT_NE(writeBack(solved, 2), nullptr);
+    EXPECT_EQ(solved.captions.scrubRadius[kRight], "1.5");
 }
 
 TEST(Engine, FaultsAreReportedAndResultsStayFinite)
