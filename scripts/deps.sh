@@ -1,30 +1,45 @@
 # Sourced by scripts/run and scripts/test: installs the Debian 12 packages the
-# build needs, skipping those already present. Uses sudo when not root.
+# build, the tests and the end-to-end run need, skipping those already
+# present. Uses sudo when not root.
+#
+# Every name here is a real package, not a virtual one that another package
+# provides: dpkg only knows real packages as installed, and a virtual name
+# would make every run call apt-get again. Recommends are not installed, so
+# every package whose files the build uses must be listed (for example
+# libqt6opengl6-dev, which Qt Charts' CMake files need and qt6-base-dev only
+# recommends). scripts/check-packages proves both on a simulated fresh
+# machine.
 TARVIK_PACKAGES=(
   build-essential cmake ninja-build pkg-config git python3
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev libqt6charts6-dev libqt6svg6-dev libgl1-mesa-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
   qt6-qpa-plugins fonts-dejavu-core locales
-  xvfb xauth
+  xvfb xauth openbox xdotool imagemagick poppler-utils
 )
 
-tarvik_install_deps() {
-  local missing=()
+tarvik_missing_packages() {
   local p
   for p in "${TARVIK_PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$p")
+      echo "$p"
     fi
   done
-  if [ ${#missing[@]} -eq 0 ]; then
+}
+
+tarvik_install_deps() {
+  local missing
+  missing=$(tarvik_missing_packages)
+  if [ -z "$missing" ]; then
     return 0
   fi
-  echo "Installing: ${missing[*]}"
+  # shellcheck disable=SC2086
+  echo "Installing:" $missing
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
   fi
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }

@@ -10,6 +10,7 @@
 #include "geometry/primitives.h"
 #include "text/numberreading.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvik {
@@ -204,6 +205,36 @@ void addLetters(const PassSolution &pass, int color, Scene &scene)
     }
 }
 
+void findCarBox(Scene &scene)
+{
+    // The ground under the car is part of it; the picture's margins are not.
+    ScenePoint low { scene.right, -2 };
+    ScenePoint high { scene.left, 0 };
+    for (const SceneItem &item : scene.items) {
+        const std::string_view role = item.role;
+        if (role == "ground" || role == "ground-tick" || role == "center-tick"
+            || role == "extension" || role == "roll-line" || role == "roll-center"
+            || role == "white-box") {
+            continue;
+        }
+        for (const ScenePoint &p : item.points) {
+            if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+                continue;
+            }
+            low = { std::min(low.x, p.x), std::min(low.y, p.y) };
+            high = { std::max(high.x, p.x), std::max(high.y, p.y) };
+        }
+    }
+    if (high.x < low.x) {
+        low.x = scene.left;
+        high.x = scene.right;
+    }
+    scene.carMin = { std::clamp(low.x, scene.left, scene.right),
+        std::clamp(low.y, scene.bottom, scene.top) };
+    scene.carMax = { std::clamp(high.x, scene.carMin.x, scene.right),
+        std::clamp(high.y, scene.carMin.y, scene.top) };
+}
+
 } // namespace
 
 void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
@@ -238,6 +269,7 @@ void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
     if (moved) {
         addPass(input, *output.movedPass, 1, movedColors, input.draw.extensionLines, scene);
     }
+    findCarBox(scene);
 }
 
 } // namespace tarvik

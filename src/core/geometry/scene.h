@@ -80,6 +80,10 @@ struct Scene
     double logicalHeight = 150;
     // Picture corners in picture units; y grows upward.
     double left = -150, right = 150, top = 135, bottom = -39.5454;
+    // The box around the car itself (wheels, linkage, chassis, springs and
+    // the ground under them), within the picture corners: what an enlarged
+    // view zooms to. Extension lines reach far beyond it and are left out.
+    ScenePoint carMin { -150, -2 }, carMax { 150, 135 };
     std::vector<SceneItem> items;
 };
 

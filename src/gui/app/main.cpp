@@ -5,6 +5,7 @@
 #include "gui/app/commandline.h"
 #include "gui/app/datafolder.h"
 #include "gui/app/startup.h"
+#include "gui/app/widgetmap.h"
 #include "gui/platform/qtplatform.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     if (!options.screenshotFile.isEmpty()) {
         return takeScreenshot(*window, options);
     }
+    WidgetMap::startFromEnvironment(&app);
     startup.start();
     return QApplication::exec();
 }

@@ -52,6 +52,9 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
         arrows->addWidget(m_spin[index][1]);
         arrows->addWidget(m_spin[index][0]);
         grid->addLayout(arrows, index, 2);
+        const QString name = index == 0 ? QStringLiteral("Dive") : QStringLiteral("Roll");
+        m_spin[index][1]->setObjectName(name + QStringLiteral("Up"));
+        m_spin[index][0]->setObjectName(name + QStringLiteral("Down"));
         connect(m_spin[index][1], &QToolButton::clicked, this,
             [this, entry] { emit spinPressed(entry, true); });
         connect(m_spin[index][0], &QToolButton::clicked, this,
@@ -59,6 +62,8 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
     }
     m_yes = new QRadioButton(QStringLiteral("Yes"), this);
     m_no = new QRadioButton(QStringLiteral("No"), this);
+    m_yes->setObjectName(QStringLiteral("ApplyYes"));
+    m_no->setObjectName(QStringLiteral("ApplyNo"));
     auto *group = new QButtonGroup(this);
     group->addButton(m_yes);
     group->addButton(m_no);
@@ -71,6 +76,7 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
     drawCaption->setAlignment(Qt::AlignCenter);
     m_draw = new QPushButton(QStringLiteral("Big"), this);
     m_draw->setFixedWidth(72);
+    m_draw->setObjectName(QStringLiteral("DrawButton"));
     grid->addWidget(drawCaption, 0, 4);
     grid->addWidget(m_draw, 1, 4);
     connect(m_draw, &QPushButton::clicked, this, &DiveRollPanel::drawClicked);

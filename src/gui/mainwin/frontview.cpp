@@ -54,10 +54,48 @@ QSize FrontView::minimumSizeHint() const
     return { 320, 190 };
 }
 
-void FrontView::paint(
-    QPainter &painter, const QRectF &target, const Scene &scene, const FrontViewCaptions &captions)
+void FrontView::setBig(bool big)
 {
-    paintScene(painter, scene, target);
+    m_big = big;
+    update();
+}
+
+namespace {
+
+void drawLine(QPainter &painter, const QRectF &rect, int align, const QString &text, int color)
+{
+    painter.setPen(captionColor(color));
+    painter.drawText(rect, align | Qt::AlignVCenter, text);
+}
+
+QString pair(const std::array<QString, 2> &texts)
+{
+    return texts[1].isEmpty() ? texts[0] : texts[0] + QStringLiteral("     ") + texts[1];
+}
+
+// Where the whole picture goes so that the car's box fills the band, with
+// its proportions kept.
+QRectF zoomedPicture(const Scene &scene, const QRectF &band)
+{
+    const double margin = 0.015 * (scene.right - scene.left);
+    const double carWidth = scene.carMax.x - scene.carMin.x + 2 * margin;
+    const double carHeight = scene.carMax.y - scene.carMin.y + margin;
+    const double scale
+        = std::min(band.width() / std::max(1.0, carWidth), band.height() / std::max(1.0, carHeight));
+    const double carMidX = (scene.carMin.x + scene.carMax.x) / 2;
+    const double carMidY = (scene.carMin.y + scene.carMax.y) / 2;
+    const double width = (scene.right - scene.left) * scale;
+    const double height = (scene.top - scene.bottom) * scale;
+    const QPointF pictureMid(band.center().x() + ((scene.left + scene.right) / 2 - carMidX) * scale,
+        band.center().y() - ((scene.top + scene.bottom) / 2 - carMidY) * scale);
+    return { pictureMid.x() - width / 2, pictureMid.y() - height / 2, width, height };
+}
+
+} // namespace
+
+void FrontView::paint(QPainter &painter, const QRectF &target, const Scene &scene,
+    const FrontViewCaptions &captions, bool big)
+{
     painter.save();
     QFont font = painter.font();
     const double size = std::clamp(target.width() / 60.0, 11.0, 16.0);
@@ -66,6 +104,26 @@ void FrontView::paint(
     const double line = QFontMetricsF(font).lineSpacing();
     const QRectF inner = target.adjusted(6, 4, -6, -4);
 
+    if (big) {
+        painter.fillRect(target, Qt::white);
+        painter.setClipRect(target, Qt::IntersectClip);
+        const QRectF band = inner.adjusted(0, line * 1.3, 0, -line * 1.3);
+        paintScene(painter, scene, zoomedPicture(scene, band));
+        const QRectF top(inner.left(), inner.top(), inner.width(), line);
+        drawLine(painter, top, Qt::AlignHCenter, captions.gainBasis, 0);
+        drawLine(painter, top, Qt::AlignLeft, pair(captions.rollCenter), captions.rollCenterColor);
+        drawLine(painter, top, Qt::AlignRight, pair(captions.movedRollCenter),
+            captions.movedRollCenterColor);
+        const QRectF bottom(inner.left(), inner.bottom() - line, inner.width(), line);
+        drawLine(painter, bottom, Qt::AlignLeft, captions.camberGain[0], captions.camberGainColor);
+        drawLine(painter, bottom, Qt::AlignRight, captions.camberGain[1], captions.camberGainColor);
+        painter.setPen(QColor(Qt::red).darker(120));
+        painter.drawText(bottom, Qt::AlignHCenter | Qt::AlignVCenter, captions.status);
+        painter.restore();
+        return;
+    }
+
+    paintScene(painter, scene, target);
     painter.setPen(Qt::black);
     painter.drawText(inner, Qt::AlignTop | Qt::AlignHCenter, captions.gainBasis);
 
@@ -94,7 +152,7 @@ void FrontView::paint(
 void FrontView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paint(painter, QRectF(rect()), m_scene, m_captions);
+    paint(painter, QRectF(rect()), m_scene, m_captions, m_big);
 }
 
 } // namespace tarvik::gui

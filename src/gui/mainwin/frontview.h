@@ -34,6 +34,10 @@ public:
     void setScene(const Scene &scene);
     void setCaptions(const FrontViewCaptions &captions);
     void setGainBasis(const QString &text);
+    // The enlarged drawing zooms to the car and sets the captions on one line
+    // above it and one below.
+    void setBig(bool big);
+    bool isBig() const { return m_big; }
     const Scene &scene() const { return m_scene; }
     const FrontViewCaptions &captions() const { return m_captions; }
 
@@ -42,7 +46,7 @@ public:
 
     // Paints picture and captions into target on any painter (screen, image, printer).
     static void paint(QPainter &painter, const QRectF &target, const Scene &scene,
-        const FrontViewCaptions &captions);
+        const FrontViewCaptions &captions, bool big = false);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,6 +54,7 @@ protected:
 private:
     Scene m_scene;
     FrontViewCaptions m_captions;
+    bool m_big = false;
 };
 
 } // namespace tarvik::gui

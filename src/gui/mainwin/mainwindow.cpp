@@ -90,25 +90,38 @@ void MainWindow::buildWidgets()
     right->addWidget(m_helpFrame);
 
     m_view = new FrontView(central);
+    m_view->setObjectName(QStringLiteral("FrontView"));
     right->addWidget(m_view, 1);
-    auto *note = new QLabel(QStringLiteral("This is front view of suspension so left side of "
-                                           "screen is actually right side of car."),
-        central);
-    note->setAlignment(Qt::AlignCenter);
-    right->addWidget(note);
-    m_bigHint = new QLabel(QStringLiteral("Click on Draw Normal button to return to original "
-                                          "screen."),
-        central);
-    m_bigHint->setAlignment(Qt::AlignCenter);
-    m_bigHint->hide();
-    right->addWidget(m_bigHint);
+    const QString noteText = QStringLiteral(
+        "This is front view of suspension so left side of screen is actually right side of car.");
+    m_note = new QLabel(noteText, central);
+    m_note->setAlignment(Qt::AlignCenter);
+    right->addWidget(m_note);
 
+    // Under the big drawing the panels, the note and the hint share one row,
+    // so the drawing keeps all the height the window has.
     auto *bottom = new QHBoxLayout;
     m_otherDimensions = new OtherDimensionsPanel(central);
     m_otherDimensions->hide();
     bottom->addWidget(m_otherDimensions);
     m_panel = new DiveRollPanel(central);
     bottom->addWidget(m_panel);
+    bottom->addStretch(1);
+    m_bigNotes = new QWidget(central);
+    auto *notes = new QVBoxLayout(m_bigNotes);
+    notes->addStretch(1);
+    // Broken in two so the row stays narrow; a word-wrapped label here
+    // would make the window grow wider than the screen.
+    for (const QString &text :
+        { QString(noteText).replace(QStringLiteral("screen is"), QStringLiteral("screen\nis")),
+            QStringLiteral("Click on Draw Normal button\nto return to original screen.") }) {
+        auto *label = new QLabel(text, m_bigNotes);
+        label->setAlignment(Qt::AlignCenter);
+        notes->addWidget(label);
+    }
+    notes->addStretch(1);
+    m_bigNotes->hide();
+    bottom->addWidget(m_bigNotes);
     bottom->addStretch(1);
     right->addLayout(bottom);
     m_footer = new QLabel(central);
@@ -309,9 +322,13 @@ void MainWindow::validateBox(int entry)
     case InputValidator::Verdict::Skipped:
         return;
     case InputValidator::Verdict::Refused:
+        // The old text goes back before the warning shows: the warning takes
+        // the activation, and the record is stored from the boxes then. A
+        // refused value must never reach the record, the picture or a file.
+        edit->setText(outcome.text);
+        m_record.set(entry, outcome.text.toStdString());
         m_platform.message(this, QStringLiteral("Warning"), outcome.message, MessageButtons::Ok,
             MessageIcon::Exclamation);
-        edit->setText(outcome.text);
         if (edit->isEnabled() && edit->isVisible()) {
             edit->setFocus(Qt::OtherFocusReason);
         }

@@ -208,7 +208,8 @@ private:
     FrontView *m_view = nullptr;
     QGroupBox *m_helpFrame = nullptr;
     QLabel *m_help = nullptr;
-    QLabel *m_bigHint = nullptr;
+    QLabel *m_note = nullptr;
+    QWidget *m_bigNotes = nullptr; // the note and the return hint, beside the panels in Big
     QLabel *m_footer = nullptr;
     QPushButton *m_focusCatcher = nullptr;
     QWidget *m_inputSide = nullptr;

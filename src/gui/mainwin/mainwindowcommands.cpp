@@ -4,6 +4,7 @@
 #include "gui/app/specheaders.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/frontview.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/specgrid.h"
@@ -195,11 +196,18 @@ void MainWindow::toggleBig()
 {
     m_big = !m_big;
     m_panel->showBig(m_big);
-    m_bigHint->setVisible(m_big);
-    m_otherDimensions->setVisible(m_big);
-    // The boxes cannot be edited while the drawing is big: they are out of sight.
-    m_inputSide->setVisible(!m_big);
-    m_helpFrame->setVisible(!m_big);
+    m_view->setBig(m_big);
+    // The boxes cannot be edited while the drawing is big: they are out of
+    // sight. What goes away is hidden before what comes is shown, or the
+    // window would take both at once and grow wider than the screen.
+    const QList<QWidget *> normalOnly { m_inputSide, m_helpFrame, m_note };
+    const QList<QWidget *> bigOnly { m_otherDimensions, m_bigNotes };
+    for (QWidget *widget : m_big ? normalOnly : bigOnly) {
+        widget->hide();
+    }
+    for (QWidget *widget : m_big ? bigOnly : normalOnly) {
+        widget->show();
+    }
     requestRedraw();
 }
 

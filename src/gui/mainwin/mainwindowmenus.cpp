@@ -127,7 +127,7 @@ void MainWindow::buildMenus()
         &QAction::triggered, this, [this] { setSuspensionType(1); });
     connect(type, &QMenu::aboutToShow, this, &MainWindow::updateMenuChecks);
 
-    m_shimMenu = menuBar()->addMenu(QStringLiteral("S&him"));
+    m_shimMenu = menuBar()->addMenu(QStringLiteral("Shi&m"));
     m_shimMenu->setObjectName(QStringLiteral("mnuShim"));
     m_shimMenu->setEnabled(false);
     m_shimMenu->setToolTipsVisible(true);

@@ -52,7 +52,9 @@ void MainWindow::requestRedraw(bool keepCamberFollows)
     input.draw.bigLayout = m_big;
     input.draw.afterPrinting = m_afterPrinting;
     m_output = runEngine(input);
-    m_camberFollowsEdit = false;
+    // The flag is not cleared here: a redraw that follows an accepted edit
+    // keeps it, so the box the focus has already moved on to still lets
+    // camber follow when it is left by a click or a menu command.
     applyOutput();
 }
 

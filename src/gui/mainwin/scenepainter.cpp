@@ -56,8 +56,8 @@ void paintScene(QPainter &painter, const Scene &scene, const QRectF &target)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setClipRect(target, Qt::IntersectClip);
     painter.fillRect(target, Qt::white);
-    painter.setClipRect(target);
 
     const QTransform toDevice = sceneTransform(scene, target);
     const double sizeFactor

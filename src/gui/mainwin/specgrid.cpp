@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -100,8 +101,16 @@ QGroupBox *SpecGrid::buildStaticFrame()
     const QString headings[] = { QStringLiteral("Right (X)"), QStringLiteral("Height"),
         QStringLiteral("Left (X)"), QStringLiteral("Height") };
     for (int column = 0; column < 4; ++column) {
-        grid->addWidget(heading(headings[column]), 0, column + 1);
+        grid->addWidget(heading(headings[column]), 0, column + 1, Qt::AlignBottom);
     }
+    // Above the headings, how the points are measured; it also keeps the
+    // first row of boxes clear of the frame's title.
+    auto *how = new QLabel(
+        QStringLiteral("Inches: X out from the car's centreline, Height up from the ground."),
+        frame);
+    how->setStyleSheet(QStringLiteral("color: #505050;"));
+    grid->addWidget(how, 0, 0, 1, 5, Qt::AlignTop | Qt::AlignLeft);
+    grid->setRowMinimumHeight(0, 40);
     for (int row = 0; row < 8; ++row) {
         const int gridRow = row < 6 ? row + 1 : row + 2;
         auto *caption = new ClickLabel(QString::fromLatin1(kPointCaptions[row]), frame);

@@ -33,6 +33,7 @@ IntroMessageWindow::IntroMessageWindow(int kind, IntroHelpFlags &flags, QWidget 
     QFont font = m_label->font();
     font.setPointSizeF(font.pointSizeF() + 1);
     m_label->setFont(font);
+    m_ok->setObjectName(QStringLiteral("IntroOk"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 

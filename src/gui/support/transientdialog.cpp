@@ -2,8 +2,15 @@
 #include "gui/support/transientdialog.h"
 
 #include <QEvent>
+#include <QTimer>
 
 namespace tarvik::gui {
+
+void TransientDialog::done(int result)
+{
+    m_closing = true;
+    QDialog::done(result);
+}
 
 void TransientDialog::changeEvent(QEvent *event)
 {
@@ -15,8 +22,13 @@ void TransientDialog::changeEvent(QEvent *event)
     // shown behind another window must not close before it was seen.
     if (isActiveWindow()) {
         m_wasActive = true;
-    } else if (m_wasActive && isVisible()) {
-        reject();
+        m_closing = false;
+    } else if (m_wasActive && !m_closing && isVisible()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_closing && isVisible() && !isActiveWindow()) {
+                reject();
+            }
+        });
     }
 }
 

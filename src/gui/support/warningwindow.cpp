@@ -40,6 +40,7 @@ WarningWindow::WarningWindow(
     font.setPointSizeF(font.pointSizeF() + 1);
     m_label->setFont(font);
 
+    m_button->setObjectName(QStringLiteral("WarningOk"));
     m_button->setDefault(true);
     connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
     if (isBlankWarning(text)) {
@@ -61,7 +62,7 @@ QString WarningWindow::text() const
 
 void WarningWindow::done(int result)
 {
-    QDialog::done(result);
+    TransientDialog::done(result);
     if (m_kind == kStartupWarningKind && !m_checked) {
         m_checked = true;
         runDecimalCheck();

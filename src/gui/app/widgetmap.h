@@ -1,0 +1,37 @@
+// Where the program's windows and named widgets are on the screen, written
+// to a file for the end-to-end test, which drives the real program with real
+// mouse and keyboard events and needs to know where to click. Only started
+// when the TARVIK_WIDGET_MAP environment variable names the file; nothing
+// else in the program reads it.
+//
+// Each line: "window" or the widget's object name, a tab, the title of the
+// top-level window it belongs to, a tab, and its global x, y, width and
+// height in pixels. Only visible widgets are listed. The file is replaced
+// whole, so a reader never sees half of it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace tarvik::gui {
+
+class WidgetMap : public QObject
+{
+    Q_OBJECT
+public:
+    // Starts writing when the environment asks for it; returns nullptr otherwise.
+    static WidgetMap *startFromEnvironment(QObject *parent);
+
+    WidgetMap(const QString &path, QObject *parent);
+    static QString describe(); // the text written
+
+private:
+    void write();
+
+    QString m_path;
+    QString m_last;
+    QTimer m_timer;
+};
+
+} // namespace tarvik::gui

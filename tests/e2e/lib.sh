@@ -1,0 +1,175 @@
+# Shared steps of the end-to-end tests, sourced by each tst_*.sh.
+#
+# The real tarvik runs on a real X server (Xvfb) under a window manager
+# (openbox) and is driven by real input events (xdotool): pointer moves,
+# button presses and key strokes travel through the X server, the window
+# manager and Qt's event delivery, as a person's do. This is the level where
+# focus, modality and activation faults show; offscreen Qt tests cannot see
+# them. Widgets are found through the map the program writes when
+# TARVIK_WIDGET_MAP is set; windows by their titles. Results are checked
+# through what a user keeps: saved files and screenshots.
+#
+# Usage in a test: e2e_init NAME APP DATA_DIR; e2e_launch ARGS...; steps;
+# e2e_finish (exits with the test's status).
+set -u
+
+E2E_FAILURES=0
+
+e2e_log() {
+  echo "[$(date +%H:%M:%S)] $*"
+}
+
+e2e_fail() {
+  echo "FAIL: $*"
+  E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+e2e_check() {
+  # e2e_check DESCRIPTION COMMAND...: runs the command, counts a failure.
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok: $what"
+  else
+    e2e_fail "$what"
+  fi
+}
+
+e2e_cleanup() {
+  [ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID" 2>/dev/null
+  [ -n "${E2E_WM_PID:-}" ] && kill "$E2E_WM_PID" 2>/dev/null
+  [ -n "${E2E_X_PID:-}" ] && kill "$E2E_X_PID" 2>/dev/null
+  sleep 0.3
+  [ -n "${E2E_APP_PID:-}" ] && kill -9 "$E2E_APP_PID" 2>/dev/null
+  return 0
+}
+
+e2e_init() {
+  # e2e_init NAME APP DATA_DIR [WxH]
+  E2E_NAME=$1
+  E2E_APP=$2
+  E2E_DATA=$3
+  local size=${4:-1280x800}
+  E2E_OUT=${E2E_OUT_ROOT:-$(dirname "$E2E_APP")/e2e}/$E2E_NAME
+  rm -rf "$E2E_OUT"
+  mkdir -p "$E2E_OUT"
+  E2E_WORK=$(mktemp -d)
+  E2E_CONFIG=$E2E_WORK/config
+  mkdir -p "$E2E_CONFIG"
+  E2E_MAP=$E2E_WORK/widgets.map
+  trap e2e_cleanup EXIT
+
+  local displayfile=$E2E_WORK/display
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+  E2E_X_PID=$!
+  local i
+  for i in $(seq 1 50); do
+    [ -s "$displayfile" ] && break
+    sleep 0.1
+  done
+  [ -s "$displayfile" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+  export DISPLAY=":$(tr -d '\n' <"$displayfile")"
+  openbox >/dev/null 2>&1 &
+  E2E_WM_PID=$!
+  sleep 1
+  e2e_log "X server $DISPLAY ($size) with openbox; output in $E2E_OUT"
+}
+
+e2e_launch() {
+  # e2e_launch ARGS...: starts the program with its own settings folder.
+  TARVIK_WIDGET_MAP=$E2E_MAP LC_ALL=C.UTF-8 "$E2E_APP" --config-dir "$E2E_CONFIG" "$@" \
+    >"$E2E_OUT/app.log" 2>&1 &
+  E2E_APP_PID=$!
+}
+
+e2e_running() {
+  kill -0 "$E2E_APP_PID" 2>/dev/null
+}
+
+e2e_windows() {
+  # The titles of the visible top-level windows, one a line.
+  local w
+  for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    xdotool getwindowname "$w" 2>/dev/null
+  done
+}
+
+e2e_window_shown() {
+  # e2e_window_shown REGEX: a visible window whose whole title matches.
+  e2e_windows | grep -qxE "$1"
+}
+
+e2e_wait_window() {
+  # e2e_wait_window REGEX [SECONDS]
+  local limit=${2:-10} i
+  for i in $(seq 1 $((limit * 10))); do
+    e2e_window_shown "$1" && return 0
+    sleep 0.1
+  done
+  e2e_log "window '$1' did not appear; shown: $(e2e_windows | tr '\n' '|')"
+  return 1
+}
+
+e2e_wait_gone() {
+  local limit=${2:-10} i
+  for i in $(seq 1 $((limit * 10))); do
+    e2e_window_shown "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+e2e_widget() {
+  # e2e_widget NAME [TITLE_REGEX]: "x y w h" of a visible named widget.
+  local name=$1 title=${2:-.*} i
+  for i in $(seq 1 30); do
+    local found
+    found=$(awk -F'\t' -v n="$name" -v t="^($title)\$" '$1 == n && $2 ~ t { print $3; exit }' \
+      "$E2E_MAP" 2>/dev/null)
+    if [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    sleep 0.1
+  done
+  e2e_log "no visible widget '$name'"
+  return 1
+}
+
+e2e_click() {
+  # e2e_click NAME [TITLE_REGEX]: a real left click in the widget's middle.
+  local geometry
+  geometry=$(e2e_widget "$@") || return 1
+  read -r x y w h <<<"$geometry"
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  sleep 0.4
+}
+
+e2e_keys() {
+  xdotool key --delay 60 "$@"
+  sleep 0.4
+}
+
+e2e_type() {
+  xdotool type --delay 60 "$1"
+  sleep 0.3
+}
+
+e2e_shot() {
+  # e2e_shot NAME: the whole screen as the user sees it.
+  import -window root "$E2E_OUT/$1.png"
+}
+
+e2e_record() {
+  # e2e_record FILE N: line N of a saved file, line end and blanks dropped.
+  sed -n "${2}p" "$1" | tr -d '\r '
+}
+
+e2e_finish() {
+  if [ "$E2E_FAILURES" -eq 0 ]; then
+    echo "PASS: $E2E_NAME (screenshots in $E2E_OUT)"
+    exit 0
+  fi
+  echo "FAIL: $E2E_NAME had $E2E_FAILURES failed checks (screenshots in $E2E_OUT)"
+  exit 1
+}

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# End to end, the main window as a new user meets it: the start-up windows,
+# typing and Tab, a refused value and its restored text across a switch of
+# windows and a menu, the dive-and-roll "Yes" option and a spin press, the
+# Big and Normal drawing, an Edit command with its prompt, File > Save and
+# Exit. Checked through the saved vehicle file, the settings file and
+# screenshots.
+#
+# tst_mainwindow.sh APP DATA_DIR
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+e2e_init mainwindow "$1" "$2"
+
+car=$E2E_WORK/CAR.TK
+cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
+e2e_launch "$car"
+main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+
+# Start-up: the splash, two intro messages and the warning window, each
+# closed as a person would (a click, the Enter key, a click).
+e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
+sleep 0.5
+e2e_shot 01-intro-help-box
+e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
+e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
+sleep 0.3
+e2e_keys Return
+e2e_check "warning window shows" e2e_wait_window 'Tarvik'
+sleep 0.3
+e2e_shot 02-warning
+e2e_click WarningOk 'Tarvik'
+e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
+sleep 0.5
+e2e_shot 03-ready
+
+# Typing: a click into the first box, a new value, Tab.
+e2e_click SpecData0 "$main"
+e2e_keys ctrl+a
+e2e_type 30
+e2e_keys Tab
+sleep 0.5
+
+# A refused value: the warning, OK, the old text back; then a switch to the
+# help window and back, and a menu opened from the keyboard, neither of which
+# may bring the warning back.
+e2e_click SpecData16 "$main"
+e2e_keys ctrl+a
+e2e_type 75
+e2e_keys Tab
+e2e_check "a value over the limit is refused" e2e_wait_window 'Warning'
+e2e_shot 04-refused
+e2e_keys Return
+e2e_check "the refusal closes with OK" e2e_wait_gone 'Warning'
+sleep 0.5
+e2e_shot 05-restored
+e2e_keys alt+h Return
+e2e_check "the help window opens" e2e_wait_window 'Help on Tarvik \(page 1 of 8\).*' 5
+sleep 0.5
+e2e_keys Escape
+sleep 0.8
+e2e_check "switching windows does not bring the refusal back" e2e_wait_gone 'Warning' 1
+e2e_keys alt+f
+sleep 0.3
+e2e_check "the File menu opens instead of the refusal" e2e_wait_gone 'Warning' 1
+e2e_keys Escape
+
+# Dive and roll: "Yes" by a click, then one press of the dive spin button.
+e2e_click ApplyYes "$main"
+e2e_click DiveUp "$main"
+sleep 0.5
+e2e_shot 06-dive-roll
+
+# Big and Normal: the drawn car grows by half or more, and comes back.
+view=$(e2e_widget FrontView "$main")
+e2e_shot 07-normal
+e2e_click DrawButton "$main"
+sleep 0.8
+bigview=$(e2e_widget FrontView "$main")
+e2e_shot 08-big
+e2e_check "the input grid is hidden in Big" \
+  bash -c "! grep -q \$'^SpecData0\t' '$E2E_MAP'"
+normal_width=$("$here/drawnwidth.sh" "$E2E_OUT/07-normal.png" $view)
+big_width=$("$here/drawnwidth.sh" "$E2E_OUT/08-big.png" $bigview)
+e2e_log "drawn car: $normal_width px normal, $big_width px big"
+e2e_check "Big draws the car at least 1.5 times its Normal width" \
+  test $((big_width * 2)) -ge $((normal_width * 3))
+e2e_click DrawButton "$main"
+sleep 0.8
+e2e_check "Normal brings the input grid back" e2e_widget SpecData0 "$main" >/dev/null
+
+# An Edit command from the keyboard: Raise All Measurements by 1.
+e2e_keys alt+e Return
+e2e_check "the raise prompt shows" e2e_wait_window 'Raise All Measurements'
+sleep 0.3
+e2e_shot 09-raise-prompt
+e2e_keys ctrl+a
+e2e_type 1
+e2e_keys Return
+e2e_check "the raise prompt closes" e2e_wait_gone 'Raise All Measurements'
+
+# File > Save from the keyboard, then Exit.
+e2e_keys alt+f s
+sleep 1
+e2e_shot 10-saved
+e2e_check "typed value saved (record 4)" test "$(e2e_record "$car" 4)" = "30"
+e2e_check "refused value not saved: the old text is (record 20)" \
+  test "$(e2e_record "$car" 20)" = "24"
+e2e_check "raise moved the right upper ball joint height (record 12)" \
+  test "$(e2e_record "$car" 12)" = "16."
+e2e_check "the dive spin press saved (record 46)" test "$(e2e_record "$car" 46)" = ".10"
+e2e_keys alt+f x
+for i in $(seq 1 30); do
+  e2e_running || break
+  sleep 0.2
+done
+e2e_check "Exit ends the program without a question" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
+e2e_check "Exit writes the settings file" test -s "$E2E_CONFIG/TKCNFG-32.QMK"
+e2e_finish
