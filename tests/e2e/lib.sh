@@ -77,7 +77,7 @@ e2e_init() {
 
 e2e_launch() {
   # e2e_launch ARGS...: starts the program with its own settings folder.
-  TARVIK_WIDGET_MAP=$E2E_MAP LC_ALL=C.UTF-8 "$E2E_APP" --config-dir "$E2E_CONFIG" "$@" \
+  TARVIK_WIDGET_MAP=$E2E_MAP LC_ALL=${E2E_LOCALE:-C.UTF-8} "$E2E_APP" --config-dir "$E2E_CONFIG" "$@" \
     >"$E2E_OUT/app.log" 2>&1 &
   E2E_APP_PID=$!
 }

@@ -65,6 +65,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QCOMPARE(QFileInfo(g.platform.requests().constFirst().file.folder).fileName().toLower(),
         QStringLiteral("tkfiles"));
     QCOMPARE(asked.file.folder, QFileInfo(exampleFile(QStringLiteral("WORKED.TK"))).absolutePath());
+    QVERIFY(g.platform.requests().constFirst().file.sidebar.contains(asked.file.folder));
     QCOMPARE(g.text(0), QStringLiteral("25.25"));
     QCOMPARE(g.window->comment(), f.window->comment());
     QCOMPARE(g.window->currentFile(), QFileInfo(path).absoluteFilePath());
@@ -285,6 +286,9 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     QCOMPARE(facts.pages, 1);
     // The window is wider than tall, so the page is turned to landscape.
     QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
+    // The caption, which names the vehicle file, heads the page.
+    const QString text = pdfText(pdf).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK ]")), qPrintable(text));
     QCOMPARE(f.window->helpText(), helpBefore);
     QCOMPARE(f.window->helpFrameTitle(), QStringLiteral(" Help (definition)"));
     QVERIFY(f.window->isChanged());
@@ -314,7 +318,8 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
         // An activation arriving while the page is set up leaves it blank.
         f.window->activated();
-        blankWhilePrinting = f.text(0).isEmpty() && f.window->trackDisplay(1)->text().isEmpty()
+        blankWhilePrinting = f.text(0).isEmpty() && !f.window->trackDisplay(1)->isVisible()
+            && !f.window->resultDisplay(32)->isVisible()
             && f.window->helpFrameTitle() == QStringLiteral("Comments");
     });
     f.window->printWorksheet();
@@ -330,6 +335,7 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
         }
     }
     QCOMPARE(f.window->trackDisplay(1)->text(), trackBefore);
+    QVERIFY(f.window->trackDisplay(1)->isVisible());
     QVERIFY(!f.window->isChanged());
     QVERIFY(f.platform.messages().isEmpty());
 }

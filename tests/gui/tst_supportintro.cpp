@@ -1,9 +1,11 @@
 // Intro help messages and their flags, and the start-up splash timing.
 #include "gui/support/intromessagewindow.h"
+#include "gui/support/pointerlines.h"
 #include "gui/support/splashwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -63,6 +65,41 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.close(); // the close box records the box too
         QVERIFY(!flags.flag(1));
+    }
+
+    void pointerLinesRunFromTheMessageToTheHelpBoxWhileItShows()
+    {
+        QVERIFY(introHasPointerLines(kIntroKindHelpBox));
+        QVERIFY(introHasPointerLines(kIntroKindManual));
+        QVERIFY(!introHasPointerLines(kIntroKindOpenFile));
+
+        QWidget mainWindow;
+        mainWindow.resize(800, 600);
+        auto *helpBox = new QLabel(QStringLiteral("Help (definition)"), &mainWindow);
+        helpBox->setGeometry(450, 20, 330, 60);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        IntroHelpFlags flags;
+        IntroMessageWindow message(kIntroKindHelpBox, flags, &mainWindow);
+        PointerLines lines(helpBox, &message);
+        QVERIFY(!lines.isVisible());
+        message.show();
+        message.move(mainWindow.mapToGlobal(QPoint(150, 250)));
+        QVERIFY(QTest::qWaitForWindowExposed(&message));
+        QTRY_VERIFY(lines.isVisible());
+        const QRect box(helpBox->pos(), helpBox->size());
+        for (const QLineF &line : lines.lines()) {
+            // Each ends on the help box's lower edge, from the message's upper one.
+            QVERIFY(box.adjusted(0, 0, 0, 2).contains(line.p2().toPoint()));
+            QVERIFY(line.p1().y() > box.bottom());
+        }
+        // Drawn in red over the window, between the message and the box.
+        const QImage shot = mainWindow.grab().toImage();
+        const QPointF middle = lines.lines()[0].pointAt(0.5);
+        const QColor c = shot.pixelColor(middle.toPoint());
+        QVERIFY2(c.red() > 150 && c.green() < 90, qPrintable(c.name()));
+        message.accept();
+        QTRY_VERIFY(!lines.isVisible());
     }
 
     void splashHoldsTheMainWindowUntilItsTimerFires()

@@ -1,8 +1,10 @@
-// Reading back what the window-printing tests wrote: the number of pages and
-// the page box of a PDF file made by Qt's PDF printer.
+// Reading back what the printing tests wrote: the number of pages and the
+// page box of a PDF file made by Qt's PDF printer, and its text as pdftotext
+// (poppler-utils, in the package list) reads it.
 #pragma once
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
 
@@ -39,6 +41,17 @@ inline PdfFacts readPdfFacts(const QString &path)
             match.captured(4).toDouble() - match.captured(2).toDouble());
     }
     return facts;
+}
+
+// The PDF's text in reading order; empty when it cannot be read.
+inline QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
+    if (!process.waitForFinished(20000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace tarvik::gui::testing

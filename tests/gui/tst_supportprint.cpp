@@ -127,8 +127,12 @@ private slots:
         const QString pdf = m_out.filePath(QStringLiteral("dialog.pdf"));
         ScriptedPlatform platform;
         platform.answerPrintDialog(true, [pdf](QPrinter &printer) { pointAtPdf(printer, pdf); });
+        window.setWindowTitle(QStringLiteral("Tarvik - Quellmark Inc.   [ CAR7.TK ]"));
         QVERIFY(WindowImagePrinter(platform).printWindow(&window));
         QCOMPARE(testing::readPdfFacts(pdf).pages, 1);
+        // The title names the vehicle file: it is printed above the picture.
+        const QString text = testing::pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("[ CAR7.TK ]")), qPrintable(text));
         QCOMPARE(platform.requests().size(), 1);
         QCOMPARE(platform.requests().first().kind, PlatformRequest::Kind::PrintDialog);
 

@@ -3,6 +3,7 @@
 #include "spec/settingsfile.h"
 
 #include "spec/fieldreader.h"
+#include "text/legacytext.h"
 #include "text/numberreading.h"
 
 #include <cmath>
@@ -148,8 +149,8 @@ SettingsReadResult parseSettingsText(std::string_view text)
             intIn(out.settings, *i) = shortFrom(value);
         else if (const auto *f = std::get_if<FieldRecord>(&record))
             textIn(out.settings, *f) = std::move(value);
-        else
-            out.settings.*std::get<LineRecord>(record).member = std::move(value);
+        else // titles and comments the user typed, perhaps in an older program
+            out.settings.*std::get<LineRecord>(record).member = utf8FromLegacy(value);
         ++out.recordsRead;
     }
     return out;

@@ -9,6 +9,7 @@
 #include "spec/vehiclefile.h"
 
 #include "spec/fieldreader.h"
+#include "text/legacytext.h"
 #include "text/numberreading.h"
 
 #include <cmath>
@@ -68,6 +69,7 @@ VehicleReadResult parseVehicleText(std::string_view text)
             break;
         out.data.comment += "\r\n";
     }
+    out.data.comment = utf8FromLegacy(out.data.comment);
     out.ok = true;
     return out;
 }

@@ -40,6 +40,11 @@ IntroMessageText introMessageText(int kind)
     }
 }
 
+bool introHasPointerLines(int kind)
+{
+    return kind != kIntroKindOpenFile;
+}
+
 int IntroHelpFlags::flagIndexForKind(int kind)
 {
     if (kind == kIntroKindManual) {

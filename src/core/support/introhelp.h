@@ -30,6 +30,11 @@ struct IntroMessageText
 
 IntroMessageText introMessageText(int kind);
 
+// Every kind but the open-file one is shown with pointer lines towards the
+// main window's help box: the help-box message says the definition is given
+// "here", and the manual reminder runs with the lines shown too.
+bool introHasPointerLines(int kind);
+
 class IntroHelpFlags
 {
 public:

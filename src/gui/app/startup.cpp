@@ -58,7 +58,8 @@ Startup::Startup(Platform &platform, const DataFolder &data, const QString &conf
               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
               : configDir)
     , m_presentIntro([](int kind, IntroHelpFlags &flags, QWidget *parent) {
-        IntroMessageWindow::showMessage(kind, flags, parent);
+        auto *window = qobject_cast<MainWindow *>(parent);
+        IntroMessageWindow::showMessage(kind, flags, parent, window ? window->helpBox() : nullptr);
     })
 {
 }
@@ -98,7 +99,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
     };
     m_window = new MainWindow(
         m_platform, m_data, mainOptionsFrom(m_settings), m_extendedRoll, std::move(hooks));
-    m_window->setUserVehicleFolder(
+    m_window->vehicleFolders() = VehicleFolders(m_configDir, m_data.path(QStringLiteral("tkfiles")),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (!vehicleFile.isEmpty()) {
         m_window->openFile(vehicleFile);

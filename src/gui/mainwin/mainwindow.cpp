@@ -44,6 +44,7 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, const MainOpt
     , m_options(options)
     , m_extendedRoll(extendedRoll)
     , m_hooks(std::move(hooks))
+    , m_folders(QString(), data.path(QStringLiteral("tkfiles")), QString())
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     buildWidgets();
@@ -217,6 +218,11 @@ QString MainWindow::helpText() const
     return m_help->text();
 }
 
+QWidget *MainWindow::helpBox() const
+{
+    return m_helpFrame;
+}
+
 QString MainWindow::helpFrameTitle() const
 {
     return m_helpFrame->title();
@@ -262,9 +268,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Opening a menu or another window is not leaving the box.
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            // Pending events run first, as the old handler did.
+            // Pending events run first, as the old handler did; a command
+            // that comes before then validates the box first itself.
             m_visitedEntry = -1;
-            QTimer::singleShot(0, this, [this, entry] { validateBox(entry); });
+            m_pendingValidations.append(entry);
+            QTimer::singleShot(0, this, [this, entry] {
+                if (m_pendingValidations.removeOne(entry)) {
+                    validateBox(entry);
+                }
+            });
         }
         break;
     }
@@ -352,6 +364,11 @@ void MainWindow::commitPendingEdit()
     // takes that text as leaving the box would: checked, normalised, and
     // either accepted or refused with the warning. The visit goes on from
     // the committed text.
+    // A box just left by a click on a button is checked before the button's
+    // command runs, so the command sees (and redraws) the accepted value.
+    while (!m_pendingValidations.isEmpty() && !m_committing) {
+        validateBox(m_pendingValidations.takeFirst());
+    }
     QWidget *focused = QApplication::focusWidget();
     const int entry = focused ? entryOf(focused) : -1;
     if (m_committing || entry < 0 || entry != m_visitedEntry

@@ -9,6 +9,7 @@
 #include "geometry/engine.h"
 #include "gui/app/datafolder.h"
 #include "gui/app/specheaders.h"
+#include "gui/app/vehiclefolders.h"
 #include "gui/mainwin/editcommand.h"
 #include "gui/mainwin/inputvalidator.h"
 #include "support/introhelp.h"
@@ -86,8 +87,7 @@ public:
     int activationCount() const { return m_activations.count(); }
     IntroHelpFlags &introFlags() { return m_options.introFlags; }
     const EngineOutput &lastOutput() const { return m_output; }
-    QString vehicleFolder(bool forSaving) const;
-    void setUserVehicleFolder(const QString &folder) { m_userVehicleFolder = folder; }
+    VehicleFolders &vehicleFolders() { return m_folders; }
 
     // Widgets, by entry number and by role, for the other windows and tests.
     QLineEdit *box(int entry) const;
@@ -96,6 +96,7 @@ public:
     QLabel *kingPinDisplay(int side) const;
     QLabel *spindleDisplay(int side) const;
     QString helpText() const;
+    QWidget *helpBox() const; // the " Help (definition)" frame
     QString helpFrameTitle() const;
     SpecGrid *grid() const { return m_grid; }
     DiveRollPanel *diveRollPanel() const { return m_panel; }
@@ -141,6 +142,8 @@ public:
 signals:
     // The window is set up as the printed page and is about to be captured.
     void pageCapturing();
+    // A redraw request ran the engine and showed its results.
+    void redrawn();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -180,10 +183,11 @@ private:
     int m_suspensionType = 0;
     QString m_comment;
     QString m_currentFile = QStringLiteral("Untitled");
-    QString m_userVehicleFolder;
+    VehicleFolders m_folders;
     bool m_changed = false;
     int m_lastEditedEntry = -1;
     int m_visitedEntry = -1; // the box the user entered last, until it is left
+    QList<int> m_pendingValidations; // boxes left whose check waits for pending events
 
     InputValidator m_validator;
     std::array<QString, 16> m_resultNames {};

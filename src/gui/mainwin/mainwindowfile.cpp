@@ -35,23 +35,6 @@ QString MainWindow::tkfilesFolder() const
     return m_data.path(QStringLiteral("tkfiles"));
 }
 
-QString MainWindow::vehicleFolder(bool forSaving) const
-{
-    // The folder of the layout in hand; else the shipped examples to open
-    // from, and the user's own folder to save into (the shipped folder may
-    // not be writable once installed).
-    if (m_currentFile != QStringLiteral("Untitled")) {
-        const QFileInfo current(m_currentFile);
-        if (!forSaving || QFileInfo(current.absolutePath()).isWritable()) {
-            return current.absolutePath();
-        }
-    }
-    if (forSaving && !m_userVehicleFolder.isEmpty()) {
-        return m_userVehicleFolder;
-    }
-    return tkfilesFolder();
-}
-
 // ---- File menu ------------------------------------------------------------
 
 void MainWindow::clearLayout()
@@ -104,6 +87,7 @@ bool MainWindow::openFile(const QString &path)
     m_options.unitsFlag = result.data.unitsFlag;
     m_comment = QString::fromStdString(result.data.comment);
     m_currentFile = QFileInfo(path).absoluteFilePath();
+    m_folders.remember(m_currentFile);
     updateCaption();
     loadFieldDefinitions();
     fillBoxesFromRecord();
@@ -128,7 +112,8 @@ void MainWindow::fileOpen()
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Open a File");
-    request.folder = vehicleFolder(false);
+    request.folder = m_folders.openFolder();
+    request.sidebar = m_folders.sidebar();
     request.mustExist = true;
     const QString path = m_platform.openFileName(this, request);
     if (path.isEmpty()) {
@@ -160,6 +145,7 @@ bool MainWindow::saveTo(const QString &path)
         return writeFailed(QString::fromStdString(result.message));
     }
     m_currentFile = QFileInfo(path).absoluteFilePath();
+    m_folders.remember(m_currentFile);
     m_changed = false;
     updateCaption();
     return true;
@@ -169,7 +155,8 @@ bool MainWindow::fileSaveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Save a File");
-    request.folder = vehicleFolder(true);
+    request.folder = m_folders.saveFolder();
+    request.sidebar = m_folders.sidebar();
     request.fileName = m_currentFile == QStringLiteral("Untitled")
         ? m_currentFile
         : QFileInfo(m_currentFile).fileName();
@@ -250,7 +237,7 @@ void MainWindow::printReport()
     QString shownComment = m_comment;
     shownComment.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_help->setText(typed + u'\n' + shownComment);
-    WindowImagePrinter::printPicture(*m_printer, windowImage());
+    WindowImagePrinter::printPicture(*m_printer, windowImage(), windowTitle());
     QApplication::restoreOverrideCursor();
     m_helpFrame->setTitle(frameTitle);
     m_help->setText(helpBefore);
@@ -286,7 +273,7 @@ void MainWindow::printWorksheet()
     }
     m_grid->setResultsVisible(false);
 
-    WindowImagePrinter::printPicture(*m_printer, windowImage());
+    WindowImagePrinter::printPicture(*m_printer, windowImage(), windowTitle());
 
     m_helpFrame->setTitle(frameTitle);
     m_help->setPalette(helpPalette);

@@ -121,6 +121,7 @@ void MainWindow::applyOutput()
     // The record follows every redraw, so an activation refill arriving
     // after a dialog (edit prompts, warnings) shows what the redraw showed.
     deactivationStore();
+    emit redrawn();
 
     // One warning per redraw, never a stream of boxes.
     if (m_output.showGeometryWarning) {

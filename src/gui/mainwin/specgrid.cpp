@@ -77,6 +77,9 @@ QLabel *displayLabel()
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
     return label;
 }
 
@@ -259,15 +262,10 @@ void SpecGrid::clearResults()
 
 void SpecGrid::setResultsVisible(bool visible)
 {
-    // The labels keep their frames and places so the grid does not jump
-    // while a worksheet prints; only their texts go and come back.
+    // Hidden displays keep their places (retainSizeWhenHidden), so the grid
+    // does not jump while a worksheet page is made.
     for (QLabel *label : displays()) {
-        if (!visible) {
-            label->setProperty("shownText", label->text());
-            label->clear();
-        } else {
-            label->setText(label->property("shownText").toString());
-        }
+        label->setVisible(visible);
     }
 }
 

@@ -24,6 +24,7 @@ struct FileDialogRequest
     QString fileName;
     bool mustExist = false; // open dialog
     bool confirmOverwrite = true; // save dialog
+    QStringList sidebar; // folders offered beside the file list
 };
 
 class Platform

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -58,12 +59,39 @@ QString qtFilter(const QString &filter)
     return result;
 }
 
+// The program's texts break paragraphs with CR (and some with CR LF), as the
+// old message boxes did; Qt's labels break lines only at LF.
+QString shownText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+// Qt's own file dialog, the same on every desktop, with the caller's folders
+// in its sidebar (a desktop's native dialog would not show them).
+void prepareFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!request.sidebar.isEmpty()) {
+        QList<QUrl> urls;
+        for (const QString &folder : request.sidebar) {
+            urls.append(QUrl::fromLocalFile(folder));
+        }
+        dialog.setSidebarUrls(urls);
+    }
+    if (!request.fileName.isEmpty()) {
+        dialog.selectFile(request.fileName);
+    }
+}
+
 } // namespace
 
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &title, const QString &text,
     MessageButtons buttons, MessageIcon icon)
 {
-    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
+    QMessageBox box(qtIcon(icon), title, shownText(text), qtButtons(buttons), parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -81,10 +109,16 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &title, const Q
 QString QtPlatform::inputText(
     QWidget *parent, const QString &title, const QString &prompt, const QString &defaultText)
 {
-    bool ok = false;
-    const QString text
-        = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shownText(prompt));
+    dialog.setTextValue(defaultText);
+    // A long prompt wraps at a readable width instead of widening the dialog.
+    for (QLabel *label : dialog.findChildren<QLabel *>()) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(420);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request)
@@ -92,9 +126,7 @@ QString QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &reque
     QFileDialog dialog(parent, request.title, request.folder, qtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (!request.fileName.isEmpty()) {
-        dialog.selectFile(request.fileName);
-    }
+    prepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -107,9 +139,7 @@ QString QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &reque
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (!request.fileName.isEmpty()) {
-        dialog.selectFile(request.fileName);
-    }
+    prepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -67,6 +67,9 @@ DecimalSymbolWindow::DecimalSymbolWindow(Platform &platform, QWidget *parent)
     connect(m_stopButton, &QPushButton::clicked, this, &DecimalSymbolWindow::stopProgram);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_cancel->setDefault(true);
+    m_print->setObjectName(QStringLiteral("DecimalPrint"));
+    m_stopButton->setObjectName(QStringLiteral("DecimalStop"));
+    m_cancel->setObjectName(QStringLiteral("DecimalCancel"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_print);

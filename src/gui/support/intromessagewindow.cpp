@@ -1,11 +1,14 @@
 // The intro help message window and the recording of its check box.
 #include "gui/support/intromessagewindow.h"
 
+#include "gui/support/pointerlines.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace tarvik::gui {
 
@@ -53,9 +56,14 @@ QString IntroMessageWindow::message() const
     return m_label->text();
 }
 
-void IntroMessageWindow::showMessage(int kind, IntroHelpFlags &flags, QWidget *parent)
+void IntroMessageWindow::showMessage(
+    int kind, IntroHelpFlags &flags, QWidget *parent, QWidget *helpBox)
 {
     IntroMessageWindow window(kind, flags, parent);
+    std::unique_ptr<PointerLines> lines;
+    if (helpBox && introHasPointerLines(kind)) {
+        lines = std::make_unique<PointerLines>(helpBox, &window);
+    }
     window.exec();
 }
 

@@ -32,7 +32,10 @@ public:
     QPushButton *okButton() const { return m_ok; }
 
     // Shows the message modally and records the check box; the usual call.
-    static void showMessage(int kind, IntroHelpFlags &flags, QWidget *parent);
+    // With a help box given, the kinds that point at it draw pointer lines
+    // from the message to it while it shows.
+    static void showMessage(
+        int kind, IntroHelpFlags &flags, QWidget *parent, QWidget *helpBox = nullptr);
 
     void done(int result) override;
 

@@ -24,7 +24,8 @@ QImage WindowImagePrinter::captureWindow(QWidget *window)
     return window->grab().toImage();
 }
 
-bool WindowImagePrinter::printPicture(QPrinter &printer, const QImage &picture)
+bool WindowImagePrinter::printPicture(
+    QPrinter &printer, const QImage &picture, const QString &caption)
 {
     if (picture.isNull()) {
         return false;
@@ -38,10 +39,21 @@ bool WindowImagePrinter::printPicture(QPrinter &printer, const QImage &picture)
     }
     // The painter's origin is the printable area's top-left corner.
     const QRectF printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    double top = 0;
+    if (!caption.isEmpty()) {
+        QFont font = painter.font();
+        font.setPointSizeF(11);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &printer);
+        painter.drawText(QRectF(0, 0, printable.width(), metrics.height()),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(caption, Qt::ElideRight, printable.width()));
+        top = metrics.height() * 1.5;
+    }
     const PrintedSize size = fitPictureToPage(
-        picture.width(), picture.height(), printable.width(), printable.height());
+        picture.width(), picture.height(), printable.width(), printable.height() - top);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(0, 0, size.width, size.height), picture);
+    painter.drawImage(QRectF(0, top, size.width, size.height), picture);
     return painter.end();
 }
 
@@ -55,7 +67,7 @@ bool WindowImagePrinter::printWindow(QWidget *window)
     if (!m_platform.printDialog(window, printer)) {
         return false;
     }
-    return printPicture(printer, picture);
+    return printPicture(printer, picture, window->windowTitle());
 }
 
 } // namespace tarvik::gui

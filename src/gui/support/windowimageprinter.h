@@ -28,12 +28,15 @@ public:
     static QImage captureWindow(QWidget *window);
 
     // Sets the orientation, prints the picture fitted to one page and ends
-    // the job. False when the printer cannot be started or the picture is
-    // empty.
-    static bool printPicture(QPrinter &printer, const QImage &picture);
+    // the job. A caption (the window's title, which names the vehicle file)
+    // is printed above the picture, which then fits the rest of the page.
+    // False when the printer cannot be started or the picture is empty.
+    static bool printPicture(
+        QPrinter &printer, const QImage &picture, const QString &caption = QString());
 
     // Asks for the printer with the system print dialog, then prints the
-    // window's image. False when the user cancels or printing fails.
+    // window's image under its title. False when the user cancels or
+    // printing fails.
     bool printWindow(QWidget *window);
 
 private:

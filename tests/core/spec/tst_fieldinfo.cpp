@@ -66,9 +66,12 @@ TEST(FieldDefinitions, ShortOrMissingFilesGiveNoDefinitions)
 
 TEST(FieldDefinitions, ShippedFilesLoadForBothUnits)
 {
-    for (const int units : { 0, 1 }) {
+    // Any non-zero units flag reads the metric file, help + m.
+    for (const auto &[units, name] : { std::pair { 0, "help.txt" }, { 1, "helpm.txt" },
+             { -3, "helpm.txt" } }) {
         const auto file = findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, units);
         ASSERT_FALSE(file.empty()) << units;
+        EXPECT_EQ(file.filename().string(), name) << units;
         const auto d = loadDefinitions(file, false);
         ASSERT_TRUE(d.loaded) << file;
         for (int e = 0; e < kEntryCount; ++e) {

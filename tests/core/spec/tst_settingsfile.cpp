@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <vector>
 
 namespace tarvik {
 namespace {
@@ -78,6 +79,22 @@ TEST(SettingsFile, RoundTripOfAll258Records)
                              "1\r\n-2\r\n2\r\n3\r\n-4\r\n4\r\n2\r\n"
                              "0\r\n-3\r\n3\r\n4\r\n-1\r\n1\r\n1\r\n";
     EXPECT_EQ(text.substr(0, head.size()), head);
+
+    // Baseline cells, right grid then left, row by row, column fastest
+    // (records 24 to 243), then the tail of the file (244 to 258).
+    std::vector<std::string> line { "" }; // line[n] is record n
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        line.push_back(text.substr(start, end - start));
+    EXPECT_EQ(line[24], ""); // right grid, row 1, column 1 (left empty above)
+    EXPECT_EQ(line[25], "1"); // right, row 1, column 2
+    EXPECT_EQ(line[35], "20"); // right, row 2, column 1
+    EXPECT_EQ(line[135], "1001"); // left, row 1, column 2
+    EXPECT_EQ(line[243], "1190"); // left, row 10, column 11
+    const std::vector<std::string> tail { "1", "1", "2", "3", "4", "5", "Camber, deg, vs roll",
+        "Current, new springs", "  Baseline", "Track day, \"wet\"", "1", "0", "1",
+        "/usr/bin/firefox", "/usr/bin" };
+    EXPECT_EQ(std::vector<std::string>(line.begin() + 244, line.begin() + 259), tail);
 }
 
 TEST(SettingsFile, ShortFileLeavesLaterSettingsAtStartValues)
