@@ -1,7 +1,7 @@
 // BM_CamberSweep110: the largest camber table, 10 dive rows by 11 roll
 // columns of the worked example, with the baseline shown (so the base and
 // difference rows are built too).
-#include "table/cambertable.h"
+#include "core/table/cambertable.h"
 #include "workedlayout.h"
 
 #include <benchmark/benchmark.h>

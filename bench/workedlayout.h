@@ -3,8 +3,8 @@
 // of the same file, so the numbers never depend on what is installed.
 #pragma once
 
-#include "geometry/engine.h"
-#include "spec/vehiclefile.h"
+#include "core/geometry/engine.h"
+#include "core/layout/vehiclefile.h"
 
 #include <filesystem>
 #include <string>

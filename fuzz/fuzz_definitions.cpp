@@ -2,12 +2,12 @@
 // input boxes apply: any bytes load without a crash (all 56 groups or none),
 // and the same bytes typed into a box normalise, validate and format without
 // a crash or a non-finite limit.
-#include "spec/entryvalidation.h"
-#include "spec/fieldinfo.h"
-#include "text/entrytext.h"
-#include "text/numberreading.h"
-#include "text/numbertext.h"
-#include "text/pictureformat.h"
+#include "core/layout/entryvalidation.h"
+#include "core/layout/fieldinfo.h"
+#include "core/text/entrytext.h"
+#include "core/text/numberreading.h"
+#include "core/text/numbertext.h"
+#include "core/text/pictureformat.h"
 
 #include <cmath>
 #include <cstddef>

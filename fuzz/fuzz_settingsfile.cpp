@@ -1,7 +1,7 @@
 // libFuzzer target for the settings file reader: any bytes parse without a
 // crash into at most 258 records, and the settings written out again read
 // back completely and write the same bytes.
-#include "spec/settingsfile.h"
+#include "core/layout/settingsfile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // libFuzzer target for the titled text and warning text readers: any bytes
 // must parse without a crash, and the result can never outgrow the input by
 // more than the one added space or CR per line.
-#include "support/titledtext.h"
-#include "support/warningtext.h"
+#include "core/support/titledtext.h"
+#include "core/support/warningtext.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // crash, a refused file carries the bad-file message, and an accepted file
 // written out again is a fixed point (written, read and written once more it
 // gives the same bytes), so a layout never drifts over save and open.
-#include "spec/vehiclefile.h"
+#include "core/layout/vehiclefile.h"
 
 #include <cstddef>
 #include <cstdint>

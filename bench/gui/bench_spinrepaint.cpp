@@ -9,12 +9,12 @@
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another, so
 // it needs no display. The goal (median under 10 ms) is read from the
 // output, never asserted.
-#include "gui/app/datafolder.h"
+#include "gui/platform/datafolder.h"
 #include "gui/mainwin/diverollpanel.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/scriptedplatform.h"
-#include "spec/specrecord.h"
+#include "core/layout/specrecord.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 // command prints it with reportCliError() and exits with status 2.
 #pragma once
 
-#include "geometry/engine.h"
-#include "spec/vehiclefile.h"
+#include "core/geometry/engine.h"
+#include "core/layout/vehiclefile.h"
 
 #include <initializer_list>
 #include <string>

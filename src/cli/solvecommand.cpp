@@ -6,7 +6,7 @@
 #include "cli/solvecommand.h"
 
 #include "cli/clioptions.h"
-#include "text/numbertext.h"
+#include "core/text/numbertext.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>

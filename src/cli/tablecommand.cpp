@@ -8,7 +8,7 @@
 #include "cli/tablecommand.h"
 
 #include "cli/clioptions.h"
-#include "table/cambertable.h"
+#include "core/table/cambertable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,14 +6,14 @@
 // point or result. A division by zero that no geometric guard catches is
 // reported as fault 11 and the failing step keeps its previous value; an
 // overflow (fault 6, also 0/0) is ignored silently, as it always was.
-#include "geometry/engine.h"
+#include "core/geometry/engine.h"
 
-#include "geometry/faultlog.h"
-#include "geometry/frontviewscene.h"
-#include "geometry/layoutsolver.h"
-#include "text/numberreading.h"
-#include "text/numbertext.h"
-#include "text/pictureformat.h"
+#include "core/geometry/faultlog.h"
+#include "core/geometry/frontviewscene.h"
+#include "core/geometry/layoutsolver.h"
+#include "core/text/numberreading.h"
+#include "core/text/numbertext.h"
+#include "core/text/pictureformat.h"
 
 #include <cmath>
 

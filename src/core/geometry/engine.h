@@ -7,8 +7,8 @@
 // toward the car's LEFT side. The car's right side is held with X negated.
 #pragma once
 
-#include "geometry/layoutpoint.h"
-#include "geometry/scene.h"
+#include "core/geometry/layoutpoint.h"
+#include "core/geometry/scene.h"
 
 #include <array>
 #include <optional>

@@ -1,5 +1,5 @@
 // Fault-checked arithmetic of the layout solve (see faultlog.h).
-#include "geometry/faultlog.h"
+#include "core/geometry/faultlog.h"
 
 #include <cmath>
 

@@ -5,10 +5,10 @@
 // centre) in 4, the wheels, springs, ground and letters in 0; the static
 // layout under dive and roll uses the gray for all three. Widths are in
 // pixels; everything else is in picture units.
-#include "geometry/frontviewscene.h"
+#include "core/geometry/frontviewscene.h"
 
-#include "geometry/primitives.h"
-#include "text/numberreading.h"
+#include "core/geometry/primitives.h"
+#include "core/text/numberreading.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 // the moved layout over it in colour.
 #pragma once
 
-#include "geometry/engine.h"
+#include "core/geometry/engine.h"
 
 namespace tarvik {
 

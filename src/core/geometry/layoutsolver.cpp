@@ -3,9 +3,9 @@
 // The order of the steps matters beyond the obvious: the line routines may
 // move a point lying exactly on the centreline to x = 1e-7, and everything
 // solved after that sees the moved point.
-#include "geometry/layoutsolver.h"
+#include "core/geometry/layoutsolver.h"
 
-#include "geometry/primitives.h"
+#include "core/geometry/primitives.h"
 
 #include <cmath>
 #include <numbers>

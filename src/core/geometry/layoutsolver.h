@@ -8,8 +8,8 @@
 // Lengths are inches, angles degrees unless a name says Rad.
 #pragma once
 
-#include "geometry/engine.h"
-#include "geometry/faultlog.h"
+#include "core/geometry/engine.h"
+#include "core/geometry/faultlog.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 // The geometric primitives of the layout solve (see primitives.h for the
 // conventions). Each routine follows its arithmetic step by step: the order
 // of the single-precision roundings decides the last digits of the results.
-#include "geometry/primitives.h"
+#include "core/geometry/primitives.h"
 
 #include <cmath>
 

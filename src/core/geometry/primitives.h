@@ -9,8 +9,8 @@
 // than as infinite; callers rely on that.
 #pragma once
 
-#include "geometry/faultlog.h"
-#include "geometry/layoutpoint.h"
+#include "core/geometry/faultlog.h"
+#include "core/geometry/layoutpoint.h"
 
 namespace tarvik {
 

@@ -1,5 +1,5 @@
 // The 16-colour palette the front view is drawn with.
-#include "geometry/scene.h"
+#include "core/geometry/scene.h"
 
 #include <array>
 

@@ -2,11 +2,11 @@
 // toward the centreline and the right side away from it, so the same
 // physical tilt gives results of opposite sign on the two sides; the shim
 // calculator applies its own per-side handling.
-#include "geometry/shimmove.h"
+#include "core/geometry/shimmove.h"
 
-#include "geometry/engine.h"
-#include "geometry/primitives.h"
-#include "text/numberreading.h"
+#include "core/geometry/engine.h"
+#include "core/geometry/primitives.h"
+#include "core/text/numberreading.h"
 
 #include <cmath>
 

@@ -8,7 +8,7 @@
 // shims move it inboard.
 #pragma once
 
-#include "geometry/layoutpoint.h"
+#include "core/geometry/layoutpoint.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
 // The help group table and the page moves of the help window.
-#include "support/helptopic.h"
+#include "core/support/helptopic.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // Texts of the intro help messages, their suppression flags and the
 // activation count that times the user's-manual reminder.
-#include "support/introhelp.h"
+#include "core/support/introhelp.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Orientation rule and fit-to-page arithmetic for window pictures.
-#include "support/pagefit.h"
+#include "core/support/pagefit.h"
 
 #include <cmath>
 

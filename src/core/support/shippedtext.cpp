@@ -1,6 +1,6 @@
 // Bounded whole-file reading, line splitting and case-insensitive lookup for
 // the shipped text files.
-#include "support/shippedtext.h"
+#include "core/support/shippedtext.h"
 
 #include <algorithm>
 #include <fstream>

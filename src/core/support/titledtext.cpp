@@ -1,8 +1,8 @@
 // Parsing of titled text files: title line, then a body whose paragraphs and
 // indented lines are marked by the first character of each line.
-#include "support/titledtext.h"
+#include "core/support/titledtext.h"
 
-#include "support/shippedtext.h"
+#include "core/support/shippedtext.h"
 
 namespace tarvik {
 

@@ -1,7 +1,7 @@
 // Reading the start-up warning text: lines joined by CR LF, bounded count.
-#include "support/warningtext.h"
+#include "core/support/warningtext.h"
 
-#include "support/shippedtext.h"
+#include "core/support/shippedtext.h"
 
 namespace tarvik {
 

@@ -1,10 +1,10 @@
 // Baseline operations that are pure data: the copy of a table, the spec
 // comparison, the difference texts and the texts of the "Baseline" menu.
-#include "table/baseline.h"
+#include "core/table/baseline.h"
 
-#include "table/cambertable.h"
-#include "text/numberreading.h"
-#include "text/pictureformat.h"
+#include "core/table/cambertable.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
 
 namespace tarvik {
 

@@ -10,7 +10,7 @@
 // message texts it shows are defined here so the wording lives in one place.
 #pragma once
 
-#include "table/tablespec.h"
+#include "core/table/tablespec.h"
 
 #include <array>
 #include <string>

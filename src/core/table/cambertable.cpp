@@ -5,11 +5,11 @@
 // chosen increment; the grid has exactly as many data rows and columns as
 // values visited. A spec bigger than 10 x 11 is refused before any cell is
 // computed, because the baseline rows address a 10 x 11 array.
-#include "table/cambertable.h"
+#include "core/table/cambertable.h"
 
-#include "spec/specrecord.h"
-#include "text/numbertext.h"
-#include "text/pictureformat.h"
+#include "core/layout/specrecord.h"
+#include "core/text/numbertext.h"
+#include "core/text/pictureformat.h"
 
 namespace tarvik {
 

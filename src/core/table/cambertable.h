@@ -15,9 +15,9 @@
 // every data entry is three rows: "(new)", "(base)" and "Difference".
 #pragma once
 
-#include "geometry/engine.h"
-#include "table/baseline.h"
-#include "table/tablespec.h"
+#include "core/geometry/engine.h"
+#include "core/table/baseline.h"
+#include "core/table/tablespec.h"
 
 #include <array>
 #include <functional>

@@ -5,9 +5,9 @@
 // window sizes a spec by rounding span / increment to the nearest whole
 // number. The fit check uses the window's count, which is never smaller, so a
 // spec that passes it always fits the 10 x 11 baseline array.
-#include "table/tablespec.h"
+#include "core/table/tablespec.h"
 
-#include "text/numberreading.h"
+#include "core/text/numberreading.h"
 
 #include <cmath>
 

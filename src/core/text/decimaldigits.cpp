@@ -1,7 +1,7 @@
 // Conversion of binary floating-point values to decimal digits with
 // std::to_chars (locale-independent, exact), and decimal rounding on those
 // digits so that a value like 2.675 rounds the way its text reads.
-#include "text/decimaldigits.h"
+#include "core/text/decimaldigits.h"
 
 #include <algorithm>
 #include <charconv>

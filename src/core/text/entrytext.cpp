@@ -3,11 +3,11 @@
 // its own sign and the fraction added to it as typed, so "-1 1/2" is -.5.
 // The result of a fraction is shown with "######.###" (at most three
 // decimals, a trailing point for whole results: "3 4/4" gives "4.").
-#include "text/entrytext.h"
+#include "core/text/entrytext.h"
 
-#include "text/numberreading.h"
-#include "text/numbertext.h"
-#include "text/pictureformat.h"
+#include "core/text/numberreading.h"
+#include "core/text/numbertext.h"
+#include "core/text/pictureformat.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // UTF-8 validation and the Windows-1252 reading of older files; see legacytext.h.
-#include "text/legacytext.h"
+#include "core/text/legacytext.h"
 
 #include <array>
 #include <cstdint>

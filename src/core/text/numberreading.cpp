@@ -3,7 +3,7 @@
 // leading "[sign] digits [. digits] [E [sign] digits]" is read. Nothing
 // readable gives 0; a value beyond the double range saturates at the largest
 // finite double so that no infinity reaches the geometry.
-#include "text/numberreading.h"
+#include "core/text/numberreading.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,9 +3,9 @@
 // for single-precision values), no leading zero, no trailing point. Values
 // too large or too small for a readable plain form (decimal exponent at or
 // above the digit limit, or below -4) use the "1.5E+20" form.
-#include "text/numbertext.h"
+#include "core/text/numbertext.h"
 
-#include "text/decimaldigits.h"
+#include "core/text/decimaldigits.h"
 
 #include <charconv>
 

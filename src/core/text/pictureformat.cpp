@@ -6,9 +6,9 @@
 // '0' are always shown, later '#' positions only when their digit is not a
 // trailing zero. The point is shown whenever the picture has one, so a whole
 // value under "######.###" keeps a trailing point ("4.").
-#include "text/pictureformat.h"
+#include "core/text/pictureformat.h"
 
-#include "text/decimaldigits.h"
+#include "core/text/decimaldigits.h"
 
 #include <algorithm>
 

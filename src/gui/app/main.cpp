@@ -3,7 +3,7 @@
 // option it skips the splash, intro and warning windows, saves the main
 // window's image and quits.
 #include "gui/app/commandline.h"
-#include "gui/app/datafolder.h"
+#include "gui/platform/datafolder.h"
 #include "gui/app/startup.h"
 #include "gui/app/widgetmap.h"
 #include "gui/platform/qtplatform.h"

@@ -2,8 +2,8 @@
 // record, field definitions, box validation, layout state and vehicle file.
 #pragma once
 
-#include "spec/entryvalidation.h"
-#include "spec/fieldinfo.h"
-#include "spec/layoutstate.h"
-#include "spec/specrecord.h"
-#include "spec/vehiclefile.h"
+#include "core/layout/entryvalidation.h"
+#include "core/layout/fieldinfo.h"
+#include "core/layout/layoutstate.h"
+#include "core/layout/specrecord.h"
+#include "core/layout/vehiclefile.h"

@@ -13,9 +13,9 @@
 #include "gui/support/intromessagewindow.h"
 #include "gui/support/splashwindow.h"
 #include "gui/support/warningwindow.h"
-#include "spec/settingsfile.h"
-#include "support/helptopic.h"
-#include "support/warningtext.h"
+#include "core/layout/settingsfile.h"
+#include "core/support/helptopic.h"
+#include "core/support/warningtext.h"
 
 namespace tarvik::gui {
 

@@ -6,10 +6,10 @@
 // write the settings file.
 #pragma once
 
-#include "gui/app/datafolder.h"
+#include "gui/platform/datafolder.h"
 #include "gui/app/specheaders.h"
 #include "gui/mainwin/mainwindow.h"
-#include "spec/settings.h"
+#include "core/layout/settings.h"
 
 #include <QObject>
 #include <QPointer>

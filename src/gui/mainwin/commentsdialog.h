@@ -3,7 +3,7 @@
 // the window (it loses activation) closes without storing.
 #pragma once
 
-#include "gui/support/transientdialog.h"
+#include "gui/common/transientdialog.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -5,8 +5,8 @@
 #include "gui/mainwin/editcommand.h"
 
 #include "gui/platform/platform.h"
-#include "text/numberreading.h"
-#include "text/pictureformat.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
 
 namespace tarvik::gui {
 

@@ -3,7 +3,7 @@
 // the bottom under each side, the status line centred at the bottom.
 #include "gui/mainwin/frontview.h"
 
-#include "gui/mainwin/scenepainter.h"
+#include "gui/drawing/scenepainter.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -5,7 +5,7 @@
 // only reads.
 #pragma once
 
-#include "geometry/scene.h"
+#include "core/geometry/scene.h"
 
 #include <QString>
 #include <QWidget>

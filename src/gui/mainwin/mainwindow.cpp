@@ -8,7 +8,7 @@
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/specgrid.h"
 #include "gui/platform/platform.h"
-#include "text/numberreading.h"
+#include "core/text/numberreading.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -6,13 +6,13 @@
 // goes through the Platform so tests can drive it with scripted answers.
 #pragma once
 
-#include "geometry/engine.h"
-#include "gui/app/datafolder.h"
+#include "core/geometry/engine.h"
+#include "gui/platform/datafolder.h"
 #include "gui/app/specheaders.h"
 #include "gui/app/vehiclefolders.h"
 #include "gui/mainwin/editcommand.h"
 #include "gui/mainwin/inputvalidator.h"
-#include "support/introhelp.h"
+#include "core/support/introhelp.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -14,9 +14,9 @@
 #include "gui/mainwin/specgrid.h"
 #include "gui/mainwin/spinstep.h"
 #include "gui/platform/platform.h"
-#include "gui/support/windowimageprinter.h"
-#include "text/numberreading.h"
-#include "text/pictureformat.h"
+#include "gui/common/windowimageprinter.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // given locale) and its explanation window.
 #include "gui/support/decimalsymbolwindow.h"
 
-#include "gui/support/windowimageprinter.h"
+#include "gui/common/windowimageprinter.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

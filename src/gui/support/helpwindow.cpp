@@ -8,7 +8,7 @@
 #include "gui/support/helpwindow.h"
 
 #include "gui/support/shippedtextdisplay.h"
-#include "support/titledtext.h"
+#include "core/support/titledtext.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 // an error.
 #pragma once
 
-#include "support/helptopic.h"
+#include "core/support/helptopic.h"
 
 #include <QDialog>
 

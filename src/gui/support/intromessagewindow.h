@@ -7,7 +7,7 @@
 // belongs to the message kind; the caller keeps those flags in the settings.
 #pragma once
 
-#include "support/introhelp.h"
+#include "core/support/introhelp.h"
 
 #include <QDialog>
 

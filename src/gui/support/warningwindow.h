@@ -9,8 +9,8 @@
 #pragma once
 
 #include "gui/support/decimalsymbolwindow.h"
-#include "gui/support/transientdialog.h"
-#include "support/warningtext.h"
+#include "gui/common/transientdialog.h"
+#include "core/support/warningtext.h"
 
 #include <QLocale>
 #include <QPointer>

@@ -2,8 +2,8 @@
 // results, both entry modes, the strut, dive and roll, camber following the
 // king-pin axis, the layout-problem message, the shim menu rule, faults, and
 // random and hostile layouts solved with and without captions.
-#include "geometry/engine.h"
-#include "geometry/primitives.h"
+#include "core/geometry/engine.h"
+#include "core/geometry/primitives.h"
 #include "workedexample.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The front-view scene: picture size and corners per suspension type, the
 // conditional elements (extension lines, gray static layout under dive and
 // roll, white box after printing) and the point letters.
-#include "geometry/frontviewscene.h"
+#include "core/geometry/frontviewscene.h"
 #include "workedexample.h"
 
 #include <algorithm>

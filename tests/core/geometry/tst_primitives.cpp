@@ -1,7 +1,7 @@
 // The geometric primitives: their arithmetic on ordinary points and every
 // degenerate rule (vertical lines, points on the centreline, parallel lines,
 // points straight above a pivot, unreachable heights, unclosable linkages).
-#include "geometry/primitives.h"
+#include "core/geometry/primitives.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

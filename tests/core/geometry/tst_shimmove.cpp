@@ -1,7 +1,7 @@
 // The shim move: zero shims, the direction of a shim on each side, removed
 // shims, vertical knuckles and which boxes each side reads.
-#include "geometry/engine.h"
-#include "geometry/shimmove.h"
+#include "core/geometry/engine.h"
+#include "core/geometry/shimmove.h"
 #include "workedexample.h"
 
 #include <cmath>

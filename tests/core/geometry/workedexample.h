@@ -4,7 +4,7 @@
 // 500, static camber -.5, hub 2, rim 8 wide with offset 4.
 #pragma once
 
-#include "geometry/engine.h"
+#include "core/geometry/engine.h"
 
 namespace tarvik::test {
 

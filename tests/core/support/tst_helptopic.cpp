@@ -1,7 +1,7 @@
 // Help topics: the page-file rule at its edges and the page moves of the
 // help window. Every reachable page of every group is read in
 // tst_titledtext.cpp (ShippedHelp), so a wrong prefix fails there.
-#include "support/helptopic.h"
+#include "core/support/helptopic.h"
 
 #include <gtest/gtest.h>
 

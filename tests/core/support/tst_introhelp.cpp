@@ -1,7 +1,7 @@
 // Intro help flags, the start-up message order and the activation count that
 // times the user's-manual reminder; the fit-to-page rule of window printing.
-#include "support/introhelp.h"
-#include "support/pagefit.h"
+#include "core/support/introhelp.h"
+#include "core/support/pagefit.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,9 +1,9 @@
 // Titled text and warning text reading: paragraph rules, line ends, short and
 // hostile input, case-insensitive lookup, and the help pages we ship.
-#include "support/helptopic.h"
-#include "support/shippedtext.h"
-#include "support/titledtext.h"
-#include "support/warningtext.h"
+#include "core/support/helptopic.h"
+#include "core/support/shippedtext.h"
+#include "core/support/titledtext.h"
+#include "core/support/warningtext.h"
 
 #include <filesystem>
 #include <fstream>

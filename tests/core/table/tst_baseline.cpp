@@ -1,7 +1,7 @@
 // Baseline data operations: what CopyTableToBaseline keeps, the spec check,
 // difference texts and the menu texts.
-#include "table/baseline.h"
-#include "table/cambertable.h"
+#include "core/table/baseline.h"
+#include "core/table/cambertable.h"
 
 #include <gtest/gtest.h>
 

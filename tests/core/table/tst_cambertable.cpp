@@ -1,8 +1,8 @@
 // The camber sweep against a stand-in engine whose camber is a known
 // function of the dive and roll texts it receives, so every cell can be
 // checked by hand: right camber = 10 x dive + roll, left = -(right).
-#include "spec/specrecord.h"
-#include "table/cambertable.h"
+#include "core/layout/specrecord.h"
+#include "core/table/cambertable.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The sweep with the real engine on the shipped worked example: known cells,
 // a cell whose linkage cannot be closed, and a baseline saved from the table
 // it is then compared with.
-#include "spec/vehiclefile.h"
-#include "table/cambertable.h"
+#include "core/layout/vehiclefile.h"
+#include "core/table/cambertable.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // TableSpec: increments by choice index, the sweep's axis counts and the
 // 10 x 11 fit check counted as the table-spec window counts.
-#include "table/tablespec.h"
+#include "core/table/tablespec.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // digits of rounding its shortest text, or decline: checked on random values
 // and on values at, and a few units in the last place around, every
 // rounding tie of the widths the pictures use.
-#include "text/decimaldigits.h"
+#include "core/text/decimaldigits.h"
 
 #include <cmath>
 #include <cstdint>

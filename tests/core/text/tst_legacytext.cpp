@@ -1,5 +1,5 @@
 // Telling UTF-8 from the single-byte text of older files.
-#include "text/legacytext.h"
+#include "core/text/legacytext.h"
 
 #include <gtest/gtest.h>
 

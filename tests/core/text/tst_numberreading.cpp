@@ -1,8 +1,8 @@
 // The lenient leading-number rule (including the exact reading of long and
 // short digit runs) and the box entry normalisation: fraction entry,
 // whole-number rounding and zero denominators.
-#include "text/entrytext.h"
-#include "text/numberreading.h"
+#include "core/text/entrytext.h"
+#include "core/text/numberreading.h"
 
 #include <cstdint>
 #include <cstdlib>

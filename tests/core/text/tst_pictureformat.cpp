@@ -1,8 +1,8 @@
 // Picture formats and the number text form: every format the program uses,
 // rounding on the shortest text, no minus sign on a rounded zero, no
 // truncation of wide values.
-#include "text/numbertext.h"
-#include "text/pictureformat.h"
+#include "core/text/numbertext.h"
+#include "core/text/pictureformat.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,0 +1,88 @@
+// Entry numbering and row captions of the main window's input grid.
+#include "core/layout/entrynumbers.h"
+
+#include "core/layout/specrecord.h"
+
+#include <array>
+
+namespace tarvik {
+
+namespace {
+
+constexpr std::array<const char *, kPointRows> kDoubleArmCaptions
+    = { "Upper Ball Joint", "Upper Frame Pivot", "Lower Ball Joint", "Lower Frame Pivot",
+          "Upper Spring Pad", "Lower Spring Pad", "Upper Arm Dim.", "Lower Arm Dim." };
+
+constexpr std::array<const char *, kOtherSpecsRows> kOtherSpecsCaptions
+    = { "Spring Length", "Spring Compression", "Spring Angle", "Spring Rate", "Wheel Rate",
+          "Scrub Radius", "Static Camber, deg", "Dynamic Camber, deg", "Hub Distance",
+          "Wheel Rim Width", "Wheel Rim Offset" };
+
+} // namespace
+
+int pointEntry(int side, int column, int row)
+{
+    if (side < 0 || side > 1 || column < 0 || column > 1 || row < 0 || row >= kPointRows)
+        return -1;
+    return side * 16 + column * 8 + row;
+}
+
+int otherSpecsEntry(int side, int row)
+{
+    if (side < 0 || side > 1 || row < 0 || row >= kOtherSpecsRows)
+        return -1;
+    return (side == kSideRight ? 32 : 43) + row;
+}
+
+EntryPosition entryPosition(int entry)
+{
+    EntryPosition p;
+    if (entry >= 0 && entry < 32) {
+        p.block = EntryBlock::Points;
+        p.side = entry / 16;
+        p.column = (entry % 16) / 8;
+        p.row = entry % 8;
+    } else if (entry >= 32 && entry < kDiveEntry) {
+        p.block = EntryBlock::OtherSpecs;
+        p.side = entry < 43 ? kSideRight : kSideLeft;
+        p.row = entry - (entry < 43 ? 32 : 43);
+    } else if (entry == kDiveEntry) {
+        p.block = EntryBlock::Dive;
+    } else if (entry == kRollEntry) {
+        p.block = EntryBlock::Roll;
+    }
+    return p;
+}
+
+std::string pointRowCaption(int row, int suspensionType)
+{
+    if (row < 0 || row >= kPointRows)
+        return {};
+    if (suspensionType != 0) {
+        switch (row) {
+        case 0:
+            return "Upper Strut Loc.";
+        case 1:
+            return "Lower Strut Loc.";
+        case 6:
+            return "Strut Dim.";
+        default:
+            break;
+        }
+    }
+    return kDoubleArmCaptions[static_cast<std::size_t>(row)];
+}
+
+std::string otherSpecsCaption(int row)
+{
+    if (row < 0 || row >= kOtherSpecsRows)
+        return {};
+    return kOtherSpecsCaptions[static_cast<std::size_t>(row)];
+}
+
+bool isArmLengthEntry(int entry)
+{
+    return entry == 6 || entry == 7 || entry == 22 || entry == 23;
+}
+
+} // namespace tarvik

@@ -1,0 +1,38 @@
+// The per-layout state that travels with the spec record: suspension type,
+// units flag, comment, current file, changed flag, and the file title shown
+// in the main window's caption.
+#pragma once
+
+#include "core/layout/specrecord.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+inline constexpr const char *kUntitled = "Untitled";
+
+struct LayoutState
+{
+    SpecRecord record;
+    int suspensionType = 0; // 0 double A arm, 1 McPherson strut
+    int unitsFlag = 0; // 0 English units
+    std::string comment; // lines joined by CR LF
+    std::string currentFile = kUntitled; // full path, or "Untitled"
+    int changed = 0; // 1 after an accepted edit, 0 after a file read or write
+
+    // The state of File > New: every slot, the comment and the file cleared.
+    void clearForNew();
+};
+
+// The current file's name for display, in capitals: the part of the path
+// below the vehicle folder (subfolders kept) when the file lies in it, else
+// the part after the last separator ('\' or '/'); a name with no separator
+// shows whole, so "Untitled" shows "UNTITLED". The folder comparison ignores
+// letter case and a trailing separator.
+std::string fileTitle(std::string_view currentFile, std::string_view vehicleFolder);
+
+// "Tarvik - Quellmark Inc.   [ " + file title + " ]"
+std::string mainWindowCaption(std::string_view fileTitleText);
+
+} // namespace tarvik

@@ -1,0 +1,167 @@
+// The settings file: a full round trip of all 258 records, short files that
+// leave later settings at their start values, the shipped default file, and
+// a save that fails without touching the old file.
+#include "core/layout/settingsfile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+namespace tarvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+Settings everySettingSet()
+{
+    Settings s;
+    s.unitsFlag = 0;
+    s.entryMode = 1;
+    s.extensionLines = 1;
+    s.gainPassSwitch = 1;
+    s.GainSpecChoice = 1;
+    s.GainDiveText = "1.5";
+    s.GainRollText = "-2";
+    s.TableSpec = { 1, "-2", "2", 3, "-4", "4", 2 };
+    s.BaselineSpec = { 0, "-1", "1", 1, "-3", "3", 4 };
+    s.ShowBaseline = 1;
+    s.BaselineIsSaved = 1;
+    for (int side = 0; side < 2; ++side)
+        for (int row = 0; row < kTableRows; ++row)
+            for (int col = 0; col < kTableColumns; ++col)
+                s.BaselineData[side][row][col]
+                    = (row + col) % 4 == 0 ? "" : std::to_string(side * 1000 + row * 20 + col);
+    s.backgroundColour = 1;
+    s.camberOption = 1;
+    s.graphPrintMode = 2;
+    s.graphLineWidth = 3;
+    s.graphBackground = 4;
+    s.graphLabelMode = 5;
+    s.graphPlotTitle = "Camber, deg, vs roll";
+    s.graphCurrentRunLabel = "Current, new springs";
+    s.graphBaselineRunLabel = "  Baseline";
+    s.BaselineComment = "Track day, \"wet\"";
+    s.introHelpSuppressed = { 1, 0, 1, 0 };
+    s.webBrowserPath = "/usr/bin/firefox";
+    s.pdfViewerFolder = "/usr/bin";
+    return s;
+}
+
+void expectSame(const Settings &a, const Settings &b)
+{
+    EXPECT_EQ(settingsFileText(a), settingsFileText(b));
+    EXPECT_EQ(a.BaselineData, b.BaselineData);
+    EXPECT_EQ(a.TableSpec.RollTo, b.TableSpec.RollTo);
+    EXPECT_EQ(a.BaselineSpec.DiveIncIndex, b.BaselineSpec.DiveIncIndex);
+    EXPECT_EQ(a.graphBaselineRunLabel, b.graphBaselineRunLabel);
+    EXPECT_EQ(a.BaselineComment, b.BaselineComment);
+    EXPECT_EQ(a.introHelpSuppressed, b.introHelpSuppressed);
+}
+
+TEST(SettingsFile, RoundTripOfAll258Records)
+{
+    const Settings s = everySettingSet();
+    const std::string text = settingsFileText(s);
+    int lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2))
+        ++lines;
+    EXPECT_EQ(lines, kSettingsRecords);
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    const auto r = parseSettingsText(text);
+    EXPECT_EQ(r.recordsRead, kSettingsRecords);
+    expectSame(r.settings, s);
+    EXPECT_EQ(r.settings.introHelpSuppressed[3], 0); // the fourth flag is not stored
+    // The baseline's ranges are stored roll first (records 16-21).
+    const std::string head = "0\r\n1\r\n1\r\n1\r\n1\r\n1.5\r\n-2\r\n"
+                             "1\r\n-2\r\n2\r\n3\r\n-4\r\n4\r\n2\r\n"
+                             "0\r\n-3\r\n3\r\n4\r\n-1\r\n1\r\n1\r\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+
+    // Baseline cells, right grid then left, row by row, column fastest
+    // (records 24 to 243), then the tail of the file (244 to 258).
+    std::vector<std::string> line { "" }; // line[n] is record n
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        line.push_back(text.substr(start, end - start));
+    EXPECT_EQ(line[24], ""); // right grid, row 1, column 1 (left empty above)
+    EXPECT_EQ(line[25], "1"); // right, row 1, column 2
+    EXPECT_EQ(line[35], "20"); // right, row 2, column 1
+    EXPECT_EQ(line[135], "1001"); // left, row 1, column 2
+    EXPECT_EQ(line[243], "1190"); // left, row 10, column 11
+    const std::vector<std::string> tail { "1", "1", "2", "3", "4", "5", "Camber, deg, vs roll",
+        "Current, new springs", "  Baseline", "Track day, \"wet\"", "1", "0", "1",
+        "/usr/bin/firefox", "/usr/bin" };
+    EXPECT_EQ(std::vector<std::string>(line.begin() + 244, line.begin() + 259), tail);
+}
+
+TEST(SettingsFile, ShortFileLeavesLaterSettingsAtStartValues)
+{
+    const auto afterOne = parseSettingsText("1\r\n");
+    EXPECT_EQ(afterOne.recordsRead, 1);
+    EXPECT_EQ(afterOne.settings.unitsFlag, 1);
+    EXPECT_EQ(afterOne.settings.TableSpec.DiveFrom, "");
+
+    // Cut at every record boundary: the read part matches, the rest is unset.
+    const Settings full = everySettingSet();
+    const std::string text = settingsFileText(full);
+    std::size_t cut = 0;
+    for (int kept = 0; kept <= kSettingsRecords; kept += 37) {
+        cut = 0;
+        for (int i = 0; i < kept; ++i)
+            cut = text.find("\r\n", cut) + 2;
+        const auto r = parseSettingsText(text.substr(0, cut));
+        EXPECT_EQ(r.recordsRead, kept);
+        const std::string back = settingsFileText(r.settings);
+        EXPECT_EQ(back.substr(0, cut), text.substr(0, cut));
+    }
+}
+
+TEST(SettingsFile, LenientFieldsAndHostileInput)
+{
+    const auto r = parseSettingsText("0,1, 1\n0\n7\n\"a,b\"\nxyz\n99999\n");
+    EXPECT_EQ(r.settings.entryMode, 1);
+    EXPECT_EQ(r.settings.extensionLines, 1);
+    EXPECT_EQ(r.settings.GainSpecChoice, 7);
+    EXPECT_EQ(r.settings.GainDiveText, "a,b");
+    EXPECT_EQ(r.settings.GainRollText, "xyz");
+    EXPECT_EQ(r.settings.TableSpec.RowsAreRoll, 0); // out of 16-bit range
+    EXPECT_LE(parseSettingsText(std::string(100000, ',')).recordsRead, kSettingsRecords);
+    EXPECT_LE(parseSettingsText(std::string(100, '\0')).recordsRead, kSettingsRecords);
+    EXPECT_EQ(parseSettingsText("\"unclosed").recordsRead, 1);
+}
+
+TEST(SettingsFile, ShippedDefaultsAreUseful)
+{
+    const auto r = readSettingsFile(fs::path(TARVIK_SOURCE_DATA_DIR) / kSettingsFileName);
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.recordsRead, kSettingsRecords);
+    EXPECT_EQ(r.settings.extensionLines, 1);
+    EXPECT_EQ(r.settings.TableSpec.DiveFrom, "-2");
+    EXPECT_EQ(r.settings.TableSpec.DiveTo, "2");
+    EXPECT_EQ(r.settings.TableSpec.RollFrom, "-4");
+    EXPECT_EQ(r.settings.TableSpec.RollTo, "4");
+    EXPECT_EQ(r.settings.introHelpSuppressed[0], 0);
+}
+
+TEST(SettingsFile, WriteReplacesSafely)
+{
+    const fs::path dir = fs::temp_directory_path() / "tarvik-settings-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path file = dir / kSettingsFileName;
+    ASSERT_TRUE(writeSettingsFile(file, everySettingSet()).ok);
+    const auto back = readSettingsFile(file);
+    EXPECT_TRUE(back.found);
+    expectSame(back.settings, everySettingSet());
+    const auto failed = writeSettingsFile(dir / "no" / kSettingsFileName, Settings {});
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.message.find(kSettingsFileName), std::string::npos);
+    EXPECT_FALSE(readSettingsFile(dir / "missing.qmk").found);
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace tarvik

@@ -1,0 +1,255 @@
+// Vehicle files: reading the shipped and golden layouts, round trips of the
+// 44 texts, type, units and comment, refused files, hostile input, and the
+// safe replacement of the file on save.
+#include "core/layout/vehiclefile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace tarvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fileText(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A complete file in the given line end, with values "v0".."v55" by entry.
+std::string sampleText(const char *eol, const std::string &commentLines, bool terminator)
+{
+    std::string t = std::string(kVehicleMagic) + eol + "1" + eol + "0" + eol;
+    for (const int e : inputWalk())
+        t += "v" + std::to_string(e) + eol;
+    t += commentLines;
+    if (terminator)
+        t += std::string("-9999") + eol;
+    return t;
+}
+
+VehicleData sampleData()
+{
+    VehicleData d;
+    d.suspensionType = 1;
+    d.unitsFlag = 0;
+    for (const int e : inputWalk())
+        d.record.set(e, e % 3 == 0 ? "" : (e % 3 == 1 ? "12." : "-.5"));
+    d.record.set(54, "1");
+    d.record.set(55, "2.5");
+    d.comment = "First line\r\nSecond line\r\n";
+    return d;
+}
+
+class VehicleFileOnDisk : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path()
+            / ("tarvik-vehicle-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+                + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    fs::path m_dir;
+};
+
+TEST(VehicleFile, ShippedExamplesAreCompleteCrLfFiles)
+{
+    const struct
+    {
+        const char *name;
+        int type;
+    } examples[] = { { "WORKED.TK", 0 }, { "CIRCLE.TK", 0 }, { "STRUT.TK", 1 } };
+    for (const auto &e : examples) {
+        const fs::path file = fs::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / e.name;
+        const std::string bytes = fileText(file);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << e.name << " byte " << i;
+            }
+        }
+        const auto r = readVehicleFile(file);
+        ASSERT_TRUE(r.ok) << e.name;
+        EXPECT_EQ(r.data.suspensionType, e.type) << e.name;
+        EXPECT_FALSE(r.data.comment.empty()) << e.name;
+        EXPECT_EQ(vehicleFileText(r.data), bytes) << e.name; // written the same way we write
+        if (e.name == std::string("WORKED.TK")) {
+            EXPECT_EQ(r.data.record.get(0), "24");
+            EXPECT_EQ(r.data.record.get(38), "-.5");
+            EXPECT_EQ(r.data.record.get(53), "4");
+            EXPECT_EQ(r.data.record.get(6), "");
+        }
+    }
+}
+
+TEST(VehicleFile, FieldsGoToTheWalkEntriesWithEitherLineEnd)
+{
+    for (const char *eol : { "\r\n", "\n" }) {
+        const auto r = parseVehicleText(sampleText(eol, std::string("note") + eol, true));
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.data.suspensionType, 1);
+        for (const int e : inputWalk())
+            EXPECT_EQ(r.data.record.get(e), "v" + std::to_string(e));
+        EXPECT_EQ(r.data.record.get(43), ""); // result-only slot never read
+        EXPECT_EQ(r.data.comment, "note\r\n");
+    }
+}
+
+TEST(VehicleFile, CommentRules)
+{
+    // One empty line: a comment of one CR LF.
+    EXPECT_EQ(parseVehicleText(sampleText("\r\n", "\r\n", true)).data.comment, "\r\n");
+    // No terminator: the last line without its line end.
+    EXPECT_EQ(parseVehicleText(sampleText("\r\n", "a\r\nb\r\n", false)).data.comment, "a\r\nb");
+    EXPECT_EQ(parseVehicleText(sampleText("\r\n", "", false)).data.comment, "");
+    // Nothing after the terminator is read.
+    EXPECT_EQ(
+        parseVehicleText(sampleText("\r\n", "a\r\n", true) + "junk\r\n").data.comment, "a\r\n");
+}
+
+TEST(VehicleFile, OlderSingleByteCommentsBecomeUtf8AndStaySo)
+{
+    // An older Windows file: "2" and a degree sign as the one byte 0xB0, a
+    // Euro sign as 0x80. A UTF-8 comment is left exactly as it is.
+    const auto old = parseVehicleText(sampleText("\r\n", "Camber 2\xB0 \x80" "5\r\n", true));
+    ASSERT_TRUE(old.ok);
+    EXPECT_EQ(old.data.comment, "Camber 2\u00B0 \u20AC" "5\r\n");
+    const auto again = parseVehicleText(vehicleFileText(old.data));
+    EXPECT_EQ(again.data.comment, old.data.comment);
+    const std::string utf8 = "Sturz 2\u00B0, Stra\u00DFe \u2014 ok\r\n";
+    EXPECT_EQ(parseVehicleText(sampleText("\r\n", utf8, true)).data.comment, utf8);
+}
+
+TEST(VehicleFile, FieldsFollowTheDelimiterRules)
+{
+    std::string t = std::string(kVehicleMagic) + "\r\n0\r\n0\r\n";
+    t += "   12.5\r\n\"1,5\"\r\n3,4\r\n"; // leading spaces, quoted comma, two on one line
+    for (int i = 5; i < kInputCount; ++i)
+        t += "\r\n";
+    t += "\r\n-9999\r\n";
+    const auto r = parseVehicleText(t);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.data.record.get(0), "12.5");
+    EXPECT_EQ(r.data.record.get(1), "1,5");
+    EXPECT_EQ(r.data.record.get(2), "3");
+    EXPECT_EQ(r.data.record.get(3), "4");
+}
+
+TEST(VehicleFile, RefusedFilesGiveTheBadFileMessage)
+{
+    const std::string good = sampleText("\r\n", "\r\n", true);
+    const std::string cases[] = {
+        "", "hello\r\n" + good.substr(13), "QMK-TK*1.1\r\n0\r\n0\r\n",
+        good.substr(0, good.find("v55")), // ends before the last input
+        std::string(kVehicleMagic) + "\r\n99999\r\n0\r\n", // type not a 16-bit integer
+    };
+    for (const auto &text : cases) {
+        const auto r = parseVehicleText(text);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, "This is not a Tarvik file and can not be used.");
+    }
+}
+
+TEST(VehicleFile, HostileInputNeverCrashes)
+{
+    std::string nuls(5000, '\0');
+    std::string quotes = std::string(kVehicleMagic) + "\r\n\"0\r\n\"";
+    std::string huge = std::string(kVehicleMagic) + "\r\n0\r\n0\r\n" + std::string(200000, '7');
+    EXPECT_FALSE(parseVehicleText(nuls).ok);
+    EXPECT_FALSE(parseVehicleText(quotes).ok);
+    const auto r = parseVehicleText(huge);
+    EXPECT_FALSE(r.ok);
+    std::string manyFields = std::string(kVehicleMagic) + ",0,0";
+    for (int i = 0; i < kInputCount; ++i)
+        manyFields += ",x";
+    EXPECT_TRUE(parseVehicleText(manyFields).ok); // no line ends at all
+}
+
+TEST_F(VehicleFileOnDisk, RoundTripKeepsTextsTypeUnitsAndComment)
+{
+    const fs::path file = m_dir / "car.tk";
+    VehicleData d = sampleData();
+    ASSERT_TRUE(writeVehicleFile(file, d).ok);
+    const std::string bytes = fileText(file);
+    EXPECT_EQ(bytes.rfind("QMK-TK*1.10\r\n1\r\n0\r\n", 0), 0u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 7), "-9999\r\n");
+    const auto r = readVehicleFile(file);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.data.record.allSlots(), d.record.allSlots());
+    EXPECT_EQ(r.data.suspensionType, 1);
+    EXPECT_EQ(r.data.comment, d.comment);
+
+    // No comment writes one empty line and reads back as one CR LF, which
+    // then stays the same over further saves.
+    d.comment.clear();
+    ASSERT_TRUE(writeVehicleFile(file, d).ok);
+    EXPECT_NE(fileText(file).find("\r\n\r\n-9999\r\n"), std::string::npos);
+    auto again = readVehicleFile(file);
+    EXPECT_EQ(again.data.comment, "\r\n");
+    ASSERT_TRUE(writeVehicleFile(file, again.data).ok);
+    EXPECT_EQ(readVehicleFile(file).data.comment, "\r\n");
+
+    // A comment without a final line end gains one; LF-only lines become CR LF.
+    d.comment = "one\ntwo";
+    ASSERT_TRUE(writeVehicleFile(file, d).ok);
+    EXPECT_EQ(readVehicleFile(file).data.comment, "one\r\ntwo\r\n");
+}
+
+TEST_F(VehicleFileOnDisk, ValuesThatWouldBreakTheLayoutStillReadBack)
+{
+    const fs::path file = m_dir / "odd.tk";
+    VehicleData d;
+    d.record.set(0, "1,5");
+    d.record.set(1, "  7");
+    d.record.set(2, "a\r\nb");
+    d.comment = "keep\r\n-9999\r\nthis";
+    ASSERT_TRUE(writeVehicleFile(file, d).ok);
+    const auto r = readVehicleFile(file);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.data.record.get(0), "1,5");
+    EXPECT_EQ(r.data.record.get(1), "  7");
+    EXPECT_EQ(r.data.record.get(2), "ab");
+    EXPECT_EQ(r.data.record.get(3), "");
+    EXPECT_EQ(r.data.comment, "keep\r\n-9999 \r\nthis\r\n");
+    // Written again, the file is byte for byte the same: no drift over saves.
+    EXPECT_EQ(vehicleFileText(r.data), fileText(file));
+}
+
+TEST_F(VehicleFileOnDisk, FailedSaveKeepsThePreviousFile)
+{
+    const fs::path file = m_dir / "keep.tk";
+    ASSERT_TRUE(writeVehicleFile(file, sampleData()).ok);
+    const std::string before = fileText(file);
+    const auto bad = writeVehicleFile(m_dir / "missing-folder" / "x.tk", sampleData());
+    EXPECT_FALSE(bad.ok);
+    EXPECT_NE(bad.message.find("x.tk"), std::string::npos);
+    const auto folder = writeVehicleFile(m_dir, sampleData());
+    EXPECT_FALSE(folder.ok);
+    EXPECT_EQ(fileText(file), before);
+    // Only the target remains in the folder: no temporary left behind.
+    int count = 0;
+    for (const auto &entry : fs::directory_iterator(m_dir)) {
+        (void)entry;
+        ++count;
+    }
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(VehicleFileOnDisk, MissingFileIsReportedByName)
+{
+    const auto r = readVehicleFile(m_dir / "nothere.tk");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("nothere.tk"), std::string::npos);
+}
+
+} // namespace
+} // namespace tarvik

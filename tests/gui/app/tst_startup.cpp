@@ -1,0 +1,239 @@
+// Start-up and shut-down: the command line, the shipped-data lookup, the
+// settings read at start (the user's file, or the shipped default on the
+// first run) and written at exit, the intro messages and their suppression
+// across a restart, the tenth-activation message and the extended roll range.
+#include "gui/app/commandline.h"
+#include "gui/platform/datafolder.h"
+#include "gui/app/startup.h"
+#include "gui/platform/scriptedplatform.h"
+#include "gui/support/helpwindow.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+
+namespace {
+
+DataFolder shippedData()
+{
+    return DataFolder(QStringLiteral(TARVIK_DATA_DIR));
+}
+
+// Closes the start-up warning window (and anything else modal it opened).
+void closeDialogs(QWidget *window)
+{
+    const QList<QDialog *> dialogs = window->findChildren<QDialog *>();
+    for (QDialog *dialog : dialogs) {
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
+    QApplication::processEvents();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void dataLookupIgnoresCase();
+    void introSuppressionSurvivesRestart();
+    void tenthActivationShowsManualMessageOnce();
+    void extendedRollMarker();
+    void startSequenceKeepsTheSolvedLayout();
+    void helpMenuOpensTheHelpPages();
+};
+
+void TestStartup::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("configDir");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("error");
+    const QString none;
+    QTest::newRow("nothing") << QStringList { "tarvik" } << none << none << false;
+    QTest::newRow("file") << QStringList { "tarvik", "car.tk" } << none << QString("car.tk")
+                          << false;
+    QTest::newRow("config and file") << QStringList { "tarvik", "--config-dir", "/tmp/t", "car.tk" }
+                                     << QString("/tmp/t") << QString("car.tk") << false;
+    QTest::newRow("two files") << QStringList { "tarvik", "a.tk", "b.tk" } << none << none << true;
+    QTest::newRow("unknown option") << QStringList { "tarvik", "--colour" } << none << none << true;
+    QTest::newRow("config without folder")
+        << QStringList { "tarvik", "--config-dir" } << none << none << true;
+}
+
+void TestStartup::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, configDir);
+    QFETCH(QString, file);
+    QFETCH(bool, error);
+    const CommandLine parsed = parseCommandLine(arguments);
+    QCOMPARE(!parsed.error.isEmpty(), error);
+    if (!error) {
+        QCOMPARE(parsed.configDir, configDir);
+        QCOMPARE(parsed.vehicleFile, file);
+    }
+}
+
+void TestStartup::dataLookupIgnoresCase()
+{
+    const DataFolder data = shippedData();
+    QVERIFY(data.isValid());
+    const QString outhelp = data.path(QStringLiteral("tktext/outhelp.txt"));
+    QVERIFY(QFile::exists(outhelp));
+    QVERIFY(outhelp.endsWith(QStringLiteral("TKTEXT/OUTHELP.TXT")));
+    QVERIFY(QFile::exists(data.path(QStringLiteral("TKFILES\\worked.tk"))));
+    QCOMPARE(data.path(QStringLiteral("nothing/here.txt")), data.root() + "/nothing/here.txt");
+
+    QTemporaryDir exeDir;
+    QVERIFY(QDir(exeDir.path()).mkpath(QStringLiteral("share/tarvik")));
+    QVERIFY(QDir(exeDir.path()).mkpath(QStringLiteral("bin")));
+    const DataFolder installed = DataFolder::locate(exeDir.filePath(QStringLiteral("bin")));
+    QCOMPARE(
+        installed.root(), QDir(exeDir.filePath(QStringLiteral("share/tarvik"))).canonicalPath());
+}
+
+void TestStartup::introSuppressionSurvivesRestart()
+{
+    QTemporaryDir config;
+    QList<int> shown;
+    auto presenter = [&shown](int kind, IntroHelpFlags &flags, QWidget *) {
+        shown.append(kind);
+        flags.recordChoice(kind, kind == kIntroKindHelpBox); // tick "Don't show this again" on 0
+    };
+    {
+        ScriptedPlatform platform;
+        Startup startup(platform, shippedData(), config.path());
+        startup.setIntroPresenter(presenter);
+        MainWindow *window = startup.load();
+        // The first run has no settings of its own: the shipped defaults draw
+        // extension lines and show the intro messages.
+        QVERIFY(!QFile::exists(startup.settingsPath()));
+        QVERIFY(window->options().extensionLines);
+        QVERIFY(!startup.settings().TableSpec.DiveFrom.empty());
+        window->show();
+        startup.afterSplash();
+        QCOMPARE(shown, (QList<int> { 0, 1 }));
+        closeDialogs(window);
+        window->action(QStringLiteral("mnuLinesOff"))->trigger();
+        QVERIFY(window->exitCommand());
+        QVERIFY(QFile::exists(startup.settingsPath()));
+    }
+    shown.clear();
+    {
+        ScriptedPlatform platform;
+        Startup startup(platform, shippedData(), config.path());
+        startup.setIntroPresenter(presenter);
+        MainWindow *window = startup.load();
+        QVERIFY(!window->options().extensionLines);
+        window->show();
+        startup.afterSplash();
+        QCOMPARE(shown, (QList<int> { 1 }));
+        closeDialogs(window);
+
+        // "Restart Showing Intro Help Messages" brings them back next time.
+        window->action(QStringLiteral("mnuRestartIntro"))->trigger();
+        QVERIFY(window->exitCommand());
+    }
+    shown.clear();
+    ScriptedPlatform platform;
+    Startup startup(platform, shippedData(), config.path());
+    startup.setIntroPresenter(presenter);
+    startup.load()->show();
+    startup.afterSplash();
+    QCOMPARE(shown, (QList<int> { 0, 1 }));
+    closeDialogs(startup.mainWindow());
+}
+
+void TestStartup::tenthActivationShowsManualMessageOnce()
+{
+    QTemporaryDir config;
+    ScriptedPlatform platform;
+    Startup startup(platform, shippedData(), config.path());
+    QList<int> countsWhenShown;
+    MainWindow *window = nullptr;
+    startup.setIntroPresenter([&](int kind, IntroHelpFlags &, QWidget *) {
+        QCOMPARE(kind, kIntroKindManual);
+        countsWhenShown.append(window->activationCount());
+    });
+    window = startup.load();
+    while (window->activationCount() < 9) {
+        window->activated();
+    }
+    QVERIFY(countsWhenShown.isEmpty());
+    window->activated(); // the tenth
+    QCOMPARE(countsWhenShown.size(), 1);
+    for (int more = 0; more < 40; ++more) {
+        window->activated();
+    }
+    QCOMPARE(countsWhenShown.size(), 1);
+}
+
+void TestStartup::extendedRollMarker()
+{
+    QTemporaryDir config;
+    ScriptedPlatform platform;
+    {
+        Startup startup(platform, shippedData(), config.path());
+        startup.load();
+        QVERIFY(!startup.extendedRoll());
+    }
+    QFile marker(QDir(config.path()).filePath(QString::fromLatin1(kExtendedRollMarker)));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    Startup startup(platform, shippedData(), config.path());
+    MainWindow *window = startup.load();
+    QVERIFY(startup.extendedRoll());
+    window->setApplyDiveRoll(true);
+    window->box(kRollEntry)->setText(QStringLiteral("-10"));
+    window->spin(kRollEntry, false);
+    QCOMPARE(window->box(kRollEntry)->text(), QStringLiteral("-10.20"));
+}
+
+void TestStartup::startSequenceKeepsTheSolvedLayout()
+{
+    QTemporaryDir config;
+    ScriptedPlatform platform;
+    Startup startup(platform, shippedData(), config.path());
+    startup.setIntroPresenter([](int, IntroHelpFlags &, QWidget *) {});
+    MainWindow *window = startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+    QCOMPARE(window->record().get(0), std::string("24"));
+    QVERIFY(!window->isChanged());
+    const QString armLength = window->box(6)->text();
+    QVERIFY(!armLength.isEmpty());
+    startup.start(50);
+    QTRY_VERIFY(!window->findChildren<QDialog *>().isEmpty());
+    QCOMPARE(window->box(6)->text(), armLength);
+    closeDialogs(window);
+    QCOMPARE(window->box(6)->text(), armLength);
+}
+
+void TestStartup::helpMenuOpensTheHelpPages()
+{
+    QTemporaryDir config;
+    ScriptedPlatform platform;
+    Startup startup(platform, shippedData(), config.path());
+    MainWindow *window = startup.load();
+    window->show();
+    window->action(QStringLiteral("mnuHelpTarvik"))->trigger();
+    HelpWindow *help = window->findChild<HelpWindow *>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->page(), 0);
+    QCOMPARE(help->lastPage(), 7); // the main group, not another one
+    help->close();
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,549 @@
+// The main window driven as a user drives it: typing into the input boxes
+// (fractions, refused values, empty and zero-length boxes), moving with the
+// keys, clicking captions, the dive and roll controls at their limits, the
+// big drawing, the options and suspension type, and the edit commands.
+#include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/frontview.h"
+#include "gui/mainwin/otherdimensionspanel.h"
+#include "gui/mainwin/specgrid.h"
+#include "testing/mainwindowfixture.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QRadioButton>
+#include <QToolButton>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsUntitledWithStaticLayout();
+    void typedEntriesAreNormalisedAndRedrawn();
+    void refusedEntryWarnsAndRestoresFocusTimeValue();
+    void restoreValueAcrossWindowSwitches();
+    void emptyBoxAndZeroArmLengthAreNotValidated();
+    void keysMoveBetweenBoxes();
+    void focusShowsDefinitionAndClicksExplain();
+    void suspensionTypeSwitchesCaptionsAndEntryMode();
+    void camberFollowsTheEditHoweverTheBoxIsLeft_data();
+    void camberFollowsTheEditHoweverTheBoxIsLeft();
+    void spinButtons_data();
+    void spinButtons();
+    void yesNoSwitchesDiveAndRoll();
+    void geometryWarningOncePerRedraw();
+    void bigDrawingHidesInputs();
+    void optionMessagesAndChecks();
+    void amountEditCommands();
+    void eachAmountCommandMovesItsWay_data();
+    void eachAmountCommandMovesItsWay();
+    void inputCaptionsFocusTheirBoxes();
+    void centreAndCopyCommands();
+};
+
+void TestMainWindow::startsUntitledWithStaticLayout()
+{
+    WindowFixture f;
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
+    QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
+    QVERIFY(f.window->diveRollPanel()->noButton()->isChecked());
+    QVERIFY(!f.box(54)->isEnabled());
+    QVERIFY(!f.window->diveRollPanel()->spinButton(55, true)->isEnabled());
+    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.window->shimMenu()->isEnabled());
+    QCOMPARE(
+        f.window->frontView()->captions().gainBasis, QStringLiteral("Gain based on 1\" Dive."));
+
+    f.open(QStringLiteral("WORKED.TK"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+    // The solve wrote the arm dimensions back and filled the results.
+    QVERIFY(!f.text(6).isEmpty());
+    QVERIFY(!f.window->trackDisplay(1)->text().isEmpty());
+    QVERIFY(f.window->shimMenu()->isEnabled());
+    QVERIFY(!f.window->frontView()->scene().items.empty());
+    QVERIFY(f.window->frontView()->captions().rollCenter[0].startsWith(
+        QStringLiteral("Roll Center height = ")));
+    QVERIFY(f.platform.messages().isEmpty());
+}
+
+void TestMainWindow::typedEntriesAreNormalisedAndRedrawn()
+{
+    // The fraction and number rules themselves are tested in the core; here:
+    // the box shows the normalised text, the picture follows, and only a new
+    // value marks the layout changed.
+    WorkedWindow f;
+    f.type(8, QStringLiteral("15.0"));
+    QCOMPARE(f.text(8), QStringLiteral("15"));
+    QVERIFY(!f.window->isChanged());
+    const QString kingPinBefore = f.window->kingPinDisplay(0)->text();
+    f.type(0, QStringLiteral("12 3/4"));
+    QCOMPARE(f.text(0), QStringLiteral("12.75"));
+    QVERIFY(f.window->isChanged());
+    // The right king-pin angle moved with the ball joint.
+    QVERIFY(f.window->kingPinDisplay(0)->text() != kingPinBefore);
+    f.type(0, QStringLiteral("60")); // the shipped upper limit is accepted
+    QCOMPARE(f.text(0), QStringLiteral("60"));
+    QVERIFY(f.platform.messages().isEmpty());
+}
+
+void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
+{
+    WorkedWindow f;
+    f.type(0, QStringLiteral("75"));
+    const QList<PlatformRequest> warnings = f.platform.messages();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings[0].title, QStringLiteral("Warning"));
+    QCOMPARE(warnings[0].text,
+        QStringLiteral("Right Upper Ball Joint X = 75.  Value must be "
+                       "between  0 and  60 ."));
+    QCOMPARE(warnings[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(warnings[0].buttons, MessageButtons::Ok);
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QVERIFY(f.box(0)->hasFocus());
+    QVERIFY(!f.window->isChanged());
+
+    // The restore value is the text the box had when it got the focus this time.
+    f.type(0, QStringLiteral("30"));
+    QCOMPARE(f.text(0), QStringLiteral("30"));
+    f.type(0, QStringLiteral("-1"));
+    QCOMPARE(f.text(0), QStringLiteral("30"));
+    QCOMPARE(f.platform.messages().size(), 2);
+}
+
+void TestMainWindow::restoreValueAcrossWindowSwitches()
+{
+    WorkedWindow f;
+    QLineEdit *edit = f.box(0);
+    // The window comes up with the focus in a box: that is the box's first visit.
+    edit->setFocus(Qt::ActiveWindowFocusReason);
+    QApplication::processEvents();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("75"));
+    // Switching to another program and back mid-edit keeps the visit going.
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &out);
+    QApplication::sendEvent(edit, &in);
+    QApplication::processEvents();
+    QCOMPARE(f.text(0), QStringLiteral("75"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QCOMPARE(f.platform.messages().size(), 1);
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+}
+
+void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()
+{
+    WorkedWindow f;
+    QSignalSpy redraws(f.window.get(), &MainWindow::redrawn);
+    f.type(40, QString());
+    QCOMPARE(f.text(40), QString());
+    QCOMPARE(redraws.count(), 0);
+    // Entering box 6 leaves box 41, whose unchanged value is accepted and
+    // redrawn; only what leaving box 6 does counts here.
+    f.box(6)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    redraws.clear();
+    f.type(6, QStringLiteral("0.0"));
+    QCOMPARE(redraws.count(), 0);
+    QCOMPARE(f.text(6), QStringLiteral("0.0"));
+    QVERIFY(!f.window->isChanged());
+    QVERIFY(f.platform.messages().isEmpty());
+}
+
+void TestMainWindow::keysMoveBetweenBoxes()
+{
+    WindowFixture f;
+    f.box(1)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(f.box(1), Qt::Key_Down);
+    QVERIFY(!f.box(1)->hasFocus());
+    QWidget *next = QApplication::focusWidget();
+    QVERIFY(next);
+    QTest::keyClick(next, Qt::Key_Up);
+    QVERIFY(f.box(1)->hasFocus());
+    QTest::keyClick(f.box(1), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), next);
+}
+
+void TestMainWindow::focusShowsDefinitionAndClicksExplain()
+{
+    WorkedWindow f;
+    f.box(4)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QVERIFY(f.window->helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
+    QTRY_COMPARE(f.box(4)->selectedText(), f.text(4));
+
+    // A result caption explains itself and takes the focus off the boxes.
+    QTest::mouseClick(f.window->resultDisplay(32), Qt::LeftButton);
+    QVERIFY(f.window->helpText().endsWith(
+        QStringLiteral(" These values can't be entered, but are calculated from other inputs.")));
+    QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+
+    // The Length/Angle headings point to the Options menu.
+    const QList<QLabel *> labels = f.window->grid()->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text() == QStringLiteral("Length")) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            break;
+        }
+    }
+    QCOMPARE(f.platform.messageTexts(),
+        QStringList { QStringLiteral(
+            "To enter angles and lengths of the suspension arms, click on 'Options' at the "
+            "top of the screen, then select 'Enter X&Ht at Frame, Arm Len & Angle'") });
+}
+
+void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()
+{
+    MainOptions options;
+    options.entryMode = 1;
+    WorkedWindow f(options);
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryLenAngle"))->isChecked());
+    f.window->action(QStringLiteral("mnuStrut"))->trigger();
+    QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Strut Loc."));
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryXHt"))->isChecked());
+    QVERIFY(!f.window->action(QStringLiteral("mnuEntryLenAngle"))->isEnabled());
+    QVERIFY(f.window->action(QStringLiteral("mnuStrut"))->isChecked());
+    QVERIFY(f.window->isChanged()); // the type is stored in the file
+    QCOMPARE(f.window->options().entryMode, 0);
+    f.window->action(QStringLiteral("mnuAArm"))->trigger();
+    QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryLenAngle"))->isEnabled());
+
+    // A strut file opened from disk: its type, captions and the strut picture,
+    // and nothing to save yet.
+    f.open(QStringLiteral("STRUT.TK"));
+    QCOMPARE(f.window->suspensionType(), 1);
+    QCOMPARE(f.window->grid()->rowCaption(1), QStringLiteral("Lower Strut Loc."));
+    QCOMPARE(f.window->grid()->rowCaption(6), QStringLiteral("Strut Dim."));
+    QVERIFY(f.window->action(QStringLiteral("mnuEntryXHt"))->isChecked());
+    QVERIFY(!f.window->shimMenu()->isEnabled());
+    QCOMPARE(f.window->frontView()->scene().logicalWidth, 340.0);
+    QCOMPARE(f.window->lastOutput().captions.camberGain[0], std::string("Camber Gain: -.60"));
+    QVERIFY(!f.window->isChanged());
+}
+
+void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft_data()
+{
+    QTest::addColumn<bool>("byCommand");
+    QTest::newRow("left by Tab") << false;
+    QTest::newRow("left by a click on Big") << true;
+}
+
+void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft()
+{
+    // Box A is passed through with Tab into box B; A's redraw runs after B
+    // has the focus and must not use up B's flag. B's edit tilts the left
+    // king-pin axis, so the left static camber follows, whether B is left by
+    // Tab or by a command.
+    QFETCH(bool, byCommand);
+    MainOptions options;
+    options.camberOption = true;
+    WorkedWindow f(options);
+    f.typeWithoutLeaving(8, QStringLiteral("15"));
+    QTest::keyClick(f.box(8), Qt::Key_Tab);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QVERIFY(f.box(16)->hasFocus());
+    QTest::keyClicks(f.box(16), QStringLiteral("25"));
+    if (byCommand) {
+        QTest::mouseClick(f.window->diveRollPanel()->drawButton(), Qt::LeftButton);
+    } else {
+        QTest::keyClick(f.box(16), Qt::Key_Tab);
+    }
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QCOMPARE(f.text(16), QStringLiteral("25"));
+    QVERIFY2(f.text(49) != QStringLiteral("-.5"), qPrintable(f.text(49)));
+    QCOMPARE(f.text(38), QStringLiteral("-.5")); // the right side did not tilt
+}
+
+void TestMainWindow::spinButtons_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("increase");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<QString>("expected"); // "" = beep, nothing changes
+    QTest::newRow("dive at the top") << 54 << "6.00" << true << false << "";
+    QTest::newRow("dive to the top") << 54 << "5.97" << true << false << "6.00";
+    QTest::newRow("dive from empty") << 54 << "" << true << false << ".10";
+    QTest::newRow("dive snaps down to zero") << 54 << ".05" << false << false << ".00";
+    QTest::newRow("dive down below zero") << 54 << "0" << false << false << "-.10";
+    QTest::newRow("dive at the bottom") << 54 << "-6.00" << false << false << "";
+    QTest::newRow("roll snaps to grid") << 55 << ".10" << true << false << ".40";
+    QTest::newRow("roll at the bottom") << 55 << "-10.00" << false << false << "";
+    QTest::newRow("roll extended range") << 55 << "-10.00" << false << true << "-10.20";
+    QTest::newRow("roll extended top") << 55 << "70" << true << true << "";
+}
+
+void TestMainWindow::spinButtons()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, start);
+    QFETCH(bool, increase);
+    QFETCH(bool, extended);
+    QFETCH(QString, expected);
+    WorkedWindow f({}, extended);
+    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+    f.box(entry)->setText(start);
+    QTest::mouseClick(f.window->diveRollPanel()->spinButton(entry, increase), Qt::LeftButton);
+    if (expected.isEmpty()) {
+        QCOMPARE(f.platform.beepCount(), 1);
+        QCOMPARE(f.text(entry), start);
+        QVERIFY(!f.window->isChanged());
+    } else {
+        QCOMPARE(f.platform.beepCount(), 0);
+        QCOMPARE(f.text(entry), expected);
+        QVERIFY(f.window->isChanged());
+    }
+}
+
+void TestMainWindow::yesNoSwitchesDiveAndRoll()
+{
+    WorkedWindow f;
+    f.box(54)->setText(QStringLiteral("1"));
+    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+    QVERIFY(f.window->applyDiveRoll());
+    QVERIFY(f.box(54)->isEnabled());
+    QVERIFY(f.window->lastOutput().movedPass.has_value());
+    QVERIFY(!f.window->frontView()->captions().movedRollCenter[0].isEmpty());
+    QTest::mouseClick(f.window->diveRollPanel()->noButton(), Qt::LeftButton);
+    QVERIFY(!f.window->applyDiveRoll());
+    QVERIFY(!f.box(55)->isEnabled());
+    QVERIFY(!f.window->lastOutput().movedPass.has_value());
+}
+
+void TestMainWindow::geometryWarningOncePerRedraw()
+{
+    WorkedWindow f;
+    // A short, steep upper arm cannot follow 6 inches of dive with 10 degrees of roll.
+    for (int entry : { 1, 17 }) {
+        f.box(entry)->setText(QStringLiteral("23"));
+        f.box(entry + 8)->setText(QStringLiteral("25"));
+    }
+    f.box(54)->setText(QStringLiteral("6"));
+    f.box(55)->setText(QStringLiteral("10"));
+    f.platform.clearRecord();
+    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+    QList<PlatformRequest> warnings = f.platform.messages();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings[0].title, QStringLiteral("Error - Geometry Layout Very Unusual"));
+    QVERIFY(warnings[0].text.endsWith(QStringLiteral("Answers produced with this warning are not "
+                                                     "reliable.")));
+    QCOMPARE(f.window->frontView()->captions().status,
+        QStringLiteral("Problem with layout.  Do NOT trust results."));
+    // The next redraw warns once more, not once per pass or per side.
+    QTest::mouseClick(f.window->diveRollPanel()->spinButton(55, false), Qt::LeftButton);
+    QCOMPARE(f.platform.messages().size(), 2);
+}
+
+void TestMainWindow::bigDrawingHidesInputs()
+{
+    WorkedWindow f;
+    const int normalWidth = f.window->frontView()->width();
+    QPushButton *draw = f.window->diveRollPanel()->drawButton();
+    QCOMPARE(draw->text(), QStringLiteral("Big"));
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QApplication::processEvents();
+    QCOMPARE(draw->text(), QStringLiteral("Normal"));
+    QVERIFY(f.window->isBig());
+    QVERIFY(f.window->otherDimensionsPanel()->isVisible());
+    QCOMPARE(
+        f.window->otherDimensionsPanel()->title(), QStringLiteral("Other Dimensions && Specs"));
+    QVERIFY(!f.box(0)->isVisible());
+    QVERIFY(f.window->frontView()->width() > normalWidth);
+    QCOMPARE(f.window->otherDimensionsPanel()->value(OtherDimensionsPanel::Camber, 0),
+        QStringLiteral("-.5"));
+    QTest::mouseClick(f.window->otherDimensionsPanel()->valueLabel(OtherDimensionsPanel::Camber, 1),
+        Qt::LeftButton);
+    QCOMPARE(f.platform.messageTexts().size(), 1);
+    QVERIFY(f.platform.messageTexts()[0].startsWith(
+        QStringLiteral("You can not change any measurements in the Draw Big mode.")));
+    // In the big drawing the extension-lines hint is never shown.
+    f.window->action(QStringLiteral("mnuLinesOn"))->trigger();
+    QCOMPARE(f.platform.messageTexts().size(), 1);
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QCOMPARE(draw->text(), QStringLiteral("Big"));
+    QVERIFY(f.box(0)->isVisible());
+}
+
+void TestMainWindow::optionMessagesAndChecks()
+{
+    MainOptions options;
+    options.extensionLines = false;
+    WorkedWindow f(options);
+    auto trigger = [&](const char *name) {
+        f.platform.clearRecord();
+        f.window->action(QString::fromLatin1(name))->trigger();
+        return f.platform.messageTexts();
+    };
+    QCOMPARE(trigger("mnuLinesOn").size(), 1);
+    QVERIFY(f.window->options().extensionLines);
+    QVERIFY(trigger("mnuLinesOff").isEmpty());
+    QVERIFY(trigger("mnuLinesOn").isEmpty()); // the hint is shown once per run
+    QCOMPARE(
+        trigger("mnuMetric"), QStringList { QStringLiteral("This option not activated yet.") });
+    QVERIFY(f.window->action(QStringLiteral("mnuEnglish"))->isChecked());
+    QCOMPARE(trigger("mnuEnglish"),
+        QStringList { QStringLiteral("Only English units available in this version.") });
+    QVERIFY(trigger("mnuCamberChanges")[0].startsWith(
+        QStringLiteral("Starting now, camber will change")));
+    QVERIFY(f.window->action(QStringLiteral("mnuCamberChanges"))->isChecked());
+    QVERIFY(trigger("mnuCamberFixed")[0].startsWith(
+        QStringLiteral("Starting now, camber will NOT change")));
+    QVERIFY(trigger("mnuEntryLenAngle")[0].contains(QStringLiteral("\r\rFor the Upper Arm")));
+    QCOMPARE(f.window->options().entryMode, 1);
+    QVERIFY(trigger("mnuDarkGray").isEmpty());
+    QVERIFY(f.window->options().darkGrayBackground);
+    QCOMPARE(trigger("mnuRestartIntro"),
+        QStringList { QStringLiteral(
+            "Intro Help messages will be displayed next time you start the program.") });
+    QVERIFY(!f.window->isChanged());
+}
+
+void TestMainWindow::amountEditCommands()
+{
+    WorkedWindow f;
+    f.box(13)->clear(); // an empty box stays empty
+
+    // 5.01 is refused with a message and the prompt comes again; then 1.25 is used.
+    f.platform.answerInput(QStringLiteral("5.01"));
+    f.platform.answerInput(QStringLiteral("1.25"));
+    f.window->doEdit(EditCode::Raise);
+    const QList<PlatformRequest> &asked = f.platform.requests();
+    QCOMPARE(asked.size(), 3);
+    QCOMPARE(asked[0].title, QStringLiteral("Raise All Measurements"));
+    QCOMPARE(asked[0].defaultText, QStringLiteral(" "));
+    QCOMPARE(asked[0].text,
+        QStringLiteral("Enter the amount to Raise all measurements (a number from 0 to 5)."
+                       "\r\rThis will change several measurements.  If you are not sure of "
+                       "this, click on 'Cancel'."));
+    QCOMPARE(asked[1].text,
+        QStringLiteral("The value should be between 0 and 5.  Try again, or click on Cancel."));
+    QCOMPARE(f.text(8), QStringLiteral("16.25"));
+    QCOMPARE(f.text(24), QStringLiteral("16.25"));
+    QCOMPARE(f.text(12), QStringLiteral("17.25"));
+    QCOMPARE(f.text(13), QString());
+    QCOMPARE(f.text(0), QStringLiteral("24")); // X untouched
+    QVERIFY(f.window->isChanged());
+
+    // The window's activation after the prompt closes refills the boxes
+    // from the record, which already holds the moved values.
+    f.window->activated();
+    QCOMPARE(f.text(8), QStringLiteral("16.25"));
+
+    // Move Out by 5 (the limit is accepted) writes whole values with a point.
+    f.platform.answerInput(QStringLiteral("5"));
+    f.window->doEdit(EditCode::MoveOut);
+    QCOMPARE(f.text(0), QStringLiteral("29."));
+    QCOMPARE(f.text(16), QStringLiteral("29."));
+
+    // Cancel changes nothing.
+    f.platform.answerInput(QString());
+    f.window->doEdit(EditCode::MoveLeft);
+    QCOMPARE(f.text(0), QStringLiteral("29."));
+}
+
+void TestMainWindow::eachAmountCommandMovesItsWay_data()
+{
+    // WORKED.TK: right and left Upper Ball Joint X 24, Height 15; moved by 1.
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("moved"); // right X, left X, right Height
+    QTest::newRow("raise") << int(EditCode::Raise) << QStringList { "24", "24", "16." };
+    QTest::newRow("lower") << int(EditCode::Lower) << QStringList { "24", "24", "14." };
+    QTest::newRow("left") << int(EditCode::MoveLeft) << QStringList { "23.", "25.", "15" };
+    QTest::newRow("right") << int(EditCode::MoveRight) << QStringList { "25.", "23.", "15" };
+    QTest::newRow("out") << int(EditCode::MoveOut) << QStringList { "25.", "25.", "15" };
+    QTest::newRow("in") << int(EditCode::MoveIn) << QStringList { "23.", "23.", "15" };
+}
+
+void TestMainWindow::eachAmountCommandMovesItsWay()
+{
+    QFETCH(int, code);
+    QFETCH(QStringList, moved);
+    WorkedWindow f;
+    const QString armLength = f.text(6);
+    f.platform.answerInput(QStringLiteral("1"));
+    f.window->action(QStringLiteral("mnuEdit%1").arg(code))->trigger();
+    QCOMPARE((QStringList { f.text(0), f.text(16), f.text(8) }), moved);
+    QCOMPARE(f.text(6), armLength); // arm rows are never moved
+}
+
+void TestMainWindow::inputCaptionsFocusTheirBoxes()
+{
+    WindowFixture f;
+    const QList<QLabel *> labels = f.window->grid()->findChildren<QLabel *>();
+    auto click = [&](const QString &caption) {
+        for (QLabel *label : labels) {
+            if (label->text() == caption) {
+                QTest::mouseClick(label, Qt::LeftButton);
+                QApplication::processEvents();
+                return;
+            }
+        }
+        QFAIL(qPrintable(caption));
+    };
+    const std::pair<const char *, int> rows[] = {
+        { "Lower Frame Pivot", 3 },
+        { "Upper Arm Dim.", 6 },
+        { "Lower Arm Dim.", 7 },
+        { "Spring Rate", 35 },
+        { "Static Camber, deg", 38 },
+        { "Wheel Rim Offset", 42 },
+    };
+    for (const auto &[caption, entry] : rows) {
+        click(QString::fromLatin1(caption));
+        QVERIFY2(f.box(entry)->hasFocus(), caption);
+    }
+}
+
+void TestMainWindow::centreAndCopyCommands()
+{
+    WorkedWindow f;
+    f.platform.answerInput(QStringLiteral("1"));
+    f.window->doEdit(EditCode::MoveLeft);
+    const double right = f.window->trackDisplay(0)->text().toDouble();
+    const double left = f.window->trackDisplay(2)->text().toDouble();
+    QVERIFY(left > right);
+    f.window->doEdit(EditCode::CenterOnTrack);
+    QVERIFY(qAbs(f.window->trackDisplay(0)->text().toDouble()
+                - f.window->trackDisplay(2)->text().toDouble())
+        < 0.11);
+
+    f.box(3)->clear();
+    f.box(35)->setText(QStringLiteral("650"));
+    f.window->doEdit(EditCode::CopyRightToLeft);
+    QCOMPARE(f.text(19), QString());
+    QCOMPARE(f.text(46), QStringLiteral("650"));
+    QCOMPARE(f.text(16), f.text(0));
+
+    f.box(49)->setText(QStringLiteral("1.5"));
+    f.box(51)->clear();
+    f.window->doEdit(EditCode::CopyLeftToRight);
+    QCOMPARE(f.text(38), QStringLiteral("1.5"));
+    QCOMPARE(f.text(40), QString());
+
+    // A track of 0 makes centring impossible.
+    f.window->trackDisplay(2)->setText(QStringLiteral("0.0"));
+    f.platform.clearRecord();
+    f.window->doEdit(EditCode::CenterOnTrack);
+    QCOMPARE(f.platform.messageTexts(),
+        QStringList { QStringLiteral("One of the current Tracks is 0, so centering based on "
+                                     "'Tracks' is not possible.") });
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

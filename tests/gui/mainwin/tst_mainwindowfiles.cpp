@@ -1,0 +1,344 @@
+// The main window's File menu, Comments window and exit path with scripted
+// dialogs: the save questions and their answers (including a Save As that is
+// cancelled or fails, which must stop the command), the open and save
+// dialogs' settings, refused files, and the main report and blank worksheet
+// printed to PDF.
+#include "gui/mainwin/commentsdialog.h"
+#include "testing/mainwindowfixture.h"
+#include "testing/pdffacts.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
+
+class TestMainWindowFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveAsThenOpenRoundTrip();
+    void newAsksBeforeBlanking();
+    void openAsksStopsAndRefusesOtherFiles();
+    void failedWriteKeepsStateAndSaysWhy();
+    void typedTextIsCommittedBeforeSaving();
+    void commentsOkAndCancel();
+    void exitQuestion_data();
+    void exitQuestion();
+    void reportPrintsOnePageWithComment();
+    void worksheetPrintsBlankAndRestores();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestMainWindowFiles::saveAsThenOpenRoundTrip()
+{
+    WorkedWindow f;
+    f.type(0, QStringLiteral("25 1/4"));
+    QVERIFY(f.window->isChanged());
+    const QString path = m_dir.filePath(QStringLiteral("round.tk"));
+    f.platform.answerSaveFile(path);
+    QVERIFY(f.window->fileSaveAs());
+    const PlatformRequest &asked = f.platform.requests().constFirst();
+    QCOMPARE(asked.kind, PlatformRequest::Kind::SaveFile);
+    QCOMPARE(asked.title, QStringLiteral("Save a File"));
+    QCOMPARE(asked.file.filter, QStringLiteral("All Files (*.*)"));
+    QCOMPARE(asked.file.fileName, QStringLiteral("WORKED.TK"));
+    QVERIFY(asked.file.confirmOverwrite);
+    QVERIFY(!f.window->isChanged());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ ROUND.TK ]"));
+
+    WindowFixture g;
+    g.platform.answerOpenFile(path);
+    g.window->fileOpen();
+    QCOMPARE(g.platform.requests().constFirst().title, QStringLiteral("Open a File"));
+    QVERIFY(g.platform.requests().constFirst().file.mustExist);
+    // A new layout opens from the shipped examples; saving starts where the file is.
+    QCOMPARE(QFileInfo(g.platform.requests().constFirst().file.folder).fileName().toLower(),
+        QStringLiteral("tkfiles"));
+    QCOMPARE(asked.file.folder, QFileInfo(exampleFile(QStringLiteral("WORKED.TK"))).absolutePath());
+    QVERIFY(g.platform.requests().constFirst().file.sidebar.contains(asked.file.folder));
+    QCOMPARE(g.text(0), QStringLiteral("25.25"));
+    QCOMPARE(g.window->comment(), f.window->comment());
+    QCOMPARE(g.window->currentFile(), QFileInfo(path).absoluteFilePath());
+
+    // Save writes to the current file without asking.
+    g.type(41, QStringLiteral("9"));
+    QVERIFY(g.window->fileSave());
+    QCOMPARE(g.platform.requests().size(), 1);
+    QVERIFY(QFile(path).open(QIODevice::ReadOnly));
+}
+
+void TestMainWindowFiles::newAsksBeforeBlanking()
+{
+    WorkedWindow f;
+    f.type(0, QStringLiteral("20"));
+    f.platform.answerMessage(MessageAnswer::Cancel);
+    f.window->fileNew();
+    const PlatformRequest asked = f.platform.messages().constFirst();
+    QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
+    QCOMPARE(asked.text,
+        QStringLiteral("Save these specs to a file before blanking out these "
+                       "inputs?  (If you say No, you must re-enter these specs "
+                       "by hand to recreate them.)"));
+    QCOMPARE(asked.buttons, MessageButtons::YesNoCancel);
+    QCOMPARE(asked.icon, MessageIcon::Question);
+    QCOMPARE(f.text(0), QStringLiteral("20"));
+
+    // Yes with a cancelled Save As stops the command as well.
+    f.platform.answerMessage(MessageAnswer::Yes);
+    f.platform.answerSaveFile(QString());
+    f.window->fileNew();
+    QCOMPARE(f.text(0), QStringLiteral("20"));
+    QVERIFY(f.window->isChanged());
+    QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+
+    f.platform.answerMessage(MessageAnswer::No);
+    f.window->fileNew();
+    for (int entry : { 0, 16, 35, 54, 55 }) {
+        QCOMPARE(f.text(entry), QString());
+    }
+    QCOMPARE(f.window->comment(), QString());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
+}
+
+void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
+{
+    WorkedWindow f;
+    f.type(8, QStringLiteral("16"));
+    f.platform.answerMessage(MessageAnswer::Yes);
+    f.platform.answerSaveFile(QString());
+    f.window->fileOpen(); // no open dialog may follow: the script has none
+    const PlatformRequest asked = f.platform.messages().constFirst();
+    QCOMPARE(asked.title, QStringLiteral("Save Changes"));
+    QCOMPARE(asked.text, QStringLiteral("Save any changes you have made?"));
+    QCOMPARE(asked.buttons, MessageButtons::YesNo);
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+
+    // No goes on to the dialog; cancelling it changes nothing.
+    f.platform.answerMessage(MessageAnswer::No);
+    f.platform.answerOpenFile(QString());
+    f.window->fileOpen();
+    QCOMPARE(f.platform.pendingAnswers(), 0);
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+
+    // A file that is not a layout is refused and changes nothing either.
+    const QString path = m_dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("shopping list\r\n");
+    file.close();
+    f.platform.answerMessage(MessageAnswer::No);
+    f.platform.answerOpenFile(path);
+    f.window->fileOpen();
+    const PlatformRequest refused = f.platform.messages().constLast();
+    QCOMPARE(refused.title, QStringLiteral("Bad File"));
+    QCOMPARE(refused.text, QStringLiteral("This is not a Tarvik file and can not be used."));
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QVERIFY(f.window->isChanged());
+    QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+}
+
+void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
+{
+    bool settingsWritten = false;
+    MainWindowHooks hooks;
+    hooks.writeSettings = [&](const MainOptions &) { settingsWritten = true; };
+    WorkedWindow f({}, false, hooks);
+    f.type(0, QStringLiteral("22"));
+    const QString before = f.window->currentFile();
+    const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/car.tk"));
+    f.platform.answerSaveFile(unwritable);
+    QVERIFY(!f.window->fileSaveAs());
+    const PlatformRequest failed = f.platform.messages().constLast();
+    QVERIFY(failed.text.contains(QStringLiteral("car.tk")));
+    QCOMPARE(f.window->currentFile(), before);
+    QVERIFY(f.window->isChanged());
+
+    // The exit question answered Yes with a failing save keeps the program running.
+    f.platform.answerMessage(MessageAnswer::Yes);
+    f.platform.answerSaveFile(unwritable);
+    QVERIFY(!f.window->exitCommand());
+    QVERIFY(f.window->isVisible());
+    QVERIFY(!settingsWritten);
+}
+
+void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
+{
+    // Typing and going straight to a menu command saves the value as leaving
+    // the box would have made it, never the raw fraction text.
+    WorkedWindow f;
+    f.typeWithoutLeaving(0, QStringLiteral("12 3/4"));
+    const QString path = m_dir.filePath(QStringLiteral("typed.tk"));
+    f.platform.answerSaveFile(path);
+    QVERIFY(f.window->fileSaveAs());
+    QCOMPARE(f.text(0), QStringLiteral("12.75"));
+    QCOMPARE(f.window->record().get(0), std::string("12.75"));
+    QVERIFY(!f.window->isChanged());
+
+    // A refused value warns and the old value is what the command uses.
+    f.typeWithoutLeaving(8, QStringLiteral("99"));
+    f.platform.answerSaveFile(path);
+    QVERIFY(f.window->fileSaveAs());
+    QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
+    QCOMPARE(f.window->record().get(8), std::string("15"));
+}
+
+void TestMainWindowFiles::commentsOkAndCancel()
+{
+    WorkedWindow f;
+    const QString original = f.window->comment();
+    f.window->action(QStringLiteral("mnuComments"))->trigger();
+    CommentsDialog *dialog = f.window->commentsDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Comments"));
+    dialog->editor()->setPlainText(QStringLiteral("scratch"));
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    QTRY_VERIFY(!f.window->commentsDialog());
+    QCOMPARE(f.window->comment(), original);
+    QVERIFY(!f.window->isChanged());
+
+    f.window->showComments();
+    dialog = f.window->commentsDialog();
+    dialog->editor()->setPlainText(QStringLiteral("Track day set-up\nsoft front bar"));
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QCOMPARE(f.window->comment(), QStringLiteral("Track day set-up\r\nsoft front bar"));
+    QVERIFY(f.window->isChanged());
+}
+
+void TestMainWindowFiles::exitQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("cancel stays") << int(MessageAnswer::Cancel) << false << false;
+    QTest::newRow("no leaves unsaved") << int(MessageAnswer::No) << true << false;
+    QTest::newRow("yes saves and leaves") << int(MessageAnswer::Yes) << true << true;
+}
+
+void TestMainWindowFiles::exitQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, leaves);
+    QFETCH(bool, saved);
+    int settingsWrites = 0;
+    MainWindowHooks hooks;
+    hooks.writeSettings = [&](const MainOptions &) { ++settingsWrites; };
+    WorkedWindow f({}, false, hooks);
+    f.type(16, QStringLiteral("23"));
+    const QString path = m_dir.filePath(QStringLiteral("exit%1.tk").arg(answer));
+    f.platform.answerMessage(MessageAnswer(answer));
+    if (answer == int(MessageAnswer::Yes)) {
+        f.platform.answerSaveFile(path);
+    }
+    f.window->close(); // the window's close box runs the same path as E&xit
+    const PlatformRequest asked = f.platform.messages().constFirst();
+    QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
+    QCOMPARE(asked.text,
+        QStringLiteral("Save these specs (or any changes) to a file.  (If you say "
+                       "No, you must re-enter them by hand to recreate them?"));
+    QCOMPARE(f.window->isVisible(), !leaves);
+    QCOMPARE(settingsWrites, leaves ? 1 : 0);
+    QCOMPARE(QFile::exists(path), saved);
+
+    // Without changes nothing is asked and the settings are still written.
+    if (!leaves) {
+        WindowFixture g({}, false, hooks);
+        g.window->action(QStringLiteral("mnuExit"))->trigger();
+        QVERIFY(g.platform.messages().isEmpty());
+        QVERIFY(!g.window->isVisible());
+        QCOMPARE(settingsWrites, 1);
+    }
+}
+
+void TestMainWindowFiles::reportPrintsOnePageWithComment()
+{
+    WorkedWindow f;
+    f.type(0, QStringLiteral("25"));
+    f.window->setComment(QString());
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    QString helpWhilePrinting;
+    QString frameWhilePrinting;
+    f.platform.answerInput(QStringLiteral("Before the race"));
+    f.platform.answerPrintDialog(true, [&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    const QString helpBefore = f.window->helpText();
+    connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
+        helpWhilePrinting = f.window->helpText();
+        frameWhilePrinting = f.window->helpFrameTitle();
+    });
+    f.window->printReport();
+    const PlatformRequest asked = f.platform.requests().constFirst();
+    QCOMPARE(asked.title, QStringLiteral("Report Comment"));
+    QCOMPARE(asked.text, QStringLiteral("Enter any comment you want printed with this report."));
+    const PdfFacts facts = readPdfFacts(pdf);
+    QVERIFY(facts.exists);
+    QCOMPARE(facts.pages, 1);
+    // The window is wider than tall, so the page is turned to landscape.
+    QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
+    // The caption, which names the vehicle file, heads the page.
+    const QString text = pdfText(pdf).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK ]")), qPrintable(text));
+    QCOMPARE(f.window->helpText(), helpBefore);
+    QCOMPARE(f.window->helpFrameTitle(), QStringLiteral(" Help (definition)"));
+    QVERIFY(f.window->isChanged());
+    // An empty layout comment leaves an empty line after the typed one.
+    QCOMPARE(helpWhilePrinting, QStringLiteral("Before the race\n"));
+    QCOMPARE(frameWhilePrinting, QStringLiteral("Comments"));
+}
+
+void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
+{
+    WorkedWindow f;
+    QVERIFY(!f.window->isChanged());
+    QStringList before;
+    for (int entry = 0; entry < 56; ++entry) {
+        before.append(f.box(entry) ? f.text(entry) : QString());
+    }
+    const QString trackBefore = f.window->trackDisplay(1)->text();
+    const QString pdf = m_dir.filePath(QStringLiteral("worksheet.pdf"));
+    f.platform.answerInput(QStringLiteral("Car 7"));
+    f.platform.answerPrintDialog(true, [&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    f.box(0)->setFocus(Qt::TabFocusReason); // leaving it while blank must not validate
+    QApplication::processEvents();
+    bool blankWhilePrinting = false;
+    connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
+        // An activation arriving while the page is set up leaves it blank.
+        f.window->activated();
+        blankWhilePrinting = f.text(0).isEmpty() && !f.window->trackDisplay(1)->isVisible()
+            && !f.window->resultDisplay(32)->isVisible()
+            && f.window->helpFrameTitle() == QStringLiteral("Comments");
+    });
+    f.window->printWorksheet();
+    QApplication::processEvents();
+    QVERIFY(blankWhilePrinting);
+    QCOMPARE(f.platform.requests().constFirst().title, QStringLiteral("Worksheet Comment"));
+    const PdfFacts facts = readPdfFacts(pdf);
+    QCOMPARE(facts.pages, 1);
+    QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
+    for (int entry = 0; entry < 56; ++entry) {
+        if (f.box(entry)) {
+            QCOMPARE(f.text(entry), before[entry]);
+        }
+    }
+    QCOMPARE(f.window->trackDisplay(1)->text(), trackBefore);
+    QVERIFY(f.window->trackDisplay(1)->isVisible());
+    QVERIFY(!f.window->isChanged());
+    QVERIFY(f.platform.messages().isEmpty());
+}
+
+QTEST_MAIN(TestMainWindowFiles)
+#include "tst_mainwindowfiles.moc"
