@@ -12,15 +12,15 @@ void BM_CamberSweep110(benchmark::State &state)
 {
     const tarvik::EngineInput layout = tarvik::bench::workedExampleInput();
     tarvik::TableSpec spec;
-    spec.diveFrom = "-2.25";
-    spec.diveTo = "2.25"; // 10 values at .5 in
-    spec.diveIncIndex = 2;
-    spec.rollFrom = "-5";
-    spec.rollTo = "5"; // 11 values at 1 degree
-    spec.rollIncIndex = 2;
+    spec.DiveFrom = "-2.25";
+    spec.DiveTo = "2.25"; // 10 values at .5 in
+    spec.DiveIncIndex = 2;
+    spec.RollFrom = "-5";
+    spec.RollTo = "5"; // 11 values at 1 degree
+    spec.RollIncIndex = 2;
     tarvik::BaselineState baseline;
-    baseline.spec = spec;
-    baseline.showBaseline = 1;
+    baseline.BaselineSpec = spec;
+    baseline.ShowBaseline = 1;
     tarvik::copyTableToBaseline(tarvik::fillCamberTable(spec, layout, {}), spec, baseline);
     for (auto _ : state) {
         tarvik::CamberTable table = tarvik::fillCamberTable(spec, layout, baseline);

@@ -114,37 +114,15 @@ bool loadVehicleForCli(const std::string &path, VehicleData &data, std::string &
     return true;
 }
 
-bool readEntryMode(const CliArgs &args, EntryMode &mode, std::string &message)
+bool readSolveSettings(const CliArgs &args, Settings &settings, std::string &message)
 {
-    mode = EntryMode::XAndHeight;
-    const std::string *text = args.find("entry-mode");
-    if (text == nullptr || *text == "xy") {
-        return true;
+    if (const std::string *text = args.find("entry-mode"); text != nullptr && *text != "xy") {
+        if (*text != "arm") {
+            message = "option '--entry-mode' takes xy or arm, not '" + *text + "'";
+            return false;
+        }
+        settings.entryMode = 1;
     }
-    if (*text == "arm") {
-        mode = EntryMode::LengthAndAngle;
-        return true;
-    }
-    message = "option '--entry-mode' takes xy or arm, not '" + *text + "'";
-    return false;
-}
-
-EngineInput engineInputFromVehicle(const VehicleData &data, EntryMode mode)
-{
-    EngineInput input;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-        input.entries[static_cast<std::size_t>(entry)] = data.record.get(entry);
-    }
-    input.suspensionType
-        = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
-    input.entryMode = input.suspensionType == SuspensionType::Strut ? EntryMode::XAndHeight : mode;
-    input.applyDiveRoll = 0;
-    input.gainSpecChoice = 0;
-    return input;
-}
-
-bool applyGainOptions(const CliArgs &args, EngineInput &input, std::string &message)
-{
     const std::string *dive = args.find("gain-dive");
     const std::string *roll = args.find("gain-roll");
     if (dive == nullptr && roll == nullptr) {
@@ -155,9 +133,9 @@ bool applyGainOptions(const CliArgs &args, EngineInput &input, std::string &mess
         || !readNumberOption(args, "gain-roll", unused, message)) {
         return false;
     }
-    input.gainSpecChoice = 1;
-    input.gainDiveText = dive != nullptr ? *dive : "0";
-    input.gainRollText = roll != nullptr ? *roll : "0";
+    settings.GainSpecChoice = 1;
+    settings.GainDiveText = dive != nullptr ? *dive : "0";
+    settings.GainRollText = roll != nullptr ? *roll : "0";
     return true;
 }
 

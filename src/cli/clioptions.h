@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/geometry/engine.h"
+#include "core/layout/settings.h"
 #include "core/layout/vehiclefile.h"
 
 #include <initializer_list>
@@ -47,15 +48,11 @@ bool readNumberOption(
 // used." for a file without the magic line).
 bool loadVehicleForCli(const std::string &path, VehicleData &data, std::string &message);
 
-// --entry-mode xy|arm (default xy). A strut layout always solves in xy.
-bool readEntryMode(const CliArgs &args, EntryMode &mode, std::string &message);
-
-// An engine input holding the layout's entry texts and suspension type, with
-// dive and roll not applied and the standard camber-gain definition. With
-// --gain-dive/--gain-roll the non-standard definition is set (a missing one
-// of the pair reads "0").
-EngineInput engineInputFromVehicle(const VehicleData &data, EntryMode mode);
-bool applyGainOptions(const CliArgs &args, EngineInput &input, std::string &message);
+// The settings a solve takes from the command line: --entry-mode xy|arm
+// (default xy; a strut layout always solves in xy) and, with
+// --gain-dive/--gain-roll, the non-standard camber-gain definition (a
+// missing one of the pair reads "0"). Everything else keeps its start value.
+bool readSolveSettings(const CliArgs &args, Settings &settings, std::string &message);
 
 // Prints the message as one line on standard error; returns kExitRefused.
 int reportCliError(const std::string &message);

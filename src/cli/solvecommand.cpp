@@ -6,6 +6,7 @@
 #include "cli/solvecommand.h"
 
 #include "cli/clioptions.h"
+#include "core/geometry/engineinputbuilder.h"
 #include "core/text/numbertext.h"
 
 #include <iostream>
@@ -139,10 +140,10 @@ int runSolveCommand(const std::vector<std::string> &args)
             args, { "entry-mode", "dive", "roll", "gain-dive", "gain-roll" }, cli, message)) {
         return reportCliError("tarvik-cli solve: " + message);
     }
-    EntryMode mode = EntryMode::XAndHeight;
+    Settings settings;
     double dive = 0;
     double roll = 0;
-    if (!readEntryMode(cli, mode, message) || !readNumberOption(cli, "dive", dive, message)
+    if (!readSolveSettings(cli, settings, message) || !readNumberOption(cli, "dive", dive, message)
         || !readNumberOption(cli, "roll", roll, message)) {
         return reportCliError("tarvik-cli solve: " + message);
     }
@@ -150,16 +151,16 @@ int runSolveCommand(const std::vector<std::string> &args)
     if (!loadVehicleForCli(cli.file, vehicle, message)) {
         return reportCliError(message);
     }
-    EngineInput input = engineInputFromVehicle(vehicle, mode);
-    if (!applyGainOptions(cli, input, message)) {
-        return reportCliError("tarvik-cli solve: " + message);
-    }
+    LayoutState layout;
+    layout.takeVehicle(vehicle, cli.file);
     // The file's own dive and roll are not used: only the options move the car.
     const bool moved = cli.find("dive") != nullptr || cli.find("roll") != nullptr;
-    input.entries[54] = moved ? numberText(dive) : std::string();
-    input.entries[55] = moved ? numberText(roll) : std::string();
-    input.applyDiveRoll = moved ? 1 : 0;
-    input.withScene = false;
+    layout.record.set(kDiveEntry, moved ? numberText(dive) : std::string());
+    layout.record.set(kRollEntry, moved ? numberText(roll) : std::string());
+    layout.applyDiveRoll = moved ? 1 : 0;
+    SolveOptions options;
+    options.withScene = false;
+    const EngineInput input = buildEngineInput(layout, settings, options);
 
     const EngineOutput out = runEngine(input);
     const PassSolution &st = out.staticPass;

@@ -8,6 +8,7 @@
 #include "cli/tablecommand.h"
 
 #include "cli/clioptions.h"
+#include "core/geometry/engineinputbuilder.h"
 #include "core/table/cambertable.h"
 
 #include <algorithm>
@@ -92,20 +93,20 @@ bool readTableSpec(const CliArgs &args, TableSpec &spec, std::string &message)
 {
     if (const std::string *rows = args.find("rows")) {
         if (*rows == "dive") {
-            spec.rowsAreRoll = 0;
+            spec.RowsAreRoll = 0;
         } else if (*rows == "roll") {
-            spec.rowsAreRoll = 1;
+            spec.RowsAreRoll = 1;
         } else {
             message = "option '--rows' takes dive or roll, not '" + *rows + "'";
             return false;
         }
     }
-    return readRangeText(args, "dive-from", spec.diveFrom, message)
-        && readRangeText(args, "dive-to", spec.diveTo, message)
-        && readIncIndex(args, "dive-inc", 3, spec.diveIncIndex, message)
-        && readRangeText(args, "roll-from", spec.rollFrom, message)
-        && readRangeText(args, "roll-to", spec.rollTo, message)
-        && readIncIndex(args, "roll-inc", 4, spec.rollIncIndex, message);
+    return readRangeText(args, "dive-from", spec.DiveFrom, message)
+        && readRangeText(args, "dive-to", spec.DiveTo, message)
+        && readIncIndex(args, "dive-inc", 3, spec.DiveIncIndex, message)
+        && readRangeText(args, "roll-from", spec.RollFrom, message)
+        && readRangeText(args, "roll-to", spec.RollTo, message)
+        && readIncIndex(args, "roll-inc", 4, spec.RollIncIndex, message);
 }
 
 void printCsv(const CamberTable &table)
@@ -118,7 +119,7 @@ void printCsv(const CamberTable &table)
 void printJson(const CamberTable &table)
 {
     const nlohmann::ordered_json out = {
-        { "rows_are_roll", table.rowsAreRoll },
+        { "rows_are_roll", table.RowsAreRoll },
         { "right", table.grids[kRight] },
         { "left", table.grids[kLeft] },
     };
@@ -145,8 +146,8 @@ int runTableCommand(const std::vector<std::string> &args)
         json = *format == "json";
     }
     TableSpec spec = standardTableSpec();
-    EntryMode mode = EntryMode::XAndHeight;
-    if (!readTableSpec(parsed, spec, message) || !readEntryMode(parsed, mode, message)) {
+    Settings settings;
+    if (!readTableSpec(parsed, spec, message) || !readSolveSettings(parsed, settings, message)) {
         return reportCliError(message);
     }
     if (const std::string refusal = tableSpecRefusal(spec); !refusal.empty()) {
@@ -156,12 +157,10 @@ int runTableCommand(const std::vector<std::string> &args)
     if (!loadVehicleForCli(parsed.file, vehicle, message)) {
         return reportCliError(message);
     }
-    EngineInput layout = engineInputFromVehicle(vehicle, mode);
-    if (!applyGainOptions(parsed, layout, message)) {
-        return reportCliError(message);
-    }
-
-    const CamberTable table = fillCamberTable(spec, layout, BaselineState {});
+    LayoutState layout;
+    layout.takeVehicle(vehicle, parsed.file);
+    const CamberTable table
+        = fillCamberTable(spec, buildEngineInput(layout, settings), BaselineState {});
     if (!table.refusal.empty()) {
         return reportCliError(table.refusal);
     }

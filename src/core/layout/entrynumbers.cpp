@@ -20,20 +20,6 @@ constexpr std::array<const char *, kOtherSpecsRows> kOtherSpecsCaptions
 
 } // namespace
 
-int pointEntry(int side, int column, int row)
-{
-    if (side < 0 || side > 1 || column < 0 || column > 1 || row < 0 || row >= kPointRows)
-        return -1;
-    return side * 16 + column * 8 + row;
-}
-
-int otherSpecsEntry(int side, int row)
-{
-    if (side < 0 || side > 1 || row < 0 || row >= kOtherSpecsRows)
-        return -1;
-    return (side == kSideRight ? 32 : 43) + row;
-}
-
 EntryPosition entryPosition(int entry)
 {
     EntryPosition p;
@@ -82,7 +68,9 @@ std::string otherSpecsCaption(int row)
 
 bool isArmLengthEntry(int entry)
 {
-    return entry == 6 || entry == 7 || entry == 22 || entry == 23;
+    const EntryPosition p = entryPosition(entry);
+    return p.block == EntryBlock::Points && p.column == kColumnX
+        && (p.row == kUpperArmDim || p.row == kLowerArmDim);
 }
 
 } // namespace tarvik

@@ -16,6 +16,37 @@ inline constexpr int kSideLeft = 1;
 inline constexpr int kPointRows = 8;
 inline constexpr int kOtherSpecsRows = 11;
 
+// Columns of the point and arm block.
+inline constexpr int kColumnX = 0; // X, or Length on the arm rows
+inline constexpr int kColumnHeight = 1; // Height, or Angle on the arm rows
+
+// Rows of the point and arm block (strut captions where they differ).
+enum PointRow : int {
+    kUpperBallJoint = 0, // strut: upper strut location (body mount)
+    kUpperFramePivot = 1, // strut: lower strut location
+    kLowerBallJoint = 2,
+    kLowerFramePivot = 3,
+    kUpperSpringPad = 4,
+    kLowerSpringPad = 5,
+    kUpperArmDim = 6, // strut: strut dimensions
+    kLowerArmDim = 7,
+};
+
+// Rows of the "Other Specs" block.
+enum OtherSpecsRow : int {
+    kSpringLengthRow = 0,
+    kSpringCompressionRow = 1,
+    kSpringAngleRow = 2,
+    kSpringRateRow = 3,
+    kWheelRateRow = 4,
+    kScrubRadiusRow = 5,
+    kStaticCamberRow = 6,
+    kDynamicCamberRow = 7,
+    kHubDistanceRow = 8,
+    kRimWidthRow = 9,
+    kRimOffsetRow = 10,
+};
+
 enum class EntryBlock { Points, OtherSpecs, Dive, Roll, None };
 
 struct EntryPosition
@@ -27,8 +58,37 @@ struct EntryPosition
 };
 
 // -1 when side, column or row is out of range.
-int pointEntry(int side, int column, int row);
-int otherSpecsEntry(int side, int row);
+constexpr int pointEntry(int side, int column, int row)
+{
+    if (side < 0 || side > 1 || column < 0 || column > 1 || row < 0 || row >= kPointRows)
+        return -1;
+    return side * 16 + column * 8 + row;
+}
+constexpr int otherSpecsEntry(int side, int row)
+{
+    if (side < 0 || side > 1 || row < 0 || row >= kOtherSpecsRows)
+        return -1;
+    return (side == kSideRight ? 32 : 43) + row;
+}
+// The entries that other windows read and write by name.
+constexpr int staticCamberEntry(int side)
+{
+    return otherSpecsEntry(side, kStaticCamberRow);
+}
+constexpr int springRateEntry(int side)
+{
+    return otherSpecsEntry(side, kSpringRateRow);
+}
+// The side's other entry: right entry e pairs with the left e + 16 in the
+// point block and e + 11 in the Other Specs block; -1 for dive and roll.
+constexpr int mirrorEntry(int entry)
+{
+    if (entry >= 0 && entry < 32)
+        return entry < 16 ? entry + 16 : entry - 16;
+    if (entry >= 32 && entry < 54)
+        return entry < 43 ? entry + 11 : entry - 11;
+    return -1;
+}
 EntryPosition entryPosition(int entry);
 
 // Caption of a row of the point and arm block for the suspension type

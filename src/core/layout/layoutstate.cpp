@@ -39,6 +39,32 @@ void LayoutState::clearForNew()
     record.clear();
     comment.clear();
     currentFile = kUntitled;
+    changed = 0;
+    lastEditedEntry = -1;
+}
+
+VehicleData LayoutState::vehicleData() const
+{
+    VehicleData data;
+    for (const int entry : inputWalk())
+        data.record.set(entry, record.get(entry));
+    data.suspensionType = suspensionType;
+    data.unitsFlag = unitsFlag;
+    data.comment = comment;
+    return data;
+}
+
+void LayoutState::takeVehicle(const VehicleData &data, const std::string &path)
+{
+    record.clear();
+    for (const int entry : inputWalk())
+        record.set(entry, data.record.get(entry));
+    suspensionType = data.suspensionType == 1 ? 1 : 0;
+    unitsFlag = data.unitsFlag;
+    comment = data.comment;
+    currentFile = path;
+    changed = 0;
+    lastEditedEntry = -1;
 }
 
 std::string fileTitle(std::string_view currentFile, std::string_view vehicleFolder)

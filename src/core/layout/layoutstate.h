@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/layout/specrecord.h"
+#include "core/layout/vehiclefile.h"
 
 #include <string>
 #include <string_view>
@@ -20,9 +21,19 @@ struct LayoutState
     std::string comment; // lines joined by CR LF
     std::string currentFile = kUntitled; // full path, or "Untitled"
     int changed = 0; // 1 after an accepted edit, 0 after a file read or write
+    // Not stored in files: whether the dive and roll entries are applied
+    // (0 static only, 1 dive and roll shown), and the entry of the last
+    // accepted edit (-1 before any), where the calculation window starts.
+    int applyDiveRoll = 0;
+    int lastEditedEntry = -1;
 
     // The state of File > New: every slot, the comment and the file cleared.
     void clearForNew();
+    // What a vehicle file stores of the layout (the input entries only), and
+    // the layout a read file gives: its inputs, type, units and comment, the
+    // path as the current file, nothing changed. applyDiveRoll is kept.
+    VehicleData vehicleData() const;
+    void takeVehicle(const VehicleData &data, const std::string &path);
 };
 
 // The current file's name for display, in capitals: the part of the path

@@ -1,30 +1,34 @@
-// Everything the program remembers between runs: modes, the camber table's
-// set-up and baseline, graph options, intro-help choices and the two
-// outside-viewer paths. Start values are 0 and empty texts, which is also
-// what a record missing from a short settings file keeps.
+// Everything the program remembers between runs, in one object: the modes,
+// the camber-gain definition, the camber table's set-up and baseline, the
+// graph options, the intro-help choices and the two outside-viewer paths.
+// The settings file maps it record by record (settingsfile.h). Start values
+// are 0 and empty texts, which is also what a record missing from a short
+// settings file keeps.
 #pragma once
 
-#include <array>
+#include "core/support/introhelp.h"
+#include "core/table/baseline.h"
+#include "core/table/tablespec.h"
+
 #include <string>
 
 namespace tarvik {
 
-inline constexpr int kTableRows = 10;
-inline constexpr int kTableColumns = 11;
 inline constexpr int kSettingsRecords = 258;
 inline constexpr const char *kSettingsFileName = "TKCNFG-32.QMK";
 
-// A camber table's dive and roll ranges as texts, with the increment choices
-// and the orientation; the current table's and the baseline's.
-struct TableSpecSettings
+// How the graphs of the camber table look and print.
+struct GraphOptions
 {
-    int RowsAreRoll = 0;
-    std::string DiveFrom;
-    std::string DiveTo;
-    int DiveIncIndex = 0;
-    std::string RollFrom;
-    std::string RollTo;
-    int RollIncIndex = 0;
+    int printColor = 0; // 1 colour, 0 black and white
+    int thickLines = 0; // 1 thick, 0 thin
+    int background = 0; // palette index: 0 black, 15 white
+    int labelMode = 0; // 0 standard labels, 1 the labels below
+    std::string plotTitle;
+    std::string currentRunLabel;
+    std::string baselineRunLabel;
+
+    friend bool operator==(const GraphOptions &, const GraphOptions &) = default;
 };
 
 struct Settings
@@ -33,29 +37,23 @@ struct Settings
     int entryMode = 0; // 0 X and Height, 1 length and angle
     int extensionLines = 0;
     int gainPassSwitch = 0; // written as held; has no effect when read back
-    int GainSpecChoice = 0; // camber-gain basis: 0 standard (1 in of dive, no roll)
+    // Camber-gain definition: 0 standard (1 in of dive, no roll), else the texts apply.
+    int GainSpecChoice = 0;
     std::string GainDiveText;
     std::string GainRollText;
-    TableSpecSettings TableSpec;
-    TableSpecSettings BaselineSpec;
-    int ShowBaseline = 0;
-    int BaselineIsSaved = 0;
-    // [side 0 right, 1 left][row][column], cell texts.
-    std::array<std::array<std::array<std::string, kTableColumns>, kTableRows>, 2> BaselineData;
+    TableSpec tableSpec;
+    BaselineState baseline;
     int backgroundColour = 0; // 0 light grey, 1 dark grey
     int camberOption = 0; // 1 camber changes with new inputs
-    int graphPrintMode = 0;
-    int graphLineWidth = 0;
-    int graphBackground = 0;
-    int graphLabelMode = 0;
-    std::string graphPlotTitle;
-    std::string graphCurrentRunLabel;
-    std::string graphBaselineRunLabel;
-    std::string BaselineComment;
-    // Intro-help suppression flags; only the first three are stored.
-    std::array<int, 4> introHelpSuppressed {};
+    GraphOptions graph;
+    // Intro-help suppression; only flags 0 to 2 are stored.
+    IntroHelpFlags introHelp;
     std::string webBrowserPath;
     std::string pdfViewerFolder;
+
+    // The panel-refresh rule: a definition whose dive and roll both read as
+    // 0 is the standard one.
+    void normalizeGainDefinition();
 };
 
 } // namespace tarvik

@@ -22,8 +22,8 @@ const std::string &BaselineState::cell(int side, int dataRow, int dataColumn) co
         || dataColumn >= kMaxTableColumns) {
         return empty;
     }
-    return data[static_cast<std::size_t>(side)][static_cast<std::size_t>(dataRow)]
-               [static_cast<std::size_t>(dataColumn)];
+    return BaselineData[static_cast<std::size_t>(side)][static_cast<std::size_t>(dataRow)]
+                       [static_cast<std::size_t>(dataColumn)];
 }
 
 void copyTableToBaseline(const CamberTable &table, const TableSpec &spec, BaselineState &baseline)
@@ -31,7 +31,7 @@ void copyTableToBaseline(const CamberTable &table, const TableSpec &spec, Baseli
     if (!table.refusal.empty()) {
         return; // a refused table holds no cells: keep the old baseline whole
     }
-    baseline.spec = spec;
+    baseline.BaselineSpec = spec;
     const int g = table.groupSize();
     for (std::size_t side = 0; side < 2; ++side) {
         const TableGrid &grid = table.grids[side];
@@ -42,7 +42,7 @@ void copyTableToBaseline(const CamberTable &table, const TableSpec &spec, Baseli
             }
             const std::vector<std::string> &row = grid[r];
             for (std::size_t c = 1; c < row.size() && c <= kMaxTableColumns; ++c) {
-                baseline.data[side][static_cast<std::size_t>(entry)][c - 1] = row[c];
+                baseline.BaselineData[side][static_cast<std::size_t>(entry)][c - 1] = row[c];
             }
         }
     }
@@ -50,7 +50,7 @@ void copyTableToBaseline(const CamberTable &table, const TableSpec &spec, Baseli
 
 bool baselineMatches(const BaselineState &baseline, const TableSpec &spec)
 {
-    return baseline.spec == spec;
+    return baseline.BaselineSpec == spec;
 }
 
 std::string differenceText(double newCamber, const std::string &baselineText)
@@ -60,8 +60,8 @@ std::string differenceText(double newCamber, const std::string &baselineText)
 
 std::string baselineMenuCaption(const BaselineState &baseline)
 {
-    std::string caption = baseline.showBaseline != 0 ? "Baseline (show" : "Baseline (hide";
-    caption += baseline.baselineIsSaved == 1 ? " saved results)" : " previous results)";
+    std::string caption = baseline.ShowBaseline != 0 ? "Baseline (show" : "Baseline (hide";
+    caption += baseline.BaselineIsSaved == 1 ? " saved results)" : " previous results)";
     return caption;
 }
 
@@ -71,7 +71,7 @@ std::string baselineMismatchMessage(const BaselineState &baseline)
                        "Table Options.";
     text += kParagraphBreak;
     text += "To show the baseline, ";
-    text += baseline.baselineIsSaved != 0
+    text += baseline.BaselineIsSaved != 0
         ? "click on 'Baseline' and then click on 'Save this Data as Baseline'."
         : "close this window by clicking on 'Back' and then open this Table again by clicking on "
           "'Table & Graph' at the Main Screen.";
@@ -87,7 +87,7 @@ std::string showBaselineQuestion()
 
 std::string saveBaselineNote(const BaselineState &baseline)
 {
-    return std::string("The current Table's") + (baseline.showBaseline != 0 ? " '(new)'" : "")
+    return std::string("The current Table's") + (baseline.ShowBaseline != 0 ? " '(new)'" : "")
         + " data will be saved as a Baseline.";
 }
 

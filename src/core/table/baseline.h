@@ -23,13 +23,14 @@ using BaselineSide = std::array<std::array<std::string, kMaxTableColumns>, kMaxT
 
 struct BaselineState
 {
-    std::array<BaselineSide, 2> data; // [side][data row][data column], 0-based
-    TableSpec spec; // the TableSpec the baseline was captured with
-    int showBaseline = 0; // 1: base and difference rows are shown
-    int baselineIsSaved = 0; // 1: saved table, 0: previous table
-    std::string comment; // describes a saved baseline
+    std::array<BaselineSide, 2> BaselineData; // [side][data row][data column], 0-based
+    TableSpec BaselineSpec; // the TableSpec the baseline was captured with
+    int ShowBaseline = 0; // 1: base and difference rows are shown
+    int BaselineIsSaved = 0; // 1: saved table, 0: previous table
+    std::string BaselineComment; // describes a saved baseline
 
-    bool shown() const { return showBaseline == 1; }
+    bool shown() const { return ShowBaseline == 1; }
+    friend bool operator==(const BaselineState &, const BaselineState &) = default;
     const std::string &cell(int side, int dataRow, int dataColumn) const;
 };
 

@@ -73,7 +73,7 @@ CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
     const BaselineState &baseline, const EngineFunction &engine, const CellObserver &observer)
 {
     CamberTable table;
-    table.rowsAreRoll = spec.rowsRoll() ? 1 : 0;
+    table.RowsAreRoll = spec.rowsRoll() ? 1 : 0;
     table.columnCaption = columnAxisCaption(spec);
     table.refusal = tableSpecRefusal(spec);
     if (!table.refusal.empty()) {

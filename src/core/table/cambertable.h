@@ -30,7 +30,7 @@ using TableGrid = std::vector<std::vector<std::string>>; // [grid row][grid colu
 
 struct CamberTable
 {
-    int rowsAreRoll = 0;
+    int RowsAreRoll = 0;
     bool baselineShown = false;
     // The baseline was asked for but its spec differs: show this message once
     // and set ShowBaseline to 0 (the table below is filled without it).

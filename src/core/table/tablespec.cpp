@@ -91,12 +91,12 @@ double rollIncrement(int incIndex)
 
 TableAxis diveAxis(const TableSpec &spec)
 {
-    return makeAxis(spec.diveFrom, spec.diveTo, diveIncrement(spec.diveIncIndex));
+    return makeAxis(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex));
 }
 
 TableAxis rollAxis(const TableSpec &spec)
 {
-    return makeAxis(spec.rollFrom, spec.rollTo, rollIncrement(spec.rollIncIndex));
+    return makeAxis(spec.RollFrom, spec.RollTo, rollIncrement(spec.RollIncIndex));
 }
 
 TableAxis rowAxis(const TableSpec &spec)
@@ -122,9 +122,9 @@ double specWindowCount(std::string_view fromText, std::string_view toText, doubl
 std::string tableSpecRefusal(const TableSpec &spec)
 {
     const double dive
-        = specWindowCount(spec.diveFrom, spec.diveTo, diveIncrement(spec.diveIncIndex));
+        = specWindowCount(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex));
     const double roll
-        = specWindowCount(spec.rollFrom, spec.rollTo, rollIncrement(spec.rollIncIndex));
+        = specWindowCount(spec.RollFrom, spec.RollTo, rollIncrement(spec.RollIncIndex));
     if (spec.rowsRoll()) {
         if (roll > kMaxTableRows) {
             return "Roll Increment must be increased to stay within 10 as Max Number of Rows.";

@@ -23,15 +23,15 @@ inline constexpr int kMaxTableColumns = 11;
 // a first-time user is offered.
 struct TableSpec
 {
-    int rowsAreRoll = 0; // 0: rows dive, columns roll; 1: rows roll, columns dive
-    std::string diveFrom;
-    std::string diveTo;
-    int diveIncIndex = 0; // 0 = 2, 1 = 1, 2 = .5, any other = .25 inches
-    std::string rollFrom;
-    std::string rollTo;
-    int rollIncIndex = 0; // 0 = 4, 1 = 2, 2 = 1, 3 = .5, any other = .25 degrees
+    int RowsAreRoll = 0; // 0: rows dive, columns roll; 1: rows roll, columns dive
+    std::string DiveFrom;
+    std::string DiveTo;
+    int DiveIncIndex = 0; // 0 = 2, 1 = 1, 2 = .5, any other = .25 inches
+    std::string RollFrom;
+    std::string RollTo;
+    int RollIncIndex = 0; // 0 = 4, 1 = 2, 2 = 1, 3 = .5, any other = .25 degrees
 
-    bool rowsRoll() const { return rowsAreRoll == 1; }
+    bool rowsRoll() const { return RowsAreRoll == 1; }
     // All seven fields equal; range ends compared as texts, exactly.
     friend bool operator==(const TableSpec &, const TableSpec &) = default;
 };

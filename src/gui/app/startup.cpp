@@ -8,14 +8,14 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 // The warning window header needs the decimal-symbol window complete.
+#include "core/layout/settingsfile.h"
+#include "core/support/helptopic.h"
+#include "core/support/warningtext.h"
 #include "gui/support/decimalsymbolwindow.h"
 #include "gui/support/helpwindow.h"
 #include "gui/support/intromessagewindow.h"
 #include "gui/support/splashwindow.h"
 #include "gui/support/warningwindow.h"
-#include "core/layout/settingsfile.h"
-#include "core/support/helptopic.h"
-#include "core/support/warningtext.h"
 
 namespace tarvik::gui {
 
@@ -30,9 +30,7 @@ MainOptions mainOptionsFrom(const Settings &settings)
     options.gainSpecChoice = settings.GainSpecChoice;
     options.gainDiveText = QString::fromStdString(settings.GainDiveText);
     options.gainRollText = QString::fromStdString(settings.GainRollText);
-    for (int index = 0; index < 4; ++index) {
-        options.introFlags.setFlag(index, settings.introHelpSuppressed[std::size_t(index)] != 0);
-    }
+    options.introFlags = settings.introHelp;
     return options;
 }
 
@@ -46,9 +44,7 @@ void storeMainOptions(const MainOptions &options, Settings &settings)
     settings.GainSpecChoice = options.gainSpecChoice;
     settings.GainDiveText = options.gainDiveText.toStdString();
     settings.GainRollText = options.gainRollText.toStdString();
-    for (int index = 0; index < 4; ++index) {
-        settings.introHelpSuppressed[std::size_t(index)] = options.introFlags.flag(index) ? 1 : 0;
-    }
+    settings.introHelp = options.introFlags;
 }
 
 Startup::Startup(Platform &platform, const DataFolder &data, const QString &configDir)

@@ -24,26 +24,22 @@ Settings everySettingSet()
     s.GainSpecChoice = 1;
     s.GainDiveText = "1.5";
     s.GainRollText = "-2";
-    s.TableSpec = { 1, "-2", "2", 3, "-4", "4", 2 };
-    s.BaselineSpec = { 0, "-1", "1", 1, "-3", "3", 4 };
-    s.ShowBaseline = 1;
-    s.BaselineIsSaved = 1;
+    s.tableSpec = { 1, "-2", "2", 3, "-4", "4", 2 };
+    s.baseline.BaselineSpec = { 0, "-1", "1", 1, "-3", "3", 4 };
+    s.baseline.ShowBaseline = 1;
+    s.baseline.BaselineIsSaved = 1;
     for (int side = 0; side < 2; ++side)
-        for (int row = 0; row < kTableRows; ++row)
-            for (int col = 0; col < kTableColumns; ++col)
-                s.BaselineData[side][row][col]
+        for (int row = 0; row < kMaxTableRows; ++row)
+            for (int col = 0; col < kMaxTableColumns; ++col)
+                s.baseline.BaselineData[side][row][col]
                     = (row + col) % 4 == 0 ? "" : std::to_string(side * 1000 + row * 20 + col);
     s.backgroundColour = 1;
     s.camberOption = 1;
-    s.graphPrintMode = 2;
-    s.graphLineWidth = 3;
-    s.graphBackground = 4;
-    s.graphLabelMode = 5;
-    s.graphPlotTitle = "Camber, deg, vs roll";
-    s.graphCurrentRunLabel = "Current, new springs";
-    s.graphBaselineRunLabel = "  Baseline";
-    s.BaselineComment = "Track day, \"wet\"";
-    s.introHelpSuppressed = { 1, 0, 1, 0 };
+    s.graph = { 2, 3, 4, 5, "Camber, deg, vs roll", "Current, new springs", "  Baseline" };
+    s.baseline.BaselineComment = "Track day, \"wet\"";
+    s.introHelp.setFlag(0, true);
+    s.introHelp.setFlag(2, true);
+    s.introHelp.setFlag(3, true); // not stored
     s.webBrowserPath = "/usr/bin/firefox";
     s.pdfViewerFolder = "/usr/bin";
     return s;
@@ -52,12 +48,11 @@ Settings everySettingSet()
 void expectSame(const Settings &a, const Settings &b)
 {
     EXPECT_EQ(settingsFileText(a), settingsFileText(b));
-    EXPECT_EQ(a.BaselineData, b.BaselineData);
-    EXPECT_EQ(a.TableSpec.RollTo, b.TableSpec.RollTo);
-    EXPECT_EQ(a.BaselineSpec.DiveIncIndex, b.BaselineSpec.DiveIncIndex);
-    EXPECT_EQ(a.graphBaselineRunLabel, b.graphBaselineRunLabel);
-    EXPECT_EQ(a.BaselineComment, b.BaselineComment);
-    EXPECT_EQ(a.introHelpSuppressed, b.introHelpSuppressed);
+    EXPECT_EQ(a.baseline, b.baseline);
+    EXPECT_EQ(a.tableSpec, b.tableSpec);
+    EXPECT_EQ(a.graph, b.graph);
+    for (int flag = 0; flag < kStoredIntroFlagCount; ++flag)
+        EXPECT_EQ(a.introHelp.flag(flag), b.introHelp.flag(flag)) << flag;
 }
 
 TEST(SettingsFile, RoundTripOfAll258Records)
@@ -73,7 +68,7 @@ TEST(SettingsFile, RoundTripOfAll258Records)
     const auto r = parseSettingsText(text);
     EXPECT_EQ(r.recordsRead, kSettingsRecords);
     expectSame(r.settings, s);
-    EXPECT_EQ(r.settings.introHelpSuppressed[3], 0); // the fourth flag is not stored
+    EXPECT_FALSE(r.settings.introHelp.flag(3)); // the fourth flag is not stored
     // The baseline's ranges are stored roll first (records 16-21).
     const std::string head = "0\r\n1\r\n1\r\n1\r\n1\r\n1.5\r\n-2\r\n"
                              "1\r\n-2\r\n2\r\n3\r\n-4\r\n4\r\n2\r\n"
@@ -102,7 +97,7 @@ TEST(SettingsFile, ShortFileLeavesLaterSettingsAtStartValues)
     const auto afterOne = parseSettingsText("1\r\n");
     EXPECT_EQ(afterOne.recordsRead, 1);
     EXPECT_EQ(afterOne.settings.unitsFlag, 1);
-    EXPECT_EQ(afterOne.settings.TableSpec.DiveFrom, "");
+    EXPECT_EQ(afterOne.settings.tableSpec.DiveFrom, "");
 
     // Cut at every record boundary: the read part matches, the rest is unset.
     const Settings full = everySettingSet();
@@ -127,7 +122,7 @@ TEST(SettingsFile, LenientFieldsAndHostileInput)
     EXPECT_EQ(r.settings.GainSpecChoice, 7);
     EXPECT_EQ(r.settings.GainDiveText, "a,b");
     EXPECT_EQ(r.settings.GainRollText, "xyz");
-    EXPECT_EQ(r.settings.TableSpec.RowsAreRoll, 0); // out of 16-bit range
+    EXPECT_EQ(r.settings.tableSpec.RowsAreRoll, 0); // out of 16-bit range
     EXPECT_LE(parseSettingsText(std::string(100000, ',')).recordsRead, kSettingsRecords);
     EXPECT_LE(parseSettingsText(std::string(100, '\0')).recordsRead, kSettingsRecords);
     EXPECT_EQ(parseSettingsText("\"unclosed").recordsRead, 1);
@@ -139,11 +134,11 @@ TEST(SettingsFile, ShippedDefaultsAreUseful)
     ASSERT_TRUE(r.found);
     EXPECT_EQ(r.recordsRead, kSettingsRecords);
     EXPECT_EQ(r.settings.extensionLines, 1);
-    EXPECT_EQ(r.settings.TableSpec.DiveFrom, "-2");
-    EXPECT_EQ(r.settings.TableSpec.DiveTo, "2");
-    EXPECT_EQ(r.settings.TableSpec.RollFrom, "-4");
-    EXPECT_EQ(r.settings.TableSpec.RollTo, "4");
-    EXPECT_EQ(r.settings.introHelpSuppressed[0], 0);
+    EXPECT_EQ(r.settings.tableSpec.DiveFrom, "-2");
+    EXPECT_EQ(r.settings.tableSpec.DiveTo, "2");
+    EXPECT_EQ(r.settings.tableSpec.RollFrom, "-4");
+    EXPECT_EQ(r.settings.tableSpec.RollTo, "4");
+    EXPECT_EQ(r.settings.introHelp.flag(0), false);
 }
 
 TEST(SettingsFile, WriteReplacesSafely)

@@ -36,11 +36,11 @@ CamberTable tableOf(int dataRows, int dataColumns, bool baselineShown)
 TEST(Baseline, CopyKeepsFirstRowOfEachEntryAndTheSpec)
 {
     BaselineState base;
-    base.data[kRight][3][0] = "kept";
+    base.BaselineData[kRight][3][0] = "kept";
     TableSpec spec = standardTableSpec();
-    spec.diveIncIndex = 2;
+    spec.DiveIncIndex = 2;
     copyTableToBaseline(tableOf(3, 2, true), spec, base);
-    EXPECT_EQ(base.spec, spec);
+    EXPECT_EQ(base.BaselineSpec, spec);
     // Grid rows 1, 4 and 7 are the "(new)" rows of entries 0, 1 and 2.
     EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
     EXPECT_EQ(base.cell(kRight, 1, 1), "0:4:2");
@@ -62,22 +62,22 @@ TEST(Baseline, CopySkipsCellsBeyondTheArrayAndRefusedTables)
     CamberTable refused;
     refused.refusal = "too big";
     TableSpec other;
-    other.rowsAreRoll = 1;
+    other.RowsAreRoll = 1;
     copyTableToBaseline(refused, other, base);
-    EXPECT_EQ(base.spec, standardTableSpec());
+    EXPECT_EQ(base.BaselineSpec, standardTableSpec());
     EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
 }
 
 TEST(Baseline, SpecCheckComparesAllSevenFields)
 {
     BaselineState base;
-    base.spec = standardTableSpec();
+    base.BaselineSpec = standardTableSpec();
     TableSpec spec = standardTableSpec();
     EXPECT_TRUE(baselineMatches(base, spec));
-    spec.rollIncIndex = 3;
+    spec.RollIncIndex = 3;
     EXPECT_FALSE(baselineMatches(base, spec));
     spec = standardTableSpec();
-    spec.rollTo = "4.0"; // the same number in another text
+    spec.RollTo = "4.0"; // the same number in another text
     EXPECT_FALSE(baselineMatches(base, spec));
 }
 
@@ -107,9 +107,9 @@ TEST(Baseline, MenuCaptionAndMessages)
 {
     BaselineState base;
     EXPECT_EQ(baselineMenuCaption(base), "Baseline (hide previous results)");
-    base.showBaseline = 1;
+    base.ShowBaseline = 1;
     EXPECT_EQ(baselineMenuCaption(base), "Baseline (show previous results)");
-    base.baselineIsSaved = 1;
+    base.BaselineIsSaved = 1;
     EXPECT_EQ(baselineMenuCaption(base), "Baseline (show saved results)");
     EXPECT_EQ(
         saveBaselineNote(base), "The current Table's '(new)' data will be saved as a Baseline.");
@@ -118,8 +118,8 @@ TEST(Baseline, MenuCaptionAndMessages)
         "Options.\r\rTo show the baseline, click on 'Baseline' and then click on 'Save this Data "
         "as "
         "Baseline'.  Then select 'Show Baseline Data'.");
-    base.showBaseline = 0;
-    base.baselineIsSaved = 0;
+    base.ShowBaseline = 0;
+    base.BaselineIsSaved = 0;
     EXPECT_EQ(saveBaselineNote(base), "The current Table's data will be saved as a Baseline.");
     EXPECT_NE(baselineMismatchMessage(base).find("close this window by clicking on 'Back'"),
         std::string::npos);

@@ -59,10 +59,10 @@ CamberTable sweep(const TableSpec &spec, FakeEngine &engine, const BaselineState
 TableSpec smallSpec()
 {
     TableSpec spec = standardTableSpec();
-    spec.diveFrom = "0";
-    spec.diveTo = "1";
-    spec.rollFrom = "0";
-    spec.rollTo = "2";
+    spec.DiveFrom = "0";
+    spec.DiveTo = "1";
+    spec.RollFrom = "0";
+    spec.RollTo = "2";
     return spec;
 }
 
@@ -82,7 +82,7 @@ TEST(CamberTable, DefaultSpecGivesDiveRowsAndRollColumns)
     FakeEngine engine;
     const CamberTable t = sweep(standardTableSpec(), engine);
     ASSERT_TRUE(t.refusal.empty());
-    EXPECT_EQ(t.rowsAreRoll, 0);
+    EXPECT_EQ(t.RowsAreRoll, 0);
     EXPECT_EQ(t.columnCaption, "Roll, degrees");
     EXPECT_EQ(t.headerColumnTwips, 1000);
     EXPECT_EQ(t.dataRows, 5);
@@ -112,14 +112,14 @@ TEST(CamberTable, RowsAreRollSwapsAxesAndCaptions)
 {
     FakeEngine engine;
     TableSpec spec = standardTableSpec();
-    spec.rowsAreRoll = 1;
-    spec.rollFrom = "-2";
-    spec.rollTo = "2";
-    spec.diveFrom = "-1";
-    spec.diveTo = "1";
-    spec.diveIncIndex = 2;
+    spec.RowsAreRoll = 1;
+    spec.RollFrom = "-2";
+    spec.RollTo = "2";
+    spec.DiveFrom = "-1";
+    spec.DiveTo = "1";
+    spec.DiveIncIndex = 2;
     const CamberTable t = sweep(spec, engine);
-    EXPECT_EQ(t.rowsAreRoll, 1);
+    EXPECT_EQ(t.RowsAreRoll, 1);
     EXPECT_EQ(t.columnCaption, "Dive, inches");
     EXPECT_EQ(t.dataRows, 3);
     EXPECT_EQ(t.dataColumns, 5);
@@ -136,11 +136,11 @@ TEST(CamberTable, DownwardAndUnevenRanges)
 {
     FakeEngine engine;
     TableSpec spec = standardTableSpec();
-    spec.diveFrom = "2";
-    spec.diveTo = "-2";
-    spec.rollFrom = "-1";
-    spec.rollTo = "1.7";
-    spec.rollIncIndex = 3;
+    spec.DiveFrom = "2";
+    spec.DiveTo = "-2";
+    spec.RollFrom = "-1";
+    spec.RollTo = "1.7";
+    spec.RollIncIndex = 3;
     const CamberTable t = sweep(spec, engine);
     EXPECT_EQ(column0(t.grids[kLeft]),
         (std::vector<std::string> { "Dive, inches", "2.00", "1.00", ".00", "-1.00", "-2.00" }));
@@ -156,9 +156,9 @@ TEST(CamberTable, OversizedSpecIsRefusedBeforeAnyCell)
 {
     FakeEngine engine;
     TableSpec spec = standardTableSpec();
-    spec.diveFrom = "-5";
-    spec.diveTo = "5";
-    spec.diveIncIndex = 3;
+    spec.DiveFrom = "-5";
+    spec.DiveTo = "5";
+    spec.DiveIncIndex = 3;
     const CamberTable t = sweep(spec, engine);
     EXPECT_EQ(
         t.refusal, "Dive Increment must be increased to stay within 10 as Max Number of Rows.");
@@ -189,10 +189,11 @@ TEST(CamberTable, ShownBaselineAddsBaseAndDifferenceRows)
     FakeEngine engine;
     const TableSpec spec = smallSpec();
     BaselineState base;
-    base.spec = spec;
-    base.showBaseline = 1;
-    base.data[kRight][0] = { "1.23", "-3.00" };
-    base.data[kLeft][1] = { "", "oops" }; // texts that do not start with a number count as 0
+    base.BaselineSpec = spec;
+    base.ShowBaseline = 1;
+    base.BaselineData[kRight][0] = { "1.23", "-3.00" };
+    base.BaselineData[kLeft][1]
+        = { "", "oops" }; // texts that do not start with a number count as 0
     const CamberTable t = sweep(spec, engine, base);
     ASSERT_TRUE(t.baselineShown);
     EXPECT_TRUE(t.baselineMismatch.empty());
@@ -219,16 +220,16 @@ TEST(CamberTable, MismatchedBaselineIsHiddenWithTheMessage)
 {
     FakeEngine engine;
     BaselineState base;
-    base.showBaseline = 1;
-    base.baselineIsSaved = 1;
-    base.spec.rollIncIndex = 2; // the table uses 1
+    base.ShowBaseline = 1;
+    base.BaselineIsSaved = 1;
+    base.BaselineSpec.RollIncIndex = 2; // the table uses 1
     const CamberTable t = sweep(standardTableSpec(), engine, base);
     EXPECT_FALSE(t.baselineShown);
     EXPECT_EQ(t.baselineMismatch, baselineMismatchMessage(base));
     EXPECT_EQ(t.grids[kRight].size(), 6u);
     EXPECT_EQ(t.grids[kRight][1][0], "-2.00");
 
-    base.showBaseline = 0; // hidden baseline: no check, no message
+    base.ShowBaseline = 0; // hidden baseline: no check, no message
     EXPECT_TRUE(sweep(standardTableSpec(), engine, base).baselineMismatch.empty());
 }
 
@@ -237,8 +238,8 @@ TEST(CamberTable, ObserverSeesEveryCellInOrder)
     FakeEngine engine;
     const TableSpec spec = smallSpec();
     BaselineState base;
-    base.spec = spec;
-    base.showBaseline = 1;
+    base.BaselineSpec = spec;
+    base.ShowBaseline = 1;
     std::vector<std::pair<int, int>> cells;
     fillCamberTable(spec, layout(), base, std::ref(engine),
         [&](int row, int column) { cells.emplace_back(row, column); });

@@ -42,11 +42,11 @@ TEST(CamberTableWorked, DefaultTableCells)
 TEST(CamberTableWorked, UnclosableCellIsCountedAndStillFilled)
 {
     TableSpec spec = standardTableSpec();
-    spec.diveFrom = "0";
-    spec.diveTo = "18"; // 18 inches of dive is more than the lower arm can follow
-    spec.diveIncIndex = 0;
-    spec.rollFrom = "0";
-    spec.rollTo = "0";
+    spec.DiveFrom = "0";
+    spec.DiveTo = "18"; // 18 inches of dive is more than the lower arm can follow
+    spec.DiveIncIndex = 0;
+    spec.RollFrom = "0";
+    spec.RollTo = "0";
     const CamberTable t = fillCamberTable(spec, workedExample(), BaselineState {});
     ASSERT_EQ(t.dataRows, 10);
     EXPECT_EQ(t.problemCells, 1);
@@ -58,11 +58,11 @@ TEST(CamberTableWorked, SavedBaselineRepeatsTheNewRows)
 {
     const EngineInput layout = workedExample();
     TableSpec spec = standardTableSpec();
-    spec.rollIncIndex = 3; // 17 roll columns would not fit: narrow the range
-    spec.rollFrom = "-2";
-    spec.rollTo = "2";
+    spec.RollIncIndex = 3; // 17 roll columns would not fit: narrow the range
+    spec.RollFrom = "-2";
+    spec.RollTo = "2";
     BaselineState baseline;
-    baseline.showBaseline = 1;
+    baseline.ShowBaseline = 1;
     const CamberTable plain = fillCamberTable(spec, layout, BaselineState {});
     copyTableToBaseline(plain, spec, baseline);
     const CamberTable t = fillCamberTable(spec, layout, baseline);

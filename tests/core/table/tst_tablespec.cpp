@@ -10,11 +10,11 @@ namespace {
 
 constexpr double kTol = 1e-12;
 
-TableSpec spec(int rowsAreRoll, std::string diveFrom, std::string diveTo, int diveInc,
-    std::string rollFrom, std::string rollTo, int rollInc)
+TableSpec spec(int RowsAreRoll, std::string DiveFrom, std::string DiveTo, int diveInc,
+    std::string RollFrom, std::string RollTo, int rollInc)
 {
-    return TableSpec { rowsAreRoll, std::move(diveFrom), std::move(diveTo), diveInc,
-        std::move(rollFrom), std::move(rollTo), rollInc };
+    return TableSpec { RowsAreRoll, std::move(DiveFrom), std::move(DiveTo), diveInc,
+        std::move(RollFrom), std::move(RollTo), rollInc };
 }
 
 } // namespace
@@ -114,7 +114,7 @@ TEST(TableSpec, FitCheckRefusesWithTheAxisAtFault)
     };
     for (const Case &c : cases) {
         EXPECT_EQ(tableSpecRefusal(c.spec), c.message)
-            << c.spec.diveFrom << ".." << c.spec.diveTo << " / " << c.spec.rollFrom << ".."
-            << c.spec.rollTo;
+            << c.spec.DiveFrom << ".." << c.spec.DiveTo << " / " << c.spec.RollFrom << ".."
+            << c.spec.RollTo;
     }
 }

@@ -3,8 +3,8 @@
 // first run) and written at exit, the intro messages and their suppression
 // across a restart, the tenth-activation message and the extended roll range.
 #include "gui/app/commandline.h"
-#include "gui/platform/datafolder.h"
 #include "gui/app/startup.h"
+#include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
 #include "gui/support/helpwindow.h"
 
@@ -120,7 +120,7 @@ void TestStartup::introSuppressionSurvivesRestart()
         // extension lines and show the intro messages.
         QVERIFY(!QFile::exists(startup.settingsPath()));
         QVERIFY(window->options().extensionLines);
-        QVERIFY(!startup.settings().TableSpec.DiveFrom.empty());
+        QVERIFY(!startup.settings().tableSpec.DiveFrom.empty());
         window->show();
         startup.afterSplash();
         QCOMPARE(shown, (QList<int> { 0, 1 }));
