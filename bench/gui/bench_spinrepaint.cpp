@@ -9,12 +9,16 @@
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another, so
 // it needs no display. The goal (median under 10 ms) is read from the
 // output, never asserted.
-#include "gui/platform/datafolder.h"
+#include "core/layout/specrecord.h"
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
+#include "gui/app/vehiclefolders.h"
 #include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/mainwindow.h"
+#include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
-#include "core/layout/specrecord.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -32,22 +36,24 @@ using tarvik::gui::MainWindow;
 struct BenchWindow
 {
     tarvik::gui::ScriptedPlatform platform;
+    tarvik::gui::SettingsOwner settings;
+    tarvik::gui::DataFolder data { QStringLiteral(TARVIK_DATA_DIR) };
+    tarvik::gui::LayoutDocument document { settings, data.path(QStringLiteral("tkfiles")) };
+    tarvik::gui::VehicleFolders folders;
     std::unique_ptr<MainWindow> window;
     bool ready = false;
 
     BenchWindow()
     {
-        const tarvik::gui::DataFolder data(QStringLiteral(TARVIK_DATA_DIR));
-        window = std::make_unique<MainWindow>(
-            platform, data, tarvik::gui::MainOptions {}, false, tarvik::gui::MainWindowHooks {});
+        window = std::make_unique<MainWindow>(platform, data, settings, document, folders, false);
         window->show();
         QApplication::processEvents();
-        if (!window->openFile(data.path(QStringLiteral("tkfiles/WORKED.TK")))) {
+        if (!window->files().openFile(data.path(QStringLiteral("tkfiles/WORKED.TK")))) {
             return;
         }
         window->diveRollPanel()->yesButton()->click();
         QApplication::processEvents();
-        ready = window->applyDiveRoll() && window->lastOutput().movedPass.has_value();
+        ready = document.state().applyDiveRoll == 1 && document.output().movedPass.has_value();
     }
 };
 

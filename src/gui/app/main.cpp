@@ -3,9 +3,10 @@
 // option it skips the splash, intro and warning windows, saves the main
 // window's image and quits.
 #include "gui/app/commandline.h"
-#include "gui/platform/datafolder.h"
 #include "gui/app/startup.h"
 #include "gui/app/widgetmap.h"
+#include "gui/mainwin/mainwindow.h"
+#include "gui/platform/datafolder.h"
 #include "gui/platform/qtplatform.h"
 
 #include <QApplication>
@@ -27,9 +28,8 @@ int takeScreenshot(MainWindow &window, const CommandLine &options)
     if (!options.screenshotDiveRoll.isEmpty()) {
         const QStringList parts = options.screenshotDiveRoll.split(u',');
         window.setApplyDiveRoll(true);
-        window.box(54)->setText(parts.value(0));
-        window.box(55)->setText(parts.value(1));
-        window.requestRedraw();
+        window.document().setEntries(
+            { { tarvik::kDiveEntry, parts.value(0) }, { tarvik::kRollEntry, parts.value(1) } });
     }
     if (options.screenshotBig) {
         window.toggleBig();

@@ -1,51 +1,22 @@
 // Start-up and shut-down; see startup.h.
 #include "gui/app/startup.h"
 
+#include "core/support/helptopic.h"
+#include "core/support/warningtext.h"
+#include "gui/mainwin/filecommands.h"
+#include "gui/mainwin/mainwindow.h"
 #include "gui/platform/platform.h"
+#include "gui/support/helpwindow.h"
+#include "gui/support/splashwindow.h"
+#include "gui/support/warningwindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QStandardPaths>
-// The warning window header needs the decimal-symbol window complete.
-#include "core/layout/settingsfile.h"
-#include "core/support/helptopic.h"
-#include "core/support/warningtext.h"
-#include "gui/support/decimalsymbolwindow.h"
-#include "gui/support/helpwindow.h"
-#include "gui/support/intromessagewindow.h"
-#include "gui/support/splashwindow.h"
-#include "gui/support/warningwindow.h"
 
 namespace tarvik::gui {
-
-MainOptions mainOptionsFrom(const Settings &settings)
-{
-    MainOptions options;
-    options.unitsFlag = settings.unitsFlag;
-    options.entryMode = settings.entryMode == 1 ? 1 : 0;
-    options.extensionLines = settings.extensionLines != 0;
-    options.darkGrayBackground = settings.backgroundColour != 0;
-    options.camberOption = settings.camberOption == 1;
-    options.gainSpecChoice = settings.GainSpecChoice;
-    options.gainDiveText = QString::fromStdString(settings.GainDiveText);
-    options.gainRollText = QString::fromStdString(settings.GainRollText);
-    options.introFlags = settings.introHelp;
-    return options;
-}
-
-void storeMainOptions(const MainOptions &options, Settings &settings)
-{
-    settings.unitsFlag = options.unitsFlag;
-    settings.entryMode = options.entryMode;
-    settings.extensionLines = options.extensionLines ? 1 : 0;
-    settings.backgroundColour = options.darkGrayBackground ? 1 : 0;
-    settings.camberOption = options.camberOption ? 1 : 0;
-    settings.GainSpecChoice = options.gainSpecChoice;
-    settings.GainDiveText = options.gainDiveText.toStdString();
-    settings.GainRollText = options.gainRollText.toStdString();
-    settings.introHelp = options.introFlags;
-}
 
 Startup::Startup(Platform &platform, const DataFolder &data, const QString &configDir)
     : m_platform(platform)
@@ -53,10 +24,8 @@ Startup::Startup(Platform &platform, const DataFolder &data, const QString &conf
     , m_configDir(configDir.isEmpty()
               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
               : configDir)
-    , m_presentIntro([](int kind, IntroHelpFlags &flags, QWidget *parent) {
-        auto *window = qobject_cast<MainWindow *>(parent);
-        IntroMessageWindow::showMessage(kind, flags, parent, window ? window->helpBox() : nullptr);
-    })
+    , m_folders(m_configDir, data.path(QStringLiteral("tkfiles")),
+          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
 }
 
@@ -74,31 +43,28 @@ MainWindow *Startup::load(const QString &vehicleFile)
 {
     // The user's own settings, or the shipped defaults on the first run.
     const QString own = settingsPath();
-    const QString path
-        = QFileInfo::exists(own) ? own : m_data.path(QString::fromLatin1(kSettingsFileName));
-    m_settings = readSettingsFile(path.toStdString()).settings;
+    m_settings.read(
+        QFileInfo::exists(own) ? own : m_data.path(QString::fromLatin1(kSettingsFileName)));
     m_extendedRoll = QFileInfo::exists(m_data.path(QString::fromLatin1(kExtendedRollMarker)))
         || QFileInfo::exists(QDir(m_configDir).filePath(QString::fromLatin1(kExtendedRollMarker)));
+    m_document
+        = std::make_unique<LayoutDocument>(m_settings, m_data.path(QStringLiteral("tkfiles")));
 
     MainWindowHooks hooks;
-    hooks.showIntro
-        = [this](int kind, IntroHelpFlags &flags) { m_presentIntro(kind, flags, m_window); };
     hooks.showHelp = [this] {
         auto *help = new HelpWindow(m_data.root(), kHelpGroupMain, m_window);
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->show();
     };
-    hooks.writeSettings = [this](const MainOptions &options) { writeSettings(options); };
+    hooks.writeSettings = [this] { writeSettings(); };
     hooks.quit = [] {
         QApplication::closeAllWindows();
         QApplication::quit();
     };
     m_window = new MainWindow(
-        m_platform, m_data, mainOptionsFrom(m_settings), m_extendedRoll, std::move(hooks));
-    m_window->vehicleFolders() = VehicleFolders(m_configDir, m_data.path(QStringLiteral("tkfiles")),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        m_platform, m_data, m_settings, *m_document, m_folders, m_extendedRoll, std::move(hooks));
     if (!vehicleFile.isEmpty()) {
-        m_window->openFile(vehicleFile);
+        m_window->files().openFile(vehicleFile);
     }
     return m_window;
 }
@@ -120,9 +86,9 @@ void Startup::afterSplash()
     m_window->show();
     m_window->activateWindow();
     if (!m_introDone) {
-        IntroHelpFlags &flags = m_window->introFlags();
-        for (int kind : flags.startupKinds()) {
-            m_presentIntro(kind, flags, m_window);
+        for (int kind : m_settings.get().introHelp.startupKinds()) {
+            const bool suppress = m_platform.introMessage(m_window, kind, m_window->helpBox());
+            m_settings.change([&](Settings &s) { s.introHelp.recordChoice(kind, suppress); });
         }
         m_introDone = true;
     }
@@ -131,11 +97,10 @@ void Startup::afterSplash()
     warning->open();
 }
 
-bool Startup::writeSettings(const MainOptions &options)
+bool Startup::writeSettings()
 {
-    storeMainOptions(options, m_settings);
     QDir().mkpath(m_configDir);
-    const WriteResult result = writeSettingsFile(settingsPath().toStdString(), m_settings);
+    const WriteResult result = m_settings.write(settingsPath());
     if (!result.ok) {
         m_platform.message(m_window, QStringLiteral("Settings Not Saved"),
             QString::fromStdString(result.message), MessageButtons::Ok, MessageIcon::Exclamation);

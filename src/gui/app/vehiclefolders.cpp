@@ -26,8 +26,7 @@ VehicleFolders::VehicleFolders(
 
 QString VehicleFolders::userFolder() const
 {
-    return m_documents.isEmpty() ? QString()
-                                 : QDir(m_documents).filePath(QStringLiteral("Tarvik"));
+    return m_documents.isEmpty() ? QString() : QDir(m_documents).filePath(QStringLiteral("Tarvik"));
 }
 
 QString VehicleFolders::lastUsed() const

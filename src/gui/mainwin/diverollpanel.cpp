@@ -2,6 +2,8 @@
 // button increases the value.
 #include "gui/mainwin/diverollpanel.h"
 
+#include "core/layout/specrecord.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
@@ -35,12 +37,12 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
     m_rollCaption = new QLabel(QStringLiteral("Roll, deg"), this);
     m_diveBox = new QLineEdit(this);
     m_rollBox = new QLineEdit(this);
-    m_diveBox->setObjectName(QStringLiteral("SpecData54"));
-    m_rollBox->setObjectName(QStringLiteral("SpecData55"));
+    m_diveBox->setObjectName(QStringLiteral("SpecData%1").arg(kDiveEntry));
+    m_rollBox->setObjectName(QStringLiteral("SpecData%1").arg(kRollEntry));
     QLabel *captions[] = { m_diveCaption, m_rollCaption };
     QLineEdit *boxes[] = { m_diveBox, m_rollBox };
     for (int index = 0; index < 2; ++index) {
-        const int entry = 54 + index;
+        const int entry = index == 0 ? kDiveEntry : kRollEntry;
         boxes[index]->setFixedWidth(64);
         boxes[index]->setMaxLength(30);
         grid->addWidget(captions[index], index, 0);
@@ -85,10 +87,10 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
 
 QToolButton *DiveRollPanel::spinButton(int entry, bool increase) const
 {
-    if (entry != 54 && entry != 55) {
+    if (entry != kDiveEntry && entry != kRollEntry) {
         return nullptr;
     }
-    return m_spin[entry - 54][increase ? 1 : 0];
+    return m_spin[entry == kDiveEntry ? 0 : 1][increase ? 1 : 0];
 }
 
 void DiveRollPanel::showApplied(bool applied)

@@ -1,5 +1,5 @@
 // The "Show Dive & Roll" frame: the "Dive, inches" and "Roll, deg" boxes
-// (entries 54 and 55) each with a spin button, the "Yes"/"No" pair that
+// (the dive and roll entries) each with a spin button, the "Yes"/"No" pair that
 // switches dive and roll on, and the "Big"/"Normal" drawing button. The
 // panel only shows state and reports presses; the main window does the
 // arithmetic and the redraw.

@@ -1,8 +1,6 @@
 // Edit rules of the input boxes; see inputvalidator.h.
 #include "gui/mainwin/inputvalidator.h"
 
-#include "gui/app/specheaders.h"
-
 namespace tarvik::gui {
 
 namespace {

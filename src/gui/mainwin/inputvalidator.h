@@ -6,7 +6,8 @@
 // class and its QLineEdits.
 #pragma once
 
-#include "gui/app/specheaders.h"
+#include "core/layout/entryvalidation.h"
+#include "core/layout/fieldinfo.h"
 
 #include <QString>
 #include <array>

@@ -1,14 +1,21 @@
-// frmTK construction, the input-box behaviour, activation handling and the
-// redraw request. The menu commands are in mainwindowcommands.cpp.
+// frmTK: construction, the views' wiring to the layout document, the help
+// box, activation and closing. The menu commands are in
+// mainwindowcommands.cpp and mainwindowmenus.cpp.
 #include "gui/mainwin/mainwindow.h"
 
-#include "gui/mainwin/commentsdialog.h"
+#include "core/layout/entrynumbers.h"
+#include "core/layout/fieldinfo.h"
+#include "core/layout/maintexts.h"
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
 #include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/entryboxes.h"
+#include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/frontview.h"
+#include "gui/mainwin/mainprinting.h"
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/specgrid.h"
 #include "gui/platform/platform.h"
-#include "core/text/numberreading.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,7 +25,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,20 +41,27 @@ QString qs(const std::string &text)
     return QString::fromStdString(text);
 }
 
+QString qs(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
 } // namespace
 
-MainWindow::MainWindow(Platform &platform, const DataFolder &data, const MainOptions &options,
-    bool extendedRoll, MainWindowHooks hooks, QWidget *parent)
+MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner &settings,
+    LayoutDocument &document, VehicleFolders &folders, bool extendedRoll, MainWindowHooks hooks,
+    QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
     , m_data(data)
-    , m_options(options)
+    , m_settings(settings)
+    , m_document(document)
     , m_extendedRoll(extendedRoll)
     , m_hooks(std::move(hooks))
-    , m_folders(QString(), data.path(QStringLiteral("tkfiles")), QString())
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     buildWidgets();
+    m_files = std::make_unique<FileCommands>(platform, document, folders, this);
+    m_printing = std::make_unique<MainPrinting>(platform, *this);
     buildMenus();
     // The result names: the first 16 lines of OUTHELP.TXT; missing lines stay empty.
     QFile names(m_data.path(QStringLiteral("TKTEXT/OUTHELP.TXT")));
@@ -59,10 +73,13 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, const MainOpt
             name = QString::fromUtf8(names.readLine()).remove(u'\r').remove(u'\n');
         }
     }
+    connect(&document, &LayoutDocument::layoutChanged, this, &MainWindow::followLayout);
+    connect(&document, &LayoutDocument::solved, this, &MainWindow::showSolve);
+    connect(&settings, &SettingsOwner::changed, this, &MainWindow::updateMenuChecks);
     loadFieldDefinitions();
-    updateCaption();
+    setWindowTitle(document.caption());
     refreshPanel();
-    requestRedraw();
+    document.redraw();
     resize(1240, 760);
 }
 
@@ -75,7 +92,6 @@ void MainWindow::buildWidgets()
     columns->setContentsMargins(6, 4, 6, 4);
 
     m_grid = new SpecGrid(central);
-    m_inputSide = m_grid;
     columns->addWidget(m_grid, 0);
 
     auto *right = new QVBoxLayout;
@@ -136,17 +152,14 @@ void MainWindow::buildWidgets()
     m_focusCatcher->setFlat(true);
     setCentralWidget(central);
 
-    for (int entry = 0; entry < 54; ++entry) {
-        m_boxes[std::size_t(entry)] = m_grid->box(entry);
+    m_boxes = new EntryBoxes(m_document, m_platform, this);
+    for (int entry = 0; entry < kDiveEntry; ++entry) {
+        m_boxes->add(entry, m_grid->box(entry));
     }
-    m_boxes[54] = m_panel->diveBox();
-    m_boxes[55] = m_panel->rollBox();
-    for (int entry = 0; entry < 56; ++entry) {
-        if (QLineEdit *edit = m_boxes[std::size_t(entry)]) {
-            edit->setProperty("entry", entry);
-            edit->installEventFilter(this);
-        }
-    }
+    m_boxes->add(kDiveEntry, m_panel->diveBox());
+    m_boxes->add(kRollEntry, m_panel->rollBox());
+    connect(m_boxes, &EntryBoxes::entered, this,
+        [this](int entry) { showHelpText(m_boxes->definition(entry)); });
 
     connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int entry) {
         if (QLineEdit *edit = box(entry)) {
@@ -155,42 +168,21 @@ void MainWindow::buildWidgets()
     });
     connect(m_grid, &SpecGrid::resultClicked, this, &MainWindow::resultClicked);
     connect(m_grid, &SpecGrid::armHeadingClicked, this, [this] {
-        m_platform.message(this, QStringLiteral("Tarvik"),
-            QStringLiteral("To enter angles and lengths of the suspension arms, "
-                           "click on 'Options' at the top of the screen, then "
-                           "select 'Enter X&Ht at Frame, Arm Len & Angle'"),
+        m_platform.message(this, qs(maintexts::kTitle), qs(maintexts::kArmHeading),
             MessageButtons::Ok, MessageIcon::Information);
     });
     connect(m_panel, &DiveRollPanel::spinPressed, this, &MainWindow::spin);
     connect(m_panel, &DiveRollPanel::applyChosen, this, &MainWindow::setApplyDiveRoll);
     connect(m_panel, &DiveRollPanel::drawClicked, this, &MainWindow::toggleBig);
     connect(m_otherDimensions, &OtherDimensionsPanel::valueClicked, this, [this] {
-        m_platform.message(this, QStringLiteral("Tarvik"),
-            QStringLiteral("You can not change any measurements in the Draw Big "
-                           "mode.  Click on the Draw Normal button to return to "
-                           "the original screen to change measurements."),
+        m_platform.message(this, qs(maintexts::kTitle), qs(maintexts::kBigIsReadOnly),
             MessageButtons::Ok, MessageIcon::Information);
     });
 }
 
-QString MainWindow::fileTitle() const
-{
-    return QString::fromStdString(
-        tarvik::fileTitle(m_currentFile.toStdString(), tkfilesFolder().toStdString()));
-}
-
-void MainWindow::setComment(const QString &comment)
-{
-    // Editing the comment changes what the file would store.
-    if (comment != m_comment) {
-        m_comment = comment;
-        m_changed = true;
-    }
-}
-
 QLineEdit *MainWindow::box(int entry) const
 {
-    return entry >= 0 && entry < 56 ? m_boxes[std::size_t(entry)] : nullptr;
+    return m_boxes->box(entry);
 }
 
 QLabel *MainWindow::resultDisplay(int entry) const
@@ -203,99 +195,14 @@ QLabel *MainWindow::trackDisplay(int index) const
     return m_grid->trackDisplay(index);
 }
 
-QLabel *MainWindow::kingPinDisplay(int side) const
-{
-    return m_grid->kingPinDisplay(side);
-}
-
-QLabel *MainWindow::spindleDisplay(int side) const
-{
-    return m_grid->spindleDisplay(side);
-}
-
 QString MainWindow::helpText() const
 {
     return m_help->text();
 }
 
-QWidget *MainWindow::helpBox() const
-{
-    return m_helpFrame;
-}
-
-QString MainWindow::helpFrameTitle() const
-{
-    return m_helpFrame->title();
-}
-
-void MainWindow::updateCaption()
-{
-    setWindowTitle(
-        QStringLiteral("Tarvik - Quellmark Inc.   [ ") + fileTitle() + QStringLiteral(" ]"));
-}
-
 void MainWindow::showHelpText(const QString &text)
 {
     m_help->setText(text);
-}
-
-int MainWindow::entryOf(QObject *object) const
-{
-    const QVariant entry = object->property("entry");
-    return entry.isValid() ? entry.toInt() : -1;
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    const int entry = entryOf(watched);
-    if (entry < 0) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    switch (event->type()) {
-    case QEvent::FocusIn: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Coming back from a menu or another window into the box being
-        // edited is not a new visit: the restore value stays the one taken
-        // when the user entered the box.
-        const bool returning
-            = reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
-        if (!returning || entry != m_visitedEntry) {
-            boxFocused(entry);
-        }
-        break;
-    }
-    case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Opening a menu or another window is not leaving the box.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            // Pending events run first, as the old handler did; a command
-            // that comes before then validates the box first itself.
-            m_visitedEntry = -1;
-            m_pendingValidations.append(entry);
-            QTimer::singleShot(0, this, [this, entry] {
-                if (m_pendingValidations.removeOne(entry)) {
-                    validateBox(entry);
-                }
-            });
-        }
-        break;
-    }
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Up) {
-            focusNextPrevChild(false);
-            return true;
-        }
-        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextPrevChild(true);
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
@@ -307,87 +214,61 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::boxFocused(int entry)
-{
-    m_visitedEntry = entry;
-    m_camberFollowsEdit = m_options.camberOption;
-    showHelpText(m_validator.definition(entry));
-    QLineEdit *edit = box(entry);
-    m_validator.focusGained(entry, edit->text());
-    // After a mouse click the line edit places the cursor; select once it has.
-    QTimer::singleShot(0, edit, [edit] {
-        if (edit->hasFocus()) {
-            edit->setSelection(0, 30);
-        }
-    });
-}
-
-void MainWindow::validateBox(int entry)
-{
-    QLineEdit *edit = box(entry);
-    if (!edit || m_exiting) {
-        return;
-    }
-    const InputValidator::Outcome outcome
-        = m_validator.focusLost(entry, edit->text(), m_validationHold);
-    switch (outcome.verdict) {
-    case InputValidator::Verdict::Skipped:
-        return;
-    case InputValidator::Verdict::Refused:
-        // The old text goes back before the warning shows: the warning takes
-        // the activation, and the record is stored from the boxes then. A
-        // refused value must never reach the record, the picture or a file.
-        edit->setText(outcome.text);
-        m_record.set(entry, outcome.text.toStdString());
-        m_platform.message(this, QStringLiteral("Warning"), outcome.message, MessageButtons::Ok,
-            MessageIcon::Exclamation);
-        if (edit->isEnabled() && edit->isVisible()) {
-            edit->setFocus(Qt::OtherFocusReason);
-        }
-        return;
-    case InputValidator::Verdict::Accepted:
-        edit->setText(outcome.text);
-        m_lastEditedEntry = entry;
-        // Only a new value is a change: passing through a box (or the focus
-        // coming back after a refused value) leaves the layout as it was.
-        if (outcome.text != m_validator.restoreValue(entry)) {
-            m_changed = true;
-        }
-        requestRedraw(true);
-        return;
-    }
-}
-
 void MainWindow::commitPendingEdit()
 {
-    // A command chosen from a menu or a button while a box holds typed text
-    // takes that text as leaving the box would: checked, normalised, and
-    // either accepted or refused with the warning. The visit goes on from
-    // the committed text.
-    // A box just left by a click on a button is checked before the button's
-    // command runs, so the command sees (and redraws) the accepted value.
-    while (!m_pendingValidations.isEmpty() && !m_committing) {
-        validateBox(m_pendingValidations.takeFirst());
-    }
-    QWidget *focused = QApplication::focusWidget();
-    const int entry = focused ? entryOf(focused) : -1;
-    if (m_committing || entry < 0 || entry != m_visitedEntry
-        || box(entry)->text() == m_validator.restoreValue(entry)) {
-        return;
-    }
-    m_committing = true;
-    validateBox(entry);
-    m_validator.focusGained(entry, box(entry)->text());
-    m_committing = false;
+    m_boxes->commitPending();
 }
 
 void MainWindow::resultClicked(int line)
 {
     const QString name = line >= 1 && line <= 16 ? m_resultNames[std::size_t(line - 1)] : QString();
-    showHelpText(name
-        + QStringLiteral(" These values can't be entered, but are calculated from "
-                         "other inputs."));
+    showHelpText(name + qs(maintexts::kResultNote));
     m_focusCatcher->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::followLayout(const LayoutChange &change)
+{
+    if (change.file || change.everything) {
+        setWindowTitle(m_document.caption());
+    }
+    if (change.everything || change.suspensionType) {
+        // A file's units flag picks its definitions; a strut turns the
+        // length-and-angle item off.
+        loadFieldDefinitions();
+        updateMenuChecks();
+    }
+    if (change.diveRoll) {
+        refreshPanel();
+    }
+}
+
+void MainWindow::showSolve(const EngineOutput &output)
+{
+    const Captions &captions = output.captions;
+    m_grid->showResults(captions);
+    for (int side = 0; side < 2; ++side) {
+        const auto s = std::size_t(side);
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::SpringCompression, side, qs(captions.springCompression[s]));
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::Camber, side, m_document.entry(staticCamberEntry(side)));
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::NewCamber, side, qs(captions.dynamicCamber[s]));
+        m_otherDimensions->setValue(
+            OtherDimensionsPanel::KingPinAngle, side, qs(captions.kingPinAngle[s]));
+    }
+    m_view->display(output);
+    m_shimMenu->setEnabled(output.shimMenuEnabled);
+    updateMenuChecks();
+    for (const std::string &fault : output.faults) {
+        m_platform.message(
+            this, qs(maintexts::kTitle), qs(fault), MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+    // One warning per redraw, never a stream of boxes.
+    if (output.showGeometryWarning) {
+        m_platform.message(this, QString::fromLatin1(kGeometryWarningTitle),
+            qs(geometryWarningText()), MessageButtons::Ok, MessageIcon::Exclamation);
+    }
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -396,8 +277,6 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow()) {
             activated();
-        } else {
-            deactivationStore();
         }
     } else if (event->type() == QEvent::WindowStateChange) {
         if (isMinimized() && m_comments) {
@@ -411,10 +290,12 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::activated()
 {
-    const bool manualReminderDue = m_activations.activate(m_options.introFlags);
+    const bool manualReminderDue = m_activations.activate(m_settings.get().introHelp);
     activationRefresh();
-    if (manualReminderDue && m_hooks.showIntro) {
-        m_hooks.showIntro(kIntroKindManual, m_options.introFlags);
+    if (manualReminderDue) {
+        const bool suppress = m_platform.introMessage(this, kIntroKindManual, m_helpFrame);
+        m_settings.change(
+            [suppress](Settings &s) { s.introHelp.recordChoice(kIntroKindManual, suppress); });
     }
 }
 
@@ -422,80 +303,68 @@ void MainWindow::activationRefresh()
 {
     // While the window is set up as a worksheet page its blank boxes are
     // the page, not the layout: an activation then must not refill them.
-    if (m_pageSetUp) {
+    if (m_boxes->isBlank()) {
         return;
     }
-    m_validationHold = false;
-    const bool changed = m_changed;
     loadFieldDefinitions();
-    fillBoxesFromRecord();
-    m_changed = changed;
+    m_boxes->refill();
     refreshPanel();
-}
-
-void MainWindow::deactivationStore()
-{
-    if (m_pageSetUp) {
-        return;
-    }
-    for (int entry : inputWalk()) {
-        m_record.set(entry, box(entry)->text().toStdString());
-    }
-}
-
-void MainWindow::fillBoxesFromRecord()
-{
-    for (int entry : inputWalk()) {
-        box(entry)->setText(qs(m_record.get(entry)));
-    }
-}
-
-void MainWindow::syncFocusedRestoreValue()
-{
-    // A box that keeps the focus while the program rewrites it restores to
-    // what it shows now, not to what it held when it got the focus.
-    const int entry = QApplication::focusWidget() ? entryOf(QApplication::focusWidget()) : -1;
-    if (entry >= 0) {
-        m_validator.focusGained(entry, box(entry)->text());
-    }
 }
 
 void MainWindow::loadFieldDefinitions()
 {
     const std::filesystem::path file
-        = findDefinitionsFile(m_data.root().toStdString(), m_options.unitsFlag);
-    m_validator.setDefinitions(
+        = findDefinitionsFile(m_data.root().toStdString(), m_document.state().unitsFlag);
+    m_boxes->setDefinitions(
         file.empty() ? FieldDefinitions {} : loadDefinitions(file, m_extendedRoll));
 }
 
 void MainWindow::refreshPanel()
 {
-    m_panel->showApplied(m_applyDiveRoll);
-    if (readNumber(m_options.gainDiveText.toStdString()) == 0
-        && readNumber(m_options.gainRollText.toStdString()) == 0) {
-        m_options.gainSpecChoice = 0;
+    m_panel->showApplied(m_document.state().applyDiveRoll == 1);
+    if (m_settings.get().GainSpecChoice != 0) {
+        m_settings.change([](Settings &s) { s.normalizeGainDefinition(); });
     }
-    if (m_options.gainSpecChoice != 0) {
-        m_view->setGainBasis(QStringLiteral("Gain based on ") + m_options.gainDiveText
-            + QStringLiteral("\" Dive and ") + m_options.gainRollText
-            + QStringLiteral(" deg Roll."));
-    } else {
-        m_view->setGainBasis(QStringLiteral("Gain based on 1\" Dive."));
+}
+
+void MainWindow::showResolutionWarning()
+{
+    // 7000 and 10000 twips: the smallest window the grid was laid out for.
+    if (m_resolutionWarningShown || (height() >= 7000 / 15 && width() >= 10000 / 15)) {
+        return;
     }
+    m_resolutionWarningShown = true;
+    m_platform.textWindow(this, qs(maintexts::kResolutionTitle), qs(maintexts::kResolutionWarning));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_exiting) {
-        event->accept();
-        return;
-    }
-    deactivationStore();
-    if (exitCommand()) {
+    if (m_exiting || exitCommand()) {
         event->accept();
     } else {
         event->ignore();
     }
+}
+
+bool MainWindow::exitCommand()
+{
+    commitPendingEdit();
+    if (!m_files->askToSave(FileCommands::Question::Exit)) {
+        return false;
+    }
+    if (m_hooks.writeSettings) {
+        m_hooks.writeSettings();
+    }
+    m_exiting = true;
+    m_boxes->stopValidating();
+    if (m_comments) {
+        m_comments->reject();
+    }
+    close();
+    if (m_hooks.quit) {
+        m_hooks.quit();
+    }
+    return true;
 }
 
 } // namespace tarvik::gui

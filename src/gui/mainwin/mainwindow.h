@@ -1,23 +1,17 @@
-// frmTK: the main window. It owns the current layout (the spec record, the
-// suspension type, units flag, comment, current file and changed flag),
-// shows it in the input grid, runs the geometry engine on every redraw
-// request and paints the result, and carries the File, Edit, Options,
-// Suspension Type, Shim, Comments and Help menus. Every question it asks
-// goes through the Platform so tests can drive it with scripted answers.
+// frmTK: the main window. Its input grid, dive-and-roll panel and front view
+// are views of the layout document; its menus are commands on the document
+// and the settings owner. File commands and printing have classes of their
+// own (filecommands.h, mainprinting.h). Every question it asks goes through
+// the Platform, so tests drive it with scripted answers.
 #pragma once
 
-#include "core/geometry/engine.h"
-#include "gui/platform/datafolder.h"
-#include "gui/app/specheaders.h"
-#include "gui/app/vehiclefolders.h"
-#include "gui/mainwin/editcommand.h"
-#include "gui/mainwin/inputvalidator.h"
+#include "core/layout/editcommands.h"
 #include "core/support/introhelp.h"
+#include "gui/platform/datafolder.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrinter>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -26,40 +20,34 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
+
+namespace tarvik {
+struct EngineOutput;
+}
 
 namespace tarvik::gui {
 
-class CommentsDialog;
 class DiveRollPanel;
+class EntryBoxes;
+class FileCommands;
 class FrontView;
+class LayoutDocument;
+class MainPrinting;
 class OtherDimensionsPanel;
 class Platform;
+class SettingsOwner;
 class SpecGrid;
-
-// The program-wide settings the main window reads and changes; start-up
-// fills them from the settings file and shut-down writes them back.
-struct MainOptions
-{
-    int unitsFlag = 0;
-    int entryMode = 0; // 0 X and Height, 1 length and angle
-    bool extensionLines = true;
-    bool darkGrayBackground = false;
-    bool camberOption = false; // camber changes with new inputs
-    int gainSpecChoice = 0; // camber-gain basis flag
-    QString gainDiveText;
-    QString gainRollText;
-    IntroHelpFlags introFlags;
-};
+class VehicleFolders;
+struct LayoutChange;
 
 // What the main window asks of the rest of the program.
 struct MainWindowHooks
 {
-    // Shows intro message kind; its check box is recorded into flags.
-    std::function<void(int kind, IntroHelpFlags &flags)> showIntro;
     std::function<void()> showHelp;
     // Called once the exit path has decided to leave: write the settings.
-    std::function<void(const MainOptions &)> writeSettings;
+    std::function<void()> writeSettings;
     // Ends the program once the main window has closed.
     std::function<void()> quit;
 };
@@ -68,54 +56,34 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow(Platform &platform, const DataFolder &data, const MainOptions &options,
-        bool extendedRoll, MainWindowHooks hooks = {}, QWidget *parent = nullptr);
+    MainWindow(Platform &platform, const DataFolder &data, SettingsOwner &settings,
+        LayoutDocument &document, VehicleFolders &folders, bool extendedRoll,
+        MainWindowHooks hooks = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Layout state.
-    const SpecRecord &record() const { return m_record; }
-    bool isChanged() const { return m_changed; }
-    QString currentFile() const { return m_currentFile; }
-    QString fileTitle() const;
-    QString comment() const { return m_comment; }
-    void setComment(const QString &comment);
-    int suspensionType() const { return m_suspensionType; }
-    int lastEditedEntry() const { return m_lastEditedEntry; }
-    const MainOptions &options() const { return m_options; }
-    bool applyDiveRoll() const { return m_applyDiveRoll; }
+    LayoutDocument &document() const { return m_document; }
+    SettingsOwner &settings() const { return m_settings; }
+    FileCommands &files() const { return *m_files; }
+    MainPrinting &printing() const { return *m_printing; }
     bool isBig() const { return m_big; }
     int activationCount() const { return m_activations.count(); }
-    IntroHelpFlags &introFlags() { return m_options.introFlags; }
-    const EngineOutput &lastOutput() const { return m_output; }
-    VehicleFolders &vehicleFolders() { return m_folders; }
 
-    // Widgets, by entry number and by role, for the other windows and tests.
+    // Widgets, by entry number and by role, for tests and the printing.
     QLineEdit *box(int entry) const;
     QLabel *resultDisplay(int entry) const;
     QLabel *trackDisplay(int index) const;
-    QLabel *kingPinDisplay(int side) const;
-    QLabel *spindleDisplay(int side) const;
     QString helpText() const;
-    QWidget *helpBox() const; // the " Help (definition)" frame
-    QString helpFrameTitle() const;
+    QLabel *helpLabel() const { return m_help; }
+    QGroupBox *helpBox() const { return m_helpFrame; }
+    QLabel *footer() const { return m_footer; }
     SpecGrid *grid() const { return m_grid; }
+    EntryBoxes &boxes() const { return *m_boxes; }
     DiveRollPanel *diveRollPanel() const { return m_panel; }
     OtherDimensionsPanel *otherDimensionsPanel() const { return m_otherDimensions; }
     FrontView *frontView() const { return m_view; }
     QAction *action(const QString &objectName) const;
     QMenu *shimMenu() const { return m_shimMenu; }
-    CommentsDialog *commentsDialog() const;
-
-    // File commands. The save commands return false when nothing was written.
-    bool openFile(const QString &path); // reads without asking; false on a refused file
-    void fileNew();
-    void fileOpen();
-    bool fileSave();
-    bool fileSaveAs();
-    bool exitCommand(); // false when the user stayed
-    void printReport();
-    void printWorksheet();
-    void printSetup();
+    QDialog *commentsDialog() const { return m_comments; }
 
     void doEdit(EditCode code);
     void setEntryMode(int mode);
@@ -126,27 +94,22 @@ public:
     void setSuspensionType(int type);
     void restartIntroMessages();
     void showComments();
-
     void spin(int entry, bool increase);
     void setApplyDiveRoll(bool applied);
     void toggleBig();
+    bool exitCommand(); // false when the user stayed
 
-    // The one way to update the picture and results. keepCamberFollows is
-    // set only after an accepted edit.
-    void requestRedraw(bool keepCamberFollows = false);
+    // Checks text still being typed in a box before a command uses it.
+    void commitPendingEdit();
     void activated(); // activation count, refresh, the tenth-activation message
     void activationRefresh();
-    void deactivationStore();
     void loadFieldDefinitions();
 
 signals:
     // The window is set up as the printed page and is about to be captured.
     void pageCapturing();
-    // A redraw request ran the engine and showed its results.
-    void redrawn();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -155,57 +118,28 @@ private:
     void buildWidgets();
     void buildMenus();
     void updateMenuChecks();
-    void updateCaption();
     void refreshPanel();
     void showHelpText(const QString &text);
-    void boxFocused(int entry);
-    void validateBox(int entry);
-    void commitPendingEdit();
     void resultClicked(int line);
-    void applyOutput();
-    void fillBoxesFromRecord();
-    void syncFocusedRestoreValue();
-    void clearLayout();
-    bool saveTo(const QString &path);
-    bool writeFailed(const QString &message);
-    QString tkfilesFolder() const;
-    QImage windowImage();
+    void followLayout(const LayoutChange &change);
+    void showSolve(const EngineOutput &output);
     void showResolutionWarning();
-    int entryOf(QObject *object) const;
 
     Platform &m_platform;
     DataFolder m_data;
-    MainOptions m_options;
+    SettingsOwner &m_settings;
+    LayoutDocument &m_document;
     bool m_extendedRoll = false;
     MainWindowHooks m_hooks;
 
-    SpecRecord m_record;
-    int m_suspensionType = 0;
-    QString m_comment;
-    QString m_currentFile = QStringLiteral("Untitled");
-    VehicleFolders m_folders;
-    bool m_changed = false;
-    int m_lastEditedEntry = -1;
-    int m_visitedEntry = -1; // the box the user entered last, until it is left
-    QList<int> m_pendingValidations; // boxes left whose check waits for pending events
-
-    InputValidator m_validator;
     std::array<QString, 16> m_resultNames {};
-    bool m_camberFollowsEdit = false;
-    bool m_validationHold = false;
-    bool m_committing = false;
-    bool m_pageSetUp = false; // the window shows a blank worksheet page
-    bool m_applyDiveRoll = false;
     bool m_big = false;
-    bool m_afterPrinting = false;
     bool m_extensionHintShown = false;
     bool m_exiting = false;
     ActivationCounter m_activations;
     bool m_resolutionWarningShown = false;
-    std::array<std::string, 2> m_previousKingPin {};
-    EngineOutput m_output;
 
-    std::array<QLineEdit *, 56> m_boxes {};
+    EntryBoxes *m_boxes = nullptr;
     SpecGrid *m_grid = nullptr;
     DiveRollPanel *m_panel = nullptr;
     OtherDimensionsPanel *m_otherDimensions = nullptr;
@@ -216,10 +150,10 @@ private:
     QWidget *m_bigNotes = nullptr; // the note and the return hint, beside the panels in Big
     QLabel *m_footer = nullptr;
     QPushButton *m_focusCatcher = nullptr;
-    QWidget *m_inputSide = nullptr;
     QMenu *m_shimMenu = nullptr;
     QPointer<QDialog> m_comments;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<MainPrinting> m_printing;
 };
 
 } // namespace tarvik::gui

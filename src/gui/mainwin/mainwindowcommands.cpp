@@ -1,38 +1,37 @@
 // frmTK's other commands: the Edit menu, the Options and Suspension Type
-// items, the Comments window and the dive and roll controls. Every command
-// that changes what a vehicle file stores marks the layout changed.
-#include "gui/app/specheaders.h"
+// items, the Comments window and the dive and roll controls. Each changes
+// the layout document or the settings; the document redraws.
+#include "core/layout/entrynumbers.h"
+#include "core/layout/maintexts.h"
+#include "core/layout/spinstep.h"
+#include "core/text/numberreading.h"
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/entryboxes.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/specgrid.h"
-#include "gui/mainwin/spinstep.h"
 #include "gui/platform/platform.h"
-#include "gui/common/windowimageprinter.h"
-#include "core/text/numberreading.h"
-#include "core/text/pictureformat.h"
 
-#include <QApplication>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tarvik::gui {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Tarvik");
-
-void message(Platform &platform, QWidget *parent, const QString &text)
+QString qs(const char *text)
 {
-    platform.message(parent, kTitle, text, MessageButtons::Ok, MessageIcon::Information);
+    return QString::fromLatin1(text);
+}
+
+void message(Platform &platform, QWidget *parent, const QString &text,
+    MessageIcon icon = MessageIcon::Information)
+{
+    platform.message(parent, qs(maintexts::kTitle), text, MessageButtons::Ok, icon);
 }
 
 } // namespace
@@ -42,55 +41,52 @@ void message(Platform &platform, QWidget *parent, const QString &text)
 void MainWindow::doEdit(EditCode code)
 {
     commitPendingEdit();
-    BoxTexts texts;
-    for (int entry = 0; entry < 56; ++entry) {
-        if (QLineEdit *edit = box(entry)) {
-            texts[std::size_t(entry)] = edit->text();
+    double amount = 0;
+    if (editNeedsAmount(code)) {
+        // Asked until the reply is a number from 0 to 5, or the user cancels.
+        for (;;) {
+            const QString reply
+                = m_platform.inputText(this, QString::fromStdString(editAmountTitle(code)),
+                    QString::fromStdString(editAmountPrompt(code)), QStringLiteral(" "));
+            const AmountReply verdict = readEditAmount(reply.toStdString(), amount);
+            if (verdict == AmountReply::Cancelled) {
+                return;
+            }
+            if (verdict == AmountReply::Accepted) {
+                break;
+            }
+            message(m_platform, this, qs(kEditAmountOutOfRange), MessageIcon::Exclamation);
         }
     }
-    const double rightTrack = readNumber(m_grid->trackDisplay(0)->text().toStdString());
-    const double leftTrack = readNumber(m_grid->trackDisplay(2)->text().toStdString());
-    if (!runEditCommand(code, texts, rightTrack, leftTrack, m_platform, this)) {
+    const Captions &captions = m_document.output().captions;
+    SpecRecord record = m_document.state().record;
+    if (!applyEditCommand(
+            code, record, amount, readNumber(captions.track[0]), readNumber(captions.track[2]))) {
+        message(m_platform, this, qs(kCenterNeedsTracks), MessageIcon::Exclamation);
         return;
     }
-    for (int entry = 0; entry < 56; ++entry) {
-        if (QLineEdit *edit = box(entry)) {
-            edit->setText(texts[std::size_t(entry)]);
+    EntryTexts changes;
+    for (int entry = 0; entry < kEntryCount; ++entry) {
+        if (record.get(entry) != m_document.state().record.get(entry)) {
+            changes.emplace_back(entry, QString::fromStdString(record.get(entry)));
         }
     }
-    m_changed = true; // the moved values are what a save would store
-    requestRedraw();
+    m_document.setEntries(changes);
 }
 
 // ---- Options and Suspension Type ------------------------------------------
 
 void MainWindow::setEntryMode(int mode)
 {
-    if (mode == 0) {
-        message(m_platform, this,
-            QStringLiteral("From now on, the length of the A Arms will likely change as you "
-                           "change X and Height inputs for the Arms.\r\rThis mode is usually "
-                           "NOT good for watching adjustments you make, unless you are "
-                           "actually changing the lengths of the arms."));
-    } else {
-        message(m_platform, this,
-            QStringLiteral(
-                "From now on, the length of the A Arms will be held constant as you change X "
-                "and Height inputs for the available ends of the A Arms.\r\rFor the Upper "
-                "Arm, the Frame Pivot is moved based on the Ball Joint X & Height, Length and "
-                "Angle.\r\rFor the Lower Arm, the Ball Joint is moved based on the Frame Pivot "
-                "X & Height, Length and Angle.\r\rThis mode is usually best for watching "
-                "adjustments you make, where the lengths of the arms are NOT changed."));
-    }
-    m_options.entryMode = mode == 1 ? 1 : 0;
-    requestRedraw();
+    message(m_platform, this,
+        qs(mode == 0 ? maintexts::kEntryModeXAndHeight : maintexts::kEntryModeLengthAndAngle));
+    m_settings.change([mode](Settings &s) { s.entryMode = mode == 1 ? 1 : 0; });
+    m_document.redraw();
 }
 
 void MainWindow::chooseUnits(bool metric)
 {
-    message(m_platform, this,
-        metric ? QStringLiteral("This option not activated yet.")
-               : QStringLiteral("Only English units available in this version."));
+    message(m_platform, this, qs(metric ? maintexts::kMetricNotActive : maintexts::kEnglishOnly));
     updateMenuChecks();
 }
 
@@ -98,56 +94,34 @@ void MainWindow::setExtensionLines(bool on)
 {
     if (on && !m_extensionHintShown && !m_big) {
         m_extensionHintShown = true;
-        message(m_platform, this,
-            QStringLiteral("Drawing Extension Lines can make the screen quite cluttered.\r\r"
-                           "Try clicking on the Draw 'Big' button in the 'Show Dive and Roll' "
-                           "section to show the suspension and Extension Lines in more "
-                           "detail."));
+        message(m_platform, this, qs(maintexts::kExtensionLinesHint));
     }
-    m_options.extensionLines = on;
-    requestRedraw();
+    m_settings.change([on](Settings &s) { s.extensionLines = on ? 1 : 0; });
+    m_document.redraw();
 }
 
 void MainWindow::setDarkGrayBackground(bool dark)
 {
-    m_options.darkGrayBackground = dark;
-    requestRedraw();
+    m_settings.change([dark](Settings &s) { s.backgroundColour = dark ? 1 : 0; });
+    m_document.redraw();
 }
 
 void MainWindow::setCamberOption(bool changes)
 {
-    message(m_platform, this,
-        changes ? QStringLiteral("Starting now, camber will change as you change the front "
-                                 "suspension measurements.  This mode is useful for watching "
-                                 "changes to camber as you make suspension adjustments.")
-                : QStringLiteral("Starting now, camber will NOT change as you change the "
-                                 "front suspension measurements.  This mode is less confusing "
-                                 "when you are first putting in suspension measurements."));
-    m_options.camberOption = changes;
-    updateMenuChecks();
+    message(m_platform, this, qs(changes ? maintexts::kCamberChanges : maintexts::kCamberFixed));
+    m_settings.change([changes](Settings &s) { s.camberOption = changes ? 1 : 0; });
 }
 
 void MainWindow::setSuspensionType(int type)
 {
-    const int newType = type == 1 ? 1 : 0;
-    if (newType != m_suspensionType) {
-        m_suspensionType = newType;
-        m_changed = true; // the type is stored in the vehicle file
-    }
-    requestRedraw();
+    commitPendingEdit();
+    m_document.setSuspensionType(type);
 }
 
 void MainWindow::restartIntroMessages()
 {
-    m_options.introFlags.restartShowing();
-    message(m_platform, this,
-        QStringLiteral("Intro Help messages will be displayed next time you start the "
-                       "program."));
-}
-
-CommentsDialog *MainWindow::commentsDialog() const
-{
-    return qobject_cast<CommentsDialog *>(m_comments.data());
+    m_settings.change([](Settings &s) { s.introHelp.restartShowing(); });
+    message(m_platform, this, qs(maintexts::kIntroRestarted));
 }
 
 void MainWindow::showComments()
@@ -157,8 +131,8 @@ void MainWindow::showComments()
         m_comments->activateWindow();
         return;
     }
-    auto *dialog = new CommentsDialog(m_comment, this);
-    connect(dialog, &CommentsDialog::commentAccepted, this, &MainWindow::setComment);
+    auto *dialog = new CommentsDialog(QString::fromStdString(m_document.state().comment), this);
+    connect(dialog, &CommentsDialog::commentAccepted, &m_document, &LayoutDocument::setComment);
     m_comments = dialog;
     dialog->show();
 }
@@ -168,39 +142,34 @@ void MainWindow::showComments()
 void MainWindow::spin(int entry, bool increase)
 {
     commitPendingEdit();
-    QLineEdit *edit = box(entry);
-    if (!edit || (entry != kDiveEntry && entry != kRollEntry)) {
-        return;
-    }
-    const SpinSpec spec = entry == kDiveEntry ? diveSpinSpec() : rollSpinSpec(m_extendedRoll);
-    const std::optional<double> next
-        = spinStep(readNumber(edit->text().toStdString()), increase, spec);
+    const std::optional<std::string> next
+        = spinEntryText(entry, m_document.entry(entry).toStdString(), increase, m_extendedRoll);
     if (!next) {
         m_platform.beep();
         return;
     }
-    edit->setText(QString::fromStdString(formatPicture(*next, "##.00")));
-    showHelpText(m_validator.definition(entry));
-    m_changed = true; // dive and roll are stored with the layout
-    requestRedraw();
+    showHelpText(m_boxes->definition(entry));
+    // Dive and roll are stored with the layout: a step is a change.
+    m_document.setEntries({ { entry, QString::fromStdString(*next) } });
 }
 
 void MainWindow::setApplyDiveRoll(bool applied)
 {
-    m_applyDiveRoll = applied;
-    refreshPanel();
-    requestRedraw();
+    commitPendingEdit();
+    m_document.setApplyDiveRoll(applied);
 }
 
 void MainWindow::toggleBig()
 {
+    commitPendingEdit();
     m_big = !m_big;
     m_panel->showBig(m_big);
     m_view->setBig(m_big);
+    m_document.setBigLayout(m_big);
     // The boxes cannot be edited while the drawing is big: they are out of
     // sight. What goes away is hidden before what comes is shown, or the
     // window would take both at once and grow wider than the screen.
-    const QList<QWidget *> normalOnly { m_inputSide, m_helpFrame, m_note };
+    const QList<QWidget *> normalOnly { m_grid, m_helpFrame, m_note };
     const QList<QWidget *> bigOnly { m_otherDimensions, m_bigNotes };
     for (QWidget *widget : m_big ? normalOnly : bigOnly) {
         widget->hide();
@@ -208,7 +177,7 @@ void MainWindow::toggleBig()
     for (QWidget *widget : m_big ? bigOnly : normalOnly) {
         widget->show();
     }
-    requestRedraw();
+    m_document.redraw();
 }
 
 } // namespace tarvik::gui

@@ -1,7 +1,11 @@
-// frmTK's menu bar. Check marks and enabled states follow the settings each
-// time a menu opens and after every command that changes them. Menu items
-// whose windows belong to later parts of the program (the calculation
+// frmTK's menu bar. Check marks and enabled states follow the settings and
+// the layout each time a menu opens and after every change of them. Menu
+// items whose windows belong to later parts of the program (the calculation
 // window behind the Shim items) are present but disabled with a tooltip.
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
+#include "gui/mainwin/filecommands.h"
+#include "gui/mainwin/mainprinting.h"
 #include "gui/mainwin/mainwindow.h"
 
 #include <QAction>
@@ -39,35 +43,38 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(file, QStringLiteral("&New"), QStringLiteral("mnuNew")), &QAction::triggered,
-        this, &MainWindow::fileNew);
-    connect(addItem(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen")), &QAction::triggered,
-        this, &MainWindow::fileOpen);
-    connect(addItem(file, QStringLiteral("&Save"), QStringLiteral("mnuSave")), &QAction::triggered,
-        this, &MainWindow::fileSave);
-    connect(addItem(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs")),
-        &QAction::triggered, this, &MainWindow::fileSaveAs);
-    file->addSeparator();
-    connect(addItem(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint")),
-        &QAction::triggered, this, &MainWindow::printReport);
-    connect(addItem(file, QStringLiteral("Print Blank &Worksheet"), QStringLiteral("mnuWorksheet")),
-        &QAction::triggered, this, &MainWindow::printWorksheet);
-    connect(addItem(file, QStringLiteral("Windows P&rint Setup"), QStringLiteral("mnuPrintSetup")),
-        &QAction::triggered, this, &MainWindow::printSetup);
-    file->addSeparator();
-    connect(addItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit")), &QAction::triggered,
-        this, [this] {
-            deactivationStore();
-            exitCommand();
+    // Every command first checks text still being typed in a box.
+    const auto command = [this](QMenu *menu, const QString &text, const QString &name, auto &&run) {
+        connect(addItem(menu, text, name), &QAction::triggered, this, [this, run] {
+            commitPendingEdit();
+            run();
         });
+    };
+    command(file, QStringLiteral("&New"), QStringLiteral("mnuNew"), [this] { m_files->fileNew(); });
+    command(
+        file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"), [this] { m_files->fileOpen(); });
+    command(
+        file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this] { m_files->fileSave(); });
+    command(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
+        [this] { m_files->fileSaveAs(); });
+    file->addSeparator();
+    command(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
+        [this] { m_printing->printReport(); });
+    command(file, QStringLiteral("Print Blank &Worksheet"), QStringLiteral("mnuWorksheet"),
+        [this] { m_printing->printWorksheet(); });
+    command(file, QStringLiteral("Windows P&rint Setup"), QStringLiteral("mnuPrintSetup"),
+        [this] { m_printing->printSetup(); });
+    file->addSeparator();
+    command(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { exitCommand(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    for (int code = 0; code <= 8; ++code) {
+    for (int code = 0; code < kEditCodeCount; ++code) {
         const auto editCode = static_cast<EditCode>(code);
-        if (code == 6 || code == 7) {
+        if (editCode == EditCode::CenterOnTrack || editCode == EditCode::CopyRightToLeft) {
             edit->addSeparator();
         }
-        connect(addItem(edit, editMenuText(editCode), QStringLiteral("mnuEdit%1").arg(code)),
+        connect(addItem(edit, QString::fromStdString(editMenuText(editCode)),
+                    QStringLiteral("mnuEdit%1").arg(code)),
             &QAction::triggered, this, [this, editCode] { doEdit(editCode); });
     }
 
@@ -157,20 +164,22 @@ void MainWindow::buildMenus()
 
 void MainWindow::updateMenuChecks()
 {
-    const bool xAndHeight = m_options.entryMode == 0 || m_suspensionType == 1;
+    const Settings &settings = m_settings.get();
+    const int type = m_document.state().suspensionType;
+    const bool xAndHeight = settings.entryMode == 0 || type == 1;
     action(QStringLiteral("mnuEntryXHt"))->setChecked(xAndHeight);
     action(QStringLiteral("mnuEntryLenAngle"))->setChecked(!xAndHeight);
-    action(QStringLiteral("mnuEntryLenAngle"))->setEnabled(m_suspensionType == 0);
-    action(QStringLiteral("mnuEnglish"))->setChecked(m_options.unitsFlag == 0);
-    action(QStringLiteral("mnuMetric"))->setChecked(m_options.unitsFlag != 0);
-    action(QStringLiteral("mnuLinesOn"))->setChecked(m_options.extensionLines);
-    action(QStringLiteral("mnuLinesOff"))->setChecked(!m_options.extensionLines);
-    action(QStringLiteral("mnuLightGray"))->setChecked(!m_options.darkGrayBackground);
-    action(QStringLiteral("mnuDarkGray"))->setChecked(m_options.darkGrayBackground);
-    action(QStringLiteral("mnuCamberChanges"))->setChecked(m_options.camberOption);
-    action(QStringLiteral("mnuCamberFixed"))->setChecked(!m_options.camberOption);
-    action(QStringLiteral("mnuAArm"))->setChecked(m_suspensionType == 0);
-    action(QStringLiteral("mnuStrut"))->setChecked(m_suspensionType != 0);
+    action(QStringLiteral("mnuEntryLenAngle"))->setEnabled(type == 0);
+    action(QStringLiteral("mnuEnglish"))->setChecked(m_document.state().unitsFlag == 0);
+    action(QStringLiteral("mnuMetric"))->setChecked(m_document.state().unitsFlag != 0);
+    action(QStringLiteral("mnuLinesOn"))->setChecked(settings.extensionLines != 0);
+    action(QStringLiteral("mnuLinesOff"))->setChecked(settings.extensionLines == 0);
+    action(QStringLiteral("mnuLightGray"))->setChecked(settings.backgroundColour == 0);
+    action(QStringLiteral("mnuDarkGray"))->setChecked(settings.backgroundColour != 0);
+    action(QStringLiteral("mnuCamberChanges"))->setChecked(settings.camberOption == 1);
+    action(QStringLiteral("mnuCamberFixed"))->setChecked(settings.camberOption != 1);
+    action(QStringLiteral("mnuAArm"))->setChecked(type == 0);
+    action(QStringLiteral("mnuStrut"))->setChecked(type != 0);
 }
 
 } // namespace tarvik::gui

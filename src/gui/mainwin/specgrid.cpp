@@ -1,8 +1,8 @@
-// Input grid of the main window; see specgrid.h. Entry numbering: point and
-// arm block entry = side * 16 + column * 8 + row (side 0 right, column 0 X
-// or Length); Other Specs right 32 + row, left 43 + row.
+// Input grid of the main window; see specgrid.h. Boxes and displays are
+// placed by the core's entry numbering (pointEntry, otherSpecsEntry).
 #include "gui/mainwin/specgrid.h"
 
+#include "core/layout/entrynumbers.h"
 #include "gui/mainwin/clicklabel.h"
 
 #include <QGridLayout>
@@ -114,7 +114,7 @@ QGroupBox *SpecGrid::buildStaticFrame()
     how->setStyleSheet(QStringLiteral("color: #505050;"));
     grid->addWidget(how, 0, 0, 1, 5, Qt::AlignTop | Qt::AlignLeft);
     grid->setRowMinimumHeight(0, 40);
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPointRows; ++row) {
         const int gridRow = row < 6 ? row + 1 : row + 2;
         auto *caption = new ClickLabel(QString::fromLatin1(kPointCaptions[row]), frame);
         m_rowCaptions[std::size_t(row)] = caption;
@@ -124,7 +124,7 @@ QGroupBox *SpecGrid::buildStaticFrame()
             caption, &ClickLabel::clicked, this, [this, row] { emit inputCaptionClicked(row); });
         for (int side = 0; side < 2; ++side) {
             for (int column = 0; column < 2; ++column) {
-                const int entry = side * 16 + column * 8 + row;
+                const int entry = pointEntry(side, column, row);
                 m_boxes[std::size_t(entry)] = makeBox(entry, frame);
                 grid->addWidget(m_boxes[std::size_t(entry)], gridRow, 1 + side * 2 + column);
             }
@@ -165,7 +165,7 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
         auto *caption = new ClickLabel(QString::fromLatin1(spec.caption), frame);
         grid->addWidget(caption, row + 1, 0);
         for (int side = 0; side < 2; ++side) {
-            const int entry = (side == 0 ? 32 : 43) + row;
+            const int entry = otherSpecsEntry(side, row);
             QWidget *cell = nullptr;
             if (spec.resultLine == 0) {
                 m_boxes[std::size_t(entry)] = makeBox(entry, frame);
@@ -178,7 +178,7 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
             grid->addWidget(cell, row + 1, side == 0 ? 1 : 3);
         }
         if (spec.resultLine == 0) {
-            const int entry = 32 + row;
+            const int entry = otherSpecsEntry(kSideRight, row);
             connect(caption, &ClickLabel::clicked, this,
                 [this, entry] { emit inputCaptionClicked(entry); });
         } else {
@@ -227,16 +227,36 @@ QLabel *SpecGrid::resultDisplay(int entry) const
     return entry >= 0 && entry < 56 ? m_results[std::size_t(entry)] : nullptr;
 }
 
-void SpecGrid::setRowCaptions(const QString &row0, const QString &row1, const QString &row6)
+void SpecGrid::showResults(const Captions &captions)
 {
-    m_rowCaptions[0]->setText(row0);
-    m_rowCaptions[1]->setText(row1);
-    m_rowCaptions[6]->setText(row6);
+    const auto qs = [](const std::string &text) { return QString::fromStdString(text); };
+    const std::pair<int, const std::array<std::string, 2> *> results[] = {
+        { otherSpecsEntry(kSideRight, kSpringLengthRow), &captions.springLength },
+        { otherSpecsEntry(kSideRight, kSpringCompressionRow), &captions.springCompression },
+        { otherSpecsEntry(kSideRight, kSpringAngleRow), &captions.springAngle },
+        { otherSpecsEntry(kSideRight, kWheelRateRow), &captions.wheelRate },
+        { otherSpecsEntry(kSideRight, kScrubRadiusRow), &captions.scrubRadius },
+        { otherSpecsEntry(kSideRight, kDynamicCamberRow), &captions.dynamicCamber },
+    };
+    for (const auto &[rightEntry, texts] : results) {
+        m_results[std::size_t(rightEntry)]->setText(qs((*texts)[0]));
+        m_results[std::size_t(mirrorEntry(rightEntry))]->setText(qs((*texts)[1]));
+    }
+    for (std::size_t index = 0; index < m_track.size(); ++index) {
+        m_track[index]->setText(qs(captions.track[index]));
+    }
+    for (std::size_t side = 0; side < 2; ++side) {
+        m_kingPin[side]->setText(qs(captions.kingPinAngle[side]));
+        m_spindle[side]->setText(qs(captions.spindleAngle[side]));
+    }
+    m_rowCaptions[kUpperBallJoint]->setText(qs(captions.rowCaptions[0]));
+    m_rowCaptions[kUpperFramePivot]->setText(qs(captions.rowCaptions[1]));
+    m_rowCaptions[kUpperArmDim]->setText(qs(captions.rowCaptions[2]));
 }
 
 QString SpecGrid::rowCaption(int row) const
 {
-    return row >= 0 && row < 8 ? m_rowCaptions[std::size_t(row)]->text() : QString();
+    return row >= 0 && row < kPointRows ? m_rowCaptions[std::size_t(row)]->text() : QString();
 }
 
 QList<QLabel *> SpecGrid::displays() const
@@ -251,13 +271,6 @@ QList<QLabel *> SpecGrid::displays() const
     result.append(QList<QLabel *>(m_kingPin.begin(), m_kingPin.end()));
     result.append(QList<QLabel *>(m_spindle.begin(), m_spindle.end()));
     return result;
-}
-
-void SpecGrid::clearResults()
-{
-    for (QLabel *label : displays()) {
-        label->clear();
-    }
 }
 
 void SpecGrid::setResultsVisible(bool visible)

@@ -6,6 +6,8 @@
 // headings are reported as signals for the main window to act on.
 #pragma once
 
+#include "core/geometry/engine.h"
+
 #include <QList>
 #include <QWidget>
 #include <array>
@@ -26,7 +28,7 @@ public:
 
     // Input box of an input entry 0..53; nullptr for result entries.
     QLineEdit *box(int entry) const;
-    // Display of a result-only entry 32..50; nullptr for inputs.
+    // Display of a result-only entry of the Other Specs block; nullptr for inputs.
     QLabel *resultDisplay(int entry) const;
     QLabel *trackDisplay(int index) const
     {
@@ -35,10 +37,11 @@ public:
     QLabel *kingPinDisplay(int side) const { return m_kingPin[std::size_t(side)]; }
     QLabel *spindleDisplay(int side) const { return m_spindle[std::size_t(side)]; }
 
-    // Captions of rows 0, 1 and 6, which depend on the suspension type.
-    void setRowCaptions(const QString &row0, const QString &row1, const QString &row6);
+    // A solve's results: the result displays, track, king-pin and spindle
+    // angles, and the captions of rows 0, 1 and 6 (they follow the
+    // suspension type).
+    void showResults(const Captions &captions);
     QString rowCaption(int row) const;
-    void clearResults();
     void setResultsVisible(bool visible);
 
 signals:

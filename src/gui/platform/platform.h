@@ -1,11 +1,13 @@
 // The platform layer: every question the program asks the user and every
 // outside service it uses goes through this interface, so that windows can
 // be driven by tests with scripted answers. QtPlatform is the real one,
-// ScriptedPlatform the test double.
+// ScriptedPlatform the test double. No window calls exec() on a dialog of its
+// own for something the user answers: it goes through here.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -32,13 +34,22 @@ class Platform
 public:
     virtual ~Platform() = default;
 
+    // A message box. defaultButton: the button Enter presses (the first one
+    // when not given).
     virtual MessageAnswer message(QWidget *parent, const QString &title, const QString &text,
-                                  MessageButtons buttons, MessageIcon icon)
+        MessageButtons buttons, MessageIcon icon,
+        std::optional<MessageAnswer> defaultButton = std::nullopt)
         = 0;
-    // One-line text input; an empty text when cancelled.
-    virtual QString inputText(QWidget *parent, const QString &title, const QString &prompt,
-                              const QString &defaultText)
+    // One-line text input: the text, or nothing when the user cancelled.
+    virtual std::optional<QString> askText(
+        QWidget *parent, const QString &title, const QString &prompt, const QString &defaultText)
         = 0;
+    // The same where a cancelled input counts as an empty text.
+    QString inputText(
+        QWidget *parent, const QString &title, const QString &prompt, const QString &defaultText)
+    {
+        return askText(parent, title, prompt, defaultText).value_or(QString());
+    }
     // File names; empty when cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
@@ -48,6 +59,13 @@ public:
     virtual void beep() = 0;
     // Opens an outside document (manual, readme) in the desktop's viewer.
     virtual bool openDocument(const QString &path) = 0;
+    // An intro help message (its kind's caption and text); pointAt, when
+    // given, is the widget the message's pointer lines run to. True when
+    // the user ticked "Don't show this again".
+    virtual bool introMessage(QWidget *parent, int kind, QWidget *pointAt) = 0;
+    // A window of text with a Print button that prints the window's image,
+    // closed by the user (the screen-resolution warning).
+    virtual void textWindow(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 } // namespace tarvik::gui

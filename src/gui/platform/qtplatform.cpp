@@ -3,6 +3,11 @@
 // dialog is reported as an empty text, an empty file name or false.
 #include "gui/platform/qtplatform.h"
 
+#include "core/support/introhelp.h"
+#include "gui/common/windowimageprinter.h"
+#include "gui/support/intromessagewindow.h"
+#include "gui/support/pointerlines.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -12,7 +17,10 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <memory>
 
 namespace tarvik::gui {
 
@@ -46,6 +54,21 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton qtButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -89,9 +112,12 @@ void prepareFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
 } // namespace
 
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &title, const QString &text,
-    MessageButtons buttons, MessageIcon icon)
+    MessageButtons buttons, MessageIcon icon, std::optional<MessageAnswer> defaultButton)
 {
     QMessageBox box(qtIcon(icon), title, shownText(text), qtButtons(buttons), parent);
+    if (defaultButton) {
+        box.setDefaultButton(qtButton(*defaultButton));
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -106,7 +132,7 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &title, const Q
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
-QString QtPlatform::inputText(
+std::optional<QString> QtPlatform::askText(
     QWidget *parent, const QString &title, const QString &prompt, const QString &defaultText)
 {
     QInputDialog dialog(parent);
@@ -118,7 +144,10 @@ QString QtPlatform::inputText(
         label->setWordWrap(true);
         label->setMinimumWidth(420);
     }
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue();
 }
 
 QString QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request)
@@ -166,6 +195,37 @@ void QtPlatform::beep()
 bool QtPlatform::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace tarvik::gui
+
+namespace tarvik::gui {
+
+bool QtPlatform::introMessage(QWidget *parent, int kind, QWidget *pointAt)
+{
+    IntroMessageWindow window(kind, parent);
+    std::unique_ptr<PointerLines> lines;
+    if (pointAt && introHasPointerLines(kind)) {
+        lines = std::make_unique<PointerLines>(pointAt, &window);
+    }
+    window.exec();
+    return window.dontShowAgain();
+}
+
+void QtPlatform::textWindow(QWidget *parent, const QString &title, const QString &text)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(shownText(text), &dialog);
+    label->setWordWrap(true);
+    label->setMinimumWidth(460);
+    layout->addWidget(label);
+    auto *print = new QPushButton(QStringLiteral("Print"), &dialog);
+    layout->addWidget(print, 0, Qt::AlignCenter);
+    QObject::connect(print, &QPushButton::clicked, &dialog,
+        [&] { WindowImagePrinter(*this).printWindow(&dialog); });
+    dialog.exec();
 }
 
 } // namespace tarvik::gui

@@ -1,6 +1,7 @@
 // The real platform: Qt's message boxes, input dialog, file dialogs, print
-// dialogs, the system beep and the desktop's document opener. Every question
-// the windows ask the user in the running program goes through here.
+// dialogs, the intro-message and text windows, the system beep and the
+// desktop's document opener. Every question the windows ask the user in the
+// running program goes through here.
 #pragma once
 
 #include "gui/platform/platform.h"
@@ -11,8 +12,9 @@ class QtPlatform : public Platform
 {
 public:
     MessageAnswer message(QWidget *parent, const QString &title, const QString &text,
-        MessageButtons buttons, MessageIcon icon) override;
-    QString inputText(QWidget *parent, const QString &title, const QString &prompt,
+        MessageButtons buttons, MessageIcon icon,
+        std::optional<MessageAnswer> defaultButton = std::nullopt) override;
+    std::optional<QString> askText(QWidget *parent, const QString &title, const QString &prompt,
         const QString &defaultText) override;
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
@@ -20,6 +22,8 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void beep() override;
     bool openDocument(const QString &path) override;
+    bool introMessage(QWidget *parent, int kind, QWidget *pointAt) override;
+    void textWindow(QWidget *parent, const QString &title, const QString &text) override;
 };
 
 } // namespace tarvik::gui

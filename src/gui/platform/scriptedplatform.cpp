@@ -25,6 +25,10 @@ const char *kindName(PlatformRequest::Kind kind)
         return "print dialog";
     case PlatformRequest::Kind::OpenDocument:
         return "open document";
+    case PlatformRequest::Kind::IntroMessage:
+        return "intro message";
+    case PlatformRequest::Kind::TextWindow:
+        return "text window";
     }
     return "request";
 }
@@ -39,6 +43,19 @@ void ScriptedPlatform::answerMessage(MessageAnswer answer)
 void ScriptedPlatform::answerInput(const QString &text)
 {
     m_answers.append({ PlatformRequest::Kind::Input, MessageAnswer::Ok, text, false, {} });
+}
+
+void ScriptedPlatform::answerInputCancelled()
+{
+    Answer answer { PlatformRequest::Kind::Input, MessageAnswer::Cancel, {}, false, {} };
+    answer.cancelled = true;
+    m_answers.append(answer);
+}
+
+void ScriptedPlatform::answerIntroMessage(bool dontShowAgain)
+{
+    m_answers.append(
+        { PlatformRequest::Kind::IntroMessage, MessageAnswer::Ok, {}, dontShowAgain, {} });
 }
 
 void ScriptedPlatform::answerOpenFile(const QString &path)
@@ -101,8 +118,8 @@ ScriptedPlatform::Answer ScriptedPlatform::take(const PlatformRequest &request)
     return m_answers.takeFirst();
 }
 
-MessageAnswer ScriptedPlatform::message(
-    QWidget *, const QString &title, const QString &text, MessageButtons buttons, MessageIcon icon)
+MessageAnswer ScriptedPlatform::message(QWidget *, const QString &title, const QString &text,
+    MessageButtons buttons, MessageIcon icon, std::optional<MessageAnswer> defaultButton)
 {
     PlatformRequest request;
     request.kind = PlatformRequest::Kind::Message;
@@ -110,6 +127,7 @@ MessageAnswer ScriptedPlatform::message(
     request.text = text;
     request.buttons = buttons;
     request.icon = icon;
+    request.defaultButton = defaultButton;
     // An OK-only box has one possible answer: recorded, never scripted.
     if (buttons == MessageButtons::Ok) {
         m_requests.append(request);
@@ -118,7 +136,7 @@ MessageAnswer ScriptedPlatform::message(
     return take(request).message;
 }
 
-QString ScriptedPlatform::inputText(
+std::optional<QString> ScriptedPlatform::askText(
     QWidget *, const QString &title, const QString &prompt, const QString &defaultText)
 {
     PlatformRequest request;
@@ -126,7 +144,11 @@ QString ScriptedPlatform::inputText(
     request.title = title;
     request.text = prompt;
     request.defaultText = defaultText;
-    return take(request).text;
+    const Answer answer = take(request);
+    if (answer.cancelled) {
+        return std::nullopt;
+    }
+    return answer.text;
 }
 
 QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file)
@@ -177,6 +199,29 @@ bool ScriptedPlatform::openDocument(const QString &path)
     request.text = path;
     m_requests.append(request);
     return true;
+}
+
+bool ScriptedPlatform::introMessage(QWidget *, int kind, QWidget *pointAt)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::IntroMessage;
+    request.introKind = kind;
+    request.pointerLines = pointAt != nullptr;
+    if (!m_answers.isEmpty()
+        && m_answers.constFirst().kind == PlatformRequest::Kind::IntroMessage) {
+        return take(request).accepted;
+    }
+    m_requests.append(request);
+    return false;
+}
+
+void ScriptedPlatform::textWindow(QWidget *, const QString &title, const QString &text)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::TextWindow;
+    request.title = title;
+    request.text = text;
+    m_requests.append(request);
 }
 
 } // namespace tarvik::gui

@@ -11,18 +11,32 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace tarvik::gui {
 
 struct PlatformRequest
 {
-    enum class Kind { Message, Input, OpenFile, SaveFile, PrinterSetup, PrintDialog, OpenDocument };
+    enum class Kind {
+        Message,
+        Input,
+        OpenFile,
+        SaveFile,
+        PrinterSetup,
+        PrintDialog,
+        OpenDocument,
+        IntroMessage,
+        TextWindow
+    };
     Kind kind = Kind::Message;
     QString title;
     QString text; // message text, input prompt, or the document path
     QString defaultText; // input default
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    std::optional<MessageAnswer> defaultButton;
+    int introKind = -1;
+    bool pointerLines = false; // an intro message given a widget to point at
     FileDialogRequest file;
 };
 
@@ -33,7 +47,11 @@ public:
 
     // Queue answers, in the order the program will ask.
     void answerMessage(MessageAnswer answer);
-    void answerInput(const QString &text); // "" = the user cancelled
+    void answerInput(const QString &text);
+    void answerInputCancelled();
+    // The "Don't show this again" box of the next intro message; unscripted
+    // intro messages are recorded and left unticked.
+    void answerIntroMessage(bool dontShowAgain);
     void answerOpenFile(const QString &path); // "" = cancelled
     void answerSaveFile(const QString &path); // "" = cancelled
     // Printer dialogs: accepted or cancelled; configure may point the printer at a PDF file.
@@ -48,8 +66,9 @@ public:
     void clearRecord();
 
     MessageAnswer message(QWidget *parent, const QString &title, const QString &text,
-        MessageButtons buttons, MessageIcon icon) override;
-    QString inputText(QWidget *parent, const QString &title, const QString &prompt,
+        MessageButtons buttons, MessageIcon icon,
+        std::optional<MessageAnswer> defaultButton = std::nullopt) override;
+    std::optional<QString> askText(QWidget *parent, const QString &title, const QString &prompt,
         const QString &defaultText) override;
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
@@ -57,6 +76,8 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void beep() override;
     bool openDocument(const QString &path) override;
+    bool introMessage(QWidget *parent, int kind, QWidget *pointAt) override;
+    void textWindow(QWidget *parent, const QString &title, const QString &text) override;
 
 private:
     struct Answer
@@ -66,6 +87,7 @@ private:
         QString text;
         bool accepted = false;
         PrinterSetter configure;
+        bool cancelled = false;
     };
     Answer take(const PlatformRequest &request);
 

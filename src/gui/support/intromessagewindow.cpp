@@ -1,14 +1,13 @@
-// The intro help message window and the recording of its check box.
+// The intro help message window; see intromessagewindow.h.
 #include "gui/support/intromessagewindow.h"
 
-#include "gui/support/pointerlines.h"
+#include "core/support/introhelp.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace tarvik::gui {
 
@@ -18,10 +17,9 @@ constexpr int kMessageWidth = 440;
 
 } // namespace
 
-IntroMessageWindow::IntroMessageWindow(int kind, IntroHelpFlags &flags, QWidget *parent)
+IntroMessageWindow::IntroMessageWindow(int kind, QWidget *parent)
     : QDialog(parent)
     , m_kind(kind)
-    , m_flags(flags)
     , m_label(new QLabel(this))
     , m_dontShow(new QCheckBox(QStringLiteral("Don't show this again"), this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
@@ -56,21 +54,9 @@ QString IntroMessageWindow::message() const
     return m_label->text();
 }
 
-void IntroMessageWindow::showMessage(
-    int kind, IntroHelpFlags &flags, QWidget *parent, QWidget *helpBox)
+bool IntroMessageWindow::dontShowAgain() const
 {
-    IntroMessageWindow window(kind, flags, parent);
-    std::unique_ptr<PointerLines> lines;
-    if (helpBox && introHasPointerLines(kind)) {
-        lines = std::make_unique<PointerLines>(helpBox, &window);
-    }
-    window.exec();
-}
-
-void IntroMessageWindow::done(int result)
-{
-    m_flags.recordChoice(m_kind, m_dontShow->isChecked());
-    QDialog::done(result);
+    return m_dontShow->isChecked();
 }
 
 } // namespace tarvik::gui

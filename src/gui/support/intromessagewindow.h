@@ -2,12 +2,11 @@
 // activation of the main window.
 //
 // One message label, a "Don't show this again" check box and an OK button.
-// Whenever the window closes (OK, Escape or the close box) the check box is
-// recorded into the intro-help flags the caller passes, under the flag that
-// belongs to the message kind; the caller keeps those flags in the settings.
+// However the window closes (OK, Escape or the close box), the check box
+// tells the caller whether to suppress the message kind from now on; the
+// caller records it in the intro-help flags. The program shows it through
+// the platform layer (Platform::introMessage).
 #pragma once
-
-#include "core/support/introhelp.h"
 
 #include <QDialog>
 
@@ -23,25 +22,16 @@ class IntroMessageWindow : public QDialog
 
 public:
     // kind: kIntroKindHelpBox, kIntroKindOpenFile or kIntroKindManual.
-    // flags must outlive the window.
-    IntroMessageWindow(int kind, IntroHelpFlags &flags, QWidget *parent = nullptr);
+    explicit IntroMessageWindow(int kind, QWidget *parent = nullptr);
 
     int kind() const { return m_kind; }
     QString message() const;
+    bool dontShowAgain() const;
     QCheckBox *dontShowAgainBox() const { return m_dontShow; }
     QPushButton *okButton() const { return m_ok; }
 
-    // Shows the message modally and records the check box; the usual call.
-    // With a help box given, the kinds that point at it draw pointer lines
-    // from the message to it while it shows.
-    static void showMessage(
-        int kind, IntroHelpFlags &flags, QWidget *parent, QWidget *helpBox = nullptr);
-
-    void done(int result) override;
-
 private:
     int m_kind;
-    IntroHelpFlags &m_flags;
     QLabel *m_label;
     QCheckBox *m_dontShow;
     QPushButton *m_ok;

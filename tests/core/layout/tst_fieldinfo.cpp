@@ -67,8 +67,8 @@ TEST(FieldDefinitions, ShortOrMissingFilesGiveNoDefinitions)
 TEST(FieldDefinitions, ShippedFilesLoadForBothUnits)
 {
     // Any non-zero units flag reads the metric file, help + m.
-    for (const auto &[units, name] : { std::pair { 0, "help.txt" }, { 1, "helpm.txt" },
-             { -3, "helpm.txt" } }) {
+    for (const auto &[units, name] :
+        { std::pair { 0, "help.txt" }, { 1, "helpm.txt" }, { -3, "helpm.txt" } }) {
         const auto file = findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, units);
         ASSERT_FALSE(file.empty()) << units;
         EXPECT_EQ(file.filename().string(), name) << units;

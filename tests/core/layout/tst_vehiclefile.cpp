@@ -120,9 +120,14 @@ TEST(VehicleFile, OlderSingleByteCommentsBecomeUtf8AndStaySo)
 {
     // An older Windows file: "2" and a degree sign as the one byte 0xB0, a
     // Euro sign as 0x80. A UTF-8 comment is left exactly as it is.
-    const auto old = parseVehicleText(sampleText("\r\n", "Camber 2\xB0 \x80" "5\r\n", true));
+    const auto old = parseVehicleText(sampleText("\r\n",
+        "Camber 2\xB0 \x80"
+        "5\r\n",
+        true));
     ASSERT_TRUE(old.ok);
-    EXPECT_EQ(old.data.comment, "Camber 2\u00B0 \u20AC" "5\r\n");
+    EXPECT_EQ(old.data.comment,
+        "Camber 2\u00B0 \u20AC"
+        "5\r\n");
     const auto again = parseVehicleText(vehicleFileText(old.data));
     EXPECT_EQ(again.data.comment, old.data.comment);
     const std::string utf8 = "Sturz 2\u00B0, Stra\u00DFe \u2014 ok\r\n";

@@ -4,6 +4,7 @@
 // across a restart, the tenth-activation message and the extended roll range.
 #include "gui/app/commandline.h"
 #include "gui/app/startup.h"
+#include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
 #include "gui/support/helpwindow.h"
@@ -103,55 +104,64 @@ void TestStartup::dataLookupIgnoresCase()
         installed.root(), QDir(exeDir.filePath(QStringLiteral("share/tarvik"))).canonicalPath());
 }
 
+namespace {
+
+// The intro messages asked of the platform, by kind, in order.
+QList<int> introsShown(const ScriptedPlatform &platform)
+{
+    QList<int> kinds;
+    for (const PlatformRequest &request : platform.requests()) {
+        if (request.kind == PlatformRequest::Kind::IntroMessage) {
+            kinds.append(request.introKind);
+        }
+    }
+    return kinds;
+}
+
+} // namespace
+
 void TestStartup::introSuppressionSurvivesRestart()
 {
     QTemporaryDir config;
-    QList<int> shown;
-    auto presenter = [&shown](int kind, IntroHelpFlags &flags, QWidget *) {
-        shown.append(kind);
-        flags.recordChoice(kind, kind == kIntroKindHelpBox); // tick "Don't show this again" on 0
-    };
     {
         ScriptedPlatform platform;
         Startup startup(platform, shippedData(), config.path());
-        startup.setIntroPresenter(presenter);
         MainWindow *window = startup.load();
         // The first run has no settings of its own: the shipped defaults draw
         // extension lines and show the intro messages.
         QVERIFY(!QFile::exists(startup.settingsPath()));
-        QVERIFY(window->options().extensionLines);
-        QVERIFY(!startup.settings().tableSpec.DiveFrom.empty());
+        QVERIFY(startup.settings().get().extensionLines != 0);
+        QVERIFY(!startup.settings().get().tableSpec.DiveFrom.empty());
         window->show();
+        platform.answerIntroMessage(true); // "Don't show this again" on the help-box message
+        platform.answerIntroMessage(false);
         startup.afterSplash();
-        QCOMPARE(shown, (QList<int> { 0, 1 }));
+        QCOMPARE(introsShown(platform), (QList<int> { 0, 1 }));
+        QVERIFY(platform.requests().constFirst().pointerLines);
         closeDialogs(window);
         window->action(QStringLiteral("mnuLinesOff"))->trigger();
         QVERIFY(window->exitCommand());
         QVERIFY(QFile::exists(startup.settingsPath()));
     }
-    shown.clear();
     {
         ScriptedPlatform platform;
         Startup startup(platform, shippedData(), config.path());
-        startup.setIntroPresenter(presenter);
         MainWindow *window = startup.load();
-        QVERIFY(!window->options().extensionLines);
+        QCOMPARE(startup.settings().get().extensionLines, 0);
         window->show();
         startup.afterSplash();
-        QCOMPARE(shown, (QList<int> { 1 }));
+        QCOMPARE(introsShown(platform), (QList<int> { 1 }));
         closeDialogs(window);
 
         // "Restart Showing Intro Help Messages" brings them back next time.
         window->action(QStringLiteral("mnuRestartIntro"))->trigger();
         QVERIFY(window->exitCommand());
     }
-    shown.clear();
     ScriptedPlatform platform;
     Startup startup(platform, shippedData(), config.path());
-    startup.setIntroPresenter(presenter);
     startup.load()->show();
     startup.afterSplash();
-    QCOMPARE(shown, (QList<int> { 0, 1 }));
+    QCOMPARE(introsShown(platform), (QList<int> { 0, 1 }));
     closeDialogs(startup.mainWindow());
 }
 
@@ -160,23 +170,21 @@ void TestStartup::tenthActivationShowsManualMessageOnce()
     QTemporaryDir config;
     ScriptedPlatform platform;
     Startup startup(platform, shippedData(), config.path());
-    QList<int> countsWhenShown;
-    MainWindow *window = nullptr;
-    startup.setIntroPresenter([&](int kind, IntroHelpFlags &, QWidget *) {
-        QCOMPARE(kind, kIntroKindManual);
-        countsWhenShown.append(window->activationCount());
-    });
-    window = startup.load();
+    MainWindow *window = startup.load();
     while (window->activationCount() < 9) {
         window->activated();
     }
-    QVERIFY(countsWhenShown.isEmpty());
+    QVERIFY(introsShown(platform).isEmpty());
+    platform.answerIntroMessage(true);
     window->activated(); // the tenth
-    QCOMPARE(countsWhenShown.size(), 1);
+    QCOMPARE(introsShown(platform), (QList<int> { kIntroKindManual }));
+    QVERIFY(platform.requests().constLast().pointerLines);
     for (int more = 0; more < 40; ++more) {
         window->activated();
     }
-    QCOMPARE(countsWhenShown.size(), 1);
+    QCOMPARE(introsShown(platform).size(), 1);
+    // Its check box is kept in a flag the settings file stores.
+    QVERIFY(startup.settings().get().introHelp.isSuppressed(kIntroKindManual));
 }
 
 void TestStartup::extendedRollMarker()
@@ -195,7 +203,7 @@ void TestStartup::extendedRollMarker()
     MainWindow *window = startup.load();
     QVERIFY(startup.extendedRoll());
     window->setApplyDiveRoll(true);
-    window->box(kRollEntry)->setText(QStringLiteral("-10"));
+    startup.document()->setEntries({ { kRollEntry, QStringLiteral("-10") } });
     window->spin(kRollEntry, false);
     QCOMPARE(window->box(kRollEntry)->text(), QStringLiteral("-10.20"));
 }
@@ -205,11 +213,10 @@ void TestStartup::startSequenceKeepsTheSolvedLayout()
     QTemporaryDir config;
     ScriptedPlatform platform;
     Startup startup(platform, shippedData(), config.path());
-    startup.setIntroPresenter([](int, IntroHelpFlags &, QWidget *) {});
     MainWindow *window = startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
-    QCOMPARE(window->record().get(0), std::string("24"));
-    QVERIFY(!window->isChanged());
+    QCOMPARE(startup.document()->entry(0), QStringLiteral("24"));
+    QVERIFY(!startup.document()->isChanged());
     const QString armLength = window->box(6)->text();
     QVERIFY(!armLength.isEmpty());
     startup.start(50);

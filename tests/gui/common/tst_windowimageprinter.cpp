@@ -1,8 +1,8 @@
 // Window-image printing to a PDF printer: one page, the page turned to suit
 // the picture, the picture fitted to the printable area, and the print dialog
 // asked through the platform.
-#include "gui/platform/scriptedplatform.h"
 #include "gui/common/windowimageprinter.h"
+#include "gui/platform/scriptedplatform.h"
 #include "testing/pdffacts.h"
 
 #include <QImage>

@@ -2,6 +2,7 @@
 // (fractions, refused values, empty and zero-length boxes), moving with the
 // keys, clicking captions, the dive and roll controls at their limits, the
 // big drawing, the options and suspension type, and the edit commands.
+#include "core/layout/fieldinfo.h"
 #include "gui/mainwin/diverollpanel.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/otherdimensionspanel.h"
@@ -13,8 +14,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 using namespace tarvik;
@@ -57,10 +58,9 @@ void TestMainWindow::startsUntitledWithStaticLayout()
     QVERIFY(f.window->diveRollPanel()->noButton()->isChecked());
     QVERIFY(!f.box(54)->isEnabled());
     QVERIFY(!f.window->diveRollPanel()->spinButton(55, true)->isEnabled());
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
     QVERIFY(!f.window->shimMenu()->isEnabled());
-    QCOMPARE(
-        f.window->frontView()->captions().gainBasis, QStringLiteral("Gain based on 1\" Dive."));
+    QCOMPARE(f.window->frontView()->captions().gainBasis, std::string("Gain based on 1\" Dive."));
 
     f.open(QStringLiteral("WORKED.TK"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
@@ -70,8 +70,8 @@ void TestMainWindow::startsUntitledWithStaticLayout()
     QVERIFY(!f.window->trackDisplay(1)->text().isEmpty());
     QVERIFY(f.window->shimMenu()->isEnabled());
     QVERIFY(!f.window->frontView()->scene().items.empty());
-    QVERIFY(f.window->frontView()->captions().rollCenter[0].startsWith(
-        QStringLiteral("Roll Center height = ")));
+    QVERIFY(
+        f.window->frontView()->captions().rollCenterHeight.starts_with("Roll Center height = "));
     QVERIFY(f.platform.messages().isEmpty());
 }
 
@@ -83,13 +83,13 @@ void TestMainWindow::typedEntriesAreNormalisedAndRedrawn()
     WorkedWindow f;
     f.type(8, QStringLiteral("15.0"));
     QCOMPARE(f.text(8), QStringLiteral("15"));
-    QVERIFY(!f.window->isChanged());
-    const QString kingPinBefore = f.window->kingPinDisplay(0)->text();
+    QVERIFY(!f.changed());
+    const QString kingPinBefore = f.window->grid()->kingPinDisplay(0)->text();
     f.type(0, QStringLiteral("12 3/4"));
     QCOMPARE(f.text(0), QStringLiteral("12.75"));
-    QVERIFY(f.window->isChanged());
+    QVERIFY(f.changed());
     // The right king-pin angle moved with the ball joint.
-    QVERIFY(f.window->kingPinDisplay(0)->text() != kingPinBefore);
+    QVERIFY(f.window->grid()->kingPinDisplay(0)->text() != kingPinBefore);
     f.type(0, QStringLiteral("60")); // the shipped upper limit is accepted
     QCOMPARE(f.text(0), QStringLiteral("60"));
     QVERIFY(f.platform.messages().isEmpty());
@@ -109,7 +109,7 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
     QCOMPARE(warnings[0].buttons, MessageButtons::Ok);
     QCOMPARE(f.text(0), QStringLiteral("24"));
     QVERIFY(f.box(0)->hasFocus());
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
 
     // The restore value is the text the box had when it got the focus this time.
     f.type(0, QStringLiteral("30"));
@@ -145,7 +145,7 @@ void TestMainWindow::restoreValueAcrossWindowSwitches()
 void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()
 {
     WorkedWindow f;
-    QSignalSpy redraws(f.window.get(), &MainWindow::redrawn);
+    QSignalSpy redraws(f.document.get(), &LayoutDocument::solved);
     f.type(40, QString());
     QCOMPARE(f.text(40), QString());
     QCOMPARE(redraws.count(), 0);
@@ -158,7 +158,7 @@ void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()
     f.type(6, QStringLiteral("0.0"));
     QCOMPARE(redraws.count(), 0);
     QCOMPARE(f.text(6), QStringLiteral("0.0"));
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
     QVERIFY(f.platform.messages().isEmpty());
 }
 
@@ -207,7 +207,7 @@ void TestMainWindow::focusShowsDefinitionAndClicksExplain()
 
 void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()
 {
-    MainOptions options;
+    Settings options;
     options.entryMode = 1;
     WorkedWindow f(options);
     QVERIFY(f.window->action(QStringLiteral("mnuEntryLenAngle"))->isChecked());
@@ -216,8 +216,8 @@ void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()
     QVERIFY(f.window->action(QStringLiteral("mnuEntryXHt"))->isChecked());
     QVERIFY(!f.window->action(QStringLiteral("mnuEntryLenAngle"))->isEnabled());
     QVERIFY(f.window->action(QStringLiteral("mnuStrut"))->isChecked());
-    QVERIFY(f.window->isChanged()); // the type is stored in the file
-    QCOMPARE(f.window->options().entryMode, 0);
+    QVERIFY(f.changed()); // the type is stored in the file
+    QCOMPARE(f.settings.get().entryMode, 0);
     f.window->action(QStringLiteral("mnuAArm"))->trigger();
     QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
     QVERIFY(f.window->action(QStringLiteral("mnuEntryLenAngle"))->isEnabled());
@@ -225,14 +225,14 @@ void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()
     // A strut file opened from disk: its type, captions and the strut picture,
     // and nothing to save yet.
     f.open(QStringLiteral("STRUT.TK"));
-    QCOMPARE(f.window->suspensionType(), 1);
+    QCOMPARE(f.document->state().suspensionType, 1);
     QCOMPARE(f.window->grid()->rowCaption(1), QStringLiteral("Lower Strut Loc."));
     QCOMPARE(f.window->grid()->rowCaption(6), QStringLiteral("Strut Dim."));
     QVERIFY(f.window->action(QStringLiteral("mnuEntryXHt"))->isChecked());
     QVERIFY(!f.window->shimMenu()->isEnabled());
     QCOMPARE(f.window->frontView()->scene().logicalWidth, 340.0);
-    QCOMPARE(f.window->lastOutput().captions.camberGain[0], std::string("Camber Gain: -.60"));
-    QVERIFY(!f.window->isChanged());
+    QCOMPARE(f.document->output().captions.camberGain[0], std::string("Camber Gain: -.60"));
+    QVERIFY(!f.changed());
 }
 
 void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft_data()
@@ -249,8 +249,8 @@ void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft()
     // king-pin axis, so the left static camber follows, whether B is left by
     // Tab or by a command.
     QFETCH(bool, byCommand);
-    MainOptions options;
-    options.camberOption = true;
+    Settings options;
+    options.camberOption = 1;
     WorkedWindow f(options);
     f.typeWithoutLeaving(8, QStringLiteral("15"));
     QTest::keyClick(f.box(8), Qt::Key_Tab);
@@ -298,32 +298,32 @@ void TestMainWindow::spinButtons()
     QFETCH(QString, expected);
     WorkedWindow f({}, extended);
     QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
-    f.box(entry)->setText(start);
+    f.setEntry(entry, start);
     QTest::mouseClick(f.window->diveRollPanel()->spinButton(entry, increase), Qt::LeftButton);
     if (expected.isEmpty()) {
         QCOMPARE(f.platform.beepCount(), 1);
         QCOMPARE(f.text(entry), start);
-        QVERIFY(!f.window->isChanged());
+        QVERIFY(!f.changed());
     } else {
         QCOMPARE(f.platform.beepCount(), 0);
         QCOMPARE(f.text(entry), expected);
-        QVERIFY(f.window->isChanged());
+        QVERIFY(f.changed());
     }
 }
 
 void TestMainWindow::yesNoSwitchesDiveAndRoll()
 {
     WorkedWindow f;
-    f.box(54)->setText(QStringLiteral("1"));
+    f.setEntry(54, QStringLiteral("1"));
     QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
-    QVERIFY(f.window->applyDiveRoll());
+    QVERIFY((f.document->state().applyDiveRoll == 1));
     QVERIFY(f.box(54)->isEnabled());
-    QVERIFY(f.window->lastOutput().movedPass.has_value());
-    QVERIFY(!f.window->frontView()->captions().movedRollCenter[0].isEmpty());
+    QVERIFY(f.document->output().movedPass.has_value());
+    QVERIFY(!f.window->frontView()->captions().movedRollCenterHeight.empty());
     QTest::mouseClick(f.window->diveRollPanel()->noButton(), Qt::LeftButton);
-    QVERIFY(!f.window->applyDiveRoll());
+    QVERIFY(!(f.document->state().applyDiveRoll == 1));
     QVERIFY(!f.box(55)->isEnabled());
-    QVERIFY(!f.window->lastOutput().movedPass.has_value());
+    QVERIFY(!f.document->output().movedPass.has_value());
 }
 
 void TestMainWindow::geometryWarningOncePerRedraw()
@@ -331,11 +331,10 @@ void TestMainWindow::geometryWarningOncePerRedraw()
     WorkedWindow f;
     // A short, steep upper arm cannot follow 6 inches of dive with 10 degrees of roll.
     for (int entry : { 1, 17 }) {
-        f.box(entry)->setText(QStringLiteral("23"));
-        f.box(entry + 8)->setText(QStringLiteral("25"));
+        f.setEntry(entry, QStringLiteral("23"));
+        f.setEntry(entry + 8, QStringLiteral("25"));
     }
-    f.box(54)->setText(QStringLiteral("6"));
-    f.box(55)->setText(QStringLiteral("10"));
+    f.document->setEntries({ { 54, QStringLiteral("6") }, { 55, QStringLiteral("10") } });
     f.platform.clearRecord();
     QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
     QList<PlatformRequest> warnings = f.platform.messages();
@@ -344,7 +343,7 @@ void TestMainWindow::geometryWarningOncePerRedraw()
     QVERIFY(warnings[0].text.endsWith(QStringLiteral("Answers produced with this warning are not "
                                                      "reliable.")));
     QCOMPARE(f.window->frontView()->captions().status,
-        QStringLiteral("Problem with layout.  Do NOT trust results."));
+        std::string("Problem with layout.  Do NOT trust results."));
     // The next redraw warns once more, not once per pass or per side.
     QTest::mouseClick(f.window->diveRollPanel()->spinButton(55, false), Qt::LeftButton);
     QCOMPARE(f.platform.messages().size(), 2);
@@ -382,7 +381,7 @@ void TestMainWindow::bigDrawingHidesInputs()
 
 void TestMainWindow::optionMessagesAndChecks()
 {
-    MainOptions options;
+    Settings options;
     options.extensionLines = false;
     WorkedWindow f(options);
     auto trigger = [&](const char *name) {
@@ -391,7 +390,7 @@ void TestMainWindow::optionMessagesAndChecks()
         return f.platform.messageTexts();
     };
     QCOMPARE(trigger("mnuLinesOn").size(), 1);
-    QVERIFY(f.window->options().extensionLines);
+    QVERIFY((f.settings.get().extensionLines != 0));
     QVERIFY(trigger("mnuLinesOff").isEmpty());
     QVERIFY(trigger("mnuLinesOn").isEmpty()); // the hint is shown once per run
     QCOMPARE(
@@ -405,19 +404,19 @@ void TestMainWindow::optionMessagesAndChecks()
     QVERIFY(trigger("mnuCamberFixed")[0].startsWith(
         QStringLiteral("Starting now, camber will NOT change")));
     QVERIFY(trigger("mnuEntryLenAngle")[0].contains(QStringLiteral("\r\rFor the Upper Arm")));
-    QCOMPARE(f.window->options().entryMode, 1);
+    QCOMPARE(f.settings.get().entryMode, 1);
     QVERIFY(trigger("mnuDarkGray").isEmpty());
-    QVERIFY(f.window->options().darkGrayBackground);
+    QVERIFY((f.settings.get().backgroundColour != 0));
     QCOMPARE(trigger("mnuRestartIntro"),
         QStringList { QStringLiteral(
             "Intro Help messages will be displayed next time you start the program.") });
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
 }
 
 void TestMainWindow::amountEditCommands()
 {
     WorkedWindow f;
-    f.box(13)->clear(); // an empty box stays empty
+    f.setEntry(13, QString()); // an empty box stays empty
 
     // 5.01 is refused with a message and the prompt comes again; then 1.25 is used.
     f.platform.answerInput(QStringLiteral("5.01"));
@@ -438,7 +437,7 @@ void TestMainWindow::amountEditCommands()
     QCOMPARE(f.text(12), QStringLiteral("17.25"));
     QCOMPARE(f.text(13), QString());
     QCOMPARE(f.text(0), QStringLiteral("24")); // X untouched
-    QVERIFY(f.window->isChanged());
+    QVERIFY(f.changed());
 
     // The window's activation after the prompt closes refills the boxes
     // from the record, which already holds the moved values.
@@ -523,21 +522,25 @@ void TestMainWindow::centreAndCopyCommands()
                 - f.window->trackDisplay(2)->text().toDouble())
         < 0.11);
 
-    f.box(3)->clear();
-    f.box(35)->setText(QStringLiteral("650"));
+    f.setEntry(3, QString());
+    f.setEntry(35, QStringLiteral("650"));
     f.window->doEdit(EditCode::CopyRightToLeft);
     QCOMPARE(f.text(19), QString());
     QCOMPARE(f.text(46), QStringLiteral("650"));
     QCOMPARE(f.text(16), f.text(0));
 
-    f.box(49)->setText(QStringLiteral("1.5"));
-    f.box(51)->clear();
+    f.setEntry(49, QStringLiteral("1.5"));
+    f.setEntry(51, QString());
     f.window->doEdit(EditCode::CopyLeftToRight);
     QCOMPARE(f.text(38), QStringLiteral("1.5"));
     QCOMPARE(f.text(40), QString());
 
-    // A track of 0 makes centring impossible.
-    f.window->trackDisplay(2)->setText(QStringLiteral("0.0"));
+    // A track of 0 makes centring impossible: the left tyre on the centreline.
+    for (const auto &[entry, text] :
+        { std::pair { 18, "0" }, { 51, "0" }, { 52, "0" }, { 53, ".5" } }) {
+        f.setEntry(entry, QString::fromLatin1(text));
+    }
+    QCOMPARE(f.window->trackDisplay(2)->text(), QStringLiteral("0.0"));
     f.platform.clearRecord();
     f.window->doEdit(EditCode::CenterOnTrack);
     QCOMPARE(f.platform.messageTexts(),

@@ -4,9 +4,11 @@
 // dialogs' settings, refused files, and the main report and blank worksheet
 // printed to PDF.
 #include "gui/mainwin/commentsdialog.h"
+#include "gui/mainwin/mainprinting.h"
 #include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
 
+#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,22 +45,22 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 {
     WorkedWindow f;
     f.type(0, QStringLiteral("25 1/4"));
-    QVERIFY(f.window->isChanged());
+    QVERIFY(f.changed());
     const QString path = m_dir.filePath(QStringLiteral("round.tk"));
     f.platform.answerSaveFile(path);
-    QVERIFY(f.window->fileSaveAs());
+    QVERIFY(f.window->files().fileSaveAs());
     const PlatformRequest &asked = f.platform.requests().constFirst();
     QCOMPARE(asked.kind, PlatformRequest::Kind::SaveFile);
     QCOMPARE(asked.title, QStringLiteral("Save a File"));
     QCOMPARE(asked.file.filter, QStringLiteral("All Files (*.*)"));
     QCOMPARE(asked.file.fileName, QStringLiteral("WORKED.TK"));
     QVERIFY(asked.file.confirmOverwrite);
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ ROUND.TK ]"));
 
     WindowFixture g;
     g.platform.answerOpenFile(path);
-    g.window->fileOpen();
+    g.window->files().fileOpen();
     QCOMPARE(g.platform.requests().constFirst().title, QStringLiteral("Open a File"));
     QVERIFY(g.platform.requests().constFirst().file.mustExist);
     // A new layout opens from the shipped examples; saving starts where the file is.
@@ -67,12 +69,13 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QCOMPARE(asked.file.folder, QFileInfo(exampleFile(QStringLiteral("WORKED.TK"))).absolutePath());
     QVERIFY(g.platform.requests().constFirst().file.sidebar.contains(asked.file.folder));
     QCOMPARE(g.text(0), QStringLiteral("25.25"));
-    QCOMPARE(g.window->comment(), f.window->comment());
-    QCOMPARE(g.window->currentFile(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(QString::fromStdString(g.document->state().comment),
+        QString::fromStdString(f.document->state().comment));
+    QCOMPARE(g.document->currentFile(), QFileInfo(path).absoluteFilePath());
 
     // Save writes to the current file without asking.
     g.type(41, QStringLiteral("9"));
-    QVERIFY(g.window->fileSave());
+    QVERIFY(g.window->files().fileSave());
     QCOMPARE(g.platform.requests().size(), 1);
     QVERIFY(QFile(path).open(QIODevice::ReadOnly));
 }
@@ -82,7 +85,7 @@ void TestMainWindowFiles::newAsksBeforeBlanking()
     WorkedWindow f;
     f.type(0, QStringLiteral("20"));
     f.platform.answerMessage(MessageAnswer::Cancel);
-    f.window->fileNew();
+    f.window->files().fileNew();
     const PlatformRequest asked = f.platform.messages().constFirst();
     QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
     QCOMPARE(asked.text,
@@ -96,17 +99,17 @@ void TestMainWindowFiles::newAsksBeforeBlanking()
     // Yes with a cancelled Save As stops the command as well.
     f.platform.answerMessage(MessageAnswer::Yes);
     f.platform.answerSaveFile(QString());
-    f.window->fileNew();
+    f.window->files().fileNew();
     QCOMPARE(f.text(0), QStringLiteral("20"));
-    QVERIFY(f.window->isChanged());
-    QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+    QVERIFY(f.changed());
+    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 
     f.platform.answerMessage(MessageAnswer::No);
-    f.window->fileNew();
+    f.window->files().fileNew();
     for (int entry : { 0, 16, 35, 54, 55 }) {
         QCOMPARE(f.text(entry), QString());
     }
-    QCOMPARE(f.window->comment(), QString());
+    QCOMPARE(QString::fromStdString(f.document->state().comment), QString());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
 }
 
@@ -116,7 +119,7 @@ void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
     f.type(8, QStringLiteral("16"));
     f.platform.answerMessage(MessageAnswer::Yes);
     f.platform.answerSaveFile(QString());
-    f.window->fileOpen(); // no open dialog may follow: the script has none
+    f.window->files().fileOpen(); // no open dialog may follow: the script has none
     const PlatformRequest asked = f.platform.messages().constFirst();
     QCOMPARE(asked.title, QStringLiteral("Save Changes"));
     QCOMPARE(asked.text, QStringLiteral("Save any changes you have made?"));
@@ -126,7 +129,7 @@ void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
     // No goes on to the dialog; cancelling it changes nothing.
     f.platform.answerMessage(MessageAnswer::No);
     f.platform.answerOpenFile(QString());
-    f.window->fileOpen();
+    f.window->files().fileOpen();
     QCOMPARE(f.platform.pendingAnswers(), 0);
     QCOMPARE(f.text(8), QStringLiteral("16"));
 
@@ -138,30 +141,30 @@ void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
     file.close();
     f.platform.answerMessage(MessageAnswer::No);
     f.platform.answerOpenFile(path);
-    f.window->fileOpen();
+    f.window->files().fileOpen();
     const PlatformRequest refused = f.platform.messages().constLast();
     QCOMPARE(refused.title, QStringLiteral("Bad File"));
     QCOMPARE(refused.text, QStringLiteral("This is not a Tarvik file and can not be used."));
     QCOMPARE(f.text(8), QStringLiteral("16"));
-    QVERIFY(f.window->isChanged());
-    QVERIFY(f.window->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+    QVERIFY(f.changed());
+    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 }
 
 void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
 {
     bool settingsWritten = false;
     MainWindowHooks hooks;
-    hooks.writeSettings = [&](const MainOptions &) { settingsWritten = true; };
+    hooks.writeSettings = [&]() { settingsWritten = true; };
     WorkedWindow f({}, false, hooks);
     f.type(0, QStringLiteral("22"));
-    const QString before = f.window->currentFile();
+    const QString before = f.document->currentFile();
     const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/car.tk"));
     f.platform.answerSaveFile(unwritable);
-    QVERIFY(!f.window->fileSaveAs());
+    QVERIFY(!f.window->files().fileSaveAs());
     const PlatformRequest failed = f.platform.messages().constLast();
     QVERIFY(failed.text.contains(QStringLiteral("car.tk")));
-    QCOMPARE(f.window->currentFile(), before);
-    QVERIFY(f.window->isChanged());
+    QCOMPARE(f.document->currentFile(), before);
+    QVERIFY(f.changed());
 
     // The exit question answered Yes with a failing save keeps the program running.
     f.platform.answerMessage(MessageAnswer::Yes);
@@ -179,39 +182,40 @@ void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
     f.typeWithoutLeaving(0, QStringLiteral("12 3/4"));
     const QString path = m_dir.filePath(QStringLiteral("typed.tk"));
     f.platform.answerSaveFile(path);
-    QVERIFY(f.window->fileSaveAs());
+    f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
     QCOMPARE(f.text(0), QStringLiteral("12.75"));
-    QCOMPARE(f.window->record().get(0), std::string("12.75"));
-    QVERIFY(!f.window->isChanged());
+    QCOMPARE(f.document->state().record.get(0), std::string("12.75"));
+    QVERIFY(!f.changed());
 
     // A refused value warns and the old value is what the command uses.
     f.typeWithoutLeaving(8, QStringLiteral("99"));
     f.platform.answerSaveFile(path);
-    QVERIFY(f.window->fileSaveAs());
+    f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
     QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
-    QCOMPARE(f.window->record().get(8), std::string("15"));
+    QCOMPARE(f.document->state().record.get(8), std::string("15"));
 }
 
 void TestMainWindowFiles::commentsOkAndCancel()
 {
     WorkedWindow f;
-    const QString original = f.window->comment();
+    const QString original = QString::fromStdString(f.document->state().comment);
     f.window->action(QStringLiteral("mnuComments"))->trigger();
-    CommentsDialog *dialog = f.window->commentsDialog();
+    CommentsDialog *dialog = qobject_cast<CommentsDialog *>(f.window->commentsDialog());
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Comments"));
     dialog->editor()->setPlainText(QStringLiteral("scratch"));
     QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    QTRY_VERIFY(!f.window->commentsDialog());
-    QCOMPARE(f.window->comment(), original);
-    QVERIFY(!f.window->isChanged());
+    QTRY_VERIFY(!qobject_cast<CommentsDialog *>(f.window->commentsDialog()));
+    QCOMPARE(QString::fromStdString(f.document->state().comment), original);
+    QVERIFY(!f.changed());
 
     f.window->showComments();
-    dialog = f.window->commentsDialog();
+    dialog = qobject_cast<CommentsDialog *>(f.window->commentsDialog());
     dialog->editor()->setPlainText(QStringLiteral("Track day set-up\nsoft front bar"));
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QCOMPARE(f.window->comment(), QStringLiteral("Track day set-up\r\nsoft front bar"));
-    QVERIFY(f.window->isChanged());
+    QCOMPARE(QString::fromStdString(f.document->state().comment),
+        QStringLiteral("Track day set-up\r\nsoft front bar"));
+    QVERIFY(f.changed());
 }
 
 void TestMainWindowFiles::exitQuestion_data()
@@ -231,7 +235,7 @@ void TestMainWindowFiles::exitQuestion()
     QFETCH(bool, saved);
     int settingsWrites = 0;
     MainWindowHooks hooks;
-    hooks.writeSettings = [&](const MainOptions &) { ++settingsWrites; };
+    hooks.writeSettings = [&]() { ++settingsWrites; };
     WorkedWindow f({}, false, hooks);
     f.type(16, QStringLiteral("23"));
     const QString path = m_dir.filePath(QStringLiteral("exit%1.tk").arg(answer));
@@ -263,7 +267,7 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
 {
     WorkedWindow f;
     f.type(0, QStringLiteral("25"));
-    f.window->setComment(QString());
+    f.document->setComment(QString());
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QString helpWhilePrinting;
     QString frameWhilePrinting;
@@ -275,9 +279,9 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     const QString helpBefore = f.window->helpText();
     connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
         helpWhilePrinting = f.window->helpText();
-        frameWhilePrinting = f.window->helpFrameTitle();
+        frameWhilePrinting = f.window->helpBox()->title();
     });
-    f.window->printReport();
+    f.window->printing().printReport();
     const PlatformRequest asked = f.platform.requests().constFirst();
     QCOMPARE(asked.title, QStringLiteral("Report Comment"));
     QCOMPARE(asked.text, QStringLiteral("Enter any comment you want printed with this report."));
@@ -288,10 +292,11 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
     // The caption, which names the vehicle file, heads the page.
     const QString text = pdfText(pdf).simplified();
-    QVERIFY2(text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK ]")), qPrintable(text));
+    QVERIFY2(
+        text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK ]")), qPrintable(text));
     QCOMPARE(f.window->helpText(), helpBefore);
-    QCOMPARE(f.window->helpFrameTitle(), QStringLiteral(" Help (definition)"));
-    QVERIFY(f.window->isChanged());
+    QCOMPARE(f.window->helpBox()->title(), QStringLiteral(" Help (definition)"));
+    QVERIFY(f.changed());
     // An empty layout comment leaves an empty line after the typed one.
     QCOMPARE(helpWhilePrinting, QStringLiteral("Before the race\n"));
     QCOMPARE(frameWhilePrinting, QStringLiteral("Comments"));
@@ -300,7 +305,7 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
 void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
 {
     WorkedWindow f;
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
     QStringList before;
     for (int entry = 0; entry < 56; ++entry) {
         before.append(f.box(entry) ? f.text(entry) : QString());
@@ -320,9 +325,9 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
         f.window->activated();
         blankWhilePrinting = f.text(0).isEmpty() && !f.window->trackDisplay(1)->isVisible()
             && !f.window->resultDisplay(32)->isVisible()
-            && f.window->helpFrameTitle() == QStringLiteral("Comments");
+            && f.window->helpBox()->title() == QStringLiteral("Comments");
     });
-    f.window->printWorksheet();
+    f.window->printing().printWorksheet();
     QApplication::processEvents();
     QVERIFY(blankWhilePrinting);
     QCOMPARE(f.platform.requests().constFirst().title, QStringLiteral("Worksheet Comment"));
@@ -336,7 +341,7 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     }
     QCOMPARE(f.window->trackDisplay(1)->text(), trackBefore);
     QVERIFY(f.window->trackDisplay(1)->isVisible());
-    QVERIFY(!f.window->isChanged());
+    QVERIFY(!f.changed());
     QVERIFY(f.platform.messages().isEmpty());
 }
 

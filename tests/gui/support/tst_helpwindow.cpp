@@ -1,7 +1,7 @@
 // The paged help window: page buttons per group, paragraph rules as shown,
 // empty pages for missing files, and sizing to the text.
-#include "gui/support/helpwindow.h"
 #include "core/support/helptopic.h"
+#include "gui/support/helpwindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,5 @@
 // Intro help messages and their flags, and the start-up splash timing.
+#include "core/support/introhelp.h"
 #include "gui/support/intromessagewindow.h"
 #include "gui/support/pointerlines.h"
 #include "gui/support/splashwindow.h"
@@ -42,7 +43,7 @@ private slots:
         QFETCH(int, flag);
 
         IntroHelpFlags flags;
-        IntroMessageWindow window(kind, flags);
+        IntroMessageWindow window(kind);
         QCOMPARE(window.windowTitle(), caption);
         QVERIFY(window.message().startsWith(opening));
         QCOMPARE(window.dontShowAgainBox()->text(), QStringLiteral("Don't show this again"));
@@ -51,20 +52,10 @@ private slots:
         window.dontShowAgainBox()->setChecked(true);
         QTest::mouseClick(window.okButton(), Qt::LeftButton);
         QVERIFY(!window.isVisible());
+        flags.recordChoice(kind, window.dontShowAgain());
         for (int i = 0; i < kIntroFlagCount; ++i) {
             QCOMPARE(flags.flag(i), i == flag);
         }
-    }
-
-    void closingWithoutTheBoxClearsTheFlag()
-    {
-        IntroHelpFlags flags;
-        flags.setFlag(1, true);
-        IntroMessageWindow window(kIntroKindOpenFile, flags);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.close(); // the close box records the box too
-        QVERIFY(!flags.flag(1));
     }
 
     void pointerLinesRunFromTheMessageToTheHelpBoxWhileItShows()
@@ -79,8 +70,7 @@ private slots:
         helpBox->setGeometry(450, 20, 330, 60);
         mainWindow.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
-        IntroHelpFlags flags;
-        IntroMessageWindow message(kIntroKindHelpBox, flags, &mainWindow);
+        IntroMessageWindow message(kIntroKindHelpBox, &mainWindow);
         PointerLines lines(helpBox, &message);
         QVERIFY(!lines.isVisible());
         message.show();

@@ -3,8 +3,12 @@
 // (type into a box and leave it, click a widget).
 #pragma once
 
-#include "gui/platform/datafolder.h"
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
+#include "gui/app/vehiclefolders.h"
+#include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
+#include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
 
 #include <QApplication>
@@ -24,16 +28,23 @@ inline QString exampleFile(const QString &name)
     return shippedData().path(QStringLiteral("tkfiles/") + name);
 }
 
+// The window with its document and settings, as start-up makes them.
 struct WindowFixture
 {
     ScriptedPlatform platform;
+    SettingsOwner settings;
+    VehicleFolders folders { QString(), shippedData().path(QStringLiteral("tkfiles")), QString() };
+    std::unique_ptr<LayoutDocument> document;
     std::unique_ptr<MainWindow> window;
 
     explicit WindowFixture(
-        const MainOptions &options = {}, bool extendedRoll = false, MainWindowHooks hooks = {})
+        const Settings &initial = {}, bool extendedRoll = false, MainWindowHooks hooks = {})
+        : settings(initial)
     {
+        document = std::make_unique<LayoutDocument>(
+            settings, shippedData().path(QStringLiteral("tkfiles")));
         window = std::make_unique<MainWindow>(
-            platform, shippedData(), options, extendedRoll, std::move(hooks));
+            platform, shippedData(), settings, *document, folders, extendedRoll, std::move(hooks));
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -45,6 +56,13 @@ struct WindowFixture
     }
 
     QLineEdit *box(int entry) const { return window->box(entry); }
+    bool changed() const { return document->isChanged(); }
+    // An entry given a text as a file would give it: nothing left to save.
+    void setEntry(int entry, const QString &text)
+    {
+        document->setEntries({ { entry, text } });
+        document->setChanged(false);
+    }
     QString text(int entry) const { return window->box(entry)->text(); }
 
     // Focus the box and replace its text by typing; the box keeps the focus.
@@ -67,15 +85,15 @@ struct WindowFixture
         QApplication::processEvents();
     }
 
-    void open(const QString &name) { QVERIFY(window->openFile(exampleFile(name))); }
+    void open(const QString &name) { QVERIFY(window->files().openFile(exampleFile(name))); }
 };
 
 // The same window with the shipped worked example open, as most tests start.
 struct WorkedWindow : WindowFixture
 {
     explicit WorkedWindow(
-        const MainOptions &options = {}, bool extendedRoll = false, MainWindowHooks hooks = {})
-        : WindowFixture(options, extendedRoll, std::move(hooks))
+        const Settings &initial = {}, bool extendedRoll = false, MainWindowHooks hooks = {})
+        : WindowFixture(initial, extendedRoll, std::move(hooks))
     {
         open(QStringLiteral("WORKED.TK"));
     }

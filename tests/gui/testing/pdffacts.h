@@ -47,7 +47,8 @@ inline PdfFacts readPdfFacts(const QString &path)
 inline QString pdfText(const QString &path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
+    process.start(
+        QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
     if (!process.waitForFinished(20000) || process.exitCode() != 0) {
         return {};
     }

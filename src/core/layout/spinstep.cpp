@@ -1,10 +1,14 @@
 // Spin-button steps; see spinstep.h. floor(x + 0.5) is the old program's
 // rounding to the grid, kept so off-grid values snap the same way.
-#include "gui/mainwin/spinstep.h"
+#include "core/layout/spinstep.h"
+
+#include "core/layout/specrecord.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
 
 #include <cmath>
 
-namespace tarvik::gui {
+namespace tarvik {
 
 SpinSpec diveSpinSpec()
 {
@@ -35,4 +39,16 @@ std::optional<double> spinStep(double current, bool increase, const SpinSpec &sp
     return next;
 }
 
-} // namespace tarvik::gui
+std::optional<std::string> spinEntryText(
+    int entry, const std::string &current, bool increase, bool extendedRoll)
+{
+    if (entry != kDiveEntry && entry != kRollEntry)
+        return std::nullopt;
+    const SpinSpec spec = entry == kDiveEntry ? diveSpinSpec() : rollSpinSpec(extendedRoll);
+    const std::optional<double> next = spinStep(readNumber(current), increase, spec);
+    if (!next)
+        return std::nullopt;
+    return formatPicture(*next, "##.00");
+}
+
+} // namespace tarvik

@@ -5,8 +5,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
-namespace tarvik::gui {
+namespace tarvik {
 
 struct SpinSpec
 {
@@ -23,4 +24,10 @@ SpinSpec rollSpinSpec(bool extendedRange);
 // the limit in the direction of the press (the caller beeps).
 std::optional<double> spinStep(double current, bool increase, const SpinSpec &spec);
 
-} // namespace tarvik::gui
+// One press of the dive (entry 54) or roll (entry 55) spin button on the
+// box's text: the new text ("##.00"), or nothing when the value sits at its
+// limit already (the window beeps).
+std::optional<std::string> spinEntryText(
+    int entry, const std::string &current, bool increase, bool extendedRoll);
+
+} // namespace tarvik

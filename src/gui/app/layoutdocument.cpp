@@ -1,0 +1,217 @@
+// The layout document; see layoutdocument.h.
+#include "gui/app/layoutdocument.h"
+
+#include "core/layout/vehiclefile.h"
+#include "gui/app/settingsowner.h"
+
+#include <QFileInfo>
+
+namespace tarvik::gui {
+
+namespace {
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+LayoutDocument::LayoutDocument(
+    SettingsOwner &settings, const QString &vehicleFolder, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_vehicleFolder(vehicleFolder)
+{
+    m_state.unitsFlag = settings.get().unitsFlag;
+}
+
+QString LayoutDocument::entry(int entry) const
+{
+    return qs(m_state.record.get(entry));
+}
+
+QString LayoutDocument::currentFile() const
+{
+    return qs(m_state.currentFile);
+}
+
+bool LayoutDocument::isUntitled() const
+{
+    return m_state.currentFile == kUntitled;
+}
+
+QString LayoutDocument::fileTitle() const
+{
+    return qs(tarvik::fileTitle(m_state.currentFile, m_vehicleFolder.toStdString()));
+}
+
+QString LayoutDocument::caption() const
+{
+    return qs(mainWindowCaption(fileTitle().toStdString()));
+}
+
+void LayoutDocument::acceptEdit(int entry, const QString &text)
+{
+    m_state.lastEditedEntry = entry;
+    // Passing through a box, or the focus coming back after a refused value,
+    // leaves the layout as it was: only a new text is a change.
+    const bool differs = m_state.record.get(entry) != text.toStdString();
+    commit({ { entry, text } }, {}, differs, true);
+}
+
+void LayoutDocument::setEntries(const EntryTexts &texts, bool camberFollows)
+{
+    if (camberFollows) {
+        m_camberFollowsEdit = true;
+    }
+    commit(texts, {}, true, camberFollows);
+}
+
+void LayoutDocument::setSuspensionType(int type)
+{
+    const int newType = type == 1 ? 1 : 0;
+    LayoutChange change;
+    change.suspensionType = newType != m_state.suspensionType;
+    m_state.suspensionType = newType;
+    // The type is stored in the vehicle file.
+    commit({}, change, change.suspensionType, false);
+}
+
+void LayoutDocument::setComment(const QString &comment)
+{
+    if (comment.toStdString() == m_state.comment) {
+        return;
+    }
+    m_state.comment = comment.toStdString();
+    LayoutChange change;
+    change.comment = true;
+    change.changedFlag = !isChanged();
+    m_state.changed = 1; // the comment is what a save would store
+    emit layoutChanged(change);
+}
+
+void LayoutDocument::setApplyDiveRoll(bool applied)
+{
+    m_state.applyDiveRoll = applied ? 1 : 0;
+    LayoutChange change;
+    change.diveRoll = true;
+    commit({}, change, false, false);
+}
+
+void LayoutDocument::setChanged(bool changed)
+{
+    if (isChanged() == changed) {
+        return;
+    }
+    m_state.changed = changed ? 1 : 0;
+    LayoutChange change;
+    change.changedFlag = true;
+    emit layoutChanged(change);
+}
+
+void LayoutDocument::newLayout()
+{
+    const int applied = m_state.applyDiveRoll;
+    m_state.clearForNew();
+    m_state.applyDiveRoll = applied;
+    LayoutChange change;
+    change.everything = true;
+    change.file = change.comment = change.changedFlag = true;
+    commit({}, change, false, false);
+}
+
+bool LayoutDocument::open(const QString &path, QString &message)
+{
+    const VehicleReadResult result = readVehicleFile(path.toStdString());
+    if (!result.ok) {
+        message = qs(result.message);
+        return false;
+    }
+    m_state.takeVehicle(result.data, QFileInfo(path).absoluteFilePath().toStdString());
+    LayoutChange change;
+    change.everything = true;
+    change.suspensionType = change.comment = change.file = change.changedFlag = true;
+    commit({}, change, false, false);
+    return true;
+}
+
+bool LayoutDocument::save(const QString &path, QString &message)
+{
+    const WriteResult result = writeVehicleFile(path.toStdString(), m_state.vehicleData());
+    if (!result.ok) {
+        message = qs(result.message);
+        return false;
+    }
+    m_state.currentFile = QFileInfo(path).absoluteFilePath().toStdString();
+    m_state.changed = 0;
+    LayoutChange change;
+    change.file = change.changedFlag = true;
+    emit layoutChanged(change);
+    return true;
+}
+
+void LayoutDocument::boxEntered()
+{
+    m_camberFollowsEdit = m_settings.get().camberOption == 1;
+}
+
+void LayoutDocument::setBigLayout(bool big)
+{
+    m_view.bigLayout = big;
+}
+
+void LayoutDocument::setAfterPrinting()
+{
+    m_view.afterPrinting = true;
+}
+
+void LayoutDocument::commit(
+    const EntryTexts &texts, LayoutChange change, bool markChanged, bool keepCamberFollows)
+{
+    for (const auto &[entry, text] : texts) {
+        if (m_state.record.set(entry, text.toStdString())) {
+            change.entries.append(entry);
+        }
+    }
+    if (markChanged && !isChanged()) {
+        m_state.changed = 1;
+        change.changedFlag = true;
+    }
+    emit layoutChanged(change);
+    redraw(keepCamberFollows);
+}
+
+void LayoutDocument::redraw(bool keepCamberFollows)
+{
+    if (!keepCamberFollows) {
+        m_camberFollowsEdit = false;
+    }
+    // A strut always works with X and Height entry: solving one puts the
+    // entry mode back, as the mode the user then finds in the Options menu.
+    if (m_state.suspensionType == 1 && m_settings.get().entryMode != 0) {
+        m_settings.change([](Settings &s) { s.entryMode = 0; });
+    }
+    m_view.camberFollowsEdit = m_camberFollowsEdit;
+    m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
+    m_output = runEngine(buildEngineInput(m_state, m_settings.get(), m_view));
+    applyWriteBacks();
+    emit solved(m_output);
+}
+
+void LayoutDocument::applyWriteBacks()
+{
+    LayoutChange change;
+    change.fromSolve = true;
+    for (const BoxWriteBack &writeBack : m_output.writeBacks) {
+        if (m_state.record.get(writeBack.entry) != writeBack.text
+            && m_state.record.set(writeBack.entry, writeBack.text)) {
+            change.entries.append(writeBack.entry);
+        }
+    }
+    if (!change.entries.isEmpty()) {
+        emit layoutChanged(change);
+    }
+}
+
+} // namespace tarvik::gui

@@ -1,0 +1,114 @@
+// The layout document: the one owner of the current layout. It holds the
+// core layout state (the spec record with its 56 entry texts, suspension
+// type, units flag, comment, current file, changed flag, the dive-and-roll
+// switch and the last edited entry) and is the only way to change it: one
+// accepted edit, several entries as one change, the type, the comment, the
+// switch, a new layout, a file opened or saved. Every change comes out as
+// one signal (layoutChanged) and every solve's engine output as another
+// (solved); the input grid, the dive-and-roll panel and the front view are
+// views that refill from it. Nothing here knows a widget.
+//
+// The rules it keeps: an accepted edit marks the layout changed only when the
+// text really changed; commands and write-backs from other windows mark it
+// changed; texts the solve writes back (derived arm ends, arm dimensions, a
+// following static camber) do not; a file read or written clears it. Every
+// change ends in the redraw request: a solve with the current settings. The
+// camber-follows flag is taken from the camber option when a box is entered
+// and kept only by the redraw that follows an accepted edit.
+#pragma once
+
+#include "core/geometry/engine.h"
+#include "core/geometry/engineinputbuilder.h"
+#include "core/layout/layoutstate.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tarvik::gui {
+
+class SettingsOwner;
+
+// What one change touched, for the views to refresh.
+struct LayoutChange
+{
+    QList<int> entries; // entry numbers whose text changed
+    bool everything = false; // a new layout or a file read: all of it
+    bool fromSolve = false; // texts the solve wrote back, not the user's
+    bool suspensionType = false;
+    bool comment = false;
+    bool file = false; // current file (and so the caption)
+    bool changedFlag = false;
+    bool diveRoll = false; // the dive-and-roll switch
+};
+
+// Entry texts to set as one change.
+using EntryTexts = std::vector<std::pair<int, QString>>;
+
+class LayoutDocument : public QObject
+{
+    Q_OBJECT
+public:
+    LayoutDocument(
+        SettingsOwner &settings, const QString &vehicleFolder, QObject *parent = nullptr);
+
+    const LayoutState &state() const { return m_state; }
+    QString entry(int entry) const;
+    bool isChanged() const { return m_state.changed != 0; }
+    QString currentFile() const;
+    bool isUntitled() const;
+    QString fileTitle() const;
+    QString caption() const; // the main window's caption
+    const EngineOutput &output() const { return m_output; }
+
+    // A box's edit that passed validation, with its normalised text.
+    void acceptEdit(int entry, const QString &text);
+    // Entries set as one change that marks the layout changed (edit
+    // commands, spin buttons, values written back by other windows).
+    // camberFollows lets the static camber follow the king-pin change in the
+    // redraw, as after an accepted edit.
+    void setEntries(const EntryTexts &texts, bool camberFollows = false);
+    void setSuspensionType(int type);
+    void setComment(const QString &comment);
+    void setApplyDiveRoll(bool applied);
+    void setChanged(bool changed);
+    void newLayout();
+    // Reads a vehicle file; a refused file changes nothing and gives the
+    // message to show. Writes go through a temporary file; a failed write
+    // keeps the file, title and changed flag as they were.
+    bool open(const QString &path, QString &message);
+    bool save(const QString &path, QString &message);
+
+    // A box was entered: the redraw after its accepted edit may let camber
+    // follow, as the camber option says.
+    void boxEntered();
+    // The redraw request: solve and show. keepCamberFollows only after an
+    // accepted edit; every other redraw clears the flag first.
+    void redraw(bool keepCamberFollows = false);
+    // Drawing options of the views that shape the solve's scene.
+    void setBigLayout(bool big);
+    void setAfterPrinting();
+
+signals:
+    void layoutChanged(const tarvik::gui::LayoutChange &change);
+    void solved(const tarvik::EngineOutput &output);
+
+private:
+    // Every change of the layout passes here: the entries set, the flags
+    // named in change announced, then the redraw.
+    void commit(
+        const EntryTexts &texts, LayoutChange change, bool markChanged, bool keepCamberFollows);
+    void applyWriteBacks();
+
+    SettingsOwner &m_settings;
+    QString m_vehicleFolder;
+    LayoutState m_state;
+    bool m_camberFollowsEdit = false;
+    SolveOptions m_view;
+    EngineOutput m_output;
+};
+
+} // namespace tarvik::gui

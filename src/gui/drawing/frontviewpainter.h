@@ -1,0 +1,23 @@
+// The whole front view on any QPainter: the engine's scene and, over it, the
+// result captions in their palette colours (the gain basis at the top, the
+// static and moved roll-centre pairs, each side's camber gain and the
+// layout-problem status). The main window's picture, its printed report and
+// exported drawings all paint through here.
+//
+// Normal: the whole picture fits the target, captions in its corners. Big:
+// the picture zooms to the car itself and the captions take one line above
+// it and one below.
+#pragma once
+
+#include "core/geometry/engine.h"
+
+#include <QRectF>
+
+class QPainter;
+
+namespace tarvik::gui {
+
+void paintFrontView(QPainter &painter, const QRectF &target, const Scene &scene,
+    const Captions &captions, bool big = false);
+
+} // namespace tarvik::gui

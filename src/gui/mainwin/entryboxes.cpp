@@ -1,0 +1,228 @@
+// The main window's input boxes as a view of the document; see entryboxes.h.
+#include "gui/mainwin/entryboxes.h"
+
+#include "gui/app/layoutdocument.h"
+#include "gui/platform/platform.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace tarvik::gui {
+
+EntryBoxes::EntryBoxes(LayoutDocument &document, Platform &platform, QWidget *window)
+    : QObject(window)
+    , m_document(document)
+    , m_platform(platform)
+    , m_window(window)
+{
+    connect(&document, &LayoutDocument::layoutChanged, this, &EntryBoxes::follow);
+}
+
+void EntryBoxes::add(int entry, QLineEdit *box)
+{
+    if (entry < 0 || entry >= int(m_boxes.size()) || !box) {
+        return;
+    }
+    m_boxes[std::size_t(entry)] = box;
+    box->setProperty("entry", entry);
+    box->installEventFilter(this);
+    box->setText(m_document.entry(entry));
+}
+
+QLineEdit *EntryBoxes::box(int entry) const
+{
+    return entry >= 0 && entry < int(m_boxes.size()) ? m_boxes[std::size_t(entry)] : nullptr;
+}
+
+int EntryBoxes::entryOf(const QObject *object) const
+{
+    const QVariant entry = object ? object->property("entry") : QVariant();
+    return entry.isValid() && box(entry.toInt()) == object ? entry.toInt() : -1;
+}
+
+void EntryBoxes::setDefinitions(const FieldDefinitions &definitions)
+{
+    m_validator.setDefinitions(definitions);
+}
+
+QString EntryBoxes::definition(int entry) const
+{
+    return m_validator.definition(entry);
+}
+
+void EntryBoxes::refill()
+{
+    if (m_blank) {
+        return;
+    }
+    for (int entry = 0; entry < int(m_boxes.size()); ++entry) {
+        QLineEdit *edit = box(entry);
+        // Text still being typed stays; it is checked when the box is left.
+        if (!edit || (entry == m_visited && edit->text() != m_validator.restoreValue(entry))) {
+            continue;
+        }
+        edit->setText(m_document.entry(entry));
+    }
+}
+
+void EntryBoxes::follow(const LayoutChange &change)
+{
+    if (m_blank) {
+        return;
+    }
+    if (change.everything) {
+        m_visited = -1;
+        m_pending.clear();
+        for (int entry = 0; entry < int(m_boxes.size()); ++entry) {
+            if (QLineEdit *edit = box(entry)) {
+                edit->setText(m_document.entry(entry));
+            }
+        }
+    }
+    for (const int entry : change.entries) {
+        if (QLineEdit *edit = box(entry)) {
+            edit->setText(m_document.entry(entry));
+        }
+    }
+    // A box that keeps the focus while the program rewrites it restores to
+    // what it shows now, not to what it held when it got the focus.
+    if (QWidget *focused = QApplication::focusWidget(); entryOf(focused) >= 0) {
+        m_validator.focusGained(entryOf(focused), box(entryOf(focused))->text());
+    }
+}
+
+bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
+{
+    const int entry = entryOf(watched);
+    if (entry < 0) {
+        return QObject::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Coming back from a menu or another window into the box being
+        // edited is not a new visit: the restore value stays the one taken
+        // when the user entered the box.
+        const bool returning
+            = reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+        if (!returning || entry != m_visited) {
+            focusGained(entry);
+        }
+        break;
+    }
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Opening a menu or another window is not leaving the box.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            // Pending events run first; a command that comes before then
+            // checks the box itself (commitPending).
+            m_visited = -1;
+            m_pending.append(entry);
+            QTimer::singleShot(0, this, [this, entry] {
+                if (m_pending.removeOne(entry)) {
+                    validate(entry);
+                }
+            });
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool back = key == Qt::Key_Up;
+        if (back || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // The window's own focus chain moves on, as Tab and Shift+Tab do.
+            QKeyEvent tab(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                back ? Qt::ShiftModifier : Qt::NoModifier);
+            QApplication::sendEvent(watched, &tab);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EntryBoxes::focusGained(int entry)
+{
+    m_visited = entry;
+    m_document.boxEntered();
+    QLineEdit *edit = box(entry);
+    m_validator.focusGained(entry, edit->text());
+    emit entered(entry);
+    // After a mouse click the line edit places the cursor; select once it has.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->hasFocus()) {
+            edit->setSelection(0, 30);
+        }
+    });
+}
+
+void EntryBoxes::validate(int entry)
+{
+    QLineEdit *edit = box(entry);
+    if (!edit || m_stopped) {
+        return;
+    }
+    const InputValidator::Outcome outcome = m_validator.focusLost(entry, edit->text(), m_blank);
+    switch (outcome.verdict) {
+    case InputValidator::Verdict::Skipped:
+        return;
+    case InputValidator::Verdict::Refused:
+        // The old text goes back before the warning shows, so nothing that
+        // runs while it is up (an activation, a redraw) sees the refused one.
+        edit->setText(outcome.text);
+        m_platform.message(m_window, QStringLiteral("Warning"), outcome.message, MessageButtons::Ok,
+            MessageIcon::Exclamation);
+        if (edit->isEnabled() && edit->isVisible()) {
+            edit->setFocus(Qt::OtherFocusReason);
+        }
+        return;
+    case InputValidator::Verdict::Accepted:
+        edit->setText(outcome.text);
+        m_document.acceptEdit(entry, outcome.text);
+        return;
+    }
+}
+
+void EntryBoxes::commitPending()
+{
+    if (m_committing) {
+        return;
+    }
+    m_committing = true;
+    // A box just left by a click on a button is checked before the button's
+    // command runs, so the command sees (and redraws) the accepted value.
+    while (!m_pending.isEmpty()) {
+        validate(m_pending.takeFirst());
+    }
+    // Text typed into the box that has the focus is taken as leaving the box
+    // would take it; the visit goes on from the committed text.
+    const int entry = entryOf(QApplication::focusWidget());
+    if (entry >= 0 && entry == m_visited && box(entry)->text() != m_validator.restoreValue(entry)) {
+        validate(entry);
+        m_validator.focusGained(entry, box(entry)->text());
+    }
+    m_committing = false;
+}
+
+void EntryBoxes::setBlank(bool blank)
+{
+    m_blank = blank;
+    for (QLineEdit *edit : m_boxes) {
+        if (edit && blank) {
+            edit->clear();
+        }
+    }
+    if (!blank) {
+        LayoutChange all;
+        all.everything = true;
+        follow(all);
+    }
+}
+
+} // namespace tarvik::gui

@@ -1,0 +1,113 @@
+// The layout document as the one owner of the layout: a change made through
+// it reaches the grid, the front view and the caption with no widget in
+// between; the changed-flag rules; the solve's write-backs; files; and the
+// camber-follows flag.
+#include "core/layout/entrynumbers.h"
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
+#include "gui/mainwin/frontview.h"
+#include "gui/mainwin/specgrid.h"
+#include "testing/mainwindowfixture.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
+
+class TestLayoutDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void viewsFollowAChangeMadeThroughTheDocument()
+    {
+        WorkedWindow f;
+        const QString kingPinBefore = f.window->grid()->kingPinDisplay(kSideRight)->text();
+        const std::string rollCenterBefore = f.window->frontView()->captions().rollCenterHeight;
+        QVERIFY(!f.changed());
+
+        // The right upper ball joint moves out: no box is touched.
+        f.document->setEntries(
+            { { pointEntry(kSideRight, kColumnX, kUpperBallJoint), QStringLiteral("26") } });
+        QCOMPARE(f.text(0), QStringLiteral("26"));
+        QVERIFY(f.window->grid()->kingPinDisplay(kSideRight)->text() != kingPinBefore);
+        QVERIFY(f.window->frontView()->captions().rollCenterHeight != rollCenterBefore);
+        QVERIFY(f.changed());
+        // The solve's write-back of the upper arm length reached its box too.
+        QCOMPARE(f.text(6), f.document->entry(6));
+        QVERIFY(f.text(6) != QStringLiteral("12.04"));
+    }
+
+    void changedFlagRules()
+    {
+        SettingsOwner settings;
+        LayoutDocument document(settings, QString());
+        QSignalSpy solves(&document, &LayoutDocument::solved);
+        QString message;
+        QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
+        QCOMPARE(solves.count(), 1);
+        // The solve wrote the arm dimensions back without marking a change.
+        QCOMPARE(document.entry(6), QStringLiteral("12.04"));
+        QVERIFY(!document.isChanged());
+
+        document.acceptEdit(0, QStringLiteral("24")); // the text it already had
+        QVERIFY(!document.isChanged());
+        QCOMPARE(document.state().lastEditedEntry, 0);
+        QCOMPARE(solves.count(), 2); // still the redraw request
+        document.acceptEdit(0, QStringLiteral("24.5"));
+        QVERIFY(document.isChanged());
+
+        QTemporaryDir dir;
+        QVERIFY(document.save(dir.filePath(QStringLiteral("car.tk")), message));
+        QVERIFY(!document.isChanged());
+        QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
+        // A failed write keeps file, title and flag.
+        document.setComment(QStringLiteral("note"));
+        QVERIFY(document.isChanged());
+        QVERIFY(!document.save(dir.filePath(QStringLiteral("no/such/dir.tk")), message));
+        QVERIFY(message.contains(QStringLiteral("dir.tk")));
+        QVERIFY(document.isChanged());
+        QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
+
+        // A refused file changes nothing.
+        QVERIFY(!document.open(QString::fromLatin1(TARVIK_DATA_DIR "/TKTEXT/help.txt"), message));
+        QCOMPARE(message, QString::fromLatin1(kNotAVehicleFileMessage));
+        QCOMPARE(document.entry(0), QStringLiteral("24.5"));
+
+        document.newLayout();
+        QCOMPARE(document.entry(0), QString());
+        QVERIFY(!document.isChanged());
+        QCOMPARE(document.fileTitle(), QStringLiteral("UNTITLED"));
+    }
+
+    void camberFollowsOnlyTheRedrawAfterAnEdit()
+    {
+        Settings initial;
+        initial.camberOption = 1;
+        SettingsOwner settings(initial);
+        LayoutDocument document(settings, QString());
+        QString message;
+        QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
+        const QString camber = document.entry(staticCamberEntry(kSideRight));
+
+        // Entered, then another redraw (a spin, a menu command): the flag is gone.
+        document.boxEntered();
+        document.redraw();
+        document.acceptEdit(
+            pointEntry(kSideRight, kColumnX, kUpperBallJoint), QStringLiteral("26"));
+        QCOMPARE(document.entry(staticCamberEntry(kSideRight)), camber);
+
+        // Entered and edited: the static camber follows the king-pin change.
+        document.boxEntered();
+        document.acceptEdit(
+            pointEntry(kSideRight, kColumnX, kUpperBallJoint), QStringLiteral("24"));
+        QVERIFY(document.entry(staticCamberEntry(kSideRight)) != camber);
+    }
+};
+
+QTEST_MAIN(TestLayoutDocument)
+#include "tst_layoutdocument.moc"
