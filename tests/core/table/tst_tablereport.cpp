@@ -1,0 +1,160 @@
+// The printed table report: header texts, comment wrapping, font choice and
+// the page layout with a fixed-pitch measure (width 0.5 x points per byte,
+// height 1.2 x points) on a 540 x 720 point page.
+#include "core/table/tablereport.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace tarvik;
+
+namespace {
+
+constexpr double kW = 540;
+constexpr double kH = 720;
+
+TextExtent measure(const std::string &text, int points)
+{
+    return { 0.5 * points * static_cast<double>(text.size()), 1.2 * points };
+}
+
+// A table as the window shows it: n data entries, 5 data columns.
+CamberTable grids(int entries, bool shown)
+{
+    CamberTable t;
+    t.baselineShown = shown;
+    t.columnCaption = "Roll, degrees";
+    for (TableGrid &grid : t.grids) {
+        grid.assign(static_cast<std::size_t>(t.groupSize() * entries + 1),
+            std::vector<std::string>(6, "-1.25"));
+        grid[0][0] = "Dive, inches";
+    }
+    return t;
+}
+
+TableReport report(const CamberTable &t, const std::string &comment, const std::string &vehicle)
+{
+    TableReportInput in { kW, kH, kReportTitleLine, "09:05:07:pm", "24:12:2024", comment, vehicle };
+    return layoutTableReport(t, in, measure);
+}
+
+const ReportItem *findText(const std::vector<ReportItem> &items, const std::string &text)
+{
+    for (const ReportItem &item : items) {
+        if (item.kind == ReportItem::Kind::Text && item.text == text) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(TableReport, TimeDateAndFontTexts)
+{
+    std::tm t {};
+    t.tm_hour = 21, t.tm_min = 5, t.tm_sec = 7, t.tm_mday = 24, t.tm_mon = 11, t.tm_year = 124;
+    EXPECT_EQ(reportTimeLine(reportTimeText(t), reportDateText(t), false),
+        "Time:  09:05:07:pm              Date:  24:12:2024");
+    t.tm_hour = 0;
+    EXPECT_EQ(reportTimeText(t), "12:05:07:am");
+    t.tm_hour = 12;
+    EXPECT_EQ(reportTimeText(t), "12:05:07:pm");
+
+    EXPECT_EQ(
+        chooseReportFont({ "Roman", "Univers", "Arial Narrow", "MSSansSerif" }), "MSSansSerif");
+    EXPECT_EQ(chooseReportFont({ "Roman", "univers 55", "arial" }), "arial");
+    EXPECT_EQ(chooseReportFont({ "Times", "MS Sans Serif" }), kReportFallbackFont);
+}
+
+TEST(TableReport, CommentWrapping)
+{
+    // 300 characters of words of 1 to 11 letters, no line breaks.
+    std::string text;
+    for (int i = 0; text.size() < 300; ++i) {
+        text += std::string(static_cast<std::size_t>(1 + i % 11), static_cast<char>('a' + i % 26))
+            + " ";
+    }
+    text.resize(300);
+    const std::vector<std::string> lines = wrapVehicleComment(text);
+    EXPECT_GE(lines.size(), 4u);
+    EXPECT_LE(lines.size(), 5u);
+    std::string joined;
+    for (const std::string &line : lines) {
+        EXPECT_LE(line.size(), 75u);
+        joined += (joined.empty() ? "" : " ") + line; // every break was a blank
+    }
+    EXPECT_EQ(joined, text.substr(0, text.find_last_not_of(' ') + 1));
+
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(wrapVehicleComment("\r\n\t\x01"
+                                 "first\r\n   second\r\n\r\nthird  "),
+        (Lines { "first", "second", "third" }));
+    EXPECT_EQ(wrapVehicleComment("cr\rlf\nend"), (Lines { "cr", "lf", "end" }));
+    EXPECT_EQ(wrapVehicleComment(std::string(100, 'a')),
+        (Lines { std::string(74, 'a'), std::string(26, 'a') }));
+    std::string accents;
+    for (int i = 0; i < 100; ++i) {
+        accents += "\xC3\xA9"; // one character, two bytes
+    }
+    EXPECT_EQ(wrapVehicleComment(accents)[0].size(), 148u);
+    std::string many;
+    for (int i = 0; i < 25; ++i) {
+        many += "line\r\n";
+    }
+    EXPECT_EQ(wrapVehicleComment(many).size(), 20u);
+}
+
+TEST(TableReport, ThirtyOneRowTablePutsLeftTableOnContinuationPage)
+{
+    const TableReport r = report(grids(10, true), "front bars", "");
+    ASSERT_EQ(r.pages, 2);
+    const auto page2 = std::find_if(r.items.begin(), r.items.end(),
+        [](const ReportItem &i) { return i.kind == ReportItem::Kind::NewPage; });
+    const std::vector<ReportItem> first(r.items.begin(), page2);
+    const std::vector<ReportItem> second(page2 + 1, r.items.end());
+    EXPECT_TRUE(findText(first, "Report Comment:  front bars"));
+    EXPECT_TRUE(findText(first, "Time:  09:05:07:pm              Date:  24:12:2024"));
+    EXPECT_TRUE(findText(first, "Right"));
+    EXPECT_FALSE(findText(first, "Left"));
+    EXPECT_TRUE(findText(second, "Time:  09:05:07:pm              Date:  24:12:2024        cont."));
+    EXPECT_TRUE(findText(second, "Left"));
+    EXPECT_FALSE(findText(second, "Report Comment:  front bars"));
+
+    // Column positions and the centred title.
+    const ReportItem *corner = findText(first, "Dive, inches");
+    ASSERT_TRUE(corner);
+    EXPECT_DOUBLE_EQ(corner->x, 0.07 * kW);
+    EXPECT_EQ(corner->pointSize, 10);
+    const ReportItem *title = findText(first, kReportTitleLine);
+    ASSERT_TRUE(title);
+    EXPECT_DOUBLE_EQ(title->x, 0.05 * kW + (0.88 * kW - measure(kReportTitleLine, 17).width) / 2);
+    const auto cell = std::find_if(first.begin(), first.end(),
+        [&](const ReportItem &i) { return i.text == "-1.25" && i.y == corner->y; });
+    ASSERT_NE(cell, first.end());
+    EXPECT_DOUBLE_EQ(cell->x, 0.14 * kW + 0.06 * kW);
+}
+
+TEST(TableReport, SmallTableFitsOnePageAndNothingRunsOffThePage)
+{
+    TableReport r = report(grids(5, false), "", "");
+    EXPECT_EQ(r.pages, 1);
+    EXPECT_TRUE(findText(r.items, "Left"));
+    EXPECT_FALSE(findText(r.items, "Report Comment:  "));
+
+    // Twenty comment lines leave too little room for the right table too.
+    std::string vehicle;
+    for (int i = 0; i < 20; ++i) {
+        vehicle += "comment line\r\n";
+    }
+    r = report(grids(10, true), "", vehicle);
+    EXPECT_EQ(r.pages, 3);
+    for (const ReportItem &i : r.items) {
+        EXPECT_LE(i.y + (i.kind == ReportItem::Kind::Text ? 1.2 * i.pointSize : 0), 0.95 * kH);
+    }
+
+    TableReportInput bad;
+    bad.pageWidth = -1;
+    bad.pageHeight = 720;
+    EXPECT_EQ(layoutTableReport(grids(1, false), bad, measure).pages, 0);
+}
