@@ -1,0 +1,424 @@
+// The calculation window's framework: loading a definition into the window
+// state, the keyboard and validation rules of its rows, the dispatch of the
+// recalculation, the checks every accept makes, and the print footer. The
+// modes live in calcsessionshim.cpp, calcsessionspring.cpp and
+// calcsessionspecs.cpp.
+#include "core/calc/calcsession.h"
+
+#include "core/text/numberreading.h"
+#include "core/text/numbertext.h"
+
+#include <algorithm>
+
+namespace tarvik {
+
+namespace {
+
+constexpr const char *kUseCalcValue = "Use Calc Value";
+constexpr const char *kOkExit = "OK/Exit";
+constexpr const char *kProductLine = "Tarvik - Quellmark Inc.";
+
+bool endsWith(std::string_view s, std::string_view tail)
+{
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+// A row maximum such as 10.001 marks a whole-number row; the message shows
+// its whole part.
+std::string limitMaximumText(double rowMax)
+{
+    std::string text = numberTextWithBlank(rowMax);
+    if (endsWith(text, ".001")) {
+        text.resize(text.size() - 4);
+        if (text == " " || text == "-") {
+            text += '0';
+        }
+    }
+    return text;
+}
+
+CalcAcceptResult stayOpen(std::string text)
+{
+    CalcAcceptResult r;
+    r.outcome = CalcAcceptResult::Outcome::StayOpen;
+    r.message = CalcMessage { " ", std::move(text) };
+    return r;
+}
+
+CalcAcceptResult closeWithoutWriting()
+{
+    CalcAcceptResult r;
+    r.outcome = CalcAcceptResult::Outcome::Close;
+    return r;
+}
+
+} // namespace
+
+void CalcAnswers::set(CalcQuestion question, CalcAnswer answer)
+{
+    switch (question) {
+    case CalcQuestion::OutsideLimits:
+        outsideLimits = answer;
+        break;
+    case CalcQuestion::LetCamberChange:
+        letCamberChange = answer;
+        break;
+    case CalcQuestion::NonStandardSpecs:
+        nonStandardSpecs = answer;
+        break;
+    }
+}
+
+CalcFeedback CalcSession::open(
+    int mode, const CalcDefinition &definition, const CalcContext &context)
+{
+    *this = CalcSession {};
+    m_mode = mode;
+    for (int e = 0; e < kEntryCount; ++e) {
+        m_entries[static_cast<std::size_t>(e)] = context.layout.record.get(e);
+    }
+    m_camberOption = context.settings.camberOption;
+    m_shimSide = context.shimSide == kSideLeft ? kSideLeft : kSideRight;
+
+    m_caption = definition.caption;
+    m_resultName = definition.resultName;
+    m_resultMax = definition.resultMax;
+    m_resultMin = definition.resultMin;
+    m_noteVisible = definition.hasNote;
+    m_noteCaption = definition.noteCaption;
+    m_noteLines = definition.noteLines;
+    m_noteText = definition.noteText;
+    m_frameCount = definition.frameCount;
+    m_frameRows = definition.frameRows;
+    m_frameCaptions = definition.frameCaptions;
+    m_lastRow = definition.lastRow;
+    for (std::size_t j = 0; j < m_outputs.size(); ++j) {
+        CalcOutputRow &out = m_outputs[j];
+        out.visible = out.enabled = j < definition.outputNames.size();
+        if (out.visible) {
+            out.name = definition.outputNames[j];
+        }
+    }
+    const std::size_t rowCount
+        = std::min(definition.rows.size(), static_cast<std::size_t>(kCalcMaxInputRows));
+    for (std::size_t i = 0; i < rowCount; ++i) {
+        const CalcDefinitionRow &d = definition.rows[i];
+        CalcInputRow &r = m_rows[i + 1];
+        r.isChoice = d.isChoice;
+        r.caption = d.caption;
+        r.items = d.items;
+        r.wideLayout = d.wideLayout;
+        r.frame = d.frame;
+        r.rowMax = d.rowMax;
+        r.rowMin = d.rowMin;
+        r.enabled = r.visible = true;
+    }
+    m_acceptCaption
+        = mode == kCalcModeGainSpec || mode == kCalcModeTableSpec ? kOkExit : kUseCalcValue;
+
+    switch (mode) {
+    case kCalcModeShim:
+        setUpShim(context.shimChoices);
+        break;
+    case kCalcModeGainSpec:
+        setUpGainSpec(context.settings);
+        break;
+    case kCalcModeTableSpec:
+        setUpTableSpec(context.settings.tableSpec);
+        break;
+    case kCalcModeSpring:
+        setChoice(2, 0); // coil spring
+        break;
+    default:
+        break;
+    }
+    return recalculate();
+}
+
+int CalcSession::frameRows(int frame) const
+{
+    return frame == 1 || frame == 2 ? m_frameRows[static_cast<std::size_t>(frame - 1)] : 0;
+}
+
+const std::string &CalcSession::frameCaption(int frame) const
+{
+    static const std::string none;
+    return frame == 1 || frame == 2 ? m_frameCaptions[static_cast<std::size_t>(frame - 1)] : none;
+}
+
+const CalcInputRow &CalcSession::row(int k) const
+{
+    static const CalcInputRow hidden;
+    if (k < 1 || k > kCalcMaxInputRows) {
+        return hidden;
+    }
+    return m_rows[static_cast<std::size_t>(k)];
+}
+
+const CalcOutputRow &CalcSession::output(int j) const
+{
+    static const CalcOutputRow hidden;
+    if (j < 0 || j >= kCalcMaxOutputRows) {
+        return hidden;
+    }
+    return m_outputs[static_cast<std::size_t>(j)];
+}
+
+CalcInputRow &CalcSession::rowRef(int k)
+{
+    // Callers pass the fixed row numbers of their mode (1..10).
+    return m_rows[static_cast<std::size_t>(k)];
+}
+
+CalcOutputRow &CalcSession::outputRef(int j)
+{
+    return m_outputs[static_cast<std::size_t>(j)];
+}
+
+double CalcSession::rowNumber(int k) const
+{
+    return readNumber(row(k).text);
+}
+
+const std::string &CalcSession::entryText(int entry) const
+{
+    static const std::string none;
+    if (entry < 0 || entry >= kEntryCount) {
+        return none;
+    }
+    return m_entries[static_cast<std::size_t>(entry)];
+}
+
+int CalcSession::choiceOf(int k) const
+{
+    return row(k).choiceIndex;
+}
+
+void CalcSession::setChoice(int k, int index)
+{
+    CalcInputRow &r = rowRef(k);
+    if (index >= -1 && index < static_cast<int>(r.items.size())) {
+        r.choiceIndex = index;
+    }
+}
+
+void CalcSession::setStoredChoice(int k, int index)
+{
+    CalcInputRow &r = rowRef(k);
+    r.choiceIndex = index >= 0 && index < static_cast<int>(r.items.size()) ? index : -1;
+}
+
+void CalcSession::setNumericRow(int k, const char *caption, double rowMax, double rowMin)
+{
+    CalcInputRow &r = rowRef(k);
+    r.caption = caption;
+    r.rowMax = rowMax;
+    r.rowMin = rowMin;
+    r.enabled = true;
+}
+
+void CalcSession::blankRow(int k)
+{
+    CalcInputRow &r = rowRef(k);
+    r.caption.clear();
+    r.enabled = false;
+}
+
+void CalcSession::focusEntered(int k)
+{
+    const CalcInputRow &r = row(k);
+    if (!r.visible) {
+        return;
+    }
+    if (r.isChoice) {
+        // A later click in this list is the user's own again.
+        if (m_arrowPendingRow == k) {
+            m_arrowPendingRow = 0;
+        }
+        return;
+    }
+    m_textOnEntry = r.text;
+}
+
+CalcFocusMove CalcSession::keyPressed(int k, CalcKey key)
+{
+    const CalcInputRow &r = row(k);
+    if (r.isChoice && key != CalcKey::Shift) {
+        m_arrowPendingRow = 0;
+    }
+    switch (key) {
+    case CalcKey::Up:
+    case CalcKey::Down:
+        if (r.isChoice) {
+            // The list's own handling of the key changes the choice and
+            // reports a click; choiceClicked puts this index back.
+            m_arrowPendingRow = k;
+            m_listIndexBeforeArrow = r.choiceIndex;
+        }
+        return key == CalcKey::Up ? CalcFocusMove::Previous : CalcFocusMove::Next;
+    case CalcKey::Enter:
+        return CalcFocusMove::Next;
+    case CalcKey::Shift:
+    case CalcKey::Other:
+        break;
+    }
+    return CalcFocusMove::None;
+}
+
+CalcFeedback CalcSession::leaveBox(int k, std::string_view text)
+{
+    if (k < 1 || k > kCalcMaxInputRows || row(k).isChoice || !row(k).visible) {
+        return {};
+    }
+    CalcInputRow &r = rowRef(k);
+    r.text = std::string(text);
+    if (r.text.empty()) {
+        return {};
+    }
+    const double value = readNumber(r.text);
+    r.text = numberText(value);
+    if (value > r.rowMax || value < r.rowMin) {
+        CalcFeedback refused;
+        refused.messages.push_back(CalcMessage { "Warning",
+            r.caption + " = " + r.text + ".  Value must be between " + numberTextWithBlank(r.rowMin)
+                + " and " + limitMaximumText(r.rowMax) + " .",
+            CalcButtons::Ok, CalcIcon::Exclamation });
+        refused.keepFocus = true;
+        r.text = m_textOnEntry;
+        return refused;
+    }
+    return recalculate();
+}
+
+CalcFeedback CalcSession::choiceClicked(int k, int index)
+{
+    if (k < 1 || k > kCalcMaxInputRows || !row(k).isChoice || !row(k).visible) {
+        return {};
+    }
+    if (m_arrowPendingRow == k) {
+        m_arrowPendingRow = 0;
+        setChoice(k, m_listIndexBeforeArrow);
+    } else {
+        setChoice(k, index);
+    }
+    return recalculate();
+}
+
+CalcFeedback CalcSession::recalculate()
+{
+    CalcFeedback feedback;
+    switch (m_mode) {
+    case kCalcModeShim:
+        recalculateShim(feedback);
+        break;
+    case kCalcModeGainSpec:
+        recalculateGainSpec();
+        break;
+    case kCalcModeTableSpec:
+        recalculateTableSpec(feedback);
+        break;
+    case kCalcModeSpring:
+        recalculateSpring();
+        break;
+    default:
+        break;
+    }
+    return feedback;
+}
+
+CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
+{
+    const bool computesValue = m_mode == kCalcModeShim || m_mode == kCalcModeSpring;
+    if (!computesValue && m_mode != kCalcModeGainSpec && m_mode != kCalcModeTableSpec) {
+        return closeWithoutWriting();
+    }
+    if (computesValue && output(0).value.empty()) {
+        return stayOpen(
+            "No " + m_resultName + " has been calculated.  No " + m_resultName + " can be used.");
+    }
+    if (m_mode == kCalcModeShim && choiceOf(2) == 0) {
+        return stayOpen("You have select 'No Shim Change' as the Shim Type, so there is no "
+            + m_resultName + " to be used.");
+    }
+    const double value = readNumber(output(0).value);
+    if (value > m_resultMax || value < m_resultMin) {
+        if (!answers.outsideLimits) {
+            CalcAcceptResult ask;
+            ask.outcome = CalcAcceptResult::Outcome::Ask;
+            ask.question = CalcQuestion::OutsideLimits;
+            ask.message = CalcMessage { " ",
+                "Calculated " + m_resultName + " is outside normal limit of "
+                    + numberTextWithBlank(m_resultMin) + " to " + numberTextWithBlank(m_resultMax)
+                    + ".  Check your inputs as this combination seems quite unusual.\r\r"
+                    + "Do you still want to close this menu?  (If you answer Yes, you will have "
+                      "to re-enter these numbers again.)",
+                CalcButtons::YesNoCancel, CalcIcon::Question, 1 };
+            return ask;
+        }
+        if (*answers.outsideLimits == CalcAnswer::Yes) {
+            return closeWithoutWriting();
+        }
+        return CalcAcceptResult {};
+    }
+    switch (m_mode) {
+    case kCalcModeShim:
+        return acceptShim(answers);
+    case kCalcModeGainSpec:
+        return acceptGainSpec(answers);
+    case kCalcModeTableSpec:
+        return acceptTableSpec();
+    default:
+        return acceptSpring();
+    }
+}
+
+CalcOpenResult openCalcWindow(
+    int mode, const std::filesystem::path &dataDir, const CalcContext &context)
+{
+    CalcOpenResult out;
+    if (mode == kCalcModeShim) {
+        out.refusal = shimOpenRefusal(context.layout.record, context.shimSide);
+        if (out.refusal) {
+            return out;
+        }
+    }
+    const CalcDefinitionResult loaded
+        = loadCalcDefinitionFor(dataDir, mode, context.layout.unitsFlag);
+    std::string problem = loaded.message;
+    if (loaded.definition) {
+        problem = calcDefinitionMismatch(mode, *loaded.definition,
+            findCalcDefinitionFile(dataDir, mode, context.layout.unitsFlag).string());
+    }
+    if (!problem.empty()) {
+        out.refusal = CalcMessage { "Calculation Not Available", std::move(problem),
+            CalcButtons::Ok, CalcIcon::Exclamation };
+        return out;
+    }
+    out.session.emplace();
+    out.feedback = out.session->open(mode, *loaded.definition, context);
+    return out;
+}
+
+std::string calcPrintCommentPrompt()
+{
+    return "Enter a comment which will be printed at the bottom of this menu.\r\r"
+           "Enter nothing and click on OK, or click on Cancel, to enter no comment.";
+}
+
+std::string calcPrintFooter(
+    std::string_view fileDisplayName, std::string_view comment, const std::tm &now)
+{
+    const int hour12 = now.tm_hour % 12 == 0 ? 12 : now.tm_hour % 12;
+    const int year = ((now.tm_year + 1900) % 100 + 100) % 100;
+    const auto twoDigits = [](int v) {
+        const int d = (v % 100 + 100) % 100;
+        return std::string { static_cast<char>('0' + d / 10), static_cast<char>('0' + d % 10) };
+    };
+    const std::string when = std::to_string(now.tm_mon + 1) + "/" + std::to_string(now.tm_mday)
+        + "/" + twoDigits(year) + " " + std::to_string(hour12) + ":" + twoDigits(now.tm_min)
+        + (now.tm_hour < 12 ? " am" : " pm");
+    return std::string(kProductLine) + "\r" + "Vehicle File: " + std::string(fileDisplayName)
+        + std::string(10, ' ') + when + "\r" + std::string(comment);
+}
+
+} // namespace tarvik

@@ -1,0 +1,204 @@
+// The shim calculator (mode 1): shims added or removed under one side's upper
+// frame pivot, as a count of 1/16 in and 1/8 in shims or a custom thickness
+// in inches; the new camber through the shim move, and on accept the moved
+// upper ball joint and frame pivot written back to that side's boxes.
+//
+// Rows: 1 direction (0 added), 2 shim type (0 no change, 1 standard, other
+// custom), 3 and 4 the shim counts (index = count), 5 the custom thickness.
+// Outputs: 0 thickness, 1 new camber, 2 current camber.
+#include "core/calc/calcsession.h"
+#include "core/geometry/engine.h"
+#include "core/geometry/shimmove.h"
+#include "core/text/numberreading.h"
+#include "core/text/numbertext.h"
+#include "core/text/pictureformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr double kSixteenthIn = 0.0625;
+constexpr double kEighthIn = 0.125;
+// Below this the shim move reports a linkage it could not solve.
+constexpr double kFailedCamberChange = -998;
+
+constexpr const char *kShimNoteTail = "If your chassis is like this, pick 'Remove Shims' when you "
+                                      "are actually adding shims, and vice versa. (p 31)";
+
+bool failed(const ShimResult &r)
+{
+    return r.status == 2 || r.camberChange < kFailedCamberChange || !std::isfinite(r.camberChange)
+        || !std::isfinite(r.newJoint.x) || !std::isfinite(r.newJoint.y);
+}
+
+CalcMessage geometryWarning()
+{
+    return CalcMessage { kGeometryWarningTitle, geometryWarningText() };
+}
+
+ShimResult runShimMove(
+    const std::array<std::string, kEntryCount> &entries, int side, int direction, double thickness)
+{
+    // The move takes the thickness as shown in output 0 and treats only
+    // direction index 1 as removed shims.
+    return shimCamberChange(side, shimPointsFromEntries(entries, side), thickness, direction == 1);
+}
+
+} // namespace
+
+std::optional<CalcMessage> shimOpenRefusal(const SpecRecord &record, int side)
+{
+    const int s = side == kSideLeft ? kSideLeft : kSideRight;
+    const double ballJointX = readNumber(record.get(pointEntry(s, kColumnX, kUpperBallJoint)));
+    const double pivotX = readNumber(record.get(pointEntry(s, kColumnX, kUpperFramePivot)));
+    const double ballJointHeight
+        = readNumber(record.get(pointEntry(s, kColumnHeight, kUpperBallJoint)));
+    const double lowerJointHeight
+        = readNumber(record.get(pointEntry(s, kColumnHeight, kLowerBallJoint)));
+    std::string reason;
+    if (pivotX >= ballJointX) {
+        reason = "The X dimension for Upper Ball Joint is smaller than the X dimension for Upper "
+                 "Frame Pivot (Ball Joint is more inboard than the Frame Pivot).";
+    } else if (ballJointHeight <= lowerJointHeight) {
+        reason = "The Height dimension for Upper Ball Joint is smaller than the Height dimension "
+                 "for Lower Ball Joint (Upper Ball Joint is below the Lower Ball Joint).";
+    } else {
+        return std::nullopt;
+    }
+    return CalcMessage { "Unusual Geometry",
+        "Shim calculation can not be performed because:\r\r" + reason
+            + "\r\rThis unusual geometry will cause errors." };
+}
+
+void CalcSession::setUpShim(const std::optional<ShimChoices> &remembered)
+{
+    m_caption += m_shimSide == kSideRight ? " - Right Side" : " - Left Side";
+    m_noteText += kShimNoteTail;
+    if (remembered) {
+        setChoice(1, remembered->direction);
+        setChoice(2, remembered->shimType);
+        setChoice(3, remembered->sixteenths);
+        setChoice(4, remembered->eighths);
+        rowRef(5).text = numberText(remembered->customThickness);
+    } else {
+        setChoice(1, 0);
+        setChoice(2, 0);
+    }
+}
+
+void CalcSession::recalculateShim(CalcFeedback &feedback)
+{
+    CalcOutputRow &thicknessOut = outputRef(0);
+    CalcOutputRow &newCamberOut = outputRef(1);
+    CalcOutputRow &camberOut = outputRef(2);
+    thicknessOut.enabled = newCamberOut.enabled = false;
+
+    const bool added = choiceOf(1) == 0;
+    thicknessOut.name = added ? "Shim Thickness Added" : "Shim Thickness Removed";
+    m_frameCaptions[0] = added ? "Shims Added" : "Shims Removed";
+    rowRef(5).caption = added ? "Custom Thickness Added" : "Custom Thickness Removed";
+
+    const int sixteenths = std::max(choiceOf(3), 0);
+    const int eighths = std::max(choiceOf(4), 0);
+    const int type = choiceOf(2);
+    const bool standard = type == 1;
+    const bool custom = type != 0 && type != 1;
+    const double thickness
+        = standard ? sixteenths * kSixteenthIn + eighths * kEighthIn : (custom ? rowNumber(5) : 0);
+    const std::string &staticCamber = entryText(staticCamberEntry(m_shimSide));
+    if (standard || custom) {
+        thicknessOut.enabled = true;
+        thicknessOut.value = formatPicture(thickness, "##.0000");
+        newCamberOut.enabled = camberOut.enabled = true;
+        camberOut.value = staticCamber;
+    }
+    rowRef(3).enabled = rowRef(4).enabled = standard;
+    rowRef(5).enabled = custom;
+
+    // With no shim change the outputs keep their texts, and the new camber
+    // is still worked out from the thickness output 0 shows.
+    const ShimResult moved
+        = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(thicknessOut.value));
+    if (failed(moved)) {
+        newCamberOut.value.clear();
+        thicknessOut.value.clear();
+        if (moved.status == 2) {
+            feedback.messages.push_back(geometryWarning());
+        }
+        return;
+    }
+    // The move measures the knuckle's run away from the centreline on the
+    // right side and toward it on the left, hence the opposite signs.
+    const double camber = readNumber(staticCamber);
+    const double newCamber
+        = m_shimSide == kSideRight ? moved.camberChange + camber : camber - moved.camberChange;
+    newCamberOut.value = formatPicture(newCamber, "##.00");
+}
+
+CalcAcceptResult CalcSession::acceptShim(const CalcAnswers &answers) const
+{
+    const ShimResult moved
+        = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(output(0).value));
+    CalcAcceptResult refused;
+    if (failed(moved)) {
+        refused.message = moved.status == 2
+            ? geometryWarning()
+            : CalcMessage { " ",
+                  "No " + m_resultName + " has been calculated.  No " + m_resultName
+                      + " can be used." };
+        return refused;
+    }
+    if (!moved.solved) {
+        // A zero thickness moves nothing; writing the unsolved joint back
+        // would put the upper ball joint at 0, 0.
+        refused.message = CalcMessage { " ",
+            "A " + m_resultName + " of 0 changes nothing, so there is no " + m_resultName
+                + " to be used." };
+        return refused;
+    }
+
+    bool camberFollows = m_camberOption == 1;
+    if (!camberFollows) {
+        if (!answers.letCamberChange) {
+            CalcAcceptResult ask;
+            ask.outcome = CalcAcceptResult::Outcome::Ask;
+            ask.question = CalcQuestion::LetCamberChange;
+            ask.message = CalcMessage { "Let Camber Change?",
+                "In the Main Menu Options you have selected to NOT have Camber change with "
+                "suspension adjustments.  However, most users would want Camber to change when "
+                "changing shims.\r\rDo you want to Camber to change due to this shim Change?",
+                CalcButtons::YesNo, CalcIcon::Question, 0 };
+            return ask;
+        }
+        camberFollows = *answers.letCamberChange == CalcAnswer::Yes;
+    }
+
+    // The move gives the joint in the layout frame, where the right side's
+    // X is negative; the boxes hold every X as a positive distance.
+    const int side = m_shimSide;
+    const int jointX = pointEntry(side, kColumnX, kUpperBallJoint);
+    const int jointHeight = pointEntry(side, kColumnHeight, kUpperBallJoint);
+    const int pivotX = pointEntry(side, kColumnX, kUpperFramePivot);
+    const double newX = side == kSideRight ? -double(moved.newJoint.x) : double(moved.newJoint.x);
+    CalcWriteBack wb;
+    wb.entries = {
+        { jointX, formatPicture(newX, "###.00") },
+        { jointHeight, formatPicture(double(moved.newJoint.y), "###.00") },
+        { pivotX, formatPicture(moved.shim + readNumber(entryText(pivotX)), "###.00") },
+    };
+    wb.redraw = true;
+    wb.camberFollowsEdit = camberFollows;
+    wb.shimSide = side;
+    wb.shimChoices
+        = ShimChoices { choiceOf(1), choiceOf(2), choiceOf(3), choiceOf(4), rowNumber(5) };
+
+    CalcAcceptResult done;
+    done.outcome = CalcAcceptResult::Outcome::Close;
+    done.writeBack = std::move(wb);
+    return done;
+}
+
+} // namespace tarvik

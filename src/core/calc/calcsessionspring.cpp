@@ -1,0 +1,133 @@
+// The spring rate calculator (mode 11): a coil spring, leaf spring or solid
+// or hollow torsion bar turned into a rate in pounds per inch, sent to the
+// right, the left or both "Spring Rate" boxes.
+//
+// Rows: 1 side (0 right, 1 left, 2 both), 2 spring type (0 coil, 1 leaf,
+// 2 torsion bar, 3 hollow torsion bar), 3 to 7 the dimensions, whose
+// captions and limits follow the spring type. Output 0 is the rate.
+#include "core/calc/calcsession.h"
+#include "core/calc/springrate.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int kSideRow = 1;
+constexpr int kTypeRow = 2;
+constexpr int kSideIndexRight = 0;
+constexpr int kSideIndexLeft = 1;
+constexpr int kSideIndexBoth = 2;
+constexpr int kCoil = 0;
+constexpr int kLeaf = 1;
+constexpr int kTorsionBar = 2;
+constexpr int kHollowTorsionBar = 3;
+// "Both" takes the mean of the two lower arms only when they nearly agree.
+constexpr double kArmMatch = 0.2;
+
+} // namespace
+
+void CalcSession::prefillLowerArm()
+{
+    // Each side's torsion bar works through its own lower arm.
+    const std::string &rightArm = entryText(pointEntry(kSideRight, kColumnX, kLowerArmDim));
+    const std::string &leftArm = entryText(pointEntry(kSideLeft, kColumnX, kLowerArmDim));
+    const double right = readNumber(rightArm);
+    const double left = readNumber(leftArm);
+    const std::string mean = formatPicture((right + left) / 2, "####.0");
+    std::string &armText = rowRef(5).text;
+    // Only a text this window put there is refreshed; a typed one survives.
+    if (!armText.empty() && armText != rightArm && armText != leftArm && armText != mean) {
+        return;
+    }
+    switch (choiceOf(kSideRow)) {
+    case kSideIndexRight:
+        armText = rightArm;
+        break;
+    case kSideIndexLeft:
+        armText = leftArm;
+        break;
+    case kSideIndexBoth:
+        if (std::fabs(right - left) < kArmMatch) {
+            armText = mean;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CalcSession::recalculateSpring()
+{
+    const int type = choiceOf(kTypeRow);
+    std::optional<double> rate;
+    switch (type) {
+    case kCoil:
+        setNumericRow(3, "Wire Diameter, in", 3, 0.02);
+        setNumericRow(4, "Inside Diameter of Coil, in", 12, 0.1);
+        setNumericRow(5, "Number of Active Coils", 30, 1);
+        blankRow(6);
+        blankRow(7);
+        rate = coilSpringRate(rowNumber(3), rowNumber(4), rowNumber(5));
+        break;
+    case kLeaf:
+        setNumericRow(3, "# Leaves at Center", 10, 1);
+        setNumericRow(4, "# Leaves at Ends", 10, 1);
+        setNumericRow(5, "Spring Length, in", 100, 1);
+        setNumericRow(6, "Thickness of 1 Leaf, in", 1, 0.005);
+        setNumericRow(7, "Spring Width, in", 10, 0.1);
+        rate = leafSpringRate(rowNumber(3), rowNumber(4), rowNumber(5), rowNumber(6), rowNumber(7));
+        break;
+    case kTorsionBar:
+    case kHollowTorsionBar:
+        setNumericRow(3, "Torsion Bar Diameter, in", 3, 0.05);
+        setNumericRow(4, "Torsion Bar Length, in", 100, 2);
+        setNumericRow(5, "Lower Control Arm, in", 30, 0.5);
+        if (type == kHollowTorsionBar) {
+            setNumericRow(6, "Bar Inside Diameter, in", 3, 0);
+        } else {
+            blankRow(6);
+        }
+        blankRow(7);
+        prefillLowerArm();
+        rate = torsionBarRate(rowNumber(3), rowNumber(4), rowNumber(5),
+            type == kHollowTorsionBar ? std::optional<double>(rowNumber(6)) : std::nullopt);
+        break;
+    default:
+        if (type < 0) {
+            for (int k = 3; k <= 7; ++k) {
+                blankRow(k);
+            }
+        }
+        return;
+    }
+    if (rate) {
+        CalcOutputRow &out = outputRef(0);
+        out.value = springRateText(*rate);
+        out.enabled = true;
+    }
+}
+
+CalcAcceptResult CalcSession::acceptSpring() const
+{
+    const int side = choiceOf(kSideRow);
+    CalcWriteBack wb;
+    // No side chosen sends the rate to both, as "both" does.
+    if (side != kSideIndexLeft) {
+        wb.entries.push_back({ springRateEntry(kSideRight), output(0).value });
+    }
+    if (side != kSideIndexRight) {
+        wb.entries.push_back({ springRateEntry(kSideLeft), output(0).value });
+    }
+    // The wheel rates shown in the main window come from the spring rates.
+    wb.redraw = true;
+    CalcAcceptResult done;
+    done.outcome = CalcAcceptResult::Outcome::Close;
+    done.writeBack = std::move(wb);
+    return done;
+}
+
+} // namespace tarvik
