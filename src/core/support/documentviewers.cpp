@@ -6,6 +6,7 @@
 #include "core/support/shippedtext.h"
 #include "core/support/viewerprograms.h"
 
+#include <cstdlib>
 #include <utility>
 
 namespace tarvik {
@@ -91,6 +92,12 @@ std::string webSiteName(std::string_view address)
         address.remove_prefix(scheme + 3);
     }
     return std::string(address.substr(0, address.find('/')));
+}
+
+std::string ViewerHost::findOnPath(const std::string &name)
+{
+    const char *searchPath = std::getenv("PATH");
+    return findExecutableOnPath(name, searchPath ? searchPath : "");
 }
 
 DocumentViewers::DocumentViewers(

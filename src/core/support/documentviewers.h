@@ -66,16 +66,16 @@ public:
     virtual void say(const ViewerMessage &message) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool ask(const ViewerMessage &question) = 0;
-    // Hands a file path or a web address to the desktop's default handler;
-    // false when it could not be handed on.
+    // Hands an absolute file path (starting with '/') or a web address to
+    // the desktop's default handler; false when it could not be handed on.
     virtual bool openWithDesktop(const std::string &target) = 0;
     // Starts program (a full path) with the arguments, each passed as one
     // argument; false when it could not be started.
     virtual bool startProgram(const std::string &program, const std::vector<std::string> &arguments)
         = 0;
     // The full path of the program called name on the search path; empty
-    // when there is none (findExecutableOnPath over PATH does this).
-    virtual std::string findOnPath(const std::string &name) = 0;
+    // when there is none. By default findExecutableOnPath over PATH.
+    virtual std::string findOnPath(const std::string &name);
     // Runs the file seek window for name; the path the user chose, or empty.
     virtual std::string seekFile(const std::string &name) = 0;
 };
@@ -91,6 +91,8 @@ ViewerMessage documentMissingMessage(const std::string &path);
 ViewerMessage noDocumentViewerMessage();
 ViewerMessage webSiteFinishedMessage(std::string_view site);
 ViewerMessage browserSearchMessage();
+// The last word of the web chain; it names the maker's address whatever
+// address was being opened.
 ViewerMessage browserNotLocatedMessage(std::string_view address);
 // The site of an address as the finished-viewing message names it: the
 // address without its scheme and path ("tarvik.example.org").

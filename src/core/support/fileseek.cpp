@@ -8,6 +8,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <system_error>
+#include <utility>
 
 namespace tarvik {
 
@@ -77,6 +78,12 @@ bool isUsableSeekResult(std::string_view path)
     }
     std::error_code error;
     return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+SeekRequest makeSeekRequest(std::string root, std::string name)
+{
+    const bool anyFolder = seekAcceptsAnyFolder(name);
+    return { std::move(root), std::move(name), anyFolder };
 }
 
 void SeekControl::pause()

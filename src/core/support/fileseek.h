@@ -70,6 +70,10 @@ struct SeekRequest
     std::size_t maxFinds = kMaxSeekFinds;
 };
 
+// The request for a walk of root looking for name, with the any-folder rule
+// decided by the name (seekAcceptsAnyFolder).
+SeekRequest makeSeekRequest(std::string root, std::string name);
+
 // Pause, resume and stop for a walk running on another thread.
 class SeekControl
 {

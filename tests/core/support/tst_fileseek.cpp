@@ -69,9 +69,8 @@ TEST_F(SeekTree, OwnProgramCountsOnlyBesideQmkFiles)
 
 TEST_F(SeekTree, ViewersAreFoundAnywhereInDepthFirstOrder)
 {
-    ASSERT_TRUE(seekAcceptsAnyFolder("FIREFOX"));
-    ASSERT_FALSE(seekAcceptsAnyFolder("tarvik"));
-    FileSeek seek(request("firefox", true));
+    ASSERT_FALSE(makeSeekRequest("/", "tarvik").acceptAnyFolder);
+    FileSeek seek(makeSeekRequest(m_root.string(), "FIREFOX"));
     seek.step(1000);
     EXPECT_TRUE(seek.isFinished());
     EXPECT_EQ(seek.outcome(), SeekOutcome::Many);
