@@ -1,0 +1,226 @@
+// The Help menu's launch chains and their messages; see documentviewers.h.
+#include "core/support/documentviewers.h"
+
+#include "core/layout/settings.h"
+#include "core/support/fileseek.h"
+#include "core/support/shippedtext.h"
+#include "core/support/viewerprograms.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace tarvik {
+
+namespace {
+
+constexpr const char *kParagraphBreak = "\r\r";
+
+ViewerMessage titled(std::string text)
+{
+    return { kViewerMessageTitle, std::move(text) };
+}
+
+} // namespace
+
+ViewerMessage manualFirstTimeMessage()
+{
+    return titled("When finished viewing the manual in the PDF viewer, click in the [x] box in "
+                  "the upper right corner of the PDF viewer to return to the Tarvik.");
+}
+
+ViewerMessage pdfViewerSearchMessage()
+{
+    return titled("A PDF viewer was not found where it was expected to be.  The program will now "
+                  "search for it.");
+}
+
+ViewerMessage pdfViewerDownloadQuestion()
+{
+    return { "Download Free PDF Viewer?",
+        std::string("A PDF viewer is needed to display the User Manual, but it was not found on "
+                    "your computer.")
+            + kParagraphBreak + "Do you want to go On Line and download a FREE copy?" };
+}
+
+ViewerMessage pdfViewerDownloadNote()
+{
+    return titled("If you download the viewer, then click on Help, then Display User's Manual "
+                  "again to read the manual.");
+}
+
+ViewerMessage documentFinishedMessage(std::string_view name)
+{
+    return titled("When you are finished viewing the " + std::string(name)
+        + " document, click on the [X] box in the upper right corner to return to the Tarvik.");
+}
+
+ViewerMessage documentMissingMessage(const std::string &path)
+{
+    return titled("The document " + path
+        + " was not found.  It should have been installed with the program.");
+}
+
+ViewerMessage noDocumentViewerMessage()
+{
+    return titled("An appropriate viewer was not found on your system.");
+}
+
+ViewerMessage webSiteFinishedMessage(std::string_view site)
+{
+    return titled("When you are finished viewing the '" + std::string(site)
+        + "' web site, click on the [X] box in the upper right corner to return to the Tarvik.");
+}
+
+ViewerMessage browserSearchMessage()
+{
+    return titled("A web browser was not found where it was expected to be.  The program will now "
+                  "search for it.");
+}
+
+ViewerMessage browserNotLocatedMessage(std::string_view address)
+{
+    return titled("We could not locate a web browser on your computer.  Use your normal web "
+                  "browser and visit:"
+        + std::string(kParagraphBreak) + std::string(address) + kParagraphBreak
+        + "To see any info on recent updates on this and other Quellmark products.");
+}
+
+std::string webSiteName(std::string_view address)
+{
+    const auto scheme = address.find("://");
+    if (scheme != std::string_view::npos) {
+        address.remove_prefix(scheme + 3);
+    }
+    return std::string(address.substr(0, address.find('/')));
+}
+
+std::string ViewerHost::findOnPath(const std::string &name)
+{
+    const char *searchPath = std::getenv("PATH");
+    return findExecutableOnPath(name, searchPath ? searchPath : "");
+}
+
+DocumentViewers::DocumentViewers(
+    ViewerHost &host, Settings &settings, std::filesystem::path dataFolder)
+    : m_host(host)
+    , m_settings(settings)
+    , m_dataFolder(std::move(dataFolder))
+{
+}
+
+void DocumentViewers::sayManualNoteOnce()
+{
+    if (!m_manualNoteSaid) {
+        m_manualNoteSaid = true;
+        m_host.say(manualFirstTimeMessage());
+    }
+}
+
+bool DocumentViewers::startRemembered(std::string &remembered, const std::string &target)
+{
+    if (m_host.startProgram(remembered, { target })) {
+        return true;
+    }
+    // Uninstalled or moved since it was found: look afresh from now on.
+    remembered.clear();
+    return false;
+}
+
+bool DocumentViewers::startFromPath(
+    std::span<const std::string_view> programs, const std::string &target, std::string *remember)
+{
+    for (const std::string_view name : programs) {
+        const std::string program = m_host.findOnPath(std::string(name));
+        if (program.empty() || !m_host.startProgram(program, { target })) {
+            continue;
+        }
+        if (remember) {
+            *remember = program;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool DocumentViewers::startFromSeek(
+    std::string_view name, const std::string &target, std::string &remember)
+{
+    const std::string found = m_host.seekFile(std::string(name));
+    if (!isUsableSeekResult(found) || !m_host.startProgram(found, { target })) {
+        return false;
+    }
+    remember = found;
+    return true;
+}
+
+bool DocumentViewers::showManual()
+{
+    const auto folder = m_dataFolder / kManualFolder;
+    const auto manual = findFileIgnoringCase(folder, kManualFileName);
+    if (!manual) {
+        m_host.say(documentMissingMessage((folder / kManualFileName).string()));
+        return false;
+    }
+    const std::string target = manual->string();
+
+    sayManualNoteOnce();
+    if (!m_settings.pdfViewerFolder.empty()
+        && startRemembered(m_settings.pdfViewerFolder, target)) {
+        return true;
+    }
+    if (m_host.openWithDesktop(target)
+        || startFromPath(pdfViewerPrograms(), target, &m_settings.pdfViewerFolder)) {
+        return true;
+    }
+    m_host.say(pdfViewerSearchMessage());
+    if (startFromSeek(kPdfViewerSeekName, target, m_settings.pdfViewerFolder)) {
+        return true;
+    }
+    if (!m_host.ask(pdfViewerDownloadQuestion())) {
+        return false;
+    }
+    m_host.say(pdfViewerDownloadNote());
+    showWebAddress(kPdfViewerDownloadAddress);
+    return false;
+}
+
+bool DocumentViewers::showReadme()
+{
+    const auto readme = findFileIgnoringCase(m_dataFolder, kReadmeFileName);
+    if (!readme) {
+        m_host.say(documentMissingMessage((m_dataFolder / kReadmeFileName).string()));
+        return false;
+    }
+    const std::string target = readme->string();
+    m_host.say(documentFinishedMessage(kReadmeFileName));
+    if (m_host.openWithDesktop(target) || startFromPath(textViewerPrograms(), target, nullptr)) {
+        return true;
+    }
+    m_host.say(noDocumentViewerMessage());
+    return false;
+}
+
+bool DocumentViewers::showMakerWebSite()
+{
+    return showWebAddress(kMakerWebAddress);
+}
+
+bool DocumentViewers::showWebAddress(const std::string &address)
+{
+    m_host.say(webSiteFinishedMessage(webSiteName(address)));
+    if (!m_settings.webBrowserPath.empty() && startRemembered(m_settings.webBrowserPath, address)) {
+        return true;
+    }
+    if (m_host.openWithDesktop(address)
+        || startFromPath(webBrowserPrograms(), address, &m_settings.webBrowserPath)) {
+        return true;
+    }
+    m_host.say(browserSearchMessage());
+    if (startFromSeek(kWebBrowserSeekName, address, m_settings.webBrowserPath)) {
+        return true;
+    }
+    m_host.say(browserNotLocatedMessage(kMakerWebAddress));
+    return false;
+}
+
+} // namespace tarvik

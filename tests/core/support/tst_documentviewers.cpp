@@ -1,0 +1,198 @@
+// The Help menu's launch chains against a scripted desktop: every message in
+// its order, which starts are tried, and what is remembered for next time.
+#include "core/layout/settings.h"
+#include "core/support/documentviewers.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace tarvik {
+namespace {
+
+// Records every call as one line; answers from its script.
+class ScriptedHost : public ViewerHost
+{
+public:
+    void say(const ViewerMessage &message) override { log.push_back("say " + message.text); }
+    bool ask(const ViewerMessage &question) override
+    {
+        log.push_back("ask " + question.title);
+        return answerYes;
+    }
+    bool openWithDesktop(const std::string &target) override
+    {
+        log.push_back("desktop " + target);
+        return desktopWorks;
+    }
+    bool startProgram(const std::string &program, const std::vector<std::string> &args) override
+    {
+        log.push_back("start " + program + " " + (args.size() == 1 ? args[0] : "?"));
+        return starts.count(program) > 0;
+    }
+    std::string findOnPath(const std::string &name) override
+    {
+        const auto it = onPath.find(name);
+        return it == onPath.end() ? std::string() : it->second;
+    }
+    std::string seekFile(const std::string &name) override
+    {
+        log.push_back("seek " + name);
+        return seekResult;
+    }
+
+    std::vector<std::string> log;
+    bool answerYes = false;
+    bool desktopWorks = false;
+    std::map<std::string, std::string> onPath;
+    std::set<std::string> starts;
+    std::string seekResult;
+};
+
+class Viewers : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_data = fs::temp_directory_path() / ("tarvik-viewers-" + std::to_string(::getpid()));
+        fs::create_directories(m_data / "TKTEXT");
+        std::ofstream(m_data / "TKTEXT" / "TARVMAN7.PDF") << "%PDF";
+        std::ofstream(m_data / "README-CHANGES.txt") << "changes";
+        std::ofstream(m_data / "okular") << "#!"; // a viewer the seek can find
+        m_manual = (m_data / "TKTEXT" / "TARVMAN7.PDF").string();
+        m_readme = (m_data / "README-CHANGES.txt").string();
+        m_found = (m_data / "okular").string();
+    }
+    void TearDown() override { fs::remove_all(m_data); }
+
+    static std::string said(const ViewerMessage &message) { return "say " + message.text; }
+
+    fs::path m_data;
+    std::string m_manual, m_readme, m_found;
+    ScriptedHost m_host;
+    Settings m_settings;
+};
+
+TEST_F(Viewers, ManualNowhereAndDownloadDeclinedChangesNothing)
+{
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    m_host.onPath["atril"] = "/usr/bin/atril"; // on the path but will not start
+    EXPECT_FALSE(viewers.showManual());
+    EXPECT_EQ(m_host.log,
+        (std::vector<std::string> { said(manualFirstTimeMessage()), "desktop " + m_manual,
+            "start /usr/bin/atril " + m_manual, said(pdfViewerSearchMessage()), "seek evince",
+            "ask Download Free PDF Viewer?" }));
+    EXPECT_EQ(m_settings.pdfViewerFolder, "");
+    EXPECT_EQ(m_settings.webBrowserPath, "");
+}
+
+TEST_F(Viewers, DownloadAcceptedGoesThroughTheWebChain)
+{
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    m_host.answerYes = true;
+    EXPECT_FALSE(viewers.showManual());
+    const std::vector<std::string> tail(m_host.log.begin() + 4, m_host.log.end());
+    EXPECT_EQ(tail,
+        (std::vector<std::string> { "ask Download Free PDF Viewer?", said(pdfViewerDownloadNote()),
+            said(webSiteFinishedMessage("packages.debian.org")),
+            std::string("desktop ") + kPdfViewerDownloadAddress, said(browserSearchMessage()),
+            "seek firefox", said(browserNotLocatedMessage(kMakerWebAddress)) }));
+}
+
+TEST_F(Viewers, SeekResultIsRememberedAndUsedFirstNextTime)
+{
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    m_host.seekResult = m_found;
+    m_host.starts = { m_found };
+    EXPECT_TRUE(viewers.showManual());
+    EXPECT_EQ(m_host.log.back(), "start " + m_found + " " + m_manual);
+    EXPECT_EQ(m_settings.pdfViewerFolder, m_found);
+
+    // Next time: straight to the remembered viewer, and the note is not repeated.
+    m_host.log.clear();
+    EXPECT_TRUE(viewers.showManual());
+    EXPECT_EQ(m_host.log, (std::vector<std::string> { "start " + m_found + " " + m_manual }));
+
+    // Gone since: forgotten, and the chain starts again from the desktop.
+    m_host.log.clear();
+    m_host.starts.clear();
+    m_host.desktopWorks = true;
+    EXPECT_TRUE(viewers.showManual());
+    EXPECT_EQ(m_host.log,
+        (std::vector<std::string> { "start " + m_found + " " + m_manual, "desktop " + m_manual }));
+    EXPECT_EQ(m_settings.pdfViewerFolder, "");
+}
+
+TEST_F(Viewers, ViewerOnPathStartsAndIsRemembered)
+{
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    m_host.onPath = { { "evince", "/usr/bin/evince" }, { "okular", "/usr/bin/okular" } };
+    m_host.starts = { "/usr/bin/okular" };
+    EXPECT_TRUE(viewers.showManual());
+    EXPECT_EQ(m_host.log.back(), "start /usr/bin/okular " + m_manual);
+    EXPECT_EQ(m_settings.pdfViewerFolder, "/usr/bin/okular");
+
+    // A seek result that names no program is "not found".
+    Settings fresh;
+    ScriptedHost host;
+    host.seekResult = "okular";
+    host.starts = { "okular" };
+    DocumentViewers again(host, fresh, m_data);
+    EXPECT_FALSE(again.showManual());
+    EXPECT_EQ(host.log.back(), "ask Download Free PDF Viewer?");
+}
+
+TEST_F(Viewers, MissingDocumentsStartNothing)
+{
+    fs::remove(m_manual);
+    fs::remove(m_readme);
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    EXPECT_FALSE(viewers.showManual());
+    EXPECT_FALSE(viewers.showReadme());
+    ASSERT_EQ(m_host.log.size(), 2u);
+    EXPECT_EQ(
+        m_host.log[0], said(documentMissingMessage((m_data / "TKTEXT" / "tarvman7.pdf").string())));
+}
+
+TEST_F(Viewers, ReadmeChain)
+{
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    EXPECT_FALSE(viewers.showReadme());
+    EXPECT_EQ(m_host.log,
+        (std::vector<std::string> { said(documentFinishedMessage("README-CHANGES.txt")),
+            "desktop " + m_readme, said(noDocumentViewerMessage()) }));
+
+    m_host.log.clear();
+    m_host.onPath = { { "kate", "/usr/bin/kate" } };
+    m_host.starts = { "/usr/bin/kate" };
+    EXPECT_TRUE(viewers.showReadme());
+    EXPECT_EQ(m_host.log.back(), "start /usr/bin/kate " + m_readme);
+    EXPECT_EQ(m_settings.pdfViewerFolder + m_settings.webBrowserPath, "");
+}
+
+TEST_F(Viewers, WebChainRemembersTheBrowser)
+{
+    DocumentViewers viewers(m_host, m_settings, m_data);
+    m_host.onPath = { { "firefox", "/opt/bin/firefox" } };
+    m_host.starts = { "/opt/bin/firefox" };
+    EXPECT_TRUE(viewers.showMakerWebSite());
+    EXPECT_EQ(m_host.log,
+        (std::vector<std::string> { said(webSiteFinishedMessage("tarvik.example.org")),
+            std::string("desktop ") + kMakerWebAddress,
+            std::string("start /opt/bin/firefox ") + kMakerWebAddress }));
+    EXPECT_EQ(m_settings.webBrowserPath, "/opt/bin/firefox");
+
+    m_host.log.clear();
+    EXPECT_TRUE(viewers.showMakerWebSite());
+    EXPECT_EQ(m_host.log.back(), std::string("start /opt/bin/firefox ") + kMakerWebAddress);
+    EXPECT_EQ(m_host.log.size(), 2u);
+    EXPECT_EQ(webSiteName("tarvik.example.org/a/b"), "tarvik.example.org");
+}
+
+} // namespace
+} // namespace tarvik
