@@ -42,10 +42,20 @@ class SpecGrid;
 class VehicleFolders;
 struct LayoutChange;
 
-// What the main window asks of the rest of the program.
+// The outside documents of the Help menu.
+enum class OutsideDocument { Manual, Readme, WebSite };
+
+// What the main window asks of the rest of the program: the other windows it
+// opens and the program-wide steps of leaving. A command whose hook is not
+// set is disabled.
 struct MainWindowHooks
 {
     std::function<void()> showHelp;
+    std::function<void()> openTable; // "Table & Graph"
+    // The calculation window in a mode (1 shims, 2 camber-gain definition,
+    // 11 spring rate); shimSide 0 right, 1 left for mode 1.
+    std::function<void(int mode, int shimSide)> openCalc;
+    std::function<void(OutsideDocument document)> showDocument;
     // Called once the exit path has decided to leave: write the settings.
     std::function<void()> writeSettings;
     // Ends the program once the main window has closed.

@@ -1,17 +1,19 @@
 // frmTK's menu bar. Check marks and enabled states follow the settings and
-// the layout each time a menu opens and after every change of them. Menu
-// items whose windows belong to later parts of the program (the calculation
-// window behind the Shim items) are present but disabled with a tooltip.
+// the layout each time a menu opens and after every change of them. Commands
+// that open another window go through the window's hooks.
+#include "core/layout/entrynumbers.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainprinting.h"
 #include "gui/mainwin/mainwindow.h"
+#include "gui/mainwin/specgrid.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <tuple>
 
 namespace tarvik::gui {
 
@@ -134,16 +136,41 @@ void MainWindow::buildMenus()
         &QAction::triggered, this, [this] { setSuspensionType(1); });
     connect(type, &QMenu::aboutToShow, this, &MainWindow::updateMenuChecks);
 
+    // The calculation window's commands: a shim side, the camber-gain
+    // definition, the spring rate (the Calc button beside Other Specs).
+    const auto calc = [this](QAction *item, int mode, int shimSide) {
+        item->setEnabled(bool(m_hooks.openCalc));
+        connect(item, &QAction::triggered, this, [this, mode, shimSide] {
+            commitPendingEdit();
+            m_hooks.openCalc(mode, shimSide);
+        });
+    };
+    options->addSeparator();
+    calc(addItem(options, QStringLiteral("Camber Gain Definition Specs"),
+             QStringLiteral("mnuCamberGainDefinitions")),
+        2, -1);
+
     m_shimMenu = menuBar()->addMenu(QStringLiteral("Shi&m"));
     m_shimMenu->setObjectName(QStringLiteral("mnuShim"));
     m_shimMenu->setEnabled(false);
-    m_shimMenu->setToolTipsVisible(true);
-    for (const auto &[text, name] : { std::pair { "Shim Right Side", "mnuShimRight" },
-             std::pair { "Shim Left Side", "mnuShimLeft" } }) {
-        QAction *item = addItem(m_shimMenu, QString::fromLatin1(text), QString::fromLatin1(name));
-        item->setEnabled(false);
-        item->setToolTip(QStringLiteral("The shim calculator is not part of this version yet."));
-    }
+    calc(addItem(m_shimMenu, QStringLiteral("Shim Right Side"), QStringLiteral("mnuShimRight")), 1,
+        kSideRight);
+    calc(addItem(m_shimMenu, QStringLiteral("Shim Left Side"), QStringLiteral("mnuShimLeft")), 1,
+        kSideLeft);
+    connect(m_grid, &SpecGrid::calcClicked, this, [this] {
+        commitPendingEdit();
+        if (m_hooks.openCalc) {
+            m_hooks.openCalc(11, -1);
+        }
+    });
+
+    QAction *table = menuBar()->addAction(QStringLiteral("&Table && Graph"));
+    table->setObjectName(QStringLiteral("mnuTable"));
+    table->setEnabled(bool(m_hooks.openTable));
+    connect(table, &QAction::triggered, this, [this] {
+        commitPendingEdit();
+        m_hooks.openTable();
+    });
 
     QAction *comments = menuBar()->addAction(QStringLiteral("&Comments"));
     comments->setObjectName(QStringLiteral("mnuComments"));
@@ -156,6 +183,18 @@ void MainWindow::buildMenus()
                 m_hooks.showHelp();
             }
         });
+    help->addSeparator();
+    for (const auto &[text, name, document] :
+        { std::tuple { "Display User's Manual", "mnuManual", OutsideDocument::Manual },
+            std::tuple {
+                "Display Readme.doc File (recent changes)", "mnuReadme", OutsideDocument::Readme },
+            std::tuple { "Quellmark on the Web", "mnuWeb", OutsideDocument::WebSite } }) {
+        QAction *item = addItem(help, QString::fromLatin1(text), QString::fromLatin1(name));
+        item->setEnabled(bool(m_hooks.showDocument));
+        connect(item, &QAction::triggered, this,
+            [this, document = document] { m_hooks.showDocument(document); });
+    }
+    help->addSeparator();
     connect(addItem(help, QStringLiteral("Restart Showing Intro Help Messages"),
                 QStringLiteral("mnuRestartIntro")),
         &QAction::triggered, this, &MainWindow::restartIntroMessages);

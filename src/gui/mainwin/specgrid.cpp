@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tarvik::gui {
@@ -160,6 +161,13 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
     grid->setVerticalSpacing(3);
     grid->addWidget(heading(QStringLiteral("Right")), 0, 1);
     grid->addWidget(heading(QStringLiteral("Left")), 0, 3);
+    // The spring-rate calculator, between the two sides' columns.
+    auto *calc = new QPushButton(QStringLiteral("Calc"), frame);
+    calc->setObjectName(QStringLiteral("ClcBttn"));
+    calc->setToolTip(QStringLiteral("Work out a spring rate from the spring's dimensions"));
+    calc->setFocusPolicy(Qt::NoFocus);
+    connect(calc, &QPushButton::clicked, this, &SpecGrid::calcClicked);
+    grid->addWidget(calc, 0, 2);
     for (int row = 0; row < 11; ++row) {
         const OtherRow &spec = kOtherRows[row];
         auto *caption = new ClickLabel(QString::fromLatin1(spec.caption), frame);

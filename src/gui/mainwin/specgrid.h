@@ -49,6 +49,7 @@ signals:
     // line = the result's line in the result-names file (counted from 1)
     void resultClicked(int line);
     void armHeadingClicked();
+    void calcClicked(); // the "Calc" button beside the Other Specs
 
 private:
     QGroupBox *buildStaticFrame();

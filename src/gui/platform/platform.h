@@ -59,6 +59,11 @@ public:
     virtual void beep() = 0;
     // Opens an outside document (manual, readme) in the desktop's viewer.
     virtual bool openDocument(const QString &path) = 0;
+    // Opens a web address in the desktop's browser.
+    virtual bool openUrl(const QString &address) = 0;
+    // Starts an outside program with its arguments, not waiting for it;
+    // false when it could not be started.
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
     // An intro help message (its kind's caption and text); pointAt, when
     // given, is the widget the message's pointer lines run to. True when
     // the user ticked "Don't show this again".

@@ -17,6 +17,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -195,6 +196,16 @@ void QtPlatform::beep()
 bool QtPlatform::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtPlatform::openUrl(const QString &address)
+{
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
+bool QtPlatform::startProgram(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
 }
 
 } // namespace tarvik::gui

@@ -22,6 +22,8 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void beep() override;
     bool openDocument(const QString &path) override;
+    bool openUrl(const QString &address) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
     bool introMessage(QWidget *parent, int kind, QWidget *pointAt) override;
     void textWindow(QWidget *parent, const QString &title, const QString &text) override;
 };

@@ -29,6 +29,10 @@ const char *kindName(PlatformRequest::Kind kind)
         return "intro message";
     case PlatformRequest::Kind::TextWindow:
         return "text window";
+    case PlatformRequest::Kind::OpenUrl:
+        return "web address";
+    case PlatformRequest::Kind::StartProgram:
+        return "program start";
     }
     return "request";
 }
@@ -56,6 +60,11 @@ void ScriptedPlatform::answerIntroMessage(bool dontShowAgain)
 {
     m_answers.append(
         { PlatformRequest::Kind::IntroMessage, MessageAnswer::Ok, {}, dontShowAgain, {} });
+}
+
+void ScriptedPlatform::answerStart(bool started)
+{
+    m_answers.append({ PlatformRequest::Kind::StartProgram, MessageAnswer::Ok, {}, started, {} });
 }
 
 void ScriptedPlatform::answerOpenFile(const QString &path)
@@ -198,6 +207,33 @@ bool ScriptedPlatform::openDocument(const QString &path)
     request.kind = PlatformRequest::Kind::OpenDocument;
     request.text = path;
     m_requests.append(request);
+    return true;
+}
+
+bool ScriptedPlatform::openUrl(const QString &address)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::OpenUrl;
+    request.text = address;
+    return takeStart(request);
+}
+
+bool ScriptedPlatform::startProgram(const QString &program, const QStringList &arguments)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::StartProgram;
+    request.text = program;
+    request.arguments = arguments;
+    return takeStart(request);
+}
+
+bool ScriptedPlatform::takeStart(const PlatformRequest &request)
+{
+    m_requests.append(request);
+    if (!m_answers.isEmpty()
+        && m_answers.constFirst().kind == PlatformRequest::Kind::StartProgram) {
+        return m_answers.takeFirst().accepted;
+    }
     return true;
 }
 

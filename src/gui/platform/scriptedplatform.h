@@ -26,11 +26,14 @@ struct PlatformRequest
         PrintDialog,
         OpenDocument,
         IntroMessage,
-        TextWindow
+        TextWindow,
+        OpenUrl,
+        StartProgram
     };
     Kind kind = Kind::Message;
     QString title;
-    QString text; // message text, input prompt, or the document path
+    QString text; // message text, input prompt, document path, address or program
+    QStringList arguments; // of a started program
     QString defaultText; // input default
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
@@ -52,6 +55,8 @@ public:
     // The "Don't show this again" box of the next intro message; unscripted
     // intro messages are recorded and left unticked.
     void answerIntroMessage(bool dontShowAgain);
+    // Whether the next outside program or address starts (default: it does).
+    void answerStart(bool started);
     void answerOpenFile(const QString &path); // "" = cancelled
     void answerSaveFile(const QString &path); // "" = cancelled
     // Printer dialogs: accepted or cancelled; configure may point the printer at a PDF file.
@@ -76,6 +81,9 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void beep() override;
     bool openDocument(const QString &path) override;
+    // Recorded; the outcome is the next answerStart(), true when none is queued.
+    bool openUrl(const QString &address) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
     bool introMessage(QWidget *parent, int kind, QWidget *pointAt) override;
     void textWindow(QWidget *parent, const QString &title, const QString &text) override;
 
@@ -90,6 +98,7 @@ private:
         bool cancelled = false;
     };
     Answer take(const PlatformRequest &request);
+    bool takeStart(const PlatformRequest &request);
 
     QList<Answer> m_answers;
     QList<PlatformRequest> m_requests;
