@@ -2,8 +2,8 @@
 # End to end, the main window as a new user meets it: the start-up windows,
 # typing and Tab, a refused value and its restored text across a switch of
 # windows and a menu, the dive-and-roll "Yes" option and a spin press, the
-# Big and Normal drawing, an Edit command with its prompt, File > Save and
-# Exit. Checked through the saved vehicle file, the settings file and
+# Big and Normal drawing, an Edit command with its prompt, undo and redo,
+# File > Save and Exit. Checked through the saved vehicle file, the settings file and
 # screenshots.
 #
 # tst_mainwindow.sh APP DATA_DIR
@@ -88,8 +88,9 @@ e2e_click DrawButton "$main"
 sleep 0.8
 e2e_check "Normal brings the input grid back" e2e_widget SpecData0 "$main" >/dev/null
 
-# An Edit command from the keyboard: Raise All Measurements by 1.
-e2e_keys alt+e Return
+# An Edit command from the keyboard: Raise All Measurements by 1 (the Edit
+# menu opens on Undo; Down passes the disabled Redo to the first command).
+e2e_keys alt+e Down Return
 e2e_check "the raise prompt shows" e2e_wait_window 'Raise All Measurements'
 sleep 0.3
 e2e_shot 09-raise-prompt
@@ -97,6 +98,13 @@ e2e_keys ctrl+a
 e2e_type 1
 e2e_keys Return
 e2e_check "the raise prompt closes" e2e_wait_gone 'Raise All Measurements'
+
+# Undo takes the raise back, redo brings it again; each checked in the file.
+e2e_keys ctrl+z
+e2e_keys alt+f s
+sleep 1
+e2e_check "undo put the height back (record 12)" test "$(e2e_record "$car" 12)" = "15"
+e2e_keys ctrl+shift+z
 
 # File > Save from the keyboard, then Exit.
 e2e_keys alt+f s

@@ -66,6 +66,32 @@ std::string otherSpecsCaption(int row)
     return kOtherSpecsCaptions[static_cast<std::size_t>(row)];
 }
 
+std::string entryDescription(int entry, int suspensionType)
+{
+    const EntryPosition p = entryPosition(entry);
+    const std::string side = p.side == kSideRight ? "Right " : "Left ";
+    switch (p.block) {
+    case EntryBlock::Points: {
+        const bool arm = p.row == kUpperArmDim || p.row == kLowerArmDim;
+        std::string caption = pointRowCaption(p.row, suspensionType);
+        if (arm && caption.ends_with(" Dim."))
+            caption.resize(caption.size() - 5);
+        const char *column = arm ? (p.column == kColumnX ? " Length" : " Angle")
+                                 : (p.column == kColumnX ? " X" : " Height");
+        return side + caption + column;
+    }
+    case EntryBlock::OtherSpecs:
+        return side + otherSpecsCaption(p.row);
+    case EntryBlock::Dive:
+        return "Dive";
+    case EntryBlock::Roll:
+        return "Roll";
+    case EntryBlock::None:
+        break;
+    }
+    return {};
+}
+
 bool isArmLengthEntry(int entry)
 {
     const EntryPosition p = entryPosition(entry);

@@ -95,6 +95,9 @@ EntryPosition entryPosition(int entry);
 // (0 double A arm, otherwise McPherson strut); empty for a row out of range.
 std::string pointRowCaption(int row, int suspensionType);
 std::string otherSpecsCaption(int row);
+// What an entry is, for the user: "Right Upper Ball Joint X", "Left Spring
+// Rate", "Dive", "Roll" (the strut's captions for suspension type 1).
+std::string entryDescription(int entry, int suspensionType);
 // True for the arm Length entries (6, 7, 22, 23), where 0 means "not used".
 bool isArmLengthEntry(int entry);
 

@@ -1,6 +1,7 @@
 // The layout document; see layoutdocument.h.
 #include "gui/app/layoutdocument.h"
 
+#include "core/layout/entrynumbers.h"
 #include "core/layout/vehiclefile.h"
 #include "gui/app/settingsowner.h"
 
@@ -17,6 +18,43 @@ QString qs(const std::string &text)
 
 } // namespace
 
+// One undoable change: the slots it changed (before and after), and the type
+// and comment. It is pushed once the change is done, so its first redo does
+// nothing.
+class LayoutStep : public QUndoCommand
+{
+public:
+    using Texts = std::vector<std::pair<int, std::string>>;
+
+    LayoutStep(LayoutDocument &document, const QString &text, Texts before, Texts after,
+        std::pair<int, int> type, std::pair<std::string, std::string> comment)
+        : QUndoCommand(text)
+        , m_document(document)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+        , m_type(type)
+        , m_comment(std::move(comment))
+    {
+    }
+
+    void undo() override { m_document.replay(m_before, m_type.first, m_comment.first); }
+    void redo() override
+    {
+        if (m_done) {
+            m_document.replay(m_after, m_type.second, m_comment.second);
+        }
+        m_done = true;
+    }
+
+private:
+    LayoutDocument &m_document;
+    Texts m_before;
+    Texts m_after;
+    std::pair<int, int> m_type;
+    std::pair<std::string, std::string> m_comment;
+    bool m_done = false;
+};
+
 LayoutDocument::LayoutDocument(
     SettingsOwner &settings, const QString &vehicleFolder, QObject *parent)
     : QObject(parent)
@@ -24,6 +62,9 @@ LayoutDocument::LayoutDocument(
     , m_vehicleFolder(vehicleFolder)
 {
     m_state.unitsFlag = settings.get().unitsFlag;
+    // After an undo or redo the flag says whether the layout differs from
+    // the file last read or written.
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { setChanged(!m_undo.isClean()); });
 }
 
 QString LayoutDocument::entry(int entry) const
@@ -57,25 +98,28 @@ void LayoutDocument::acceptEdit(int entry, const QString &text)
     // Passing through a box, or the focus coming back after a refused value,
     // leaves the layout as it was: only a new text is a change.
     const bool differs = m_state.record.get(entry) != text.toStdString();
-    commit({ { entry, text } }, {}, differs, true);
+    commit({ { entry, text } }, {}, differs, true,
+        qs(entryDescription(entry, m_state.suspensionType)));
 }
 
-void LayoutDocument::setEntries(const EntryTexts &texts, bool camberFollows)
+void LayoutDocument::setEntries(const EntryTexts &texts, bool camberFollows, const QString &what)
 {
     if (camberFollows) {
         m_camberFollowsEdit = true;
     }
-    commit(texts, {}, true, camberFollows);
+    commit(texts, {}, true, camberFollows, what.isEmpty() ? tr("Change of the Layout") : what);
 }
 
 void LayoutDocument::setSuspensionType(int type)
 {
     const int newType = type == 1 ? 1 : 0;
+    const Snapshot before = snapshot();
     LayoutChange change;
     change.suspensionType = newType != m_state.suspensionType;
     m_state.suspensionType = newType;
     // The type is stored in the vehicle file.
     commit({}, change, change.suspensionType, false);
+    record(before, tr("Suspension Type"));
 }
 
 void LayoutDocument::setComment(const QString &comment)
@@ -83,7 +127,9 @@ void LayoutDocument::setComment(const QString &comment)
     if (comment.toStdString() == m_state.comment) {
         return;
     }
+    const Snapshot before = snapshot();
     m_state.comment = comment.toStdString();
+    record(before, tr("Comment"));
     LayoutChange change;
     change.comment = true;
     change.changedFlag = !isChanged();
@@ -115,6 +161,7 @@ void LayoutDocument::newLayout()
     const int applied = m_state.applyDiveRoll;
     m_state.clearForNew();
     m_state.applyDiveRoll = applied;
+    resetHistory();
     LayoutChange change;
     change.everything = true;
     change.file = change.comment = change.changedFlag = true;
@@ -129,6 +176,7 @@ bool LayoutDocument::open(const QString &path, QString &message)
         return false;
     }
     m_state.takeVehicle(result.data, QFileInfo(path).absoluteFilePath().toStdString());
+    resetHistory();
     LayoutChange change;
     change.everything = true;
     change.suspensionType = change.comment = change.file = change.changedFlag = true;
@@ -145,6 +193,7 @@ bool LayoutDocument::save(const QString &path, QString &message)
     }
     m_state.currentFile = QFileInfo(path).absoluteFilePath().toStdString();
     m_state.changed = 0;
+    m_undo.setClean();
     LayoutChange change;
     change.file = change.changedFlag = true;
     emit layoutChanged(change);
@@ -166,9 +215,10 @@ void LayoutDocument::setAfterPrinting()
     m_view.afterPrinting = true;
 }
 
-void LayoutDocument::commit(
-    const EntryTexts &texts, LayoutChange change, bool markChanged, bool keepCamberFollows)
+void LayoutDocument::commit(const EntryTexts &texts, LayoutChange change, bool markChanged,
+    bool keepCamberFollows, const QString &what)
 {
+    const Snapshot before = snapshot();
     for (const auto &[entry, text] : texts) {
         if (m_state.record.set(entry, text.toStdString())) {
             change.entries.append(entry);
@@ -180,6 +230,59 @@ void LayoutDocument::commit(
     }
     emit layoutChanged(change);
     redraw(keepCamberFollows);
+    if (!what.isEmpty()) {
+        record(before, what);
+    }
+}
+
+LayoutDocument::Snapshot LayoutDocument::snapshot() const
+{
+    return { m_state.record, m_state.suspensionType, m_state.comment };
+}
+
+void LayoutDocument::record(const Snapshot &before, const QString &what)
+{
+    if (m_replaying) {
+        return;
+    }
+    LayoutStep::Texts old;
+    LayoutStep::Texts now;
+    for (int slot = 0; slot < kSpecSlots; ++slot) {
+        if (before.record.get(slot) != m_state.record.get(slot)) {
+            old.emplace_back(slot, before.record.get(slot));
+            now.emplace_back(slot, m_state.record.get(slot));
+        }
+    }
+    if (old.empty() && before.suspensionType == m_state.suspensionType
+        && before.comment == m_state.comment) {
+        return;
+    }
+    m_undo.push(new LayoutStep(*this, what, std::move(old), std::move(now),
+        { before.suspensionType, m_state.suspensionType }, { before.comment, m_state.comment }));
+}
+
+void LayoutDocument::replay(const std::vector<std::pair<int, std::string>> &texts,
+    int suspensionType, const std::string &comment)
+{
+    m_replaying = true;
+    LayoutChange change;
+    for (const auto &[slot, text] : texts) {
+        m_state.record.set(slot, text);
+        change.entries.append(slot);
+    }
+    change.suspensionType = suspensionType != m_state.suspensionType;
+    change.comment = comment != m_state.comment;
+    m_state.suspensionType = suspensionType;
+    m_state.comment = comment;
+    emit layoutChanged(change);
+    redraw(false);
+    m_replaying = false;
+}
+
+void LayoutDocument::resetHistory()
+{
+    m_undo.clear();
+    m_undo.setClean();
 }
 
 void LayoutDocument::redraw(bool keepCamberFollows)

@@ -15,6 +15,13 @@
 // change ends in the redraw request: a solve with the current settings. The
 // camber-follows flag is taken from the camber option when a box is entered
 // and kept only by the redraw that follows an accepted edit.
+//
+// Undo sits on the document: every change of the layout that a file would
+// store is one step of its QUndoStack (an accepted edit, an edit command, a
+// write-back of another window, the type, the comment), holding the texts it
+// changed, including what the solve wrote back in its wake. Undo and redo put
+// them back and redraw; the changed flag then says whether the layout differs
+// from the file last read or written. New and Open clear the stack.
 #pragma once
 
 #include "core/geometry/engine.h"
@@ -24,6 +31,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -70,7 +78,9 @@ public:
     // commands, spin buttons, values written back by other windows).
     // camberFollows lets the static camber follow the king-pin change in the
     // redraw, as after an accepted edit.
-    void setEntries(const EntryTexts &texts, bool camberFollows = false);
+    // what names the step in the Edit menu ("Undo " + what).
+    void setEntries(
+        const EntryTexts &texts, bool camberFollows = false, const QString &what = QString());
     void setSuspensionType(int type);
     void setComment(const QString &comment);
     void setApplyDiveRoll(bool applied);
@@ -92,16 +102,34 @@ public:
     void setBigLayout(bool big);
     void setAfterPrinting();
 
+    QUndoStack &undoStack() { return m_undo; }
+
 signals:
     void layoutChanged(const tarvik::gui::LayoutChange &change);
     void solved(const tarvik::EngineOutput &output);
 
 private:
+    friend class LayoutStep;
+    // What a step compares with: every slot, the type and the comment.
+    struct Snapshot
+    {
+        SpecRecord record;
+        int suspensionType = 0;
+        std::string comment;
+    };
+
     // Every change of the layout passes here: the entries set, the flags
-    // named in change announced, then the redraw.
-    void commit(
-        const EntryTexts &texts, LayoutChange change, bool markChanged, bool keepCamberFollows);
+    // named in change announced, then the redraw; a step is recorded when
+    // what names it and the layout now differs.
+    void commit(const EntryTexts &texts, LayoutChange change, bool markChanged,
+        bool keepCamberFollows, const QString &what = QString());
     void applyWriteBacks();
+    Snapshot snapshot() const;
+    void record(const Snapshot &before, const QString &what);
+    // Puts back one side of a step: the slot texts, type and comment.
+    void replay(const std::vector<std::pair<int, std::string>> &texts, int suspensionType,
+        const std::string &comment);
+    void resetHistory();
 
     SettingsOwner &m_settings;
     QString m_vehicleFolder;
@@ -109,6 +137,8 @@ private:
     bool m_camberFollowsEdit = false;
     SolveOptions m_view;
     EngineOutput m_output;
+    QUndoStack m_undo;
+    bool m_replaying = false;
 };
 
 } // namespace tarvik::gui

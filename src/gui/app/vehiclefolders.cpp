@@ -10,6 +10,7 @@ namespace tarvik::gui {
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("vehicleFiles/lastFolder");
+const QString kRecentKey = QStringLiteral("vehicleFiles/recent");
 
 } // namespace
 
@@ -20,7 +21,9 @@ VehicleFolders::VehicleFolders(
 {
     if (!configDir.isEmpty()) {
         m_stateFile = QDir(configDir).filePath(QStringLiteral("folders.ini"));
-        m_lastUsed = QSettings(m_stateFile, QSettings::IniFormat).value(kLastFolderKey).toString();
+        const QSettings state(m_stateFile, QSettings::IniFormat);
+        m_lastUsed = state.value(kLastFolderKey).toString();
+        m_recent = state.value(kRecentKey).toStringList().mid(0, kRecentFiles);
     }
 }
 
@@ -67,12 +70,28 @@ QStringList VehicleFolders::sidebar() const
 
 void VehicleFolders::remember(const QString &filePath)
 {
-    m_lastUsed = QFileInfo(filePath).absolutePath();
+    const QFileInfo file(filePath);
+    m_lastUsed = file.absolutePath();
+    m_recent.removeAll(file.absoluteFilePath());
+    m_recent.prepend(file.absoluteFilePath());
+    m_recent = m_recent.mid(0, kRecentFiles);
     if (!m_stateFile.isEmpty()) {
         QDir().mkpath(QFileInfo(m_stateFile).absolutePath());
         QSettings state(m_stateFile, QSettings::IniFormat);
         state.setValue(kLastFolderKey, m_lastUsed);
+        state.setValue(kRecentKey, m_recent);
     }
+}
+
+QStringList VehicleFolders::recentFiles() const
+{
+    QStringList existing;
+    for (const QString &file : m_recent) {
+        if (QFileInfo(file).isFile()) {
+            existing.append(file);
+        }
+    }
+    return existing;
 }
 
 } // namespace tarvik::gui

@@ -6,7 +6,9 @@
 // configuration folder, apart from the settings file's fixed records. Before
 // anything was used, Open starts in the shipped examples and Save As in the
 // user's own "Tarvik" folder under their documents, which is made when it is
-// first needed. The sidebar offers both of those folders.
+// first needed. The sidebar offers both of those folders. The same small file
+// keeps the last eight vehicle files used, for the File menu; files that no
+// longer exist are left out.
 #pragma once
 
 #include <QString>
@@ -26,8 +28,11 @@ public:
     QString saveFolder() const;
     QStringList sidebar() const;
     QString userFolder() const;
-    // A vehicle file was opened or saved: its folder is the last used one.
+    // A vehicle file was opened or saved: its folder is the last used one,
+    // and the file heads the recent files.
     void remember(const QString &filePath);
+    QStringList recentFiles() const; // newest first, existing files only
+    static constexpr int kRecentFiles = 8;
 
 private:
     QString lastUsed() const;
@@ -36,6 +41,7 @@ private:
     QString m_examples;
     QString m_documents;
     QString m_lastUsed;
+    QStringList m_recent;
 };
 
 } // namespace tarvik::gui

@@ -85,6 +85,16 @@ bool FileCommands::openFile(const QString &path)
     return true;
 }
 
+bool FileCommands::openAsked(const QString &path)
+{
+    return askToSave(Question::Open) && openFile(path);
+}
+
+QStringList FileCommands::recentFiles() const
+{
+    return m_folders.recentFiles();
+}
+
 bool FileCommands::saveTo(const QString &path)
 {
     QString message;

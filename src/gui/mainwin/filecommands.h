@@ -30,6 +30,10 @@ public:
     void fileOpen();
     // Reads a file without asking; false on a refused file (after saying why).
     bool openFile(const QString &path);
+    // A file chosen from the recent files or dropped on the window: the save
+    // question first, as for Open.
+    bool openAsked(const QString &path);
+    QStringList recentFiles() const;
     bool fileSave(); // false when nothing was written
     bool fileSaveAs();
     // With unsaved changes, the command's save question; false when the

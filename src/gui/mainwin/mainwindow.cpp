@@ -12,6 +12,7 @@
 #include "gui/mainwin/entryboxes.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/frontview.h"
+#include "gui/mainwin/mainmenus.h"
 #include "gui/mainwin/mainprinting.h"
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/specgrid.h"
@@ -19,6 +20,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,8 +29,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace tarvik::gui {
@@ -62,7 +67,8 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
     buildWidgets();
     m_files = std::make_unique<FileCommands>(platform, document, folders, this);
     m_printing = std::make_unique<MainPrinting>(platform, *this);
-    buildMenus();
+    m_menus = new MainMenus(*this, m_hooks);
+    setAcceptDrops(true);
     // The result names: the first 16 lines of OUTHELP.TXT; missing lines stay empty.
     QFile names(m_data.path(QStringLiteral("TKTEXT/OUTHELP.TXT")));
     if (names.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -75,7 +81,7 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
     }
     connect(&document, &LayoutDocument::layoutChanged, this, &MainWindow::followLayout);
     connect(&document, &LayoutDocument::solved, this, &MainWindow::showSolve);
-    connect(&settings, &SettingsOwner::changed, this, &MainWindow::updateMenuChecks);
+    connect(&settings, &SettingsOwner::changed, m_menus, &MainMenus::updateChecks);
     loadFieldDefinitions();
     setWindowTitle(document.caption());
     refreshPanel();
@@ -180,6 +186,16 @@ void MainWindow::buildWidgets()
     });
 }
 
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+QMenu *MainWindow::shimMenu() const
+{
+    return m_menus->shimMenu();
+}
+
 QLineEdit *MainWindow::box(int entry) const
 {
     return m_boxes->box(entry);
@@ -214,6 +230,36 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    commitPendingEdit();
+    // Asked after the drop has finished, not inside the drag's own loop.
+    QTimer::singleShot(0, this, [this, path] { m_files->openAsked(path); });
+}
+
 void MainWindow::commitPendingEdit()
 {
     m_boxes->commitPending();
@@ -235,7 +281,7 @@ void MainWindow::followLayout(const LayoutChange &change)
         // A file's units flag picks its definitions; a strut turns the
         // length-and-angle item off.
         loadFieldDefinitions();
-        updateMenuChecks();
+        m_menus->updateChecks();
     }
     if (change.diveRoll) {
         refreshPanel();
@@ -258,8 +304,8 @@ void MainWindow::showSolve(const EngineOutput &output)
             OtherDimensionsPanel::KingPinAngle, side, qs(captions.kingPinAngle[s]));
     }
     m_view->display(output);
-    m_shimMenu->setEnabled(output.shimMenuEnabled);
-    updateMenuChecks();
+    m_menus->shimMenu()->setEnabled(output.shimMenuEnabled);
+    m_menus->updateChecks();
     for (const std::string &fault : output.faults) {
         m_platform.message(
             this, qs(maintexts::kTitle), qs(fault), MessageButtons::Ok, MessageIcon::Exclamation);

@@ -34,6 +34,7 @@ class EntryBoxes;
 class FileCommands;
 class FrontView;
 class LayoutDocument;
+class MainMenus;
 class MainPrinting;
 class OtherDimensionsPanel;
 class Platform;
@@ -92,7 +93,7 @@ public:
     OtherDimensionsPanel *otherDimensionsPanel() const { return m_otherDimensions; }
     FrontView *frontView() const { return m_view; }
     QAction *action(const QString &objectName) const;
-    QMenu *shimMenu() const { return m_shimMenu; }
+    QMenu *shimMenu() const;
     QDialog *commentsDialog() const { return m_comments; }
 
     void doEdit(EditCode code);
@@ -123,11 +124,12 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A vehicle file dropped on the window opens, after the save question.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildWidgets();
-    void buildMenus();
-    void updateMenuChecks();
     void refreshPanel();
     void showHelpText(const QString &text);
     void resultClicked(int line);
@@ -160,7 +162,7 @@ private:
     QWidget *m_bigNotes = nullptr; // the note and the return hint, beside the panels in Big
     QLabel *m_footer = nullptr;
     QPushButton *m_focusCatcher = nullptr;
-    QMenu *m_shimMenu = nullptr;
+    MainMenus *m_menus = nullptr;
     QPointer<QDialog> m_comments;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<MainPrinting> m_printing;

@@ -11,6 +11,7 @@
 #include "gui/mainwin/diverollpanel.h"
 #include "gui/mainwin/entryboxes.h"
 #include "gui/mainwin/frontview.h"
+#include "gui/mainwin/mainmenus.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/specgrid.h"
@@ -71,7 +72,7 @@ void MainWindow::doEdit(EditCode code)
             changes.emplace_back(entry, QString::fromStdString(record.get(entry)));
         }
     }
-    m_document.setEntries(changes);
+    m_document.setEntries(changes, false, QString::fromStdString(editMenuText(code)));
 }
 
 // ---- Options and Suspension Type ------------------------------------------
@@ -87,7 +88,7 @@ void MainWindow::setEntryMode(int mode)
 void MainWindow::chooseUnits(bool metric)
 {
     message(m_platform, this, qs(metric ? maintexts::kMetricNotActive : maintexts::kEnglishOnly));
-    updateMenuChecks();
+    m_menus->updateChecks();
 }
 
 void MainWindow::setExtensionLines(bool on)
@@ -150,7 +151,8 @@ void MainWindow::spin(int entry, bool increase)
     }
     showHelpText(m_boxes->definition(entry));
     // Dive and roll are stored with the layout: a step is a change.
-    m_document.setEntries({ { entry, QString::fromStdString(*next) } });
+    m_document.setEntries({ { entry, QString::fromStdString(*next) } }, false,
+        QString::fromStdString(entryDescription(entry, m_document.state().suspensionType)));
 }
 
 void MainWindow::setApplyDiveRoll(bool applied)

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace tarvik;
 using namespace tarvik::gui;
@@ -106,6 +107,53 @@ private slots:
         document.acceptEdit(
             pointEntry(kSideRight, kColumnX, kUpperBallJoint), QStringLiteral("24"));
         QVERIFY(document.entry(staticCamberEntry(kSideRight)) != camber);
+    }
+
+    void undoRestoresEachStepAndTheChangedFlag()
+    {
+        Settings initial;
+        initial.camberOption = 1;
+        SettingsOwner settings(initial);
+        LayoutDocument document(settings, QString());
+        QString message;
+        QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
+        QUndoStack &undo = document.undoStack();
+        QVERIFY(!undo.canUndo());
+        const QString camber = document.entry(staticCamberEntry(kSideRight));
+        const int ubjX = pointEntry(kSideRight, kColumnX, kUpperBallJoint);
+
+        // An edit whose redraw moved the static camber: one step for both.
+        document.boxEntered();
+        document.acceptEdit(ubjX, QStringLiteral("25"));
+        QVERIFY(document.entry(staticCamberEntry(kSideRight)) != camber);
+        QCOMPARE(undo.undoText(), QStringLiteral("Right Upper Ball Joint X"));
+        document.setSuspensionType(1);
+        document.setComment(QStringLiteral("strut try"));
+        QCOMPARE(undo.count(), 3);
+        document.acceptEdit(ubjX, QStringLiteral("25")); // nothing new: no step
+        QCOMPARE(undo.count(), 3);
+
+        QSignalSpy boxes(&document, &LayoutDocument::layoutChanged);
+        undo.undo();
+        undo.undo();
+        QCOMPARE(document.state().suspensionType, 0);
+        QVERIFY(document.state().comment != "strut try");
+        QVERIFY(!boxes.isEmpty());
+        undo.undo();
+        QCOMPARE(document.entry(ubjX), QStringLiteral("24"));
+        QCOMPARE(document.entry(staticCamberEntry(kSideRight)), camber);
+        QVERIFY(!document.isChanged()); // back to the file as read
+        undo.redo();
+        QCOMPARE(document.entry(ubjX), QStringLiteral("25"));
+        QVERIFY(document.isChanged());
+
+        // Saved, then undone: the layout differs from the file again.
+        QTemporaryDir dir;
+        QVERIFY(document.save(dir.filePath(QStringLiteral("car.tk")), message));
+        undo.undo();
+        QVERIFY(document.isChanged());
+        document.newLayout();
+        QVERIFY(!undo.canUndo() && !undo.canRedo());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "gui/app/vehiclefolders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +39,19 @@ private slots:
         VehicleFolders next(config, examples, documents);
         QCOMPARE(next.openFolder(), elsewhere);
         QCOMPARE(next.saveFolder(), elsewhere);
+
+        // The recent files, newest first, at most eight, existing ones only.
+        for (int i = 0; i < 10; ++i) {
+            const QString car = QDir(elsewhere).filePath(QStringLiteral("CAR%1.TK").arg(i));
+            QFile file(car);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            next.remember(car);
+        }
+        QVERIFY(QFile::remove(QDir(elsewhere).filePath(QStringLiteral("CAR8.TK"))));
+        const QStringList recent = VehicleFolders(config, examples, documents).recentFiles();
+        QCOMPARE(recent.size(), VehicleFolders::kRecentFiles - 1);
+        QVERIFY(recent.constFirst().endsWith(QStringLiteral("CAR9.TK")));
+        QVERIFY(recent.constLast().endsWith(QStringLiteral("CAR2.TK")));
 
         // A remembered folder that has gone is forgotten.
         QVERIFY(QDir(elsewhere).removeRecursively());

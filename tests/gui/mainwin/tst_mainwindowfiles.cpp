@@ -9,13 +9,17 @@
 #include "testing/pdffacts.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrl>
 
 using namespace tarvik;
 using namespace tarvik::gui;
@@ -32,6 +36,7 @@ private slots:
     void failedWriteKeepsStateAndSaysWhy();
     void typedTextIsCommittedBeforeSaving();
     void commentsOkAndCancel();
+    void droppedAndRecentFilesOpenAfterTheQuestion();
     void exitQuestion_data();
     void exitQuestion();
     void reportPrintsOnePageWithComment();
@@ -193,6 +198,32 @@ void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
     f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
     QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
     QCOMPARE(f.document->state().record.get(8), std::string("15"));
+}
+
+void TestMainWindowFiles::droppedAndRecentFilesOpenAfterTheQuestion()
+{
+    WorkedWindow f;
+    f.type(0, QStringLiteral("25"));
+    // A file dropped on the window: the save question first (No), then it opens.
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(exampleFile(QStringLiteral("STRUT.TK"))) });
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    f.platform.answerMessage(MessageAnswer::No);
+    QApplication::sendEvent(f.window.get(), &drop);
+    QTRY_COMPARE(f.document->fileTitle(), QStringLiteral("STRUT.TK"));
+    QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Save Changes"));
+
+    // Both files are recent now, the newest first; choosing one opens it.
+    QMenu *recent = f.window->findChild<QMenu *>(QStringLiteral("mnuRecent"));
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 2);
+    QVERIFY(recent->actions()[0]->text().endsWith(QStringLiteral("STRUT.TK")));
+    recent->actions()[1]->trigger();
+    QCOMPARE(f.document->fileTitle(), QStringLiteral("WORKED.TK"));
 }
 
 void TestMainWindowFiles::commentsOkAndCancel()
