@@ -11,6 +11,7 @@
 #include "core/geometry/faultlog.h"
 #include "core/geometry/frontviewscene.h"
 #include "core/geometry/layoutsolver.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 #include "core/text/pictureformat.h"
@@ -39,6 +40,14 @@ const std::string &geometryWarningText()
 
 namespace {
 
+// The factors from inches to the layout's units, for what comes out.
+struct Units
+{
+    double length = 1;
+    double rate = 1;
+    bool metric = false;
+};
+
 constexpr int kStaticCamberEntry[2] = { 38, 49 };
 constexpr int kGrayColor = 7;
 constexpr int kDarkGrayColor = 8;
@@ -56,15 +65,16 @@ std::string faultMessage(int code)
           "The next results displayed may not be accurate.";
 }
 
-void rollCenterCaptions(const LayoutPoint &rc, std::string &height, std::string &side)
+void rollCenterCaptions(
+    const LayoutPoint &rc, const Units &u, std::string &height, std::string &side)
 {
-    height = "Roll Center height = " + formatPicture(rc.y, "##.0");
+    height = "Roll Center height = " + formatPicture(rc.y * u.length, "##.0");
     side = std::string("Roll Center ") + (rc.x > 0 ? "Left" : "Right") + " = "
-        + formatPicture(std::fabs(double(rc.x)), "####.0");
+        + formatPicture(std::fabs(double(rc.x)) * u.length, "####.0");
 }
 
 // Captions of a drawing pass (static or dive-and-roll).
-void passCaptions(const PassSolution &pass, bool overwritten, Captions &c)
+void passCaptions(const PassSolution &pass, bool overwritten, const Units &u, Captions &c)
 {
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
@@ -73,7 +83,7 @@ void passCaptions(const PassSolution &pass, bool overwritten, Captions &c)
         }
         c.kingPinAngle[s] = formatPicture(d.kingPinAngle, "####.00");
         c.spindleAngle[s] = formatPicture(d.spindleAngle, "####.00");
-        c.springLength[s] = formatPicture(d.springLength, "##.00");
+        c.springLength[s] = formatPicture(d.springLength * u.length, "##.00");
         c.springAngle[s] = formatPicture(d.springAngle, s == kRight ? "##.0" : "####.0");
     }
     if (overwritten) {
@@ -81,32 +91,36 @@ void passCaptions(const PassSolution &pass, bool overwritten, Captions &c)
     }
     const double right = pass.side[kRight].contactDistance;
     const double left = pass.side[kLeft].contactDistance;
-    c.track = { formatPicture(right, "##0.0"), formatPicture(right + left, "##0.0"),
-        formatPicture(left, "##0.0") };
+    c.track = { formatPicture(right * u.length, "##0.0"),
+        formatPicture((right + left) * u.length, "##0.0"),
+        formatPicture(left * u.length, "##0.0") };
 }
 
-void writeBackArms(const LayoutSolver &solver, EntryMode mode, EngineOutput &out)
+void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, EngineOutput &out)
 {
     for (int s = 0; s < 2; ++s) {
         if (mode == EntryMode::LengthAndAngle) {
             // Derived arm ends go back into their X and Height boxes.
-            const double sign = s == kRight ? -1.0 : 1.0;
+            const double sign = (s == kRight ? -1.0 : 1.0) * u.length;
             if (solver.derivedArm(s, true)) {
                 const LayoutPoint p = solver.upperFramePivot(s);
                 out.writeBacks.push_back({ entryOf(s, 0, 1), formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back({ entryOf(s, 1, 1), formatPicture(p.y, "###.00") });
+                out.writeBacks.push_back(
+                    { entryOf(s, 1, 1), formatPicture(p.y * u.length, "###.00") });
             }
             if (solver.derivedArm(s, false)) {
                 const LayoutPoint p = solver.lowerBallJoint(s);
                 out.writeBacks.push_back({ entryOf(s, 0, 2), formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back({ entryOf(s, 1, 2), formatPicture(p.y, "###.00") });
+                out.writeBacks.push_back(
+                    { entryOf(s, 1, 2), formatPicture(p.y * u.length, "###.00") });
             }
             continue;
         }
         for (const bool upper : { true, false }) {
             const int row = upper ? 6 : 7;
             const double length = solver.armLength(s, upper);
-            out.writeBacks.push_back({ entryOf(s, 0, row), formatPicture(length, "##.00") });
+            out.writeBacks.push_back(
+                { entryOf(s, 0, row), formatPicture(length * u.length, "##.00") });
             if (length > 0) {
                 const char *picture = upper ? "###.00" : "###.0";
                 out.writeBacks.push_back(
@@ -120,7 +134,7 @@ void writeBackArms(const LayoutSolver &solver, EntryMode mode, EngineOutput &out
 // own side of the centreline, read on the boxes as they stand once the solve
 // has written its derived arm ends back.
 void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &values,
-    const std::vector<BoxWriteBack> &writeBacks, Captions &c)
+    const std::vector<BoxWriteBack> &writeBacks, const Units &u, Captions &c)
 {
     const auto boxValue = [&](int entry) {
         for (const BoxWriteBack &writeBack : writeBacks) {
@@ -133,7 +147,7 @@ void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &value
     for (int s = 0; s < 2; ++s) {
         const bool shown = boxValue(entryOf(s, 0, 2)) != 0 && boxValue(entryOf(s, 0, 0)) > 0;
         c.scrubRadius[s]
-            = shown ? formatPicture(pass.side[s].scrubRadius, "####.0") : std::string();
+            = shown ? formatPicture(pass.side[s].scrubRadius * u.length, "####.0") : std::string();
     }
 }
 
@@ -170,6 +184,49 @@ bool shimMenuEnabled(const EngineInput &in, EntryMode mode)
     return false;
 }
 
+void scalePoint(LayoutPoint &p, double factor)
+{
+    p = { toSingle(p.x * factor), toSingle(p.y * factor) };
+}
+
+// Every length of a pass in the layout's units (angles stay degrees).
+void scalePass(PassSolution &pass, double factor)
+{
+    for (SideSolution &d : pass.side) {
+        for (LayoutPoint *p : { &d.upperBallJoint, &d.upperFramePivot, &d.lowerBallJoint,
+                 &d.lowerFramePivot, &d.upperSpringPad, &d.lowerSpringPad, &d.instantCenter,
+                 &d.contactPoint, &d.kingPinGround }) {
+            scalePoint(*p, factor);
+        }
+        for (double *length : { &d.scrubRadius, &d.contactDistance, &d.upperArmLength,
+                 &d.lowerArmLength, &d.springLength }) {
+            *length *= factor;
+        }
+    }
+    scalePoint(pass.rollCenter, factor);
+    for (LayoutPoint &p : pass.chassis) {
+        scalePoint(p, factor);
+    }
+    pass.diveIn *= factor;
+}
+
+// The results of a metric layout, solved in inches, in millimetres and
+// newtons per millimetre.
+void toLayoutUnits(const Units &units, EngineOutput &out)
+{
+    scalePass(out.staticPass, units.length);
+    for (std::optional<PassSolution> *pass : { &out.gainPass, &out.movedPass }) {
+        if (*pass) {
+            scalePass(**pass, units.length);
+        }
+    }
+    for (int s = 0; s < 2; ++s) {
+        out.wheelRate[static_cast<std::size_t>(s)] *= units.rate;
+        out.springCompression[static_cast<std::size_t>(s)] *= units.length;
+    }
+    // The wheel-rate ratio is the same in any units.
+}
+
 } // namespace
 
 EngineOutput runEngine(const EngineInput &input)
@@ -181,11 +238,16 @@ EngineOutput runEngine(const EngineInput &input)
     const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kRight]),
         readNumber(input.previousKingPinCaptions[kLeft]) };
 
+    // The solve runs in inches: a metric layout's texts are converted here and
+    // what comes out is converted back at the end.
+    const Units units { unitFactor(Quantity::Length, input.unitsFlag),
+        unitFactor(Quantity::Rate, input.unitsFlag), input.unitsFlag != 0 };
     std::array<double, 56> values {};
     for (std::size_t e = 0; e < values.size(); ++e) {
         values[e] = input.entries[e].empty()
             ? 0.0
-            : checkedValue(readNumber(input.entries[e]), 0.0, &faults);
+            : checkedValue(readNumber(input.entries[e]), 0.0, &faults)
+                / unitFactor(entryQuantity(static_cast<int>(e)), input.unitsFlag);
     }
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
@@ -215,10 +277,11 @@ EngineOutput runEngine(const EngineInput &input)
         out.camber[s] = staticCamber[s];
     }
     if (captions) {
-        passCaptions(out.staticPass, diveRoll, cap);
-        rollCenterCaptions(out.staticPass.rollCenter, cap.rollCenterHeight, cap.rollCenterSide);
-        writeBackArms(solver, mode, out);
-        scrubCaptions(out.staticPass, values, out.writeBacks, cap);
+        passCaptions(out.staticPass, diveRoll, units, cap);
+        rollCenterCaptions(
+            out.staticPass.rollCenter, units, cap.rollCenterHeight, cap.rollCenterSide);
+        writeBackArms(solver, mode, units, out);
+        scrubCaptions(out.staticPass, values, out.writeBacks, units, cap);
     }
     cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
     solver.saveStatic();
@@ -226,15 +289,18 @@ EngineOutput runEngine(const EngineInput &input)
     // Camber-gain pass: the static layout moved by the gain definition.
     double gainDive = 1.0;
     double gainRoll = 0.0;
+    // The dive's mark: an inch mark, or " mm" for a metric layout.
+    const std::string diveMark = units.metric ? " mm" : "\"";
     if (input.gainSpecChoice != 0) {
-        gainDive = readNumber(input.gainDiveText);
+        gainDive = readNumber(input.gainDiveText) / units.length;
         gainRoll = readNumber(input.gainRollText);
         if (captions) {
-            cap.gainBasis = "Gain based on " + input.gainDiveText + "\" Dive and "
+            cap.gainBasis = "Gain based on " + input.gainDiveText + diveMark + " Dive and "
                 + input.gainRollText + " deg Roll.";
         }
     } else if (captions) {
-        cap.gainBasis = "Gain based on 1\" Dive.";
+        cap.gainBasis
+            = "Gain based on " + std::string(units.metric ? "25.4" : "1") + diveMark + " Dive.";
     }
     out.layoutProblem = solver.move(gainDive, gainRoll) || out.layoutProblem;
     solver.solve(false);
@@ -255,7 +321,9 @@ EngineOutput runEngine(const EngineInput &input)
         }
         cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
         if (out.wheelRate[s] != 0) {
-            cap.wheelRate[s] = formatPicture(out.wheelRate[s], s == kRight ? "###0" : "####");
+            // Newtons per millimetre are small numbers: one decimal.
+            const char *picture = units.metric ? "##0.0" : (s == kRight ? "###0" : "####");
+            cap.wheelRate[s] = formatPicture(out.wheelRate[s] * units.rate, picture);
         }
     }
     cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
@@ -284,13 +352,14 @@ EngineOutput runEngine(const EngineInput &input)
             out.springCompression[s] = solver.staticSpringLength(s) - solver.springLength(s);
             if (captions) {
                 cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
-                cap.springCompression[s] = formatPicture(out.springCompression[s], "##.00");
+                cap.springCompression[s]
+                    = formatPicture(out.springCompression[s] * units.length, "##.00");
             }
         }
         if (captions) {
-            passCaptions(moved, false, cap);
+            passCaptions(moved, false, units, cap);
             rollCenterCaptions(
-                moved.rollCenter, cap.movedRollCenterHeight, cap.movedRollCenterSide);
+                moved.rollCenter, units, cap.movedRollCenterHeight, cap.movedRollCenterSide);
         }
         cap.movedRollCenterColor = kCaptionColor;
     }
@@ -324,6 +393,9 @@ EngineOutput runEngine(const EngineInput &input)
     out.shimMenuEnabled = shimMenuEnabled(input, mode);
     if (input.withScene) {
         buildFrontViewScene(input, out);
+    }
+    if (units.metric) {
+        toLayoutUnits(units, out);
     }
     return out;
 }

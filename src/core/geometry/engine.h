@@ -2,9 +2,11 @@
 // outputs. The main window, the camber-table sweep and tarvik-cli all call
 // this and nothing else; none of them computes geometry of its own.
 //
-// Coordinates are layout coordinates in input units (inches): y is the
-// height above the ground, x the distance from the centreline, positive
-// toward the car's LEFT side. The car's right side is held with X negated.
+// Coordinates are layout coordinates in the layout's units (inches, or
+// millimetres for a metric layout): y is the height above the ground, x the
+// distance from the centreline, positive toward the car's LEFT side. The
+// car's right side is held with X negated. The scene is in picture units of
+// the physical size whatever the units.
 #pragma once
 
 #include "core/geometry/layoutpoint.h"
@@ -36,6 +38,10 @@ struct DrawOptions
 struct EngineInput
 {
     std::array<std::string, 56> entries; // the box texts by entry number (results ignored)
+    // 0: the texts are inches and pounds per inch; otherwise millimetres and
+    // newtons per millimetre, and so is everything that comes out (points,
+    // lengths, rates, captions, write-backs). The solve itself runs in inches.
+    int unitsFlag = 0;
     SuspensionType suspensionType = SuspensionType::DoubleAArm;
     EntryMode entryMode = EntryMode::XAndHeight;
     int applyDiveRoll = 0; // 0 static only, 1 dive and roll shown

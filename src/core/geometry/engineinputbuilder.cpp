@@ -10,6 +10,7 @@ EngineInput buildEngineInput(
     for (int entry = 0; entry < kEntryCount; ++entry) {
         input.entries[static_cast<std::size_t>(entry)] = layout.record.get(entry);
     }
+    input.unitsFlag = layout.unitsFlag;
     const bool strut = layout.suspensionType == 1;
     input.suspensionType = strut ? SuspensionType::Strut : SuspensionType::DoubleAArm;
     // The strut always works with X and Height entry.

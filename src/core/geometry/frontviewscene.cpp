@@ -8,6 +8,7 @@
 #include "core/geometry/frontviewscene.h"
 
 #include "core/geometry/primitives.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 
 #include <algorithm>
@@ -151,7 +152,9 @@ void addPass(const EngineInput &input, const PassSolution &pass, int passIndex, 
 
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
-        const double rimWidth = std::fabs(readNumber(input.entries[s == kRight ? 41 : 52]));
+        // The rim is drawn at its physical size: a metric width in inches.
+        const double rimWidth = std::fabs(readNumber(input.entries[s == kRight ? 41 : 52]))
+            / unitFactor(Quantity::Length, input.unitsFlag);
         addWheel(b, d, s, std::isfinite(rimWidth) && rimWidth < 1e4 ? rimWidth : 0.0, c.plain);
         if (!strut) {
             b.line(b.at(d.upperFramePivot), b.at(d.upperBallJoint), "upper-arm", c.linkage, 2);

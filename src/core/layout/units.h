@@ -1,0 +1,38 @@
+// English and metric units. A layout is kept in the units of its file's
+// units flag (0 inches, pounds per inch; otherwise millimetres, newtons per
+// millimetre); the geometry engine works in inches inside and converts at its
+// boundary, and the Options menu converts an open layout from one to the
+// other. Angles are degrees in both.
+#pragma once
+
+#include "core/layout/specrecord.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+inline constexpr double kMillimetresPerInch = 25.4;
+// One pound-force per inch in newtons per millimetre (4.4482216152605 / 25.4).
+inline constexpr double kNewtonsPerMmPerPoundPerInch = 4.4482216152605 / 25.4;
+
+enum class Quantity { Length, Angle, Rate, Count };
+
+// What an entry measures: the points, arm lengths, hub and rim sizes, spring
+// results and dive are lengths; arm angles, cambers and roll are angles; the
+// spring and wheel rates are rates.
+Quantity entryQuantity(int entry);
+
+// The factor from inch units to the layout's units for a quantity (1 for
+// English units and for angles).
+double unitFactor(Quantity quantity, int unitsFlag);
+
+// A text converted between units, in the number text form; an empty or blank
+// text stays as it is, and so does an angle.
+std::string convertText(std::string_view text, Quantity quantity, bool toMetric);
+
+// Every input entry of the record converted (the layout's conversion when the
+// user switches units).
+SpecRecord convertRecord(const SpecRecord &record, bool toMetric);
+
+} // namespace tarvik

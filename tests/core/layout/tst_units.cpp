@@ -1,0 +1,92 @@
+// Metric layouts: every example converted to millimetres, saved, read back
+// and solved gives the same angles and the same lengths times 25.4 as the
+// inch layout, to the shown precision; texts survive a round trip.
+#include "core/geometry/engineinputbuilder.h"
+#include "core/layout/units.h"
+#include "core/text/numberreading.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tarvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Units, TextsConvertAndComeBack)
+{
+    EXPECT_EQ(convertText("24", Quantity::Length, true), "609.6");
+    EXPECT_EQ(convertText("609.6", Quantity::Length, false), "24");
+    EXPECT_EQ(convertText("12.75", Quantity::Length, true), "323.85");
+    EXPECT_EQ(convertText("-.5", Quantity::Angle, true), "-.5");
+    EXPECT_EQ(convertText("", Quantity::Length, true), "");
+    EXPECT_EQ(convertText("500", Quantity::Rate, true), "87.56341762");
+    EXPECT_EQ(convertText(convertText("500", Quantity::Rate, true), Quantity::Rate, false), "500");
+    EXPECT_EQ(entryQuantity(35), Quantity::Rate);
+    EXPECT_EQ(entryQuantity(14), Quantity::Angle); // upper arm angle
+    EXPECT_EQ(entryQuantity(55), Quantity::Angle);
+    EXPECT_EQ(entryQuantity(54), Quantity::Length);
+}
+
+TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
+{
+    for (const char *name : { "WORKED.TK", "CIRCLE.TK", "STRUT.TK" }) {
+        const auto read = readVehicleFile(fs::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / name);
+        ASSERT_TRUE(read.ok) << name;
+        LayoutState inch;
+        inch.takeVehicle(read.data, name);
+        inch.record.set(kDiveEntry, "1");
+        inch.record.set(kRollEntry, "2");
+        inch.applyDiveRoll = 1;
+
+        LayoutState metric = inch;
+        metric.record = convertRecord(inch.record, true);
+        metric.unitsFlag = 1;
+        const fs::path file = fs::temp_directory_path() / (std::string("tarvik-metric-") + name);
+        ASSERT_TRUE(writeVehicleFile(file, metric.vehicleData()).ok);
+        const auto back = readVehicleFile(file);
+        fs::remove(file);
+        ASSERT_TRUE(back.ok);
+        EXPECT_EQ(back.data.unitsFlag, 1);
+        metric.takeVehicle(back.data, name);
+        metric.applyDiveRoll = 1;
+
+        const Settings settings;
+        const EngineOutput a = runEngine(buildEngineInput(inch, settings));
+        const EngineOutput b = runEngine(buildEngineInput(metric, settings));
+        const Captions &ca = a.captions;
+        const Captions &cb = b.captions;
+        for (int s = 0; s < 2; ++s) {
+            EXPECT_EQ(ca.kingPinAngle[s], cb.kingPinAngle[s]) << name;
+            EXPECT_EQ(ca.spindleAngle[s], cb.spindleAngle[s]) << name;
+            EXPECT_EQ(ca.camberGain[s], cb.camberGain[s]) << name;
+            EXPECT_EQ(ca.dynamicCamber[s], cb.dynamicCamber[s]) << name;
+            EXPECT_EQ(ca.springAngle[s], cb.springAngle[s]) << name;
+            EXPECT_NEAR(readNumber(ca.springLength[s]) * 25.4, readNumber(cb.springLength[s]),
+                25.4 * 0.005 + 0.005)
+                << name;
+            EXPECT_NEAR(a.staticPass.side[s].contactDistance * 25.4,
+                b.staticPass.side[s].contactDistance, 1e-3)
+                << name;
+            EXPECT_NEAR(a.wheelRate[s] * kNewtonsPerMmPerPoundPerInch, b.wheelRate[s], 1e-3)
+                << name;
+        }
+        EXPECT_NEAR(a.staticPass.rollCenter.y * 25.4, b.staticPass.rollCenter.y, 1e-3) << name;
+        EXPECT_NEAR(a.movedPass->rollCenter.x * 25.4, b.movedPass->rollCenter.x, 2e-3) << name;
+        EXPECT_NEAR(readNumber(ca.track[1]) * 25.4, readNumber(cb.track[1]), 25.4 * 0.05) << name;
+        // The arm dimensions written back are millimetres, the angles the same.
+        for (const BoxWriteBack &w : b.writeBacks) {
+            for (const BoxWriteBack &v : a.writeBacks) {
+                if (v.entry == w.entry && entryQuantity(w.entry) == Quantity::Angle) {
+                    EXPECT_EQ(v.text, w.text) << name << " entry " << w.entry;
+                }
+            }
+        }
+        // The picture keeps its physical size.
+        ASSERT_EQ(a.scene.items.size(), b.scene.items.size());
+        EXPECT_NEAR(a.scene.carMax.x, b.scene.carMax.x, 1e-3) << name;
+    }
+}
+
+} // namespace
+} // namespace tarvik
