@@ -193,7 +193,9 @@ void CalcWindow::build()
     const auto button = [this, buttons](const char *text, const char *name) {
         auto *b = new QPushButton(QString::fromLatin1(text), m_buttons);
         b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(true); // Enter on a focused button presses it
+        // No button is the default (Enter in a box moves on); Enter on a
+        // focused button presses it (keyPressEvent).
+        b->setAutoDefault(false);
         buttons->addWidget(b);
         return b;
     };
@@ -406,6 +408,16 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CalcWindow::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CalcWindow::choiceActivated(int k, int index)

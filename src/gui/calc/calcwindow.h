@@ -88,6 +88,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void reject() override; // Escape and the window's close button: Cancel
 
 private:

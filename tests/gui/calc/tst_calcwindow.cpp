@@ -167,6 +167,10 @@ void TestCalcWindow::keysMoveBetweenFieldsAndNeverChangeAChoice()
     QCOMPARE(QApplication::focusWidget(), w->box(4));
     QVERIFY(w->isVisible() && !w->isClosing());
     QCOMPARE(w->caption(7)->text(), QStringLiteral("Spring Width, in"));
+    // On a button, Enter presses it.
+    w->cancelButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->cancelButton(), Qt::Key_Return);
+    QVERIFY(w->isClosing());
 }
 
 void TestCalcWindow::acceptedShimMovesTheArm_data()
