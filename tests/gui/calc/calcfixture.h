@@ -93,9 +93,4 @@ inline void click(QPushButton *button)
     QApplication::processEvents();
 }
 
-inline QString shownValue(CalcWindow *w, int output)
-{
-    return w->outputValue(output)->text();
-}
-
 } // namespace tarvik::gui::testing

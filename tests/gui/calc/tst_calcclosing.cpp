@@ -51,35 +51,13 @@ class TestCalcClosing : public QObject
     Q_OBJECT
 
 private slots:
-    void activatingAnotherWindowCloses()
+    void closesWhenAnotherWindowIsActivatedUnlessItsHelpIsUp()
     {
         CalcFixture f;
         const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
         QVERIFY(w);
-        f.window->activateWindow();
-        QTRY_VERIFY(closed(w));
-    }
-
-    void ownDialogsAndHelpKeepItOpen()
-    {
-        CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
-        QVERIFY(w);
-        // A dialog of its own, found through the parent chain.
-        auto *child = new QDialog(w);
-        child->show();
-        child->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(child));
-        QTest::qWait(20);
-        QVERIFY(!closed(w));
-        delete child;
-
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
         click(w->helpButton());
-        QVERIFY(w->helpWindow());
         QCOMPARE(w->helpWindow()->title(), QStringLiteral("Spring Rate Calculator"));
-        QCOMPARE(w->session().helpGroup(), 1100);
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         QTest::qWait(20);
@@ -92,6 +70,45 @@ private slots:
         QTRY_VERIFY(closed(w));
     }
 
+    void ownDialogsKeepItOpen()
+    {
+        // A dialog of its own, found through the parent chain.
+        CalcFixture f;
+        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
+        QVERIFY(w);
+        auto *child = new QDialog(w);
+        child->show();
+        child->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(child));
+        QTest::qWait(20);
+        QVERIFY(!closed(w));
+        delete child;
+
+        // A message box it opened, known by the window's own count.
+        ActivatingPlatform platform;
+        CalcOpener opener(platform, shippedData(), *f.document, f.settings);
+        const QPointer<CalcWindow> other = opener.open(kCalcModeSpring);
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        click(other->acceptButton()); // no rate yet: a message, and the window stays
+        QVERIFY(platform.activated);
+        QCOMPARE(platform.messages().size(), 1);
+        QVERIFY(!closed(other));
+    }
+
+    void oneWindowAtATimeAndEscapeWritesNothing()
+    {
+        CalcFixture f;
+        const QPointer<CalcWindow> first = f.openCalc(kCalcModeSpring);
+        const QPointer<CalcWindow> second = f.openCalc(kCalcModeGainSpec);
+        QVERIFY(closed(first) && !first->isVisible());
+        QCOMPARE(f.calc.window(), second.data());
+        choose(second, 1, 1);
+        typeInto(second, 2, QStringLiteral("3"));
+        QTest::keyClick(second->box(3), Qt::Key_Escape);
+        QVERIFY(closed(second));
+        QCOMPARE(f.settings.get().GainDiveText, Settings {}.GainDiveText);
+    }
+
     void shimCalculatorClosesWhenItsLayoutChanges()
     {
         CalcFixture f;
@@ -102,59 +119,23 @@ private slots:
         QVERIFY(closed(w));
     }
 
-    void ownMessageBoxKeepsItOpen()
+    void missingOrShortDefinitionOpensNothing()
     {
-        ActivatingPlatform platform;
-        SettingsOwner settings;
-        LayoutDocument document(settings, shippedData().path(QStringLiteral("tkfiles")));
-        CalcOpener opener(platform, shippedData(), document, settings);
-        const QPointer<CalcWindow> w = opener.open(kCalcModeSpring);
-        QVERIFY(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        click(w->acceptButton()); // no rate yet: a message, and the window stays
-        QVERIFY(platform.activated);
-        QCOMPARE(platform.messages().size(), 1);
-        QVERIFY(!closed(w));
-    }
-
-    void oneWindowAtATime()
-    {
-        CalcFixture f;
-        const QPointer<CalcWindow> first = f.openCalc(kCalcModeSpring);
-        const QPointer<CalcWindow> second = f.openCalc(kCalcModeGainSpec);
-        QVERIFY(first && second);
-        QVERIFY(first->isClosing() && !first->isVisible());
-        QCOMPARE(f.calc.window(), second.data());
-        // Escape is Cancel: nothing is written back.
-        choose(second, 1, 1);
-        typeInto(second, 2, QStringLiteral("3"));
-        QTest::keyClick(second->box(3), Qt::Key_Escape);
-        QVERIFY(closed(second));
-        QCOMPARE(f.settings.get().GainDiveText, Settings {}.GainDiveText);
-    }
-
-    void brokenDefinitionOpensNothing_data()
-    {
-        QTest::addColumn<QByteArray>("contents"); // empty: no file
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("ends early") << QByteArray("Spring\r\nSpring Rate\r\n5000\r\n10\r\n");
-    }
-
-    void brokenDefinitionOpensNothing()
-    {
-        QFETCH(QByteArray, contents);
-        QTemporaryDir data;
-        QDir(data.path()).mkpath(QStringLiteral("CALC"));
-        if (!contents.isEmpty()) {
+        for (const QByteArray &contents :
+            { QByteArray(), QByteArray("Spring\r\nRate\r\n5000\r\n") }) {
+            QTemporaryDir data;
+            QDir(data.path()).mkpath(QStringLiteral("CALC"));
             QFile file(data.filePath(QStringLiteral("CALC/spring.CLC")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(contents);
+            if (!contents.isEmpty()) {
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
+                file.close();
+            }
+            CalcFixture f;
+            CalcOpener opener(f.platform, DataFolder(data.path()), *f.document, f.settings);
+            QVERIFY(!opener.open(kCalcModeSpring));
+            QCOMPARE(f.platform.messages().size(), 1);
+            QVERIFY(f.platform.messages().first().text.contains(QStringLiteral("spring.CLC")));
         }
-        CalcFixture f;
-        CalcOpener opener(f.platform, DataFolder(data.path()), *f.document, f.settings);
-        QVERIFY(!opener.open(kCalcModeSpring));
-        QCOMPARE(f.platform.messages().size(), 1);
-        QVERIFY(f.platform.messages().first().text.contains(QStringLiteral("spring.CLC")));
     }
 
     void printShowsTheFooterAndFitsOnePage()
@@ -170,16 +151,13 @@ private slots:
             printer.setOutputFileName(pdf);
         });
         click(w->printButton());
-        QCOMPARE(f.platform.pendingAnswers(), 0);
         QCOMPARE(f.platform.requests().first().title, QStringLiteral("Printed Comment"));
         const QStringList footer = w->footer()->text().split(u'\n');
         QCOMPARE(footer.size(), 3);
         QVERIFY(footer[1].startsWith(QStringLiteral("Vehicle File: WORKED.TK          ")));
         QCOMPARE(footer[2], QStringLiteral("Front coils, new"));
-        QVERIFY(!w->footer()->isVisible() && w->printButton()->isVisible());
-        QVERIFY(!closed(w));
+        QVERIFY(!w->footer()->isVisible() && w->printButton()->isVisible() && !closed(w));
         QCOMPARE(readPdfFacts(pdf).pages, 1);
-        QVERIFY(pdfText(pdf).contains(QStringLiteral("Spring Rate Calculator")));
     }
 };
 
