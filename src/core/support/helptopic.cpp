@@ -8,11 +8,12 @@ namespace tarvik {
 
 namespace {
 
-constexpr std::array<HelpGroupInfo, 7> kGroups { {
+constexpr std::array<HelpGroupInfo, 8> kGroups { {
     { kHelpGroupMain, "helpm", 7 },
     { kHelpGroupShimCalc, "helpsh", 1 },
     { kHelpGroupGainSpec, "helpb", 0 },
     { kHelpGroupTableSpec, "helpc", 0 },
+    { kHelpGroupSpring, "helpsp", 0 },
     { kHelpGroupGraph, "helpg", 0 },
     { kHelpGroupGraphOptions, "helph", 1 },
     { kHelpGroupCamberTable, "helpt", 1 },

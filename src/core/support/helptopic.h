@@ -18,6 +18,7 @@ inline constexpr int kHelpGroupMain = 1000;
 inline constexpr int kHelpGroupShimCalc = 100; // calculation window mode 1
 inline constexpr int kHelpGroupGainSpec = 200; // calculation window mode 2
 inline constexpr int kHelpGroupTableSpec = 300; // calculation window mode 3
+inline constexpr int kHelpGroupSpring = 1100; // calculation window mode 11
 inline constexpr int kHelpGroupGraph = 600;
 inline constexpr int kHelpGroupGraphOptions = 700;
 inline constexpr int kHelpGroupCamberTable = 900;

@@ -3,6 +3,7 @@
 
 #include "core/support/helptopic.h"
 #include "core/support/warningtext.h"
+#include "gui/calc/calcopener.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/platform.h"
@@ -56,6 +57,8 @@ MainWindow *Startup::load(const QString &vehicleFile)
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->show();
     };
+    m_calc = std::make_unique<CalcOpener>(m_platform, m_data, *m_document, m_settings);
+    hooks.openCalc = [this](int mode, int shimSide) { m_calc->open(mode, shimSide); };
     hooks.writeSettings = [this] { writeSettings(); };
     hooks.quit = [] {
         QApplication::closeAllWindows();
@@ -63,6 +66,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
     };
     m_window = new MainWindow(
         m_platform, m_data, m_settings, *m_document, m_folders, m_extendedRoll, std::move(hooks));
+    m_calc->setMainWindow(m_window);
     if (!vehicleFile.isEmpty()) {
         m_window->files().openFile(vehicleFile);
     }

@@ -18,6 +18,7 @@
 
 namespace tarvik::gui {
 
+class CalcOpener;
 class MainWindow;
 class Platform;
 
@@ -36,6 +37,8 @@ public:
     SettingsOwner &settings() { return m_settings; }
     bool extendedRoll() const { return m_extendedRoll; }
     LayoutDocument *document() const { return m_document.get(); }
+    // The calculation window's opener (the table window's table specs: open(3, -1)).
+    CalcOpener *calc() const { return m_calc.get(); }
 
     // The main window's load step; vehicleFile may be empty.
     MainWindow *load(const QString &vehicleFile = {});
@@ -53,6 +56,7 @@ private:
     SettingsOwner m_settings;
     VehicleFolders m_folders;
     std::unique_ptr<LayoutDocument> m_document;
+    std::unique_ptr<CalcOpener> m_calc;
     bool m_extendedRoll = false;
     bool m_introDone = false;
     QPointer<MainWindow> m_window;

@@ -11,8 +11,9 @@ namespace {
 TEST(HelpTopic, FileNamesAndPagesStayInsideTheGroup)
 {
     EXPECT_EQ(helpPageFileName(kHelpGroupShimCalc, 1), "helpsh1.txt"); // two-letter prefix
-    // The calculation window asks with mode x 100; the spring mode (11) has no help group.
-    EXPECT_EQ(helpPageFileName(1100, 0), "");
+    // The calculation window asks with mode x 100, so the spring mode (11) with 1100.
+    EXPECT_EQ(helpPageFileName(kHelpGroupSpring, 0), "helpsp0.txt");
+    EXPECT_EQ(helpPageFileName(kHelpGroupSpring, 1), "");
     EXPECT_EQ(helpPageFileName(kHelpGroupMain, 8), "");
     EXPECT_EQ(helpPageFileName(kHelpGroupMain, -1), "");
 

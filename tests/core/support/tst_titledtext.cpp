@@ -120,7 +120,7 @@ TEST(ShippedHelp, EveryPageOfEveryGroupHasTitleAndBody)
     const std::filesystem::path folder = std::filesystem::path(TARVIK_SOURCE_DATA_DIR) / "TKTEXT";
     for (const int group :
         { kHelpGroupMain, kHelpGroupShimCalc, kHelpGroupGainSpec, kHelpGroupTableSpec,
-            kHelpGroupGraph, kHelpGroupGraphOptions, kHelpGroupCamberTable }) {
+            kHelpGroupSpring, kHelpGroupGraph, kHelpGroupGraphOptions, kHelpGroupCamberTable }) {
         const auto info = findHelpGroup(group);
         ASSERT_TRUE(info);
         for (int page = 0; page <= info->lastPage; ++page) {

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# End to end, the spring rate calculator as a user meets it: opened with the
+# main window's Calc button, "Both Sides" chosen in its list, a coil spring
+# typed in with Tab (wire .5, inside diameter 3.5, 10 active coils gives
+# 134), accepted, and the layout saved with File > Save: both Spring Rate
+# records hold the rate. On the way: its own message boxes (a refused value,
+# Accept before a rate) leave it open, a click on the main window closes it.
+#
+# tst_calc.sh APP DATA_DIR
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+e2e_init calc "$1" "$2"
+
+car=$E2E_WORK/CAR.TK
+cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
+e2e_launch "$car"
+main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+calc='Spring Rate Calculator'
+
+# Start-up: the intro messages and the warning window, closed as in
+# tst_mainwindow.sh.
+e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
+sleep 0.5
+e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
+e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
+sleep 0.3
+e2e_keys Return
+e2e_check "warning window shows" e2e_wait_window 'Tarvik'
+sleep 0.3
+e2e_click WarningOk 'Tarvik'
+e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
+sleep 0.5
+e2e_check "spring records start at 500" \
+  test "$(e2e_record "$car" 36)/$(e2e_record "$car" 41)" = "500/500"
+
+# Its own message boxes: Accept before any rate, then a refused value.
+e2e_click ClcBttn "$main"
+e2e_check "Calc opens the spring calculator" e2e_wait_window "$calc"
+sleep 0.5
+e2e_shot 01-opened
+e2e_click CalcAccept "$calc"
+e2e_check "Accept without a rate says so" e2e_wait_window ' '
+e2e_shot 02-no-rate
+e2e_keys Return
+sleep 0.5
+e2e_check "the calculator stays open over its own message" e2e_window_shown "$calc"
+e2e_click CalcData4 "$calc"
+e2e_type 40
+e2e_keys Tab
+e2e_check "a diameter over the limit is refused" e2e_wait_window 'Warning'
+e2e_shot 03-refused
+e2e_keys Return
+e2e_check "the refusal closes with OK" e2e_wait_gone 'Warning'
+sleep 0.5
+e2e_check "the calculator stays open over the refusal" e2e_window_shown "$calc"
+
+# Clicking the main window closes it, writing nothing.
+e2e_click FrontView "$main"
+e2e_check "a click on the main window closes the calculator" e2e_wait_gone "$calc" 5
+
+# The coil spring for both sides.
+e2e_click ClcBttn "$main"
+e2e_check "Calc opens it again" e2e_wait_window "$calc"
+sleep 0.5
+e2e_click CalcCombo1 "$calc"
+sleep 0.3
+e2e_type b
+e2e_keys Return
+e2e_click CalcData3 "$calc"
+e2e_type 0.5
+e2e_keys Tab
+e2e_type 3.5
+e2e_keys Tab
+e2e_type 10
+e2e_keys Tab
+sleep 0.5
+e2e_shot 04-coil-rate
+e2e_click CalcAccept "$calc"
+e2e_check "Use Calc Value closes the calculator" e2e_wait_gone "$calc" 5
+sleep 0.5
+e2e_shot 05-accepted
+
+e2e_keys alt+f s
+sleep 1
+e2e_check "right spring rate saved (record 36)" test "$(e2e_record "$car" 36)" = "134"
+e2e_check "left spring rate saved (record 41)" test "$(e2e_record "$car" 41)" = "134"
+e2e_keys alt+f x
+for i in $(seq 1 30); do
+  e2e_running || break
+  sleep 0.2
+done
+e2e_finish

@@ -1,0 +1,96 @@
+// Shared set-up of the calculation window tests: the main window on the
+// worked example with its calculation commands wired to a CalcOpener, and
+// helpers that act on the window as a user does (choose from a list, type
+// into a box and leave it with Tab, click a button).
+#pragma once
+
+#include "gui/calc/calcopener.h"
+#include "gui/calc/calcwindow.h"
+#include "testing/mainwindowfixture.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarvik::gui::testing {
+
+struct OpenerSlot
+{
+    CalcOpener *opener = nullptr;
+};
+
+struct CalcFixture : OpenerSlot, WorkedWindow
+{
+    CalcOpener calc;
+
+    explicit CalcFixture(const Settings &initial = {})
+        : WorkedWindow(initial, false, hooksFor(this))
+        , calc(platform, shippedData(), *document, settings)
+    {
+        opener = &calc;
+        calc.setMainWindow(window.get());
+    }
+
+    static MainWindowHooks hooksFor(OpenerSlot *slot)
+    {
+        MainWindowHooks hooks;
+        hooks.openCalc = [slot](int mode, int side) { slot->opener->open(mode, side); };
+        return hooks;
+    }
+
+    // The window a command opened, once it is active.
+    CalcWindow *shown() const
+    {
+        CalcWindow *w = calc.window();
+        if (w && !QTest::qWaitForWindowActive(w)) {
+            return nullptr;
+        }
+        return w;
+    }
+    CalcWindow *openCalc(int mode, int side = -1)
+    {
+        calc.open(mode, side);
+        return shown();
+    }
+    void trigger(const char *actionName)
+    {
+        window->action(QString::fromLatin1(actionName))->trigger();
+    }
+};
+
+// A list item chosen in the list's popup, as a click on it chooses it.
+inline void choose(CalcWindow *w, int row, int index)
+{
+    QComboBox *list = w->choice(row);
+    list->setFocus(Qt::MouseFocusReason);
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    // The offscreen platform leaves the activation with the closed popup;
+    // a window system gives it back to the window.
+    w->activateWindow();
+    QTRY_VERIFY(QGuiApplication::focusWindow() == w->windowHandle());
+}
+
+// Typed into a box (replacing its text) and left with Tab.
+inline void typeInto(CalcWindow *w, int row, const QString &text)
+{
+    QLineEdit *box = w->box(row);
+    box->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+inline void click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+} // namespace tarvik::gui::testing
