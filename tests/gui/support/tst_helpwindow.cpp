@@ -81,7 +81,7 @@ private slots:
 
     void unknownGroupOrMissingFilesGiveAnEmptyWindow()
     {
-        HelpWindow unknown(QStringLiteral(TARVIK_DATA_DIR), 1100);
+        HelpWindow unknown(QStringLiteral(TARVIK_DATA_DIR), 500);
         QVERIFY(unknown.title().isEmpty());
         QVERIFY(unknown.body().isEmpty());
         QVERIFY(!unknown.nextButton()->isEnabled());
