@@ -7,6 +7,7 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
+#include "gui/support/outsidedocuments.h"
 #include "gui/support/splashwindow.h"
 #include "gui/support/warningwindow.h"
 
@@ -56,6 +57,9 @@ MainWindow *Startup::load(const QString &vehicleFile)
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->show();
     };
+    m_documents = std::make_unique<OutsideDocuments>(m_platform, m_settings, m_data.root());
+    hooks.showDocument
+        = [this](OutsideDocument document) { m_documents->show(document, m_window); };
     hooks.writeSettings = [this] { writeSettings(); };
     hooks.quit = [] {
         QApplication::closeAllWindows();

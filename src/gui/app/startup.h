@@ -19,6 +19,7 @@
 namespace tarvik::gui {
 
 class MainWindow;
+class OutsideDocuments;
 class Platform;
 
 // The marker file whose presence (in the data folder or the configuration
@@ -56,6 +57,7 @@ private:
     bool m_extendedRoll = false;
     bool m_introDone = false;
     QPointer<MainWindow> m_window;
+    std::unique_ptr<OutsideDocuments> m_documents; // the Help menu's manual, readme, web site
 };
 
 } // namespace tarvik::gui
