@@ -411,10 +411,12 @@ void ManualBook::layOut()
 int ManualBook::pageOfBlock(int blockNumber) const
 {
     const QTextBlock block = m_document->findBlockByNumber(blockNumber);
-    const QRectF rect = m_document->documentLayout()->blockBoundingRect(block);
-    // The block's first line decides; a block's top margin may reach back
-    // into the previous page.
-    const qreal firstLine = rect.top() + block.blockFormat().topMargin() + 1;
+    m_document->documentLayout()->blockBoundingRect(block); // makes sure it is laid out
+    // The first line decides: a block that does not fit at the foot of a
+    // page keeps its place there but has its lines moved to the next page.
+    const QTextLayout *layout = block.layout();
+    const qreal firstLine
+        = layout->position().y() + (layout->lineCount() > 0 ? layout->lineAt(0).y() : 0) + 1;
     return int(firstLine / m_pageHeight) + 1;
 }
 
