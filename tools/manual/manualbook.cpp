@@ -30,7 +30,7 @@ constexpr qreal kMarginSideMm = 20;
 constexpr qreal kMarginTopMm = 18;
 constexpr qreal kMarginBottomMm = 24; // the footer sits in it
 constexpr qreal kPictureShare = 0.62; // a main window screenshot is 1240 x 760
-constexpr int kMaxPasses = 4;
+constexpr int kMaxPasses = 12;
 
 // The block property that marks where a "page N" directive pins its block.
 constexpr int kPinProperty = QTextFormat::UserProperty + 1;
@@ -136,6 +136,8 @@ bool ManualBook::writePdf(const QString &path, QPageSize::PageSizeId paper)
     // The contents' page numbers are known only after a layout, and putting
     // them in must not move anything; lay out until they hold still.
     QList<int> tocPages;
+    // A heading left alone at the foot of a page is moved to the next one,
+    // which can move what follows: lay out again until both hold still.
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         build(writer, tocPages);
         layOut();
@@ -143,7 +145,8 @@ bool ManualBook::writePdf(const QString &path, QPageSize::PageSizeId paper)
         for (const Heading &heading : std::as_const(m_headings)) {
             pages << heading.page;
         }
-        if (pages == tocPages) {
+        const bool newBreaks = moveLoneHeadings();
+        if (pages == tocPages && !newBreaks) {
             break;
         }
         tocPages = pages;
@@ -193,6 +196,27 @@ void ManualBook::build(QPagedPaintDevice &device, const QList<int> &tocPages)
     }
     insertContents(tocPages);
     applyDirectives();
+    for (const int number : std::as_const(m_breakBefore)) {
+        QTextBlock block = m_document->findBlockByNumber(number);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+bool ManualBook::moveLoneHeadings()
+{
+    bool added = false;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (block.blockFormat().headingLevel() > 0 && next.isValid()
+            && pageOfBlock(next.blockNumber()) > pageOfBlock(block.blockNumber())
+            && !m_breakBefore.contains(block.blockNumber())) {
+            m_breakBefore.insert(block.blockNumber());
+            added = true;
+        }
+    }
+    return added;
 }
 
 void ManualBook::style()

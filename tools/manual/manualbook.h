@@ -20,6 +20,7 @@
 
 #include <QList>
 #include <QPageSize>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTextDocument>
@@ -64,6 +65,8 @@ public:
 private:
     void build(QPagedPaintDevice &device, const QList<int> &tocPages);
     void layOut();
+    // Page breaks before headings that end a page; true when one was added.
+    bool moveLoneHeadings();
     void style();
     void applyDirectives();
     void fitPictures();
@@ -75,6 +78,7 @@ private:
     QString m_pictureFolder;
     std::unique_ptr<QTextDocument> m_document;
     QList<Heading> m_headings;
+    QSet<int> m_breakBefore; // block numbers that start a page
     QList<PinMiss> m_pinMisses;
     QStringList m_missing;
     QString m_error;
