@@ -46,7 +46,6 @@ private slots:
     void webSiteSeekFindIsRememberedAndUsedNextTime();
     void manualNoteOnceAndStaleViewerForgotten();
     void readmeNamesTheMenusDocument();
-    void missingManualIsSaid();
     void startupEnablesTheHelpMenuItems();
 
 private:
@@ -142,17 +141,6 @@ void TestOutsideDocuments::readmeNamesTheMenusDocument()
                                      "to the Tarvik.") });
     QCOMPARE(platform.messages().constFirst().icon, MessageIcon::Information);
     QCOMPARE(platform.requests().constLast().text, m_data + QStringLiteral("/Readme.doc"));
-}
-
-void TestOutsideDocuments::missingManualIsSaid()
-{
-    QVERIFY(QFile::remove(m_data + QStringLiteral("/TKTEXT/tarvman7.pdf")));
-    ScriptedPlatform platform;
-    SettingsOwner settings;
-    OutsideDocuments documents(platform, settings, m_data);
-    QVERIFY(!documents.show(OutsideDocument::Manual));
-    QCOMPARE(platform.requests().size(), 1);
-    QVERIFY(platform.messageTexts().constFirst().contains(QStringLiteral("tarvman7.pdf")));
 }
 
 void TestOutsideDocuments::startupEnablesTheHelpMenuItems()
