@@ -27,7 +27,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
   fail "cmake --install"
 }
 for file in bin/tarvik bin/tarvik-cli share/tarvik/TKTEXT/WARNING.TXT \
-  share/tarvik/README-CHANGES.txt share/tarvik/tkfiles/WORKED.TK \
+  share/tarvik/Readme.doc share/tarvik/TKTEXT/tarvman7.pdf share/tarvik/tkfiles/WORKED.TK \
   share/applications/tarvik.desktop share/icons/hicolor/scalable/apps/tarvik.svg \
   share/mime/packages/tarvik.xml; do
   [ -s "$prefix/$file" ] || fail "$file was not installed"

@@ -43,7 +43,7 @@ inline constexpr const char *kPdfViewerDownloadAddress
 // The shipped documents, in the data folder (names matched ignoring case).
 inline constexpr const char *kManualFolder = "TKTEXT";
 inline constexpr const char *kManualFileName = "tarvman7.pdf";
-inline constexpr const char *kReadmeFileName = "README-CHANGES.txt";
+inline constexpr const char *kReadmeFileName = "Readme.doc";
 // The title of messages that have none of their own.
 inline constexpr const char *kViewerMessageTitle = "Tarvik";
 
@@ -107,7 +107,7 @@ public:
 
     // Help "Display User's Manual". True when a viewer was started.
     bool showManual();
-    // Help "Display README-CHANGES.txt File (recent changes)".
+    // Help "Display Readme.doc File (recent changes)".
     bool showReadme();
     // Help "Quellmark on the Web".
     bool showMakerWebSite();

@@ -8,6 +8,7 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
+#include "gui/support/outsidedocuments.h"
 #include "gui/support/splashwindow.h"
 #include "gui/support/warningwindow.h"
 
@@ -59,6 +60,9 @@ MainWindow *Startup::load(const QString &vehicleFile)
     };
     m_calc = std::make_unique<CalcOpener>(m_platform, m_data, *m_document, m_settings);
     hooks.openCalc = [this](int mode, int shimSide) { m_calc->open(mode, shimSide); };
+    m_documents = std::make_unique<OutsideDocuments>(m_platform, m_settings, m_data.root());
+    hooks.showDocument
+        = [this](OutsideDocument document) { m_documents->show(document, m_window); };
     hooks.writeSettings = [this] { writeSettings(); };
     hooks.quit = [] {
         QApplication::closeAllWindows();

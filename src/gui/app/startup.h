@@ -20,6 +20,7 @@ namespace tarvik::gui {
 
 class CalcOpener;
 class MainWindow;
+class OutsideDocuments;
 class Platform;
 
 // The marker file whose presence (in the data folder or the configuration
@@ -60,6 +61,7 @@ private:
     bool m_extendedRoll = false;
     bool m_introDone = false;
     QPointer<MainWindow> m_window;
+    std::unique_ptr<OutsideDocuments> m_documents; // the Help menu's manual, readme, web site
 };
 
 } // namespace tarvik::gui

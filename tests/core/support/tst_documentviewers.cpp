@@ -62,10 +62,10 @@ protected:
         m_data = fs::temp_directory_path() / ("tarvik-viewers-" + std::to_string(::getpid()));
         fs::create_directories(m_data / "TKTEXT");
         std::ofstream(m_data / "TKTEXT" / "TARVMAN7.PDF") << "%PDF";
-        std::ofstream(m_data / "README-CHANGES.txt") << "changes";
+        std::ofstream(m_data / "Readme.doc") << "changes";
         std::ofstream(m_data / "okular") << "#!"; // a viewer the seek can find
         m_manual = (m_data / "TKTEXT" / "TARVMAN7.PDF").string();
-        m_readme = (m_data / "README-CHANGES.txt").string();
+        m_readme = (m_data / "Readme.doc").string();
         m_found = (m_data / "okular").string();
     }
     void TearDown() override { fs::remove_all(m_data); }
@@ -164,7 +164,7 @@ TEST_F(Viewers, ReadmeChain)
     DocumentViewers viewers(m_host, m_settings, m_data);
     EXPECT_FALSE(viewers.showReadme());
     EXPECT_EQ(m_host.log,
-        (std::vector<std::string> { said(documentFinishedMessage("README-CHANGES.txt")),
+        (std::vector<std::string> { said(documentFinishedMessage("Readme.doc")),
             "desktop " + m_readme, said(noDocumentViewerMessage()) }));
 
     m_host.log.clear();

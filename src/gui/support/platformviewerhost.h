@@ -1,0 +1,54 @@
+// The desktop side of the Help menu's launch chains (core DocumentViewers)
+// over the platform layer, so that every message, question and start goes
+// through Platform and tests can script them.
+//
+// Messages are information boxes with OK, questions Yes/No boxes; a file
+// path goes to the desktop's handler for documents, a web address to its
+// browser; programs start detached. The file seek is a seam of its own: by
+// default the modal seek window over the mounted file systems, in tests
+// whatever the test gives.
+#pragma once
+
+#include "core/support/documentviewers.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tarvik::gui {
+
+class Platform;
+
+class PlatformViewerHost : public ViewerHost
+{
+public:
+    // The file seek for a bare program name: the chosen full path, or empty.
+    using SeekRunner = std::function<QString(const QString &name)>;
+
+    explicit PlatformViewerHost(Platform &platform, SeekRunner seek = {});
+
+    // The window the messages and the seek window belong to.
+    void setParent(QWidget *parent) { m_parent = parent; }
+    // Looks programs up on this search path (a PATH value) instead of the
+    // environment's.
+    void setSearchPath(const QString &searchPath) { m_searchPath = searchPath; }
+
+    void say(const ViewerMessage &message) override;
+    bool ask(const ViewerMessage &question) override;
+    bool openWithDesktop(const std::string &target) override;
+    bool startProgram(
+        const std::string &program, const std::vector<std::string> &arguments) override;
+    std::string findOnPath(const std::string &name) override;
+    std::string seekFile(const std::string &name) override;
+
+private:
+    Platform &m_platform;
+    SeekRunner m_seek;
+    QPointer<QWidget> m_parent;
+    std::optional<QString> m_searchPath;
+};
+
+} // namespace tarvik::gui
