@@ -14,15 +14,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const tarvik::BaselineFileResult first = tarvik::parseBaselineText(text);
     if (!first.ok) {
-        if (first.message.empty() || !(first.baseline == tarvik::BaselineState {}))
+        if (first.message.empty() || !(first.baseline == tarvik::BaselineState {})) {
             std::abort();
+        }
         return 0;
     }
     const std::string written = tarvik::baselineFileText(first.baseline, first.quantity);
     const tarvik::BaselineFileResult second = tarvik::parseBaselineText(written);
-    if (!second.ok || second.quantity != first.quantity || !(second.baseline == first.baseline))
+    if (!second.ok || second.quantity != first.quantity || !(second.baseline == first.baseline)) {
         std::abort();
-    if (tarvik::baselineFileText(second.baseline, second.quantity) != written)
+    }
+    if (tarvik::baselineFileText(second.baseline, second.quantity) != written) {
         std::abort();
+    }
     return 0;
 }
