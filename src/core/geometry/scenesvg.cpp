@@ -213,7 +213,12 @@ private:
             open("polygon", item);
             m_out += " points=\"";
             for (std::size_t i = 0; i < p.size(); ++i) {
-                m_out += (i > 0 ? " " : "") + number(x(p[i])) + "," + number(y(p[i]));
+                if (i > 0) {
+                    m_out += ' ';
+                }
+                m_out += number(x(p[i]));
+                m_out += ',';
+                m_out += number(y(p[i]));
             }
             m_out += "\"";
             stroke(item);
