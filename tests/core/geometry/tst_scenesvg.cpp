@@ -6,124 +6,67 @@
 #include "workedexample.h"
 
 #include <algorithm>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
+#include <regex>
 #include <vector>
 
 namespace tarvik {
 namespace {
 
-// A small well-formedness check: one root element, matching tags, quoted
-// attributes without '<', text without a bare '<' or '&' that does not start
-// a known reference. Collects element names and the text of <text> elements.
+// A small well-formedness check: after the XML declaration, tags that nest
+// and close under one root, attributes name="value" without '<', and no bare
+// '&' or control character anywhere. Counts elements and keeps the text of
+// every <text> element.
 struct XmlCheck
 {
     std::string error;
     std::map<std::string, int> elements;
     std::vector<std::string> texts;
 
-    explicit XmlCheck(const std::string &xml) { run(xml); }
-
-private:
-    static bool validReference(const std::string &xml, std::size_t at)
+    explicit XmlCheck(const std::string &xml)
     {
-        static const char *kNames[] = { "&amp;", "&lt;", "&gt;", "&quot;", "&apos;" };
-        return std::any_of(std::begin(kNames), std::end(kNames),
-            [&](const char *name) { return xml.compare(at, std::strlen(name), name) == 0; });
-    }
-    bool checkText(const std::string &xml, std::size_t from, std::size_t to)
-    {
-        for (std::size_t i = from; i < to; ++i) {
-            if (xml[i] == '&' && !validReference(xml, i)) {
-                return fail("bad reference at " + std::to_string(i));
-            }
-            if (static_cast<unsigned char>(xml[i]) < 0x20 && xml[i] != '\n' && xml[i] != '\t') {
-                return fail("control character at " + std::to_string(i));
-            }
-        }
-        return true;
-    }
-    bool fail(const std::string &why)
-    {
-        error = why;
-        return false;
-    }
-    void run(const std::string &xml)
-    {
-        std::size_t pos = 0;
-        if (xml.starts_with("<?xml")) {
-            pos = xml.find("?>") + 2;
-        }
+        static const std::regex tag(R"(<(/?)([A-Za-z][\w-]*)((?:\s+[\w:-]+="[^"<]*")*)\s*(/?)>)");
+        static const std::regex badText(R"(&(?!amp;|lt;|gt;|quot;|apos;)|[\x00-\x08\x0b-\x1f<>])");
         std::vector<std::string> open;
-        bool rootSeen = false;
-        while (pos < xml.size()) {
-            const std::size_t lt = xml.find('<', pos);
-            const std::size_t textEnd = lt == std::string::npos ? xml.size() : lt;
-            if (!checkText(xml, pos, textEnd)) {
-                return;
-            }
-            if (open.empty() && xml.find_first_not_of(" \n", pos) < textEnd) {
-                fail("text outside the root");
-                return;
-            }
-            if (!open.empty() && open.back() == "text") {
-                texts.push_back(xml.substr(pos, textEnd - pos));
-            }
-            if (lt == std::string::npos) {
+        std::size_t pos = xml.starts_with("<?xml") ? xml.find("?>\n") + 3 : 0;
+        std::smatch m;
+        while (error.empty() && pos < xml.size()) {
+            const auto from = xml.begin() + static_cast<std::ptrdiff_t>(pos);
+            const bool found = std::regex_search(from, xml.end(), m, tag);
+            const std::string text(from, found ? m[0].first : xml.end());
+            if (std::regex_search(text, badText)
+                || (open.empty() && text.find_first_not_of('\n') != std::string::npos)) {
+                error = "bad text at " + std::to_string(pos);
+            } else if (!found) {
                 break;
-            }
-            const std::size_t gt = xml.find('>', lt);
-            if (gt == std::string::npos) {
-                fail("unclosed tag");
-                return;
-            }
-            std::string tag = xml.substr(lt + 1, gt - lt - 1);
-            pos = gt + 1;
-            if (tag.starts_with("/")) {
-                if (open.empty() || open.back() != tag.substr(1)) {
-                    fail("mismatched </" + tag.substr(1) + ">");
-                    return;
+            } else if (std::regex_search(
+                           m[3].str(), std::regex(R"(&(?!amp;|lt;|gt;|quot;|apos;))"))) {
+                error = "bad attribute in <" + m[2].str() + ">";
+            } else if (m[1] == "/") {
+                if (open.empty() || open.back() != m[2]) {
+                    error = "mismatched </" + m[2].str() + ">";
+                } else {
+                    open.pop_back();
                 }
-                open.pop_back();
-                continue;
-            }
-            const bool empty = tag.ends_with("/");
-            if (empty) {
-                tag.pop_back();
-            }
-            const std::string name = tag.substr(0, tag.find(' '));
-            // Attributes: name="value" pairs with no '<' inside the values.
-            std::size_t a = name.size();
-            while (a < tag.size()) {
-                a = tag.find_first_not_of(' ', a);
-                if (a == std::string::npos) {
-                    break;
+            } else if (open.empty() && !elements.empty()) {
+                error = "a second root <" + m[2].str() + ">";
+            } else {
+                ++elements[m[2]];
+                if (m[4] != "/") {
+                    open.push_back(m[2]);
                 }
-                const std::size_t eq = tag.find("=\"", a);
-                const std::size_t close = eq == std::string::npos ? eq : tag.find('"', eq + 2);
-                if (close == std::string::npos || tag.find_first_of(" \"", a) < eq) {
-                    fail("bad attribute in <" + name + ">");
-                    return;
-                }
-                if (!checkText(tag, eq + 2, close)) {
-                    return;
-                }
-                a = close + 1;
             }
-            if (open.empty() && rootSeen) {
-                fail("a second root element");
-                return;
+            if (!open.empty() && open.back() == "text" && m[4] != "/" && m[1] != "/") {
+                texts.push_back({}); // filled by the text that follows
+            } else if (!texts.empty() && m[1] == "/" && m[2] == "text") {
+                texts.back() = text;
             }
-            rootSeen = true;
-            ++elements[name];
-            if (!empty) {
-                open.push_back(name);
-            }
+            pos = found ? static_cast<std::size_t>(m[0].second - xml.begin()) : xml.size();
         }
-        if (!open.empty() || !rootSeen) {
-            fail("unclosed <" + (open.empty() ? std::string("root") : open.back()) + ">");
+        if (error.empty() && (!open.empty() || elements.empty())) {
+            error = "unclosed elements";
         }
     }
 };

@@ -4,8 +4,8 @@
 // stand-in engine moves the roll centre to height 4 - dive and lateral
 // roll / 2 (toward the car's left for positive roll); camber is 10 x dive +
 // roll on the right and its negative on the left.
+#include "../geometry/workedexample.h"
 #include "core/layout/specrecord.h"
-#include "core/layout/vehiclefile.h"
 #include "core/table/cambertablesession.h"
 #include "core/table/graphdata.h"
 #include "core/table/tabledialogs.h"
@@ -13,7 +13,6 @@
 #include "core/text/pictureformat.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -69,30 +68,7 @@ BaselineState shownBaseline(const TableSpec &spec, const char *cellText)
     return b;
 }
 
-EngineInput workedExample()
-{
-    const VehicleReadResult read
-        = readVehicleFile(std::filesystem::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / "WORKED.TK");
-    EXPECT_TRUE(read.ok) << read.message;
-    EngineInput input;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-        input.entries[static_cast<std::size_t>(entry)] = read.data.record.get(entry);
-    }
-    return input;
-}
-
 } // namespace
-
-TEST(TableQuantity, KeysNamesAndSides)
-{
-    for (const TableQuantity q : kTableQuantities) {
-        EXPECT_EQ(tableQuantityFromKey(tableQuantityKey(q)), q);
-    }
-    EXPECT_FALSE(tableQuantityFromKey("RC-height").has_value());
-    EXPECT_FALSE(tableQuantityFromKey("").has_value());
-    EXPECT_TRUE(tableQuantityPerSide(TableQuantity::Camber));
-    EXPECT_FALSE(tableQuantityPerSide(TableQuantity::RollCenterLateral));
-}
 
 TEST(TableQuantity, OneSweepGivesEveryQuantity)
 {
@@ -140,13 +116,11 @@ TEST(TableQuantity, EachQuantityComparesWithItsOwnBaseline)
     EXPECT_EQ(height.grids[kLeft][2], (std::vector<std::string> { ".00 (base)", "3.50", "3.50" }));
     EXPECT_EQ(height.grids[kLeft][3], (std::vector<std::string> { "Difference", ".50", ".50" }));
 
-    TableSpec other = spec;
+    TableSpec other = spec; // a baseline of another spec is hidden with the message
     other.RollIncIndex = 2;
-    const CamberTable mismatched
-        = tableForQuantity(camber, TableQuantity::RollCenterLateral, shownBaseline(other, "1.00"));
-    EXPECT_FALSE(mismatched.baselineShown);
-    EXPECT_FALSE(mismatched.baselineMismatch.empty());
-    EXPECT_EQ(mismatched.gridRows(), 3);
+    EXPECT_FALSE(
+        tableForQuantity(camber, TableQuantity::RollCenterLateral, shownBaseline(other, "1.00"))
+            .baselineMismatch.empty());
 }
 
 TEST(TableQuantity, SessionSwitchesAndKeepsEveryPreviousBaseline)
@@ -190,7 +164,7 @@ TEST(TableQuantity, SessionSwitchesAndKeepsEveryPreviousBaseline)
 
 TEST(TableQuantity, WorkedExampleMatchesTheMainWindowsRollCenter)
 {
-    const EngineInput layout = workedExample();
+    const EngineInput layout = test::workedExample();
     const CamberTable height = fillQuantityTable(
         TableQuantity::RollCenterHeight, standardTableSpec(), layout, BaselineState {});
     // No dive, no roll: the static roll centre, 3.69 in above the ground.
@@ -226,13 +200,10 @@ TEST(TableQuantity, GraphAndReportNameTheQuantity)
     EXPECT_EQ(g.pointCount, 5);
     EXPECT_DOUBLE_EQ(g.series[1].points[4].y, 5.0); // 4 - (-1)
 
-    g = loadGraphFromTable(height, { 1, 5, 1, 5 }, options, flag);
-    EXPECT_EQ(g.series.size(), 5u);
     options.labelMode = 1;
     options.plotTitle = "soft springs";
-    const CamberTable lateral = tableForQuantity(camber, TableQuantity::RollCenterLateral, {});
-    g = loadGraphFromTable(lateral, { 1, 1, 1, 2 }, options, flag);
-    EXPECT_EQ(g.title, "Roll Center Lateral:  soft springs");
+    g = loadGraphFromTable(height, { 1, 1, 1, 2 }, options, flag);
+    EXPECT_EQ(g.title, "Roll Center Height:  soft springs");
 
     const TextMeasure measure = [](const std::string &text, int points) {
         return TextExtent { 0.5 * points * static_cast<double>(text.size()), 1.2 * points };
