@@ -1,6 +1,9 @@
 // `tarvik-cli table FILE [options]`: the camber-table sweep of a vehicle file,
 // printed as CSV (right grid, empty line, left grid) or as JSON, with the
-// cell texts exactly as the Camber Table window shows them.
+// cell texts exactly as the Camber Table window shows them. --quantity
+// chooses what the cells show: camber (the default), or the moved roll
+// centre's height (rc-height) or lateral position (rc-lateral, inches,
+// positive toward the car's left), which both grids repeat.
 //
 // The range options are texts, kept as typed like the table-spec window
 // keeps them; the increments are the window's choice indexes. A spec bigger
@@ -10,46 +13,18 @@
 #include "cli/clioptions.h"
 #include "core/geometry/engineinputbuilder.h"
 #include "core/table/cambertable.h"
+#include "core/table/tablecsv.h"
+#include "core/table/tablequantity.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 namespace tarvik::cli {
 
 namespace {
-
-// RFC 4180: a field holding a comma, a double quote or a line break is
-// quoted, with its double quotes doubled.
-std::string csvField(const std::string &text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') {
-            quoted += '"';
-        }
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
-}
-
-void writeCsvGrid(std::ostream &out, const TableGrid &grid)
-{
-    for (const std::vector<std::string> &row : grid) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            if (c > 0) {
-                out << ',';
-            }
-            out << csvField(row[c]);
-        }
-        out << '\n';
-    }
-}
 
 bool readIncIndex(
     const CliArgs &args, std::string_view name, int highest, int &index, std::string &message)
@@ -109,20 +84,31 @@ bool readTableSpec(const CliArgs &args, TableSpec &spec, std::string &message)
         && readIncIndex(args, "roll-inc", 4, spec.RollIncIndex, message);
 }
 
-void printCsv(const CamberTable &table)
+bool readQuantity(const CliArgs &args, TableQuantity &quantity, std::string &message)
 {
-    writeCsvGrid(std::cout, table.grids[kRight]);
-    std::cout << '\n';
-    writeCsvGrid(std::cout, table.grids[kLeft]);
+    const std::string *text = args.find("quantity");
+    if (text == nullptr) {
+        return true;
+    }
+    const std::optional<TableQuantity> named = tableQuantityFromKey(*text);
+    if (!named) {
+        message = "option '--quantity' takes camber, rc-height or rc-lateral, not '" + *text + "'";
+        return false;
+    }
+    quantity = *named;
+    return true;
 }
 
-void printJson(const CamberTable &table)
+// The JSON names the quantity only when it was asked for, so the default
+// output stays what it always was.
+void printJson(const CamberTable &table, bool nameQuantity)
 {
-    const nlohmann::ordered_json out = {
-        { "rows_are_roll", table.RowsAreRoll },
-        { "right", table.grids[kRight] },
-        { "left", table.grids[kLeft] },
-    };
+    nlohmann::ordered_json out = { { "rows_are_roll", table.RowsAreRoll } };
+    if (nameQuantity) {
+        out["quantity"] = std::string(tableQuantityKey(table.quantity));
+    }
+    out["right"] = table.grids[kRight];
+    out["left"] = table.grids[kLeft];
     std::cout << out.dump() << '\n';
 }
 
@@ -134,7 +120,7 @@ int runTableCommand(const std::vector<std::string> &args)
     std::string message;
     if (!parseCliArgs(args,
             { "rows", "dive-from", "dive-to", "dive-inc", "roll-from", "roll-to", "roll-inc",
-                "entry-mode", "gain-dive", "gain-roll", "format" },
+                "entry-mode", "gain-dive", "gain-roll", "format", "quantity" },
             parsed, message)) {
         return reportCliError(message);
     }
@@ -147,7 +133,9 @@ int runTableCommand(const std::vector<std::string> &args)
     }
     TableSpec spec = standardTableSpec();
     Settings settings;
-    if (!readTableSpec(parsed, spec, message) || !readSolveSettings(parsed, settings, message)) {
+    TableQuantity quantity = TableQuantity::Camber;
+    if (!readTableSpec(parsed, spec, message) || !readSolveSettings(parsed, settings, message)
+        || !readQuantity(parsed, quantity, message)) {
         return reportCliError(message);
     }
     if (const std::string refusal = tableSpecRefusal(spec); !refusal.empty()) {
@@ -160,7 +148,7 @@ int runTableCommand(const std::vector<std::string> &args)
     LayoutState layout;
     layout.takeVehicle(vehicle, parsed.file);
     const CamberTable table
-        = fillCamberTable(spec, buildEngineInput(layout, settings), BaselineState {});
+        = fillQuantityTable(quantity, spec, buildEngineInput(layout, settings), BaselineState {});
     if (!table.refusal.empty()) {
         return reportCliError(table.refusal);
     }
@@ -171,9 +159,9 @@ int runTableCommand(const std::vector<std::string> &args)
                   << table.dataRows * table.dataColumns << " cells)\n";
     }
     if (json) {
-        printJson(table);
+        printJson(table, parsed.find("quantity") != nullptr);
     } else {
-        printCsv(table);
+        std::cout << tableCsv(table, "\n"); // RFC 4180 fields; LF lines for a terminal
     }
     std::cout.flush();
     return std::cout ? kExitOk : kExitRefused;

@@ -57,27 +57,31 @@ void writeHeaders(
     }
 }
 
-} // namespace
-
-std::string cornerCaption(const TableSpec &spec)
+// The numbers of one cell. The engine always gives a moved pass when dive
+// and roll are applied; an engine without one (a stand-in) has not moved the
+// car, so its roll centre is the static one.
+TableCellValues valuesOf(const EngineOutput &out)
 {
-    return spec.rowsRoll() ? "Roll, deg" : "Dive, inches";
+    TableCellValues cell;
+    cell.camber = out.camber;
+    const LayoutPoint &rc = out.movedPass ? out.movedPass->rollCenter : out.staticPass.rollCenter;
+    cell.rollCenterHeight = static_cast<double>(rc.y);
+    cell.rollCenterLateral = static_cast<double>(rc.x); // layout x: positive toward the left
+    return cell;
 }
 
-std::string columnAxisCaption(const TableSpec &spec)
+// Everything but the data cells: the spec check of a shown baseline, the
+// grid sizes and the header texts. False when the spec is refused.
+bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &spec,
+    const BaselineState &baseline)
 {
-    return spec.rowsRoll() ? "Dive, inches" : "Roll, degrees";
-}
-
-CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
-    const BaselineState &baseline, const EngineFunction &engine, const CellObserver &observer)
-{
-    CamberTable table;
+    table.quantity = quantity;
+    table.spec = spec;
     table.RowsAreRoll = spec.rowsRoll() ? 1 : 0;
     table.columnCaption = columnAxisCaption(spec);
     table.refusal = tableSpecRefusal(spec);
     if (!table.refusal.empty()) {
-        return table;
+        return false;
     }
     if (baseline.shown()) {
         if (baselineMatches(baseline, spec)) {
@@ -94,17 +98,81 @@ CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
     table.dataColumns = columns.count;
     sizeGrids(table);
     writeHeaders(table, spec, rows, columns);
+    return true;
+}
 
+// The data cells of entry k, column j in both grids: the value, and with the
+// baseline shown the stored base text and the difference.
+void writeCell(
+    CamberTable &table, int k, int j, const TableCellValues &cell, const BaselineState &baseline)
+{
+    const auto row = static_cast<std::size_t>(entryRow(k, table.groupSize()));
+    const auto column = static_cast<std::size_t>(j + 1);
+    const bool perSide = tableQuantityPerSide(table.quantity);
+    for (int side : { kRight, kLeft }) {
+        TableGrid &grid = table.grids[static_cast<std::size_t>(side)];
+        const double value = quantityValue(cell, table.quantity, side);
+        if (perSide || side == kRight) {
+            grid[row][column] = formatPicture(value, kCellPicture);
+        } else {
+            grid[row][column] = table.grids[kRight][row][column]; // one roll centre, shown twice
+        }
+        if (table.baselineShown) {
+            const std::string &base = baseline.cell(side, k, j);
+            grid[row + 1][column] = base;
+            grid[row + 2][column] = differenceText(value, base);
+        }
+    }
+}
+
+} // namespace
+
+std::string cornerCaption(const TableSpec &spec)
+{
+    return spec.rowsRoll() ? "Roll, deg" : "Dive, inches";
+}
+
+std::string columnAxisCaption(const TableSpec &spec)
+{
+    return spec.rowsRoll() ? "Dive, inches" : "Roll, degrees";
+}
+
+const TableCellValues *CamberTable::cellValues(int dataRow, int dataColumn) const
+{
+    if (dataRow < 0 || dataRow >= dataRows || dataColumn < 0 || dataColumn >= dataColumns) {
+        return nullptr;
+    }
+    const auto at = static_cast<std::size_t>(dataRow) * static_cast<std::size_t>(dataColumns)
+        + static_cast<std::size_t>(dataColumn);
+    return at < values.size() ? &values[at] : nullptr;
+}
+
+CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
+    const BaselineState &baseline, const EngineFunction &engine, const CellObserver &observer)
+{
+    return fillQuantityTable(TableQuantity::Camber, spec, layout, baseline, engine, observer);
+}
+
+CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
+    const EngineInput &layout, const BaselineState &baseline, const EngineFunction &engine,
+    const CellObserver &observer)
+{
+    CamberTable table;
+    if (!prepareTable(table, quantity, spec, baseline)) {
+        return table;
+    }
+    const TableAxis rows = rowAxis(spec);
+    const TableAxis columns = columnAxis(spec);
     const int rowEntry = spec.rowsRoll() ? kRollEntry : kDiveEntry;
     const int columnEntry = spec.rowsRoll() ? kDiveEntry : kRollEntry;
     EngineInput input = layout;
     input.applyDiveRoll = 1;
     input.withScene = false;
-    input.withCaptions = false; // a cell reads only the cambers and the problem flags
+    input.withCaptions = false; // a cell reads only numbers and the problem flags
+    table.values.reserve(static_cast<std::size_t>(rows.count * columns.count));
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
         input.entries[static_cast<std::size_t>(rowEntry)] = numberText(rows.value(k));
-        const auto row = static_cast<std::size_t>(entryRow(k, g));
         for (int j = 0; j < columns.count; ++j) {
             input.entries[static_cast<std::size_t>(columnEntry)] = numberText(columns.value(j));
             const EngineOutput out = engine(input);
@@ -114,19 +182,35 @@ CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
             if (out.showGeometryWarning) {
                 ++table.warningCells;
             }
-            const auto column = static_cast<std::size_t>(j + 1);
-            for (int side : { kRight, kLeft }) {
-                TableGrid &grid = table.grids[static_cast<std::size_t>(side)];
-                const double camber = out.camber[static_cast<std::size_t>(side)];
-                grid[row][column] = formatPicture(camber, kCellPicture);
-                if (table.baselineShown) {
-                    const std::string &base = baseline.cell(side, k, j);
-                    grid[row + 1][column] = base;
-                    grid[row + 2][column] = differenceText(camber, base);
-                }
-            }
+            table.values.push_back(valuesOf(out));
+            writeCell(table, k, j, table.values.back(), baseline);
             if (observer) {
-                observer(static_cast<int>(row), static_cast<int>(column));
+                observer(entryRow(k, g), j + 1);
+            }
+        }
+    }
+    return table;
+}
+
+CamberTable tableForQuantity(
+    const CamberTable &swept, TableQuantity quantity, const BaselineState &baseline)
+{
+    CamberTable table;
+    table.warningCells = swept.warningCells;
+    table.problemCells = swept.problemCells;
+    if (!prepareTable(table, quantity, swept.spec, baseline)) {
+        return table;
+    }
+    // A table that was not swept with this spec has no numbers to show.
+    if (table.dataRows != swept.dataRows || table.dataColumns != swept.dataColumns) {
+        table.values.clear();
+        return table;
+    }
+    table.values = swept.values;
+    for (int k = 0; k < table.dataRows; ++k) {
+        for (int j = 0; j < table.dataColumns; ++j) {
+            if (const TableCellValues *cell = table.cellValues(k, j)) {
+                writeCell(table, k, j, *cell, baseline);
             }
         }
     }

@@ -13,10 +13,16 @@
 // Grid texts: row 0 holds the corner cell and the column values, column 0
 // the row values ("##.00"); data cells are "###.00". With the baseline shown,
 // every data entry is three rows: "(new)", "(base)" and "Difference".
+//
+// The same sweep serves every TableQuantity: each cell keeps the numbers of
+// all quantities (the two cambers and the moved roll centre of that dive and
+// roll), and the grids show the table's own quantity. tableForQuantity()
+// turns a swept table into another quantity's without calling the engine.
 #pragma once
 
 #include "core/geometry/engine.h"
 #include "core/table/baseline.h"
+#include "core/table/tablequantity.h"
 #include "core/table/tablespec.h"
 
 #include <array>
@@ -47,10 +53,18 @@ struct CamberTable
     // which the engine asked for it, problemCells every flagged cell.
     int warningCells = 0;
     int problemCells = 0;
+    // What the grids' data cells show; the baseline rows are this quantity's.
+    TableQuantity quantity = TableQuantity::Camber;
+    TableSpec spec; // the TableSpec the table was swept with
+    // The numbers of every quantity, data entry k and data column j at
+    // k * dataColumns + j; empty for a refused table.
+    std::vector<TableCellValues> values;
 
     int gridRows() const { return static_cast<int>(grids[kRight].size()); }
     int gridColumns() const { return dataColumns + 1; }
     int groupSize() const { return baselineShown ? 3 : 1; }
+    // nullptr outside the swept cells.
+    const TableCellValues *cellValues(int dataRow, int dataColumn) const;
 };
 
 using EngineFunction = std::function<EngineOutput(const EngineInput &)>;
@@ -63,6 +77,19 @@ using CellObserver = std::function<void(int gridRow, int gridColumn)>;
 CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
     const BaselineState &baseline, const EngineFunction &engine = runEngine,
     const CellObserver &observer = {});
+
+// The same sweep with the grids showing quantity; baseline is that
+// quantity's own baseline. The moved roll centre of a cell is the one the
+// main window shows for that dive and roll.
+CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
+    const EngineInput &layout, const BaselineState &baseline,
+    const EngineFunction &engine = runEngine, const CellObserver &observer = {});
+
+// The table of another quantity from the numbers a sweep kept, with that
+// quantity's baseline (checked against the swept spec as a fill checks it).
+// No engine call: switching what the window shows costs only the texts.
+CamberTable tableForQuantity(
+    const CamberTable &swept, TableQuantity quantity, const BaselineState &baseline);
 
 // Texts of the fixed cells, shared by the sweep and its tests.
 std::string cornerCaption(const TableSpec &spec); // "Dive, inches" or "Roll, deg"

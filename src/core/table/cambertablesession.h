@@ -11,12 +11,21 @@
 //   - unload() when it closes.
 // The sweep itself is injected, so the window binds it to the current layout,
 // the engine and its repaint observer, and tests bind a stand-in.
+//
+// The window can show camber or the moved roll centre's height or lateral
+// position (showQuantity()); every quantity has its own baseline. Camber's
+// is the one given to the constructor (the settings file keeps it); the
+// window attaches the others with setQuantityBaseline(), and until it does
+// the session keeps a private, empty one for each. The "Baseline" menu and
+// the fill work on the baseline of the quantity shown.
 #pragma once
 
 #include "core/table/baseline.h"
 #include "core/table/cambertable.h"
+#include "core/table/tablequantity.h"
 #include "core/table/tablespec.h"
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -53,8 +62,19 @@ public:
 
     // Closing the window: in previous-table mode the table it showed becomes
     // the baseline, with the spec it was built with. A window that never
-    // filled has nothing to give and leaves the baseline alone.
+    // filled has nothing to give and leaves the baseline alone. The sweep
+    // gave every quantity's table, so each quantity whose baseline is in
+    // previous-table mode takes its own table, shown or not.
     void unload();
+
+    // The baseline of quantity; it must outlive the session.
+    void setQuantityBaseline(TableQuantity quantity, BaselineState &baseline);
+    // Shows quantity from the numbers of the last sweep (no engine call),
+    // with that quantity's baseline: a shown baseline whose spec differs is
+    // announced and hidden, as a fill does. Before the first fill it only
+    // chooses what the first fill shows.
+    void showQuantity(TableQuantity quantity);
+    TableQuantity quantity() const { return m_quantity; }
 
     const CamberTable &table() const { return m_table; }
     bool filled() const { return m_filled; }
@@ -69,8 +89,14 @@ public:
     TableDialogs &dialogs() { return *m_dialogs; }
 
 private:
+    // Hides a shown baseline whose spec differs from the table's, with the note.
+    void checkBaselineSpec();
+
     const TableSpec *m_tableSpec;
-    BaselineState *m_baseline;
+    BaselineState *m_baseline; // the shown quantity's
+    std::array<BaselineState *, kTableQuantityCount> m_baselines {};
+    std::array<BaselineState, kTableQuantityCount> m_ownBaselines;
+    TableQuantity m_quantity = TableQuantity::Camber;
     Sweep m_sweep;
     TableDialogs *m_dialogs;
 

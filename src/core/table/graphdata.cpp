@@ -144,8 +144,11 @@ GraphData loadGraphFromTable(
     const bool givenLabels = options.labelMode == 1;
     const std::string rowName = axisName(cellText(table.grids[kRight], 0, 0), true);
     const std::string columnName = axisName(table.columnCaption, false);
-    graph.title
-        = givenLabels ? "Camber:  " + options.plotTitle : "Camber, deg   vs   " + columnName;
+    const TableQuantity quantity = table.quantity;
+    const bool perSide = tableQuantityPerSide(quantity);
+    graph.title = givenLabels
+        ? std::string(tableQuantityName(quantity)) + ":  " + options.plotTitle
+        : std::string(tableQuantityAxisTitle(quantity)) + "   vs   " + columnName;
     graph.xAxisTitle = columnName;
     graph.background = options.background;
     graph.thickLines = options.thickLines == 1;
@@ -159,20 +162,20 @@ GraphData loadGraphFromTable(
     const bool shown = table.baselineShown;
     const int realPoints = s.lastColumn - s.firstColumn + 1;
     const int rows = s.lastRow - s.firstRow + 1;
-    int perSide = 0;
+    int seriesPerSide = 0;
     bool firstAndLast = false;
     const char *limit = nullptr;
     if (!shown) {
-        perSide = std::min(rows, kMaxSeriesPerSide);
+        seriesPerSide = std::min(rows, kMaxSeriesPerSide);
         if (rows > kMaxSeriesPerSide) {
-            limit = kGraphLimitRows;
+            limit = perSide ? kGraphLimitRows : kGraphLimitRowsOneGrid;
         }
     } else if (rows <= 9) {
-        perSide = 2 * rows / 3; // the "(new)" and "(base)" rows of each group
+        seriesPerSide = 2 * rows / 3; // the "(new)" and "(base)" rows of each group
     } else {
-        perSide = kFirstAndLastSeriesPerSide;
+        seriesPerSide = kFirstAndLastSeriesPerSide;
         firstAndLast = true;
-        limit = kGraphLimitGroups;
+        limit = perSide ? kGraphLimitGroups : kGraphLimitGroupsOneGrid;
     }
     if (limit != nullptr && limitMessageFlag == 0) {
         graph.limitMessage = limit;
@@ -180,17 +183,18 @@ GraphData loadGraphFromTable(
     }
 
     // The graph control needs at least as many points as series.
-    graph.pointCount = std::max(realPoints, 2 * perSide);
-    graph.series.resize(static_cast<std::size_t>(2 * perSide));
+    const int sides = perSide ? 2 : 1;
+    graph.pointCount = std::max(realPoints, sides * seriesPerSide);
+    graph.series.resize(static_cast<std::size_t>(sides * seriesPerSide));
     for (GraphSeries &series : graph.series) {
         series.points.resize(static_cast<std::size_t>(graph.pointCount));
     }
 
-    for (int side : { kRight, kLeft }) {
+    for (int side = kRight; side < sides; ++side) {
         const TableGrid &grid = table.grids[static_cast<std::size_t>(side)];
         int loaded = 0;
         bool jumped = false;
-        for (int r = s.firstRow; r <= s.lastRow && loaded < perSide; ++r) {
+        for (int r = s.firstRow; r <= s.lastRow && loaded < seriesPerSide; ++r) {
             const std::string &header = cellText(grid, r, 0);
             if (shown) {
                 if (contains(header, "Diff")) {
@@ -202,9 +206,10 @@ GraphData loadGraphFromTable(
                     continue;
                 }
             }
-            GraphSeries &series = graph.series[static_cast<std::size_t>(perSide * side + loaded)];
-            series.legend
-                = std::string(side == kRight ? "Rt," : "Lt,") + " " + rowName + " = " + header;
+            GraphSeries &series
+                = graph.series[static_cast<std::size_t>(seriesPerSide * side + loaded)];
+            const char *prefix = !perSide ? "RC," : side == kRight ? "Rt," : "Lt,";
+            series.legend = std::string(prefix) + " " + rowName + " = " + header;
             if (givenLabels) {
                 series.legend = relabel(series.legend, options);
             }

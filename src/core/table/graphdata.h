@@ -6,6 +6,11 @@
 // which rows and columns are graphed; the same cells are read from both
 // grids. One series per selected table row and side, camber (or camber
 // difference) in degrees against the column variable; at most 12 series.
+//
+// A roll-centre table (TableQuantity) holds one roll centre in both grids,
+// so its series come from the right grid alone, one per row, with legends
+// "RC, dive, in = ..." and titles naming the quantity; the row limits are
+// the camber table's, which makes at most 6 series.
 #pragma once
 
 #include "core/layout/settings.h"
@@ -33,6 +38,12 @@ inline constexpr const char *kGraphLimitRows
 inline constexpr const char *kGraphLimitGroups
     = "Total number of graphs limited to 12.  Only the first and last rows (Rt & Lt, new & base, "
       "8 graphs) will be graphed.";
+// The same limits for a roll-centre table, whose rows are graphed once.
+inline constexpr const char *kGraphLimitRowsOneGrid
+    = "Total number of graphs limited to 6.  Only the first 6 rows will be graphed.";
+inline constexpr const char *kGraphLimitGroupsOneGrid
+    = "Total number of graphs limited to 4.  Only the first and last rows (new & base, 4 "
+      "graphs) will be graphed.";
 
 // ExtendGridSelection: with the baseline shown, widens the right grid's row
 // selection to whole "(new)", "(base)", "Difference" groups; otherwise
@@ -48,7 +59,7 @@ std::string graphSelectionRefusal(const GridSelection &right, const GridSelectio
 struct GraphPoint
 {
     double x = 0; // the column's value (dive, inches, or roll, degrees)
-    double y = 0; // the cell's camber or difference, degrees
+    double y = 0; // the cell's value or difference (camber degrees, roll-centre inches)
 };
 
 struct GraphSeries
@@ -67,14 +78,17 @@ struct GraphData
     // Points per series: the selected columns, raised to the number of series
     // when that is larger (the added points repeat the last real one).
     int pointCount = 0;
-    // Right side first (series 0 .. N-1), then left (N .. 2N-1). Line graph,
+    // Right side first (series 0 .. N-1), then left (N .. 2N-1); a
+    // roll-centre table has only the N series of its right grid. Line graph,
     // grid lines both ways, Y axis not forced through zero.
     std::vector<GraphSeries> series;
     // A limit message the window shows now; empty when none is due.
     std::string limitMessage;
 };
 
-// LoadGraphFromTable. limitMessageFlag is the program-wide flag: 0 at the
+// LoadGraphFromTable; the titles and legends follow table.quantity
+// ("Camber, deg   vs   Roll, deg", "Roll Center Height, in   vs   Roll, deg").
+// limitMessageFlag is the program-wide flag: 0 at the
 // start of every "Graph" command, set to 1 once a limit message was handed
 // out, so a reload from the options window does not repeat it.
 GraphData loadGraphFromTable(const CamberTable &table, GridSelection rightSelection,

@@ -52,6 +52,14 @@ std::string upperCase(std::string text)
 
 } // namespace
 
+std::string reportTitleLine(const std::string &titleLine, TableQuantity quantity)
+{
+    if (tableQuantityPerSide(quantity)) {
+        return titleLine; // the camber report is titled as it always was
+    }
+    return titleLine + "  -  " + std::string(tableQuantityCaption(quantity));
+}
+
 std::string reportTimeText(const std::tm &time)
 {
     const long long hour24 = ((static_cast<long long>(time.tm_hour) % 24) + 24) % 24;

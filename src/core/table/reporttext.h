@@ -2,6 +2,8 @@
 // date line, the wrapping of the vehicle comment, and the choice of font.
 #pragma once
 
+#include "core/table/tablequantity.h"
+
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -13,6 +15,11 @@ inline constexpr const char *kReportCommentTitle = "Enter Report Comment";
 inline constexpr const char *kReportCommentPrompt
     = "Enter any text you wish to appear at the bottom of the printed report.";
 inline constexpr const char *kReportTitleLine = "Tarvik - Quellmark Inc.";
+
+// The report's first line for a table of quantity: titleLine as it is for
+// camber; for the roll centre followed by "  -  " and what the numbers are
+// ("Tarvik - Quellmark Inc.  -  Roll Center Height, inches").
+std::string reportTitleLine(const std::string &titleLine, TableQuantity quantity);
 
 // "09:05:07:pm": hour on the 12-hour clock (midnight and noon are 12).
 std::string reportTimeText(const std::tm &time);

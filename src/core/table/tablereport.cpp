@@ -32,10 +32,15 @@ public:
     TableReport run(const CamberTable &table)
     {
         m_report.pages = 1;
+        m_title = reportTitleLine(m_in.titleLine, table.quantity);
         m_y = m_pageTop = kTopMargin * m_h;
         header(false);
-        printTable(table, kRight, "Right");
-        printTable(table, kLeft, "Left");
+        if (tableQuantityPerSide(table.quantity)) {
+            printTable(table, kRight, "Right");
+            printTable(table, kLeft, "Left");
+        } else {
+            printTable(table, kRight, "Right & Left");
+        }
         frame();
         return std::move(m_report);
     }
@@ -86,7 +91,7 @@ private:
 
     void header(bool continuation)
     {
-        centredLine(m_in.titleLine, kTitlePoints);
+        centredLine(m_title, kTitlePoints);
         centredLine(reportTimeLine(m_in.timeText, m_in.dateText, continuation), kHeaderPoints);
         if (continuation) {
             return;
@@ -102,7 +107,7 @@ private:
 
     double continuationHeaderHeight() const
     {
-        return lineAdvance(m_in.titleLine, kTitlePoints)
+        return lineAdvance(m_title, kTitlePoints)
             + lineAdvance(reportTimeLine(m_in.timeText, m_in.dateText, true), kHeaderPoints);
     }
 
@@ -184,6 +189,7 @@ private:
     double m_h;
     double m_y = 0;
     double m_pageTop = 0;
+    std::string m_title;
     TableReport m_report;
 };
 

@@ -12,6 +12,10 @@
 // 10 pt, row headers at 0.07 W and data column c at 0.14 W + c x 0.06 W, rows
 // 1.2 text heights apart, ruled from 0.05 W to 0.93 W.
 //
+// A roll-centre table (TableQuantity) names its quantity on the title line
+// and prints its grid once, captioned "Right & Left": both grids hold the
+// same roll centre.
+//
 // A table that does not fit between the current position and 0.95 H goes on
 // a new page marked "cont." when that gives it more room. So with the left
 // table this is the old rule (a 31-row baseline table usually puts the left

@@ -1,0 +1,57 @@
+// BM_QuantitySweep110: the largest table, 10 dive rows by 11 roll columns of
+// the worked example, giving all three quantities: one sweep for camber and
+// the roll-centre height and lateral tables from the numbers it kept.
+// BM_QuantitySwitch110 is the part a window pays when the user switches
+// what the table shows.
+#include "core/table/cambertable.h"
+#include "workedlayout.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+tarvik::TableSpec largestSpec()
+{
+    tarvik::TableSpec spec;
+    spec.DiveFrom = "-2.25";
+    spec.DiveTo = "2.25"; // 10 values at .5 in
+    spec.DiveIncIndex = 2;
+    spec.RollFrom = "-5";
+    spec.RollTo = "5"; // 11 values at 1 degree
+    spec.RollIncIndex = 2;
+    return spec;
+}
+
+void BM_QuantitySweep110(benchmark::State &state)
+{
+    const tarvik::EngineInput layout = tarvik::bench::workedExampleInput();
+    const tarvik::TableSpec spec = largestSpec();
+    for (auto _ : state) {
+        const tarvik::CamberTable camber = tarvik::fillCamberTable(spec, layout, {});
+        tarvik::CamberTable height
+            = tarvik::tableForQuantity(camber, tarvik::TableQuantity::RollCenterHeight, {});
+        tarvik::CamberTable lateral
+            = tarvik::tableForQuantity(camber, tarvik::TableQuantity::RollCenterLateral, {});
+        benchmark::DoNotOptimize(height);
+        benchmark::DoNotOptimize(lateral);
+    }
+    const tarvik::CamberTable check = tarvik::fillCamberTable(spec, layout, {});
+    if (!check.refusal.empty() || check.values.size() != 110) {
+        state.SkipWithError("the sweep is not 10 x 11");
+    }
+}
+BENCHMARK(BM_QuantitySweep110)->Unit(benchmark::kMicrosecond);
+
+void BM_QuantitySwitch110(benchmark::State &state)
+{
+    const tarvik::CamberTable camber
+        = tarvik::fillCamberTable(largestSpec(), tarvik::bench::workedExampleInput(), {});
+    for (auto _ : state) {
+        tarvik::CamberTable height
+            = tarvik::tableForQuantity(camber, tarvik::TableQuantity::RollCenterHeight, {});
+        benchmark::DoNotOptimize(height);
+    }
+}
+BENCHMARK(BM_QuantitySwitch110)->Unit(benchmark::kMicrosecond);
+
+} // namespace

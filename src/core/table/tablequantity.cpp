@@ -1,0 +1,83 @@
+// Names and keys of the table quantities; see tablequantity.h.
+#include "core/table/tablequantity.h"
+
+#include <cstddef>
+
+namespace tarvik {
+
+namespace {
+
+struct QuantityTexts
+{
+    std::string_view key;
+    std::string_view name;
+    std::string_view axisTitle;
+    std::string_view caption;
+};
+
+constexpr std::array<QuantityTexts, kTableQuantityCount> kTexts = { {
+    { "camber", "Camber", "Camber, deg", "Camber, degrees" },
+    { "rc-height", "Roll Center Height", "Roll Center Height, in", "Roll Center Height, inches" },
+    { "rc-lateral", "Roll Center Lateral", "Roll Center Lateral, in",
+        "Roll Center Lateral, inches (left +)" },
+} };
+
+const QuantityTexts &textsOf(TableQuantity quantity)
+{
+    const int index = quantityIndex(quantity);
+    // An enum value from outside the list (a cast integer) reads as camber.
+    return kTexts[index >= 0 && index < kTableQuantityCount ? static_cast<std::size_t>(index) : 0];
+}
+
+} // namespace
+
+std::string_view tableQuantityKey(TableQuantity quantity)
+{
+    return textsOf(quantity).key;
+}
+
+std::optional<TableQuantity> tableQuantityFromKey(std::string_view key)
+{
+    for (const TableQuantity quantity : kTableQuantities) {
+        if (tableQuantityKey(quantity) == key) {
+            return quantity;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view tableQuantityName(TableQuantity quantity)
+{
+    return textsOf(quantity).name;
+}
+
+std::string_view tableQuantityAxisTitle(TableQuantity quantity)
+{
+    return textsOf(quantity).axisTitle;
+}
+
+std::string_view tableQuantityCaption(TableQuantity quantity)
+{
+    return textsOf(quantity).caption;
+}
+
+bool tableQuantityPerSide(TableQuantity quantity)
+{
+    return quantity != TableQuantity::RollCenterHeight
+        && quantity != TableQuantity::RollCenterLateral;
+}
+
+double quantityValue(const TableCellValues &cell, TableQuantity quantity, int side)
+{
+    switch (quantity) {
+    case TableQuantity::RollCenterHeight:
+        return cell.rollCenterHeight;
+    case TableQuantity::RollCenterLateral:
+        return cell.rollCenterLateral;
+    case TableQuantity::Camber:
+        break;
+    }
+    return cell.camber[side == 1 ? 1 : 0];
+}
+
+} // namespace tarvik

@@ -1,0 +1,165 @@
+// The front view as SVG: a well-formed document whatever the captions hold,
+// one element per scene item (one <line> per Line item, the twelve letters
+// as <text>), the captions, and the picture's y-up coordinates scaled into
+// the requested size with y turned downward.
+#include "core/geometry/scenesvg.h"
+#include "workedexample.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+#include <regex>
+#include <vector>
+
+namespace tarvik {
+namespace {
+
+// A small well-formedness check: after the XML declaration, tags that nest
+// and close under one root, attributes name="value" without '<', and no bare
+// '&' or control character anywhere. Counts elements and keeps the text of
+// every <text> element.
+struct XmlCheck
+{
+    std::string error;
+    std::map<std::string, int> elements;
+    std::vector<std::string> texts;
+
+    explicit XmlCheck(const std::string &xml)
+    {
+        static const std::regex tag(R"(<(/?)([A-Za-z][\w-]*)((?:\s+[\w:-]+="[^"<]*")*)\s*(/?)>)");
+        static const std::regex badText(R"(&(?!amp;|lt;|gt;|quot;|apos;)|[\x00-\x08\x0b-\x1f<>])");
+        std::vector<std::string> open;
+        std::size_t pos = xml.starts_with("<?xml") ? xml.find("?>\n") + 3 : 0;
+        std::smatch m;
+        while (error.empty() && pos < xml.size()) {
+            const auto from = xml.begin() + static_cast<std::ptrdiff_t>(pos);
+            const bool found = std::regex_search(from, xml.end(), m, tag);
+            const std::string text(from, found ? m[0].first : xml.end());
+            if (std::regex_search(text, badText)
+                || (open.empty() && text.find_first_not_of('\n') != std::string::npos)) {
+                error = "bad text at " + std::to_string(pos);
+            } else if (!found) {
+                break;
+            } else if (std::regex_search(
+                           m[3].str(), std::regex(R"(&(?!amp;|lt;|gt;|quot;|apos;))"))) {
+                error = "bad attribute in <" + m[2].str() + ">";
+            } else if (m[1] == "/") {
+                if (open.empty() || open.back() != m[2]) {
+                    error = "mismatched </" + m[2].str() + ">";
+                } else {
+                    open.pop_back();
+                }
+            } else if (open.empty() && !elements.empty()) {
+                error = "a second root <" + m[2].str() + ">";
+            } else {
+                ++elements[m[2]];
+                if (m[4] != "/") {
+                    open.push_back(m[2]);
+                }
+            }
+            if (!open.empty() && open.back() == "text" && m[4] != "/" && m[1] != "/") {
+                texts.push_back({}); // filled by the text that follows
+            } else if (!texts.empty() && m[1] == "/" && m[2] == "text") {
+                texts.back() = text;
+            }
+            pos = found ? static_cast<std::size_t>(m[0].second - xml.begin()) : xml.size();
+        }
+        if (error.empty() && (!open.empty() || elements.empty())) {
+            error = "unclosed elements";
+        }
+    }
+};
+
+int countKind(const Scene &scene, SceneItem::Kind kind)
+{
+    return static_cast<int>(std::count_if(scene.items.begin(), scene.items.end(),
+        [kind](const SceneItem &item) { return item.kind == kind; }));
+}
+
+TEST(SceneSvg, OneElementPerItemWithLettersAndCaptions)
+{
+    EngineInput in = test::workedExample();
+    for (const int applyDiveRoll : { 0, 1 }) {
+        SCOPED_TRACE(applyDiveRoll);
+        in.applyDiveRoll = applyDiveRoll;
+        in.entries[54] = "1";
+        in.entries[55] = "2";
+        const EngineOutput out = runEngine(in);
+        const XmlCheck xml(sceneSvg(out.scene, out.captions));
+        ASSERT_TRUE(xml.error.empty()) << xml.error;
+        const int lines = countKind(out.scene, SceneItem::Kind::Line);
+        EXPECT_GT(lines, 20);
+        EXPECT_EQ(xml.elements.at("line"), lines);
+        EXPECT_EQ(xml.elements.at("polygon"), countKind(out.scene, SceneItem::Kind::Polygon));
+        EXPECT_EQ(xml.elements.at("circle"), countKind(out.scene, SceneItem::Kind::Circle));
+        const std::vector<std::string> letters(xml.texts.begin(), xml.texts.begin() + 12);
+        EXPECT_EQ(letters,
+            (std::vector<std::string> {
+                "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L" }));
+        EXPECT_NE(std::find(xml.texts.begin(), xml.texts.end(), "Roll Center height = 3.7"),
+            xml.texts.end());
+        EXPECT_NE(std::find(xml.texts.begin(), xml.texts.end(), out.captions.camberGain[kLeft]),
+            xml.texts.end());
+        const bool moved
+            = std::find(xml.texts.begin(), xml.texts.end(), out.captions.movedRollCenterHeight)
+            != xml.texts.end();
+        EXPECT_EQ(moved, applyDiveRoll == 1);
+    }
+}
+
+TEST(SceneSvg, PictureUnitsScaleIntoThePixelsWithYDown)
+{
+    Scene scene;
+    scene.left = -100;
+    scene.right = 100;
+    scene.top = 50;
+    scene.bottom = -50;
+    SceneItem diagonal;
+    diagonal.points = { { -100, 50 }, { 100, -50 } }; // top left to bottom right
+    diagonal.color = 12;
+    diagonal.width = 2;
+    diagonal.dash = DashStyle::Dot;
+    diagonal.role = "extension";
+    scene.items.push_back(diagonal);
+    SvgOptions options;
+    options.width = 400;
+    options.height = 400; // taller than needed: the picture is centred; lines 2 x 400 / 530 px
+    options.captions = false;
+    const std::string svg = sceneSvg(scene, Captions {}, options);
+    EXPECT_NE(svg.find("<line class=\"extension\" x1=\"0\" y1=\"100\" x2=\"400\" y2=\"300\" "
+                       "fill=\"none\" stroke=\"#ff0000\" stroke-width=\"1.51\" "
+                       "stroke-dasharray=\"1.51 3.02\"/>"),
+        std::string::npos)
+        << svg;
+    EXPECT_EQ(svg.find("caption"), std::string::npos);
+}
+
+TEST(SceneSvg, HostileTextsAndNumbersStayWellFormed)
+{
+    Scene scene;
+    SceneItem label;
+    label.kind = SceneItem::Kind::Label;
+    label.points = { { 0, 0 } };
+    label.text = "<&>\"'\x01\xff\xc3\xa9";
+    label.role = "letter";
+    scene.items.push_back(label);
+    SceneItem far;
+    far.points = { { -1e300, 0 }, { 1e300, 1e-300 } };
+    scene.items.push_back(far);
+    SceneItem broken;
+    broken.points = { { std::numeric_limits<double>::quiet_NaN(), 0 }, { 0, 0 } };
+    scene.items.push_back(broken); // cannot be placed: left out
+    Captions captions;
+    captions.gainBasis = "Gain based on 1\" Dive & <roll>";
+    captions.status = std::string("bad\0byte", 8);
+    const XmlCheck xml(sceneSvg(scene, captions));
+    ASSERT_TRUE(xml.error.empty()) << xml.error;
+    EXPECT_EQ(xml.elements.at("line"), 1);
+    EXPECT_EQ(xml.texts.front(), "&lt;&amp;&gt;&quot;&apos;\xEF\xBF\xBD\xc3\xa9");
+    EXPECT_EQ(xml.texts[1], "Gain based on 1&quot; Dive &amp; &lt;roll&gt;");
+    EXPECT_EQ(xml.texts[2], "badbyte");
+}
+
+} // namespace
+} // namespace tarvik
