@@ -5,6 +5,7 @@
 // calcsessionspecs.cpp.
 #include "core/calc/calcsession.h"
 
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
@@ -74,8 +75,11 @@ CalcFeedback CalcSession::open(
 {
     *this = CalcSession {};
     m_mode = mode;
+    m_unitsFlag = context.layout.unitsFlag;
     for (int e = 0; e < kEntryCount; ++e) {
-        m_entries[static_cast<std::size_t>(e)] = context.layout.record.get(e);
+        const std::string &text = context.layout.record.get(e);
+        m_entries[static_cast<std::size_t>(e)]
+            = m_unitsFlag != 0 ? convertText(text, entryQuantity(e), false) : text;
     }
     m_camberOption = context.settings.camberOption;
     m_shimSide = context.shimSide == kSideLeft ? kSideLeft : kSideRight;

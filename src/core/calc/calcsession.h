@@ -248,8 +248,11 @@ private:
     int m_listIndexBeforeArrow = -1;
     bool m_helpOpen = false;
 
-    // Copied from the context at opening.
+    // Copied from the context at opening, in inches and pounds per inch (a
+    // metric layout's texts converted), so every calculation works in the
+    // units of its formulas; what goes back is in the layout's units.
     std::array<std::string, kEntryCount> m_entries;
+    int m_unitsFlag = 0;
     int m_camberOption = 0;
     int m_shimSide = kSideRight;
 };

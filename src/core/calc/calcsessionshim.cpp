@@ -9,6 +9,7 @@
 #include "core/calc/calcsession.h"
 #include "core/geometry/engine.h"
 #include "core/geometry/shimmove.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 #include "core/text/pictureformat.h"
@@ -106,8 +107,12 @@ void CalcSession::recalculateShim(CalcFeedback &feedback)
     const int type = choiceOf(2);
     const bool standard = type == 1;
     const bool custom = type != 0 && type != 1;
-    const double thickness
-        = standard ? sixteenths * kSixteenthIn + eighths * kEighthIn : (custom ? rowNumber(5) : 0);
+    // Output 0 shows the thickness in the layout's units: the standard
+    // shims' inch sizes in millimetres for a metric layout, whose custom
+    // thickness is typed in millimetres too.
+    const double mm = unitFactor(Quantity::Length, m_unitsFlag);
+    const double thickness = standard ? (sixteenths * kSixteenthIn + eighths * kEighthIn) * mm
+                                      : (custom ? rowNumber(5) : 0);
     const std::string &staticCamber = entryText(staticCamberEntry(m_shimSide));
     if (standard || custom) {
         thicknessOut.enabled = true;
@@ -121,7 +126,7 @@ void CalcSession::recalculateShim(CalcFeedback &feedback)
     // With no shim change the outputs keep their texts, and the new camber
     // is still worked out from the thickness output 0 shows.
     const ShimResult moved
-        = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(thicknessOut.value));
+        = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(thicknessOut.value) / mm);
     if (failed(moved)) {
         newCamberOut.value.clear();
         thicknessOut.value.clear();
@@ -140,8 +145,9 @@ void CalcSession::recalculateShim(CalcFeedback &feedback)
 
 CalcAcceptResult CalcSession::acceptShim(const CalcAnswers &answers) const
 {
+    const double mm = unitFactor(Quantity::Length, m_unitsFlag);
     const ShimResult moved
-        = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(output(0).value));
+        = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(output(0).value) / mm);
     CalcAcceptResult refused;
     if (failed(moved)) {
         refused.message = moved.status == 2
@@ -185,9 +191,9 @@ CalcAcceptResult CalcSession::acceptShim(const CalcAnswers &answers) const
     const double newX = side == kSideRight ? -double(moved.newJoint.x) : double(moved.newJoint.x);
     CalcWriteBack wb;
     wb.entries = {
-        { jointX, formatPicture(newX, "###.00") },
-        { jointHeight, formatPicture(double(moved.newJoint.y), "###.00") },
-        { pivotX, formatPicture(moved.shim + readNumber(entryText(pivotX)), "###.00") },
+        { jointX, formatPicture(newX * mm, "###.00") },
+        { jointHeight, formatPicture(double(moved.newJoint.y) * mm, "###.00") },
+        { pivotX, formatPicture((moved.shim + readNumber(entryText(pivotX))) * mm, "###.00") },
     };
     wb.redraw = true;
     wb.camberFollowsEdit = camberFollows;

@@ -7,6 +7,7 @@
 // captions and limits follow the spring type. Output 0 is the rate.
 #include "core/calc/calcsession.h"
 #include "core/calc/springrate.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
 
@@ -105,8 +106,9 @@ void CalcSession::recalculateSpring()
         return;
     }
     if (rate) {
+        // The formulas give pounds per inch; a metric layout takes N/mm.
         CalcOutputRow &out = outputRef(0);
-        out.value = springRateText(*rate);
+        out.value = springRateText(*rate * unitFactor(Quantity::Rate, m_unitsFlag));
         out.enabled = true;
     }
 }

@@ -3,6 +3,7 @@
 #include "core/layout/spinstep.h"
 
 #include "core/layout/specrecord.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
 
@@ -10,9 +11,10 @@
 
 namespace tarvik {
 
-SpinSpec diveSpinSpec()
+SpinSpec diveSpinSpec(int unitsFlag)
 {
-    return { 0.1, 10, 6, -6 };
+    const double mm = unitFactor(Quantity::Length, unitsFlag);
+    return { 0.1 * mm, 10 / mm, 6 * mm, -6 * mm };
 }
 
 SpinSpec rollSpinSpec(bool extendedRange)
@@ -40,11 +42,12 @@ std::optional<double> spinStep(double current, bool increase, const SpinSpec &sp
 }
 
 std::optional<std::string> spinEntryText(
-    int entry, const std::string &current, bool increase, bool extendedRoll)
+    int entry, const std::string &current, bool increase, bool extendedRoll, int unitsFlag)
 {
     if (entry != kDiveEntry && entry != kRollEntry)
         return std::nullopt;
-    const SpinSpec spec = entry == kDiveEntry ? diveSpinSpec() : rollSpinSpec(extendedRoll);
+    const SpinSpec spec
+        = entry == kDiveEntry ? diveSpinSpec(unitsFlag) : rollSpinSpec(extendedRoll);
     const std::optional<double> next = spinStep(readNumber(current), increase, spec);
     if (!next)
         return std::nullopt;

@@ -17,7 +17,9 @@ struct SpinSpec
     double lower = -6;
 };
 
-SpinSpec diveSpinSpec();
+// The dive's step and limits in the layout's units: 0.1 in within 6 in, or
+// the same 2.54 mm within 152.4 mm for a metric layout.
+SpinSpec diveSpinSpec(int unitsFlag = 0);
 SpinSpec rollSpinSpec(bool extendedRange);
 
 // The new value after one press, or nothing when the value already sits at
@@ -28,6 +30,6 @@ std::optional<double> spinStep(double current, bool increase, const SpinSpec &sp
 // box's text: the new text ("##.00"), or nothing when the value sits at its
 // limit already (the window beeps).
 std::optional<std::string> spinEntryText(
-    int entry, const std::string &current, bool increase, bool extendedRoll);
+    int entry, const std::string &current, bool increase, bool extendedRoll, int unitsFlag = 0);
 
 } // namespace tarvik

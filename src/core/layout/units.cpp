@@ -2,6 +2,7 @@
 #include "core/layout/units.h"
 
 #include "core/layout/entrynumbers.h"
+#include "core/layout/settings.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
@@ -76,6 +77,21 @@ SpecRecord convertRecord(const SpecRecord &record, bool toMetric)
         out.set(entry, convertText(record.get(entry), entryQuantity(entry), toMetric));
     }
     return out;
+}
+
+void convertSettingsUnits(Settings &settings, int unitsFlag)
+{
+    const bool toMetric = unitsFlag != 0;
+    if ((settings.unitsFlag != 0) == toMetric) {
+        settings.unitsFlag = unitsFlag;
+        return;
+    }
+    settings.GainDiveText = convertText(settings.GainDiveText, Quantity::Length, toMetric);
+    for (TableSpec *spec : { &settings.tableSpec, &settings.baseline.BaselineSpec }) {
+        spec->DiveFrom = convertText(spec->DiveFrom, Quantity::Length, toMetric);
+        spec->DiveTo = convertText(spec->DiveTo, Quantity::Length, toMetric);
+    }
+    settings.unitsFlag = unitsFlag;
 }
 
 } // namespace tarvik

@@ -35,4 +35,11 @@ std::string convertText(std::string_view text, Quantity quantity, bool toMetric)
 // user switches units).
 SpecRecord convertRecord(const SpecRecord &record, bool toMetric);
 
+struct Settings;
+// The settings follow the layout's units: the dive of the camber-gain
+// definition and the dive ranges of the table spec and of the baseline's spec
+// are converted, and the units flag set. Nothing changes when the flag
+// already says those units.
+void convertSettingsUnits(Settings &settings, int unitsFlag);
+
 } // namespace tarvik

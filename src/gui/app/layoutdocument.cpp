@@ -2,6 +2,7 @@
 #include "gui/app/layoutdocument.h"
 
 #include "core/layout/entrynumbers.h"
+#include "core/layout/units.h"
 #include "core/layout/vehiclefile.h"
 #include "gui/app/settingsowner.h"
 
@@ -27,21 +28,26 @@ public:
     using Texts = std::vector<std::pair<int, std::string>>;
 
     LayoutStep(LayoutDocument &document, const QString &text, Texts before, Texts after,
-        std::pair<int, int> type, std::pair<std::string, std::string> comment)
+        std::pair<int, int> type, std::pair<std::string, std::string> comment,
+        std::pair<int, int> units)
         : QUndoCommand(text)
         , m_document(document)
         , m_before(std::move(before))
         , m_after(std::move(after))
         , m_type(type)
         , m_comment(std::move(comment))
+        , m_units(units)
     {
     }
 
-    void undo() override { m_document.replay(m_before, m_type.first, m_comment.first); }
+    void undo() override
+    {
+        m_document.replay(m_before, m_type.first, m_comment.first, m_units.first);
+    }
     void redo() override
     {
         if (m_done) {
-            m_document.replay(m_after, m_type.second, m_comment.second);
+            m_document.replay(m_after, m_type.second, m_comment.second, m_units.second);
         }
         m_done = true;
     }
@@ -52,6 +58,7 @@ private:
     Texts m_after;
     std::pair<int, int> m_type;
     std::pair<std::string, std::string> m_comment;
+    std::pair<int, int> m_units;
     bool m_done = false;
 };
 
@@ -145,6 +152,22 @@ void LayoutDocument::setApplyDiveRoll(bool applied)
     commit({}, change, false, false);
 }
 
+void LayoutDocument::setUnits(bool metric)
+{
+    if ((m_state.unitsFlag != 0) == metric) {
+        return;
+    }
+    const Snapshot before = snapshot();
+    m_state.record = convertRecord(m_state.record, metric);
+    m_state.unitsFlag = metric ? 1 : 0;
+    m_settings.change([metric](Settings &s) { convertSettingsUnits(s, metric ? 1 : 0); });
+    LayoutChange change;
+    change.everything = true;
+    change.units = true;
+    commit({}, change, true, false);
+    record(before, metric ? tr("Metric Units") : tr("English Units"));
+}
+
 void LayoutDocument::setChanged(bool changed)
 {
     if (isChanged() == changed) {
@@ -176,6 +199,10 @@ bool LayoutDocument::open(const QString &path, QString &message)
         return false;
     }
     m_state.takeVehicle(result.data, QFileInfo(path).absoluteFilePath().toStdString());
+    // One units setting for the program: a file in other units brings it along.
+    if ((m_settings.get().unitsFlag != 0) != (m_state.unitsFlag != 0)) {
+        m_settings.change([this](Settings &s) { convertSettingsUnits(s, m_state.unitsFlag); });
+    }
     resetHistory();
     LayoutChange change;
     change.everything = true;
@@ -237,7 +264,7 @@ void LayoutDocument::commit(const EntryTexts &texts, LayoutChange change, bool m
 
 LayoutDocument::Snapshot LayoutDocument::snapshot() const
 {
-    return { m_state.record, m_state.suspensionType, m_state.comment };
+    return { m_state.record, m_state.suspensionType, m_state.comment, m_state.unitsFlag };
 }
 
 void LayoutDocument::record(const Snapshot &before, const QString &what)
@@ -254,18 +281,24 @@ void LayoutDocument::record(const Snapshot &before, const QString &what)
         }
     }
     if (old.empty() && before.suspensionType == m_state.suspensionType
-        && before.comment == m_state.comment) {
+        && before.comment == m_state.comment && before.unitsFlag == m_state.unitsFlag) {
         return;
     }
     m_undo.push(new LayoutStep(*this, what, std::move(old), std::move(now),
-        { before.suspensionType, m_state.suspensionType }, { before.comment, m_state.comment }));
+        { before.suspensionType, m_state.suspensionType }, { before.comment, m_state.comment },
+        { before.unitsFlag, m_state.unitsFlag }));
 }
 
 void LayoutDocument::replay(const std::vector<std::pair<int, std::string>> &texts,
-    int suspensionType, const std::string &comment)
+    int suspensionType, const std::string &comment, int unitsFlag)
 {
     m_replaying = true;
     LayoutChange change;
+    if (unitsFlag != m_state.unitsFlag) {
+        m_state.unitsFlag = unitsFlag;
+        m_settings.change([unitsFlag](Settings &s) { convertSettingsUnits(s, unitsFlag); });
+        change.units = change.everything = true;
+    }
     for (const auto &[slot, text] : texts) {
         m_state.record.set(slot, text);
         change.entries.append(slot);

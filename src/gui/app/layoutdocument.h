@@ -51,6 +51,7 @@ struct LayoutChange
     bool file = false; // current file (and so the caption)
     bool changedFlag = false;
     bool diveRoll = false; // the dive-and-roll switch
+    bool units = false; // the layout's units (and so its definitions)
 };
 
 // Entry texts to set as one change.
@@ -84,6 +85,9 @@ public:
     void setSuspensionType(int type);
     void setComment(const QString &comment);
     void setApplyDiveRoll(bool applied);
+    // The layout converted to millimetres and N/mm (or back to inches), as
+    // one step; the settings' dive values follow.
+    void setUnits(bool metric);
     void setChanged(bool changed);
     void newLayout();
     // Reads a vehicle file; a refused file changes nothing and gives the
@@ -116,6 +120,7 @@ private:
         SpecRecord record;
         int suspensionType = 0;
         std::string comment;
+        int unitsFlag = 0;
     };
 
     // Every change of the layout passes here: the entries set, the flags
@@ -126,9 +131,9 @@ private:
     void applyWriteBacks();
     Snapshot snapshot() const;
     void record(const Snapshot &before, const QString &what);
-    // Puts back one side of a step: the slot texts, type and comment.
+    // Puts back one side of a step: the slot texts, type, comment and units.
     void replay(const std::vector<std::pair<int, std::string>> &texts, int suspensionType,
-        const std::string &comment);
+        const std::string &comment, int unitsFlag);
     void resetHistory();
 
     SettingsOwner &m_settings;

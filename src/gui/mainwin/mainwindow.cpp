@@ -277,7 +277,7 @@ void MainWindow::followLayout(const LayoutChange &change)
     if (change.file || change.everything) {
         setWindowTitle(m_document.caption());
     }
-    if (change.everything || change.suspensionType) {
+    if (change.everything || change.suspensionType || change.units) {
         // A file's units flag picks its definitions; a strut turns the
         // length-and-angle item off.
         loadFieldDefinitions();

@@ -87,7 +87,9 @@ void MainWindow::setEntryMode(int mode)
 
 void MainWindow::chooseUnits(bool metric)
 {
-    message(m_platform, this, qs(metric ? maintexts::kMetricNotActive : maintexts::kEnglishOnly));
+    commitPendingEdit();
+    // The open layout is converted; the definitions of its units follow.
+    m_document.setUnits(metric);
     m_menus->updateChecks();
 }
 
@@ -144,7 +146,8 @@ void MainWindow::spin(int entry, bool increase)
 {
     commitPendingEdit();
     const std::optional<std::string> next
-        = spinEntryText(entry, m_document.entry(entry).toStdString(), increase, m_extendedRoll);
+        = spinEntryText(entry, m_document.entry(entry).toStdString(), increase, m_extendedRoll,
+            m_document.state().unitsFlag);
     if (!next) {
         m_platform.beep();
         return;

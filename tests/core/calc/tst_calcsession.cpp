@@ -3,6 +3,7 @@
 // questions, and each mode's calculation and write-back.
 #include "core/calc/calcsession.h"
 #include "core/calc/springrate.h"
+#include "core/layout/units.h"
 
 #include <gtest/gtest.h>
 
@@ -352,4 +353,32 @@ TEST(CalcPrint, FooterCarriesTheFileAndTheTime)
     midnight.tm_mday = 31;
     EXPECT_NE(
         calcPrintFooter("UNTITLED", "", midnight).find("12/31/00 12:00 am"), std::string::npos);
+}
+
+TEST_F(CalcSessionTest, MetricLayoutsCalculateInInchesAndWriteBackMillimetres)
+{
+    // The worked example in millimetres: the shim move writes millimetres,
+    // the spring rate is sent in newtons per millimetre, and the lower arm
+    // prefilled into the inch row is in inches.
+    layout.record = convertRecord(layout.record, true);
+    layout.unitsFlag = 1;
+    settings.camberOption = 1;
+    CalcSession shim = open(kCalcModeShim, kSideLeft, ShimChoices { 0, 1, 2, 0, 0 });
+    EXPECT_EQ(shim.output(0).value, "3.1750"); // two 1/16 in shims
+    const CalcAcceptResult moved = acceptWith(shim, {});
+    ASSERT_EQ(moved.outcome, CalcAcceptResult::Outcome::Close)
+        << (moved.message ? moved.message->text : std::string());
+    EXPECT_EQ(moved.writeBack->entries[2].text, "307.97"); // (12 + .125) in
+    EXPECT_NEAR(std::stod(moved.writeBack->entries[0].text), 612.7, 0.5); // out by .12 in
+
+    CalcSession spring = open(kCalcModeSpring);
+    spring.choiceClicked(2, 2);
+    spring.choiceClicked(1, 0);
+    EXPECT_EQ(spring.row(5).text, "16");
+    spring.choiceClicked(2, 0);
+    for (const auto &[row, text] : { std::pair { 3, ".5" }, { 4, "3.5" }, { 5, "10" } }) {
+        spring.focusEntered(row);
+        spring.leaveBox(row, text);
+    }
+    EXPECT_EQ(spring.output(0).value, "23.5"); // 134.3 lb/in
 }

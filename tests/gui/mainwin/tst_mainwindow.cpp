@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QToolButton>
 
 using namespace tarvik;
@@ -393,11 +394,31 @@ void TestMainWindow::optionMessagesAndChecks()
     QVERIFY((f.settings.get().extensionLines != 0));
     QVERIFY(trigger("mnuLinesOff").isEmpty());
     QVERIFY(trigger("mnuLinesOn").isEmpty()); // the hint is shown once per run
-    QCOMPARE(
-        trigger("mnuMetric"), QStringList { QStringLiteral("This option not activated yet.") });
+    // Metric converts the open layout, its definitions and the dive spin;
+    // English takes it back, and undo does too.
     QVERIFY(f.window->action(QStringLiteral("mnuEnglish"))->isChecked());
-    QCOMPARE(trigger("mnuEnglish"),
-        QStringList { QStringLiteral("Only English units available in this version.") });
+    QVERIFY(trigger("mnuMetric").isEmpty());
+    QVERIFY(f.window->action(QStringLiteral("mnuMetric"))->isChecked());
+    QCOMPARE(f.text(0), QStringLiteral("609.6"));
+    QCOMPARE(f.settings.get().unitsFlag, 1);
+    f.box(0)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QVERIFY(f.window->helpText().contains(QStringLiteral(" mm ")));
+    f.setEntry(54, QStringLiteral("0"));
+    f.window->setApplyDiveRoll(true);
+    f.window->spin(54, true);
+    QCOMPARE(f.text(54), QStringLiteral("2.54"));
+    QVERIFY(trigger("mnuEnglish").isEmpty());
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.text(54), QStringLiteral(".1"));
+    f.document->undoStack().undo();
+    QCOMPARE(f.text(0), QStringLiteral("609.6"));
+    while (f.document->undoStack().canUndo()) {
+        f.document->undoStack().undo();
+    }
+    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.settings.get().unitsFlag, 0);
+    f.window->setApplyDiveRoll(false);
     QVERIFY(trigger("mnuCamberChanges")[0].startsWith(
         QStringLiteral("Starting now, camber will change")));
     QVERIFY(f.window->action(QStringLiteral("mnuCamberChanges"))->isChecked());
