@@ -7,6 +7,7 @@
 #include "core/design/pickupoptimizer.h"
 
 #include "core/design/evaluationpool.h"
+#include "core/design/gridrounding.h"
 #include "core/design/layoutevaluator.h"
 #include "core/design/neldermead.h"
 #include "core/text/pictureformat.h"
@@ -28,13 +29,6 @@ constexpr double kGoodEnoughPerWeight = 1e-12;
 constexpr double kDistinctStarts = 0.05;
 constexpr std::size_t kPolishStarts = 4;
 constexpr int kDeStagnationGenerations = 50;
-// Largest compass step on the grid, in hundredths.
-constexpr long kGridFirstStep = 16;
-constexpr int kGridMovesPerStep = 200;
-// The full neighbourhood scan on the grid: radius in hundredths, and the most
-// coordinates it is tried for (5^4 = 625 points).
-constexpr long kGridCubeRadius = 2;
-constexpr std::size_t kGridCubeMaxVariables = 4;
 
 // mt19937_64's output is fixed by the standard; the conversions below are
 // ours, so a seed gives the same numbers with any standard library.
@@ -73,6 +67,17 @@ double maxDistance(const std::vector<double> &a, const std::vector<double> &b)
     return d;
 }
 
+// The whole hundredths inside each variable's range: the lowest or highest.
+std::vector<long> gridBound(const DesignProblem &problem, bool lowest)
+{
+    std::vector<long> bound;
+    for (const DesignVariable &v : problem.variables) {
+        bound.push_back(lowest ? static_cast<long>(std::ceil(v.minValue * 100 - 1e-6))
+                               : static_cast<long>(std::floor(v.maxValue * 100 + 1e-6)));
+    }
+    return bound;
+}
+
 } // namespace
 
 // One run of the search; lives only inside PickupOptimizer::run().
@@ -86,6 +91,10 @@ public:
         , m_random(owner.m_options.seed)
         , m_n(m_problem.variables.size())
         , m_targets(m_problem.targets.size())
+        , m_grid(
+              gridBound(m_problem, true), gridBound(m_problem, false),
+              [this](std::vector<GridPoint> &batch) { scoreGrid(batch); },
+              [this] { return stopped(); })
     {
         for (int w = 0; w < m_pool.size(); ++w) {
             m_evaluators.emplace_back(m_problem);
@@ -98,8 +107,6 @@ public:
         for (const DesignVariable &v : m_problem.variables) {
             m_low.push_back(v.minValue);
             m_span.push_back(v.maxValue - v.minValue);
-            m_gridLow.push_back(static_cast<long>(std::ceil(v.minValue * 100 - 1e-6)));
-            m_gridHigh.push_back(static_cast<long>(std::floor(v.maxValue * 100 + 1e-6)));
         }
     }
 
@@ -128,6 +135,15 @@ private:
             values[j] = m_low[j] + std::clamp(u[j], 0.0, 1.0) * m_span[j];
         }
         return values;
+    }
+
+    // Scores a batch of grid points in parallel (the grid stage takes the best).
+    void scoreGrid(std::vector<GridPoint> &batch)
+    {
+        m_pool.forEach(batch.size(), [&](std::size_t i, int worker) {
+            batch[i].error = score(worker, gridValues(batch[i].hundredths), batch[i].achieved);
+        });
+        report(false);
     }
 
     std::vector<double> gridValues(const std::vector<long> &k) const
@@ -178,11 +194,11 @@ private:
     {
         OptimizerProgress p;
         p.stage = m_stage;
-        const bool onGrid = m_bestGrid.has_value();
-        p.error = onGrid ? m_bestGrid->error : m_best.error;
+        const std::optional<GridPoint> &grid = m_grid.best();
+        p.error = grid ? grid->error : m_best.error;
         p.values
-            = onGrid ? gridValues(m_bestGrid->k) : (m_best.u.empty() ? p.values : typed(m_best.u));
-        p.achieved = onGrid ? m_bestGrid->achieved : m_best.achieved;
+            = grid ? gridValues(grid->hundredths) : (m_best.u.empty() ? p.values : typed(m_best.u));
+        p.achieved = grid ? grid->achieved : m_best.achieved;
         m_owner.publish(std::move(p), force);
     }
 
@@ -377,162 +393,21 @@ private:
         return best;
     }
 
-    struct GridPoint
-    {
-        std::vector<long> k; // hundredths
-        double error = kInfeasibleError;
-        std::vector<double> achieved;
-    };
-
     std::vector<long> nearestGrid(const std::vector<double> &u) const
     {
-        const std::vector<double> values = typed(u);
-        std::vector<long> k(m_n);
-        for (std::size_t j = 0; j < m_n; ++j) {
-            k[j] = std::clamp(std::lround(values[j] * 100), m_gridLow[j], m_gridHigh[j]);
-        }
-        return k;
+        return m_grid.nearest(typed(u));
     }
 
-    void scoreGrid(std::vector<GridPoint> &batch)
-    {
-        m_pool.forEach(batch.size(), [&](std::size_t i, int worker) {
-            batch[i].error = score(worker, gridValues(batch[i].k), batch[i].achieved);
-        });
-        for (GridPoint &p : batch) {
-            if (!m_bestGrid || p.error < m_bestGrid->error) {
-                m_bestGrid = p;
-            }
-        }
-        report(false);
-    }
-
-    // Stage 4: the grid of hundredths the boxes take. The roundings of the
-    // polished points, then a compass search with halving steps and, at the
-    // last step, diagonal moves of two coordinates for coupled ones.
+    // Stage 4: the grid of hundredths the boxes take.
     void round()
     {
         m_stage = "rounding";
-        std::vector<GridPoint> seeds;
-        const auto addSeed = [&](std::vector<long> k) {
-            for (const GridPoint &s : seeds) {
-                if (s.k == k) {
-                    return;
-                }
-            }
-            seeds.push_back({ std::move(k), kInfeasibleError, {} });
-        };
-        const std::vector<double> best = typed(m_best.u);
-        if (m_n <= 8) {
-            for (unsigned mask = 0; mask < (1u << m_n); ++mask) {
-                std::vector<long> k(m_n);
-                for (std::size_t j = 0; j < m_n; ++j) {
-                    const double hundredths = best[j] * 100;
-                    k[j] = std::clamp(static_cast<long>((mask >> j) & 1u ? std::ceil(hundredths)
-                                                                         : std::floor(hundredths)),
-                        m_gridLow[j], m_gridHigh[j]);
-                }
-                addSeed(std::move(k));
-            }
-        } else {
-            addSeed(nearestGrid(m_best.u));
-        }
+        std::vector<std::vector<double>> others;
         for (const Candidate &c : m_polished) {
-            addSeed(nearestGrid(c.u));
+            others.push_back(typed(c.u));
         }
-        scoreGrid(seeds);
-        // Compass search, then for a few coordinates every grid point within
-        // two hundredths, which finds the grid points nearest a curved valley
-        // of exact fits that compass moves step past.
-        for (int pass = 0; pass < 3 && !stopped(); ++pass) {
-            compass();
-            if (m_n > kGridCubeMaxVariables || stopped()) {
-                break;
-            }
-            const double before = m_bestGrid->error;
-            std::vector<GridPoint> cube = gridCube(m_bestGrid->k);
-            scoreGrid(cube);
-            if (!(m_bestGrid->error < before)) {
-                break;
-            }
-        }
+        m_grid.run(typed(m_best.u), others);
         report(true);
-    }
-
-    void compass()
-    {
-        for (long step = kGridFirstStep; step >= 1 && !stopped(); step /= 2) {
-            for (int move = 0; move < kGridMovesPerStep && !stopped(); ++move) {
-                const double here = m_bestGrid->error;
-                std::vector<GridPoint> around = neighbours(m_bestGrid->k, step);
-                if (around.empty()) {
-                    break;
-                }
-                scoreGrid(around);
-                if (!(m_bestGrid->error < here)) {
-                    break;
-                }
-            }
-        }
-    }
-
-    std::vector<GridPoint> gridCube(const std::vector<long> &centre) const
-    {
-        std::vector<GridPoint> out;
-        const long width = 2 * kGridCubeRadius + 1;
-        long count = 1;
-        for (std::size_t j = 0; j < m_n; ++j) {
-            count *= width;
-        }
-        for (long index = 0; index < count; ++index) {
-            std::vector<long> k = centre;
-            long rest = index;
-            bool inside = true;
-            for (std::size_t j = 0; j < m_n; ++j) {
-                k[j] += rest % width - kGridCubeRadius;
-                rest /= width;
-                inside = inside && k[j] >= m_gridLow[j] && k[j] <= m_gridHigh[j];
-            }
-            if (inside && k != centre) {
-                out.push_back({ std::move(k), kInfeasibleError, {} });
-            }
-        }
-        return out;
-    }
-
-    std::vector<GridPoint> neighbours(const std::vector<long> &k, long step) const
-    {
-        std::vector<GridPoint> out;
-        const auto add = [&](std::vector<long> p) {
-            for (std::size_t j = 0; j < m_n; ++j) {
-                if (p[j] < m_gridLow[j] || p[j] > m_gridHigh[j]) {
-                    return;
-                }
-            }
-            out.push_back({ std::move(p), kInfeasibleError, {} });
-        };
-        for (std::size_t j = 0; j < m_n; ++j) {
-            for (const long d : { -step, step }) {
-                std::vector<long> p = k;
-                p[j] += d;
-                add(std::move(p));
-            }
-        }
-        if (step == 1 && m_n <= 8) {
-            for (std::size_t a = 0; a < m_n; ++a) {
-                for (std::size_t b = a + 1; b < m_n; ++b) {
-                    for (const long da : { -1L, 1L }) {
-                        for (const long db : { -1L, 1L }) {
-                            std::vector<long> p = k;
-                            p[a] += da;
-                            p[b] += db;
-                            add(std::move(p));
-                        }
-                    }
-                }
-            }
-        }
-        return out;
     }
 
     // The answer: the best grid point, or after an early stop the best point
@@ -540,8 +415,9 @@ private:
     OptimizerResult finish()
     {
         std::vector<long> k;
-        if (m_bestGrid && (m_bestGrid->error < kInfeasibleError || m_best.u.empty())) {
-            k = m_bestGrid->k;
+        const std::optional<GridPoint> &bestGrid = m_grid.best();
+        if (bestGrid && (bestGrid->error < kInfeasibleError || m_best.u.empty())) {
+            k = bestGrid->hundredths;
         } else {
             k = nearestGrid(m_best.u.empty() ? startPoint() : m_best.u);
         }
@@ -596,12 +472,11 @@ private:
     std::size_t m_targets;
     double m_goodEnough = 0;
     std::vector<double> m_low, m_span;
-    std::vector<long> m_gridLow, m_gridHigh;
     std::string m_stage;
     std::vector<Candidate> m_population;
     std::vector<Candidate> m_polished;
     Candidate m_best;
-    std::optional<GridPoint> m_bestGrid;
+    GridRounding m_grid;
 };
 
 PickupOptimizer::PickupOptimizer(DesignProblem problem, OptimizerOptions options)
