@@ -29,30 +29,31 @@ using nlohmann::ordered_json;
 // The command's own safety net; a user may ask for more or less.
 constexpr double kDefaultTimeLimitS = 60;
 
-bool parseTarget(const std::string &spec, DesignTarget &target, std::string &message)
+bool parseTarget(const std::string &argument, DesignTarget &target, std::string &message)
 {
-    const auto equals = spec.find('=');
+    const auto equals = argument.find('=');
     if (equals == std::string::npos) {
-        message = "option '--target' takes NAME=VALUE[:WEIGHT], not '" + spec + "'";
+        message = "option '--target' takes NAME=VALUE[:WEIGHT], not '" + argument + "'";
         return false;
     }
     const std::optional<DesignTarget> parsed
-        = parseDesignTargetName(std::string_view(spec).substr(0, equals), message);
+        = parseDesignTargetName(std::string_view(argument).substr(0, equals), message);
     if (!parsed) {
         return false;
     }
     target = *parsed;
-    const std::string rest = spec.substr(equals + 1);
+    const std::string rest = argument.substr(equals + 1);
     const auto colon = rest.find(':');
     const std::string valueText = rest.substr(0, colon);
     if (!parseCliNumber(valueText, target.value)) {
-        message = "target '" + spec.substr(0, equals) + "' needs a number, not '" + valueText + "'";
+        message
+            = "target '" + argument.substr(0, equals) + "' needs a number, not '" + valueText + "'";
         return false;
     }
     if (colon != std::string::npos) {
         const std::string weightText = rest.substr(colon + 1);
         if (!parseCliNumber(weightText, target.weight) || !(target.weight > 0)) {
-            message = "target '" + spec.substr(0, equals) + "' needs a weight above 0, not '"
+            message = "target '" + argument.substr(0, equals) + "' needs a weight above 0, not '"
                 + weightText + "'";
             return false;
         }
@@ -61,15 +62,15 @@ bool parseTarget(const std::string &spec, DesignTarget &target, std::string &mes
 }
 
 bool parseVary(
-    const std::string &spec, bool symmetric, DesignVariable &variable, std::string &message)
+    const std::string &argument, bool symmetric, DesignVariable &variable, std::string &message)
 {
-    const auto equals = spec.find('=');
-    const auto colon = spec.find(':', equals == std::string::npos ? 0 : equals);
+    const auto equals = argument.find('=');
+    const auto colon = argument.find(':', equals == std::string::npos ? 0 : equals);
     if (equals == std::string::npos || colon == std::string::npos) {
-        message = "option '--vary' takes COORD=MIN:MAX, not '" + spec + "'";
+        message = "option '--vary' takes COORD=MIN:MAX, not '" + argument + "'";
         return false;
     }
-    const std::string name = spec.substr(0, equals);
+    const std::string name = argument.substr(0, equals);
     const int entry = coordinateEntry(name);
     if (entry < 0) {
         message
@@ -78,11 +79,11 @@ bool parseVary(
     }
     double low = 0;
     double high = 0;
-    const std::string lowText = spec.substr(equals + 1, colon - equals - 1);
-    const std::string highText = spec.substr(colon + 1);
+    const std::string lowText = argument.substr(equals + 1, colon - equals - 1);
+    const std::string highText = argument.substr(colon + 1);
     if (!parseCliNumber(lowText, low) || !parseCliNumber(highText, high)) {
         message = "coordinate '" + name + "' needs a range MIN:MAX of numbers, not '"
-            + spec.substr(equals + 1) + "'";
+            + argument.substr(equals + 1) + "'";
         return false;
     }
     variable = makeDesignVariable(entry, low, high, symmetric);

@@ -23,6 +23,7 @@
 #pragma once
 
 #include "core/design/designproblem.h"
+#include "core/design/layoutevaluator.h"
 
 #include <atomic>
 #include <chrono>
@@ -36,9 +37,12 @@ namespace tarvik {
 
 struct OptimizerProgress
 {
-    // "sampling", "evolving", "polishing", "rounding", "done".
+    // "" before the search starts, then "sampling", "evolving", "polishing",
+    // "rounding" and "done".
     std::string stage;
-    double error = 0; // best weighted error so far; kInfeasibleError before a layout solved
+    // Best weighted error so far; kInfeasibleError while no candidate is a
+    // sound layout. In the rounding stage, the best on the grid of hundredths.
+    double error = kInfeasibleError;
     std::vector<double> values; // typed value of each variable at the best so far
     std::vector<double> achieved; // per target, at the best so far
     std::uint64_t evaluations = 0; // engine calls
