@@ -8,7 +8,9 @@
 // "scrub-right", "scrub-left". Coordinates: SIDE.POINT.x|y with SIDE right or
 // left and POINT one of upper_ball_joint, upper_frame_pivot,
 // lower_ball_joint, lower_frame_pivot, upper_spring_pad, lower_spring_pad;
-// x is the X box as typed (positive on both sides), y the Height box.
+// x is the X box as typed (positive on both sides), y the Height box. On a
+// strut layout upper_ball_joint and upper_frame_pivot name the rows the
+// upper and lower strut locations take.
 #pragma once
 
 #include "core/layout/layoutstate.h"
