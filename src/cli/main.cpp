@@ -1,5 +1,6 @@
 // tarvik-cli: the geometry engine without a window, for scripting and checks.
 #include "cli/drawcommand.h"
+#include "cli/optimizecommand.h"
 #include "cli/solvecommand.h"
 #include "cli/tablecommand.h"
 
@@ -20,6 +21,8 @@ constexpr const char *kUsage
       "       tarvik-cli draw FILE [--dive IN] [--roll DEG] [--size WxH] -o OUT.svg\n"
       "                        [--entry-mode xy|arm] [--gain-dive IN --gain-roll DEG]\n"
       "                        [--extension-lines on|off]\n"
+      "       tarvik-cli optimize FILE --target NAME=VALUE[:WEIGHT]... --vary COORD=MIN:MAX...\n"
+      "                        [--symmetric] [--seed N] [--time-limit S] [--threads N]\n"
       "       tarvik-cli --help | --version\n"
       "\n"
       "  solve   the solved layout as one JSON object\n"
@@ -29,6 +32,25 @@ constexpr const char *kUsage
       "  draw    the front view as an SVG picture of WxH pixels (default 800x480);\n"
       "          with --dive or --roll the dive-and-roll pass is drawn over the gray\n"
       "          static layout; -o - writes it to standard output\n";
+
+// What --help adds to the synopsis.
+constexpr const char *kOptimizeHelp
+    = "\n"
+      "optimize moves pick-up point coordinates within their ranges (inches, X as typed,\n"
+      "positive on both sides) until the layout meets the targets as closely as it can.\n"
+      "  targets:  rc-height (in), rc-migration (in of lateral roll-centre travel per\n"
+      "            degree of roll, over -1..+1 deg), camber-gain (deg per 1 in of dive,\n"
+      "            mean of both sides), camber-gain-right, camber-gain-left,\n"
+      "            camber-right@DIVE,ROLL and camber-left@DIVE,ROLL (new camber, deg),\n"
+      "            scrub-right, scrub-left (in); WEIGHT defaults to 1\n"
+      "  COORD:    right|left . upper_ball_joint|upper_frame_pivot|lower_ball_joint|\n"
+      "            lower_frame_pivot|upper_spring_pad|lower_spring_pad . x|y\n"
+      "  --symmetric  the other side's box takes the same value\n"
+      "  --seed N     same seed, same answer (default 1)\n"
+      "  --time-limit S  stop with the best so far after S seconds (default 60)\n"
+      "  --threads N  worker threads, 0 = every core (default)\n"
+      "prints JSON: entries, texts, targets (target, achieved, weight), error,\n"
+      "layout_problem, evaluations (engine calls), stopped, seed.\n";
 
 } // namespace
 
@@ -43,6 +65,7 @@ int main(int argc, char **argv)
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h") {
         std::fputs(kUsage, stdout);
+        std::fputs(kOptimizeHelp, stdout);
         return 0;
     }
     if (command == "--version") {
@@ -51,6 +74,9 @@ int main(int argc, char **argv)
     }
     if (command == "solve") {
         return tarvik::cli::runSolveCommand(rest);
+    }
+    if (command == "optimize") {
+        return tarvik::cli::runOptimizeCommand(rest);
     }
     if (command == "table") {
         return tarvik::cli::runTableCommand(rest);

@@ -1,0 +1,97 @@
+// What the pick-up point optimizer is asked: the layout it starts from, the
+// results to aim at (each with a value and a weight) and the coordinates it
+// may move, each within an absolute range in typed units.
+//
+// Names are shared by tarvik-cli and the windows. Targets: "rc-height",
+// "rc-migration", "camber-gain" (mean of both sides), "camber-gain-right",
+// "camber-gain-left", "camber-right@DIVE,ROLL", "camber-left@DIVE,ROLL",
+// "scrub-right", "scrub-left". Coordinates: SIDE.POINT.x|y with SIDE right or
+// left and POINT one of upper_ball_joint, upper_frame_pivot,
+// lower_ball_joint, lower_frame_pivot, upper_spring_pad, lower_spring_pad;
+// x is the X box as typed (positive on both sides), y the Height box. On a
+// strut layout upper_ball_joint and upper_frame_pivot name the rows the
+// upper and lower strut locations take.
+#pragma once
+
+#include "core/layout/layoutstate.h"
+#include "core/layout/settings.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvik {
+
+enum class DesignTargetKind {
+    RollCenterHeight, // static roll-centre height, inches
+    // Lateral roll-centre travel per degree of roll, inches per degree: the
+    // moved roll centre's x at +1 deg minus its x at -1 deg (no dive), over
+    // 2. x is positive toward the car's left; a positive roll raises the
+    // car's left side.
+    RollCenterMigration,
+    CamberGain, // camber change for 1 in of dive and no roll, degrees
+    Camber, // new camber of the dive-and-roll pass at diveIn, rollDeg, degrees
+    ScrubRadius, // static scrub radius, inches
+};
+
+// The side of a target that is not per side, or of the camber gain taken as
+// the mean of both sides.
+inline constexpr int kBothSides = -1;
+
+struct DesignTarget
+{
+    DesignTargetKind kind = DesignTargetKind::RollCenterHeight;
+    int side = kBothSides; // kSideRight, kSideLeft or kBothSides
+    double diveIn = 0; // Camber only
+    double rollDeg = 0; // Camber only
+    double value = 0; // what to reach, in the target's unit
+    double weight = 1; // > 0; the error is the weighted sum of squared misses
+};
+
+// Reads a target name; nullopt with a one-line message for an unknown or
+// malformed name. value and weight are left at 0 and 1.
+std::optional<DesignTarget> parseDesignTargetName(std::string_view name, std::string &message);
+// The name parseDesignTargetName reads back ("camber-left@1,-2").
+std::string designTargetName(const DesignTarget &target);
+
+// One free coordinate: the boxes it sets to the same typed value (the named
+// box first, then its mirror when the sides are tied) and its range.
+struct DesignVariable
+{
+    std::vector<int> entries;
+    double minValue = 0; // typed units, inches
+    double maxValue = 0;
+};
+
+// The entry of a coordinate name, or -1.
+int coordinateEntry(std::string_view name);
+// The name of a point entry (0-5, 8-13, 16-21, 24-29), else "".
+std::string coordinateName(int entry);
+
+// The variable of one named coordinate; symmetric ties the other side's box
+// to it (same typed value).
+DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, bool symmetric);
+
+// The answer is written into the boxes as "###.00": every typed value the
+// optimizer hands back is a whole number of hundredths.
+inline constexpr double kDesignGridStep = 0.01;
+
+struct DesignProblem
+{
+    LayoutState layout; // the start; its dive and roll entries are not used
+    // The entry mode shapes the solve; the camber-gain pass always uses the
+    // standard definition (1 in of dive, no roll) whatever the settings say.
+    Settings settings;
+    std::vector<DesignTarget> targets;
+    std::vector<DesignVariable> variables;
+};
+
+// "" when the optimizer can take the problem, else a one-line reason: no
+// target or no variable, a weight that is not positive, a value or range
+// bound that is not finite, a range that is reversed or holds no hundredth,
+// a box varied twice, or a varied arm end that the arm's length and angle
+// place in the length-and-angle entry mode.
+std::string designProblemRefusal(const DesignProblem &problem);
+
+} // namespace tarvik

@@ -1,0 +1,150 @@
+// One layout evaluation for the optimizer (see layoutevaluator.h).
+#include "core/design/layoutevaluator.h"
+
+#include "core/geometry/engineinputbuilder.h"
+#include "core/layout/entrynumbers.h"
+#include "core/layout/specrecord.h"
+#include "core/text/numberreading.h"
+#include "core/text/numbertext.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+// The small symmetric roll the roll-centre migration is measured over, deg.
+constexpr double kMigrationRollDeg = 1.0;
+
+std::size_t at(int entry)
+{
+    return static_cast<std::size_t>(entry);
+}
+
+} // namespace
+
+LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
+    : m_problem(problem)
+{
+    SolveOptions options;
+    options.withScene = false;
+    options.withCaptions = false;
+    m_input = buildEngineInput(problem.layout, problem.settings, options);
+    // The standard camber gain, whatever definition the windows use.
+    m_input.gainSpecChoice = 0;
+    m_input.gainDiveText.clear();
+    m_input.gainRollText.clear();
+    m_input.camberFollowsEdit = false;
+
+    // The distinct chassis motions the targets need, in the order met.
+    const auto callFor = [this](double dive, double roll) {
+        const std::string diveText = numberText(dive);
+        const std::string rollText = numberText(roll);
+        for (std::size_t i = 0; i < m_calls.size(); ++i) {
+            if (m_calls[i].diveText == diveText && m_calls[i].rollText == rollText) {
+                return static_cast<int>(i);
+            }
+        }
+        m_calls.push_back({ true, diveText, rollText });
+        return static_cast<int>(m_calls.size() - 1);
+    };
+    for (const DesignTarget &t : problem.targets) {
+        int call = -1;
+        if (t.kind == DesignTargetKind::Camber) {
+            call = callFor(t.diveIn, t.rollDeg);
+        } else if (t.kind == DesignTargetKind::RollCenterMigration) {
+            m_rollPlusCall = callFor(0, kMigrationRollDeg);
+            m_rollMinusCall = callFor(0, -kMigrationRollDeg);
+        }
+        m_targetCall.push_back(call);
+    }
+    if (m_calls.empty()) {
+        m_calls.push_back({ false, {}, {} });
+    }
+    m_outputs.resize(m_calls.size());
+
+    for (const DesignVariable &v : problem.variables) {
+        m_startValues.push_back(readNumber(problem.layout.record.get(v.entries.front())));
+    }
+}
+
+double LayoutEvaluator::evaluate(std::span<const double> values, std::span<double> achieved)
+{
+    for (std::size_t i = 0; i < values.size() && i < m_problem.variables.size(); ++i) {
+        char buffer[64];
+        const auto [end, ec]
+            = std::to_chars(buffer, buffer + sizeof buffer, values[i], std::chars_format::fixed, 6);
+        const std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0;
+        for (const int entry : m_problem.variables[i].entries) {
+            m_input.entries[at(entry)].assign(buffer, length);
+        }
+    }
+    return solveAndScore(achieved);
+}
+
+double LayoutEvaluator::evaluateTexts(
+    std::span<const std::string> texts, std::span<double> achieved)
+{
+    for (std::size_t i = 0; i < texts.size() && i < m_problem.variables.size(); ++i) {
+        for (const int entry : m_problem.variables[i].entries) {
+            m_input.entries[at(entry)] = texts[i];
+        }
+    }
+    return solveAndScore(achieved);
+}
+
+double LayoutEvaluator::solveAndScore(std::span<double> achieved)
+{
+    bool feasible = true;
+    for (std::size_t c = 0; c < m_calls.size(); ++c) {
+        const Call &call = m_calls[c];
+        m_input.applyDiveRoll = call.moved ? 1 : 0;
+        m_input.entries[at(kDiveEntry)] = call.diveText;
+        m_input.entries[at(kRollEntry)] = call.rollText;
+        m_outputs[c] = runEngine(m_input);
+        ++m_engineCalls;
+        feasible = feasible && !m_outputs[c].layoutProblem && m_outputs[c].faults.empty();
+    }
+
+    const EngineOutput &first = m_outputs.front();
+    double error = 0;
+    for (std::size_t k = 0; k < m_problem.targets.size() && k < achieved.size(); ++k) {
+        const DesignTarget &t = m_problem.targets[k];
+        const int side = t.side == kSideLeft ? kLeft : kRight;
+        double value = 0;
+        switch (t.kind) {
+        case DesignTargetKind::RollCenterHeight:
+            value = first.staticPass.rollCenter.y;
+            break;
+        case DesignTargetKind::RollCenterMigration: {
+            const auto &plus = m_outputs[static_cast<std::size_t>(m_rollPlusCall)].movedPass;
+            const auto &minus = m_outputs[static_cast<std::size_t>(m_rollMinusCall)].movedPass;
+            value = plus && minus ? (double(plus->rollCenter.x) - double(minus->rollCenter.x))
+                    / (2 * kMigrationRollDeg)
+                                  : std::nan("");
+            break;
+        }
+        case DesignTargetKind::CamberGain:
+            value = t.side == kBothSides ? (first.camberGain[kRight] + first.camberGain[kLeft]) / 2
+                                         : first.camberGain[static_cast<std::size_t>(side)];
+            break;
+        case DesignTargetKind::Camber:
+            value = m_outputs[static_cast<std::size_t>(m_targetCall[k])]
+                        .camber[static_cast<std::size_t>(side)];
+            break;
+        case DesignTargetKind::ScrubRadius:
+            value = first.staticPass.side[static_cast<std::size_t>(side)].scrubRadius;
+            break;
+        }
+        achieved[k] = value;
+        const double miss = value - t.value;
+        error += t.weight * miss * miss;
+    }
+    if (!feasible || !std::isfinite(error)) {
+        return kInfeasibleError;
+    }
+    return error;
+}
+
+} // namespace tarvik
