@@ -7,6 +7,8 @@
 #include "gui/app/settingsowner.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <utility>
 
 namespace tarvik::gui {
 
@@ -115,6 +117,50 @@ void LayoutDocument::setEntries(const EntryTexts &texts, bool camberFollows, con
         m_camberFollowsEdit = true;
     }
     commit(texts, {}, true, camberFollows, what.isEmpty() ? tr("Change of the Layout") : what);
+}
+
+void LayoutDocument::beginGesture(const QString &what)
+{
+    endGesture();
+    m_gesture = Gesture { snapshot(), isChanged(), what };
+    boxEntered();
+}
+
+void LayoutDocument::gestureEntries(const EntryTexts &texts)
+{
+    if (!m_gesture) {
+        return;
+    }
+    const bool differs = std::any_of(texts.begin(), texts.end(),
+        [this](const auto &t) { return m_state.record.get(t.first) != t.second.toStdString(); });
+    if (differs) {
+        commit(texts, {}, true, true);
+    }
+}
+
+void LayoutDocument::endGesture()
+{
+    if (std::optional<Gesture> gesture = std::exchange(m_gesture, std::nullopt)) {
+        record(gesture->before, gesture->what);
+    }
+}
+
+void LayoutDocument::cancelGesture()
+{
+    const std::optional<Gesture> gesture = std::exchange(m_gesture, std::nullopt);
+    if (!gesture) {
+        return;
+    }
+    EntryTexts texts;
+    for (int slot = 0; slot < kSpecSlots; ++slot) {
+        if (gesture->before.record.get(slot) != m_state.record.get(slot)) {
+            texts.emplace_back(slot, qs(gesture->before.record.get(slot)));
+        }
+    }
+    if (!texts.empty()) {
+        commit(texts, {}, false, false);
+    }
+    setChanged(gesture->changed);
 }
 
 void LayoutDocument::setSuspensionType(int type)
@@ -314,6 +360,7 @@ void LayoutDocument::replay(const std::vector<std::pair<int, std::string>> &text
 
 void LayoutDocument::resetHistory()
 {
+    m_gesture.reset();
     m_undo.clear();
     m_undo.setClean();
 }

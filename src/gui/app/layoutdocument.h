@@ -82,6 +82,15 @@ public:
     // what names the step in the Edit menu ("Undo " + what).
     void setEntries(
         const EntryTexts &texts, bool camberFollows = false, const QString &what = QString());
+    // A gesture (a drag of a point in the front view): entries set live
+    // between begin and end redraw as they come and make one step named
+    // what; cancel puts the layout back as it was at the begin. The camber
+    // follows the king-pin change as after a typed edit.
+    void beginGesture(const QString &what);
+    void gestureEntries(const EntryTexts &texts);
+    void endGesture();
+    void cancelGesture();
+    bool inGesture() const { return m_gesture.has_value(); }
     void setSuspensionType(int type);
     void setComment(const QString &comment);
     void setApplyDiveRoll(bool applied);
@@ -144,6 +153,13 @@ private:
     EngineOutput m_output;
     QUndoStack m_undo;
     bool m_replaying = false;
+    struct Gesture
+    {
+        Snapshot before;
+        bool changed = false;
+        QString what;
+    };
+    std::optional<Gesture> m_gesture;
 };
 
 } // namespace tarvik::gui

@@ -49,24 +49,49 @@ QRectF zoomedPicture(const Scene &scene, const QRectF &band)
     return { pictureMid.x() - width / 2, pictureMid.y() - height / 2, width, height };
 }
 
+QFont captionFont(QFont font, const QRectF &target)
+{
+    const double size = std::clamp(target.width() / 60.0, 11.0, 16.0);
+    font.setPixelSize(int(size + 0.5));
+    return font;
+}
+
+QRectF innerRect(const QRectF &target)
+{
+    return target.adjusted(6, 4, -6, -4);
+}
+
+// The big drawing's picture: the band between the caption lines.
+QRectF bigPicture(const Scene &scene, const QRectF &target, double line)
+{
+    return zoomedPicture(scene, innerRect(target).adjusted(0, line * 1.3, 0, -line * 1.3));
+}
+
 } // namespace
+
+QTransform frontViewTransform(
+    const QRectF &target, const Scene &scene, bool big, const QFont &baseFont)
+{
+    if (!big) {
+        return sceneTransform(scene, target);
+    }
+    const double line = QFontMetricsF(captionFont(baseFont, target)).lineSpacing();
+    return sceneTransform(scene, bigPicture(scene, target, line));
+}
 
 void paintFrontView(
     QPainter &painter, const QRectF &target, const Scene &scene, const Captions &captions, bool big)
 {
     painter.save();
-    QFont font = painter.font();
-    const double size = std::clamp(target.width() / 60.0, 11.0, 16.0);
-    font.setPixelSize(int(size + 0.5));
+    const QFont font = captionFont(painter.font(), target);
     painter.setFont(font);
     const double line = QFontMetricsF(font).lineSpacing();
-    const QRectF inner = target.adjusted(6, 4, -6, -4);
+    const QRectF inner = innerRect(target);
 
     if (big) {
         painter.fillRect(target, Qt::white);
         painter.setClipRect(target, Qt::IntersectClip);
-        const QRectF band = inner.adjusted(0, line * 1.3, 0, -line * 1.3);
-        paintScene(painter, scene, zoomedPicture(scene, band));
+        paintScene(painter, scene, bigPicture(scene, target, line));
         const QRectF top(inner.left(), inner.top(), inner.width(), line);
         drawLine(painter, top, Qt::AlignHCenter, qs(captions.gainBasis), 0);
         drawLine(painter, top, Qt::AlignLeft,

@@ -12,12 +12,19 @@
 #include "core/geometry/engine.h"
 
 #include <QRectF>
+#include <QTransform>
 
+class QFont;
 class QPainter;
 
 namespace tarvik::gui {
 
 void paintFrontView(QPainter &painter, const QRectF &target, const Scene &scene,
     const Captions &captions, bool big = false);
+
+// From scene (picture) units to the target's pixels, as paintFrontView draws
+// with a painter whose font is baseFont.
+QTransform frontViewTransform(
+    const QRectF &target, const Scene &scene, bool big, const QFont &baseFont);
 
 } // namespace tarvik::gui

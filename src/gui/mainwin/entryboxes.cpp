@@ -162,16 +162,16 @@ void EntryBoxes::focusGained(int entry)
     });
 }
 
-void EntryBoxes::validate(int entry)
+bool EntryBoxes::validate(int entry)
 {
     QLineEdit *edit = box(entry);
     if (!edit || m_stopped) {
-        return;
+        return true;
     }
     const InputValidator::Outcome outcome = m_validator.focusLost(entry, edit->text(), m_blank);
     switch (outcome.verdict) {
     case InputValidator::Verdict::Skipped:
-        return;
+        return true;
     case InputValidator::Verdict::Refused:
         // The old text goes back before the warning shows, so nothing that
         // runs while it is up (an activation, a redraw) sees the refused one.
@@ -181,33 +181,36 @@ void EntryBoxes::validate(int entry)
         if (edit->isEnabled() && edit->isVisible()) {
             edit->setFocus(Qt::OtherFocusReason);
         }
-        return;
+        return false;
     case InputValidator::Verdict::Accepted:
         edit->setText(outcome.text);
         m_document.acceptEdit(entry, outcome.text);
-        return;
+        return true;
     }
+    return true;
 }
 
-void EntryBoxes::commitPending()
+bool EntryBoxes::commitPending()
 {
     if (m_committing) {
-        return;
+        return true;
     }
     m_committing = true;
+    bool settled = true;
     // A box just left by a click on a button is checked before the button's
     // command runs, so the command sees (and redraws) the accepted value.
     while (!m_pending.isEmpty()) {
-        validate(m_pending.takeFirst());
+        settled = validate(m_pending.takeFirst()) && settled;
     }
     // Text typed into the box that has the focus is taken as leaving the box
     // would take it; the visit goes on from the committed text.
     const int entry = entryOf(QApplication::focusWidget());
     if (entry >= 0 && entry == m_visited && box(entry)->text() != m_validator.restoreValue(entry)) {
-        validate(entry);
+        settled = validate(entry) && settled;
         m_validator.focusGained(entry, box(entry)->text());
     }
     m_committing = false;
+    return settled;
 }
 
 void EntryBoxes::setBlank(bool blank)

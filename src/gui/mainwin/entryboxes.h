@@ -42,11 +42,13 @@ public:
 
     void setDefinitions(const FieldDefinitions &definitions);
     QString definition(int entry) const;
+    const FieldDefinitions &definitions() const { return m_validator.definitions(); }
     QString restoreValue(int entry) const { return m_validator.restoreValue(entry); }
 
     // Every box shows its entry's text again, except one still being typed in.
     void refill();
-    void commitPending();
+    // False when a box's text was refused (and the user warned).
+    bool commitPending();
     // The blank worksheet page: boxes empty, no validation, no refill.
     void setBlank(bool blank);
     bool isBlank() const { return m_blank; }
@@ -61,7 +63,7 @@ protected:
 
 private:
     void focusGained(int entry);
-    void validate(int entry);
+    bool validate(int entry); // false: refused
     void follow(const LayoutChange &change);
 
     LayoutDocument &m_document;

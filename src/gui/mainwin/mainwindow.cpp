@@ -15,6 +15,7 @@
 #include "gui/mainwin/mainmenus.h"
 #include "gui/mainwin/mainprinting.h"
 #include "gui/mainwin/otherdimensionspanel.h"
+#include "gui/mainwin/pointdragger.h"
 #include "gui/mainwin/specgrid.h"
 #include "gui/platform/platform.h"
 
@@ -31,6 +32,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -68,6 +70,12 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
     m_files = std::make_unique<FileCommands>(platform, document, folders, this);
     m_printing = std::make_unique<MainPrinting>(platform, *this);
     m_menus = new MainMenus(*this, m_hooks);
+    m_dragger = new PointDragger(
+        *m_view, document, settings,
+        [this]() -> const FieldDefinitions & { return m_boxes->definitions(); },
+        [this] { return m_boxes->commitPending(); }, this);
+    connect(m_dragger, &PointDragger::statusChanged, this,
+        [this](const QString &text) { statusBar()->showMessage(text); });
     setAcceptDrops(true);
     // The result names: the first 16 lines of OUTHELP.TXT; missing lines stay empty.
     QFile names(m_data.path(QStringLiteral("TKTEXT/OUTHELP.TXT")));

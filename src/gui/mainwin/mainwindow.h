@@ -37,6 +37,7 @@ class LayoutDocument;
 class MainMenus;
 class MainPrinting;
 class OtherDimensionsPanel;
+class PointDragger;
 class Platform;
 class SettingsOwner;
 class SpecGrid;
@@ -77,6 +78,7 @@ public:
     FileCommands &files() const { return *m_files; }
     MainPrinting &printing() const { return *m_printing; }
     bool isBig() const { return m_big; }
+    PointDragger &dragger() const { return *m_dragger; }
     int activationCount() const { return m_activations.count(); }
 
     // Widgets, by entry number and by role, for tests and the printing.
@@ -163,6 +165,7 @@ private:
     QLabel *m_footer = nullptr;
     QPushButton *m_focusCatcher = nullptr;
     MainMenus *m_menus = nullptr;
+    PointDragger *m_dragger = nullptr;
     QPointer<QDialog> m_comments;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<MainPrinting> m_printing;

@@ -1,0 +1,58 @@
+// Pick-up point drags; see pointdrag.h.
+#include "core/layout/pointdrag.h"
+
+#include "core/layout/entrynumbers.h"
+#include "core/layout/entryvalidation.h"
+#include "core/text/pictureformat.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+bool canDragPoint(int row, int entryMode, int suspensionType)
+{
+    if (row < kUpperBallJoint || row > kLowerSpringPad) {
+        return false;
+    }
+    const bool armsPlaceJoints = suspensionType == 0 && entryMode == 1;
+    return !(armsPlaceJoints && (row == kUpperBallJoint || row == kLowerBallJoint));
+}
+
+DragOutcome dragPoint(int side, int row, double layoutX, double layoutY, int unitsFlag,
+    const FieldDefinitions &definitions)
+{
+    DragOutcome out;
+    const double step = unitsFlag != 0 ? kDragSnapMillimetres : kDragSnapInches;
+    const auto snap = [step](double v) {
+        // Snapping in whole steps keeps 0.05 from printing as 0.049999.
+        const double snapped = std::round(v / step) * step;
+        return snapped == 0 ? 0.0 : snapped;
+    };
+    // The right side's X box holds the distance from the centreline with
+    // the sign turned, like every right-side X.
+    const double typedX = snap(side == kSideRight ? -layoutX : layoutX);
+    const double typedY = snap(layoutY);
+    if (!std::isfinite(typedX) || !std::isfinite(typedY)) {
+        return out;
+    }
+    DraggedPoint point;
+    point.xEntry = pointEntry(side, kColumnX, row);
+    point.heightEntry = pointEntry(side, kColumnHeight, row);
+    if (point.xEntry < 0) {
+        return out;
+    }
+    for (auto [entry, value, text] : { std::tuple { point.xEntry, typedX, &point.xText },
+             std::tuple { point.heightEntry, typedY, &point.heightText } }) {
+        const EntryValidation check
+            = validateEntry(entry, formatPicture(value, "##.00"), definitions);
+        if (check.outcome != EntryValidation::Outcome::Accept) {
+            out.message = check.message;
+            return out;
+        }
+        *text = check.text;
+    }
+    out.point = std::move(point);
+    return out;
+}
+
+} // namespace tarvik
