@@ -9,6 +9,7 @@
 #include "gui/support/helpwindow.h"
 #include "gui/support/splashwindow.h"
 #include "gui/support/warningwindow.h"
+#include "gui/table/tablewindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,13 +57,23 @@ MainWindow *Startup::load(const QString &vehicleFile)
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->show();
     };
-    hooks.writeSettings = [this] { writeSettings(); };
+    hooks.writeSettings = [this] {
+        m_tables->closeAll(); // a table still open is the next run's previous table
+        writeSettings();
+    };
     hooks.quit = [] {
         QApplication::closeAllWindows();
         QApplication::quit();
     };
+    std::function<void()> tableSpecs;
+    if (hooks.openCalc) {
+        tableSpecs = [open = hooks.openCalc] { open(3, -1); };
+    }
+    hooks.openTable = [this] { m_tables->openTable(); };
     m_window = new MainWindow(
         m_platform, m_data, m_settings, *m_document, m_folders, m_extendedRoll, std::move(hooks));
+    m_tables = std::make_unique<TableWindows>(
+        m_platform, m_data, m_settings, *m_document, m_window, std::move(tableSpecs));
     if (!vehicleFile.isEmpty()) {
         m_window->files().openFile(vehicleFile);
     }

@@ -20,6 +20,7 @@ namespace tarvik::gui {
 
 class MainWindow;
 class Platform;
+class TableWindows;
 
 // The marker file whose presence (in the data folder or the configuration
 // folder) widens the roll range to plus or minus 70 degrees.
@@ -40,6 +41,7 @@ public:
     // The main window's load step; vehicleFile may be empty.
     MainWindow *load(const QString &vehicleFile = {});
     MainWindow *mainWindow() const { return m_window; }
+    TableWindows *tables() const { return m_tables.get(); }
     // Shows the main window and starts the splash; the rest follows its timer.
     void start(int splashMs = 3000);
     // What runs when the splash closes: intro messages, then the warning window.
@@ -56,6 +58,7 @@ private:
     bool m_extendedRoll = false;
     bool m_introDone = false;
     QPointer<MainWindow> m_window;
+    std::unique_ptr<TableWindows> m_tables; // last: its windows go before the rest
 };
 
 } // namespace tarvik::gui
