@@ -27,7 +27,7 @@ namespace {
 constexpr int kLoadedPattern = 3;
 // The chart is laid out at this width before it is scaled onto the page, so
 // text and lines keep their screen proportions on any printer.
-constexpr double kPrintLayoutWidth = 1000;
+constexpr double kPrintLayoutWidth = 800;
 
 struct BusyCursor
 {
@@ -67,7 +67,10 @@ bool printGraph(QPrinter &printer, const GraphData &graph, const GraphLook &look
     if (chart->layout() != nullptr) {
         chart->layout()->activate();
     }
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The chart finishes its layout, legend and point markers in posted events.
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter, target, layoutRect);
     return painter.end();
