@@ -52,7 +52,7 @@ QImage table(ShotContext &context, bool baseline)
 {
     TableScene scene(context.data);
     gui::CamberTableWindow *window = baseline ? scene.openWithBaseline() : scene.open();
-    window->resize(baseline ? QSize(780, 760) : QSize(780, 440));
+    window->resize(window->width(), baseline ? 760 : 430);
     for (int side : { kRight, kLeft }) {
         window->grid(side)->clearSelection();
     }

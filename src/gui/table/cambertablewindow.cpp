@@ -110,6 +110,10 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
         m_models[s] = new CamberTableModel(side, this);
         m_grids[s] = new FrozenGridView(central);
         m_grids[s]->setObjectName(QStringLiteral("Grid1_%1").arg(side));
+        // Named so the end-to-end test can find the cells by their fixed row and column.
+        m_grids[s]->frozenRow()->setObjectName(QStringLiteral("Grid1_%1_HeaderRow").arg(side));
+        m_grids[s]->frozenColumn()->setObjectName(
+            QStringLiteral("Grid1_%1_HeaderColumn").arg(side));
         m_grids[s]->setModel(m_models[s]);
         const int rowHeight = m_grids[s]->fontMetrics().height() + 6;
         m_grids[s]->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -128,7 +132,7 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
     layout->addStretch(0);
     setCentralWidget(central);
     buildMenus(bool(m_openTableSpecs));
-    resize(860, 600);
+    resize(540, 600);
     showTable();
 }
 
@@ -256,12 +260,11 @@ void CamberTableWindow::showTable()
         m_shownFills = m_fills;
         const CamberTable &table = m_session.table();
         const int headerWidth = headerColumnWidth(table);
+        int gridWidth = 0;
         for (std::size_t s = 0; s < 2; ++s) {
             m_models[s]->setTable(&table);
             m_grids[s]->setColumnWidths(headerWidth, kDataColumnTwips / kTwipsPerPixel);
-            // A short table takes only the room it needs; a long one scrolls.
-            m_grids[s]->setMaximumHeight(m_grids[s]->fullHeight());
-            m_grids[s]->setMaximumWidth(
+            gridWidth = qMax(gridWidth,
                 m_grids[s]->fullWidth() + m_grids[s]->verticalScrollBar()->sizeHint().width());
             m_sideCaptions[s]->setFixedWidth(headerWidth);
             m_columnCaptions[s]->setText(qs(table.columnCaption));
@@ -269,6 +272,13 @@ void CamberTableWindow::showTable()
             // did after clearing it; a graph then shows the whole table.
             setSelection(
                 static_cast<int>(s), { 1, table.gridRows() - 1, 1, table.gridColumns() - 1 });
+        }
+        // A wider table widens the window to show all its columns; a
+        // narrower one leaves the size the user gave it.
+        const QMargins margins = centralWidget()->layout()->contentsMargins();
+        const int wanted = gridWidth + margins.left() + margins.right();
+        if (width() < wanted) {
+            resize(wanted, height());
         }
     }
     if (m_warningDue) {

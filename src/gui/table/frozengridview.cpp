@@ -121,6 +121,11 @@ void FrozenGridView::updateGeometries()
 {
     QTableView::updateGeometries();
     placeOverlays();
+    // No bigger than its cells and the scroll bars that show: a short table
+    // leaves the rest of the window empty, a long one scrolls.
+    if (model() != nullptr && model()->columnCount() > 0) {
+        setMaximumSize(fullWidth(), fullHeight());
+    }
 }
 
 void FrozenGridView::placeOverlays()

@@ -6,7 +6,8 @@
 // and follow its scrolling and its column widths.
 //
 // The selection is one rectangle of cells, read and set in the model's (the
-// grid's) rows and columns.
+// grid's) rows and columns. The view is never bigger than its cells (and its
+// scroll bars when they show).
 #pragma once
 
 #include <QTableView>

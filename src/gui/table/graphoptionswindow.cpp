@@ -22,11 +22,12 @@ namespace tarvik::gui {
 
 namespace {
 
-QRadioButton *addOption(QGroupBox *frame, QLayout *layout, const QString &text, const char *name)
+// An option as wide as its caption, so a click beside it changes nothing.
+QRadioButton *addOption(QGroupBox *frame, QBoxLayout *layout, const QString &text, const char *name)
 {
     auto *button = new QRadioButton(text, frame);
     button->setObjectName(QString::fromLatin1(name));
-    layout->addWidget(button);
+    layout->addWidget(button, 0, Qt::AlignLeft);
     return button;
 }
 
