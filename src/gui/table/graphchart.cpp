@@ -122,7 +122,7 @@ QChart *makeGraphChart(const GraphData &graph, const GraphLook &look)
         }
         series->setPen(seriesPen(look, i));
         series->setPointsVisible(true);
-        series->setMarkerSize(look.thickLines ? 8.0 : 5.0);
+        series->setMarkerSize(look.thickLines ? 4.5 : 3.0);
         chart->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
