@@ -34,6 +34,8 @@ public:
         if (found == m_fonts.end()) {
             QFont font(m_family);
             font.setPointSize(points);
+            // No ligatures: "Difference" stays plain letters a reader can search.
+            font.setStyleStrategy(QFont::PreferNoShaping);
             found = m_fonts.emplace(points, QFont(font, m_device)).first;
         }
         return found->second;

@@ -372,7 +372,7 @@ void TestCamberTableWindow::reportPrints()
         !pages[0].contains(QStringLiteral("cont.")) && pages[0].contains(QStringLiteral("Right")));
     QVERIFY(
         pages[1].contains(QStringLiteral("cont.")) && pages[1].contains(QStringLiteral("Left")));
-    QCOMPARE(pages[1].count(QStringLiteral("(base)")), 10);
+    QCOMPARE(pages[1].count(QStringLiteral("Difference")), 10);
 }
 
 QTEST_MAIN(TestCamberTableWindow)
