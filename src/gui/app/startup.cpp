@@ -11,6 +11,8 @@
 #include "gui/support/outsidedocuments.h"
 #include "gui/support/splashwindow.h"
 #include "gui/support/warningwindow.h"
+#include "gui/table/cambertablewindow.h"
+#include "gui/table/tablewindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,14 +65,23 @@ MainWindow *Startup::load(const QString &vehicleFile)
     m_documents = std::make_unique<OutsideDocuments>(m_platform, m_settings, m_data.root());
     hooks.showDocument
         = [this](OutsideDocument document) { m_documents->show(document, m_window); };
-    hooks.writeSettings = [this] { writeSettings(); };
+    hooks.writeSettings = [this] {
+        m_tables->closeAll(); // a table still open is the next run's previous table
+        writeSettings();
+    };
     hooks.quit = [] {
         QApplication::closeAllWindows();
         QApplication::quit();
     };
+    // The table's specs open over the table window, which they refill.
+    std::function<void()> tableSpecs
+        = [this] { m_calc->open(3, -1, m_tables ? m_tables->tableWindow() : nullptr); };
+    hooks.openTable = [this] { m_tables->openTable(); };
     m_window = new MainWindow(
         m_platform, m_data, m_settings, *m_document, m_folders, m_extendedRoll, std::move(hooks));
     m_calc->setMainWindow(m_window);
+    m_tables = std::make_unique<TableWindows>(
+        m_platform, m_data, m_settings, *m_document, m_window, std::move(tableSpecs));
     if (!vehicleFile.isEmpty()) {
         m_window->files().openFile(vehicleFile);
     }

@@ -22,6 +22,7 @@ class CalcOpener;
 class MainWindow;
 class OutsideDocuments;
 class Platform;
+class TableWindows;
 
 // The marker file whose presence (in the data folder or the configuration
 // folder) widens the roll range to plus or minus 70 degrees.
@@ -44,6 +45,7 @@ public:
     // The main window's load step; vehicleFile may be empty.
     MainWindow *load(const QString &vehicleFile = {});
     MainWindow *mainWindow() const { return m_window; }
+    TableWindows *tables() const { return m_tables.get(); }
     // Shows the main window and starts the splash; the rest follows its timer.
     void start(int splashMs = 3000);
     // What runs when the splash closes: intro messages, then the warning window.
@@ -62,6 +64,7 @@ private:
     bool m_introDone = false;
     QPointer<MainWindow> m_window;
     std::unique_ptr<OutsideDocuments> m_documents; // the Help menu's manual, readme, web site
+    std::unique_ptr<TableWindows> m_tables; // last: its windows go before the rest
 };
 
 } // namespace tarvik::gui

@@ -1,0 +1,85 @@
+// The item model over one side of the camber table; see cambertablemodel.h.
+#include "gui/table/cambertablemodel.h"
+
+#include "core/table/cambertable.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QPalette>
+
+namespace tarvik::gui {
+
+CamberTableModel::CamberTableModel(int side, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_side(side == kLeft ? kLeft : kRight)
+{
+}
+
+void CamberTableModel::setTable(const CamberTable *table)
+{
+    beginResetModel();
+    m_table = table;
+    endResetModel();
+}
+
+bool CamberTableModel::isHeaderCell(const QModelIndex &index)
+{
+    return index.row() == 0 || index.column() == 0;
+}
+
+int CamberTableModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || m_table == nullptr) {
+        return 0;
+    }
+    return static_cast<int>(m_table->grids[static_cast<std::size_t>(m_side)].size());
+}
+
+int CamberTableModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || m_table == nullptr) {
+        return 0;
+    }
+    const TableGrid &grid = m_table->grids[static_cast<std::size_t>(m_side)];
+    return grid.empty() ? 0 : static_cast<int>(grid.front().size());
+}
+
+QVariant CamberTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || m_table == nullptr || index.row() >= rowCount()
+        || index.column() >= columnCount()) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole: {
+        const TableGrid &grid = m_table->grids[static_cast<std::size_t>(m_side)];
+        return QString::fromStdString(
+            grid[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())]);
+    }
+    case Qt::TextAlignmentRole:
+        // Row labels read from the left; numbers line up on their decimal point.
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
+    case Qt::BackgroundRole:
+        if (isHeaderCell(index)) {
+            return QApplication::palette().brush(QPalette::Button);
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags CamberTableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    // The fixed row and column are labels: they take part in no selection.
+    if (isHeaderCell(index)) {
+        return Qt::ItemIsEnabled;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+} // namespace tarvik::gui

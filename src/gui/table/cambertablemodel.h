@@ -1,0 +1,43 @@
+// One grid of the Camber Table window as an item model: the cells of one side
+// of the core's CamberTable, exactly as the sweep wrote them. Row 0 (the
+// column values, with the corner caption) and column 0 (the row values and
+// the "(new)", "(base)" and "Difference" labels) are model cells like the
+// rest, so model rows and columns are the grid's own rows and columns and a
+// selection reads back in the grid coordinates the graph rules use. No text
+// is made here: the model only shows what the table holds.
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace tarvik {
+struct CamberTable;
+}
+
+namespace tarvik::gui {
+
+class CamberTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    // side: kRight (the upper grid) or kLeft.
+    explicit CamberTableModel(int side, QObject *parent = nullptr);
+
+    // The table to show; it must outlive the model or be replaced first.
+    // Call again after the table was filled anew: the views reset once.
+    void setTable(const CamberTable *table);
+    int side() const { return m_side; }
+
+    // Row 0 and column 0 are the fixed header cells.
+    static bool isHeaderCell(const QModelIndex &index);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    int m_side;
+    const CamberTable *m_table = nullptr;
+};
+
+} // namespace tarvik::gui

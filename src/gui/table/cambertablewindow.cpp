@@ -1,0 +1,495 @@
+// frmGrid, the Camber Table window; see cambertablewindow.h.
+#include "gui/table/cambertablewindow.h"
+
+#include "core/geometry/engine.h"
+#include "core/geometry/engineinputbuilder.h"
+#include "core/layout/maintexts.h"
+#include "core/support/helptopic.h"
+#include "core/table/reporttext.h"
+#include "gui/app/layoutdocument.h"
+#include "gui/app/settingsowner.h"
+#include "gui/platform/platform.h"
+#include "gui/support/helpwindow.h"
+#include "gui/table/cambertablemodel.h"
+#include "gui/table/frozengridview.h"
+#include "gui/table/tablereportprinter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace tarvik::gui {
+
+namespace {
+
+// The grid control measured its columns in twips, 15 to a pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kDataColumnTwips = 960;
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// The hourglass while a command computes; restored however it ends.
+struct BusyCursor
+{
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+QAction *addItem(QMenu *menu, const QString &text, const char *name)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction *addCommand(QMenuBar *bar, const QString &text, const char *name)
+{
+    QAction *action = bar->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
+    SettingsOwner &settings, LayoutDocument &document, QPrinter &printer,
+    std::function<void()> openTableSpecs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_data(data)
+    , m_settings(settings)
+    , m_document(document)
+    , m_printer(printer)
+    , m_openTableSpecs(std::move(openTableSpecs))
+    , m_spec(settings.get().tableSpec)
+    , m_baseline(settings.get().baseline)
+    , m_dialogs(platform, this)
+    , m_session(
+          m_spec, m_baseline,
+          [this](const TableSpec &spec, const BaselineState &baseline) {
+              return sweep(spec, baseline);
+          },
+          m_dialogs)
+    , m_baselineCommands(m_session)
+{
+    setObjectName(QStringLiteral("frmGrid"));
+    setWindowTitle(QStringLiteral("Camber Table"));
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    const char *sideCaptions[2] = { " Right", " Left" };
+    for (int side : { kRight, kLeft }) {
+        const auto s = static_cast<std::size_t>(side);
+        auto *captions = new QHBoxLayout;
+        captions->setSpacing(0);
+        m_sideCaptions[s] = new QLabel(QString::fromLatin1(sideCaptions[s]), central);
+        m_sideCaptions[s]->setObjectName(QStringLiteral("Label2_%1").arg(side));
+        QFont bold = m_sideCaptions[s]->font();
+        bold.setBold(true);
+        m_sideCaptions[s]->setFont(bold);
+        m_columnCaptions[s] = new QLabel(central);
+        m_columnCaptions[s]->setObjectName(QStringLiteral("Label1_%1").arg(side));
+        captions->addWidget(m_sideCaptions[s]);
+        captions->addWidget(m_columnCaptions[s], 1);
+        layout->addLayout(captions);
+
+        m_models[s] = new CamberTableModel(side, this);
+        m_grids[s] = new FrozenGridView(central);
+        m_grids[s]->setObjectName(QStringLiteral("Grid1_%1").arg(side));
+        // Named so the end-to-end test can find the cells by their fixed row and column.
+        m_grids[s]->frozenRow()->setObjectName(QStringLiteral("Grid1_%1_HeaderRow").arg(side));
+        m_grids[s]->frozenColumn()->setObjectName(
+            QStringLiteral("Grid1_%1_HeaderColumn").arg(side));
+        m_grids[s]->setModel(m_models[s]);
+        const int rowHeight = m_grids[s]->fontMetrics().height() + 6;
+        m_grids[s]->verticalHeader()->setDefaultSectionSize(rowHeight);
+        // A light selection keeps the selected numbers readable: after a fill
+        // the whole table is selected.
+        QPalette palette = m_grids[s]->palette();
+        for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+            palette.setColor(group, QPalette::Highlight, QColor(0xc8, 0xdc, 0xf5));
+            palette.setColor(group, QPalette::HighlightedText, Qt::black);
+        }
+        m_grids[s]->setPalette(palette);
+        layout->addWidget(m_grids[s], 1);
+        connect(m_grids[s]->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CamberTableWindow::widenRightSelection);
+    }
+    layout->addStretch(0);
+    setCentralWidget(central);
+    buildMenus(bool(m_openTableSpecs));
+    resize(540, 600);
+    showTable();
+}
+
+CamberTableWindow::~CamberTableWindow()
+{
+    // The models point into the session's table, which goes first.
+    for (CamberTableModel *model : m_models) {
+        model->setTable(nullptr);
+    }
+}
+
+void CamberTableWindow::buildMenus(bool canOpenTableSpecs)
+{
+    QMenuBar *bar = menuBar();
+    connect(addCommand(bar, QStringLiteral("&Back"), "mnuBack"), &QAction::triggered, this,
+        &QWidget::close);
+    connect(addCommand(bar, QStringLiteral("&Print"), "mnuPrint"), &QAction::triggered, this,
+        &CamberTableWindow::printReport);
+
+    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    options->setToolTipsVisible(true);
+    QAction *specs
+        = addItem(options, QStringLiteral("&Specs for Table Rows && Columns"), "mnuTableSpecs");
+    specs->setEnabled(canOpenTableSpecs);
+    if (canOpenTableSpecs) {
+        connect(specs, &QAction::triggered, this, [this] { m_openTableSpecs(); });
+    } else {
+        specs->setToolTip(QStringLiteral("The table specs window is not available."));
+    }
+
+    m_baselineMenu = bar->addMenu(QString());
+    m_baselineMenu->setObjectName(QStringLiteral("mnuBaseline"));
+    struct Item
+    {
+        const char *text;
+        const char *name;
+        void (CamberTableWindow::*command)();
+        bool checkable;
+    };
+    const Item items[] = {
+        { "&Show Baseline Data", "mnuShowBaseline", &CamberTableWindow::showBaselineData, true },
+        { "&Hide Baseline Data", "mnuDontShowBaseline", &CamberTableWindow::hideBaselineData,
+            true },
+        { nullptr, nullptr, nullptr, false },
+        { "Baseline &Comment", "mnuBaselineComment", &CamberTableWindow::baselineComment, false },
+        { nullptr, nullptr, nullptr, false },
+        { "&Previous Table is Baseline Data", "mnuPreviousBaseline",
+            &CamberTableWindow::previousTableIsBaseline, true },
+        { "Sa&ved Table is Baseline Data", "mnuSavedIsBaseline",
+            &CamberTableWindow::savedTableIsBaseline, true },
+        { nullptr, nullptr, nullptr, false },
+        { "Save &This Data as Baseline", "mnuSaveBaseline",
+            &CamberTableWindow::saveThisDataAsBaseline, false },
+    };
+    for (const Item &item : items) {
+        if (item.text == nullptr) {
+            m_baselineMenu->addSeparator();
+            continue;
+        }
+        QAction *action = addItem(m_baselineMenu, QString::fromLatin1(item.text), item.name);
+        action->setCheckable(item.checkable);
+        connect(action, &QAction::triggered, this, item.command);
+    }
+    // The check marks follow the baseline state each time the menu opens.
+    connect(m_baselineMenu, &QMenu::aboutToShow, this, [this] {
+        const BaselineMenuChecks checks = baselineMenuChecks(m_settings.get().baseline);
+        action(QStringLiteral("mnuShowBaseline"))->setChecked(checks.showBaseline);
+        action(QStringLiteral("mnuDontShowBaseline"))->setChecked(checks.hideBaseline);
+        action(QStringLiteral("mnuPreviousBaseline"))->setChecked(checks.previousIsBaseline);
+        action(QStringLiteral("mnuSavedIsBaseline"))->setChecked(checks.savedIsBaseline);
+    });
+
+    connect(addCommand(bar, QStringLiteral("&Graph"), "mnuGraph"), &QAction::triggered, this,
+        &CamberTableWindow::graph);
+    connect(addCommand(bar, QStringLiteral("&Help"), "mnuHelp"), &QAction::triggered, this,
+        &CamberTableWindow::showHelp);
+}
+
+QAction *CamberTableWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+template <class Command> void CamberTableWindow::run(Command &&command)
+{
+    if (m_busy) {
+        return;
+    }
+    m_busy = true;
+    m_spec = m_settings.get().tableSpec;
+    m_baseline = m_settings.get().baseline;
+    command();
+    if (m_baseline != m_settings.get().baseline) {
+        m_settings.change([this](Settings &s) { s.baseline = m_baseline; });
+    }
+    m_busy = false;
+    showTable();
+}
+
+CamberTable CamberTableWindow::sweep(const TableSpec &spec, const BaselineState &baseline)
+{
+    CamberTable table;
+    {
+        BusyCursor busy;
+        SolveOptions options;
+        options.withScene = false;
+        options.withCaptions = false;
+        // The document's layout as it stands; the sweep works on a copy of
+        // its entries, so the record and the main window's boxes stay as
+        // they are and only a redraw of the main view follows.
+        const EngineInput layout = buildEngineInput(m_document.state(), m_settings.get(), options);
+        table = fillCamberTable(spec, layout, baseline);
+        m_document.redraw();
+    }
+    ++m_fills;
+    m_warningDue = table.warningCells > 0;
+    return table;
+}
+
+void CamberTableWindow::showTable()
+{
+    m_baselineMenu->setTitle(qs(m_session.menuCaption()).replace(0, 4, QStringLiteral("Base&")));
+    if (m_shownFills != m_fills) {
+        m_shownFills = m_fills;
+        const CamberTable &table = m_session.table();
+        const int headerWidth = headerColumnWidth(table);
+        int gridWidth = 0;
+        for (std::size_t s = 0; s < 2; ++s) {
+            m_models[s]->setTable(&table);
+            m_grids[s]->setColumnWidths(headerWidth, kDataColumnTwips / kTwipsPerPixel);
+            gridWidth = qMax(gridWidth,
+                m_grids[s]->fullWidth() + m_grids[s]->verticalScrollBar()->sizeHint().width());
+            m_sideCaptions[s]->setFixedWidth(headerWidth);
+            m_columnCaptions[s]->setText(qs(table.columnCaption));
+            // The fill leaves the whole data area selected, as the grid control
+            // did after clearing it; a graph then shows the whole table.
+            setSelection(
+                static_cast<int>(s), { 1, table.gridRows() - 1, 1, table.gridColumns() - 1 });
+        }
+        // A wider table widens the window to show all its columns; a
+        // narrower one leaves the size the user gave it.
+        const QMargins margins = centralWidget()->layout()->contentsMargins();
+        const int wanted = gridWidth + margins.left() + margins.right();
+        if (width() < wanted) {
+            resize(wanted, height());
+        }
+    }
+    if (m_warningDue) {
+        // Once per fill, above the finished table, however many cells failed.
+        m_warningDue = false;
+        m_platform.message(this, QString::fromLatin1(kGeometryWarningTitle),
+            qs(geometryWarningText()), MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+}
+
+int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
+{
+    // The grid control's width in twips; wider only where this screen's font
+    // would cut a label of the column short ("Dive, inches" in the corner).
+    int width = table.headerColumnTwips / kTwipsPerPixel;
+    const QFontMetrics metrics(m_grids[kRight]->font());
+    for (const std::vector<std::string> &row : table.grids[kRight]) {
+        if (!row.empty()) {
+            width = qMax(width, metrics.horizontalAdvance(qs(row.front())) + 12);
+        }
+    }
+    return width;
+}
+
+void CamberTableWindow::requestRefill()
+{
+    m_session.requestRefill();
+}
+
+void CamberTableWindow::activated()
+{
+    if (m_busy) {
+        return;
+    }
+    m_spec = m_settings.get().tableSpec;
+    if (!m_session.refillDueOnActivation()) {
+        return;
+    }
+    // Let the window show itself before the sweep holds the event loop.
+    m_busy = true;
+    QApplication::processEvents();
+    m_busy = false;
+    run([this] {
+        if (m_session.needsRefill()) {
+            m_session.fill();
+        }
+    });
+}
+
+void CamberTableWindow::showBaselineData()
+{
+    run([this] { m_baselineCommands.showBaselineData(); });
+}
+
+void CamberTableWindow::hideBaselineData()
+{
+    run([this] { m_baselineCommands.hideBaselineData(); });
+}
+
+void CamberTableWindow::baselineComment()
+{
+    run([this] { m_baselineCommands.baselineComment(); });
+}
+
+void CamberTableWindow::previousTableIsBaseline()
+{
+    run([this] { m_baselineCommands.previousTableIsBaseline(); });
+}
+
+void CamberTableWindow::savedTableIsBaseline()
+{
+    run([this] { m_baselineCommands.savedTableIsBaseline(); });
+}
+
+void CamberTableWindow::saveThisDataAsBaseline()
+{
+    run([this] { m_baselineCommands.saveThisDataAsBaseline(); });
+}
+
+void CamberTableWindow::printReport()
+{
+    run([this] {
+        // Printing goes on with an empty comment when the input is cancelled.
+        const QString comment = m_platform.inputText(this, QString::fromLatin1(kReportCommentTitle),
+            QString::fromLatin1(kReportCommentPrompt), QString());
+        if (!m_platform.printDialog(this, m_printer)) {
+            return;
+        }
+        BusyCursor busy;
+        const ReportClock clock = reportClock(QDateTime::currentDateTime());
+        TableReportInput input;
+        input.timeText = clock.time;
+        input.dateText = clock.date;
+        input.reportComment = comment.toStdString();
+        input.vehicleComment = m_document.state().comment;
+        if (!printTableReport(m_printer, m_session.table(), input)) {
+            m_platform.message(this, QString::fromLatin1(maintexts::kTitle),
+                QStringLiteral("The printer could not be started."), MessageButtons::Ok,
+                MessageIcon::Exclamation);
+        }
+    });
+}
+
+GridSelection CamberTableWindow::selection(int side) const
+{
+    const QItemSelection selected = m_grids[std::size_t(side)]->selectionModel()->selection();
+    GridSelection s;
+    if (selected.isEmpty()) {
+        return s;
+    }
+    s.firstRow = s.firstColumn = std::numeric_limits<int>::max();
+    s.lastRow = s.lastColumn = 0;
+    for (const QItemSelectionRange &range : selected) {
+        s.firstRow = qMin(s.firstRow, range.top());
+        s.lastRow = qMax(s.lastRow, range.bottom());
+        s.firstColumn = qMin(s.firstColumn, range.left());
+        s.lastColumn = qMax(s.lastColumn, range.right());
+    }
+    // A drag that ran into the fixed row or column selects only data cells.
+    s.firstRow = qMax(s.firstRow, 1);
+    s.firstColumn = qMax(s.firstColumn, 1);
+    s.lastRow = qMax(s.lastRow, s.firstRow);
+    s.lastColumn = qMax(s.lastColumn, s.firstColumn);
+    return s;
+}
+
+void CamberTableWindow::setSelection(int side, const GridSelection &selection)
+{
+    FrozenGridView *grid = m_grids[std::size_t(side)];
+    QAbstractItemModel *model = grid->model();
+    const QModelIndex topLeft = model->index(selection.firstRow, selection.firstColumn);
+    const QModelIndex bottomRight = model->index(selection.lastRow, selection.lastColumn);
+    if (!topLeft.isValid() || !bottomRight.isValid()) {
+        return;
+    }
+    m_settingSelection = true;
+    grid->selectionModel()->select(
+        QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+    m_settingSelection = false;
+}
+
+void CamberTableWindow::widenRightSelection()
+{
+    // ExtendGridSelection after every selection change in either grid; it
+    // acts on the right grid's selection only, and only once the user made one.
+    if (m_settingSelection || !table().baselineShown
+        || !m_grids[kRight]->selectionModel()->hasSelection()) {
+        return;
+    }
+    const GridSelection current = selection(kRight);
+    const GridSelection widened = extendGridSelection(table(), current);
+    if (widened != current) {
+        setSelection(kRight, widened);
+    }
+}
+
+void CamberTableWindow::graph()
+{
+    if (m_busy) {
+        return;
+    }
+    const GraphCommandOutcome outcome = graphCommand(
+        table(), selection(kRight), selection(kLeft), m_settings.get().graph, m_limitMessageFlag);
+    if (m_grids[kRight]->selectionModel()->hasSelection()) {
+        setSelection(kRight, outcome.rightSelection);
+    }
+    if (!outcome.refusal.empty()) {
+        m_dialogs.note(outcome.refusal);
+        return;
+    }
+    if (!outcome.graph->limitMessage.empty()) {
+        m_dialogs.note(outcome.graph->limitMessage);
+    }
+    emit graphRequested(*outcome.graph);
+}
+
+GraphData CamberTableWindow::loadGraph()
+{
+    GraphData data = loadGraphFromTable(
+        table(), selection(kRight), m_settings.get().graph, m_limitMessageFlag);
+    if (!data.limitMessage.empty()) {
+        m_dialogs.note(data.limitMessage);
+    }
+    return data;
+}
+
+void CamberTableWindow::showHelp()
+{
+    auto *help = new HelpWindow(m_data.root(), kHelpGroupCamberTable, this);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->show();
+}
+
+void CamberTableWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // After the activation has been delivered everywhere, as the old
+        // window's Activate event ran.
+        QTimer::singleShot(0, this, &CamberTableWindow::activated);
+    }
+}
+
+void CamberTableWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    run([this] { m_session.unload(); });
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace tarvik::gui

@@ -1,0 +1,132 @@
+// frmGrid, the Camber Table window: the camber of the right wheel (upper
+// grid) and the left wheel (lower grid) over the dive and roll values of the
+// table spec, with the baseline rows when the baseline is shown.
+//
+// The window only asks and shows. The rules are the core's: the session
+// (CamberTableSession) keeps the activation rule, TableNeedsRefill, the
+// baseline spec check and the copy into the baseline when the window closes;
+// BaselineMenu runs the "Baseline" items; graphCommand and
+// loadGraphFromTable turn the selection into graph data; layoutTableReport
+// lays out the printed table. The program-wide TableSpec and baseline live in
+// the settings owner: every command works on a copy taken from it and hands
+// a changed baseline back, so the exit path writes what the window did.
+//
+// The sweep builds the engine input from the layout document and the
+// settings (buildEngineInput) and never touches the main window's widgets or
+// the document's record; after each fill the main window is redrawn once.
+#pragma once
+
+#include "core/table/baselinemenu.h"
+#include "core/table/cambertablesession.h"
+#include "core/table/graphdata.h"
+#include "gui/platform/datafolder.h"
+#include "gui/table/platformtabledialogs.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QMenu;
+class QPrinter;
+
+namespace tarvik::gui {
+
+class CamberTableModel;
+class FrozenGridView;
+class LayoutDocument;
+class Platform;
+class SettingsOwner;
+
+class CamberTableWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // openTableSpecs opens the calculation window in its table-spec mode;
+    // when it is empty the "Specs for Table Rows & Columns" item is disabled.
+    // printer is the program's printer for the table report.
+    CamberTableWindow(Platform &platform, const DataFolder &data, SettingsOwner &settings,
+        LayoutDocument &document, QPrinter &printer, std::function<void()> openTableSpecs,
+        QWidget *parent = nullptr);
+    ~CamberTableWindow() override;
+
+    // "Table & Graph": TableNeedsRefill := 1; the next activation fills.
+    void requestRefill();
+    // The activation rule: fills when the spec changed or a refill is due.
+    void activated();
+
+    // The "Baseline" menu items.
+    void showBaselineData();
+    void hideBaselineData();
+    void baselineComment();
+    void previousTableIsBaseline();
+    void savedTableIsBaseline();
+    void saveThisDataAsBaseline();
+    // "Print": the report comment, the print dialog, the report.
+    void printReport();
+    // "Graph": widen and check the selection, then hand the graph data on.
+    void graph();
+    // LoadGraphFromTable again for the open graph (the options window's
+    // reload), with a limit message only if none was shown since "Graph".
+    GraphData loadGraph();
+
+    const CamberTable &table() const { return m_session.table(); }
+    int fillCount() const { return m_fills; }
+    FrozenGridView *grid(int side) const { return m_grids[std::size_t(side)]; }
+    QLabel *columnCaption(int side) const { return m_columnCaptions[std::size_t(side)]; }
+    QMenu *baselineMenu() const { return m_baselineMenu; }
+    QAction *action(const QString &objectName) const;
+
+    // A grid's selection in grid rows and columns (row 0 and column 0 are the
+    // fixed cells); the first data cell when nothing is selected.
+    GridSelection selection(int side) const;
+    void setSelection(int side, const GridSelection &selection);
+
+signals:
+    // The "Graph" command passed its checks: show this graph.
+    void graphRequested(const tarvik::GraphData &graph);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus(bool canOpenTableSpecs);
+    // Runs one command on copies of the program-wide spec and baseline,
+    // hands a changed baseline back and shows a table filled meanwhile.
+    // Commands do not nest: a dialog of one cannot start another.
+    template <class Command> void run(Command &&command);
+    CamberTable sweep(const TableSpec &spec, const BaselineState &baseline);
+    void showTable();
+    int headerColumnWidth(const CamberTable &table) const;
+    void widenRightSelection();
+    void showHelp();
+
+    Platform &m_platform;
+    DataFolder m_data;
+    SettingsOwner &m_settings;
+    LayoutDocument &m_document;
+    QPrinter &m_printer;
+    std::function<void()> m_openTableSpecs;
+
+    TableSpec m_spec; // copies the session reads and changes
+    BaselineState m_baseline;
+    PlatformTableDialogs m_dialogs;
+    CamberTableSession m_session;
+    BaselineMenu m_baselineCommands;
+
+    int m_fills = 0;
+    int m_shownFills = -1;
+    bool m_busy = false;
+    bool m_warningDue = false;
+    bool m_settingSelection = false;
+    int m_limitMessageFlag = 0;
+
+    std::array<CamberTableModel *, 2> m_models {};
+    std::array<FrozenGridView *, 2> m_grids {};
+    std::array<QLabel *, 2> m_sideCaptions {};
+    std::array<QLabel *, 2> m_columnCaptions {};
+    QMenu *m_baselineMenu = nullptr;
+};
+
+} // namespace tarvik::gui

@@ -1,0 +1,58 @@
+// frmGrOptions, "Options for Making Graphs": background colour, thick or
+// thin lines, standard or the user's own labels, the print mode, "Print
+// Now", the printer set-up and help. Every option is a program-wide setting
+// (settings.graph) and is set the moment it is clicked; the label rules are
+// the core's (useLabelsGivenHere, useStandardLabels with its "~", and
+// storeGraphLabels). Leaving the window for another one, and "OK", store the
+// typed labels and reload the graph, so a new title shows as soon as the
+// user looks at the graph again.
+#pragma once
+
+#include "gui/platform/datafolder.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QRadioButton;
+
+namespace tarvik::gui {
+
+class GraphWindow;
+class Platform;
+class SettingsOwner;
+
+class GraphOptionsWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // A window of its own, kept above the graph window it belongs to.
+    GraphOptionsWindow(
+        Platform &platform, const DataFolder &data, SettingsOwner &settings, GraphWindow &graph);
+
+    QRadioButton *option(const QString &objectName) const;
+    // 0 "Plot Title", 1 "Current Run's Label", 2 "Baseline Run's Label".
+    QLineEdit *labelBox(int index) const;
+
+    void ok(); // "OK": store the labels, reload the graph, close
+    // Leaving the window: store the labels and reload the graph.
+    void left();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void showSettings();
+    void useLabelsGivenHere();
+    void useStandardLabels();
+    void setLabelBoxesEnabled(bool enabled);
+    void showHelp();
+
+    Platform &m_platform;
+    DataFolder m_data;
+    SettingsOwner &m_settings;
+    GraphWindow &m_graph;
+    QLineEdit *m_labels[3] {};
+    bool m_reloading = false;
+};
+
+} // namespace tarvik::gui

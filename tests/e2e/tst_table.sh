@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# End to end, the camber table as a user meets it: "Table & Graph" from the
+# main window's menu by keyboard, Back, a layout change on the main window,
+# the table again with the previous one shown as its baseline (Baseline
+# menu by keyboard), a click on a "Difference" row that selects its whole
+# group, Shift+Right to widen the columns, a graph, its options window with
+# the background turned black by a click, and Exit. Checked through
+# screenshots, the widget map and the settings file written at exit.
+#
+# tst_table.sh APP DATA_DIR
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+e2e_init table "$1" "$2"
+
+car=$E2E_WORK/CAR.TK
+cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
+e2e_launch "$car"
+main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+table='Camber Table'
+
+# Start-up: the two intro messages and the warning window.
+e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
+sleep 0.5
+e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
+e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
+sleep 0.3
+e2e_keys Return
+e2e_check "warning window shows" e2e_wait_window 'Tarvik'
+sleep 0.3
+e2e_click WarningOk 'Tarvik'
+e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
+sleep 0.5
+
+# Table & Graph from the keyboard, then Back.
+e2e_keys alt+t
+e2e_check "Table & Graph opens the table" e2e_wait_window "$table"
+sleep 1
+e2e_shot 01-table
+read -r _ _ _ plain_height <<<"$(e2e_widget Grid1_0 "$table")"
+e2e_keys alt+b
+e2e_check "Back closes the table" e2e_wait_gone "$table"
+
+# Raise both upper frame pivots an inch: a different layout.
+for box in SpecData9 SpecData25; do
+  e2e_click $box "$main"
+  e2e_keys ctrl+a
+  e2e_type 15
+  e2e_keys Tab
+done
+sleep 0.5
+
+# The table again, with the previous table as its baseline.
+e2e_keys alt+t
+e2e_check "the table opens again" e2e_wait_window "$table"
+sleep 1
+e2e_keys alt+l
+sleep 0.3
+e2e_shot 02-baseline-menu
+e2e_keys s
+sleep 1
+e2e_shot 03-baseline
+read -r _ _ _ shown_height <<<"$(e2e_widget Grid1_0 "$table")"
+e2e_log "right grid: $plain_height px plain, $shown_height px with the baseline"
+e2e_check "the baseline rows make the grid taller" test "$shown_height" -gt "$plain_height"
+
+# A click on the second entry's "Difference" row, then Shift+Right three
+# times: the selection covers that entry's three rows and four columns.
+read -r hx hy _ row_height <<<"$(e2e_widget Grid1_0_HeaderRow "$table")"
+read -r _ _ header_width _ <<<"$(e2e_widget Grid1_0_HeaderColumn "$table")"
+xdotool mousemove $((hx + header_width + 32)) $((hy + 6 * row_height + row_height / 2)) click 1
+sleep 0.4
+e2e_keys shift+Right shift+Right shift+Right
+sleep 0.3
+e2e_shot 04-selected
+e2e_keys alt+g
+e2e_check "Graph opens the graph window" e2e_wait_window 'Graph'
+sleep 1
+e2e_shot 05-graph
+
+# Options: a black background, seen when the user goes back to the graph.
+e2e_keys alt+o
+e2e_check "Options opens the graph options" e2e_wait_window 'Options for Making Graphs'
+sleep 0.5
+e2e_click optBlack 'Options for Making Graphs'
+e2e_shot 06-options
+e2e_click Graph1 'Graph'
+sleep 0.8
+e2e_shot 07-graph-black
+e2e_click cmdOk 'Options for Making Graphs'
+e2e_check "OK closes the options" e2e_wait_gone 'Options for Making Graphs'
+e2e_keys alt+b
+e2e_check "Back closes the graph" e2e_wait_gone 'Graph'
+
+# Exit from the main window; the changed layout is not saved.
+e2e_click FrontView "$main"
+e2e_keys alt+f x
+e2e_check "the save question shows" e2e_wait_window 'Save Inputs'
+e2e_keys alt+n
+for i in $(seq 1 30); do
+  e2e_running || break
+  sleep 0.2
+done
+e2e_check "Exit ends the program" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
+settings=$E2E_CONFIG/TKCNFG-32.QMK
+e2e_check "the settings file is written" test -s "$settings"
+e2e_check "the baseline stays shown (record 22)" test "$(e2e_record "$settings" 22)" = "1"
+e2e_check "previous-table mode (record 23)" test "$(e2e_record "$settings" 23)" = "0"
+first_cell=$(e2e_record "$settings" 24)
+e2e_log "baseline's first cell: $first_cell"
+e2e_check "the table still open at exit became the baseline (record 24)" \
+  bash -c "[[ '$first_cell' =~ ^-?[0-9]*\.[0-9][0-9]$ ]]"
+e2e_check "the black background is kept (record 248)" test "$(e2e_record "$settings" 248)" = "0"
+e2e_finish

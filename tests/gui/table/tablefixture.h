@@ -1,0 +1,93 @@
+// Shared set-up of the camber table tests: the worked example open in a
+// shown main window with scripted dialogs, the table windows' owner on it,
+// and helpers that open the table and wait for its fill as a user's "Table &
+// Graph" would.
+#pragma once
+
+#include "core/table/cambertable.h"
+#include "gui/table/cambertablewindow.h"
+#include "gui/table/frozengridview.h"
+#include "gui/table/graphwindow.h"
+#include "gui/table/tablewindows.h"
+#include "testing/mainwindowfixture.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tarvik::gui::testing {
+
+inline Settings tableSettings(TableSpec spec = standardTableSpec())
+{
+    Settings settings;
+    settings.tableSpec = std::move(spec);
+    settings.graph.background = 15;
+    return settings;
+}
+
+// Dive from, to and increment index; roll the same; rows roll or dive.
+inline TableSpec spec(const char *diveFrom, const char *diveTo, int diveInc, const char *rollFrom,
+    const char *rollTo, int rollInc, int rowsAreRoll = 0)
+{
+    return { rowsAreRoll, diveFrom, diveTo, diveInc, rollFrom, rollTo, rollInc };
+}
+
+struct TableFixture : WorkedWindow
+{
+    TableWindows tables;
+
+    explicit TableFixture(
+        const Settings &initial = tableSettings(), std::function<void()> openTableSpecs = {})
+        : WorkedWindow(initial, false, tableHooks(this))
+        , tables(
+              platform, shippedData(), settings, *document, window.get(), std::move(openTableSpecs))
+    {
+    }
+
+    static MainWindowHooks tableHooks(TableFixture *self)
+    {
+        MainWindowHooks hooks;
+        hooks.openTable = [self] { self->tables.openTable(); };
+        return hooks;
+    }
+
+    CamberTableWindow *table() const { return tables.tableWindow(); }
+
+    // The main window's "Table & Graph", then the fill that follows.
+    CamberTableWindow *open()
+    {
+        const int before = table() != nullptr ? table()->fillCount() : 0;
+        window->action(QStringLiteral("mnuTable"))->trigger();
+        const bool filled = QTest::qWaitFor([&] { return table()->fillCount() > before; }, 5000);
+        QTest::qVerify(filled, "table filled", "", __FILE__, __LINE__);
+        QTest::qWait(20); // the rest of the activation's events
+        return table();
+    }
+
+    // A "Baseline" item, chosen from its menu.
+    void baseline(const char *item)
+    {
+        emit table()->baselineMenu()->aboutToShow();
+        table()->action(QString::fromLatin1(item))->trigger();
+        QApplication::processEvents();
+    }
+
+    const BaselineState &baselineState() const { return settings.get().baseline; }
+
+    // Grid text, as the model shows it.
+    QString cell(int side, int row, int column) const
+    {
+        const QAbstractItemModel *model = table()->grid(side)->model();
+        return model->data(model->index(row, column)).toString();
+    }
+    QStringList rowHeaders(int side = kRight) const
+    {
+        QStringList headers;
+        const QAbstractItemModel *model = table()->grid(side)->model();
+        for (int r = 1; r < model->rowCount(); ++r) {
+            headers << model->data(model->index(r, 0)).toString();
+        }
+        return headers;
+    }
+};
+
+} // namespace tarvik::gui::testing

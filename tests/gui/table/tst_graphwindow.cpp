@@ -1,0 +1,276 @@
+// Graphs from the Camber Table: the selection widened to whole baseline
+// groups by a real click, the "Graph" command's checks and its limit of 12
+// series (message once, not again on a reload), the graph options window's
+// round trip through the settings file with the "~" rule and the reload when
+// the user leaves it, the point tooltip, and colour and black-and-white
+// prints read back from PDF.
+#include "core/table/graphdata.h"
+#include "gui/table/graphoptionswindow.h"
+#include "gui/table/graphview.h"
+#include "tablefixture.h"
+#include "testing/pdffacts.h"
+
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
+
+Q_DECLARE_METATYPE(tarvik::GridSelection)
+
+namespace {
+
+// Dive -2 to 2 by .5: nine entries, roll -4 to 4 by 2: five columns.
+Settings nineRows()
+{
+    return tableSettings(spec("-2", "2", 2, "-4", "4", 1));
+}
+
+// The baseline shown, matching: the first table is the previous one.
+void showBaseline(TableFixture &f)
+{
+    f.open()->close();
+    f.open();
+    f.baseline("mnuShowBaseline");
+    QVERIFY(f.table()->table().baselineShown);
+}
+
+GraphWindow *graphOf(TableFixture &f, const GridSelection &selection)
+{
+    f.table()->setSelection(kRight, selection);
+    f.table()->action(QStringLiteral("mnuGraph"))->trigger();
+    return f.tables.graphWindow();
+}
+
+// A click on the option's round button, where a user aims.
+void choose(GraphOptionsWindow *options, const char *name)
+{
+    QRadioButton *button = options->option(QString::fromLatin1(name));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+void clickCell(FrozenGridView *grid, int row, int column)
+{
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+} // namespace
+
+class TestGraphWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickWidensToWholeGroups();
+    void seriesLimits_data();
+    void seriesLimits();
+    void singleColumnIsRefused();
+    void optionsRoundTrip();
+    void printsInColourAndBlackAndWhite();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestGraphWindow::clickWidensToWholeGroups()
+{
+    TableFixture f;
+    showBaseline(f);
+    f.table()->resize(700, 900);
+    FrozenGridView *right = f.table()->grid(kRight);
+    clickCell(right, 6, 2); // the "Difference" row of the second entry
+    QCOMPARE(f.table()->selection(kRight), (GridSelection { 4, 6, 2, 2 }));
+    clickCell(right, 8, 3); // a "(base)" row
+    QCOMPARE(f.table()->selection(kRight), (GridSelection { 7, 9, 3, 3 }));
+    // The left grid keeps what the user chose there.
+    clickCell(f.table()->grid(kLeft), 5, 1);
+    QCOMPARE(f.table()->selection(kLeft), (GridSelection { 5, 5, 1, 1 }));
+}
+
+void TestGraphWindow::seriesLimits_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<GridSelection>("selection");
+    QTest::addColumn<QStringList>("legends");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("message");
+    const QString rows = QString::fromLatin1(kGraphLimitRows);
+    const QString groups = QString::fromLatin1(kGraphLimitGroups);
+    QTest::newRow("hidden, 1 row, 2 columns")
+        << false << GridSelection { 3, 3, 2, 3 }
+        << QStringList { "Rt, dive, in = -1.00", "Lt, dive, in = -1.00" } << 2 << QString();
+    QTest::newRow("hidden, 2 rows, 2 columns: points repeat")
+        << false << GridSelection { 1, 2, 1, 2 }
+        << QStringList { "Rt, dive, in = -2.00", "Rt, dive, in = -1.50", "Lt, dive, in = -2.00",
+               "Lt, dive, in = -1.50" }
+        << 4 << QString();
+    QTest::newRow("hidden, 9 rows: first six")
+        << false << GridSelection { 1, 9, 1, 5 } << QStringList {} << 12 << rows;
+    QTest::newRow("shown, 1 row widened, 3 columns")
+        << true << GridSelection { 2, 2, 1, 3 }
+        << QStringList { "Rt, dive, in = -2.00 (new)", "Rt, dive, in = -2.00 (base)",
+               "Lt, dive, in = -2.00 (new)", "Lt, dive, in = -2.00 (base)" }
+        << 4 << QString();
+    QTest::newRow("shown, 4 groups: first and last")
+        << true << GridSelection { 1, 12, 1, 5 }
+        << QStringList { "Rt, dive, in = -2.00 (new)", "Rt, dive, in = -2.00 (base)",
+               "Rt, dive, in = -.50 (new)", "Rt, dive, in = -.50 (base)",
+               "Lt, dive, in = -2.00 (new)", "Lt, dive, in = -2.00 (base)",
+               "Lt, dive, in = -.50 (new)", "Lt, dive, in = -.50 (base)" }
+        << 8 << groups;
+}
+
+void TestGraphWindow::seriesLimits()
+{
+    QFETCH(bool, shown);
+    QFETCH(GridSelection, selection);
+    QFETCH(QStringList, legends);
+    QFETCH(int, points);
+    QFETCH(QString, message);
+    TableFixture f(nineRows());
+    if (shown) {
+        showBaseline(f);
+    } else {
+        f.open();
+    }
+    f.platform.clearRecord();
+    GraphWindow *graph = graphOf(f, selection);
+    QVERIFY(graph != nullptr && graph->isVisible());
+    QCOMPARE(graph->windowTitle(), QStringLiteral("Graph"));
+    QCOMPARE(
+        f.platform.messageTexts(), message.isEmpty() ? QStringList() : QStringList { message });
+    const GraphData &data = graph->graph();
+    QCOMPARE(data.title, std::string("Camber, deg   vs   Roll, deg"));
+    QCOMPARE(data.pointCount, points);
+    if (!legends.isEmpty()) {
+        QStringList shownLegends;
+        for (const GraphSeries &series : data.series) {
+            shownLegends << QString::fromStdString(series.legend);
+        }
+        QCOMPARE(shownLegends, legends);
+    } else {
+        QCOMPARE(data.series.size(), std::size_t(12));
+    }
+    // Added points repeat the last real one.
+    const std::vector<GraphPoint> &first = data.series.front().points;
+    const int real = selection.lastColumn - selection.firstColumn + 1;
+    QCOMPARE(first.back().x, first[std::size_t(real - 1)].x);
+    QCOMPARE(first.back().y, first[std::size_t(real - 1)].y);
+    // The chart draws every series, and names the point under the mouse.
+    QCOMPARE(graph->view()->chart()->series().size(), int(data.series.size()));
+    QVERIFY(graph->view()
+                ->pointText(0, QPointF(first[0].x, first[0].y))
+                .contains(QStringLiteral("Roll, deg = %1").arg(first[0].x, 0, 'f', 2)));
+
+    // A reload from the options window does not repeat the limit message.
+    graph->reload();
+    QCOMPARE(f.platform.messages().size(), message.isEmpty() ? 0 : 1);
+}
+
+void TestGraphWindow::singleColumnIsRefused()
+{
+    TableFixture f;
+    f.open();
+    QVERIFY(graphOf(f, { 1, 3, 2, 2 }) == nullptr);
+    QCOMPARE(f.platform.messageTexts(), QStringList { QString::fromLatin1(kSelectMoreColumns) });
+    // The left grid must span columns too.
+    f.table()->setSelection(kLeft, { 1, 1, 4, 4 });
+    QVERIFY(graphOf(f, { 1, 3, 2, 4 }) == nullptr);
+    QCOMPARE(f.platform.messages().size(), 2);
+}
+
+void TestGraphWindow::optionsRoundTrip()
+{
+    TableFixture f;
+    showBaseline(f);
+    GraphWindow *graph = graphOf(f, { 1, 3, 1, 5 });
+    graph->action(QStringLiteral("mnuOptions"))->trigger();
+    GraphOptionsWindow *options = graph->optionsWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), options);
+    QCOMPARE(options->windowTitle(), QStringLiteral("Options for Making Graphs"));
+    QVERIFY(options->option(QStringLiteral("optWhite"))->isChecked());
+    QVERIFY(!options->labelBox(0)->isEnabled());
+
+    for (const char *name : { "optBlack", "optThick", "optColor", "optGivenLabels" }) {
+        choose(options, name);
+    }
+    QVERIFY(options->labelBox(0)->isEnabled());
+    const char *typed[3] = { "Shim test", "after", "before" };
+    for (int i = 0; i < 3; ++i) {
+        options->labelBox(i)->selectAll();
+        QTest::keyClicks(options->labelBox(i), QString::fromLatin1(typed[i]));
+    }
+    // Back to the graph without OK: the labels are stored and shown.
+    graph->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), graph);
+    QCOMPARE(graph->graph().title, std::string("Camber:  Shim test"));
+    QCOMPARE(graph->graph().series[1].legend, std::string("Rt, dive, in = -2.00 (before)"));
+    QVERIFY(graph->look().blackBackground && graph->look().thickLines);
+
+    // "~" keeps a stored label when going back to the standard ones, and
+    // leaving the window afterwards does not store the "~" itself.
+    options->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), options);
+    options->labelBox(0)->setText(QStringLiteral("~"));
+    options->labelBox(1)->setText(QStringLiteral("later"));
+    choose(options, "optStandardLabels");
+    QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")), Qt::LeftButton);
+    QTRY_VERIFY(!options->isVisible());
+    const GraphOptions &stored = f.settings.get().graph;
+    QCOMPARE(stored.plotTitle, std::string("Shim test"));
+    QCOMPARE(stored.currentRunLabel, std::string("later"));
+    QCOMPARE(graph->graph().title, std::string("Camber, deg   vs   Roll, deg"));
+
+    const QString file = m_dir.filePath(QStringLiteral("graph.QMK"));
+    QVERIFY(f.settings.write(file).ok);
+    SettingsOwner restarted;
+    QVERIFY(restarted.read(file));
+    QCOMPARE(restarted.get().graph, stored);
+    QCOMPARE(stored.background, 0);
+    QCOMPARE(stored.thickLines, 1);
+    QCOMPARE(stored.printColor, 1);
+
+    // Closing the graph closes its options window.
+    graph->openOptions();
+    QPointer<GraphOptionsWindow> open = graph->optionsWindow();
+    graph->action(QStringLiteral("mnuBack"))->trigger();
+    QTRY_VERIFY(open.isNull() || !open->isVisible());
+}
+
+void TestGraphWindow::printsInColourAndBlackAndWhite()
+{
+    TableFixture f;
+    f.open();
+    GraphWindow *graph = graphOf(f, { 2, 3, 1, 5 });
+    const auto printTo = [&](const QString &pdf, const char *item) {
+        f.platform.answerPrintDialog(true, [pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        });
+        graph->action(QString::fromLatin1(item))->trigger();
+        QCOMPARE(readPdfFacts(pdf).pages, 1);
+        const QString text = pdfText(pdf).simplified();
+        QVERIFY(text.contains(QStringLiteral("Camber, deg vs Roll, deg")));
+        QVERIFY(text.contains(QStringLiteral("Lt, dive, in = .00")));
+    };
+    QVERIFY(!graph->look().patternedLines);
+    printTo(m_dir.filePath(QStringLiteral("bw.pdf")), "mnuPrintBlackWhite");
+    QCOMPARE(f.settings.get().graph.printColor, 0);
+    // Patterned lines stay on, and a later colour print keeps them.
+    QVERIFY(graph->look().patternedLines);
+    printTo(m_dir.filePath(QStringLiteral("colour.pdf")), "mnuPrintColor");
+    QCOMPARE(f.settings.get().graph.printColor, 1);
+    QVERIFY(graph->look().patternedLines);
+    // A cancelled print dialog prints nothing and asks nothing more.
+    f.platform.answerPrintDialog(false);
+    graph->action(QStringLiteral("mnuPrintColor"))->trigger();
+    QCOMPARE(f.platform.messages().size(), 0);
+}
+
+QTEST_MAIN(TestGraphWindow)
+#include "tst_graphwindow.moc"
