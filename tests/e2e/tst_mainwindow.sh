@@ -2,8 +2,8 @@
 # End to end, the main window as a new user meets it: the start-up windows,
 # typing and Tab, a refused value and its restored text across a switch of
 # windows and a menu, the dive-and-roll "Yes" option and a spin press, the
-# Big and Normal drawing, an Edit command with its prompt, undo and redo,
-# File > Save and Exit. Checked through the saved vehicle file, the settings file and
+# Big and Normal drawing, an Edit command with its prompt, undo and redo, a
+# drag of a point in the drawing, File > Save and Exit. Checked through the saved vehicle file, the settings file and
 # screenshots.
 #
 # tst_mainwindow.sh APP DATA_DIR
@@ -105,6 +105,40 @@ e2e_keys alt+f s
 sleep 1
 e2e_check "undo put the height back (record 12)" test "$(e2e_record "$car" 12)" = "15"
 e2e_keys ctrl+shift+z
+
+# A drag of the right upper frame pivot: the hand cursor's point follows the
+# mouse on the 0.05 in grid; one ctrl+z takes the whole drag back.
+e2e_keys alt+f s
+sleep 1
+before_x=$(e2e_record "$car" 5)
+before_y=$(e2e_record "$car" 13)
+read -r px py _ <<<"$(e2e_widget point.right.upper_frame_pivot "$main")"
+xdotool mousemove "$px" "$py"
+sleep 0.3
+xdotool mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((px - 4 * step)) $((py - 6 * step))
+  sleep 0.1
+done
+sleep 0.3
+e2e_shot 11-dragging
+xdotool mouseup 1
+sleep 0.5
+e2e_keys alt+f s
+sleep 1
+after_x=$(e2e_record "$car" 5)
+after_y=$(e2e_record "$car" 13)
+e2e_log "dragged right upper frame pivot: X $before_x -> $after_x, height $before_y -> $after_y"
+e2e_check "the drag moved the point up and outward" \
+  awk -v a="$after_y" -v b="$before_y" -v c="$after_x" -v d="$before_x" \
+  'BEGIN { exit !(a > b + 0.2 && c > d + 0.1) }'
+e2e_check "the dragged height is on the 0.05 in grid" \
+  awk -v a="$after_y" 'BEGIN { v = a * 20; exit !(v - int(v) < 1e-6 || int(v) + 1 - v < 1e-6) }'
+e2e_keys ctrl+z
+e2e_keys alt+f s
+sleep 1
+e2e_check "one undo takes the whole drag back" \
+  test "$(e2e_record "$car" 13)" = "$before_y" -a "$(e2e_record "$car" 5)" = "$before_x"
 
 # File > Save from the keyboard, then Exit.
 e2e_keys alt+f s

@@ -45,8 +45,22 @@ QString WidgetMap::describe()
         }
         text += line(QStringLiteral("window"), window, window);
         for (QWidget *child : window->findChildren<QWidget *>()) {
-            if (!child->objectName().isEmpty() && !child->isWindow() && child->isVisible()) {
-                text += line(child->objectName(), window, child);
+            if (child->objectName().isEmpty() || child->isWindow() || !child->isVisible()) {
+                continue;
+            }
+            text += line(child->objectName(), window, child);
+            // Places inside a widget ("name x y", widget coordinates), such
+            // as the points the front view lets a user drag.
+            for (const QString &spot : child->property("mapSpots").toStringList()) {
+                const QStringList parts = spot.split(u' ');
+                if (parts.size() == 3) {
+                    const QPoint at
+                        = child->mapToGlobal(QPoint(parts[1].toInt(), parts[2].toInt()));
+                    text += QStringLiteral("%1\t%2\t%3 %4 1 1\n")
+                                .arg(parts[0], window->windowTitle())
+                                .arg(at.x())
+                                .arg(at.y());
+                }
             }
         }
     }

@@ -74,8 +74,9 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
         *m_view, document, settings,
         [this]() -> const FieldDefinitions & { return m_boxes->definitions(); },
         [this] { return m_boxes->commitPending(); }, this);
-    connect(m_dragger, &PointDragger::statusChanged, this,
-        [this](const QString &text) { statusBar()->showMessage(text); });
+    QStatusBar *status = statusBar(); // made now, so the window keeps one layout
+    connect(m_dragger, &PointDragger::statusChanged, status,
+        [status](const QString &text) { status->showMessage(text); });
     setAcceptDrops(true);
     // The result names: the first 16 lines of OUTHELP.TXT; missing lines stay empty.
     QFile names(m_data.path(QStringLiteral("TKTEXT/OUTHELP.TXT")));

@@ -45,6 +45,28 @@ PointDragger::PointDragger(FrontView &view, LayoutDocument &document, const Sett
 {
     m_view.setMouseTracking(true);
     m_view.installEventFilter(this);
+    // Queued: the view takes the new scene first.
+    connect(&document, &LayoutDocument::solved, this, &PointDragger::publishSpots,
+        Qt::QueuedConnection);
+}
+
+void PointDragger::publishSpots()
+{
+    // Where each point is drawn, for the widget map of the end-to-end tests.
+    static const char *const kRows[] = { "upper_ball_joint", "upper_frame_pivot",
+        "lower_ball_joint", "lower_frame_pivot", "upper_spring_pad", "lower_spring_pad" };
+    QStringList spots;
+    for (int side = 0; side < 2; ++side) {
+        for (int row = kUpperBallJoint; row <= kLowerSpringPad; ++row) {
+            const QPoint at = pointPosition(side, row).toPoint();
+            spots << QStringLiteral("point.%1.%2 %3 %4")
+                         .arg(QLatin1String(side == kSideRight ? "right" : "left"),
+                             QLatin1String(kRows[row]))
+                         .arg(at.x())
+                         .arg(at.y());
+        }
+    }
+    m_view.setProperty("mapSpots", spots);
 }
 
 QPointF PointDragger::pointPosition(int side, int row) const
@@ -212,6 +234,9 @@ bool PointDragger::eventFilter(QObject *watched, QEvent *event)
             m_view.unsetCursor();
             emit statusChanged(QString());
         }
+        break;
+    case QEvent::Resize:
+        publishSpots();
         break;
     case QEvent::FocusOut:
     case QEvent::Hide:

@@ -52,6 +52,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void publishSpots();
     void hover(const QPointF &position);
     bool press(const QPointF &position);
     void move(const QPointF &position);

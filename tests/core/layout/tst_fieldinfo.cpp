@@ -1,8 +1,10 @@
 // Field definitions: the shipped files, short and missing files, the
 // extended roll range, the whole-number marker, the range message and the
 // box validation built on them.
+#include "core/layout/entrynumbers.h"
 #include "core/layout/entryvalidation.h"
 #include "core/layout/fieldinfo.h"
+#include "core/layout/pointdrag.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -141,6 +143,30 @@ TEST(EntryValidation, SkipAcceptAndRefuse)
         validateEntry(0, "41", d).message, "Name 0 = 41.  Value must be between  0 and  40 .");
     // Without definitions there is no range check.
     EXPECT_EQ(validateEntry(0, "1000", FieldDefinitions {}).outcome, O::Accept);
+}
+
+// A dragged point lands on the snap grid (no 0.049999 texts), the right
+// side's X turns its sign, and what the box would refuse is refused.
+TEST(PointDrag, SnapsSignsAndChecks)
+{
+    const auto d = parseDefinitions(definitionsText(), false);
+    const DragOutcome right = dragPoint(kSideRight, kUpperBallJoint, -12.026, 7.024, 0, d);
+    ASSERT_TRUE(right.point);
+    EXPECT_EQ(right.point->xEntry, 0);
+    EXPECT_EQ(right.point->heightEntry, 8);
+    EXPECT_EQ(right.point->xText, "12.05");
+    EXPECT_EQ(right.point->heightText, "7");
+    const DragOutcome metric = dragPoint(kSideLeft, kLowerSpringPad, 300.6, 0.2, 1, {});
+    ASSERT_TRUE(metric.point);
+    EXPECT_EQ(metric.point->xText, "301");
+    EXPECT_EQ(metric.point->heightText, "0");
+    const DragOutcome across = dragPoint(kSideRight, kUpperBallJoint, 0.5, 7, 0, d);
+    EXPECT_FALSE(across.point);
+    EXPECT_NE(across.message.find("Value must be between"), std::string::npos);
+    EXPECT_FALSE(canDragPoint(kLowerBallJoint, 1, 0));
+    EXPECT_TRUE(canDragPoint(kLowerBallJoint, 1, 1)); // a strut solves in X and Height
+    EXPECT_TRUE(canDragPoint(kUpperFramePivot, 1, 0));
+    EXPECT_FALSE(canDragPoint(kUpperArmDim, 0, 0));
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 // (fractions, refused values, empty and zero-length boxes), moving with the
 // keys, clicking captions, the dive and roll controls at their limits, the
 // big drawing, the options and suspension type, and the edit commands.
+#include "core/layout/entrynumbers.h"
 #include "core/layout/fieldinfo.h"
 #include "gui/mainwin/diverollpanel.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/otherdimensionspanel.h"
+#include "gui/mainwin/pointdragger.h"
 #include "gui/mainwin/specgrid.h"
 #include "testing/mainwindowfixture.h"
 
@@ -16,8 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QUndoStack>
+#include <QStatusBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 using namespace tarvik;
 using namespace tarvik::gui;
@@ -49,6 +52,7 @@ private slots:
     void eachAmountCommandMovesItsWay();
     void inputCaptionsFocusTheirBoxes();
     void centreAndCopyCommands();
+    void draggingAPointMovesItsBoxes();
 };
 
 void TestMainWindow::startsUntitledWithStaticLayout()
@@ -567,6 +571,76 @@ void TestMainWindow::centreAndCopyCommands()
     QCOMPARE(f.platform.messageTexts(),
         QStringList { QStringLiteral("One of the current Tracks is 0, so centering based on "
                                      "'Tracks' is not possible.") });
+}
+
+void TestMainWindow::draggingAPointMovesItsBoxes()
+{
+    WorkedWindow f;
+    FrontView *view = f.window->frontView();
+    PointDragger &drag = f.window->dragger();
+    const auto status = [&] { return f.window->statusBar()->currentMessage(); };
+    const int x = pointEntry(kSideRight, kColumnX, kUpperFramePivot);
+    const int y = pointEntry(kSideRight, kColumnHeight, kUpperFramePivot);
+    const QString oldX = f.text(x), oldY = f.text(y);
+    const QPoint start = drag.pointPosition(kSideRight, kUpperFramePivot).toPoint();
+
+    QTest::mouseMove(view, start);
+    QCOMPARE(view->cursor().shape(), Qt::OpenHandCursor);
+    QVERIFY2(status().startsWith(QStringLiteral("Right Upper Frame Pivot:  X ") + oldX + " in"),
+        qPrintable(status()));
+
+    // Live while dragging: the boxes follow the pointer on the 0.05 in grid
+    // and the drawn point with them; the release makes one undo step.
+    const int steps = f.document->undoStack().count();
+    QTest::mousePress(view, Qt::LeftButton, {}, start);
+    QTest::mouseMove(view, start + QPoint(-25, -15));
+    QVERIFY(f.text(x) != oldX && f.text(y) != oldY);
+    for (const int entry : { x, y }) {
+        const double value = f.text(entry).toDouble() * 20;
+        QVERIFY2(std::abs(value - std::round(value)) < 1e-9, qPrintable(f.text(entry)));
+    }
+    QVERIFY(
+        QLineF(drag.pointPosition(kSideRight, kUpperFramePivot), start + QPoint(-25, -15)).length()
+        < 4);
+    QTest::mouseMove(view, start + QPoint(-30, -20));
+    // Past the centreline the X box would refuse it: the point stays.
+    const QString keptX = f.text(x);
+    const QPoint centre = view->rect().center();
+    QTest::mouseMove(view, QPoint(centre.x() + 40, start.y()));
+    QCOMPARE(f.text(x), keptX);
+    QVERIFY2(status().contains(QStringLiteral("Right Upper Frame Pivot")), qPrintable(status()));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, start + QPoint(-30, -20));
+    QVERIFY(f.changed());
+    QCOMPARE(f.document->undoStack().count(), steps + 1);
+    QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Drag of Right Upper Frame Pivot"));
+    f.document->undoStack().undo();
+    QCOMPARE(f.text(x), oldX);
+    QCOMPARE(f.text(y), oldY);
+    QVERIFY(!f.changed());
+
+    // Escape puts the point back and leaves no step.
+    QTest::mousePress(view, Qt::LeftButton, {}, start);
+    QTest::mouseMove(view, start + QPoint(20, 20));
+    QVERIFY(f.text(x) != oldX);
+    QTest::keyClick(view, Qt::Key_Escape);
+    QCOMPARE(f.text(x), oldX);
+    QVERIFY(!f.changed());
+    QTest::mouseRelease(view, Qt::LeftButton, {}, start + QPoint(20, 20));
+    QCOMPARE(f.document->undoStack().count(), steps + 1);
+
+    // In the length-and-angle mode the arm places the ball joint: no drag.
+    f.settings.change([](Settings &s) { s.entryMode = 1; });
+    f.document->redraw();
+    const int jointX = pointEntry(kSideRight, kColumnX, kUpperBallJoint);
+    const QString jointText = f.text(jointX);
+    const QPoint joint = drag.pointPosition(kSideRight, kUpperBallJoint).toPoint();
+    QTest::mouseMove(view, joint);
+    QCOMPARE(view->cursor().shape(), Qt::ForbiddenCursor);
+    QTest::mousePress(view, Qt::LeftButton, {}, joint);
+    QTest::mouseMove(view, joint + QPoint(-20, 0));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, joint + QPoint(-20, 0));
+    QVERIFY(!drag.isDragging());
+    QCOMPARE(f.text(jointX), jointText);
 }
 
 QTEST_MAIN(TestMainWindow)
