@@ -151,14 +151,13 @@ void CalcWindow::printCommand()
     const QString comment = m_platform.inputText(this, QString::fromLatin1(kCalcPrintCommentTitle),
         calcLabelText(calcPrintCommentPrompt()), QString());
     QPrinter printer(QPrinter::HighResolution);
-    if (!m_platform.printDialog(this, printer)) {
-        return;
-    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QImage page = capturePage(comment);
-    const bool printed = WindowImagePrinter::printPicture(printer, page, windowTitle());
     QApplication::restoreOverrideCursor();
-    if (!printed) {
+    const QString title = windowTitle();
+    const PrintOutcome outcome = m_platform.printPreview(this, printer,
+        [&](QPrinter &target) { return WindowImagePrinter::printPicture(target, page, title); });
+    if (outcome == PrintOutcome::Failed) {
         m_platform.message(this, QStringLiteral("Print"),
             QStringLiteral("The printer could not be started, so nothing was printed."),
             MessageButtons::Ok, MessageIcon::Exclamation);

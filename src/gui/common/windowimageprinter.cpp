@@ -1,8 +1,8 @@
 // Window capture and fit-to-page printing of the captured picture.
 #include "gui/common/windowimageprinter.h"
 
-#include "gui/platform/platform.h"
 #include "core/support/pagefit.h"
+#include "gui/platform/platform.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -64,10 +64,10 @@ bool WindowImagePrinter::printWindow(QWidget *window)
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!m_platform.printDialog(window, printer)) {
-        return false;
-    }
-    return printPicture(printer, picture, window->windowTitle());
+    const QString title = window->windowTitle();
+    return m_platform.printPreview(window, printer, [&](QPrinter &target) {
+        return printPicture(target, picture, title);
+    }) == PrintOutcome::Printed;
 }
 
 } // namespace tarvik::gui

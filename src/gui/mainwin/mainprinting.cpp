@@ -79,19 +79,32 @@ void MainPrinting::printReport()
     QApplication::processEvents();
     const QString typed = m_platform.inputText(&m_window, QStringLiteral("Report Comment"),
         QStringLiteral("Enter any comment you want printed with this report."), QString());
-    if (!m_platform.printDialog(&m_window, *m_printer)) {
-        return;
-    }
+    QImage page;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     {
         CommentsFrame frame(m_window);
         QString comment = QString::fromStdString(document.state().comment);
         comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         m_window.helpLabel()->setText(typed + u'\n' + comment);
-        WindowImagePrinter::printPicture(*m_printer, capture(), m_window.windowTitle());
+        page = capture();
     }
     QApplication::restoreOverrideCursor();
-    document.setAfterPrinting();
+    if (printPage(page)) {
+        document.setAfterPrinting();
+    }
+}
+
+bool MainPrinting::printPage(const QImage &page)
+{
+    const QString title = m_window.windowTitle();
+    const PrintOutcome outcome = m_platform.printPreview(&m_window, *m_printer,
+        [&](QPrinter &printer) { return WindowImagePrinter::printPicture(printer, page, title); });
+    if (outcome == PrintOutcome::Failed) {
+        m_platform.message(&m_window, QStringLiteral("Print"),
+            QStringLiteral("The printer could not be started, so nothing was printed."),
+            MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+    return outcome != PrintOutcome::Cancelled;
 }
 
 void MainPrinting::printWorksheet()
@@ -99,9 +112,7 @@ void MainPrinting::printWorksheet()
     m_window.commitPendingEdit();
     const QString typed = m_platform.inputText(&m_window, QStringLiteral("Worksheet Comment"),
         QStringLiteral("Enter any comment you want printed with this Worksheet."), QString());
-    if (!m_platform.printDialog(&m_window, *m_printer)) {
-        return;
-    }
+    QImage page;
     {
         CommentsFrame frame(m_window);
         QPalette white = m_window.helpLabel()->palette();
@@ -115,12 +126,14 @@ void MainPrinting::printWorksheet()
         // The page's boxes are blank; the layout in the document is untouched.
         m_window.boxes().setBlank(true);
         m_window.grid()->setResultsVisible(false);
-        WindowImagePrinter::printPicture(*m_printer, capture(), m_window.windowTitle());
+        page = capture();
         m_window.footer()->hide();
         m_window.boxes().setBlank(false);
         m_window.grid()->setResultsVisible(true);
     }
-    m_window.document().setAfterPrinting();
+    if (printPage(page)) {
+        m_window.document().setAfterPrinting();
+    }
 }
 
 } // namespace tarvik::gui

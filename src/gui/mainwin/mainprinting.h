@@ -28,6 +28,8 @@ public:
 
 private:
     QImage capture();
+    // The captured page through the print preview; false when not printed.
+    bool printPage(const QImage &page);
 
     Platform &m_platform;
     MainWindow &m_window;

@@ -5,8 +5,10 @@
 // own for something the user answers: it goes through here.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -17,6 +19,11 @@ namespace tarvik::gui {
 enum class MessageIcon { None, Information, Question, Exclamation, Critical };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+enum class PrintOutcome { Cancelled, Printed, Failed };
+// Draws a print command's pages on a printer (or its preview); false when
+// the printer could not be started. It may be called many times.
+using PagePainter = std::function<bool(QPrinter &)>;
 
 struct FileDialogRequest
 {
@@ -53,9 +60,18 @@ public:
     // File names; empty when cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
-    // The system's printer set-up and print dialogs; false when cancelled.
+    // The system's printer set-up dialog; false when cancelled.
     virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
-    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    // Every print command: a preview of the pages, from which the user
+    // prints (through the print dialog) or exports a PDF. Printed or Failed
+    // say how the print went; an exported PDF alone is Cancelled.
+    virtual PrintOutcome printPreview(QWidget *parent, QPrinter &printer, const PagePainter &paint)
+        = 0;
+    // A picture size in pixels within minimum and maximum, or nothing when
+    // the user cancelled.
+    virtual std::optional<QSize> askSize(QWidget *parent, const QString &title,
+        const QSize &initial, const QSize &minimum, const QSize &maximum)
+        = 0;
     virtual void beep() = 0;
     // Opens an outside document (manual, readme) in the desktop's viewer.
     virtual bool openDocument(const QString &path) = 0;

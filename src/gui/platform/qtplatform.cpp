@@ -5,6 +5,8 @@
 
 #include "core/support/introhelp.h"
 #include "gui/common/windowimageprinter.h"
+#include "gui/platform/printpreview.h"
+#include "gui/platform/sizedialog.h"
 #include "gui/support/intromessagewindow.h"
 #include "gui/support/pointerlines.h"
 
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -182,10 +183,33 @@ bool QtPlatform::printerSetup(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtPlatform::printDialog(QWidget *parent, QPrinter &printer)
+PrintOutcome QtPlatform::printPreview(QWidget *parent, QPrinter &printer, const PagePainter &paint)
 {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    const auto askPdfName = [this](QWidget *over) {
+        FileDialogRequest request;
+        request.title = QObject::tr("Export PDF");
+        request.filter = QStringLiteral("PDF Files (*.pdf)");
+        QString name = saveFileName(over, request);
+        if (!name.isEmpty() && !name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+            name += QStringLiteral(".pdf");
+        }
+        return name;
+    };
+    const auto reportFailure = [this](QWidget *over, const QString &text) {
+        message(
+            over, QObject::tr("Export PDF"), text, MessageButtons::Ok, MessageIcon::Exclamation);
+    };
+    return showPrintPreview(parent, printer, paint, askPdfName, reportFailure);
+}
+
+std::optional<QSize> QtPlatform::askSize(QWidget *parent, const QString &title,
+    const QSize &initial, const QSize &minimum, const QSize &maximum)
+{
+    SizeDialog dialog(parent, title, initial, minimum, maximum);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.size();
 }
 
 void QtPlatform::beep()

@@ -19,7 +19,10 @@ public:
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
     bool printerSetup(QWidget *parent, QPrinter &printer) override;
-    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    PrintOutcome printPreview(
+        QWidget *parent, QPrinter &printer, const PagePainter &paint) override;
+    std::optional<QSize> askSize(QWidget *parent, const QString &title, const QSize &initial,
+        const QSize &minimum, const QSize &maximum) override;
     void beep() override;
     bool openDocument(const QString &path) override;
     bool openUrl(const QString &address) override;

@@ -22,7 +22,9 @@ const char *kindName(PlatformRequest::Kind kind)
     case PlatformRequest::Kind::PrinterSetup:
         return "printer set-up dialog";
     case PlatformRequest::Kind::PrintDialog:
-        return "print dialog";
+        return "print preview";
+    case PlatformRequest::Kind::Size:
+        return "size dialog";
     case PlatformRequest::Kind::OpenDocument:
         return "open document";
     case PlatformRequest::Kind::IntroMessage:
@@ -185,15 +187,36 @@ bool ScriptedPlatform::printerSetup(QWidget *, QPrinter &)
     return take(request).accepted;
 }
 
-bool ScriptedPlatform::printDialog(QWidget *, QPrinter &printer)
+PrintOutcome ScriptedPlatform::printPreview(QWidget *, QPrinter &printer, const PagePainter &paint)
 {
     PlatformRequest request;
     request.kind = PlatformRequest::Kind::PrintDialog;
     Answer answer = take(request);
-    if (answer.accepted && answer.configure) {
+    if (!answer.accepted) {
+        return PrintOutcome::Cancelled;
+    }
+    if (answer.configure) {
         answer.configure(printer);
     }
-    return answer.accepted;
+    return paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+void ScriptedPlatform::answerSize(std::optional<QSize> size)
+{
+    Answer answer { PlatformRequest::Kind::Size, MessageAnswer::Ok, {}, size.has_value(), {} };
+    answer.size = size.value_or(QSize());
+    m_answers.append(answer);
+}
+
+std::optional<QSize> ScriptedPlatform::askSize(
+    QWidget *, const QString &title, const QSize &initial, const QSize &, const QSize &)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::Size;
+    request.title = title;
+    request.defaultText = QStringLiteral("%1x%2").arg(initial.width()).arg(initial.height());
+    const Answer answer = take(request);
+    return answer.accepted ? std::optional<QSize>(answer.size) : std::nullopt;
 }
 
 void ScriptedPlatform::beep()

@@ -23,7 +23,8 @@ struct PlatformRequest
         OpenFile,
         SaveFile,
         PrinterSetup,
-        PrintDialog,
+        PrintDialog, // the print preview, answered as its print dialog would be
+        Size,
         OpenDocument,
         IntroMessage,
         TextWindow,
@@ -61,7 +62,10 @@ public:
     void answerSaveFile(const QString &path); // "" = cancelled
     // Printer dialogs: accepted or cancelled; configure may point the printer at a PDF file.
     void answerPrinterSetup(bool accepted);
+    // The print preview: accepted prints (the pages drawn on the printer
+    // configure sets up), not accepted closes it unprinted.
     void answerPrintDialog(bool accepted, PrinterSetter configure = {});
+    void answerSize(std::optional<QSize> size); // nothing = cancelled
 
     const QList<PlatformRequest> &requests() const { return m_requests; }
     QList<PlatformRequest> messages() const; // only the message boxes, in order
@@ -78,7 +82,10 @@ public:
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
     QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
     bool printerSetup(QWidget *parent, QPrinter &printer) override;
-    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    PrintOutcome printPreview(
+        QWidget *parent, QPrinter &printer, const PagePainter &paint) override;
+    std::optional<QSize> askSize(QWidget *parent, const QString &title, const QSize &initial,
+        const QSize &minimum, const QSize &maximum) override;
     void beep() override;
     bool openDocument(const QString &path) override;
     // Recorded; the outcome is the next answerStart(), true when none is queued.
@@ -96,6 +103,7 @@ private:
         bool accepted = false;
         PrinterSetter configure;
         bool cancelled = false;
+        QSize size {};
     };
     Answer take(const PlatformRequest &request);
     bool takeStart(const PlatformRequest &request);

@@ -364,17 +364,15 @@ void CamberTableWindow::printReport()
         // Printing goes on with an empty comment when the input is cancelled.
         const QString comment = m_platform.inputText(this, QString::fromLatin1(kReportCommentTitle),
             QString::fromLatin1(kReportCommentPrompt), QString());
-        if (!m_platform.printDialog(this, m_printer)) {
-            return;
-        }
-        BusyCursor busy;
         const ReportClock clock = reportClock(QDateTime::currentDateTime());
         TableReportInput input;
         input.timeText = clock.time;
         input.dateText = clock.date;
         input.reportComment = comment.toStdString();
         input.vehicleComment = m_document.state().comment;
-        if (!printTableReport(m_printer, m_session.table(), input)) {
+        const PrintOutcome outcome = m_platform.printPreview(this, m_printer,
+            [&](QPrinter &target) { return printTableReport(target, m_session.table(), input); });
+        if (outcome == PrintOutcome::Failed) {
             m_platform.message(this, QString::fromLatin1(maintexts::kTitle),
                 QStringLiteral("The printer could not be started."), MessageButtons::Ok,
                 MessageIcon::Exclamation);

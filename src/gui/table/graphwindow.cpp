@@ -165,10 +165,6 @@ bool GraphWindow::printNow()
 
 bool GraphWindow::print(bool colour)
 {
-    if (!m_platform.printDialog(this, m_printer)) {
-        return false;
-    }
-    BusyCursor busy;
     const GraphOptions &options = m_settings.get().graph;
     GraphLook paper = m_look;
     paper.blackBackground = false;
@@ -178,12 +174,20 @@ bool GraphWindow::print(bool colour)
     } else {
         paper.thickLines = false;
         paper.monochrome = true;
-        m_look.patternedLines = paper.patternedLines = true;
+        paper.patternedLines = true;
         for (std::size_t i = 0; i < paper.patterns.size(); ++i) {
             paper.patterns[i] = static_cast<int>(i) + 1;
         }
     }
-    const bool printed = printGraph(m_printer, m_graph, paper);
+    const PrintOutcome outcome = m_platform.printPreview(
+        this, m_printer, [&](QPrinter &target) { return printGraph(target, m_graph, paper); });
+    if (outcome == PrintOutcome::Cancelled) {
+        return false;
+    }
+    const bool printed = outcome == PrintOutcome::Printed;
+    if (!colour) {
+        m_look.patternedLines = true;
+    }
 
     // Back to the screen's look; patterned lines stay as the print left them.
     m_look.thickLines = options.thickLines == 1;

@@ -4,12 +4,20 @@
 // texts, buttons, icons and answers onto the real dialogs.
 #include "gui/platform/qtplatform.h"
 #include "gui/platform/scriptedplatform.h"
+#include "gui/platform/sizedialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +44,7 @@ class TestPlatform : public QObject
 private slots:
     void scriptedAnswersInOrder();
     void scriptedPrinterSetUp();
+    void qtPrintPreviewExportsPdf();
     void qtMessageBoxes_data();
     void qtMessageBoxes();
     void qtInputDialog();
@@ -71,16 +80,66 @@ void TestPlatform::scriptedAnswersInOrder()
 
 void TestPlatform::scriptedPrinterSetUp()
 {
+    // Scripted: a cancelled preview draws nothing; an accepted one draws on
+    // the printer the test set up; a drawing that fails is a failed print.
     ScriptedPlatform platform;
     platform.answerPrintDialog(false);
     platform.answerPrintDialog(true, [](QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QStringLiteral("/tmp/x.pdf"));
     });
+    platform.answerPrintDialog(true);
+    platform.answerSize(QSize(640, 480));
     QPrinter printer;
-    QVERIFY(!platform.printDialog(nullptr, printer));
-    QVERIFY(platform.printDialog(nullptr, printer));
+    int drawn = 0;
+    const auto draw = [&](QPrinter &) { return ++drawn < 2; };
+    QCOMPARE(platform.printPreview(nullptr, printer, draw), PrintOutcome::Cancelled);
+    QCOMPARE(drawn, 0);
+    QCOMPARE(platform.printPreview(nullptr, printer, draw), PrintOutcome::Printed);
     QCOMPARE(printer.outputFileName(), QStringLiteral("/tmp/x.pdf"));
+    QCOMPARE(platform.printPreview(nullptr, printer, draw), PrintOutcome::Failed);
+    QCOMPARE(platform.askSize(nullptr, QStringLiteral("Size"), QSize(8, 6), {}, QSize(99, 99)),
+        std::optional<QSize>(QSize(640, 480)));
+}
+
+void TestPlatform::qtPrintPreviewExportsPdf()
+{
+    // The real preview: "Export PDF..." writes the pages it shows to the
+    // file the user names; closing the preview then prints nothing.
+    QtPlatform platform;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("pages"));
+    QPrinter printer(QPrinter::HighResolution);
+    int onPdf = 0;
+    const auto draw = [&](QPrinter &target) {
+        QPainter painter(&target);
+        painter.drawText(QPointF(100, 100), QStringLiteral("page"));
+        onPdf += target.outputFileName() == pdf + QStringLiteral(".pdf") ? 1 : 0;
+        return painter.isActive();
+    };
+    whenModal<QPrintPreviewDialog>([pdf](QPrintPreviewDialog *preview) {
+        auto *exportPdf = preview->findChild<QAction *>(QStringLiteral("ExportPdf"));
+        QVERIFY(exportPdf);
+        whenModal<QFileDialog>([pdf](QFileDialog *files) {
+            files->selectFile(pdf);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        exportPdf->trigger();
+        preview->reject();
+    });
+    QCOMPARE(platform.printPreview(nullptr, printer, draw), PrintOutcome::Cancelled);
+    QCOMPARE(onPdf, 1);
+    QVERIFY(QFileInfo(pdf + QStringLiteral(".pdf")).size() > 500);
+
+    // The size question keeps the proportions while the box is ticked.
+    whenModal<SizeDialog>([](SizeDialog *dialog) {
+        dialog->widthBox()->setValue(1600);
+        QCOMPARE(dialog->heightBox()->value(), 1200);
+        dialog->accept();
+    });
+    QCOMPARE(platform.askSize(nullptr, QStringLiteral("Size"), QSize(800, 600), QSize(16, 16),
+                 QSize(20000, 20000)),
+        std::optional<QSize>(QSize(1600, 1200)));
 }
 
 void TestPlatform::qtMessageBoxes_data()
