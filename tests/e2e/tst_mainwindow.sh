@@ -3,7 +3,8 @@
 # typing and Tab, a refused value and its restored text across a switch of
 # windows and a menu, the dive-and-roll "Yes" option and a spin press, the
 # Big and Normal drawing, an Edit command with its prompt, undo and redo, a
-# drag of a point in the drawing, File > Save and Exit. Checked through the saved vehicle file, the settings file and
+# drag of a point in the drawing, the drawing exported, the print preview
+# with its PDF export, File > Save and Exit. Checked through the saved vehicle file, the settings file and
 # screenshots.
 #
 # tst_mainwindow.sh APP DATA_DIR
@@ -139,6 +140,47 @@ e2e_keys alt+f s
 sleep 1
 e2e_check "one undo takes the whole drag back" \
   test "$(e2e_record "$car" 13)" = "$before_y" -a "$(e2e_record "$car" 5)" = "$before_x"
+
+# File > Export Drawing through the real file dialog and the size dialog:
+# an SVG picture that renders at the width asked.
+e2e_keys alt+f e
+e2e_check "the export file dialog shows" e2e_wait_window 'Export Drawing'
+sleep 0.5
+e2e_keys ctrl+a
+e2e_type "$E2E_WORK/front.svg"
+e2e_keys Return
+e2e_check "the size dialog shows" e2e_wait_window 'Drawing Size'
+sleep 0.3
+e2e_shot 12-drawing-size
+e2e_keys ctrl+a
+e2e_type 1000
+e2e_keys Return
+e2e_check "the size dialog closes" e2e_wait_gone 'Drawing Size'
+sleep 0.5
+rsvg-convert "$E2E_WORK/front.svg" -o "$E2E_OUT/13-exported-drawing.png"
+e2e_check "the drawing renders as a 1000 px wide picture" \
+  test "$(identify -format '%w' "$E2E_OUT/13-exported-drawing.png" 2>/dev/null)" = "1000"
+
+# File > Print: the comment, then the preview, from which a PDF is exported
+# through the real file dialog; Escape closes the preview unprinted.
+e2e_keys alt+f p
+e2e_check "the report comment prompt shows" e2e_wait_window 'Report Comment'
+e2e_type "preview check"
+e2e_keys Return
+e2e_check "the print preview shows" e2e_wait_window 'Print Preview' 15
+sleep 1
+e2e_shot 14-print-preview
+e2e_click ExportPdfButton 'Print Preview'
+e2e_check "the PDF file dialog shows" e2e_wait_window 'Export PDF'
+sleep 0.5
+e2e_keys ctrl+a
+e2e_type "$E2E_WORK/report.pdf"
+e2e_keys Return
+sleep 1.5
+e2e_check "the preview exported a one-page PDF" \
+  bash -c "pdfinfo '$E2E_WORK/report.pdf' | grep -q '^Pages: *1$'"
+e2e_keys Escape
+e2e_check "Escape closes the preview" e2e_wait_gone 'Print Preview'
 
 # File > Save from the keyboard, then Exit.
 e2e_keys alt+f s

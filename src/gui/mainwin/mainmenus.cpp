@@ -70,6 +70,8 @@ void MainMenus::build()
         [this] { m_window.files().fileSave(); });
     command(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
         [this] { m_window.files().fileSaveAs(); });
+    command(file, QStringLiteral("&Export Drawing…"), QStringLiteral("mnuExportDrawing"),
+        [this] { m_window.exportDrawing(); });
     file->addSeparator();
     command(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
         [this] { m_window.printing().printReport(); });

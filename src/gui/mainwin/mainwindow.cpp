@@ -9,6 +9,7 @@
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
 #include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/drawingexport.h"
 #include "gui/mainwin/entryboxes.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/frontview.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
 {
     buildWidgets();
     m_files = std::make_unique<FileCommands>(platform, document, folders, this);
+    m_drawingExport = std::make_unique<DrawingExport>(platform, document, *m_view, folders, this);
     m_printing = std::make_unique<MainPrinting>(platform, *this);
     m_menus = new MainMenus(*this, m_hooks);
     m_dragger = new PointDragger(

@@ -30,6 +30,7 @@ struct EngineOutput;
 namespace tarvik::gui {
 
 class DiveRollPanel;
+class DrawingExport;
 class EntryBoxes;
 class FileCommands;
 class FrontView;
@@ -111,6 +112,7 @@ public:
     void setApplyDiveRoll(bool applied);
     void toggleBig();
     bool exitCommand(); // false when the user stayed
+    bool exportDrawing(); // File > Export Drawing
 
     // Checks text still being typed in a box before a command uses it.
     void commitPendingEdit();
@@ -169,6 +171,7 @@ private:
     QPointer<QDialog> m_comments;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<MainPrinting> m_printing;
+    std::unique_ptr<DrawingExport> m_drawingExport;
 };
 
 } // namespace tarvik::gui

@@ -9,6 +9,7 @@
 #include "gui/app/settingsowner.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/diverollpanel.h"
+#include "gui/mainwin/drawingexport.h"
 #include "gui/mainwin/entryboxes.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/mainmenus.h"
@@ -183,6 +184,11 @@ void MainWindow::toggleBig()
         widget->show();
     }
     m_document.redraw();
+}
+
+bool MainWindow::exportDrawing()
+{
+    return m_drawingExport->run();
 }
 
 } // namespace tarvik::gui

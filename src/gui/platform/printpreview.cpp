@@ -41,6 +41,9 @@ PrintOutcome showPrintPreview(QWidget *parent, QPrinter &printer, const PagePain
     if (auto *tools = preview.findChild<QToolBar *>()) {
         tools->addSeparator();
         tools->addAction(exportPdf);
+        if (QWidget *button = tools->widgetForAction(exportPdf)) {
+            button->setObjectName(QStringLiteral("ExportPdfButton"));
+        }
     } else {
         preview.addAction(exportPdf);
     }

@@ -12,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -41,6 +42,7 @@ private slots:
     void exitQuestion();
     void reportPrintsOnePageWithComment();
     void worksheetPrintsBlankAndRestores();
+    void drawingExportsAsSvgOrPng();
 
 private:
     QTemporaryDir m_dir;
@@ -374,6 +376,51 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     QVERIFY(f.window->trackDisplay(1)->isVisible());
     QVERIFY(!f.changed());
     QVERIFY(f.platform.messages().isEmpty());
+}
+
+void TestMainWindowFiles::drawingExportsAsSvgOrPng()
+{
+    WorkedWindow f;
+    // Named after the vehicle file, beside it; a name without .svg or .png
+    // becomes an SVG picture of the size asked, letters and captions as text.
+    const QString svg = m_dir.filePath(QStringLiteral("front"));
+    f.platform.answerSaveFile(svg);
+    f.platform.answerSize(QSize(900, 500));
+    QVERIFY(f.window->exportDrawing());
+    QCOMPARE(f.platform.requests()[0].file.fileName, QStringLiteral("WORKED.svg"));
+    QCOMPARE(f.platform.requests()[1].kind, PlatformRequest::Kind::Size);
+    QFile written(svg + QStringLiteral(".svg"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    QVERIFY(text.contains("width=\"900\""));
+    QVERIFY(text.contains(">A</text>") && text.contains(">L</text>"));
+    QVERIFY(text.contains("Roll Center height"));
+
+    const QString png = m_dir.filePath(QStringLiteral("front.png"));
+    f.platform.answerSaveFile(png);
+    f.platform.answerSize(QSize(320, 200));
+    QVERIFY(f.window->exportDrawing());
+    const QImage picture(png);
+    QCOMPARE(picture.size(), QSize(320, 200));
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            drawn += picture.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    QVERIFY2(drawn > 2000 && drawn < 320 * 200 / 2, qPrintable(QString::number(drawn)));
+
+    // A cancelled size writes nothing; a folder that is not there says so.
+    f.platform.answerSaveFile(m_dir.filePath(QStringLiteral("never.png")));
+    f.platform.answerSize(std::nullopt);
+    QVERIFY(!f.window->exportDrawing());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.png"))));
+    f.platform.clearRecord();
+    f.platform.answerSaveFile(m_dir.filePath(QStringLiteral("no/such/dir.svg")));
+    f.platform.answerSize(QSize(100, 100));
+    QVERIFY(!f.window->exportDrawing());
+    QCOMPARE(f.platform.messages().size(), 1);
+    QVERIFY(f.platform.messages()[0].text.startsWith(QStringLiteral("The drawing could not")));
 }
 
 QTEST_MAIN(TestMainWindowFiles)
