@@ -24,7 +24,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -107,6 +109,34 @@ void BM_SpinToWindowRepaint(benchmark::State &state)
     spinAndRepaint(state, true);
 }
 BENCHMARK(BM_SpinToWindowRepaint)->Unit(benchmark::kMillisecond);
+
+// BM_UndoMemory1000Edits: the heap the document's undo history holds after
+// 1,000 accepted edits of the worked example (each a step, with what the
+// solve wrote back in its wake), read from the allocator before and after.
+void BM_UndoMemory1000Edits(benchmark::State &state)
+{
+    BenchWindow &bench = *g_bench;
+    for (auto _ : state) {
+        tarvik::gui::LayoutDocument document { bench.settings, QString() };
+        QString message;
+        if (!document.open(bench.data.path(QStringLiteral("tkfiles/WORKED.TK")), message)) {
+            state.SkipWithError("the worked example could not be opened");
+            return;
+        }
+        const std::size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 1000; ++i) {
+            // Heights and X of both sides' points, each edit a new value.
+            const int entry = (i % 12) < 6 ? i % 6 : 16 + i % 6 + 8 * ((i / 12) % 2);
+            document.acceptEdit(entry, QString::number(10 + (i % 50) * 0.05, 'f', 2));
+        }
+        const std::size_t after = mallinfo2().uordblks;
+        state.counters["steps"] = double(document.undoStack().count());
+        state.counters["KiB"] = double(after - before) / 1024.0;
+        state.counters["bytes_per_step"]
+            = double(after - before) / std::max(1, document.undoStack().count());
+    }
+}
+BENCHMARK(BM_UndoMemory1000Edits)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
