@@ -12,6 +12,7 @@
 
 #include "cli/clioptions.h"
 #include "core/geometry/engineinputbuilder.h"
+#include "core/layout/units.h"
 #include "core/table/cambertable.h"
 #include "core/table/tablecsv.h"
 #include "core/table/tablequantity.h"
@@ -138,12 +139,25 @@ int runTableCommand(const std::vector<std::string> &args)
         || !readQuantity(parsed, quantity, message)) {
         return reportCliError(message);
     }
-    if (const std::string refusal = tableSpecRefusal(spec); !refusal.empty()) {
-        return reportCliError(refusal);
-    }
+    // A range refused in inches is refused before the file is read, unless
+    // the file is metric: its dive range and steps are millimetres.
+    std::string refusal = tableSpecRefusal(spec);
     VehicleData vehicle;
     if (!loadVehicleForCli(parsed.file, vehicle, message)) {
-        return reportCliError(message);
+        return reportCliError(refusal.empty() ? message : refusal);
+    }
+    if (vehicle.unitsFlag != 0) {
+        // The standard range is the same two inches each way, in millimetres.
+        for (const auto &[option, text] :
+            { std::pair { "dive-from", &spec.DiveFrom }, std::pair { "dive-to", &spec.DiveTo } }) {
+            if (parsed.find(option) == nullptr) {
+                *text = convertText(*text, Quantity::Length, true);
+            }
+        }
+        refusal = tableSpecRefusal(spec, vehicle.unitsFlag);
+    }
+    if (!refusal.empty()) {
+        return reportCliError(refusal);
     }
     LayoutState layout;
     layout.takeVehicle(vehicle, parsed.file);

@@ -86,7 +86,7 @@ void CalcSession::recalculateTableSpec(CalcFeedback &feedback)
 {
     CalcOutputRow &out = outputRef(0);
     out.visible = out.enabled = false;
-    const TableSpecFit fit = fitTableSpec(tableSpecFromRows());
+    const TableSpecFit fit = fitTableSpec(tableSpecFromRows(), m_unitsFlag);
     for (const std::string &warning : fit.warnings) {
         feedback.messages.push_back(CalcMessage { "", warning });
     }
@@ -99,7 +99,7 @@ void CalcSession::recalculateTableSpec(CalcFeedback &feedback)
 CalcAcceptResult CalcSession::acceptTableSpec() const
 {
     const TableSpec spec = tableSpecFromRows();
-    const std::string refusal = tableSpecRefusal(spec);
+    const std::string refusal = tableSpecRefusal(spec, m_unitsFlag);
     if (!refusal.empty()) {
         // The fit stops at the largest increment; only a narrower range helps.
         CalcAcceptResult refused;

@@ -26,7 +26,8 @@ struct TableSpecFit
     double rollStep = 0;
 };
 
-TableSpecFit fitTableSpec(const TableSpec &spec);
+// unitsFlag: the layout's units (dive steps in millimetres when not 0).
+TableSpecFit fitTableSpec(const TableSpec &spec, int unitsFlag = 0);
 
 // A short list of axis values: at most 3 values, " ...." and the last one
 // down the page (vertical), at most 5, " ...." and the last across it. Values

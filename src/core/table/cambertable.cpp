@@ -38,7 +38,7 @@ void writeHeaders(
 {
     const int g = table.groupSize();
     for (TableGrid &grid : table.grids) {
-        grid[0][0] = cornerCaption(spec);
+        grid[0][0] = cornerCaption(spec, table.unitsFlag);
         for (int j = 0; j < columns.count; ++j) {
             grid[0][static_cast<std::size_t>(j + 1)]
                 = formatPicture(columns.value(j), kHeaderPicture);
@@ -72,14 +72,15 @@ TableCellValues valuesOf(const EngineOutput &out)
 
 // Everything but the data cells: the spec check of a shown baseline, the
 // grid sizes and the header texts. False when the spec is refused.
-bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &spec,
+bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &spec, int unitsFlag,
     const BaselineState &baseline)
 {
     table.quantity = quantity;
     table.spec = spec;
+    table.unitsFlag = unitsFlag;
     table.RowsAreRoll = spec.rowsRoll() ? 1 : 0;
-    table.columnCaption = columnAxisCaption(spec);
-    table.refusal = tableSpecRefusal(spec);
+    table.columnCaption = columnAxisCaption(spec, unitsFlag);
+    table.refusal = tableSpecRefusal(spec, unitsFlag);
     if (!table.refusal.empty()) {
         return false;
     }
@@ -92,8 +93,8 @@ bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &s
     }
     table.headerColumnTwips = table.baselineShown ? 1300 : 1000;
 
-    const TableAxis rows = rowAxis(spec);
-    const TableAxis columns = columnAxis(spec);
+    const TableAxis rows = rowAxis(spec, unitsFlag);
+    const TableAxis columns = columnAxis(spec, unitsFlag);
     table.dataRows = rows.count;
     table.dataColumns = columns.count;
     sizeGrids(table);
@@ -127,14 +128,14 @@ void writeCell(
 
 } // namespace
 
-std::string cornerCaption(const TableSpec &spec)
+std::string cornerCaption(const TableSpec &spec, int unitsFlag)
 {
-    return spec.rowsRoll() ? "Roll, deg" : "Dive, inches";
+    return spec.rowsRoll() ? "Roll, deg" : (unitsFlag != 0 ? "Dive, mm" : "Dive, inches");
 }
 
-std::string columnAxisCaption(const TableSpec &spec)
+std::string columnAxisCaption(const TableSpec &spec, int unitsFlag)
 {
-    return spec.rowsRoll() ? "Dive, inches" : "Roll, degrees";
+    return spec.rowsRoll() ? (unitsFlag != 0 ? "Dive, mm" : "Dive, inches") : "Roll, degrees";
 }
 
 const TableCellValues *CamberTable::cellValues(int dataRow, int dataColumn) const
@@ -158,11 +159,11 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     const CellObserver &observer)
 {
     CamberTable table;
-    if (!prepareTable(table, quantity, spec, baseline)) {
+    if (!prepareTable(table, quantity, spec, layout.unitsFlag, baseline)) {
         return table;
     }
-    const TableAxis rows = rowAxis(spec);
-    const TableAxis columns = columnAxis(spec);
+    const TableAxis rows = rowAxis(spec, layout.unitsFlag);
+    const TableAxis columns = columnAxis(spec, layout.unitsFlag);
     const int rowEntry = spec.rowsRoll() ? kRollEntry : kDiveEntry;
     const int columnEntry = spec.rowsRoll() ? kDiveEntry : kRollEntry;
     EngineInput input = layout;
@@ -198,7 +199,7 @@ CamberTable tableForQuantity(
     CamberTable table;
     table.warningCells = swept.warningCells;
     table.problemCells = swept.problemCells;
-    if (!prepareTable(table, quantity, swept.spec, baseline)) {
+    if (!prepareTable(table, quantity, swept.spec, swept.unitsFlag, baseline)) {
         return table;
     }
     // A table that was not swept with this spec has no numbers to show.

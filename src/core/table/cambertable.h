@@ -56,6 +56,7 @@ struct CamberTable
     // What the grids' data cells show; the baseline rows are this quantity's.
     TableQuantity quantity = TableQuantity::Camber;
     TableSpec spec; // the TableSpec the table was swept with
+    int unitsFlag = 0; // the layout's units: dive and roll-centre lengths in mm when not 0
     // The numbers of every quantity, data entry k and data column j at
     // k * dataColumns + j; empty for a refused table.
     std::vector<TableCellValues> values;
@@ -91,8 +92,11 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
 CamberTable tableForQuantity(
     const CamberTable &swept, TableQuantity quantity, const BaselineState &baseline);
 
-// Texts of the fixed cells, shared by the sweep and its tests.
-std::string cornerCaption(const TableSpec &spec); // "Dive, inches" or "Roll, deg"
-std::string columnAxisCaption(const TableSpec &spec); // "Roll, degrees" or "Dive, inches"
+// Texts of the fixed cells, shared by the sweep and its tests ("Dive, mm" on
+// a metric layout).
+std::string cornerCaption(
+    const TableSpec &spec, int unitsFlag = 0); // "Dive, inches" or "Roll, deg"
+std::string columnAxisCaption(
+    const TableSpec &spec, int unitsFlag = 0); // "Roll, degrees" or "Dive, inches"
 
 } // namespace tarvik

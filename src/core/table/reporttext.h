@@ -19,7 +19,8 @@ inline constexpr const char *kReportTitleLine = "Tarvik - Quellmark Inc.";
 // The report's first line for a table of quantity: titleLine as it is for
 // camber; for the roll centre followed by "  -  " and what the numbers are
 // ("Tarvik - Quellmark Inc.  -  Roll Center Height, inches").
-std::string reportTitleLine(const std::string &titleLine, TableQuantity quantity);
+std::string reportTitleLine(
+    const std::string &titleLine, TableQuantity quantity, int unitsFlag = 0);
 
 // "09:05:07:pm": hour on the 12-hour clock (midnight and noon are 12).
 std::string reportTimeText(const std::tm &time);

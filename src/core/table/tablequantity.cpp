@@ -13,13 +13,17 @@ struct QuantityTexts
     std::string_view name;
     std::string_view axisTitle;
     std::string_view caption;
+    std::string_view metricAxisTitle;
+    std::string_view metricCaption;
 };
 
 constexpr std::array<QuantityTexts, kTableQuantityCount> kTexts = { {
-    { "camber", "Camber", "Camber, deg", "Camber, degrees" },
-    { "rc-height", "Roll Center Height", "Roll Center Height, in", "Roll Center Height, inches" },
+    { "camber", "Camber", "Camber, deg", "Camber, degrees", "Camber, deg", "Camber, degrees" },
+    { "rc-height", "Roll Center Height", "Roll Center Height, in", "Roll Center Height, inches",
+        "Roll Center Height, mm", "Roll Center Height, mm" },
     { "rc-lateral", "Roll Center Lateral", "Roll Center Lateral, in",
-        "Roll Center Lateral, inches (left +)" },
+        "Roll Center Lateral, inches (left +)", "Roll Center Lateral, mm",
+        "Roll Center Lateral, mm (left +)" },
 } };
 
 const QuantityTexts &textsOf(TableQuantity quantity)
@@ -51,14 +55,14 @@ std::string_view tableQuantityName(TableQuantity quantity)
     return textsOf(quantity).name;
 }
 
-std::string_view tableQuantityAxisTitle(TableQuantity quantity)
+std::string_view tableQuantityAxisTitle(TableQuantity quantity, int unitsFlag)
 {
-    return textsOf(quantity).axisTitle;
+    return unitsFlag != 0 ? textsOf(quantity).metricAxisTitle : textsOf(quantity).axisTitle;
 }
 
-std::string_view tableQuantityCaption(TableQuantity quantity)
+std::string_view tableQuantityCaption(TableQuantity quantity, int unitsFlag)
 {
-    return textsOf(quantity).caption;
+    return unitsFlag != 0 ? textsOf(quantity).metricCaption : textsOf(quantity).caption;
 }
 
 bool tableQuantityPerSide(TableQuantity quantity)

@@ -42,12 +42,13 @@ std::optional<TableQuantity> tableQuantityFromKey(std::string_view key);
 // and the start of the graph's title in label mode 1.
 std::string_view tableQuantityName(TableQuantity quantity);
 // "Camber, deg", "Roll Center Height, in", "Roll Center Lateral, in": the
-// graph's standard title starts with it.
-std::string_view tableQuantityAxisTitle(TableQuantity quantity);
+// graph's standard title starts with it. Lengths are mm when unitsFlag is
+// not 0 (a metric layout).
+std::string_view tableQuantityAxisTitle(TableQuantity quantity, int unitsFlag = 0);
 
 // "Camber, degrees", "Roll Center Height, inches", "Roll Center Lateral,
 // inches (left +)": what a printed or exported table's numbers are.
-std::string_view tableQuantityCaption(TableQuantity quantity);
+std::string_view tableQuantityCaption(TableQuantity quantity, int unitsFlag = 0);
 
 // True when the right and left grids hold different numbers (camber); false
 // for the roll centre, which both grids repeat.

@@ -32,7 +32,7 @@ public:
     TableReport run(const CamberTable &table)
     {
         m_report.pages = 1;
-        m_title = reportTitleLine(m_in.titleLine, table.quantity);
+        m_title = reportTitleLine(m_in.titleLine, table.quantity, table.unitsFlag);
         m_y = m_pageTop = kTopMargin * m_h;
         header(false);
         if (tableQuantityPerSide(table.quantity)) {

@@ -7,6 +7,7 @@
 // spec that passes it always fits the 10 x 11 baseline array.
 #include "core/table/tablespec.h"
 
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 
 #include <cmath>
@@ -59,17 +60,18 @@ TableSpec standardTableSpec()
     return TableSpec { 0, "-2", "2", 1, "-4", "4", 1 };
 }
 
-double diveIncrement(int incIndex)
+double diveIncrement(int incIndex, int unitsFlag)
 {
+    const double length = unitFactor(Quantity::Length, unitsFlag);
     switch (incIndex) {
     case 0:
-        return 2;
+        return 2 * length;
     case 1:
-        return 1;
+        return 1 * length;
     case 2:
-        return 0.5;
+        return 0.5 * length;
     default:
-        return 0.25;
+        return 0.25 * length;
     }
 }
 
@@ -89,9 +91,9 @@ double rollIncrement(int incIndex)
     }
 }
 
-TableAxis diveAxis(const TableSpec &spec)
+TableAxis diveAxis(const TableSpec &spec, int unitsFlag)
 {
-    return makeAxis(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex));
+    return makeAxis(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex, unitsFlag));
 }
 
 TableAxis rollAxis(const TableSpec &spec)
@@ -99,14 +101,14 @@ TableAxis rollAxis(const TableSpec &spec)
     return makeAxis(spec.RollFrom, spec.RollTo, rollIncrement(spec.RollIncIndex));
 }
 
-TableAxis rowAxis(const TableSpec &spec)
+TableAxis rowAxis(const TableSpec &spec, int unitsFlag)
 {
-    return spec.rowsRoll() ? rollAxis(spec) : diveAxis(spec);
+    return spec.rowsRoll() ? rollAxis(spec) : diveAxis(spec, unitsFlag);
 }
 
-TableAxis columnAxis(const TableSpec &spec)
+TableAxis columnAxis(const TableSpec &spec, int unitsFlag)
 {
-    return spec.rowsRoll() ? diveAxis(spec) : rollAxis(spec);
+    return spec.rowsRoll() ? diveAxis(spec, unitsFlag) : rollAxis(spec);
 }
 
 double specWindowCount(std::string_view fromText, std::string_view toText, double increment)
@@ -119,10 +121,10 @@ double specWindowCount(std::string_view fromText, std::string_view toText, doubl
     return std::fabs(roundHalfEven(steps)) + 1;
 }
 
-std::string tableSpecRefusal(const TableSpec &spec)
+std::string tableSpecRefusal(const TableSpec &spec, int unitsFlag)
 {
     const double dive
-        = specWindowCount(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex));
+        = specWindowCount(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex, unitsFlag));
     const double roll
         = specWindowCount(spec.RollFrom, spec.RollTo, rollIncrement(spec.RollIncIndex));
     if (spec.rowsRoll()) {

@@ -3,9 +3,10 @@
 //
 // The range ends are held as the texts the user typed (read with the usual
 // leading-number rule when needed); the increments are fixed by a choice
-// index, never by the text of a list entry. Dive is in inches, roll in
-// degrees. A table holds at most 10 data rows by 11 data columns; the size is
-// counted as the table-spec window counts it (span / increment rounded to the
+// index, never by the text of a list entry. Dive is in the layout's length
+// unit (inches, or millimetres for a metric layout: the same physical steps
+// of 2, 1, .5 and .25 inches), roll in degrees. A table holds at most 10 data rows by 11 data
+// columns; the size is counted as the table-spec window counts it (span / increment rounded to the
 // nearest whole number, halves to even, plus one), and a spec that does not
 // fit is refused with the window's own message for the axis at fault.
 #pragma once
@@ -39,8 +40,9 @@ struct TableSpec
 // Dive -2 to 2 by 1 inch down the rows, roll -4 to 4 by 2 degrees across.
 TableSpec standardTableSpec();
 
-// Increment for a choice index (an index outside the list means the finest).
-double diveIncrement(int incIndex);
+// Increment for a choice index (an index outside the list means the finest);
+// unitsFlag: the layout's units.
+double diveIncrement(int incIndex, int unitsFlag = 0);
 double rollIncrement(int incIndex);
 
 // One swept axis with its ends read as numbers.
@@ -54,10 +56,10 @@ struct TableAxis
     double value(int i) const { return from + i * step; }
 };
 
-TableAxis diveAxis(const TableSpec &spec);
+TableAxis diveAxis(const TableSpec &spec, int unitsFlag = 0);
 TableAxis rollAxis(const TableSpec &spec);
-TableAxis rowAxis(const TableSpec &spec);
-TableAxis columnAxis(const TableSpec &spec);
+TableAxis rowAxis(const TableSpec &spec, int unitsFlag = 0);
+TableAxis columnAxis(const TableSpec &spec, int unitsFlag = 0);
 
 // The count the table-spec window shows for one axis: |span / increment|
 // rounded to nearest (halves to even) plus one. Infinite when a range end is
@@ -66,6 +68,6 @@ double specWindowCount(std::string_view fromText, std::string_view toText, doubl
 
 // Empty when the spec fits 10 x 11, otherwise the message of the axis at
 // fault (checked in the order the table-spec window checks them).
-std::string tableSpecRefusal(const TableSpec &spec);
+std::string tableSpecRefusal(const TableSpec &spec, int unitsFlag = 0);
 
 } // namespace tarvik

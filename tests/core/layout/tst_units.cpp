@@ -1,8 +1,10 @@
 // Metric layouts: every example converted to millimetres, saved, read back
 // and solved gives the same angles and the same lengths times 25.4 as the
 // inch layout, to the shown precision; texts survive a round trip.
+#include "core/calc/tablespecfit.h"
 #include "core/geometry/engineinputbuilder.h"
 #include "core/layout/units.h"
+#include "core/table/cambertable.h"
 #include "core/text/numberreading.h"
 
 #include <filesystem>
@@ -86,6 +88,45 @@ TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
         ASSERT_EQ(a.scene.items.size(), b.scene.items.size());
         EXPECT_NEAR(a.scene.carMax.x, b.scene.carMax.x, 1e-3) << name;
     }
+}
+
+// The camber table of a metric layout sweeps the same physical dives: the
+// standard spec converted to mm keeps its 5 x 5 grid, its dive steps are
+// 25.4 mm, cambers are the same and roll-centre heights are 25.4 times.
+TEST(Units, MetricTableSweepsTheSameDives)
+{
+    const auto read = readVehicleFile(fs::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / "WORKED.TK");
+    ASSERT_TRUE(read.ok);
+    LayoutState inch;
+    inch.takeVehicle(read.data, "WORKED.TK");
+    LayoutState metric = inch;
+    metric.record = convertRecord(inch.record, true);
+    metric.unitsFlag = 1;
+    Settings inchSettings;
+    inchSettings.tableSpec = standardTableSpec();
+    Settings metricSettings = inchSettings;
+    convertSettingsUnits(metricSettings, 1);
+    EXPECT_EQ(metricSettings.tableSpec.DiveFrom, "-50.8");
+    EXPECT_EQ(tableSpecRefusal(metricSettings.tableSpec, 1), "");
+    EXPECT_NE(tableSpecRefusal(metricSettings.tableSpec, 0), ""); // mm read as inches: too big
+    EXPECT_EQ(fitTableSpec(metricSettings.tableSpec, 1).diveStep, 25.4);
+
+    for (const TableQuantity quantity : kTableQuantities) {
+        const CamberTable a = fillQuantityTable(quantity, inchSettings.tableSpec,
+            buildEngineInput(inch, inchSettings), BaselineState {});
+        const CamberTable b = fillQuantityTable(quantity, metricSettings.tableSpec,
+            buildEngineInput(metric, metricSettings), BaselineState {});
+        ASSERT_EQ(b.dataRows, 5);
+        ASSERT_EQ(b.dataColumns, a.dataColumns);
+        EXPECT_EQ(b.grids[kRight][0][0], "Dive, mm");
+        EXPECT_EQ(b.grids[kRight][2][0], "-25.40");
+        const double scale = quantity == TableQuantity::Camber ? 1 : 25.4;
+        for (std::size_t i = 0; i < a.values.size(); ++i) {
+            EXPECT_NEAR(quantityValue(a.values[i], quantity, kLeft) * scale,
+                quantityValue(b.values[i], quantity, kLeft), 1e-3);
+        }
+    }
+    EXPECT_EQ(tableQuantityCaption(TableQuantity::RollCenterHeight, 1), "Roll Center Height, mm");
 }
 
 } // namespace
