@@ -3,6 +3,7 @@
 #include "core/design/designproblem.h"
 
 #include "core/layout/entrynumbers.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
@@ -70,7 +71,8 @@ std::optional<DesignTarget> parseDesignTargetName(std::string_view name, std::st
             return std::nullopt;
         }
         if (!parseMotion(name.substr(at + 1), t)) {
-            message = "target '" + std::string(name) + "' needs @DIVE,ROLL in inches and degrees";
+            message = "target '" + std::string(name)
+                + "' needs @DIVE,ROLL: the dive in the layout's length unit, the roll in degrees";
             return std::nullopt;
         }
         t.kind = DesignTargetKind::Camber;
@@ -126,6 +128,37 @@ std::string designTargetName(const DesignTarget &t)
         return right ? "scrub-right" : "scrub-left";
     }
     return {};
+}
+
+double designTargetUnitFactor(DesignTargetKind kind, int unitsFlag)
+{
+    switch (kind) {
+    case DesignTargetKind::RollCenterHeight:
+    case DesignTargetKind::RollCenterMigration:
+    case DesignTargetKind::ScrubRadius:
+        return unitFactor(Quantity::Length, unitsFlag);
+    case DesignTargetKind::CamberGain:
+    case DesignTargetKind::Camber:
+        break;
+    }
+    return 1.0;
+}
+
+std::string designTargetUnit(DesignTargetKind kind, int unitsFlag)
+{
+    const std::string length = unitsFlag != 0 ? "mm" : "in";
+    switch (kind) {
+    case DesignTargetKind::RollCenterHeight:
+    case DesignTargetKind::ScrubRadius:
+        return length;
+    case DesignTargetKind::RollCenterMigration:
+        return length + "/deg";
+    case DesignTargetKind::CamberGain:
+        return "deg/in";
+    case DesignTargetKind::Camber:
+        break;
+    }
+    return "deg";
 }
 
 int coordinateEntry(std::string_view name)
@@ -241,7 +274,8 @@ std::string designProblemRefusal(const DesignProblem &problem)
                 + " that holds no value of two decimals";
         }
         if (std::fabs(v.minValue) > 1e6 || std::fabs(v.maxValue) > 1e6) {
-            return "coordinate '" + name + "' has a range beyond a million inches";
+            return "coordinate '" + name + "' has a range beyond a million "
+                + (problem.layout.unitsFlag != 0 ? "millimetres" : "inches");
         }
     }
     return {};
