@@ -83,6 +83,16 @@ int coordinateEntry(std::string_view name);
 // The name of a point entry (0-5, 8-13, 16-21, 24-29), else "".
 std::string coordinateName(int entry);
 
+// Whether the entry mode places a point box from its arm's length and angle
+// (the upper frame pivot and the lower ball joint of a double A arm whose arm
+// has a length, in the length-and-angle mode): such a box is no free
+// coordinate.
+bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, int entry);
+
+// A whole text as a finite plain decimal number ("+1.5", "-.5", "2e-3"); no
+// blanks, hex, inf or nan.
+bool readDesignNumber(std::string_view text, double &value);
+
 // The variable of one named coordinate; symmetric ties the other side's box
 // to it (same typed value).
 DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, bool symmetric);
