@@ -22,12 +22,12 @@ struct TargetKind
 
 constexpr TargetKind kTargetRows[] = {
     { "Roll Center Height", DesignTargetKind::RollCenterHeight, kBothSides },
-    { "Roll Center Migration per deg of Roll", DesignTargetKind::RollCenterMigration, kBothSides },
-    { "Camber Gain, mean of both sides", DesignTargetKind::CamberGain, kBothSides },
+    { "Roll Center Migration", DesignTargetKind::RollCenterMigration, kBothSides },
+    { "Camber Gain, Mean", DesignTargetKind::CamberGain, kBothSides },
     { "Camber Gain Right", DesignTargetKind::CamberGain, kSideRight },
     { "Camber Gain Left", DesignTargetKind::CamberGain, kSideLeft },
-    { "Camber Right at Dive and Roll", DesignTargetKind::Camber, kSideRight },
-    { "Camber Left at Dive and Roll", DesignTargetKind::Camber, kSideLeft },
+    { "Camber Right at Dive, Roll", DesignTargetKind::Camber, kSideRight },
+    { "Camber Left at Dive, Roll", DesignTargetKind::Camber, kSideLeft },
     { "Scrub Radius Right", DesignTargetKind::ScrubRadius, kSideRight },
     { "Scrub Radius Left", DesignTargetKind::ScrubRadius, kSideLeft },
 };

@@ -4,6 +4,7 @@
 #include "core/support/helptopic.h"
 #include "core/support/warningtext.h"
 #include "gui/calc/calcopener.h"
+#include "gui/design/pickupoptimizerwindow.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/platform.h"
@@ -63,6 +64,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
     m_documents = std::make_unique<OutsideDocuments>(m_platform, m_settings, m_data.root());
     hooks.showDocument
         = [this](OutsideDocument document) { m_documents->show(document, m_window); };
+    hooks.openDesign = [this] { openDesign(); };
     hooks.writeSettings = [this] { writeSettings(); };
     hooks.quit = [] {
         QApplication::closeAllWindows();
@@ -75,6 +77,17 @@ MainWindow *Startup::load(const QString &vehicleFile)
         m_window->files().openFile(vehicleFile);
     }
     return m_window;
+}
+
+PickupOptimizerWindow *Startup::openDesign()
+{
+    if (!m_design) {
+        m_design = new PickupOptimizerWindow(m_platform, *m_document, m_settings, m_window);
+    }
+    m_design->show();
+    m_design->raise();
+    m_design->activateWindow();
+    return m_design;
 }
 
 void Startup::start(int splashMs)

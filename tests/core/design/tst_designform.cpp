@@ -105,9 +105,9 @@ TEST(DesignForm, UsedRowsPoseTheProblem)
     EXPECT_EQ(refusal([](DesignForm &f) { f.targets()[0].value = "2,5"; }),
         "Roll Center Height: the target needs a number, not '2,5'");
     EXPECT_EQ(refusal([](DesignForm &f) { f.targets()[6].weight = "0"; }),
-        "Camber Left at Dive and Roll: the weight needs a number above 0");
+        "Camber Left at Dive, Roll: the weight needs a number above 0");
     EXPECT_EQ(refusal([](DesignForm &f) { f.targets()[6].dive = ""; }),
-        "Camber Left at Dive and Roll: the dive and the roll need numbers");
+        "Camber Left at Dive, Roll: the dive and the roll need numbers");
     EXPECT_EQ(refusal([](DesignForm &f) { row(f, kLeftPivotHeight).minimum = "16.5"; }),
         "Left Upper Frame Pivot Height: the range's minimum is above its maximum");
     EXPECT_NE(refusal([](DesignForm &f) {
