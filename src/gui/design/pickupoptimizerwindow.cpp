@@ -191,6 +191,7 @@ void PickupOptimizerWindow::startCommand()
     m_answer.reset();
     m_answerChanges.clear();
     m_stale = false;
+    m_replaced = false;
     m_changes->clear();
     m_targets->showAchieved({});
     OptimizerOptions options;
@@ -237,8 +238,7 @@ void PickupOptimizerWindow::finished(const OptimizerResult &result)
     poll();
     m_targets->setEditable(true);
     m_coordinates->setEditable(true);
-    const bool replaced = m_runLayout.unitsFlag != m_document.state().unitsFlag
-        || m_runLayout.currentFile != m_document.state().currentFile;
+    const bool replaced = m_replaced || m_runLayout.unitsFlag != m_document.state().unitsFlag;
     if (!result.refusal.empty()) {
         say(QString::fromStdString(result.refusal));
     } else if (replaced) {
@@ -324,6 +324,7 @@ void PickupOptimizerWindow::followLayout(const LayoutChange &change)
     }
     if (isRunning()) {
         m_stale = true;
+        m_replaced = m_replaced || change.everything || change.units;
         say(QStringLiteral("The layout changed while the search runs: its answer will be for "
                            "the layout as it was."));
         return;

@@ -98,6 +98,7 @@ private:
     std::optional<OptimizerResult> m_answer;
     std::vector<DesignChange> m_answerChanges;
     bool m_stale = false;
+    bool m_replaced = false; // a new layout or other units while the search ran
     bool m_applying = false;
 
     DesignTargetsPanel *m_targets = nullptr;
