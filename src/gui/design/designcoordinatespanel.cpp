@@ -75,7 +75,8 @@ void DesignCoordinatesPanel::build()
     }
     m_symmetric = new QCheckBox(QStringLiteral("&Both sides move together"), this);
     m_symmetric->setObjectName(QStringLiteral("DesignSymmetric"));
-    grid->addWidget(m_symmetric, int(m_rows.size() / 2) + 1, 0, 1, 8);
+    // Only as wide as its text: a check box takes clicks on its text alone.
+    grid->addWidget(m_symmetric, int(m_rows.size() / 2) + 1, 0, 1, 8, Qt::AlignLeft);
     connect(m_symmetric, &QCheckBox::toggled, this, [this](bool on) {
         m_form.setSymmetric(on);
         updateEnabled();

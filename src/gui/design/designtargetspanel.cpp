@@ -68,7 +68,7 @@ void DesignTargetsPanel::build()
         row.unit = new QLabel(this);
         row.weight = numberBox(this, QStringLiteral("DesignWeight") + n, 40);
         row.achieved = valueLabel(this, QStringLiteral("DesignAchieved") + n);
-        grid->addWidget(row.use, line, kUse);
+        grid->addWidget(row.use, line, kUse, Qt::AlignLeft); // clicks count on its text alone
         grid->addWidget(row.now, line, kNow);
         grid->addWidget(row.value, line, kValue);
         grid->addWidget(row.unit, line, kUnit);
