@@ -36,11 +36,13 @@ constexpr const char *kUsage
 // What --help adds to the synopsis.
 constexpr const char *kOptimizeHelp
     = "\n"
-      "optimize moves pick-up point coordinates within their ranges (inches, X as typed,\n"
-      "positive on both sides) until the layout meets the targets as closely as it can.\n"
+      "optimize moves pick-up point coordinates within their ranges (X as typed, positive\n"
+      "on both sides) until the layout meets the targets as closely as it can. Lengths\n"
+      "(ranges, targets, DIVE) are in the file's units: inches, or mm on a metric file.\n"
       "  targets:  rc-height (in), rc-migration (in of lateral roll-centre travel per\n"
       "            degree of roll, over -1..+1 deg), camber-gain (deg per 1 in of dive,\n"
-      "            mean of both sides), camber-gain-right, camber-gain-left,\n"
+      "            also on a metric file; mean of both sides), camber-gain-right,\n"
+      "            camber-gain-left,\n"
       "            camber-right@DIVE,ROLL and camber-left@DIVE,ROLL (new camber, deg),\n"
       "            scrub-right, scrub-left (in); WEIGHT defaults to 1\n"
       "  COORD:    right|left . upper_ball_joint|upper_frame_pivot|lower_ball_joint|\n"

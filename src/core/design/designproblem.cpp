@@ -3,6 +3,7 @@
 #include "core/design/designproblem.h"
 
 #include "core/layout/entrynumbers.h"
+#include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
@@ -21,8 +22,9 @@ constexpr std::array<std::string_view, 6> kPointNames = { "upper_ball_joint", "u
 
 constexpr std::string_view kSideNames[2] = { "right", "left" };
 
-// The whole text as a finite decimal number; no blanks, no hex, no inf.
-bool strictNumber(std::string_view text, double &value)
+} // namespace
+
+bool readDesignNumber(std::string_view text, double &value)
 {
     if (text.empty() || text.size() > 64) {
         return false;
@@ -41,14 +43,16 @@ bool strictNumber(std::string_view text, double &value)
     return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
+namespace {
+
 bool parseMotion(std::string_view text, DesignTarget &target)
 {
     const auto comma = text.find(',');
     if (comma == std::string_view::npos) {
         return false;
     }
-    return strictNumber(text.substr(0, comma), target.diveIn)
-        && strictNumber(text.substr(comma + 1), target.rollDeg);
+    return readDesignNumber(text.substr(0, comma), target.diveIn)
+        && readDesignNumber(text.substr(comma + 1), target.rollDeg);
 }
 
 std::string describeRange(const DesignVariable &v)
@@ -70,7 +74,8 @@ std::optional<DesignTarget> parseDesignTargetName(std::string_view name, std::st
             return std::nullopt;
         }
         if (!parseMotion(name.substr(at + 1), t)) {
-            message = "target '" + std::string(name) + "' needs @DIVE,ROLL in inches and degrees";
+            message = "target '" + std::string(name)
+                + "' needs @DIVE,ROLL: the dive in the layout's length unit, the roll in degrees";
             return std::nullopt;
         }
         t.kind = DesignTargetKind::Camber;
@@ -128,6 +133,37 @@ std::string designTargetName(const DesignTarget &t)
     return {};
 }
 
+double designTargetUnitFactor(DesignTargetKind kind, int unitsFlag)
+{
+    switch (kind) {
+    case DesignTargetKind::RollCenterHeight:
+    case DesignTargetKind::RollCenterMigration:
+    case DesignTargetKind::ScrubRadius:
+        return unitFactor(Quantity::Length, unitsFlag);
+    case DesignTargetKind::CamberGain:
+    case DesignTargetKind::Camber:
+        break;
+    }
+    return 1.0;
+}
+
+std::string designTargetUnit(DesignTargetKind kind, int unitsFlag)
+{
+    const std::string length = unitsFlag != 0 ? "mm" : "in";
+    switch (kind) {
+    case DesignTargetKind::RollCenterHeight:
+    case DesignTargetKind::ScrubRadius:
+        return length;
+    case DesignTargetKind::RollCenterMigration:
+        return length + "/deg";
+    case DesignTargetKind::CamberGain:
+        return "deg/in";
+    case DesignTargetKind::Camber:
+        break;
+    }
+    return "deg";
+}
+
 int coordinateEntry(std::string_view name)
 {
     const auto first = name.find('.');
@@ -163,6 +199,20 @@ std::string coordinateName(int entry)
     }
     return std::string(kSideNames[p.side]) + "." + std::string(kPointNames[p.row])
         + (p.column == kColumnX ? ".x" : ".y");
+}
+
+bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, int entry)
+{
+    if (settings.entryMode != 1 || layout.suspensionType != 0 || coordinateName(entry).empty()) {
+        return false;
+    }
+    // Upper frame pivot and lower ball joint follow the arm rows when the arm
+    // has a length in the length-and-angle entry mode.
+    const EntryPosition p = entryPosition(entry);
+    const int armRow = p.row == kUpperFramePivot ? kUpperArmDim
+        : p.row == kLowerBallJoint               ? kLowerArmDim
+                                                 : -1;
+    return armRow >= 0 && readNumber(layout.record.get(pointEntry(p.side, kColumnX, armRow))) > 0;
 }
 
 DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, bool symmetric)
@@ -202,7 +252,6 @@ std::string designProblemRefusal(const DesignProblem &problem)
             return "target '" + name + "' is given twice";
         }
     }
-    const bool armMode = problem.settings.entryMode == 1 && problem.layout.suspensionType == 0;
     std::set<int> varied;
     for (const DesignVariable &v : problem.variables) {
         if (v.entries.empty()) {
@@ -216,15 +265,7 @@ std::string designProblemRefusal(const DesignProblem &problem)
             if (!varied.insert(entry).second) {
                 return "coordinate '" + coordinateName(entry) + "' is varied twice";
             }
-            const EntryPosition p = entryPosition(entry);
-            // Upper frame pivot and lower ball joint follow the arm rows
-            // when the arm has a length in the length-and-angle entry mode.
-            const int armRow = p.row == kUpperFramePivot ? kUpperArmDim
-                : p.row == kLowerBallJoint               ? kLowerArmDim
-                                                         : -1;
-            if (armMode && armRow >= 0
-                && readNumber(problem.layout.record.get(pointEntry(p.side, kColumnX, armRow)))
-                    > 0) {
+            if (coordinateFollowsArm(problem.layout, problem.settings, entry)) {
                 return "coordinate '" + coordinateName(entry)
                     + "' follows its arm's length and angle in this entry mode";
             }
@@ -241,7 +282,8 @@ std::string designProblemRefusal(const DesignProblem &problem)
                 + " that holds no value of two decimals";
         }
         if (std::fabs(v.minValue) > 1e6 || std::fabs(v.maxValue) > 1e6) {
-            return "coordinate '" + name + "' has a range beyond a million inches";
+            return "coordinate '" + name + "' has a range beyond a million "
+                + (problem.layout.unitsFlag != 0 ? "millimetres" : "inches");
         }
     }
     return {};

@@ -2,6 +2,13 @@
 // results to aim at (each with a value and a weight) and the coordinates it
 // may move, each within an absolute range in typed units.
 //
+// Typed units are the layout's own: inches, or millimetres on a metric
+// layout. Ranges, length targets (roll-centre height and migration, scrub
+// radius), the dive of a camber target and every answer are in them; angles
+// are degrees in both, and the camber gain is always degrees per inch
+// (25.4 mm) of dive. The engine converts at its boundary, so nothing here
+// converts a length; the miss of each target is counted in its typed unit.
+//
 // Names are shared by tarvik-cli and the windows. Targets: "rc-height",
 // "rc-migration", "camber-gain" (mean of both sides), "camber-gain-right",
 // "camber-gain-left", "camber-right@DIVE,ROLL", "camber-left@DIVE,ROLL",
@@ -24,15 +31,15 @@
 namespace tarvik {
 
 enum class DesignTargetKind {
-    RollCenterHeight, // static roll-centre height, inches
-    // Lateral roll-centre travel per degree of roll, inches per degree: the
+    RollCenterHeight, // static roll-centre height, typed length
+    // Lateral roll-centre travel per degree of roll, typed length per degree: the
     // moved roll centre's x at +1 deg minus its x at -1 deg (no dive), over
     // 2. x is positive toward the car's left; a positive roll raises the
     // car's left side.
     RollCenterMigration,
     CamberGain, // camber change for 1 in of dive and no roll, degrees
     Camber, // new camber of the dive-and-roll pass at diveIn, rollDeg, degrees
-    ScrubRadius, // static scrub radius, inches
+    ScrubRadius, // static scrub radius, typed length
 };
 
 // The side of a target that is not per side, or of the camber gain taken as
@@ -43,7 +50,7 @@ struct DesignTarget
 {
     DesignTargetKind kind = DesignTargetKind::RollCenterHeight;
     int side = kBothSides; // kSideRight, kSideLeft or kBothSides
-    double diveIn = 0; // Camber only
+    double diveIn = 0; // Camber only; typed length (millimetres on a metric layout)
     double rollDeg = 0; // Camber only
     double value = 0; // what to reach, in the target's unit
     double weight = 1; // > 0; the error is the weighted sum of squared misses
@@ -55,12 +62,19 @@ std::optional<DesignTarget> parseDesignTargetName(std::string_view name, std::st
 // The name parseDesignTargetName reads back ("camber-left@1,-2").
 std::string designTargetName(const DesignTarget &target);
 
+// The factor from inch units to the layout's units for a target's value: 25.4
+// for the length targets of a metric layout, else 1.
+double designTargetUnitFactor(DesignTargetKind kind, int unitsFlag);
+// The unit a target's value is given in: "in", "mm", "in/deg", "mm/deg",
+// "deg/in" or "deg".
+std::string designTargetUnit(DesignTargetKind kind, int unitsFlag);
+
 // One free coordinate: the boxes it sets to the same typed value (the named
 // box first, then its mirror when the sides are tied) and its range.
 struct DesignVariable
 {
     std::vector<int> entries;
-    double minValue = 0; // typed units, inches
+    double minValue = 0; // typed units
     double maxValue = 0;
 };
 
@@ -69,19 +83,30 @@ int coordinateEntry(std::string_view name);
 // The name of a point entry (0-5, 8-13, 16-21, 24-29), else "".
 std::string coordinateName(int entry);
 
+// Whether the entry mode places a point box from its arm's length and angle
+// (the upper frame pivot and the lower ball joint of a double A arm whose arm
+// has a length, in the length-and-angle mode): such a box is no free
+// coordinate.
+bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, int entry);
+
+// A whole text as a finite plain decimal number ("+1.5", "-.5", "2e-3"); no
+// blanks, hex, inf or nan.
+bool readDesignNumber(std::string_view text, double &value);
+
 // The variable of one named coordinate; symmetric ties the other side's box
 // to it (same typed value).
 DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, bool symmetric);
 
 // The answer is written into the boxes as "###.00": every typed value the
-// optimizer hands back is a whole number of hundredths.
+// optimizer hands back is a whole number of hundredths of the typed unit.
 inline constexpr double kDesignGridStep = 0.01;
 
 struct DesignProblem
 {
     LayoutState layout; // the start; its dive and roll entries are not used
     // The entry mode shapes the solve; the camber-gain pass always uses the
-    // standard definition (1 in of dive, no roll) whatever the settings say.
+    // standard definition (1 in of dive, no roll) whatever the settings or
+    // the layout's units say.
     Settings settings;
     std::vector<DesignTarget> targets;
     std::vector<DesignVariable> variables;

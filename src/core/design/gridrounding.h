@@ -1,6 +1,6 @@
 // The optimizer's last stage: the answer has to be typed into boxes that
 // hold two decimals ("###.00"), so the search ends on the grid of whole
-// hundredths of an inch. It scores every floor-or-ceiling rounding of the
+// hundredths of the typed unit. It scores every floor-or-ceiling rounding of the
 // best continuous point (all of them up to 8 coordinates, else the nearest)
 // and the nearest rounding of other good points, then runs a compass search
 // with halving steps (16 hundredths down to 1, with diagonal moves of two
@@ -34,7 +34,7 @@ public:
     GridRounding(std::vector<long> low, std::vector<long> high, BatchScorer scorer,
         std::function<bool()> stopped);
 
-    // best and others are typed values (inches).
+    // best and others are typed values.
     void run(const std::vector<double> &best, const std::vector<std::vector<double>> &others);
 
     // The best grid point scored so far, if any.

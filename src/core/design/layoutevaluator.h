@@ -30,7 +30,7 @@ public:
     // problem must pass designProblemRefusal and outlive the evaluator.
     explicit LayoutEvaluator(const DesignProblem &problem);
 
-    // values: the typed value of each variable (inches), written into its
+    // values: the typed value of each variable, written into its
     // boxes with six decimals. achieved: one slot per target, filled even for
     // an infeasible layout where the engine gave numbers. Returns the error.
     double evaluate(std::span<const double> values, std::span<double> achieved);

@@ -3,7 +3,8 @@
 // All random numbers are drawn on the thread that runs the search, before a
 // batch is handed to the pool; the pool only scores. Candidates live in unit
 // coordinates u in [0, 1] per variable (typed value = min + u * span) until
-// the last stage, which works in whole hundredths of an inch.
+// the last stage, which works in whole hundredths of the typed unit (inch or
+// millimetre).
 #include "core/design/pickupoptimizer.h"
 
 #include "core/design/evaluationpool.h"
@@ -24,6 +25,8 @@ namespace {
 
 // Stop once the weighted error is this small per unit of weight: the
 // engine's single-precision points leave misses of about 1e-7 in any case.
+// Counted in inch units; a metric layout's length misses are 25.4 times
+// larger, and so is this bound's square root for them.
 constexpr double kGoodEnoughPerWeight = 1e-12;
 // Distinct polish starts must lie this far apart (unit coordinates).
 constexpr double kDistinctStarts = 0.05;
@@ -99,11 +102,18 @@ public:
         for (int w = 0; w < m_pool.size(); ++w) {
             m_evaluators.emplace_back(m_problem);
         }
+        // The error's own scale: the weights, with each length target's
+        // squared unit factor on a metric layout, so the stop rules weigh the
+        // same misses whatever units the layout is typed in.
         double weights = 0;
+        double scaled = 0;
         for (const DesignTarget &t : m_problem.targets) {
+            const double f = designTargetUnitFactor(t.kind, m_problem.layout.unitsFlag);
             weights += t.weight;
+            scaled += t.weight * f * f;
         }
-        m_goodEnough = kGoodEnoughPerWeight * weights;
+        m_goodEnough = kGoodEnoughPerWeight * scaled;
+        m_errorScale = weights > 0 ? scaled / weights : 1.0;
         for (const DesignVariable &v : m_problem.variables) {
             m_low.push_back(v.minValue);
             m_span.push_back(v.maxValue - v.minValue);
@@ -371,6 +381,7 @@ private:
         };
         NelderMeadOptions options;
         options.goodEnough = m_goodEnough;
+        options.errorTolerance *= m_errorScale;
         options.step = 0.02;
         Candidate best = start;
         for (int restart = 0; restart < 3 && budget > 0 && !stopped(); ++restart) {
@@ -471,6 +482,7 @@ private:
     std::size_t m_n;
     std::size_t m_targets;
     double m_goodEnough = 0;
+    double m_errorScale = 1; // 1 in inch units; up to 25.4 squared on a metric layout
     std::vector<double> m_low, m_span;
     std::string m_stage;
     std::vector<Candidate> m_population;

@@ -39,6 +39,8 @@ struct ShimTargetResult
     int stacksTried = 0; // stacks solved, the empty one included
 };
 
+// entries: the layout's texts in inches (the shims are inch sizes), so a
+// metric layout's are converted first, as the shim calculator does.
 // side: kSideRight or kSideLeft. Of stacks equally close (within 1e-9 deg)
 // the one with fewer shims wins, then the one with fewer 1/16 in shims, then
 // added before removed.

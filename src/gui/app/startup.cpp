@@ -4,6 +4,7 @@
 #include "core/support/helptopic.h"
 #include "core/support/warningtext.h"
 #include "gui/calc/calcopener.h"
+#include "gui/design/pickupoptimizerwindow.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/platform.h"
@@ -65,6 +66,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
     m_documents = std::make_unique<OutsideDocuments>(m_platform, m_settings, m_data.root());
     hooks.showDocument
         = [this](OutsideDocument document) { m_documents->show(document, m_window); };
+    hooks.openDesign = [this] { openDesign(); };
     hooks.writeSettings = [this] {
         m_tables->closeAll(); // a table still open is the next run's previous table
         writeSettings();
@@ -86,6 +88,17 @@ MainWindow *Startup::load(const QString &vehicleFile)
         m_window->files().openFile(vehicleFile);
     }
     return m_window;
+}
+
+PickupOptimizerWindow *Startup::openDesign()
+{
+    if (!m_design) {
+        m_design = new PickupOptimizerWindow(m_platform, *m_document, m_settings, m_window);
+    }
+    m_design->show();
+    m_design->raise();
+    m_design->activateWindow();
+    return m_design;
 }
 
 void Startup::start(int splashMs)

@@ -21,6 +21,7 @@ namespace tarvik::gui {
 class CalcOpener;
 class MainWindow;
 class OutsideDocuments;
+class PickupOptimizerWindow;
 class Platform;
 class TableWindows;
 
@@ -41,6 +42,10 @@ public:
     LayoutDocument *document() const { return m_document.get(); }
     // The calculation window's opener (the table window's table specs: open(3, -1)).
     CalcOpener *calc() const { return m_calc.get(); }
+
+    // Design > Find Pick-up Points: the one pick-up point window, opened or
+    // brought to the front.
+    PickupOptimizerWindow *openDesign();
 
     // The main window's load step; vehicleFile may be empty.
     MainWindow *load(const QString &vehicleFile = {});
@@ -63,6 +68,7 @@ private:
     bool m_extendedRoll = false;
     bool m_introDone = false;
     QPointer<MainWindow> m_window;
+    QPointer<PickupOptimizerWindow> m_design;
     std::unique_ptr<OutsideDocuments> m_documents; // the Help menu's manual, readme, web site
     std::unique_ptr<TableWindows> m_tables; // last: its windows go before the rest
 };

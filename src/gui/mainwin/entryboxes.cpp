@@ -129,6 +129,19 @@ bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
+    case QEvent::ShortcutOverride: {
+        // A box keeps Ctrl+Z (and redo) only for text typed into it: with
+        // nothing of its own to take back, the keys go to Edit > Undo and
+        // Redo, which step through the layout's changes.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QLineEdit *edit = box(entry);
+        if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !edit->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+        break;
+    }
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const bool back = key == Qt::Key_Up;

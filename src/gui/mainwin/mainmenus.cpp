@@ -1,5 +1,5 @@
 // frmTK's menu bar: File, Edit, Options, Suspension Type, Shim, Table &
-// Graph, Comments and Help. Commands act on the main window, its document
+// Graph, Design, Comments and Help. Commands act on the main window, its document
 // and settings; commands that open another window go through its hooks (a
 // command without its hook is disabled). Check marks and enabled states
 // follow the settings and the layout each time a menu opens and after every
@@ -216,6 +216,16 @@ void MainMenus::build()
     connect(table, &QAction::triggered, this, [this] {
         m_window.commitPendingEdit();
         m_hooks.openTable();
+    });
+
+    QMenu *design = m_window.menuBar()->addMenu(QStringLiteral("&Design"));
+    design->setObjectName(QStringLiteral("mnuDesign"));
+    QAction *pickups = addItem(
+        design, QStringLiteral("&Find Pick-up Points\u2026"), QStringLiteral("mnuFindPickups"));
+    pickups->setEnabled(bool(m_hooks.openDesign));
+    connect(pickups, &QAction::triggered, this, [this] {
+        m_window.commitPendingEdit();
+        m_hooks.openDesign();
     });
 
     QAction *comments = m_window.menuBar()->addAction(QStringLiteral("&Comments"));

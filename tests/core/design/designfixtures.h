@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/design/designproblem.h"
+#include "core/layout/units.h"
 #include "core/layout/vehiclefile.h"
 
 #include <filesystem>
@@ -17,6 +18,15 @@ inline LayoutState exampleLayout(const std::string &file)
     EXPECT_TRUE(read.ok) << file;
     LayoutState layout;
     layout.takeVehicle(read.data, file);
+    return layout;
+}
+
+// The same layout converted to millimetres, as Options > Metric Units does.
+inline LayoutState metricLayout(const std::string &file)
+{
+    LayoutState layout = exampleLayout(file);
+    layout.record = convertRecord(layout.record, true);
+    layout.unitsFlag = 1;
     return layout;
 }
 

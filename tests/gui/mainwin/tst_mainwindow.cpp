@@ -98,6 +98,18 @@ void TestMainWindow::typedEntriesAreNormalisedAndRedrawn()
     f.type(0, QStringLiteral("60")); // the shipped upper limit is accepted
     QCOMPARE(f.text(0), QStringLiteral("60"));
     QVERIFY(f.platform.messages().isEmpty());
+
+    // Ctrl+Z in a box being typed in takes back its own text; in a box
+    // holding nothing typed it is Edit > Undo, as is Ctrl+Shift+Z for redo.
+    f.typeWithoutLeaving(8, QStringLiteral("16"));
+    QTest::keyClick(f.box(8), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.text(8), QStringLiteral("15"));
+    QCOMPARE(f.text(0), QStringLiteral("60"));
+    QTest::keyClick(f.box(8), Qt::Key_Return);
+    QTest::keyClick(f.box(9), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.text(0), QStringLiteral("12.75"));
+    QTest::keyClick(f.box(9), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(f.text(0), QStringLiteral("60"));
 }
 
 void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()

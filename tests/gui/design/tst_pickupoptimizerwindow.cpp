@@ -1,0 +1,187 @@
+// Design > Find Pick-up Points on the worked example: opened from the menu,
+// prefilled from the layout, a search run to its end and applied as one
+// change that Edit > Undo takes back; an answer made stale by an edit asks
+// before it is applied; Stop keeps the best so far, and closing the window
+// while a search runs ends it; a metric layout shows millimetres.
+#include "core/layout/entrynumbers.h"
+#include "gui/design/designcoordinatespanel.h"
+#include "gui/design/designtargetspanel.h"
+#include "gui/design/pickupoptimizerwindow.h"
+#include "testing/mainwindowfixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace tarvik;
+using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
+
+namespace {
+
+constexpr int kRightPivotHeight = 9;
+constexpr int kLeftPivotHeight = 25;
+
+struct DesignSlot
+{
+    QPointer<PickupOptimizerWindow> design;
+    WindowFixture *fixture = nullptr;
+};
+
+// The worked example with the Design menu wired as start-up wires it.
+struct DesignFixture : DesignSlot, WorkedWindow
+{
+    DesignFixture()
+        : WorkedWindow({}, false, hooksFor(this))
+    {
+        fixture = this;
+    }
+
+    static MainWindowHooks hooksFor(DesignSlot *slot)
+    {
+        MainWindowHooks hooks;
+        hooks.openDesign = [slot] {
+            WindowFixture &f = *slot->fixture;
+            slot->design
+                = new PickupOptimizerWindow(f.platform, *f.document, f.settings, f.window.get());
+            slot->design->show();
+        };
+        return hooks;
+    }
+
+    PickupOptimizerWindow *open()
+    {
+        window->action(QStringLiteral("mnuFindPickups"))->trigger();
+        return design;
+    }
+};
+
+void check(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+void typeInto(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+void waitDone(PickupOptimizerWindow *w)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!w->isRunning(), 30000);
+}
+
+} // namespace
+
+class TestPickupOptimizerWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void searchesAppliesAsOneChangeAndUndoes()
+    {
+        DesignFixture f;
+        PickupOptimizerWindow *w = f.open();
+        QVERIFY(w && w->isVisible());
+        DesignTargetsPanel *targets = w->targets();
+        DesignCoordinatesPanel *coordinates = w->coordinates();
+        QCOMPARE(targets->valueBox(0)->text(), QStringLiteral("3.693"));
+        QCOMPARE(coordinates->minBox(kRightPivotHeight)->text(), QStringLiteral("12"));
+        QVERIFY(coordinates->symmetricBox()->isChecked());
+        QVERIFY(!coordinates->freeBox(kLeftPivotHeight)->isEnabled());
+
+        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        QCOMPARE(w->status()->text(), QStringLiteral("Choose at least one target."));
+        QVERIFY(!w->isRunning());
+
+        check(targets->useBox(0));
+        typeInto(targets->valueBox(0), QStringLiteral("2"));
+        check(coordinates->freeBox(kRightPivotHeight));
+        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        QVERIFY(!targets->valueBox(0)->isEnabled()); // locked while it runs
+        waitDone(w);
+        QVERIFY(w->hasAnswer() && w->applyButton()->isEnabled() && w->startButton()->isEnabled());
+        QVERIFY(!w->stopButton()->isEnabled());
+        QVERIFY(qAbs(targets->achieved(0)->text().toDouble() - 2.0) < 0.02);
+        const QString changes = w->changesList()->toPlainText();
+        QVERIFY2(changes.startsWith(QStringLiteral("Right Upper Frame Pivot Height: 14 \u2192 ")),
+            qPrintable(changes));
+        QVERIFY(changes.contains(QStringLiteral("Left Upper Frame Pivot Height: 14 \u2192 ")));
+        QVERIFY(!f.changed());
+
+        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        const QString moved = f.text(kRightPivotHeight);
+        QVERIFY(moved != QStringLiteral("14") && f.text(kLeftPivotHeight) == moved);
+        QVERIFY(f.changed() && !w->hasAnswer() && !w->applyButton()->isEnabled());
+        QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Find Pick-up Points"));
+        QCOMPARE(targets->valueBox(0)->text(), QStringLiteral("2")); // what the user typed stays
+        f.window->action(QStringLiteral("mnuUndo"))->trigger();
+        QCOMPARE(f.text(kRightPivotHeight), QStringLiteral("14"));
+        QCOMPARE(f.text(kLeftPivotHeight), QStringLiteral("14"));
+        QVERIFY(!f.document->undoStack().canUndo());
+
+        // An edit after the search: the answer is stale, and Apply asks.
+        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        waitDone(w);
+        f.document->setEntries({ { 2, QStringLiteral("26.5") } });
+        QVERIFY(w->isStale() && w->status()->text().contains(QStringLiteral("as it was")));
+        f.platform.answerMessage(MessageAnswer::No);
+        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        QCOMPARE(f.text(kRightPivotHeight), QStringLiteral("14"));
+        f.platform.answerMessage(MessageAnswer::Yes);
+        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        QVERIFY(f.text(kRightPivotHeight) != QStringLiteral("14"));
+        QCOMPARE(f.platform.messages().size(), 2);
+
+        // Other units: the answer and the texts start afresh in millimetres.
+        f.document->setUnits(true);
+        QVERIFY(coordinates->title().endsWith(QStringLiteral("(mm)")));
+        const double mm = f.text(kLeftPivotHeight).toDouble();
+        QCOMPARE(coordinates->minBox(kLeftPivotHeight)->text(),
+            QString::number(qRound((mm - 50.8) * 100) / 100.0));
+        QVERIFY(!targets->useBox(0)->isChecked());
+    }
+
+    void stopKeepsTheBestSoFarAndClosingEndsTheSearch()
+    {
+        DesignFixture f;
+        PickupOptimizerWindow *w = f.open();
+        // Many targets and every point of both sides: a search of seconds.
+        for (int row : { 0, 1, 5, 6, 7 }) {
+            check(w->targets()->useBox(row));
+        }
+        typeInto(w->targets()->valueBox(0), QStringLiteral("2"));
+        typeInto(w->targets()->valueBox(5), QStringLiteral("-3"));
+        check(w->coordinates()->symmetricBox());
+        for (int entry = 0; entry < 32; ++entry) {
+            if (QCheckBox *box = w->coordinates()->freeBox(entry)) {
+                check(box);
+            }
+        }
+        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        QVERIFY(w->isRunning() && w->stopButton()->isEnabled());
+        QTRY_VERIFY(w->findChild<QLabel *>(QStringLiteral("DesignStage"))->text()
+            == QStringLiteral("evolving (2 of 4)"));
+        QTest::mouseClick(w->stopButton(), Qt::LeftButton);
+        waitDone(w);
+        QVERIFY2(w->status()->text().startsWith(QStringLiteral("Stopped: Apply")),
+            qPrintable(w->status()->text()));
+        QVERIFY(w->hasAnswer());
+        QVERIFY(w->targets()->achieved(0)->text() != QStringLiteral("-"));
+
+        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        QVERIFY(w->isRunning());
+        const QPointer<PickupOptimizerWindow> closing(w);
+        w->close();
+        QTRY_VERIFY(closing.isNull());
+        QVERIFY(!f.changed());
+    }
+};
+
+QTEST_MAIN(TestPickupOptimizerWindow)
+#include "tst_pickupoptimizerwindow.moc"
