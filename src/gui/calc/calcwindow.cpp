@@ -401,7 +401,7 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
     if (k == 0 || m_closing) {
         return QDialog::eventFilter(watched, event);
     }
-    QLineEdit *const box = editFor(k);
+    QLineEdit *const lineEdit = editFor(k);
     switch (event->type()) {
     case QEvent::FocusIn: {
         // Coming back from a popup or another window into the control the
@@ -413,7 +413,7 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
             } else {
                 m_session.focusEntered(k);
             }
-            if (QLineEdit *edit = box) {
+            if (QLineEdit *edit = lineEdit) {
                 // After a click the box places its cursor; select once it has.
                 QTimer::singleShot(0, edit, [edit] {
                     if (edit->hasFocus()) {
@@ -425,7 +425,7 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusOut:
-        if (box && !leavesTheWindow(static_cast<QFocusEvent *>(event))) {
+        if (lineEdit && !leavesTheWindow(static_cast<QFocusEvent *>(event))) {
             if (m_visited == k) {
                 m_visited = 0;
             }
