@@ -1,15 +1,17 @@
 // The calculation window's pictures, one per mode, opened over the worked
 // example as the main window's commands open them and filled in as a user
-// would: standard shims on the right side, a coil spring sent to both
-// sides, a camber-gain definition of its own, and the table specs as the
-// shipped settings hold them.
+// would: standard shims on the right side, the shims found for a target
+// camber, a coil spring sent to both sides, a camber-gain definition of its
+// own, and the table specs as the shipped settings hold them.
 #include "core/calc/calcdefinition.h"
 #include "core/layout/entrynumbers.h"
 #include "gui/calc/calcopener.h"
 #include "gui/calc/calcwindow.h"
+#include "gui/calc/shimtargetframe.h"
 #include "shots.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -40,13 +42,17 @@ void choose(gui::CalcWindow &window, int row, int index)
 }
 
 // A box typed into and left with Tab.
-void type(gui::CalcWindow &window, int row, const QString &text)
+void type(gui::CalcWindow &window, QLineEdit *box, const QString &text)
 {
-    QLineEdit *box = window.box(row);
     box->setFocus(Qt::TabFocusReason);
     box->setText(text);
     window.acceptButton()->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
+}
+
+void type(gui::CalcWindow &window, int row, const QString &text)
+{
+    type(window, window.box(row), text);
 }
 
 QImage calcWindow(ShotContext &context, int mode, int side,
@@ -74,6 +80,14 @@ const ShotRegistrar registrar({
                 choose(w, 2, 1);
                 choose(w, 3, 2);
                 choose(w, 4, 1);
+            });
+        } },
+    { QStringLiteral("calc-shims-target"),
+        QStringLiteral("the shim calculator finding the shims for -1.5 degrees on the right side"),
+        [](ShotContext &c) {
+            return calcWindow(c, kCalcModeShim, kSideRight, [](gui::CalcWindow &w) {
+                w.targetFrame()->toggle()->click();
+                type(w, w.targetFrame()->box(), QStringLiteral("-1.5"));
             });
         } },
     { QStringLiteral("calc-spring"),

@@ -279,19 +279,29 @@ CalcFeedback CalcSession::leaveBox(int k, std::string_view text)
     if (r.text.empty()) {
         return {};
     }
-    const double value = readNumber(r.text);
-    r.text = numberText(value);
-    if (value > r.rowMax || value < r.rowMin) {
-        CalcFeedback refused;
-        refused.messages.push_back(CalcMessage { "Warning",
-            r.caption + " = " + r.text + ".  Value must be between " + numberTextWithBlank(r.rowMin)
-                + " and " + limitMaximumText(r.rowMax) + " .",
-            CalcButtons::Ok, CalcIcon::Exclamation });
-        refused.keepFocus = true;
+    if (std::optional<CalcFeedback> refused
+        = refuseOutside(r.caption, r.text, r.rowMax, r.rowMin)) {
         r.text = m_textOnEntry;
-        return refused;
+        return *refused;
     }
     return recalculate();
+}
+
+std::optional<CalcFeedback> CalcSession::refuseOutside(
+    const std::string &caption, std::string &text, double rowMax, double rowMin)
+{
+    const double value = readNumber(text);
+    text = numberText(value);
+    if (!(value > rowMax || value < rowMin)) {
+        return std::nullopt;
+    }
+    CalcFeedback refused;
+    refused.messages.push_back(CalcMessage { "Warning",
+        caption + " = " + text + ".  Value must be between " + numberTextWithBlank(rowMin) + " and "
+            + limitMaximumText(rowMax) + " .",
+        CalcButtons::Ok, CalcIcon::Exclamation });
+    refused.keepFocus = true;
+    return refused;
 }
 
 CalcFeedback CalcSession::choiceClicked(int k, int index)
@@ -335,6 +345,10 @@ CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
     const bool computesValue = m_mode == kCalcModeShim || m_mode == kCalcModeSpring;
     if (!computesValue && m_mode != kCalcModeGainSpec && m_mode != kCalcModeTableSpec) {
         return closeWithoutWriting();
+    }
+    if (m_mode == kCalcModeShim && m_target.on && !m_target.found()) {
+        return stayOpen("No shims have been found for a target camber, so there is no "
+            + m_resultName + " to be used.");
     }
     if (computesValue && output(0).value.empty()) {
         return stayOpen(

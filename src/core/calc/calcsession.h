@@ -14,6 +14,7 @@
 
 #include "core/calc/calcdefinition.h"
 #include "core/calc/calcmessage.h"
+#include "core/calc/shimtargetstate.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
@@ -193,6 +194,17 @@ public:
     // the session, so the window can call it again with more answers.
     CalcAcceptResult accept(const CalcAnswers &answers = {}) const;
 
+    // The shim calculator's target camber (see shimtargetstate.h); nothing
+    // happens in other modes. Switching on searches for the text the box
+    // holds; the box is checked and left as a row's box is (a refused value:
+    // the "Warning" message and the text on entry); an emptied box clears
+    // the stack found. A layout on which no stack can be solved gives a
+    // message and changes no row.
+    const ShimTargetState &shimTarget() const { return m_target; }
+    CalcFeedback setShimTargetOn(bool on);
+    void shimTargetEntered();
+    CalcFeedback leaveShimTarget(std::string_view text);
+
     // While the help window opened from here is up, losing the activation
     // does not close this window.
     void setHelpOpen(bool open) { m_helpOpen = open; }
@@ -211,7 +223,13 @@ private:
     void setNumericRow(int k, const char *caption, double rowMax, double rowMin);
     void blankRow(int k);
 
+    // Normalises a box's text; the refusal to show when it lies outside.
+    static std::optional<CalcFeedback> refuseOutside(
+        const std::string &caption, std::string &text, double rowMax, double rowMin);
+
     void setUpShim(const std::optional<ShimChoices> &remembered);
+    CalcFeedback searchShimTarget();
+    void clearShimTargetStack();
     void recalculateShim(CalcFeedback &feedback);
     CalcAcceptResult acceptShim(const CalcAnswers &answers) const;
     void recalculateSpring();
@@ -255,6 +273,7 @@ private:
     int m_unitsFlag = 0;
     int m_camberOption = 0;
     int m_shimSide = kSideRight;
+    ShimTargetState m_target;
 };
 
 struct CalcOpenResult

@@ -120,8 +120,11 @@ void CalcSession::recalculateShim(CalcFeedback &feedback)
         newCamberOut.enabled = camberOut.enabled = true;
         camberOut.value = staticCamber;
     }
-    rowRef(3).enabled = rowRef(4).enabled = standard;
-    rowRef(5).enabled = custom;
+    // A target camber chooses rows 1-4 itself.
+    const bool byHand = !m_target.on;
+    rowRef(1).enabled = rowRef(2).enabled = byHand;
+    rowRef(3).enabled = rowRef(4).enabled = standard && byHand;
+    rowRef(5).enabled = custom && byHand;
 
     // With no shim change the outputs keep their texts, and the new camber
     // is still worked out from the thickness output 0 shows.

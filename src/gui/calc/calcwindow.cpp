@@ -10,9 +10,11 @@
 #include "gui/calc/calcwindow.h"
 
 #include "gui/calc/calcmessagebox.h"
+#include "gui/calc/shimtargetframe.h"
 #include "gui/support/shippedtextdisplay.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -70,6 +72,13 @@ CalcKey calcKey(const QKeyEvent *event)
     default:
         return CalcKey::Other;
     }
+}
+
+// A box holds "-0000.0000" whatever the font.
+void fitBox(QLineEdit *box)
+{
+    box->setFixedWidth(std::max(twipsToPixels(kBoxTwips),
+        box->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0000")) + 12));
 }
 
 bool leavesTheWindow(const QFocusEvent *event)
@@ -166,6 +175,9 @@ void CalcWindow::build()
                 0, captionWidth + (shifted ? twipsToPixels(kSpringListShiftTwips) : 0));
         }
     }
+    if (m_session.mode() == kCalcModeShim) {
+        addTargetFrame(left, captionWidth);
+    }
     left->addStretch(1);
 
     m_noteFrame = new QGroupBox(this);
@@ -246,14 +258,27 @@ void CalcWindow::addRow(int k, QGridLayout *grid, int gridRow)
     } else {
         r.box = new QLineEdit(parent);
         r.box->setObjectName(rowName("CalcData", k));
-        r.box->setFixedWidth(std::max(twipsToPixels(kBoxTwips),
-            r.box->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0000")) + 12));
+        fitBox(r.box);
         control = r.box;
         grid->addWidget(r.caption, gridRow, 0, 1, 2);
         grid->addWidget(control, gridRow, 2);
     }
     r.caption->setBuddy(control);
     control->installEventFilter(this);
+}
+
+void CalcWindow::addTargetFrame(QLayout *column, int captionWidth)
+{
+    m_target = new ShimTargetFrame(twipsToPixels(kOutputValueTwips), this);
+    QGridLayout *grid = m_target->grid();
+    grid->setColumnMinimumWidth(0, captionWidth);
+    grid->setColumnMinimumWidth(1, twipsToPixels(kMiddleTwips));
+    grid->setColumnMinimumWidth(2, twipsToPixels(kBoxTwips));
+    grid->setColumnStretch(1, 1);
+    fitBox(m_target->box());
+    m_target->box()->installEventFilter(this);
+    connect(m_target->toggle(), &QCheckBox::clicked, this, &CalcWindow::targetSwitched);
+    column->addWidget(m_target);
 }
 
 QLabel *CalcWindow::caption(int k) const
@@ -326,6 +351,9 @@ void CalcWindow::refresh()
             r.choice->setCurrentIndex(row.choiceIndex);
         }
     }
+    if (m_target) {
+        m_target->refresh(m_session.shimTarget());
+    }
     m_accept->setText(calcLabelText(m_session.acceptCaption()));
     m_refreshing = false;
 }
@@ -335,6 +363,9 @@ int CalcWindow::rowOf(const QObject *widget) const
     if (!widget) {
         return 0;
     }
+    if (m_target && widget == m_target->box()) {
+        return kTargetRow;
+    }
     for (int k = 1; k <= kCalcMaxInputRows; ++k) {
         const Row &r = m_rows[std::size_t(k)];
         if ((r.box && r.box == widget) || (r.choice && r.choice == widget)) {
@@ -342,6 +373,11 @@ int CalcWindow::rowOf(const QObject *widget) const
         }
     }
     return 0;
+}
+
+QLineEdit *CalcWindow::editFor(int k) const
+{
+    return k == kTargetRow && m_target ? m_target->box() : box(k);
 }
 
 void CalcWindow::start(const CalcFeedback &opening)
@@ -365,15 +401,19 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
     if (k == 0 || m_closing) {
         return QDialog::eventFilter(watched, event);
     }
-    const Row &r = m_rows[std::size_t(k)];
+    QLineEdit *const lineEdit = editFor(k);
     switch (event->type()) {
     case QEvent::FocusIn: {
         // Coming back from a popup or another window into the control the
         // user was in is not a new visit: a box keeps its text on entry.
         if (!leavesTheWindow(static_cast<QFocusEvent *>(event)) || k != m_visited) {
             m_visited = k;
-            m_session.focusEntered(k);
-            if (QLineEdit *edit = r.box) {
+            if (k == kTargetRow) {
+                m_session.shimTargetEntered();
+            } else {
+                m_session.focusEntered(k);
+            }
+            if (QLineEdit *edit = lineEdit) {
                 // After a click the box places its cursor; select once it has.
                 QTimer::singleShot(0, edit, [edit] {
                     if (edit->hasFocus()) {
@@ -385,7 +425,7 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusOut:
-        if (r.box && !leavesTheWindow(static_cast<QFocusEvent *>(event))) {
+        if (lineEdit && !leavesTheWindow(static_cast<QFocusEvent *>(event))) {
             if (m_visited == k) {
                 m_visited = 0;
             }
@@ -394,7 +434,8 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress: {
         const CalcKey key = calcKey(static_cast<QKeyEvent *>(event));
-        const CalcFocusMove move = m_session.keyPressed(k, key);
+        // Row 0 is no row: the target box moves the focus as any box does.
+        const CalcFocusMove move = m_session.keyPressed(k == kTargetRow ? 0 : k, key);
         if (move != CalcFocusMove::None) {
             focusNextPrevChild(move == CalcFocusMove::Next);
         }
@@ -430,13 +471,28 @@ void CalcWindow::choiceActivated(int k, int index)
     showFeedback(feedback);
 }
 
+void CalcWindow::targetSwitched(bool on)
+{
+    if (m_refreshing || m_closing) {
+        return;
+    }
+    const CalcFeedback feedback = m_session.setShimTargetOn(on);
+    refresh();
+    if (on) {
+        m_target->box()->setFocus(Qt::TabFocusReason);
+    }
+    showFeedback(feedback);
+}
+
 void CalcWindow::leaveBox(int k)
 {
-    QLineEdit *edit = box(k);
+    QLineEdit *edit = editFor(k);
     if (!edit) {
         return;
     }
-    const CalcFeedback feedback = m_session.leaveBox(k, edit->text().toStdString());
+    const std::string text = edit->text().toStdString();
+    const CalcFeedback feedback
+        = k == kTargetRow ? m_session.leaveShimTarget(text) : m_session.leaveBox(k, text);
     refresh();
     if (!feedback.messages.empty() || feedback.keepFocus) {
         queueFeedback(k, feedback);
@@ -471,7 +527,7 @@ bool CalcWindow::showPendingFeedback()
     if (!feedback.keepFocus) {
         return true;
     }
-    if (QLineEdit *edit = box(k); edit && edit->isEnabled() && edit->isVisible()) {
+    if (QLineEdit *edit = editFor(k); edit && edit->isEnabled() && edit->isVisible()) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
     }
@@ -491,10 +547,17 @@ bool CalcWindow::commitPending()
     // Text typed into the box that has the focus counts as left, so the
     // command sees (and checks) the value the user sees.
     const int k = rowOf(QApplication::focusWidget());
-    if (QLineEdit *edit = box(k); edit && edit->text().toStdString() != m_session.row(k).text) {
+    const std::string &taken
+        = k == kTargetRow ? m_session.shimTarget().text : m_session.row(k).text;
+    if (QLineEdit *edit = editFor(k); edit && edit->text().toStdString() != taken) {
         leaveBox(k);
         if (!m_pending.keepFocus) {
-            m_session.focusEntered(k); // the visit goes on from the taken text
+            // The visit goes on from the taken text.
+            if (k == kTargetRow) {
+                m_session.shimTargetEntered();
+            } else {
+                m_session.focusEntered(k);
+            }
         }
     }
     return showPendingFeedback();

@@ -14,6 +14,9 @@
 // and Print. Object names follow them (CalcData3, CalcCombo2, CalcOutData0,
 // CalcCancel, CalcHelp, CalcAccept, CalcPrint) for the end-to-end test.
 //
+// The shim calculator also has the target camber frame (ShimTargetFrame)
+// below its rows; its box follows the rows' box rules.
+//
 // The window closes itself when the user activates another window of the
 // program, unless its help window is up. Its own message boxes, inputs and
 // print dialog are not "another window": it counts the ones it opened and
@@ -40,6 +43,7 @@ class HelpWindow;
 class LayoutDocument;
 class Platform;
 class SettingsOwner;
+class ShimTargetFrame;
 
 class CalcWindow : public QDialog
 {
@@ -67,6 +71,7 @@ public:
     QGroupBox *noteFrame() const { return m_noteFrame; }
     QLabel *note() const { return m_note; }
     QLabel *footer() const { return m_footer; }
+    ShimTargetFrame *targetFrame() const { return m_target; } // shim calculator only
     QPushButton *cancelButton() const { return m_cancel; }
     QPushButton *helpButton() const { return m_helpButton; }
     QPushButton *acceptButton() const { return m_accept; }
@@ -92,6 +97,9 @@ protected:
     void reject() override; // Escape and the window's close button: Cancel
 
 private:
+    // The target camber box's number where the rows' numbers are used.
+    static constexpr int kTargetRow = kCalcMaxInputRows + 1;
+
     struct Row
     {
         QLabel *caption = nullptr;
@@ -114,9 +122,12 @@ private:
 
     void build();
     void addRow(int k, QGridLayout *grid, int gridRow);
+    void addTargetFrame(QLayout *column, int captionWidth);
     void refresh();
     int rowOf(const QObject *widget) const;
+    QLineEdit *editFor(int k) const; // row k's box, or the target box
     void choiceActivated(int k, int index);
+    void targetSwitched(bool on);
     void leaveBox(int k);
     void queueFeedback(int k, const CalcFeedback &feedback);
     // Shows what leaving a box asked for; false when a value was refused.
@@ -143,6 +154,7 @@ private:
     QLabel *m_note = nullptr;
     QWidget *m_buttons = nullptr;
     QLabel *m_footer = nullptr;
+    ShimTargetFrame *m_target = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_helpButton = nullptr;
     QPushButton *m_accept = nullptr;

@@ -75,9 +75,8 @@ inline void choose(CalcWindow *w, int row, int index)
 }
 
 // Typed into a box (replacing its text) and left with Tab.
-inline void typeInto(CalcWindow *w, int row, const QString &text)
+inline void typeInto(QLineEdit *box, const QString &text)
 {
-    QLineEdit *box = w->box(row);
     box->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     box->selectAll();
@@ -85,6 +84,11 @@ inline void typeInto(CalcWindow *w, int row, const QString &text)
     QTest::keyClick(box, Qt::Key_Tab);
     QApplication::processEvents();
     QApplication::processEvents();
+}
+
+inline void typeInto(CalcWindow *w, int row, const QString &text)
+{
+    typeInto(w->box(row), text);
 }
 
 inline void click(QPushButton *button)

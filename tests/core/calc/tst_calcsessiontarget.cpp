@@ -1,0 +1,225 @@
+// The shim calculator's target camber, driven as the window drives it on the
+// shipped definitions and example layouts: the stack found lands in the rows
+// the outputs and Accept read, the target box is checked like the others,
+// and a sweep of targets measures how close the shims come.
+#include "core/calc/calcsession.h"
+#include "core/geometry/shimmove.h"
+#include "core/layout/units.h"
+#include "core/layout/vehiclefile.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <iostream>
+
+using namespace tarvik;
+
+namespace {
+
+LayoutState example(const char *file)
+{
+    LayoutState layout;
+    layout.takeVehicle(
+        readVehicleFile(std::filesystem::path(TARVIK_SOURCE_DATA_DIR) / "tkfiles" / file).data,
+        file);
+    return layout;
+}
+
+CalcFeedback type(CalcSession &s, const std::string &text)
+{
+    s.shimTargetEntered();
+    return s.leaveShimTarget(text);
+}
+
+ShimChoices rows(const CalcSession &s)
+{
+    return { s.row(1).choiceIndex, s.row(2).choiceIndex, s.row(3).choiceIndex, s.row(4).choiceIndex,
+        0 };
+}
+
+class ShimTargetSession : public ::testing::Test
+{
+protected:
+    CalcSession open(int side)
+    {
+        const CalcOpenResult r
+            = openCalcWindow(kCalcModeShim, TARVIK_SOURCE_DATA_DIR, { layout, settings, side });
+        EXPECT_TRUE(r.session);
+        CalcSession s = r.session ? *r.session : CalcSession {};
+        s.setShimTargetOn(true);
+        return s;
+    }
+
+    LayoutState layout = example("WORKED.TK");
+    Settings settings;
+};
+
+// Half the widest gap between the cambers of two neighbouring stacks.
+double halfWidestGap(const LayoutState &layout, int side)
+{
+    std::array<std::string, kEntryCount> entries;
+    for (int e = 0; e < kEntryCount; ++e) {
+        entries[std::size_t(e)] = layout.record.get(e);
+    }
+    std::vector<double> changes;
+    for (int stack = 0; stack < 2 * 81; ++stack) {
+        const double thickness = (stack % 81 / 9) / 16.0 + (stack % 9) / 8.0;
+        const ShimResult r
+            = shimCamberChange(side, shimPointsFromEntries(entries, side), thickness, stack >= 81);
+        if (r.status != 2) {
+            changes.push_back(r.camberChange);
+        }
+    }
+    std::sort(changes.begin(), changes.end());
+    double gap = 0;
+    for (std::size_t i = 1; i < changes.size(); ++i) {
+        gap = std::max(gap, changes[i] - changes[i - 1]);
+    }
+    return gap / 2;
+}
+
+} // namespace
+
+TEST_F(ShimTargetSession, FoundStackIsTheOneTheOutputsShowAndAcceptWrites)
+{
+    settings.camberOption = 1;
+    for (const int side : { kSideRight, kSideLeft }) {
+        CalcSession s = open(side);
+        // Switched on before a target is typed: the rows are locked, and
+        // there is nothing to use.
+        EXPECT_EQ(rows(s), (ShimChoices { 0, 0, -1, -1, 0 }));
+        EXPECT_FALSE(s.row(1).enabled || s.row(2).enabled || s.row(5).enabled);
+        EXPECT_EQ(s.accept().message->text,
+            "No shims have been found for a target camber, so there is no Shim Thickness to be "
+            "used.");
+
+        // -1.5 from -.5: one 1/16 in and one 1/8 in shim removed.
+        EXPECT_TRUE(type(s, "-1.50").messages.empty());
+        EXPECT_EQ(s.shimTarget().text, "-1.5");
+        EXPECT_EQ(rows(s), (ShimChoices { 1, 1, 1, 1, 0 }));
+        EXPECT_EQ(s.output(0).value, ".1875");
+        EXPECT_EQ(s.output(1).value, s.shimTarget().camber);
+        EXPECT_EQ(
+            s.shimTarget().residual, formatPicture(readNumber(s.output(1).value) + 1.5, "##.00"));
+        EXPECT_EQ(s.shimTarget().note, "");
+
+        const CalcAcceptResult r = s.accept();
+        ASSERT_EQ(r.outcome, CalcAcceptResult::Outcome::Close);
+        const int pivotX = pointEntry(side, kColumnX, kUpperFramePivot);
+        EXPECT_EQ(r.writeBack->entries[2], (CalcEntryWrite { pivotX, "11.81" }));
+        EXPECT_EQ(r.writeBack->shimChoices, (ShimChoices { 1, 1, 1, 1, 0 }));
+    }
+}
+
+TEST_F(ShimTargetSession, TargetBoxIsCheckedEmptiedAndSwitchedLikeTheOthers)
+{
+    CalcSession s = open(kSideRight);
+    type(s, "1");
+    const ShimChoices found = rows(s);
+    const CalcFeedback refused = type(s, "25");
+    ASSERT_EQ(refused.messages.size(), 1u);
+    EXPECT_EQ(
+        refused.messages[0].text, "Target Camber, deg = 25.  Value must be between -10 and  10 .");
+    EXPECT_TRUE(refused.keepFocus);
+    EXPECT_EQ(s.shimTarget().text, "1");
+    EXPECT_EQ(rows(s), found);
+
+    // Emptied: the rows keep the stack, but Accept no longer uses it.
+    type(s, "");
+    EXPECT_EQ(rows(s), found);
+    EXPECT_EQ(s.accept().outcome, CalcAcceptResult::Outcome::StayOpen);
+
+    // Switched off, the rows are the user's again with the stack in them;
+    // on again, the box's text is searched at once.
+    type(s, "1");
+    s.setShimTargetOn(false);
+    EXPECT_TRUE(s.row(1).enabled && s.row(3).enabled && !s.row(5).enabled);
+    EXPECT_FALSE(s.shimTarget().found());
+    s.choiceClicked(3, 0);
+    s.setShimTargetOn(true);
+    EXPECT_EQ(rows(s), found);
+}
+
+TEST_F(ShimTargetSession, TargetMetBeyondReachAndNothingSolvable)
+{
+    CalcSession s = open(kSideLeft);
+    type(s, "-.5"); // the camber as it stands
+    EXPECT_EQ(rows(s), (ShimChoices { 0, 1, 0, 0, 0 }));
+    EXPECT_EQ(s.shimTarget().residual, ".00");
+    EXPECT_EQ(s.shimTarget().note, "The camber as it stands is the closest: no shims are needed.");
+    EXPECT_FALSE(s.accept().writeBack);
+
+    type(s, "-10");
+    EXPECT_EQ(rows(s), (ShimChoices { 1, 1, 8, 8, 0 }));
+    EXPECT_EQ(s.shimTarget().note, "Beyond reach: these shims give -9.10 to 7.90 deg.");
+
+    // An upper arm .01 in long: every shim pulls the linkage apart.
+    layout.record.set(pointEntry(kSideRight, kColumnX, kUpperFramePivot), "23.99");
+    layout.record.set(pointEntry(kSideRight, kColumnHeight, kUpperFramePivot), "15");
+    s = open(kSideRight);
+    const CalcFeedback none = type(s, "1");
+    ASSERT_EQ(none.messages.size(), 1u);
+    EXPECT_EQ(none.messages[0].title, "Target Camber");
+    EXPECT_NE(none.messages[0].text.find("Nothing has been changed."), std::string::npos);
+    EXPECT_EQ(rows(s), (ShimChoices { 0, 0, -1, -1, 0 }));
+    EXPECT_FALSE(s.shimTarget().found());
+}
+
+TEST_F(ShimTargetSession, MetricLayoutFindsTheSameInchShims)
+{
+    settings.camberOption = 1;
+    CalcSession inches = open(kSideRight);
+    layout.record = convertRecord(layout.record, true);
+    layout.unitsFlag = 1;
+    CalcSession mm = open(kSideRight);
+    type(inches, "1.2");
+    type(mm, "1.2");
+    EXPECT_EQ(rows(mm), rows(inches));
+    EXPECT_EQ(mm.output(1).value, inches.shimTarget().camber);
+    const double thickness = readNumber(inches.output(0).value);
+    EXPECT_EQ(readNumber(mm.output(0).value), thickness * 25.4);
+    EXPECT_EQ(
+        mm.accept().writeBack->entries[2].text, formatPicture((12 + thickness) * 25.4, "###.00"));
+}
+
+// Every target from -3 to 3 degrees, .01 apart, on both sides of each
+// example layout: the stack the rows get gives the camber shown, and inside
+// the reach of the shims no target misses by more than half the widest gap
+// between two neighbouring stacks' cambers.
+TEST(ShimTargetSweep, WorstResidualOnTheExampleLayouts)
+{
+    const Settings settings;
+    for (const char *file : { "WORKED.TK", "CIRCLE.TK", "STRUT.TK" }) {
+        const LayoutState layout = example(file);
+        for (const int side : { kSideRight, kSideLeft }) {
+            const CalcOpenResult opened
+                = openCalcWindow(kCalcModeShim, TARVIK_SOURCE_DATA_DIR, { layout, settings, side });
+            if (!opened.session) {
+                EXPECT_STREQ(file, "STRUT.TK"); // no upper arm to shim
+                continue;
+            }
+            CalcSession s = *opened.session;
+            s.setShimTargetOn(true);
+            double worstInReach = 0;
+            double worst = 0;
+            for (int hundredths = -300; hundredths <= 300; ++hundredths) {
+                const double target = hundredths / 100.0;
+                type(s, std::to_string(target));
+                ASSERT_EQ(s.output(1).value, s.shimTarget().camber) << target;
+                const double miss = std::fabs(s.shimTarget().stack->residual);
+                const auto [low, high] = *s.shimTarget().reach;
+                worst = std::max(worst, miss);
+                worstInReach
+                    = target >= low && target <= high ? std::max(worstInReach, miss) : worstInReach;
+            }
+            const double halfGap = halfWidestGap(layout, side);
+            EXPECT_LE(worstInReach, halfGap + 1e-9) << file << " side " << side;
+            std::cout << file << (side == kSideRight ? " right" : " left") << ": reach "
+                      << s.shimTarget().reach->first << " to " << s.shimTarget().reach->second
+                      << " deg, worst residual in reach " << worstInReach << " deg, overall "
+                      << worst << " deg (half the widest gap " << halfGap << ")\n";
+        }
+    }
+}
