@@ -4,7 +4,7 @@
 # windows and a menu, the dive-and-roll "Yes" option and a spin press, the
 # Big and Normal drawing, an Edit command with its prompt, undo and redo, a
 # drag of a point in the drawing, the drawing exported, the print preview
-# with its PDF export, File > Save and Exit. Checked through the saved vehicle file, the settings file and
+# with its PDF export, File > Save, a recent file reopened and Exit. Checked through the saved vehicle file, the settings file and
 # screenshots.
 #
 # tst_mainwindow.sh APP DATA_DIR
@@ -192,7 +192,33 @@ e2e_check "refused value not saved: the old text is (record 20)" \
 e2e_check "raise moved the right upper ball joint height (record 12)" \
   test "$(e2e_record "$car" 12)" = "16."
 e2e_check "the dive spin press saved (record 46)" test "$(e2e_record "$car" 46)" = ".10"
+
+# File > Recent Files: the saved car heads the list. With a change typed, the
+# save question comes first; No reopens the file as it was saved, so Exit
+# then asks nothing.
+e2e_click SpecData0 "$main"
+e2e_keys ctrl+a
+e2e_type 31
+e2e_keys Tab
+e2e_keys alt+f f
+sleep 0.3
+e2e_shot 15-recent-files
+e2e_keys Return
+e2e_check "a recent file asks to save the change first" e2e_wait_window 'Save Changes'
+e2e_keys alt+n
+e2e_check "the save question closes" e2e_wait_gone 'Save Changes'
+sleep 0.5
+e2e_check "the file was not written" test "$(e2e_record "$car" 4)" = "30"
+# A file opened brings the next intro message, as each open does until the
+# user ticks them off.
+e2e_check "the User's Manual intro message follows the open" \
+  e2e_wait_window "User's Manual" 5
+e2e_shot 16-reopened
+e2e_keys Return
+e2e_check "the intro message closes" e2e_wait_gone "User's Manual"
+
 e2e_keys alt+f x
+sleep 1; e2e_shot 17-exit
 for i in $(seq 1 30); do
   e2e_running || break
   sleep 0.2

@@ -4,6 +4,7 @@
 #include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/layout/vehiclefile.h"
+#include "core/text/entrytext.h"
 #include "gui/app/settingsowner.h"
 
 #include <QFileInfo>
@@ -105,10 +106,13 @@ void LayoutDocument::acceptEdit(int entry, const QString &text)
 {
     m_state.lastEditedEntry = entry;
     // Passing through a box, or the focus coming back after a refused value,
-    // leaves the layout as it was: only a new text is a change.
-    const bool differs = m_state.record.get(entry) != text.toStdString();
+    // leaves the layout as it was: only a new number is a change, not the
+    // box's own form of the one it had ("15." left as "15").
+    const std::string &old = m_state.record.get(entry);
+    const std::string typed = text.toStdString();
+    const bool differs = old != typed && normaliseEntryText(old, false).text != typed;
     commit({ { entry, text } }, {}, differs, true,
-        qs(entryDescription(entry, m_state.suspensionType)));
+        differs ? qs(entryDescription(entry, m_state.suspensionType)) : QString());
 }
 
 void LayoutDocument::setEntries(const EntryTexts &texts, bool camberFollows, const QString &what)

@@ -59,6 +59,14 @@ private slots:
         QVERIFY(!document.isChanged());
         QCOMPARE(document.state().lastEditedEntry, 0);
         QCOMPARE(solves.count(), 2); // still the redraw request
+        // "15." (as the edit commands write it) left as the box writes it,
+        // "15", is the same number: no change, no step.
+        document.setEntries({ { 9, QStringLiteral("15.") } });
+        document.setChanged(false);
+        const int steps = document.undoStack().count();
+        document.acceptEdit(9, QStringLiteral("15"));
+        QVERIFY(!document.isChanged());
+        QCOMPARE(document.undoStack().count(), steps);
         document.acceptEdit(0, QStringLiteral("24.5"));
         QVERIFY(document.isChanged());
 
