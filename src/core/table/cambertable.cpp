@@ -18,6 +18,11 @@ namespace {
 constexpr const char *kHeaderPicture = "##.00";
 constexpr const char *kCellPicture = "###.00";
 
+const char *diveCaption(bool metric)
+{
+    return metric ? "Dive, mm" : "Dive, inches";
+}
+
 // Grid rows of data entry k: the "(new)" row, then "(base)" and "Difference".
 int entryRow(int k, int groupSize)
 {
@@ -38,7 +43,7 @@ void writeHeaders(
 {
     const int g = table.groupSize();
     for (TableGrid &grid : table.grids) {
-        grid[0][0] = cornerCaption(spec);
+        grid[0][0] = cornerCaption(spec, table.metric);
         for (int j = 0; j < columns.count; ++j) {
             grid[0][static_cast<std::size_t>(j + 1)]
                 = formatPicture(columns.value(j), kHeaderPicture);
@@ -78,7 +83,7 @@ bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &s
     table.quantity = quantity;
     table.spec = spec;
     table.RowsAreRoll = spec.rowsRoll() ? 1 : 0;
-    table.columnCaption = columnAxisCaption(spec);
+    table.columnCaption = columnAxisCaption(spec, table.metric);
     table.refusal = tableSpecRefusal(spec);
     if (!table.refusal.empty()) {
         return false;
@@ -127,14 +132,14 @@ void writeCell(
 
 } // namespace
 
-std::string cornerCaption(const TableSpec &spec)
+std::string cornerCaption(const TableSpec &spec, bool metric)
 {
-    return spec.rowsRoll() ? "Roll, deg" : "Dive, inches";
+    return spec.rowsRoll() ? "Roll, deg" : diveCaption(metric);
 }
 
-std::string columnAxisCaption(const TableSpec &spec)
+std::string columnAxisCaption(const TableSpec &spec, bool metric)
 {
-    return spec.rowsRoll() ? "Dive, inches" : "Roll, degrees";
+    return spec.rowsRoll() ? diveCaption(metric) : "Roll, degrees";
 }
 
 const TableCellValues *CamberTable::cellValues(int dataRow, int dataColumn) const
@@ -158,6 +163,7 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     const CellObserver &observer)
 {
     CamberTable table;
+    table.metric = layout.unitsFlag != 0;
     if (!prepareTable(table, quantity, spec, baseline)) {
         return table;
     }
@@ -198,6 +204,7 @@ CamberTable tableForQuantity(
     CamberTable table;
     table.warningCells = swept.warningCells;
     table.problemCells = swept.problemCells;
+    table.metric = swept.metric;
     if (!prepareTable(table, quantity, swept.spec, baseline)) {
         return table;
     }
