@@ -5,6 +5,7 @@
 
 #include "core/table/heatscale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -67,9 +68,10 @@ private:
         return e;
     }
 
-    void addText(const std::string &line, int points, double x, double y)
+    void addText(const std::string &line, int points, double x, double y, unsigned rgb = 0)
     {
         ReportItem item;
+        item.rgb = rgb;
         item.kind = ReportItem::Kind::Text;
         item.x = x;
         item.y = y;
@@ -219,7 +221,10 @@ private:
         }
 
         addText(sideCaption, kHeaderPoints, 0.07 * m_w, m_y);
-        addText(camber.columnCaption, kHeaderPoints, 0.2 * m_w, m_y);
+        // A long side caption ("Right & Left") pushes the column caption on.
+        const double afterSide = 0.07 * m_w + extent(sideCaption, kHeaderPoints).width
+            + extent("   ", kHeaderPoints).width;
+        addText(camber.columnCaption, kHeaderPoints, std::max(0.2 * m_w, afterSide), m_y);
         m_y += lineAdvance(camber.columnCaption, kHeaderPoints);
 
         const double pitch = rowPitch();
@@ -228,14 +233,16 @@ private:
             const std::vector<std::string> &row = grid[r];
             rule(m_y);
             for (std::size_t c = 0; c < row.size(); ++c) {
+                unsigned ink = 0;
                 if (m_heat) {
                     if (const std::optional<HeatColor> color = differenceCellColor(
                             camber, side, static_cast<int>(r), static_cast<int>(c), m_span)) {
                         cellFill(c, m_y, pitch, *color);
+                        ink = needsLightInk(*color) ? 0xffffffu : 0u;
                     }
                 }
                 if (!row[c].empty()) {
-                    addText(row[c], kCellPoints, columnX(c, m_w), m_y + inset);
+                    addText(row[c], kCellPoints, columnX(c, m_w), m_y + inset, ink);
                 }
             }
             m_y += pitch;

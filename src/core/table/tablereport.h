@@ -19,7 +19,8 @@
 // With heat colours asked for (a colour print of a table showing its
 // baseline), every data cell of a "Difference" row gets a Fill item under its
 // text, in the diverging colours of heatscale.h saturating at the table's
-// span, and the last table is followed by a legend line: the caption
+// span (its text white where the colour is deep), and the last table is
+// followed by a legend line: the caption
 // "Difference colors, <unit>:" and nine swatches under data columns 1 to 9
 // with their values below them. A legend that does not fit goes on a new
 // page, as a table does.
@@ -66,7 +67,8 @@ struct ReportItem
     double y2 = 0;
     int pointSize = 0;
     std::string text;
-    unsigned rgb = 0xffffff; // a Fill's colour, 0xRRGGBB
+    // A Fill's colour, or a Text's (black unless on a deep heat colour), 0xRRGGBB.
+    unsigned rgb = 0;
 };
 
 struct TableReportInput

@@ -220,6 +220,12 @@ TEST(TableQuantity, GraphAndReportNameTheQuantity)
     }
     EXPECT_EQ(texts.front(), "Tarvik - Quellmark Inc.  -  Roll Center Height, inches");
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Right & Left"), 1);
+    // The long side caption pushes the column caption clear of it.
+    const auto at = [&report](const std::string &text) {
+        return *std::find_if(report.items.begin(), report.items.end(),
+            [&text](const ReportItem &i) { return i.text == text; });
+    };
+    EXPECT_GT(at("Roll, degrees").x, at("Right & Left").x + measure("Right & Left", 12).width);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Left"), 0); // printed once
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "-1.00"), 1); // one row header
 }

@@ -186,6 +186,11 @@ TEST(TableReport, HeatColoursFillDifferenceCellsAndAddTheLegend)
     const TableReport r = layoutTableReport(t, in, measure);
     const ReportItem *first = findText(r.items, "-.50");
     ASSERT_TRUE(first);
+    EXPECT_EQ(first->rgb, 0u); // black on the pale colour, white on the deepest
+    EXPECT_EQ(std::find_if(r.items.begin(), r.items.end(),
+                  [](const ReportItem &i) { return i.text == "1.00"; })
+                  ->rgb,
+        0xffffffu);
     EXPECT_LT(fills[0].x, first->x);
     EXPECT_GT(fills[0].x2, first->x + measure("-.50", 10).width);
     const ReportItem *legend = findText(r.items, "Difference colors, deg:");
