@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -341,9 +342,15 @@ void CamberTableWindow::exportCsv()
         return;
     }
     m_busy = true;
+    // The last export's folder, else the documents folder, else home: a
+    // folder that is gone would leave the dialog naming a path in it.
     QString folder = m_options.exportFolder();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    for (const QString &candidate :
+        { QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath() }) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            break;
+        }
+        folder = candidate;
     }
     const QString written = exportTableCsv(m_platform, this, table(), folder);
     if (!written.isEmpty()) {

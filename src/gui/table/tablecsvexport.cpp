@@ -32,9 +32,8 @@ QString exportTableCsv(
     request.filter = QStringLiteral("CSV Files (*.csv);;All Files (*.*)");
     request.folder = folder;
     request.defaultSuffix = QStringLiteral("csv");
-    request.fileName = QDir(folder).filePath(
-        QString::fromStdString(std::string(tableQuantityKey(table.quantity)))
-        + QStringLiteral("-table.csv"));
+    request.fileName = QString::fromStdString(std::string(tableQuantityKey(table.quantity)))
+        + QStringLiteral("-table.csv");
     const QString path = platform.saveFileName(parent, request);
     if (path.isEmpty()) {
         return {};

@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -327,7 +328,8 @@ void TestTableQuantities::exportsCsv()
     table->action(QStringLiteral("mnuExportCsv"))->trigger();
     const PlatformRequest &asked = f.platform.requests().constLast();
     QCOMPARE(asked.file.defaultSuffix, QStringLiteral("csv"));
-    QVERIFY(asked.file.fileName.endsWith(QStringLiteral("rc-lateral-table.csv")));
+    QCOMPARE(asked.file.fileName, QStringLiteral("rc-lateral-table.csv"));
+    QVERIFY(QFileInfo(asked.file.folder).isDir());
 
     const QByteArray written = readAll(path);
     QCOMPARE(written.toStdString(), tableCsv(table->table()));
