@@ -23,7 +23,6 @@ public:
     // span: the table's heat span; unit: "deg", "in" or "mm".
     void setLegend(double span, const QString &unit);
     const std::vector<HeatLegendStep> &steps() const { return m_steps; }
-    QString caption() const { return m_caption; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -266,10 +266,7 @@ void TestTableQuantities::heatMapAndLegend()
                 QColor(expected.r, expected.g, expected.b));
         }
         QVERIFY(!model->data(model->index(2, 1), Qt::BackgroundRole).isValid()); // "(base)"
-        const std::vector<HeatLegendStep> &legend = table->heatLegend()->steps();
-        QCOMPARE(legend.back().text, formatPicture(span, "###.00"));
-        QCOMPARE(legend.front().color, kHeatNegative);
-        QCOMPARE(table->heatLegend()->caption(), QStringLiteral("Difference, deg:"));
+        QCOMPARE(table->heatLegend()->steps().back().text, formatPicture(span, "###.00"));
 
         table->action(QStringLiteral("mnuHeatMap"))->trigger();
         QVERIFY(!table->heatMap());
