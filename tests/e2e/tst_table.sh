@@ -4,8 +4,12 @@
 # the table again with the previous one shown as its baseline (Baseline
 # menu by keyboard), a click on a "Difference" row that selects its whole
 # group, Shift+Right to widen the columns, a graph, its options window with
-# the background turned black by a click, and Exit. Checked through
-# screenshots, the widget map and the settings file written at exit.
+# the background turned black by a click; then the View switch to the
+# roll-centre height with its own baseline and heat map (the legend's colour
+# read from the screen), Heat-Map Differences off and on, Export CSV through
+# the real file dialog, the print preview closed with Escape, and Exit.
+# Checked through screenshots, the widget map, the exported file and the
+# files written at exit.
 #
 # tst_table.sh APP DATA_DIR
 here=$(cd "$(dirname "$0")" && pwd)
@@ -91,6 +95,60 @@ e2e_check "OK closes the options" e2e_wait_gone 'Options for Making Graphs'
 e2e_keys alt+b
 e2e_check "Back closes the graph" e2e_wait_gone 'Graph'
 
+# The View switch from the keyboard: the roll-centre height, one grid.
+e2e_click lblQuantity "$table"
+e2e_keys alt+v Down
+sleep 0.8
+e2e_check "the roll centre shows one grid" bash -c "! grep -q \$'^Grid1_1\t' '$E2E_MAP'"
+e2e_keys alt+l
+sleep 0.3
+e2e_keys s
+sleep 1
+e2e_shot 08-rc-height-heatmap
+read -r lx ly lw lh <<<"$(e2e_widget HeatLegend "$table")"
+deepest=$(convert "$E2E_OUT/08-rc-height-heatmap.png" \
+  -format "%[pixel:p{$((lx + lw - 12)),$((ly + lh / 2))}]" info:)
+e2e_log "legend's right end on screen: $deepest"
+e2e_check "the heat map's legend shows its deepest red" test "$deepest" = "srgb(178,24,43)"
+
+# Options > Heat-Map Differences off hides the legend, and on again.
+e2e_keys alt+o h
+sleep 0.8
+e2e_check "heat map off: no legend" bash -c "! grep -q \$'^HeatLegend\t' '$E2E_MAP'"
+e2e_check "the choice is kept in table.ini" grep -q '^heatMap=false' "$E2E_CONFIG/table.ini"
+e2e_keys alt+o h
+sleep 0.8
+e2e_check "heat map on: the legend is back" e2e_widget HeatLegend "$table"
+
+# Export CSV through the real dialog: a path typed without its extension.
+e2e_keys alt+e
+e2e_check "Export CSV asks for a file" e2e_wait_window 'Export CSV'
+sleep 0.5
+e2e_shot 09-export-dialog
+e2e_keys ctrl+a
+e2e_type "$E2E_WORK/rc-height"
+e2e_keys Return
+e2e_check "the file dialog closes" e2e_wait_gone 'Export CSV'
+csv=$E2E_WORK/rc-height.csv
+e2e_check "the CSV is written with .csv added" test -s "$csv"
+e2e_check "its records end in CR LF" bash -c "head -1 '$csv' | grep -q \$'\r\$'"
+e2e_check "it starts with the corner and the roll values" \
+  bash -c "head -1 '$csv' | tr -d '\r' | grep -qx '\"Dive, inches\",-4.00,-2.00,.00,2.00,4.00'"
+e2e_check "it holds the baseline and difference rows" \
+  bash -c "grep -q '^-2.00 (base),' '$csv' && grep -q '^Difference,' '$csv'"
+
+# Print: the report comment, then the preview, closed with Escape.
+e2e_keys alt+p
+e2e_check "the report comment is asked" e2e_wait_window 'Enter Report Comment'
+sleep 0.3
+e2e_type "roll centre"
+e2e_keys Return
+e2e_check "the print preview appears" e2e_wait_window 'Print Preview' 15
+sleep 1.5
+e2e_shot 10-print-preview
+e2e_keys Escape
+e2e_check "Escape closes the preview" e2e_wait_gone 'Print Preview'
+
 # Exit from the main window; the changed layout is not saved.
 e2e_click FrontView "$main"
 e2e_keys alt+f x
@@ -110,4 +168,7 @@ e2e_log "baseline's first cell: $first_cell"
 e2e_check "the table still open at exit became the baseline (record 24)" \
   bash -c "[[ '$first_cell' =~ ^-?[0-9]*\.[0-9][0-9]$ ]]"
 e2e_check "the black background is kept (record 248)" test "$(e2e_record "$settings" 248)" = "0"
+rc_base=$E2E_CONFIG/baseline-rc-height.txt
+e2e_check "the roll-centre height baseline is kept in its own file, shown" \
+  bash -c "grep -q '^quantity,rc-height' '$rc_base' && grep -q '^show,1' '$rc_base'"
 e2e_finish

@@ -1,6 +1,7 @@
 // The camber table's pictures: the table of the worked example, the same
 // table compared with a baseline taken before the upper frame pivots were
-// raised an inch, and a graph of two entries with their baseline rows.
+// raised an inch (plain, and heat-mapped with its legend), the roll-centre
+// height table, and a graph of two entries with their baseline rows.
 #include "core/layout/entrynumbers.h"
 #include "gui/table/cambertablewindow.h"
 #include "gui/table/frozengridview.h"
@@ -48,15 +49,38 @@ struct TableScene : MainScene
     }
 };
 
-QImage table(ShotContext &context, bool baseline)
+QImage grabTable(gui::CamberTableWindow *window, int height)
 {
-    TableScene scene(context.data);
-    gui::CamberTableWindow *window = baseline ? scene.openWithBaseline() : scene.open();
-    window->resize(window->width(), baseline ? 760 : 430);
+    window->resize(window->width(), height);
     for (int side : { kRight, kLeft }) {
         window->grid(side)->clearSelection();
     }
     return grabWindow(window);
+}
+
+QImage table(ShotContext &context, bool baseline)
+{
+    TableScene scene(context.data);
+    gui::CamberTableWindow *window = baseline ? scene.openWithBaseline() : scene.open();
+    // The plain rows first; the heat map has a picture of its own.
+    window->setHeatMap(false);
+    return grabTable(window, baseline ? 760 : 430);
+}
+
+QImage heatMap(ShotContext &context)
+{
+    TableScene scene(context.data);
+    gui::CamberTableWindow *window = scene.openWithBaseline();
+    window->setHeatMap(true);
+    return grabTable(window, 790);
+}
+
+QImage rollCenterHeight(ShotContext &context)
+{
+    TableScene scene(context.data);
+    gui::CamberTableWindow *window = scene.open();
+    window->showQuantity(TableQuantity::RollCenterHeight);
+    return grabTable(window, 260);
 }
 
 QImage graph(ShotContext &context)
@@ -76,6 +100,10 @@ const ShotRegistrar registrar({
         [](ShotContext &c) { return table(c, false); } },
     { QStringLiteral("table-baseline"), QStringLiteral("the camber table compared with a baseline"),
         [](ShotContext &c) { return table(c, true); } },
+    { QStringLiteral("table-heatmap"),
+        QStringLiteral("the camber differences heat-mapped, with the legend"), heatMap },
+    { QStringLiteral("table-rc-height"), QStringLiteral("the roll-centre height table"),
+        rollCenterHeight },
     { QStringLiteral("graph"), QStringLiteral("a graph of two entries with their baselines"),
         graph },
 });

@@ -16,7 +16,7 @@ constexpr std::array<HelpGroupInfo, 8> kGroups { {
     { kHelpGroupSpring, "helpsp", 0 },
     { kHelpGroupGraph, "helpg", 0 },
     { kHelpGroupGraphOptions, "helph", 1 },
-    { kHelpGroupCamberTable, "helpt", 1 },
+    { kHelpGroupCamberTable, "helpt", 2 },
 } };
 
 } // namespace

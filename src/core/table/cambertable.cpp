@@ -18,6 +18,11 @@ namespace {
 constexpr const char *kHeaderPicture = "##.00";
 constexpr const char *kCellPicture = "###.00";
 
+const char *diveCaption(bool metric)
+{
+    return metric ? "Dive, mm" : "Dive, inches";
+}
+
 // Grid rows of data entry k: the "(new)" row, then "(base)" and "Difference".
 int entryRow(int k, int groupSize)
 {
@@ -38,7 +43,7 @@ void writeHeaders(
 {
     const int g = table.groupSize();
     for (TableGrid &grid : table.grids) {
-        grid[0][0] = cornerCaption(spec, table.unitsFlag);
+        grid[0][0] = cornerCaption(spec, table.metric);
         for (int j = 0; j < columns.count; ++j) {
             grid[0][static_cast<std::size_t>(j + 1)]
                 = formatPicture(columns.value(j), kHeaderPicture);
@@ -72,15 +77,14 @@ TableCellValues valuesOf(const EngineOutput &out)
 
 // Everything but the data cells: the spec check of a shown baseline, the
 // grid sizes and the header texts. False when the spec is refused.
-bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &spec, int unitsFlag,
+bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &spec,
     const BaselineState &baseline)
 {
     table.quantity = quantity;
     table.spec = spec;
-    table.unitsFlag = unitsFlag;
     table.RowsAreRoll = spec.rowsRoll() ? 1 : 0;
-    table.columnCaption = columnAxisCaption(spec, unitsFlag);
-    table.refusal = tableSpecRefusal(spec, unitsFlag);
+    table.columnCaption = columnAxisCaption(spec, table.metric);
+    table.refusal = tableSpecRefusal(spec, table.metric ? 1 : 0);
     if (!table.refusal.empty()) {
         return false;
     }
@@ -93,6 +97,7 @@ bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &s
     }
     table.headerColumnTwips = table.baselineShown ? 1300 : 1000;
 
+    const int unitsFlag = table.metric ? 1 : 0;
     const TableAxis rows = rowAxis(spec, unitsFlag);
     const TableAxis columns = columnAxis(spec, unitsFlag);
     table.dataRows = rows.count;
@@ -128,14 +133,14 @@ void writeCell(
 
 } // namespace
 
-std::string cornerCaption(const TableSpec &spec, int unitsFlag)
+std::string cornerCaption(const TableSpec &spec, bool metric)
 {
-    return spec.rowsRoll() ? "Roll, deg" : (unitsFlag != 0 ? "Dive, mm" : "Dive, inches");
+    return spec.rowsRoll() ? "Roll, deg" : diveCaption(metric);
 }
 
-std::string columnAxisCaption(const TableSpec &spec, int unitsFlag)
+std::string columnAxisCaption(const TableSpec &spec, bool metric)
 {
-    return spec.rowsRoll() ? (unitsFlag != 0 ? "Dive, mm" : "Dive, inches") : "Roll, degrees";
+    return spec.rowsRoll() ? diveCaption(metric) : "Roll, degrees";
 }
 
 const TableCellValues *CamberTable::cellValues(int dataRow, int dataColumn) const
@@ -159,7 +164,8 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     const CellObserver &observer)
 {
     CamberTable table;
-    if (!prepareTable(table, quantity, spec, layout.unitsFlag, baseline)) {
+    table.metric = layout.unitsFlag != 0;
+    if (!prepareTable(table, quantity, spec, baseline)) {
         return table;
     }
     const TableAxis rows = rowAxis(spec, layout.unitsFlag);
@@ -199,7 +205,8 @@ CamberTable tableForQuantity(
     CamberTable table;
     table.warningCells = swept.warningCells;
     table.problemCells = swept.problemCells;
-    if (!prepareTable(table, quantity, swept.spec, swept.unitsFlag, baseline)) {
+    table.metric = swept.metric;
+    if (!prepareTable(table, quantity, swept.spec, baseline)) {
         return table;
     }
     // A table that was not swept with this spec has no numbers to show.

@@ -55,8 +55,10 @@ struct CamberTable
     int problemCells = 0;
     // What the grids' data cells show; the baseline rows are this quantity's.
     TableQuantity quantity = TableQuantity::Camber;
+    // The layout's lengths are millimetres (its units flag): the dive values
+    // and the roll centre are in mm, and the captions say so.
+    bool metric = false;
     TableSpec spec; // the TableSpec the table was swept with
-    int unitsFlag = 0; // the layout's units: dive and roll-centre lengths in mm when not 0
     // The numbers of every quantity, data entry k and data column j at
     // k * dataColumns + j; empty for a refused table.
     std::vector<TableCellValues> values;
@@ -92,11 +94,11 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
 CamberTable tableForQuantity(
     const CamberTable &swept, TableQuantity quantity, const BaselineState &baseline);
 
-// Texts of the fixed cells, shared by the sweep and its tests ("Dive, mm" on
-// a metric layout).
+// Texts of the fixed cells, shared by the sweep and its tests; a metric
+// layout's dive is "Dive, mm".
 std::string cornerCaption(
-    const TableSpec &spec, int unitsFlag = 0); // "Dive, inches" or "Roll, deg"
+    const TableSpec &spec, bool metric = false); // "Dive, inches" or "Roll, deg"
 std::string columnAxisCaption(
-    const TableSpec &spec, int unitsFlag = 0); // "Roll, degrees" or "Dive, inches"
+    const TableSpec &spec, bool metric = false); // "Roll, degrees" or "Dive, inches"
 
 } // namespace tarvik

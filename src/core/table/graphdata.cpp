@@ -75,8 +75,8 @@ std::string lowerCase(std::string text)
 }
 
 // "Dive, inches" -> "dive, in" (row name, lower case) or "Dive, in" (column
-// name); "Dive, mm" keeps its mm; "Roll, deg" and "Roll, degrees" ->
-// "roll, deg" / "Roll, deg".
+// name); "Dive, mm" stays in mm; "Roll, deg" and "Roll, degrees" -> "roll,
+// deg" / "Roll, deg".
 std::string axisName(const std::string &caption, bool toLower)
 {
     const std::string lower = lowerCase(caption);
@@ -149,8 +149,9 @@ GraphData loadGraphFromTable(
     const bool perSide = tableQuantityPerSide(quantity);
     graph.title = givenLabels
         ? std::string(tableQuantityName(quantity)) + ":  " + options.plotTitle
-        : std::string(tableQuantityAxisTitle(quantity, table.unitsFlag)) + "   vs   " + columnName;
+        : std::string(tableQuantityAxisTitle(quantity, table.metric)) + "   vs   " + columnName;
     graph.xAxisTitle = columnName;
+    graph.yAxisTitle = tableQuantityAxisTitle(quantity, table.metric);
     graph.background = options.background;
     graph.thickLines = options.thickLines == 1;
 

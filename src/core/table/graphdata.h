@@ -73,6 +73,7 @@ struct GraphData
 {
     std::string title;
     std::string xAxisTitle;
+    std::string yAxisTitle; // the quantity and its unit ("Camber, deg")
     int background = 0; // palette index: 0 black, 15 white
     bool thickLines = false;
     // Points per series: the selected columns, raised to the number of series

@@ -41,6 +41,13 @@ HeatColor heatColor(double value, double span)
         blend(kHeatZero.b, end.b, weight) };
 }
 
+bool needsLightInk(const HeatColor &color)
+{
+    // Brightness as the eye weighs the channels, 0 to 255.
+    const int brightness = (299 * color.r + 587 * color.g + 114 * color.b) / 1000;
+    return brightness < 140;
+}
+
 double tableHeatSpan(const CamberTable &table)
 {
     double largest = 0;

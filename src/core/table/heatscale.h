@@ -40,6 +40,10 @@ inline constexpr HeatColor kHeatPositive { 178, 24, 43 }; // deepest red, at +sp
 // positive finite number counts as kMinimumHeatSpan; a NaN value is white.
 HeatColor heatColor(double value, double span);
 
+// True on the deep ends of the scale, where white text reads better on the
+// colour than black.
+bool needsLightInk(const HeatColor &color);
+
 // The largest |difference| in the table's "Difference" rows, read from their
 // texts, and at least kMinimumHeatSpan (also for a table without them).
 double tableHeatSpan(const CamberTable &table);

@@ -52,12 +52,12 @@ std::string upperCase(std::string text)
 
 } // namespace
 
-std::string reportTitleLine(const std::string &titleLine, TableQuantity quantity, int unitsFlag)
+std::string reportTitleLine(const std::string &titleLine, TableQuantity quantity, bool metric)
 {
     if (tableQuantityPerSide(quantity)) {
         return titleLine; // the camber report is titled as it always was
     }
-    return titleLine + "  -  " + std::string(tableQuantityCaption(quantity, unitsFlag));
+    return titleLine + "  -  " + std::string(tableQuantityCaption(quantity, metric));
 }
 
 std::string reportTimeText(const std::tm &time)

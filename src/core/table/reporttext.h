@@ -18,9 +18,10 @@ inline constexpr const char *kReportTitleLine = "Tarvik - Quellmark Inc.";
 
 // The report's first line for a table of quantity: titleLine as it is for
 // camber; for the roll centre followed by "  -  " and what the numbers are
-// ("Tarvik - Quellmark Inc.  -  Roll Center Height, inches").
+// ("Tarvik - Quellmark Inc.  -  Roll Center Height, inches"; millimeters
+// when metric).
 std::string reportTitleLine(
-    const std::string &titleLine, TableQuantity quantity, int unitsFlag = 0);
+    const std::string &titleLine, TableQuantity quantity, bool metric = false);
 
 // "09:05:07:pm": hour on the 12-hour clock (midnight and noon are 12).
 std::string reportTimeText(const std::tm &time);

@@ -7,23 +7,24 @@ namespace tarvik {
 
 namespace {
 
+// The unit texts by units: [0] inches, [1] millimetres.
 struct QuantityTexts
 {
     std::string_view key;
     std::string_view name;
-    std::string_view axisTitle;
-    std::string_view caption;
-    std::string_view metricAxisTitle;
-    std::string_view metricCaption;
+    std::array<std::string_view, 2> axisTitle;
+    std::array<std::string_view, 2> caption;
+    std::array<std::string_view, 2> unit;
 };
 
 constexpr std::array<QuantityTexts, kTableQuantityCount> kTexts = { {
-    { "camber", "Camber", "Camber, deg", "Camber, degrees", "Camber, deg", "Camber, degrees" },
-    { "rc-height", "Roll Center Height", "Roll Center Height, in", "Roll Center Height, inches",
-        "Roll Center Height, mm", "Roll Center Height, mm" },
-    { "rc-lateral", "Roll Center Lateral", "Roll Center Lateral, in",
-        "Roll Center Lateral, inches (left +)", "Roll Center Lateral, mm",
-        "Roll Center Lateral, mm (left +)" },
+    { "camber", "Camber", { "Camber, deg", "Camber, deg" },
+        { "Camber, degrees", "Camber, degrees" }, { "deg", "deg" } },
+    { "rc-height", "Roll Center Height", { "Roll Center Height, in", "Roll Center Height, mm" },
+        { "Roll Center Height, inches", "Roll Center Height, millimeters" }, { "in", "mm" } },
+    { "rc-lateral", "Roll Center Lateral", { "Roll Center Lateral, in", "Roll Center Lateral, mm" },
+        { "Roll Center Lateral, inches (left +)", "Roll Center Lateral, millimeters (left +)" },
+        { "in", "mm" } },
 } };
 
 const QuantityTexts &textsOf(TableQuantity quantity)
@@ -55,14 +56,19 @@ std::string_view tableQuantityName(TableQuantity quantity)
     return textsOf(quantity).name;
 }
 
-std::string_view tableQuantityAxisTitle(TableQuantity quantity, int unitsFlag)
+std::string_view tableQuantityAxisTitle(TableQuantity quantity, bool metric)
 {
-    return unitsFlag != 0 ? textsOf(quantity).metricAxisTitle : textsOf(quantity).axisTitle;
+    return textsOf(quantity).axisTitle[metric ? 1 : 0];
 }
 
-std::string_view tableQuantityCaption(TableQuantity quantity, int unitsFlag)
+std::string_view tableQuantityCaption(TableQuantity quantity, bool metric)
 {
-    return unitsFlag != 0 ? textsOf(quantity).metricCaption : textsOf(quantity).caption;
+    return textsOf(quantity).caption[metric ? 1 : 0];
+}
+
+std::string_view tableQuantityUnit(TableQuantity quantity, bool metric)
+{
+    return textsOf(quantity).unit[metric ? 1 : 0];
 }
 
 bool tableQuantityPerSide(TableQuantity quantity)

@@ -41,14 +41,21 @@ std::optional<TableQuantity> tableQuantityFromKey(std::string_view key);
 // "Camber", "Roll Center Height", "Roll Center Lateral": the window's choice
 // and the start of the graph's title in label mode 1.
 std::string_view tableQuantityName(TableQuantity quantity);
-// "Camber, deg", "Roll Center Height, in", "Roll Center Lateral, in": the
-// graph's standard title starts with it. Lengths are mm when unitsFlag is
-// not 0 (a metric layout).
-std::string_view tableQuantityAxisTitle(TableQuantity quantity, int unitsFlag = 0);
+// The texts below name the unit. metric: the layout's lengths are
+// millimetres, and so is the roll centre the engine gives; camber stays in
+// degrees either way.
+
+// "Camber, deg", "Roll Center Height, in", "Roll Center Lateral, in" ("mm"
+// when metric): the graph's standard title and its Y axis.
+std::string_view tableQuantityAxisTitle(TableQuantity quantity, bool metric = false);
 
 // "Camber, degrees", "Roll Center Height, inches", "Roll Center Lateral,
-// inches (left +)": what a printed or exported table's numbers are.
-std::string_view tableQuantityCaption(TableQuantity quantity, int unitsFlag = 0);
+// inches (left +)" ("millimeters" when metric): what a printed or exported
+// table's numbers are.
+std::string_view tableQuantityCaption(TableQuantity quantity, bool metric = false);
+
+// "deg", "in" or "mm": the unit of the quantity's numbers and differences.
+std::string_view tableQuantityUnit(TableQuantity quantity, bool metric = false);
 
 // True when the right and left grids hold different numbers (camber); false
 // for the roll centre, which both grids repeat.

@@ -3,6 +3,9 @@
 // in twips, points or device pixels.
 #include "core/table/tablereport.h"
 
+#include "core/table/heatscale.h"
+
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -17,6 +20,7 @@ constexpr int kCellPoints = 10;
 // that the frame has room above it.
 constexpr double kTopMargin = 0.02;
 constexpr double kFrameGap = 0.01;
+constexpr int kLegendSteps = 9;
 
 class ReportLayout
 {
@@ -32,7 +36,9 @@ public:
     TableReport run(const CamberTable &table)
     {
         m_report.pages = 1;
-        m_title = reportTitleLine(m_in.titleLine, table.quantity, table.unitsFlag);
+        m_title = reportTitleLine(m_in.titleLine, table.quantity, table.metric);
+        m_heat = m_in.heatColors && table.baselineShown;
+        m_span = tableHeatSpan(table);
         m_y = m_pageTop = kTopMargin * m_h;
         header(false);
         if (tableQuantityPerSide(table.quantity)) {
@@ -40,6 +46,9 @@ public:
             printTable(table, kLeft, "Left");
         } else {
             printTable(table, kRight, "Right & Left");
+        }
+        if (m_heat) {
+            legend(table);
         }
         frame();
         return std::move(m_report);
@@ -59,9 +68,10 @@ private:
         return e;
     }
 
-    void addText(const std::string &line, int points, double x, double y)
+    void addText(const std::string &line, int points, double x, double y, unsigned rgb = 0)
     {
         ReportItem item;
+        item.rgb = rgb;
         item.kind = ReportItem::Kind::Text;
         item.x = x;
         item.y = y;
@@ -140,6 +150,56 @@ private:
         header(true);
     }
 
+    void fill(double x, double y, double x2, double y2, const HeatColor &color)
+    {
+        ReportItem item;
+        item.kind = ReportItem::Kind::Fill;
+        item.x = x;
+        item.y = y;
+        item.x2 = x2;
+        item.y2 = y2;
+        item.rgb = color.rgb();
+        m_report.items.push_back(item);
+    }
+
+    static double columnX(std::size_t column, double w)
+    {
+        return column == 0 ? 0.07 * w : 0.14 * w + static_cast<double>(column) * 0.06 * w;
+    }
+
+    // A data cell's coloured area: its column's width, a little inside the
+    // rules above and below it.
+    void cellFill(std::size_t column, double rowTop, double pitch, const HeatColor &color)
+    {
+        const double x = columnX(column, m_w) - 0.008 * m_w;
+        fill(x, rowTop + 0.08 * pitch, x + 0.058 * m_w, rowTop + 0.92 * pitch, color);
+    }
+
+    // The caption, a row of swatches under data columns 1 .. 9 and a row of
+    // their values.
+    void legend(const CamberTable &table)
+    {
+        const std::string caption = "Difference colors, "
+            + std::string(tableQuantityUnit(table.quantity, table.metric)) + ":";
+        const double pitch = rowPitch();
+        const double needed = lineAdvance(caption, kHeaderPoints) + 2 * pitch;
+        const double room = 0.95 * m_h - m_y;
+        const double freshRoom = 0.95 * m_h - m_pageTop - continuationHeaderHeight();
+        if (needed > room && freshRoom > room) {
+            newPage();
+        }
+        m_y += 0.5 * pitch;
+        addText(caption, kHeaderPoints, 0.07 * m_w, m_y);
+        m_y += lineAdvance(caption, kHeaderPoints);
+        const double inset = (pitch - extent("Camber Table", kCellPoints).height) / 2;
+        const std::vector<HeatLegendStep> steps = heatLegend(m_span, kLegendSteps);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            cellFill(i + 1, m_y, pitch, steps[i].color);
+            addText(steps[i].text, kCellPoints, columnX(i + 1, m_w), m_y + pitch + inset);
+        }
+        m_y += 2 * pitch;
+    }
+
     void rule(double y)
     {
         ReportItem item;
@@ -161,20 +221,29 @@ private:
         }
 
         addText(sideCaption, kHeaderPoints, 0.07 * m_w, m_y);
-        addText(camber.columnCaption, kHeaderPoints, 0.2 * m_w, m_y);
+        // A long side caption ("Right & Left") pushes the column caption on.
+        const double afterSide = 0.07 * m_w + extent(sideCaption, kHeaderPoints).width
+            + extent("   ", kHeaderPoints).width;
+        addText(camber.columnCaption, kHeaderPoints, std::max(0.2 * m_w, afterSide), m_y);
         m_y += lineAdvance(camber.columnCaption, kHeaderPoints);
 
         const double pitch = rowPitch();
         const double inset = (pitch - extent("Camber Table", kCellPoints).height) / 2;
-        for (const std::vector<std::string> &row : grid) {
+        for (std::size_t r = 0; r < grid.size(); ++r) {
+            const std::vector<std::string> &row = grid[r];
             rule(m_y);
             for (std::size_t c = 0; c < row.size(); ++c) {
-                if (row[c].empty()) {
-                    continue;
+                unsigned ink = 0;
+                if (m_heat) {
+                    if (const std::optional<HeatColor> color = differenceCellColor(
+                            camber, side, static_cast<int>(r), static_cast<int>(c), m_span)) {
+                        cellFill(c, m_y, pitch, *color);
+                        ink = needsLightInk(*color) ? 0xffffffu : 0u;
+                    }
                 }
-                const double x
-                    = c == 0 ? 0.07 * m_w : 0.14 * m_w + static_cast<double>(c) * 0.06 * m_w;
-                addText(row[c], kCellPoints, x, m_y + inset);
+                if (!row[c].empty()) {
+                    addText(row[c], kCellPoints, columnX(c, m_w), m_y + inset, ink);
+                }
             }
             m_y += pitch;
         }
@@ -190,6 +259,8 @@ private:
     double m_y = 0;
     double m_pageTop = 0;
     std::string m_title;
+    bool m_heat = false;
+    double m_span = kMinimumHeatSpan;
     TableReport m_report;
 };
 

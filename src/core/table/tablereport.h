@@ -16,6 +16,15 @@
 // and prints its grid once, captioned "Right & Left": both grids hold the
 // same roll centre.
 //
+// With heat colours asked for (a colour print of a table showing its
+// baseline), every data cell of a "Difference" row gets a Fill item under its
+// text, in the diverging colours of heatscale.h saturating at the table's
+// span (its text white where the colour is deep), and the last table is
+// followed by a legend line: the caption
+// "Difference colors, <unit>:" and nine swatches under data columns 1 to 9
+// with their values below them. A legend that does not fit goes on a new
+// page, as a table does.
+//
 // A table that does not fit between the current position and 0.95 H goes on
 // a new page marked "cont." when that gives it more room. So with the left
 // table this is the old rule (a 31-row baseline table usually puts the left
@@ -49,6 +58,7 @@ struct ReportItem
         Rule, // a black line from (x, y) to (x2, y)
         Frame, // a black rectangle from (x, y) to (x2, y2) around a page's content
         NewPage, // what follows goes on a new page
+        Fill, // a rectangle from (x, y) to (x2, y2) filled with rgb, no outline
     };
     Kind kind = Kind::Text;
     double x = 0;
@@ -57,6 +67,8 @@ struct ReportItem
     double y2 = 0;
     int pointSize = 0;
     std::string text;
+    // A Fill's colour, or a Text's (black unless on a deep heat colour), 0xRRGGBB.
+    unsigned rgb = 0;
 };
 
 struct TableReportInput
@@ -68,6 +80,7 @@ struct TableReportInput
     std::string dateText; // reportDateText()
     std::string reportComment; // typed at print time, may be empty
     std::string vehicleComment; // the layout's comment, lines joined by CR LF
+    bool heatColors = false; // colour the difference cells and add their legend
 };
 
 struct TableReport

@@ -83,7 +83,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
         m_platform, m_data, m_settings, *m_document, m_folders, m_extendedRoll, std::move(hooks));
     m_calc->setMainWindow(m_window);
     m_tables = std::make_unique<TableWindows>(
-        m_platform, m_data, m_settings, *m_document, m_window, std::move(tableSpecs));
+        m_platform, m_data, m_settings, *m_document, m_window, std::move(tableSpecs), m_configDir);
     if (!vehicleFile.isEmpty()) {
         m_window->files().openFile(vehicleFile);
     }

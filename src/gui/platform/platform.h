@@ -33,6 +33,8 @@ struct FileDialogRequest
     QString fileName;
     bool mustExist = false; // open dialog
     bool confirmOverwrite = true; // save dialog
+    // Added to a name typed without an extension, before the overwrite question.
+    QString defaultSuffix;
     QStringList sidebar; // folders offered beside the file list
 };
 

@@ -109,6 +109,7 @@ void prepareFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
     if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
     }
+    dialog.setDefaultSuffix(request.defaultSuffix);
 }
 
 } // namespace

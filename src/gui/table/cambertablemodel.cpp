@@ -2,6 +2,7 @@
 #include "gui/table/cambertablemodel.h"
 
 #include "core/table/cambertable.h"
+#include "gui/table/heatcolors.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -19,7 +20,28 @@ void CamberTableModel::setTable(const CamberTable *table)
 {
     beginResetModel();
     m_table = table;
+    m_heatSpan = table != nullptr ? tableHeatSpan(*table) : kMinimumHeatSpan;
     endResetModel();
+}
+
+void CamberTableModel::setHeatMap(bool on)
+{
+    if (on == m_heatMap) {
+        return;
+    }
+    m_heatMap = on;
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+            { Qt::BackgroundRole, Qt::ForegroundRole });
+    }
+}
+
+std::optional<HeatColor> CamberTableModel::heatColor(const QModelIndex &index) const
+{
+    if (!m_heatMap || m_table == nullptr) {
+        return std::nullopt;
+    }
+    return differenceCellColor(*m_table, m_side, index.row(), index.column(), m_heatSpan);
 }
 
 bool CamberTableModel::isHeaderCell(const QModelIndex &index)
@@ -63,6 +85,14 @@ QVariant CamberTableModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (isHeaderCell(index)) {
             return QApplication::palette().brush(QPalette::Button);
+        }
+        if (const std::optional<HeatColor> color = heatColor(index)) {
+            return QBrush(heatQColor(*color));
+        }
+        return {};
+    case Qt::ForegroundRole:
+        if (const std::optional<HeatColor> color = heatColor(index)) {
+            return QBrush(heatInk(*color));
         }
         return {};
     default:

@@ -5,13 +5,16 @@
 // rest, so model rows and columns are the grid's own rows and columns and a
 // selection reads back in the grid coordinates the graph rules use. No text
 // is made here: the model only shows what the table holds.
+//
+// With the heat map on, the data cells of "Difference" rows carry their
+// heat-scale colour as their background (and a readable text colour), on
+// the scale of the whole table's span, so both grids use the same colours.
 #pragma once
 
-#include <QAbstractTableModel>
+#include "core/table/heatscale.h"
 
-namespace tarvik {
-struct CamberTable;
-}
+#include <QAbstractTableModel>
+#include <optional>
 
 namespace tarvik::gui {
 
@@ -26,6 +29,10 @@ public:
     // Call again after the table was filled anew: the views reset once.
     void setTable(const CamberTable *table);
     int side() const { return m_side; }
+    void setHeatMap(bool on);
+    bool heatMap() const { return m_heatMap; }
+    // The span the colours saturate at (tableHeatSpan of the table).
+    double heatSpan() const { return m_heatSpan; }
 
     // Row 0 and column 0 are the fixed header cells.
     static bool isHeaderCell(const QModelIndex &index);
@@ -36,8 +43,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    std::optional<HeatColor> heatColor(const QModelIndex &index) const;
+
     int m_side;
     const CamberTable *m_table = nullptr;
+    bool m_heatMap = false;
+    double m_heatSpan = kMinimumHeatSpan;
 };
 
 } // namespace tarvik::gui

@@ -10,19 +10,28 @@
 #include "gui/app/settingsowner.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
+#include "gui/table/cambertablemenus.h"
 #include "gui/table/cambertablemodel.h"
 #include "gui/table/frozengridview.h"
+#include "gui/table/heatcelldelegate.h"
+#include "gui/table/heatlegendbar.h"
+#include "gui/table/tablecsvexport.h"
 #include "gui/table/tablereportprinter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <limits>
@@ -49,25 +58,11 @@ struct BusyCursor
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-QAction *addItem(QMenu *menu, const QString &text, const char *name)
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-QAction *addCommand(QMenuBar *bar, const QString &text, const char *name)
-{
-    QAction *action = bar->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 } // namespace
 
 CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
     SettingsOwner &settings, LayoutDocument &document, QPrinter &printer,
-    std::function<void()> openTableSpecs, QWidget *parent)
+    std::function<void()> openTableSpecs, const QString &configDir, QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
     , m_data(data)
@@ -75,6 +70,8 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
     , m_document(document)
     , m_printer(printer)
     , m_openTableSpecs(std::move(openTableSpecs))
+    , m_options(configDir)
+    , m_quantityBaselines(m_options)
     , m_spec(settings.get().tableSpec)
     , m_baseline(settings.get().baseline)
     , m_dialogs(platform, this)
@@ -88,9 +85,14 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
 {
     setObjectName(QStringLiteral("frmGrid"));
     setWindowTitle(QStringLiteral("Camber Table"));
+    for (const TableQuantity q :
+        { TableQuantity::RollCenterHeight, TableQuantity::RollCenterLateral }) {
+        m_session.setQuantityBaseline(q, m_quantityBaselines.baseline(q));
+    }
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
+    layout->addLayout(buildQuantityRow(central));
     const char *sideCaptions[2] = { " Right", " Left" };
     for (int side : { kRight, kLeft }) {
         const auto s = static_cast<std::size_t>(side);
@@ -115,6 +117,7 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
         m_grids[s]->frozenColumn()->setObjectName(
             QStringLiteral("Grid1_%1_HeaderColumn").arg(side));
         m_grids[s]->setModel(m_models[s]);
+        m_grids[s]->setItemDelegate(new HeatCellDelegate(m_grids[s]));
         const int rowHeight = m_grids[s]->fontMetrics().height() + 6;
         m_grids[s]->verticalHeader()->setDefaultSectionSize(rowHeight);
         // A light selection keeps the selected numbers readable: after a fill
@@ -129,11 +132,38 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
         connect(m_grids[s]->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CamberTableWindow::widenRightSelection);
     }
+    m_legend = new HeatLegendBar(central);
+    m_legend->setObjectName(QStringLiteral("HeatLegend"));
+    layout->addWidget(m_legend, 0, Qt::AlignLeft);
     layout->addStretch(0);
     setCentralWidget(central);
-    buildMenus(bool(m_openTableSpecs));
+    m_baselineMenu = buildCamberTableMenus(*this, bool(m_openTableSpecs));
     resize(540, 600);
+    m_grids[kRight]->setFocus(); // arrow keys move in the grid, not the switch
     showTable();
+}
+
+QLayout *CamberTableWindow::buildQuantityRow(QWidget *central)
+{
+    auto *row = new QHBoxLayout;
+    auto *label = new QLabel(QStringLiteral("&View:"), central);
+    m_quantityBox = new QComboBox(central);
+    m_quantityBox->setObjectName(QStringLiteral("cboQuantity"));
+    m_quantityBox->setFocusPolicy(Qt::StrongFocus); // a passing wheel does not switch
+    for (const TableQuantity q : kTableQuantities) {
+        m_quantityBox->addItem(qs(std::string(tableQuantityName(q))), quantityIndex(q));
+    }
+    label->setBuddy(m_quantityBox);
+    m_quantityCaption = new QLabel(central);
+    m_quantityCaption->setObjectName(QStringLiteral("lblQuantity"));
+    connect(m_quantityBox, &QComboBox::activated, this, [this](int index) {
+        showQuantity(static_cast<TableQuantity>(m_quantityBox->itemData(index).toInt()));
+    });
+    row->addWidget(label);
+    row->addWidget(m_quantityBox);
+    row->addSpacing(12);
+    row->addWidget(m_quantityCaption, 1);
+    return row;
 }
 
 CamberTableWindow::~CamberTableWindow()
@@ -142,74 +172,6 @@ CamberTableWindow::~CamberTableWindow()
     for (CamberTableModel *model : m_models) {
         model->setTable(nullptr);
     }
-}
-
-void CamberTableWindow::buildMenus(bool canOpenTableSpecs)
-{
-    QMenuBar *bar = menuBar();
-    connect(addCommand(bar, QStringLiteral("&Back"), "mnuBack"), &QAction::triggered, this,
-        &QWidget::close);
-    connect(addCommand(bar, QStringLiteral("&Print"), "mnuPrint"), &QAction::triggered, this,
-        &CamberTableWindow::printReport);
-
-    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("mnuOptions"));
-    options->setToolTipsVisible(true);
-    QAction *specs
-        = addItem(options, QStringLiteral("&Specs for Table Rows && Columns"), "mnuTableSpecs");
-    specs->setEnabled(canOpenTableSpecs);
-    if (canOpenTableSpecs) {
-        connect(specs, &QAction::triggered, this, [this] { m_openTableSpecs(); });
-    } else {
-        specs->setToolTip(QStringLiteral("The table specs window is not available."));
-    }
-
-    m_baselineMenu = bar->addMenu(QString());
-    m_baselineMenu->setObjectName(QStringLiteral("mnuBaseline"));
-    struct Item
-    {
-        const char *text;
-        const char *name;
-        void (CamberTableWindow::*command)();
-        bool checkable;
-    };
-    const Item items[] = {
-        { "&Show Baseline Data", "mnuShowBaseline", &CamberTableWindow::showBaselineData, true },
-        { "&Hide Baseline Data", "mnuDontShowBaseline", &CamberTableWindow::hideBaselineData,
-            true },
-        { nullptr, nullptr, nullptr, false },
-        { "Baseline &Comment", "mnuBaselineComment", &CamberTableWindow::baselineComment, false },
-        { nullptr, nullptr, nullptr, false },
-        { "&Previous Table is Baseline Data", "mnuPreviousBaseline",
-            &CamberTableWindow::previousTableIsBaseline, true },
-        { "Sa&ved Table is Baseline Data", "mnuSavedIsBaseline",
-            &CamberTableWindow::savedTableIsBaseline, true },
-        { nullptr, nullptr, nullptr, false },
-        { "Save &This Data as Baseline", "mnuSaveBaseline",
-            &CamberTableWindow::saveThisDataAsBaseline, false },
-    };
-    for (const Item &item : items) {
-        if (item.text == nullptr) {
-            m_baselineMenu->addSeparator();
-            continue;
-        }
-        QAction *action = addItem(m_baselineMenu, QString::fromLatin1(item.text), item.name);
-        action->setCheckable(item.checkable);
-        connect(action, &QAction::triggered, this, item.command);
-    }
-    // The check marks follow the baseline state each time the menu opens.
-    connect(m_baselineMenu, &QMenu::aboutToShow, this, [this] {
-        const BaselineMenuChecks checks = baselineMenuChecks(m_settings.get().baseline);
-        action(QStringLiteral("mnuShowBaseline"))->setChecked(checks.showBaseline);
-        action(QStringLiteral("mnuDontShowBaseline"))->setChecked(checks.hideBaseline);
-        action(QStringLiteral("mnuPreviousBaseline"))->setChecked(checks.previousIsBaseline);
-        action(QStringLiteral("mnuSavedIsBaseline"))->setChecked(checks.savedIsBaseline);
-    });
-
-    connect(addCommand(bar, QStringLiteral("&Graph"), "mnuGraph"), &QAction::triggered, this,
-        &CamberTableWindow::graph);
-    connect(addCommand(bar, QStringLiteral("&Help"), "mnuHelp"), &QAction::triggered, this,
-        &CamberTableWindow::showHelp);
 }
 
 QAction *CamberTableWindow::action(const QString &objectName) const
@@ -225,12 +187,18 @@ template <class Command> void CamberTableWindow::run(Command &&command)
     m_busy = true;
     m_spec = m_settings.get().tableSpec;
     m_baseline = m_settings.get().baseline;
+    m_quantityBaselines.followUnits(m_document.state().unitsFlag);
     command();
     if (m_baseline != m_settings.get().baseline) {
         m_settings.change([this](Settings &s) { s.baseline = m_baseline; });
     }
+    const QStringList failures = m_quantityBaselines.writeChanged();
     m_busy = false;
     showTable();
+    for (const QString &failure : failures) {
+        m_platform.message(this, QStringLiteral("Baseline Not Saved"), failure, MessageButtons::Ok,
+            MessageIcon::Exclamation);
+    }
 }
 
 CamberTable CamberTableWindow::sweep(const TableSpec &spec, const BaselineState &baseline)
@@ -249,50 +217,153 @@ CamberTable CamberTableWindow::sweep(const TableSpec &spec, const BaselineState 
         m_document.redraw();
     }
     ++m_fills;
+    ++m_tableVersion;
     m_warningDue = table.warningCells > 0;
     return table;
+}
+
+void CamberTableWindow::showQuantity(TableQuantity quantity)
+{
+    if (quantity != m_session.quantity()) {
+        run([&] {
+            m_session.showQuantity(quantity);
+            ++m_tableVersion;
+        });
+    }
+    // The switch follows what is shown, also when a busy window refused.
+    const QSignalBlocker quiet(m_quantityBox);
+    m_quantityBox->setCurrentIndex(m_quantityBox->findData(quantityIndex(m_session.quantity())));
+}
+
+const BaselineState &CamberTableWindow::shownBaseline() const
+{
+    // Camber's lives in the settings; the window's copy is taken per command.
+    return m_session.quantity() == TableQuantity::Camber ? m_settings.get().baseline
+                                                         : m_session.baseline();
+}
+
+QString CamberTableWindow::baselineFilePath(TableQuantity quantity) const
+{
+    return m_quantityBaselines.filePath(quantity);
 }
 
 void CamberTableWindow::showTable()
 {
     m_baselineMenu->setTitle(qs(m_session.menuCaption()).replace(0, 4, QStringLiteral("Base&")));
-    if (m_shownFills != m_fills) {
-        m_shownFills = m_fills;
-        const CamberTable &table = m_session.table();
-        const int headerWidth = headerColumnWidth(table);
-        int gridWidth = 0;
-        for (std::size_t s = 0; s < 2; ++s) {
-            m_models[s]->setTable(&table);
-            m_grids[s]->setColumnWidths(headerWidth, kDataColumnTwips / kTwipsPerPixel);
-            gridWidth = qMax(gridWidth,
-                m_grids[s]->fullWidth() + m_grids[s]->verticalScrollBar()->sizeHint().width());
-            m_sideCaptions[s]->setFixedWidth(headerWidth);
-            m_columnCaptions[s]->setText(qs(table.columnCaption));
-            // The fill leaves the whole data area selected, as the grid control
-            // did after clearing it; a graph then shows the whole table.
-            setSelection(
-                static_cast<int>(s), { 1, table.gridRows() - 1, 1, table.gridColumns() - 1 });
-        }
-        // A wider table widens the window to show all its columns; a
-        // narrower one leaves the size the user gave it.
-        const QMargins margins = centralWidget()->layout()->contentsMargins();
-        const int wanted = gridWidth + margins.left() + margins.right();
-        if (width() < wanted) {
-            resize(wanted, height());
-        }
+    const CamberTable &table = m_session.table();
+    if (m_shownVersion != m_tableVersion) {
+        m_shownVersion = m_tableVersion;
+        showGrids(table);
     }
+    const bool metric = m_session.filled() ? table.metric : m_document.state().unitsFlag != 0;
+    m_quantityCaption->setText(qs(std::string(tableQuantityCaption(m_session.quantity(), metric))));
+    showHeatMap();
     if (m_warningDue) {
         // Once per fill, above the finished table, however many cells failed.
         m_warningDue = false;
         m_platform.message(this, QString::fromLatin1(kGeometryWarningTitle),
             qs(geometryWarningText()), MessageButtons::Ok, MessageIcon::Exclamation);
     }
+    showNotes();
+}
+
+void CamberTableWindow::showGrids(const CamberTable &table)
+{
+    // A roll-centre table shows its one grid, as the printed report does.
+    const bool perSide = tableQuantityPerSide(table.quantity);
+    m_sideCaptions[kRight]->setText(
+        perSide ? QStringLiteral(" Right") : QStringLiteral(" Right & Left"));
+    const int headerWidth = headerColumnWidth(table);
+    int gridWidth = 0;
+    for (std::size_t s = 0; s < 2; ++s) {
+        m_models[s]->setTable(&table);
+        m_grids[s]->setColumnWidths(headerWidth, kDataColumnTwips / kTwipsPerPixel);
+        gridWidth = qMax(gridWidth,
+            m_grids[s]->fullWidth() + m_grids[s]->verticalScrollBar()->sizeHint().width());
+        m_sideCaptions[s]->setFixedWidth(headerWidth);
+        m_columnCaptions[s]->setText(qs(table.columnCaption));
+        // The fill leaves the whole data area selected, as the grid control
+        // did after clearing it; a graph then shows the whole table.
+        setSelection(static_cast<int>(s), { 1, table.gridRows() - 1, 1, table.gridColumns() - 1 });
+    }
+    for (QWidget *lower : { static_cast<QWidget *>(m_sideCaptions[kLeft]),
+             static_cast<QWidget *>(m_columnCaptions[kLeft]),
+             static_cast<QWidget *>(m_grids[kLeft]) }) {
+        lower->setVisible(perSide);
+    }
+    // A wider table widens the window to show all its columns; a
+    // narrower one leaves the size the user gave it.
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    const int wanted = gridWidth + margins.left() + margins.right();
+    if (width() < wanted) {
+        resize(wanted, height());
+    }
+}
+
+void CamberTableWindow::showHeatMap()
+{
+    const bool on = m_options.heatMap();
+    for (CamberTableModel *model : m_models) {
+        model->setHeatMap(on);
+    }
+    const CamberTable &table = m_session.table();
+    m_legend->setLegend(m_models[kRight]->heatSpan(),
+        qs(std::string(tableQuantityUnit(table.quantity, table.metric))));
+    m_legend->setVisible(on && table.baselineShown);
+}
+
+void CamberTableWindow::showNotes()
+{
+    // A stored baseline that could not be read: said once, over the first table.
+    if (m_fills == 0) {
+        return;
+    }
+    for (const QString &note : m_quantityBaselines.takeReadNotes()) {
+        m_platform.message(this, QString::fromLatin1(maintexts::kTitle), note, MessageButtons::Ok,
+            MessageIcon::Exclamation);
+    }
+}
+
+void CamberTableWindow::setHeatMap(bool on)
+{
+    if (on != m_options.heatMap()) {
+        m_options.setHeatMap(on);
+    }
+    if (QAction *item = action(QStringLiteral("mnuHeatMap")); item->isChecked() != on) {
+        const QSignalBlocker quiet(item);
+        item->setChecked(on);
+    }
+    showHeatMap();
+}
+
+void CamberTableWindow::exportCsv()
+{
+    if (m_busy) {
+        return;
+    }
+    m_busy = true;
+    // The last export's folder, else the documents folder, else home: a
+    // folder that is gone would leave the dialog naming a path in it.
+    QString folder = m_options.exportFolder();
+    for (const QString &candidate :
+        { QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath() }) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            break;
+        }
+        folder = candidate;
+    }
+    const QString written = exportTableCsv(m_platform, this, table(), folder);
+    if (!written.isEmpty()) {
+        m_options.setExportFolder(QFileInfo(written).absolutePath());
+    }
+    m_busy = false;
 }
 
 int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
 {
     // The grid control's width in twips; wider only where this screen's font
-    // would cut a label of the column short ("Dive, inches" in the corner).
+    // would cut a label of the column short ("Dive, inches" in the corner)
+    // or the side caption above it.
     int width = table.headerColumnTwips / kTwipsPerPixel;
     const QFontMetrics metrics(m_grids[kRight]->font());
     for (const std::vector<std::string> &row : table.grids[kRight]) {
@@ -300,7 +371,8 @@ int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
             width = qMax(width, metrics.horizontalAdvance(qs(row.front())) + 12);
         }
     }
-    return width;
+    const QLabel *caption = m_sideCaptions[kRight];
+    return qMax(width, QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 12);
 }
 
 void CamberTableWindow::requestRefill()
@@ -370,6 +442,8 @@ void CamberTableWindow::printReport()
         input.dateText = clock.date;
         input.reportComment = comment.toStdString();
         input.vehicleComment = m_document.state().comment;
+        // Coloured only on a colour printer (printTableReport's rule).
+        input.heatColors = m_options.heatMap();
         const PrintOutcome outcome = m_platform.printPreview(this, m_printer,
             [&](QPrinter &target) { return printTableReport(target, m_session.table(), input); });
         if (outcome == PrintOutcome::Failed) {
@@ -461,6 +535,13 @@ GraphData CamberTableWindow::loadGraph()
         m_dialogs.note(data.limitMessage);
     }
     return data;
+}
+
+void CamberTableWindow::openTableSpecs()
+{
+    if (m_openTableSpecs) {
+        m_openTableSpecs();
+    }
 }
 
 void CamberTableWindow::showHelp()

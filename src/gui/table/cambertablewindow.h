@@ -14,6 +14,16 @@
 // The sweep builds the engine input from the layout document and the
 // settings (buildEngineInput) and never touches the main window's widgets or
 // the document's record; after each fill the main window is redrawn once.
+//
+// The "View" switch above the grids shows camber or the moved roll centre's
+// height or lateral position, all from the numbers of the last sweep. Each
+// has its own baseline: camber's in the settings file, the roll centre's in
+// the user's configuration folder (QuantityBaselines); the Baseline menu,
+// Graph, Print and Export CSV work on the quantity shown. A roll-centre
+// table shows its grid once ("Right & Left"): both grids hold the same roll
+// centre. Options > Heat-Map Differences colours the difference cells, with
+// a legend under the grids; the choice is kept in the configuration folder
+// (TableOptions).
 #pragma once
 
 #include "core/table/baselinemenu.h"
@@ -21,11 +31,14 @@
 #include "core/table/graphdata.h"
 #include "gui/platform/datafolder.h"
 #include "gui/table/platformtabledialogs.h"
+#include "gui/table/quantitybaselines.h"
+#include "gui/table/tableoptions.h"
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -34,6 +47,7 @@ namespace tarvik::gui {
 
 class CamberTableModel;
 class FrozenGridView;
+class HeatLegendBar;
 class LayoutDocument;
 class Platform;
 class SettingsOwner;
@@ -44,10 +58,12 @@ class CamberTableWindow : public QMainWindow
 public:
     // openTableSpecs opens the calculation window in its table-spec mode;
     // when it is empty the "Specs for Table Rows & Columns" item is disabled.
-    // printer is the program's printer for the table report.
+    // printer is the program's printer for the table report. configDir
+    // keeps the roll-centre baselines and the window's options; empty keeps
+    // nothing across runs.
     CamberTableWindow(Platform &platform, const DataFolder &data, SettingsOwner &settings,
         LayoutDocument &document, QPrinter &printer, std::function<void()> openTableSpecs,
-        QWidget *parent = nullptr);
+        const QString &configDir = QString(), QWidget *parent = nullptr);
     ~CamberTableWindow() override;
 
     // "Table & Graph": TableNeedsRefill := 1; the next activation fills.
@@ -64,6 +80,17 @@ public:
     void saveThisDataAsBaseline();
     // "Print": the report comment, the print dialog, the report.
     void printReport();
+    // "Export CSV": the shown table in a file the user names.
+    void exportCsv();
+    // The "View" switch: what the grids show, without a new sweep.
+    void showQuantity(TableQuantity quantity);
+    TableQuantity quantity() const { return m_session.quantity(); }
+    // "Heat-Map Differences", kept in the configuration folder.
+    void setHeatMap(bool on);
+    bool heatMap() const { return m_options.heatMap(); }
+    // "Specs for Table Rows & Columns" and "Help".
+    void openTableSpecs();
+    void showHelp();
     // "Graph": widen and check the selection, then hand the graph data on.
     void graph();
     // LoadGraphFromTable again for the open graph (the options window's
@@ -74,6 +101,14 @@ public:
     int fillCount() const { return m_fills; }
     FrozenGridView *grid(int side) const { return m_grids[std::size_t(side)]; }
     QLabel *columnCaption(int side) const { return m_columnCaptions[std::size_t(side)]; }
+    QLabel *sideCaption(int side) const { return m_sideCaptions[std::size_t(side)]; }
+    QComboBox *quantitySwitch() const { return m_quantityBox; }
+    QLabel *quantityCaption() const { return m_quantityCaption; }
+    HeatLegendBar *heatLegend() const { return m_legend; }
+    // The baseline of the quantity shown.
+    const BaselineState &shownBaseline() const;
+    // Where a roll-centre quantity's baseline is kept (empty without a folder).
+    QString baselineFilePath(TableQuantity quantity) const;
     QMenu *baselineMenu() const { return m_baselineMenu; }
     QAction *action(const QString &objectName) const;
 
@@ -91,16 +126,18 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus(bool canOpenTableSpecs);
+    QLayout *buildQuantityRow(QWidget *central);
     // Runs one command on copies of the program-wide spec and baseline,
     // hands a changed baseline back and shows a table filled meanwhile.
     // Commands do not nest: a dialog of one cannot start another.
     template <class Command> void run(Command &&command);
     CamberTable sweep(const TableSpec &spec, const BaselineState &baseline);
     void showTable();
+    void showGrids(const CamberTable &table);
+    void showHeatMap();
+    void showNotes();
     int headerColumnWidth(const CamberTable &table) const;
     void widenRightSelection();
-    void showHelp();
 
     Platform &m_platform;
     DataFolder m_data;
@@ -109,6 +146,8 @@ private:
     QPrinter &m_printer;
     std::function<void()> m_openTableSpecs;
 
+    TableOptions m_options;
+    QuantityBaselines m_quantityBaselines;
     TableSpec m_spec; // copies the session reads and changes
     BaselineState m_baseline;
     PlatformTableDialogs m_dialogs;
@@ -116,7 +155,8 @@ private:
     BaselineMenu m_baselineCommands;
 
     int m_fills = 0;
-    int m_shownFills = -1;
+    int m_tableVersion = 0; // counts the session's new tables: fills and switches
+    int m_shownVersion = -1;
     bool m_busy = false;
     bool m_warningDue = false;
     bool m_settingSelection = false;
@@ -127,6 +167,9 @@ private:
     std::array<QLabel *, 2> m_sideCaptions {};
     std::array<QLabel *, 2> m_columnCaptions {};
     QMenu *m_baselineMenu = nullptr;
+    QComboBox *m_quantityBox = nullptr;
+    QLabel *m_quantityCaption = nullptr;
+    HeatLegendBar *m_legend = nullptr;
 };
 
 } // namespace tarvik::gui

@@ -104,7 +104,9 @@ QChart *makeGraphChart(const GraphData &graph, const GraphLook &look)
     auto *xAxis = new QValueAxis(chart);
     auto *yAxis = new QValueAxis(chart);
     styleAxis(xAxis, look, QString::fromStdString(graph.xAxisTitle));
-    styleAxis(yAxis, look, QString::fromLatin1(kGraphYAxisTitle));
+    styleAxis(yAxis, look,
+        graph.yAxisTitle.empty() ? QString::fromLatin1(kGraphYAxisTitle)
+                                 : QString::fromStdString(graph.yAxisTitle));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 

@@ -42,7 +42,8 @@ QPen seriesPen(const GraphLook &look, std::size_t index);
 // fitted to the data (not forced through zero) and the legend on the right.
 QChart *makeGraphChart(const GraphData &graph, const GraphLook &look);
 
-// The Y-axis title: camber, or camber difference, in degrees.
+// The Y-axis title of a graph that names none (GraphData::yAxisTitle):
+// camber, in degrees.
 inline constexpr const char *kGraphYAxisTitle = "Camber, deg";
 
 } // namespace tarvik::gui

@@ -83,6 +83,7 @@ bool printTableReport(QPrinter &printer, const CamberTable &table, TableReportIn
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     input.pageWidth = page.width();
     input.pageHeight = page.height();
+    input.heatColors = input.heatColors && printer.colorMode() == QPrinter::Color;
 
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -102,8 +103,12 @@ bool printTableReport(QPrinter &printer, const CamberTable &table, TableReportIn
             const QFont &font = fonts.font(item.pointSize);
             painter.setFont(font);
             const QFontMetricsF metrics(font, &printer);
+            QPen ink = pen;
+            ink.setColor(QColor::fromRgb(static_cast<QRgb>(item.rgb)));
+            painter.setPen(ink);
             painter.drawText(
                 QPointF(item.x, item.y + metrics.ascent()), QString::fromStdString(item.text));
+            painter.setPen(pen);
             break;
         }
         case ReportItem::Kind::Rule:
@@ -111,6 +116,10 @@ bool printTableReport(QPrinter &printer, const CamberTable &table, TableReportIn
             break;
         case ReportItem::Kind::Frame:
             painter.drawRect(QRectF(QPointF(item.x, item.y), QPointF(item.x2, item.y2)));
+            break;
+        case ReportItem::Kind::Fill:
+            painter.fillRect(QRectF(QPointF(item.x, item.y), QPointF(item.x2, item.y2)),
+                QColor::fromRgb(static_cast<QRgb>(item.rgb)));
             break;
         case ReportItem::Kind::NewPage:
             printer.newPage();

@@ -25,8 +25,10 @@ struct ReportClock
 ReportClock reportClock(const QDateTime &when);
 
 // Lays out and prints the report on an already set-up printer and ends the
-// job. input.pageWidth and pageHeight are filled from the printer. False
-// when the printer could not be started.
+// job. input.pageWidth and pageHeight are filled from the printer. The heat
+// colours asked for in input.heatColors print only when the printer prints
+// in colour (QPrinter::Color): a grayscale print keeps the plain table.
+// False when the printer could not be started.
 bool printTableReport(QPrinter &printer, const CamberTable &table, TableReportInput input);
 
 } // namespace tarvik::gui

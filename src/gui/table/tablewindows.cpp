@@ -15,7 +15,7 @@ namespace tarvik::gui {
 
 TableWindows::TableWindows(Platform &platform, const DataFolder &data, SettingsOwner &settings,
     LayoutDocument &document, QWidget *mainWindow, std::function<void()> openTableSpecs,
-    QObject *parent)
+    const QString &configDir, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_data(data)
@@ -23,6 +23,7 @@ TableWindows::TableWindows(Platform &platform, const DataFolder &data, SettingsO
     , m_document(document)
     , m_mainWindow(mainWindow)
     , m_openTableSpecs(std::move(openTableSpecs))
+    , m_configDir(configDir)
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     if (mainWindow != nullptr) {
@@ -47,7 +48,7 @@ void TableWindows::openTable()
 {
     if (!m_table) {
         m_table = std::make_unique<CamberTableWindow>(
-            m_platform, m_data, m_settings, m_document, *m_printer, m_openTableSpecs);
+            m_platform, m_data, m_settings, m_document, *m_printer, m_openTableSpecs, m_configDir);
         connect(m_table.get(), &CamberTableWindow::graphRequested, this, &TableWindows::showGraph);
     }
     m_table->requestRefill();

@@ -36,10 +36,12 @@ class TableWindows : public QObject
     Q_OBJECT
 public:
     // mainWindow: watched for minimising; openTableSpecs: opens the
-    // calculation window in its table-spec mode, or empty when there is none.
+    // calculation window in its table-spec mode, or empty when there is none;
+    // configDir: the user's configuration folder, where the table window
+    // keeps its own files (empty: nothing is kept).
     TableWindows(Platform &platform, const DataFolder &data, SettingsOwner &settings,
         LayoutDocument &document, QWidget *mainWindow, std::function<void()> openTableSpecs,
-        QObject *parent = nullptr);
+        const QString &configDir = QString(), QObject *parent = nullptr);
     ~TableWindows() override;
 
     // "Table & Graph": TableNeedsRefill := 1, then the window is shown (not
@@ -63,6 +65,7 @@ private:
     LayoutDocument &m_document;
     QPointer<QWidget> m_mainWindow;
     std::function<void()> m_openTableSpecs;
+    QString m_configDir;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CamberTableWindow> m_table;
     QPointer<GraphWindow> m_graph;

@@ -126,7 +126,8 @@ TEST(Units, MetricTableSweepsTheSameDives)
                 quantityValue(b.values[i], quantity, kLeft), 1e-3);
         }
     }
-    EXPECT_EQ(tableQuantityCaption(TableQuantity::RollCenterHeight, 1), "Roll Center Height, mm");
+    EXPECT_EQ(tableQuantityCaption(TableQuantity::RollCenterHeight, true),
+        "Roll Center Height, millimeters");
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST(HelpTopic, FileNamesAndPagesStayInsideTheGroup)
     EXPECT_FALSE(unknown.isKnownGroup());
     EXPECT_EQ(unknown.fileName(), "");
     EXPECT_FALSE(unknown.canGoBack() || unknown.canGoForward());
-    EXPECT_EQ(HelpTopic(kHelpGroupCamberTable, 9).page(), 1);
+    EXPECT_EQ(HelpTopic(kHelpGroupCamberTable, 9).page(), 2);
     EXPECT_EQ(HelpTopic(kHelpGroupCamberTable, -3).page(), 0);
 }
 

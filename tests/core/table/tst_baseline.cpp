@@ -1,6 +1,7 @@
 // Baseline data operations: what CopyTableToBaseline keeps, the spec check,
-// difference texts and the menu texts.
+// difference texts, the menu texts and the conversion to other units.
 #include "core/table/baseline.h"
+#include "core/table/baselineunits.h"
 #include "core/table/cambertable.h"
 
 #include <gtest/gtest.h>
@@ -123,4 +124,30 @@ TEST(Baseline, MenuCaptionAndMessages)
     EXPECT_EQ(saveBaselineNote(base), "The current Table's data will be saved as a Baseline.");
     EXPECT_NE(baselineMismatchMessage(base).find("close this window by clicking on 'Back'"),
         std::string::npos);
+}
+
+// A change of units converts the spec's dive range, and the cells of a
+// length quantity; camber's cells are degrees either way. There and back
+// gives the texts again.
+TEST(Baseline, UnitsConvertTheSpecAndLengthCells)
+{
+    BaselineState base;
+    base.BaselineSpec = standardTableSpec();
+    base.BaselineData[kRight][0][0] = "3.69";
+    base.BaselineData[kLeft][9][10] = "-.50";
+    BaselineState camber = base;
+
+    convertBaselineUnits(base, TableQuantity::RollCenterHeight, true);
+    EXPECT_EQ(base.BaselineSpec.DiveFrom, "-50.8");
+    EXPECT_EQ(base.BaselineSpec.RollFrom, standardTableSpec().RollFrom);
+    EXPECT_EQ(base.BaselineData[kRight][0][0], "93.73");
+    EXPECT_EQ(base.BaselineData[kLeft][9][10], "-12.70");
+    EXPECT_EQ(base.BaselineData[kRight][0][1], ""); // blank stays blank
+    convertBaselineUnits(base, TableQuantity::RollCenterHeight, false);
+    EXPECT_EQ(base.BaselineSpec, standardTableSpec());
+    EXPECT_EQ(base.BaselineData[kRight][0][0], "3.69");
+
+    convertBaselineUnits(camber, TableQuantity::Camber, true);
+    EXPECT_EQ(camber.BaselineSpec.DiveTo, "50.8");
+    EXPECT_EQ(camber.BaselineData[kRight][0][0], "3.69");
 }

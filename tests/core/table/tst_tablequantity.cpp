@@ -220,6 +220,45 @@ TEST(TableQuantity, GraphAndReportNameTheQuantity)
     }
     EXPECT_EQ(texts.front(), "Tarvik - Quellmark Inc.  -  Roll Center Height, inches");
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Right & Left"), 1);
+    // The long side caption pushes the column caption clear of it.
+    const auto at = [&report](const std::string &text) {
+        return *std::find_if(report.items.begin(), report.items.end(),
+            [&text](const ReportItem &i) { return i.text == text; });
+    };
+    EXPECT_GT(at("Roll, degrees").x, at("Right & Left").x + measure("Right & Left", 12).width);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Left"), 0); // printed once
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "-1.00"), 1); // one row header
+}
+
+// A metric layout's table: the dive and the roll centre are millimetres, and
+// every caption, title and legend says so; camber stays in degrees.
+TEST(TableQuantity, MetricLayoutNamesMillimetres)
+{
+    FakeEngine engine;
+    EngineInput metric;
+    metric.unitsFlag = 1;
+    const CamberTable camber = fillCamberTable(smallSpec(), metric, {}, std::ref(engine));
+    EXPECT_TRUE(camber.metric);
+    EXPECT_EQ(camber.grids[kRight][0][0], "Dive, mm");
+    const CamberTable height = tableForQuantity(camber, TableQuantity::RollCenterHeight, {});
+    EXPECT_EQ(height.grids[kRight][0][0], "Dive, mm");
+    EXPECT_EQ(tableQuantityCaption(TableQuantity::RollCenterLateral, true),
+        "Roll Center Lateral, millimeters (left +)");
+    EXPECT_EQ(tableQuantityUnit(TableQuantity::Camber, true), "deg");
+
+    int flag = 0;
+    const GraphData g = loadGraphFromTable(height, { 1, 2, 1, 2 }, GraphOptions {}, flag);
+    EXPECT_EQ(g.title, "Roll Center Height, mm   vs   Roll, deg");
+    EXPECT_EQ(g.yAxisTitle, "Roll Center Height, mm");
+    EXPECT_EQ(g.series[0].legend, "RC, dive, mm = .00");
+
+    TableSpec rowsRoll = smallSpec();
+    rowsRoll.RowsAreRoll = 1;
+    const CamberTable byRoll = fillCamberTable(rowsRoll, metric, {}, std::ref(engine));
+    EXPECT_EQ(byRoll.columnCaption, "Dive, mm");
+    const GraphData dive = loadGraphFromTable(byRoll, { 1, 1, 1, 2 }, GraphOptions {}, flag);
+    EXPECT_EQ(dive.xAxisTitle, "Dive, mm");
+    EXPECT_EQ(dive.yAxisTitle, "Camber, deg");
+    EXPECT_EQ(reportTitleLine(kReportTitleLine, TableQuantity::RollCenterHeight, true),
+        "Tarvik - Quellmark Inc.  -  Roll Center Height, millimeters");
 }

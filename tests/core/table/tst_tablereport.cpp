@@ -1,6 +1,7 @@
 // The printed table report: header texts, comment wrapping, font choice and
 // the page layout with a fixed-pitch measure (width 0.5 x points per byte,
 // height 1.2 x points) on a 540 x 720 point page.
+#include "core/table/heatscale.h"
 #include "core/table/tablereport.h"
 
 #include <algorithm>
@@ -157,4 +158,54 @@ TEST(TableReport, SmallTableFitsOnePageAndNothingRunsOffThePage)
     bad.pageWidth = -1;
     bad.pageHeight = 720;
     EXPECT_EQ(layoutTableReport(grids(1, false), bad, measure).pages, 0);
+}
+
+// Heat colours: a Fill under every difference cell, nothing under the other
+// rows, a legend after the last table; no colour unless asked for and shown.
+TEST(TableReport, HeatColoursFillDifferenceCellsAndAddTheLegend)
+{
+    CamberTable t = grids(1, true);
+    for (TableGrid &grid : t.grids) {
+        grid[3] = { "Difference", "-.50", ".00", ".25", ".50", "1.00" };
+    }
+    TableReportInput in { kW, kH, kReportTitleLine, "", "", "", "" };
+    in.heatColors = true;
+    const auto fillsOf = [&in](const CamberTable &table) {
+        std::vector<ReportItem> fills;
+        for (const ReportItem &item : layoutTableReport(table, in, measure).items) {
+            if (item.kind == ReportItem::Kind::Fill) {
+                fills.push_back(item);
+            }
+        }
+        return fills;
+    };
+    const std::vector<ReportItem> fills = fillsOf(t);
+    ASSERT_EQ(fills.size(), 2u * 5u + 9u); // row 3 of each grid, then the legend
+    EXPECT_EQ(fills[0].rgb, heatColor(-0.5, 1.0).rgb()); // the span is the largest, 1.00
+    EXPECT_EQ(fills[4].rgb, kHeatPositive.rgb());
+    const TableReport r = layoutTableReport(t, in, measure);
+    const ReportItem *first = findText(r.items, "-.50");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->rgb, 0u); // black on the pale colour, white on the deepest
+    EXPECT_EQ(std::find_if(r.items.begin(), r.items.end(),
+                  [](const ReportItem &i) { return i.text == "1.00"; })
+                  ->rgb,
+        0xffffffu);
+    EXPECT_LT(fills[0].x, first->x);
+    EXPECT_GT(fills[0].x2, first->x + measure("-.50", 10).width);
+    const ReportItem *legend = findText(r.items, "Difference colors, deg:");
+    ASSERT_TRUE(legend);
+    EXPECT_GT(legend->y, fills[9].y2); // below the left table
+    EXPECT_EQ(fills.back().rgb, kHeatPositive.rgb());
+
+    // A full page: the legend moves on rather than running off it.
+    const TableReport full = layoutTableReport(grids(10, true), in, measure);
+    EXPECT_EQ(full.pages, 2);
+    for (const ReportItem &item : full.items) {
+        EXPECT_LE(std::max(item.y, item.y2), 0.95 * kH);
+    }
+
+    EXPECT_TRUE(fillsOf(grids(1, false)).empty()); // no difference rows shown
+    in.heatColors = false;
+    EXPECT_TRUE(fillsOf(t).empty());
 }

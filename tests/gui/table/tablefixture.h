@@ -35,11 +35,12 @@ struct TableFixture : WorkedWindow
 {
     TableWindows tables;
 
-    explicit TableFixture(
-        const Settings &initial = tableSettings(), std::function<void()> openTableSpecs = {})
+    // configDir: where the table window keeps its own files; empty keeps none.
+    explicit TableFixture(const Settings &initial = tableSettings(),
+        std::function<void()> openTableSpecs = {}, const QString &configDir = QString())
         : WorkedWindow(initial, false, tableHooks(this))
-        , tables(
-              platform, shippedData(), settings, *document, window.get(), std::move(openTableSpecs))
+        , tables(platform, shippedData(), settings, *document, window.get(),
+              std::move(openTableSpecs), configDir)
     {
     }
 

@@ -372,7 +372,9 @@ void TestCamberTableWindow::reportPrints()
         !pages[0].contains(QStringLiteral("cont.")) && pages[0].contains(QStringLiteral("Right")));
     QVERIFY(
         pages[1].contains(QStringLiteral("cont.")) && pages[1].contains(QStringLiteral("Left")));
-    QCOMPARE(pages[1].count(QStringLiteral("Difference")), 10);
+    // Ten rows, and the heat map's legend under the last table.
+    QCOMPARE(pages[1].count(QStringLiteral("Difference")), 11);
+    QVERIFY(pages[1].contains(QStringLiteral("Difference colors, deg:")));
 }
 
 QTEST_MAIN(TestCamberTableWindow)
