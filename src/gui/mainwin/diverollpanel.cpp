@@ -114,4 +114,9 @@ void DiveRollPanel::showBig(bool big)
     m_draw->setText(big ? QStringLiteral("Normal") : QStringLiteral("Big"));
 }
 
+void DiveRollPanel::setMetric(bool metric)
+{
+    m_diveCaption->setText(metric ? QStringLiteral("Dive, mm") : QStringLiteral("Dive, inches"));
+}
+
 } // namespace tarvik::gui

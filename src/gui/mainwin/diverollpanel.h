@@ -31,6 +31,8 @@ public:
     // "Yes" selected, captions black and controls enabled; or "No", grey and disabled.
     void showApplied(bool applied);
     void showBig(bool big);
+    // "Dive, inches" or, for a metric layout, "Dive, mm".
+    void setMetric(bool metric);
 
 signals:
     void spinPressed(int entry, bool increase);

@@ -53,6 +53,15 @@ QString EntryBoxes::definition(int entry) const
     return m_validator.definition(entry);
 }
 
+void EntryBoxes::showEntry(QLineEdit *edit, int entry)
+{
+    edit->setText(m_document.entry(entry));
+    // A text longer than its box shows its start, not its last digits.
+    if (!edit->hasFocus()) {
+        edit->setCursorPosition(0);
+    }
+}
+
 void EntryBoxes::refill()
 {
     if (m_blank) {
@@ -64,7 +73,7 @@ void EntryBoxes::refill()
         if (!edit || (entry == m_visited && edit->text() != m_validator.restoreValue(entry))) {
             continue;
         }
-        edit->setText(m_document.entry(entry));
+        showEntry(edit, entry);
     }
 }
 
@@ -78,13 +87,13 @@ void EntryBoxes::follow(const LayoutChange &change)
         m_pending.clear();
         for (int entry = 0; entry < int(m_boxes.size()); ++entry) {
             if (QLineEdit *edit = box(entry)) {
-                edit->setText(m_document.entry(entry));
+                showEntry(edit, entry);
             }
         }
     }
     for (const int entry : change.entries) {
         if (QLineEdit *edit = box(entry)) {
-            edit->setText(m_document.entry(entry));
+            showEntry(edit, entry);
         }
     }
     // A box that keeps the focus while the program rewrites it restores to

@@ -64,6 +64,7 @@ protected:
 private:
     void focusGained(int entry);
     bool validate(int entry); // false: refused
+    void showEntry(QLineEdit *edit, int entry);
     void follow(const LayoutChange &change);
 
     LayoutDocument &m_document;

@@ -293,6 +293,9 @@ void MainWindow::followLayout(const LayoutChange &change)
         // length-and-angle item off.
         loadFieldDefinitions();
         m_menus->updateChecks();
+        const bool metric = m_document.state().unitsFlag != 0;
+        m_grid->setMetric(metric);
+        m_panel->setMetric(metric);
     }
     if (change.diveRoll) {
         refreshPanel();

@@ -94,6 +94,7 @@ SpecGrid::SpecGrid(QWidget *parent)
     layout->addWidget(buildStaticFrame());
     layout->addWidget(buildOtherSpecsFrame());
     layout->addStretch(1);
+    setMetric(false);
 }
 
 QGroupBox *SpecGrid::buildStaticFrame()
@@ -109,11 +110,9 @@ QGroupBox *SpecGrid::buildStaticFrame()
     }
     // Above the headings, how the points are measured; it also keeps the
     // first row of boxes clear of the frame's title.
-    auto *how = new QLabel(
-        QStringLiteral("Inches: X out from the car's centreline, Height up from the ground."),
-        frame);
-    how->setStyleSheet(QStringLiteral("color: #505050;"));
-    grid->addWidget(how, 0, 0, 1, 5, Qt::AlignTop | Qt::AlignLeft);
+    m_howToMeasure = new QLabel(frame);
+    m_howToMeasure->setStyleSheet(QStringLiteral("color: #505050;"));
+    grid->addWidget(m_howToMeasure, 0, 0, 1, 5, Qt::AlignTop | Qt::AlignLeft);
     grid->setRowMinimumHeight(0, 40);
     for (int row = 0; row < kPointRows; ++row) {
         const int gridRow = row < 6 ? row + 1 : row + 2;
@@ -196,7 +195,8 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
         }
     }
     // Track: right half, total (between the sides), left half.
-    auto *trackCaption = new ClickLabel(QStringLiteral("Track, in"), frame);
+    auto *trackCaption = new ClickLabel(QString(), frame);
+    m_trackCaption = trackCaption;
     connect(trackCaption, &ClickLabel::clicked, this, [this] { emit resultClicked(14); });
     grid->addWidget(trackCaption, 12, 0);
     for (int index = 0; index < 3; ++index) {
@@ -288,6 +288,16 @@ void SpecGrid::setResultsVisible(bool visible)
     for (QLabel *label : displays()) {
         label->setVisible(visible);
     }
+}
+
+void SpecGrid::setMetric(bool metric)
+{
+    m_howToMeasure->setText(metric
+            ? QStringLiteral(
+                "Millimeters: X out from the car's centreline, Height up from the ground.")
+            : QStringLiteral(
+                "Inches: X out from the car's centreline, Height up from the ground."));
+    m_trackCaption->setText(metric ? QStringLiteral("Track, mm") : QStringLiteral("Track, in"));
 }
 
 } // namespace tarvik::gui

@@ -43,6 +43,8 @@ public:
     void showResults(const Captions &captions);
     QString rowCaption(int row) const;
     void setResultsVisible(bool visible);
+    // The length unit the captions name: inches, or millimetres.
+    void setMetric(bool metric);
 
 signals:
     void inputCaptionClicked(int entry);
@@ -61,6 +63,8 @@ private:
     std::array<QLabel *, 56> m_results {};
     std::array<ClickLabel *, 8> m_rowCaptions {};
     std::array<QLabel *, 3> m_track {};
+    QLabel *m_howToMeasure = nullptr;
+    QLabel *m_trackCaption = nullptr;
     std::array<QLabel *, 2> m_kingPin {};
     std::array<QLabel *, 2> m_spindle {};
 };

@@ -420,6 +420,15 @@ void TestMainWindow::optionMessagesAndChecks()
     f.box(0)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QVERIFY(f.window->helpText().contains(QStringLiteral(" mm ")));
+    const auto labelShown = [&](const QString &text) {
+        for (const QLabel *label : f.window->findChildren<QLabel *>()) {
+            if (label->isVisible() && label->text() == text) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(labelShown(QStringLiteral("Dive, mm")) && labelShown(QStringLiteral("Track, mm")));
     f.setEntry(54, QStringLiteral("0"));
     f.window->setApplyDiveRoll(true);
     f.window->spin(54, true);
