@@ -173,3 +173,25 @@ e2e_finish() {
   echo "FAIL: $E2E_NAME had $E2E_FAILURES failed checks (screenshots in $E2E_OUT)"
   exit 1
 }
+
+e2e_start_worked() {
+  # e2e_start_worked: the worked example copied to $car (CAR.TK) and opened
+  # with a fresh settings folder, then the start-up windows closed as a
+  # person closes them (tst_mainwindow.sh checks each on its own). Sets
+  # $car and $main (the main window's title).
+  car=$E2E_WORK/CAR.TK
+  main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+  cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
+  e2e_launch "$car"
+  e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
+  sleep 0.5
+  e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
+  e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
+  sleep 0.3
+  e2e_keys Return
+  e2e_check "warning window shows" e2e_wait_window 'Tarvik'
+  sleep 0.3
+  e2e_click WarningOk 'Tarvik'
+  e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
+  sleep 0.5
+}

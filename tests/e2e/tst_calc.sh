@@ -11,25 +11,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 e2e_init calc "$1" "$2"
 
-car=$E2E_WORK/CAR.TK
-cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
-e2e_launch "$car"
-main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+e2e_start_worked
 calc='Spring Rate Calculator'
 
-# Start-up: the intro messages and the warning window, closed as in
-# tst_mainwindow.sh.
-e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
-sleep 0.5
-e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
-e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
-sleep 0.3
-e2e_keys Return
-e2e_check "warning window shows" e2e_wait_window 'Tarvik'
-sleep 0.3
-e2e_click WarningOk 'Tarvik'
-e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
-sleep 0.5
 e2e_check "spring records start at 500" \
   test "$(e2e_record "$car" 36)/$(e2e_record "$car" 41)" = "500/500"
 

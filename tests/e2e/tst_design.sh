@@ -10,25 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 e2e_init design "$1" "$2"
 
-car=$E2E_WORK/CAR.TK
-cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
-e2e_launch "$car"
-main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+e2e_start_worked
 design='Find Pick-up Points'
 
-# Start-up: the intro messages and the warning window, closed as in
-# tst_mainwindow.sh.
-e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
-sleep 0.5
-e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
-e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
-sleep 0.3
-e2e_keys Return
-e2e_check "warning window shows" e2e_wait_window 'Tarvik'
-sleep 0.3
-e2e_click WarningOk 'Tarvik'
-e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
-sleep 0.5
 
 # Design > Find Pick-up Points from the keyboard.
 e2e_keys alt+d Return

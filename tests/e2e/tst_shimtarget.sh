@@ -11,28 +11,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 e2e_init shimtarget "$1" "$2"
 
-car=$E2E_WORK/CAR.TK
-cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
-e2e_launch "$car"
-main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+e2e_start_worked
 calc='Shim Calculator - Right Side'
 # Lines of the vehicle file: entry + 4.
 pivot_line=5    # right Upper Frame Pivot X
 camber_line=37  # right Static Camber
 
-# Start-up: the intro messages and the warning window, closed as in
-# tst_mainwindow.sh.
-e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
-sleep 0.5
-e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
-e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
-sleep 0.3
-e2e_keys Return
-e2e_check "warning window shows" e2e_wait_window 'Tarvik'
-sleep 0.3
-e2e_click WarningOk 'Tarvik'
-e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
-sleep 0.5
 e2e_check "the right pivot starts at 12" test "$(e2e_record "$car" $pivot_line)" = "12"
 
 e2e_keys alt+m Return
