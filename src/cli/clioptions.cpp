@@ -1,6 +1,9 @@
 // Command-line helpers shared by the tarvik-cli commands (see clioptions.h).
 #include "cli/clioptions.h"
 
+#include "core/layout/entrynumbers.h"
+#include "core/text/numbertext.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -111,6 +114,21 @@ bool loadVehicleForCli(const std::string &path, VehicleData &data, std::string &
         return false;
     }
     data = std::move(result.data);
+    return true;
+}
+
+bool loadMovedLayout(
+    const CliArgs &args, double dive, double roll, LayoutState &layout, std::string &message)
+{
+    VehicleData vehicle;
+    if (!loadVehicleForCli(args.file, vehicle, message)) {
+        return false;
+    }
+    layout.takeVehicle(vehicle, args.file);
+    const bool moved = args.find("dive") != nullptr || args.find("roll") != nullptr;
+    layout.record.set(kDiveEntry, moved ? numberText(dive) : std::string());
+    layout.record.set(kRollEntry, moved ? numberText(roll) : std::string());
+    layout.applyDiveRoll = moved ? 1 : 0;
     return true;
 }
 

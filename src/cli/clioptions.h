@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/geometry/engine.h"
+#include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
 #include "core/layout/vehiclefile.h"
 
@@ -47,6 +48,12 @@ bool readNumberOption(
 // false with the message to print ("This is not a Tarvik file and can not be
 // used." for a file without the magic line).
 bool loadVehicleForCli(const std::string &path, VehicleData &data, std::string &message);
+
+// The file's layout moved by --dive and --roll: with either option the
+// dive-and-roll pass runs with both (a missing one is 0); the dive and roll
+// stored in the file are never used.
+bool loadMovedLayout(
+    const CliArgs &args, double dive, double roll, LayoutState &layout, std::string &message);
 
 // The settings a solve takes from the command line: --entry-mode xy|arm
 // (default xy; a strut layout always solves in xy) and, with

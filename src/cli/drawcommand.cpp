@@ -111,17 +111,10 @@ int runDrawCommand(const std::vector<std::string> &args)
         return reportCliError("tarvik-cli draw: no output file given (-o OUT.svg, or -o - for "
                               "standard output)");
     }
-    VehicleData vehicle;
-    if (!loadVehicleForCli(cli.file, vehicle, message)) {
+    LayoutState layout;
+    if (!loadMovedLayout(cli, dive, roll, layout, message)) {
         return reportCliError(message);
     }
-    LayoutState layout;
-    layout.takeVehicle(vehicle, cli.file);
-    // As with solve, only the options move the car, never the file's own values.
-    const bool moved = cli.find("dive") != nullptr || cli.find("roll") != nullptr;
-    layout.record.set(kDiveEntry, moved ? numberText(dive) : std::string());
-    layout.record.set(kRollEntry, moved ? numberText(roll) : std::string());
-    layout.applyDiveRoll = moved ? 1 : 0;
     const EngineOutput out = runEngine(buildEngineInput(layout, settings));
 
     for (std::string fault : out.faults) {

@@ -147,17 +147,10 @@ int runSolveCommand(const std::vector<std::string> &args)
         || !readNumberOption(cli, "roll", roll, message)) {
         return reportCliError("tarvik-cli solve: " + message);
     }
-    VehicleData vehicle;
-    if (!loadVehicleForCli(cli.file, vehicle, message)) {
+    LayoutState layout;
+    if (!loadMovedLayout(cli, dive, roll, layout, message)) {
         return reportCliError(message);
     }
-    LayoutState layout;
-    layout.takeVehicle(vehicle, cli.file);
-    // The file's own dive and roll are not used: only the options move the car.
-    const bool moved = cli.find("dive") != nullptr || cli.find("roll") != nullptr;
-    layout.record.set(kDiveEntry, moved ? numberText(dive) : std::string());
-    layout.record.set(kRollEntry, moved ? numberText(roll) : std::string());
-    layout.applyDiveRoll = moved ? 1 : 0;
     SolveOptions options;
     options.withScene = false;
     const EngineInput input = buildEngineInput(layout, settings, options);
