@@ -2,6 +2,7 @@
 #include "core/support/fileseek.h"
 
 #include "core/support/viewerprograms.h"
+#include "core/text/asciicase.h"
 
 #include <algorithm>
 #include <exception>
@@ -13,18 +14,6 @@
 namespace tarvik {
 
 namespace {
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return lowerAscii(x) == lowerAscii(y);
-    });
-}
 
 // The "*.qmk" pattern of the old search, which ignored case.
 bool isQmkName(std::string_view name)

@@ -2,27 +2,13 @@
 // the shipped text files.
 #include "core/support/shippedtext.h"
 
+#include "core/text/asciicase.h"
+
 #include <algorithm>
 #include <fstream>
 #include <system_error>
 
 namespace tarvik {
-
-namespace {
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return lowerAscii(x) == lowerAscii(y);
-    });
-}
-
-} // namespace
 
 std::optional<std::string> readSmallTextFile(
     const std::filesystem::path &path, std::size_t maxBytes)

@@ -1,6 +1,8 @@
 // Outside viewer names and the search-path lookup; see viewerprograms.h.
 #include "core/support/viewerprograms.h"
 
+#include "core/text/asciicase.h"
+
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -23,18 +25,6 @@ constexpr std::array<std::string_view, 9> kTextViewers { "gnome-text-editor", "g
 // chose, so it comes before any browser of our choosing.
 constexpr std::array<std::string_view, 9> kWebBrowsers { "x-www-browser", "firefox", "firefox-esr",
     "chromium", "google-chrome", "epiphany-browser", "konqueror", "falkon", "qutebrowser" };
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return lowerAscii(x) == lowerAscii(y);
-    });
-}
 
 bool containsIgnoringCase(std::span<const std::string_view> names, std::string_view name)
 {
