@@ -10,22 +10,10 @@
 
 namespace {
 
-tarvik::TableSpec largestSpec()
-{
-    tarvik::TableSpec spec;
-    spec.DiveFrom = "-2.25";
-    spec.DiveTo = "2.25"; // 10 values at .5 in
-    spec.DiveIncIndex = 2;
-    spec.RollFrom = "-5";
-    spec.RollTo = "5"; // 11 values at 1 degree
-    spec.RollIncIndex = 2;
-    return spec;
-}
-
 void BM_QuantitySweep110(benchmark::State &state)
 {
     const tarvik::EngineInput layout = tarvik::bench::workedExampleInput();
-    const tarvik::TableSpec spec = largestSpec();
+    const tarvik::TableSpec spec = tarvik::bench::largestTableSpec();
     for (auto _ : state) {
         const tarvik::CamberTable camber = tarvik::fillCamberTable(spec, layout, {});
         tarvik::CamberTable height
@@ -45,7 +33,7 @@ BENCHMARK(BM_QuantitySweep110)->Unit(benchmark::kMicrosecond);
 void BM_QuantitySwitch110(benchmark::State &state)
 {
     const tarvik::CamberTable camber
-        = tarvik::fillCamberTable(largestSpec(), tarvik::bench::workedExampleInput(), {});
+        = tarvik::fillCamberTable(tarvik::bench::largestTableSpec(), tarvik::bench::workedExampleInput(), {});
     for (auto _ : state) {
         tarvik::CamberTable height
             = tarvik::tableForQuantity(camber, tarvik::TableQuantity::RollCenterHeight, {});

@@ -11,13 +11,7 @@ namespace {
 void BM_CamberSweep110(benchmark::State &state)
 {
     const tarvik::EngineInput layout = tarvik::bench::workedExampleInput();
-    tarvik::TableSpec spec;
-    spec.DiveFrom = "-2.25";
-    spec.DiveTo = "2.25"; // 10 values at .5 in
-    spec.DiveIncIndex = 2;
-    spec.RollFrom = "-5";
-    spec.RollTo = "5"; // 11 values at 1 degree
-    spec.RollIncIndex = 2;
+    const tarvik::TableSpec spec = tarvik::bench::largestTableSpec();
     tarvik::BaselineState baseline;
     baseline.BaselineSpec = spec;
     baseline.ShowBaseline = 1;

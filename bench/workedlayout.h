@@ -5,6 +5,7 @@
 
 #include "core/geometry/engine.h"
 #include "core/layout/vehiclefile.h"
+#include "core/table/tablespec.h"
 
 #include <filesystem>
 #include <string>
@@ -54,6 +55,12 @@ inline EngineInput workedExampleInput()
     input.suspensionType
         = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
     return input;
+}
+
+// The largest table: 10 dive values at .5 in by 11 roll values at 1 degree.
+inline TableSpec largestTableSpec()
+{
+    return TableSpec { 0, "-2.25", "2.25", 2, "-5", "5", 2 };
 }
 
 } // namespace tarvik::bench
