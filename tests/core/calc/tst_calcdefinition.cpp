@@ -14,36 +14,12 @@ namespace {
 
 // Caption, result, limits, unused, note (3 lines), two outputs, last row 7,
 // two frames of 3 and 4 rows.
-const char *const kTwoFrames = "Test Window\r\n"
-                               "Result\r\n"
-                               "10,-10\r\n"
-                               "0\r\n"
-                               "Yes, a note\r\n"
-                               "Note Frame\r\n"
-                               "2 lines\r\n"
-                               "Note text, with a comma\r\n"
-                               "2\r\n"
-                               "Out A\r\n"
-                               "Out B\r\n"
-                               "7\r\n"
-                               "2\r\n"
-                               "3\r\n"
-                               "4\r\n"
-                               "First\r\n"
-                               "cmbWide\r\n"
-                               "2\r\n"
-                               "Yes\r\n"
-                               "No\r\n"
-                               "cmbNarrow\r\n"
-                               "1\r\n"
-                               "yes\r\n"
-                               "Plain\r\n"
-                               "\"3.5\", .25\r\n"
-                               "Second\r\n"
-                               "R4\r\n1\r\n0\r\n"
-                               "R5\r\n1\r\n0\r\n"
-                               "R6\r\n1\r\n0\r\n"
-                               "cmbEmpty\r\n0\r\n";
+const char *const kTwoFrames
+    = "Test Window\r\nResult\r\n10,-10\r\n0\r\n"
+      "Yes, a note\r\nNote Frame\r\n2 lines\r\nNote text, with a comma\r\n"
+      "2\r\nOut A\r\nOut B\r\n7\r\n2\r\n3\r\n4\r\n"
+      "First\r\ncmbWide\r\n2\r\nYes\r\nNo\r\ncmbNarrow\r\n1\r\nyes\r\nPlain\r\n\"3.5\", .25\r\n"
+      "Second\r\nR4\r\n1\r\n0\r\nR5\r\n1\r\n0\r\nR6\r\n1\r\n0\r\ncmbEmpty\r\n0\r\n";
 
 CalcDefinitionResult parse(const std::string &text)
 {
@@ -82,6 +58,11 @@ TEST(CalcDefinition, ReadsRecordsAndNumbersRowsAcrossFrames)
     EXPECT_EQ(d.rows[3].frame, 2);
     EXPECT_EQ(d.rows[3].caption, "R4");
     EXPECT_TRUE(d.rows[6].items.empty());
+    // Read well, it still does not suit these modes: the table specs need a
+    // number box in row 2, the shims 3 outputs.
+    EXPECT_NE(calcDefinitionMismatch(kCalcModeTableSpec, d, "T").find("row 2"), std::string::npos);
+    EXPECT_NE(calcDefinitionMismatch(kCalcModeShim, d, "T").find("3 outputs"), std::string::npos);
+    EXPECT_EQ(calcDefinitionMismatch(99, d, "T"), "");
 }
 
 TEST(CalcDefinition, NoteSwitchInEitherCaseDropsTheNoteRecords)
@@ -168,25 +149,9 @@ TEST(CalcDefinition, ShippedFilesLoadAndSuitTheirModes)
             ASSERT_TRUE(r.definition) << r.message;
             EXPECT_EQ(calcDefinitionMismatch(mode, *r.definition, file.string()), "");
             EXPECT_LE(r.definition->rows.size(), 10u);
-            // CR LF line ends throughout.
-            const std::string bytes = readTextFile(file).text;
-            for (std::size_t i = 0; i < bytes.size(); ++i) {
-                if (bytes[i] == '\n') {
-                    ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << file;
-                }
-            }
+            std::string bytes = readTextFile(file).text;
+            const auto lines = std::erase(bytes, '\n');
+            EXPECT_EQ(std::erase(bytes, '\r'), lines) << file; // CR LF line ends throughout
         }
     }
-}
-
-TEST(CalcDefinition, MismatchNamesTheRowThatDoesNotSuitTheMode)
-{
-    const CalcDefinitionResult r = parse(kTwoFrames);
-    ASSERT_TRUE(r.definition);
-    // The table specs need a number box in row 2; the shims need 3 outputs.
-    EXPECT_NE(calcDefinitionMismatch(kCalcModeTableSpec, *r.definition, "T").find("row 2"),
-        std::string::npos);
-    EXPECT_NE(calcDefinitionMismatch(kCalcModeShim, *r.definition, "T").find("3 outputs"),
-        std::string::npos);
-    EXPECT_EQ(calcDefinitionMismatch(99, *r.definition, "T"), "");
 }

@@ -6,19 +6,8 @@
 
 using namespace tarvik;
 
-TEST(TableSpecFit, CoarsensTheDiveStepOnceWarnedUntilItFits)
-{
-    // Rows are dive, -5 to 5 by .5 in: 21 rows, then 11 at 1 in, 6 at 2 in.
-    const TableSpecFit fit = fitTableSpec(TableSpec { 0, "-5", "5", 2, "-4", "4", 1 });
-    ASSERT_EQ(fit.warnings.size(), 1u);
-    EXPECT_EQ(fit.warnings[0],
-        "Dive Increment must be increased to stay within 10 as Max Number of Rows.");
-    EXPECT_EQ(fit.spec.DiveIncIndex, 0);
-    EXPECT_EQ(fit.spec.RollIncIndex, 1);
-    EXPECT_DOUBLE_EQ(fit.diveCount, 6);
-    EXPECT_TRUE(fit.fits);
-}
-
+// The window's test fits rows of dive (one warning, the dive step coarsened
+// twice); here: rows of roll, both axes at fault, and a spec that cannot fit.
 TEST(TableSpecFit, RowsOfRollAndTheFinestIndexOutsideTheList)
 {
     // Rows are roll: roll -10 to 10 by the finest step (index 9 means .25)

@@ -1,10 +1,12 @@
-// The example layouts as design problems, for the optimizer and shim tests.
+// The example layouts as design problems and entry texts, for the
+// optimizer, shim and calculator tests.
 #pragma once
 
 #include "core/design/designproblem.h"
 #include "core/layout/units.h"
 #include "core/layout/vehiclefile.h"
 
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -19,6 +21,15 @@ inline LayoutState exampleLayout(const std::string &file)
     LayoutState layout;
     layout.takeVehicle(read.data, file);
     return layout;
+}
+
+inline std::array<std::string, kEntryCount> entriesOf(const LayoutState &layout)
+{
+    std::array<std::string, kEntryCount> entries;
+    for (int e = 0; e < kEntryCount; ++e) {
+        entries[static_cast<std::size_t>(e)] = layout.record.get(e);
+    }
+    return entries;
 }
 
 // The same layout converted to millimetres, as Options > Metric Units does.

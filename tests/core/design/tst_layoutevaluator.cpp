@@ -1,5 +1,6 @@
 // The optimizer's scoring reads the same numbers the engine shows for the
-// same boxes, and keeps away from layouts the engine flags.
+// same boxes, in the layout's own units, and keeps away from layouts the
+// engine flags.
 #include "core/design/layoutevaluator.h"
 #include "core/geometry/engineinputbuilder.h"
 #include "designfixtures.h"
@@ -67,6 +68,25 @@ TEST(LayoutEvaluator, AchievedValuesAreTheEnginesOwn)
     std::vector<double> fromTexts(p.targets.size());
     EXPECT_EQ(evaluator.evaluateTexts(std::vector<std::string> { "15.25" }, fromTexts), error);
     EXPECT_EQ(fromTexts, achieved);
+
+    // The same question on the layout in millimetres (38.1 mm is the 1.5 in
+    // dive): lengths come back in millimetres, camber and its gain (still
+    // per inch of dive) as they were. The engine's points are single
+    // precision: about 1e-6 of a length.
+    const double mm = 25.4;
+    DesignProblem metric = p;
+    metric.layout = test::metricLayout("CIRCLE.TK");
+    metric.targets[3] = test::target("camber-right@38.1,-2", -3);
+    metric.variables = { makeDesignVariable(9, 12 * mm, 18 * mm, true) };
+    ASSERT_EQ(designProblemRefusal(metric), "");
+    std::vector<double> metricAchieved(p.targets.size());
+    LayoutEvaluator(metric).evaluate(std::vector<double> { 15.25 * mm }, metricAchieved);
+    const double factor[] = { mm, 1, 1, 1, mm, mm };
+    for (std::size_t k = 0; k < p.targets.size(); ++k) {
+        EXPECT_NEAR(metricAchieved[k], achieved[k] * factor[k], factor[k] == 1 ? 1e-5 : 1e-4)
+            << designTargetName(p.targets[k]);
+    }
+    EXPECT_EQ(designTargetUnit(DesignTargetKind::CamberGain, 1), "deg/in");
 }
 
 TEST(LayoutEvaluator, FlaggedLayoutScoresAsInfeasible)

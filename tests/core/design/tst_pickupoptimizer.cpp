@@ -1,8 +1,7 @@
-// The pick-up point optimizer on the example layouts: the answers racers ask
-// for, one answer per seed whatever the threads, honest achieved values on
-// the answer's box texts, and a cancel or time limit that keeps the best so
-// far. Each search here takes well under a second on two cores (a budget
-// of 10 s each, not asserted).
+// The pick-up point optimizer on the example layouts: honest achieved values
+// on the answer's box texts, one optimum whatever the seed, and a cancel or
+// time limit that keeps the best so far. Each search here takes well under a second on two cores (a
+// budget of 10 s each, not asserted).
 #include "core/design/layoutevaluator.h"
 #include "core/design/pickupoptimizer.h"
 #include "core/text/numberreading.h"
@@ -49,17 +48,6 @@ DesignProblem circleProblem()
     return p;
 }
 
-const DesignTargetOutcome &outcome(const OptimizerResult &r, const std::string &name)
-{
-    for (const DesignTargetOutcome &t : r.targets) {
-        if (t.name == name) {
-            return t;
-        }
-    }
-    ADD_FAILURE() << name;
-    return r.targets.front();
-}
-
 // Every varied box holds a text of whole hundredths inside its range, and
 // tied boxes hold the same text.
 void expectBoxTexts(const DesignProblem &p, const OptimizerResult &r)
@@ -81,29 +69,16 @@ void expectBoxTexts(const DesignProblem &p, const OptimizerResult &r)
     }
 }
 
-TEST(PickupOptimizer, MeetsRollCentreHeightWithTheUpperPivots)
-{
-    const DesignProblem p = heightProblem();
-    const OptimizerResult r = PickupOptimizer(p).run();
-    ASSERT_EQ(r.refusal, "");
-    EXPECT_EQ(r.stop, OptimizerStop::Finished);
-    EXPECT_FALSE(r.layoutProblem);
-    EXPECT_NEAR(outcome(r, "rc-height").achieved, 2.0, 0.02);
-    EXPECT_EQ(r.entries.size(), 2u);
-    expectBoxTexts(p, r);
-    EXPECT_GT(r.evaluations, 0u);
-}
-
-TEST(PickupOptimizer, MeetsHeightAndGainTogether)
+// The answers themselves (height alone, height with gain) are the CLI
+// optimizer check's; here: that what is reported is what the texts give.
+TEST(PickupOptimizer, AchievedValuesAreThoseOfTheAnswersTexts)
 {
     const DesignProblem p = heightAndGainProblem();
     const OptimizerResult r = PickupOptimizer(p).run();
-    EXPECT_NEAR(outcome(r, "rc-height").achieved, 2.0, 0.05);
-    EXPECT_NEAR(outcome(r, "camber-gain").achieved, -1.2, 0.05);
-    EXPECT_EQ(r.entries.size(), 6u);
+    ASSERT_EQ(r.refusal, "");
+    EXPECT_EQ(r.stop, OptimizerStop::Finished);
     expectBoxTexts(p, r);
 
-    // The achieved values are those of the answer's texts, solved afresh.
     DesignProblem check = p;
     for (const DesignEntryChange &c : r.entries) {
         check.layout.record.set(c.entry, c.text);
@@ -114,28 +89,20 @@ TEST(PickupOptimizer, MeetsHeightAndGainTogether)
         evaluator.startValue(2) };
     EXPECT_DOUBLE_EQ(evaluator.evaluate(start, achieved), r.error);
     EXPECT_DOUBLE_EQ(achieved[0], r.targets[0].achieved);
+    EXPECT_DOUBLE_EQ(achieved[1], r.targets[1].achieved);
 }
 
-TEST(PickupOptimizer, OneSeedOneAnswerWhateverTheThreads)
+// One seed giving one answer whatever the threads is the CLI optimizer
+// check's; here, on the asymmetric layout with conflicting targets: the
+// global optimum, not the seed's luck, so other seeds find the same error.
+TEST(PickupOptimizer, OtherSeedsFindTheSameOptimum)
 {
     OptimizerOptions one;
     one.seed = 7;
-    one.threads = 1;
-    OptimizerOptions three = one;
-    three.threads = 3;
-    const OptimizerResult a = PickupOptimizer(circleProblem(), one).run();
-    const OptimizerResult b = PickupOptimizer(circleProblem(), three).run();
-    ASSERT_EQ(a.entries.size(), b.entries.size());
-    for (std::size_t i = 0; i < a.entries.size(); ++i) {
-        EXPECT_EQ(a.entries[i].text, b.entries[i].text);
-    }
-    EXPECT_EQ(a.error, b.error);
-    EXPECT_EQ(a.evaluations, b.evaluations);
-    expectBoxTexts(circleProblem(), a);
-
-    // The global optimum, not the seed's luck: other seeds find the same error.
-    OptimizerOptions other = one;
+    OptimizerOptions other;
     other.seed = 12345;
+    const OptimizerResult a = PickupOptimizer(circleProblem(), one).run();
+    expectBoxTexts(circleProblem(), a);
     EXPECT_NEAR(PickupOptimizer(circleProblem(), other).run().error, a.error, 1e-3 * a.error);
 }
 

@@ -45,29 +45,14 @@ Settings everySettingSet()
     return s;
 }
 
-void expectSame(const Settings &a, const Settings &b)
-{
-    EXPECT_EQ(settingsFileText(a), settingsFileText(b));
-    EXPECT_EQ(a.baseline, b.baseline);
-    EXPECT_EQ(a.tableSpec, b.tableSpec);
-    EXPECT_EQ(a.graph, b.graph);
-    for (int flag = 0; flag < kStoredIntroFlagCount; ++flag)
-        EXPECT_EQ(a.introHelp.flag(flag), b.introHelp.flag(flag)) << flag;
-}
-
 TEST(SettingsFile, RoundTripOfAll258Records)
 {
     const Settings s = everySettingSet();
     const std::string text = settingsFileText(s);
-    int lines = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
-         at = text.find("\r\n", at + 2))
-        ++lines;
-    EXPECT_EQ(lines, kSettingsRecords);
-    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
     const auto r = parseSettingsText(text);
     EXPECT_EQ(r.recordsRead, kSettingsRecords);
-    expectSame(r.settings, s);
+    EXPECT_EQ(settingsFileText(r.settings), text);
+    EXPECT_TRUE(r.settings.introHelp.flag(2));
     EXPECT_FALSE(r.settings.introHelp.flag(3)); // the fourth flag is not stored
     // The baseline's ranges are stored roll first (records 16-21).
     const std::string head = "0\r\n1\r\n1\r\n1\r\n1\r\n1.5\r\n-2\r\n"
@@ -81,6 +66,7 @@ TEST(SettingsFile, RoundTripOfAll258Records)
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
          start = end + 2)
         line.push_back(text.substr(start, end - start));
+    ASSERT_EQ(line.size(), kSettingsRecords + 1u); // every record ends in CR LF
     EXPECT_EQ(line[24], ""); // right grid, row 1, column 1 (left empty above)
     EXPECT_EQ(line[25], "1"); // right, row 1, column 2
     EXPECT_EQ(line[35], "20"); // right, row 2, column 1
@@ -134,10 +120,7 @@ TEST(SettingsFile, ShippedDefaultsAreUseful)
     ASSERT_TRUE(r.found);
     EXPECT_EQ(r.recordsRead, kSettingsRecords);
     EXPECT_EQ(r.settings.extensionLines, 1);
-    EXPECT_EQ(r.settings.tableSpec.DiveFrom, "-2");
-    EXPECT_EQ(r.settings.tableSpec.DiveTo, "2");
-    EXPECT_EQ(r.settings.tableSpec.RollFrom, "-4");
-    EXPECT_EQ(r.settings.tableSpec.RollTo, "4");
+    EXPECT_EQ(r.settings.tableSpec, (TableSpec { 0, "-2", "2", 1, "-4", "4", 1 }));
     EXPECT_EQ(r.settings.introHelp.flag(0), false);
 }
 
@@ -146,11 +129,10 @@ TEST(SettingsFile, WriteReplacesSafely)
     const fs::path dir = fs::temp_directory_path() / "tarvik-settings-test";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const fs::path file = dir / kSettingsFileName;
-    ASSERT_TRUE(writeSettingsFile(file, everySettingSet()).ok);
-    const auto back = readSettingsFile(file);
+    ASSERT_TRUE(writeSettingsFile(dir / kSettingsFileName, everySettingSet()).ok);
+    const auto back = readSettingsFile(dir / kSettingsFileName);
     EXPECT_TRUE(back.found);
-    expectSame(back.settings, everySettingSet());
+    EXPECT_EQ(settingsFileText(back.settings), settingsFileText(everySettingSet()));
     const auto failed = writeSettingsFile(dir / "no" / kSettingsFileName, Settings {});
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.message.find(kSettingsFileName), std::string::npos);

