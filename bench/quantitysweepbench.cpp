@@ -32,8 +32,8 @@ BENCHMARK(BM_QuantitySweep110)->Unit(benchmark::kMicrosecond);
 
 void BM_QuantitySwitch110(benchmark::State &state)
 {
-    const tarvik::CamberTable camber
-        = tarvik::fillCamberTable(tarvik::bench::largestTableSpec(), tarvik::bench::workedExampleInput(), {});
+    const tarvik::CamberTable camber = tarvik::fillCamberTable(
+        tarvik::bench::largestTableSpec(), tarvik::bench::workedExampleInput(), {});
     for (auto _ : state) {
         tarvik::CamberTable height
             = tarvik::tableForQuantity(camber, tarvik::TableQuantity::RollCenterHeight, {});

@@ -7,8 +7,8 @@
 // scrolls instead of being cut off.
 #include "gui/support/helpwindow.h"
 
-#include "gui/support/shippedtextdisplay.h"
 #include "core/support/titledtext.h"
+#include "gui/support/shippedtextdisplay.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -8,9 +8,9 @@
 // decimal-symbol window opens if it writes a decimal comma.
 #pragma once
 
-#include "gui/support/decimalsymbolwindow.h"
-#include "gui/common/transientdialog.h"
 #include "core/support/warningtext.h"
+#include "gui/common/transientdialog.h"
+#include "gui/support/decimalsymbolwindow.h"
 
 #include <QLocale>
 #include <QPointer>
