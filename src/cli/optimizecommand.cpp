@@ -14,6 +14,7 @@
 #include "core/design/pickupoptimizer.h"
 #include "core/text/numberreading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iostream>
@@ -109,6 +110,15 @@ const char *stopName(OptimizerStop stop)
     return "finished";
 }
 
+bool alreadyTied(const std::vector<DesignVariable> &variables, const DesignVariable &v)
+{
+    return std::any_of(variables.begin(), variables.end(), [&](const DesignVariable &other) {
+        return other.entries.size() == 2 && v.entries.size() == 2
+            && other.entries[0] == v.entries[1] && other.entries[1] == v.entries[0]
+            && other.minValue == v.minValue && other.maxValue == v.maxValue;
+    });
+}
+
 } // namespace
 
 int runOptimizeCommand(const std::vector<std::string> &args)
@@ -151,7 +161,11 @@ int runOptimizeCommand(const std::vector<std::string> &args)
             if (!parseVary(value, symmetric, variable, message)) {
                 return refuse(message);
             }
-            problem.variables.push_back(variable);
+            // With --symmetric, naming both sides of a pair with one range
+            // is the same request as naming either.
+            if (!alreadyTied(problem.variables, variable)) {
+                problem.variables.push_back(variable);
+            }
         } else if (name == "seed" && !parseSeed(value, options.seed)) {
             return refuse("option '--seed' needs a whole number from 0, not '" + value + "'");
         }
