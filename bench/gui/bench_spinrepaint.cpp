@@ -19,6 +19,7 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
+#include "qtbenchmain.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -142,18 +143,5 @@ BENCHMARK(BM_UndoMemory1000Edits)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    BenchWindow bench;
-    g_bench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    g_bench = nullptr;
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv, g_bench);
 }

@@ -20,6 +20,7 @@
 #include "gui/table/cambertablewindow.h"
 #include "gui/table/graphwindow.h"
 #include "gui/table/tablewindows.h"
+#include "qtbenchmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -133,18 +134,5 @@ BENCHMARK(BM_GraphOpenToPaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    BenchTable bench;
-    g_bench = &bench;
-    benchmark::RunSpecifiedBenchmarks();
-    g_bench = nullptr;
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv, g_bench);
 }
