@@ -86,6 +86,15 @@ e2e_running() {
   kill -0 "$E2E_APP_PID" 2>/dev/null
 }
 
+e2e_wait_exit() {
+  # Gives the program up to 6 s to end after an exit command.
+  local i
+  for i in $(seq 1 30); do
+    e2e_running || return 0
+    sleep 0.2
+  done
+}
+
 e2e_windows() {
   # The titles of the visible top-level windows, one a line.
   local w

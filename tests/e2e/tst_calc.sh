@@ -69,8 +69,5 @@ sleep 1
 e2e_check "right spring rate saved (record 36)" test "$(e2e_record "$car" 36)" = "134"
 e2e_check "left spring rate saved (record 41)" test "$(e2e_record "$car" 41)" = "134"
 e2e_keys alt+f x
-for i in $(seq 1 30); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_wait_exit
 e2e_finish

@@ -19,10 +19,7 @@ e2e_check "the decimal-symbol window opens" e2e_wait_window 'Possible Problem En
 sleep 0.3
 e2e_shot 01-decimal-symbol
 e2e_click DecimalStop 'Possible Problem Encountered'
-for i in $(seq 1 30); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_wait_exit
 e2e_check "Stop Program Now ends the program" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
 e2e_check "no settings file is written" test ! -e "$E2E_CONFIG/TKCNFG-32.QMK"
 e2e_finish

@@ -55,9 +55,6 @@ e2e_check "undo put both heights back (records 13, 29)" \
   test "$(e2e_record "$car" 13)/$(e2e_record "$car" 29)" = "14/14"
 
 e2e_keys alt+f x
-for i in $(seq 1 30); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_wait_exit
 e2e_check "the program ended" test "$(e2e_running && echo up)" = ""
 e2e_finish

@@ -219,10 +219,7 @@ e2e_check "the intro message closes" e2e_wait_gone "User's Manual"
 
 e2e_keys alt+f x
 sleep 1; e2e_shot 17-exit
-for i in $(seq 1 30); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_wait_exit
 e2e_check "Exit ends the program without a question" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
 e2e_check "Exit writes the settings file" test -s "$E2E_CONFIG/TKCNFG-32.QMK"
 e2e_finish

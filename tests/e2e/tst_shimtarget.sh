@@ -55,8 +55,5 @@ sleep 1
 e2e_check "right pivot moved in by 3/16 in" test "$(e2e_record "$car" $pivot_line)" = "11.81"
 e2e_check "right camber followed the shims" test "$(e2e_record "$car" $camber_line)" != "-.5"
 e2e_keys alt+f x
-for i in $(seq 1 30); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_wait_exit
 e2e_finish

@@ -139,10 +139,7 @@ e2e_click FrontView "$main"
 e2e_keys alt+f x
 e2e_check "the save question shows" e2e_wait_window 'Save Inputs'
 e2e_keys alt+n
-for i in $(seq 1 30); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_wait_exit
 e2e_check "Exit ends the program" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
 settings=$E2E_CONFIG/TKCNFG-32.QMK
 e2e_check "the settings file is written" test -s "$settings"
