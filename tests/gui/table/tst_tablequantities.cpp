@@ -14,7 +14,6 @@
 #include "gui/table/heatlegendbar.h"
 #include "gui/table/tableoptions.h"
 #include "tablefixture.h"
-#include "testing/pdffacts.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,15 +27,6 @@ using namespace tarvik::gui;
 using namespace tarvik::gui::testing;
 
 namespace {
-
-const int kPivotHeights[2] = { pointEntry(kSideRight, kColumnHeight, kUpperFramePivot),
-    pointEntry(kSideLeft, kColumnHeight, kUpperFramePivot) };
-
-void raisePivots(TableFixture &f, const char *height)
-{
-    f.document->setEntries({ { kPivotHeights[0], QString::fromLatin1(height) },
-        { kPivotHeights[1], QString::fromLatin1(height) } });
-}
 
 // The switch as a user works it: focused, one step down or up.
 void step(CamberTableWindow *table, Qt::Key key)
@@ -57,12 +47,6 @@ const EngineOutput &solveAt(TableFixture &f, const QString &dive, const QString 
 QString picture(double value)
 {
     return QString::fromStdString(formatPicture(value, "###.00"));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -162,7 +146,7 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
         QVERIFY(QFile::exists(heightFile));
         QVERIFY(QFile::exists(table->baselineFilePath(TableQuantity::RollCenterLateral)));
 
-        raisePivots(f, "15");
+        f.raisePivots();
         f.open();
         f.baseline("mnuShowBaseline");
         QCOMPARE(f.rowHeaders().size(), 15);
@@ -194,7 +178,7 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
     SettingsOwner restarted;
     QVERIFY(restarted.read(settingsFile));
     TableFixture f(restarted.get(), {}, config.path());
-    raisePivots(f, "15");
+    f.raisePivots();
     CamberTableWindow *table = f.open();
     QCOMPARE(table->quantity(), TableQuantity::Camber); // a new window starts on camber
     table->showQuantity(TableQuantity::RollCenterHeight);
@@ -220,11 +204,7 @@ void TestTableQuantities::damagedBaselineFileIsSetAside()
     QTemporaryDir config;
     const QString file = config.filePath(
         QString::fromStdString(baselineFileName(TableQuantity::RollCenterLateral)));
-    {
-        QFile damaged(file);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("TARVIK-BASELINE,1\r\nquantity,rc-lateral\r\nspec,\"0\r\n");
-    }
+    QVERIFY(writeFile(file, "TARVIK-BASELINE,1\r\nquantity,rc-lateral\r\nspec,\"0\r\n"));
     TableFixture f(tableSettings(), {}, config.path());
     CamberTableWindow *table = f.open();
     QCOMPARE(f.platform.messages().size(), 1);
@@ -249,7 +229,7 @@ void TestTableQuantities::heatMapAndLegend()
         QVERIFY(table->heatMap());
         QVERIFY(table->heatLegend()->isHidden()); // no differences yet
         table->close();
-        raisePivots(f, "15");
+        f.raisePivots();
         f.open();
         f.baseline("mnuShowBaseline");
         QVERIFY(table->heatLegend()->isVisible());
@@ -289,7 +269,7 @@ void TestTableQuantities::reportColoursOnlyInColour()
     QTemporaryDir dir;
     TableFixture f;
     f.open()->close();
-    raisePivots(f, "15");
+    f.raisePivots();
     CamberTableWindow *table = f.open();
     table->showQuantity(TableQuantity::RollCenterHeight);
     f.baseline("mnuShowBaseline");
@@ -328,13 +308,10 @@ void TestTableQuantities::exportsCsv()
     QCOMPARE(asked.file.fileName, QStringLiteral("rc-lateral-table.csv"));
     QVERIFY(QFileInfo(asked.file.folder).isDir());
 
-    const QByteArray written = readAll(path);
-    QCOMPARE(written.toStdString(), tableCsv(table->table()));
-    const QList<QByteArray> records = written.split('\n');
-    QCOMPARE(records.constFirst(), QByteArray("\"Dive, inches\",-4.00,-2.00,.00,2.00,4.00\r"));
-    QVERIFY(records[2].startsWith("-2.00 (base),"));
-    QVERIFY(records[3].startsWith("Difference,.00,"));
-    QCOMPARE(records.size(), 2 * 16 + 2); // two grids, the empty line, the last line end
+    // The records themselves are the core's and the end-to-end script's business.
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().toStdString(), tableCsv(table->table()));
 
     // A folder that does not exist: nothing written, and the user is told.
     f.platform.clearRecord();
