@@ -1,21 +1,18 @@
 // The Help menu's outside documents through the platform: every message in
 // its order, what is started, the seek's find kept in the settings owner and
-// started first the next time, a stale viewer forgotten, and the menu items
-// enabled once start-up wires them. The file seek window on temporary trees:
-// one match closes it with the path, none says so and stays open, several
-// offer the list, and the Halt question pauses the walk (No goes on where it
-// was, Yes stops). Which files match is the core seek's business.
+// started first the next time, and a stale viewer forgotten (the start-up
+// test opens the readme through the menu). The file seek window on temporary
+// trees: one match closes it with the path, none says so and stays open,
+// several offer the list, and the Halt question pauses the walk (No goes on
+// where it was, Yes stops). Which files match is the core seek's business.
 #include "core/support/documentviewers.h"
 #include "core/support/fileseek.h"
 #include "gui/app/settingsowner.h"
-#include "gui/app/startup.h"
 #include "gui/mainwin/mainwindow.h"
-#include "gui/platform/datafolder.h"
 #include "gui/support/outsidedocuments.h"
 #include "gui/support/seekwindow.h"
 #include "testing/pdffacts.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -54,7 +51,6 @@ private slots:
     void init();
     void webSiteSeekFindIsRememberedAndUsedNextTime();
     void manualNoteOnceAndStaleViewerForgotten();
-    void startupEnablesTheHelpMenuItems();
     void seekFindsOneOrNone();
     void seekOffersManyMatchesToChooseFrom();
     void seekHaltAsks();
@@ -138,27 +134,6 @@ void TestOutsideDocuments::manualNoteOnceAndStaleViewerForgotten()
     QVERIFY(documents.show(OutsideDocument::Manual));
     QVERIFY(platform.messageTexts().isEmpty()); // the note is said once a run
     QCOMPARE(platform.requests().size(), 1);
-}
-
-void TestOutsideDocuments::startupEnablesTheHelpMenuItems()
-{
-    ScriptedPlatform platform;
-    QTemporaryDir config;
-    Startup startup(platform, DataFolder(QStringLiteral(TARVIK_DATA_DIR)), config.path());
-    MainWindow *window = startup.load();
-    for (const char *name : { "mnuManual", "mnuReadme", "mnuWeb" }) {
-        const auto *item = window->findChild<QAction *>(QString::fromLatin1(name));
-        QVERIFY2(item && item->isEnabled(), name);
-    }
-    // The shipped readme opens through the wired hook, after its message.
-    window->findChild<QAction *>(QStringLiteral("mnuReadme"))->trigger();
-    QCOMPARE(platform.messageTexts(),
-        QStringList { QStringLiteral("When you are finished viewing the Readme.doc document, "
-                                     "click on the [X] box in the upper right corner to return "
-                                     "to the Tarvik.") });
-    QCOMPARE(platform.messages().constFirst().icon, MessageIcon::Information);
-    QCOMPARE(platform.requests().constLast().kind, PlatformRequest::Kind::OpenDocument);
-    QVERIFY(platform.requests().constLast().text.endsWith(QStringLiteral("/Readme.doc")));
 }
 
 void TestOutsideDocuments::seekFindsOneOrNone()
