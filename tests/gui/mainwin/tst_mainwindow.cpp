@@ -26,6 +26,23 @@ using namespace tarvik;
 using namespace tarvik::gui;
 using namespace tarvik::gui::testing;
 
+namespace {
+
+// A click on the input grid's caption with this text.
+void clickCaption(WindowFixture &f, const char *caption)
+{
+    for (QLabel *label : f.window->grid()->findChildren<QLabel *>()) {
+        if (label->text() == QString::fromLatin1(caption)) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            QApplication::processEvents();
+            return;
+        }
+    }
+    QFAIL(caption);
+}
+
+} // namespace
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -34,9 +51,7 @@ private slots:
     void startsUntitledWithStaticLayout();
     void typedEntriesAreNormalisedAndRedrawn();
     void refusedEntryWarnsAndRestoresFocusTimeValue();
-    void restoreValueAcrossWindowSwitches();
     void emptyBoxAndZeroArmLengthAreNotValidated();
-    void keysMoveBetweenBoxes();
     void focusShowsDefinitionAndClicksExplain();
     void suspensionTypeSwitchesCaptionsAndEntryMode();
     void camberFollowsTheEditHoweverTheBoxIsLeft_data();
@@ -48,9 +63,7 @@ private slots:
     void bigDrawingHidesInputs();
     void optionMessagesAndChecks();
     void amountEditCommands();
-    void eachAmountCommandMovesItsWay_data();
-    void eachAmountCommandMovesItsWay();
-    void inputCaptionsFocusTheirBoxes();
+    void keysAndCaptionsMoveBetweenBoxes();
     void centreAndCopyCommands();
     void draggingAPointMovesItsBoxes();
 };
@@ -115,30 +128,6 @@ void TestMainWindow::typedEntriesAreNormalisedAndRedrawn()
 void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
 {
     WorkedWindow f;
-    f.type(0, QStringLiteral("75"));
-    const QList<PlatformRequest> warnings = f.platform.messages();
-    QCOMPARE(warnings.size(), 1);
-    QCOMPARE(warnings[0].title, QStringLiteral("Warning"));
-    QCOMPARE(warnings[0].text,
-        QStringLiteral("Right Upper Ball Joint X = 75.  Value must be "
-                       "between  0 and  60 ."));
-    QCOMPARE(warnings[0].icon, MessageIcon::Exclamation);
-    QCOMPARE(warnings[0].buttons, MessageButtons::Ok);
-    QCOMPARE(f.text(0), QStringLiteral("24"));
-    QVERIFY(f.box(0)->hasFocus());
-    QVERIFY(!f.changed());
-
-    // The restore value is the text the box had when it got the focus this time.
-    f.type(0, QStringLiteral("30"));
-    QCOMPARE(f.text(0), QStringLiteral("30"));
-    f.type(0, QStringLiteral("-1"));
-    QCOMPARE(f.text(0), QStringLiteral("30"));
-    QCOMPARE(f.platform.messages().size(), 2);
-}
-
-void TestMainWindow::restoreValueAcrossWindowSwitches()
-{
-    WorkedWindow f;
     QLineEdit *edit = f.box(0);
     // The window comes up with the focus in a box: that is the box's first visit.
     edit->setFocus(Qt::ActiveWindowFocusReason);
@@ -155,8 +144,24 @@ void TestMainWindow::restoreValueAcrossWindowSwitches()
     QTest::keyClick(edit, Qt::Key_Return);
     QApplication::processEvents();
     QApplication::processEvents();
-    QCOMPARE(f.platform.messages().size(), 1);
+    const QList<PlatformRequest> warnings = f.platform.messages();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings[0].title, QStringLiteral("Warning"));
+    QCOMPARE(warnings[0].text,
+        QStringLiteral("Right Upper Ball Joint X = 75.  Value must be "
+                       "between  0 and  60 ."));
+    QCOMPARE(warnings[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(warnings[0].buttons, MessageButtons::Ok);
     QCOMPARE(f.text(0), QStringLiteral("24"));
+    QVERIFY(edit->hasFocus());
+    QVERIFY(!f.changed());
+
+    // The restore value is the text the box had when it got the focus this time.
+    f.type(0, QStringLiteral("30"));
+    QCOMPARE(f.text(0), QStringLiteral("30"));
+    f.type(0, QStringLiteral("-1"));
+    QCOMPARE(f.text(0), QStringLiteral("30"));
+    QCOMPARE(f.platform.messages().size(), 2);
 }
 
 void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()
@@ -179,21 +184,6 @@ void TestMainWindow::emptyBoxAndZeroArmLengthAreNotValidated()
     QVERIFY(f.platform.messages().isEmpty());
 }
 
-void TestMainWindow::keysMoveBetweenBoxes()
-{
-    WindowFixture f;
-    f.box(1)->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    QTest::keyClick(f.box(1), Qt::Key_Down);
-    QVERIFY(!f.box(1)->hasFocus());
-    QWidget *next = QApplication::focusWidget();
-    QVERIFY(next);
-    QTest::keyClick(next, Qt::Key_Up);
-    QVERIFY(f.box(1)->hasFocus());
-    QTest::keyClick(f.box(1), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), next);
-}
-
 void TestMainWindow::focusShowsDefinitionAndClicksExplain()
 {
     WorkedWindow f;
@@ -209,13 +199,7 @@ void TestMainWindow::focusShowsDefinitionAndClicksExplain()
     QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()));
 
     // The Length/Angle headings point to the Options menu.
-    const QList<QLabel *> labels = f.window->grid()->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        if (label->text() == QStringLiteral("Length")) {
-            QTest::mouseClick(label, Qt::LeftButton);
-            break;
-        }
-    }
+    clickCaption(f, "Length");
     QCOMPARE(f.platform.messageTexts(),
         QStringList { QStringLiteral(
             "To enter angles and lengths of the suspension arms, click on 'Options' at the "
@@ -462,6 +446,26 @@ void TestMainWindow::optionMessagesAndChecks()
 void TestMainWindow::amountEditCommands()
 {
     WorkedWindow f;
+    // Each command moves its own way, here by 1 from the right and left Upper
+    // Ball Joint X 24 and Height 15; arm rows are never moved.
+    const QString armLength = f.text(6);
+    const std::pair<EditCode, QStringList> moves[] = {
+        { EditCode::Raise, { "24", "24", "16." } },
+        { EditCode::Lower, { "24", "24", "14." } },
+        { EditCode::MoveLeft, { "23.", "25.", "15" } },
+        { EditCode::MoveRight, { "25.", "23.", "15" } },
+        { EditCode::MoveOut, { "25.", "25.", "15" } },
+        { EditCode::MoveIn, { "23.", "23.", "15" } },
+    };
+    for (const auto &[code, moved] : moves) {
+        f.platform.answerInput(QStringLiteral("1"));
+        f.window->action(QStringLiteral("mnuEdit%1").arg(int(code)))->trigger();
+        QCOMPARE((QStringList { f.text(0), f.text(16), f.text(8) }), moved);
+        QCOMPARE(f.text(6), armLength);
+        f.document->undoStack().undo();
+    }
+    f.platform.clearRecord();
+
     f.setEntry(13, QString()); // an empty box stays empty
 
     // 5.01 is refused with a message and the prompt comes again; then 1.25 is used.
@@ -502,45 +506,20 @@ void TestMainWindow::amountEditCommands()
     QCOMPARE(f.text(0), QStringLiteral("29."));
 }
 
-void TestMainWindow::eachAmountCommandMovesItsWay_data()
-{
-    // WORKED.TK: right and left Upper Ball Joint X 24, Height 15; moved by 1.
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QStringList>("moved"); // right X, left X, right Height
-    QTest::newRow("raise") << int(EditCode::Raise) << QStringList { "24", "24", "16." };
-    QTest::newRow("lower") << int(EditCode::Lower) << QStringList { "24", "24", "14." };
-    QTest::newRow("left") << int(EditCode::MoveLeft) << QStringList { "23.", "25.", "15" };
-    QTest::newRow("right") << int(EditCode::MoveRight) << QStringList { "25.", "23.", "15" };
-    QTest::newRow("out") << int(EditCode::MoveOut) << QStringList { "25.", "25.", "15" };
-    QTest::newRow("in") << int(EditCode::MoveIn) << QStringList { "23.", "23.", "15" };
-}
-
-void TestMainWindow::eachAmountCommandMovesItsWay()
-{
-    QFETCH(int, code);
-    QFETCH(QStringList, moved);
-    WorkedWindow f;
-    const QString armLength = f.text(6);
-    f.platform.answerInput(QStringLiteral("1"));
-    f.window->action(QStringLiteral("mnuEdit%1").arg(code))->trigger();
-    QCOMPARE((QStringList { f.text(0), f.text(16), f.text(8) }), moved);
-    QCOMPARE(f.text(6), armLength); // arm rows are never moved
-}
-
-void TestMainWindow::inputCaptionsFocusTheirBoxes()
+void TestMainWindow::keysAndCaptionsMoveBetweenBoxes()
 {
     WindowFixture f;
-    const QList<QLabel *> labels = f.window->grid()->findChildren<QLabel *>();
-    auto click = [&](const QString &caption) {
-        for (QLabel *label : labels) {
-            if (label->text() == caption) {
-                QTest::mouseClick(label, Qt::LeftButton);
-                QApplication::processEvents();
-                return;
-            }
-        }
-        QFAIL(qPrintable(caption));
-    };
+    f.box(1)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(f.box(1), Qt::Key_Down);
+    QVERIFY(!f.box(1)->hasFocus());
+    QWidget *next = QApplication::focusWidget();
+    QVERIFY(next);
+    QTest::keyClick(next, Qt::Key_Up);
+    QVERIFY(f.box(1)->hasFocus());
+    QTest::keyClick(f.box(1), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), next);
+
     const std::pair<const char *, int> rows[] = {
         { "Lower Frame Pivot", 3 },
         { "Upper Arm Dim.", 6 },
@@ -550,7 +529,7 @@ void TestMainWindow::inputCaptionsFocusTheirBoxes()
         { "Wheel Rim Offset", 42 },
     };
     for (const auto &[caption, entry] : rows) {
-        click(QString::fromLatin1(caption));
+        clickCaption(f, caption);
         QVERIFY2(f.box(entry)->hasFocus(), caption);
     }
 }
