@@ -61,7 +61,6 @@ private slots:
     void eachQuantityKeepsItsBaseline();
     void damagedBaselineFileIsSetAside();
     void heatMapAndLegend();
-    void reportColoursOnlyInColour();
     void exportsCsv();
 };
 
@@ -219,7 +218,8 @@ void TestTableQuantities::damagedBaselineFileIsSetAside()
 }
 
 // Difference cells take their colour on the table's span, in both grids; the
-// legend shows while differences do; the option is kept across runs.
+// legend shows while differences do; the report prints them in colour only;
+// the option is kept across runs.
 void TestTableQuantities::heatMapAndLegend()
 {
     QTemporaryDir config;
@@ -248,6 +248,31 @@ void TestTableQuantities::heatMapAndLegend()
         QVERIFY(!model->data(model->index(2, 1), Qt::BackgroundRole).isValid()); // "(base)"
         QCOMPARE(table->heatLegend()->steps().back().text, formatPicture(span, "###.00"));
 
+        // The report names its quantity; its heat colours and legend print
+        // only on a colour printer.
+        table->showQuantity(TableQuantity::RollCenterHeight);
+        f.baseline("mnuShowBaseline");
+        const auto print = [&](const QString &name, QPrinter::ColorMode mode) {
+            const QString pdf = config.filePath(name);
+            f.platform.answerInput(QString());
+            f.platform.answerPrintDialog(true, [pdf, mode](QPrinter &printer) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                printer.setColorMode(mode);
+            });
+            table->printReport();
+            return pdfText(pdf).simplified();
+        };
+        const QString colour = print(QStringLiteral("colour.pdf"), QPrinter::Color);
+        QVERIFY(colour.contains(QStringLiteral("Roll Center Height, inches")));
+        QVERIFY(colour.contains(QStringLiteral("Difference colors, in:")));
+        const QString gray = print(QStringLiteral("gray.pdf"), QPrinter::GrayScale);
+        QVERIFY(gray.contains(QStringLiteral("Right & Left")));
+        QVERIFY(!gray.contains(QStringLiteral("Difference colors")));
+
+        // Off: no colours, no legend, and the choice is kept.
+        table->showQuantity(TableQuantity::Camber);
+        model = table->grid(kLeft)->model();
         table->action(QStringLiteral("mnuHeatMap"))->trigger();
         QVERIFY(!table->heatMap());
         QVERIFY(table->heatLegend()->isHidden());
@@ -260,36 +285,6 @@ void TestTableQuantities::heatMapAndLegend()
     table->action(QStringLiteral("mnuHeatMap"))->trigger();
     TableOptions reread(config.path());
     QVERIFY(reread.heatMap());
-}
-
-// The report names its quantity; its heat colours and legend print only on
-// a colour printer.
-void TestTableQuantities::reportColoursOnlyInColour()
-{
-    QTemporaryDir dir;
-    TableFixture f;
-    f.open()->close();
-    f.raisePivots();
-    CamberTableWindow *table = f.open();
-    table->showQuantity(TableQuantity::RollCenterHeight);
-    f.baseline("mnuShowBaseline");
-    const auto print = [&](const QString &name, QPrinter::ColorMode mode) {
-        const QString pdf = dir.filePath(name);
-        f.platform.answerInput(QString());
-        f.platform.answerPrintDialog(true, [pdf, mode](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            printer.setColorMode(mode);
-        });
-        table->printReport();
-        return pdfText(pdf).simplified();
-    };
-    const QString colour = print(QStringLiteral("colour.pdf"), QPrinter::Color);
-    QVERIFY(colour.contains(QStringLiteral("Roll Center Height, inches")));
-    QVERIFY(colour.contains(QStringLiteral("Difference colors, in:")));
-    const QString gray = print(QStringLiteral("gray.pdf"), QPrinter::GrayScale);
-    QVERIFY(gray.contains(QStringLiteral("Right & Left")));
-    QVERIFY(!gray.contains(QStringLiteral("Difference colors")));
 }
 
 void TestTableQuantities::exportsCsv()
