@@ -1,15 +1,11 @@
-// The layout document as the one owner of the layout: a change made through
-// it reaches the grid, the front view and the caption with no widget in
-// between; the changed-flag rules; the solve's write-backs; files; the
-// camber-follows flag; and undo.
+// The layout document as the one owner of the layout (the window tests set
+// entries through it and read the boxes): the changed-flag rules; the
+// solve's write-backs; files; the camber-follows flag; and undo.
 #include "core/layout/entrynumbers.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
-#include "gui/mainwin/frontview.h"
-#include "gui/mainwin/specgrid.h"
 #include "testing/mainwindowfixture.h"
 
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,25 +20,6 @@ class TestLayoutDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void viewsFollowAChangeMadeThroughTheDocument()
-    {
-        WorkedWindow f;
-        const QString kingPinBefore = f.window->grid()->kingPinDisplay(kSideRight)->text();
-        const std::string rollCenterBefore = f.window->frontView()->captions().rollCenterHeight;
-        QVERIFY(!f.changed());
-
-        // The right upper ball joint moves out: no box is touched.
-        f.document->setEntries(
-            { { pointEntry(kSideRight, kColumnX, kUpperBallJoint), QStringLiteral("26") } });
-        QCOMPARE(f.text(0), QStringLiteral("26"));
-        QVERIFY(f.window->grid()->kingPinDisplay(kSideRight)->text() != kingPinBefore);
-        QVERIFY(f.window->frontView()->captions().rollCenterHeight != rollCenterBefore);
-        QVERIFY(f.changed());
-        // The solve's write-back of the upper arm length reached its box too.
-        QCOMPARE(f.text(6), f.document->entry(6));
-        QVERIFY(f.text(6) != QStringLiteral("12.04"));
-    }
-
     void changedFlagRules()
     {
         SettingsOwner settings;

@@ -58,8 +58,7 @@ private slots:
     void camberFollowsTheEditHoweverTheBoxIsLeft();
     void spinButtons_data();
     void spinButtons();
-    void yesNoSwitchesDiveAndRoll();
-    void geometryWarningOncePerRedraw();
+    void yesNoSwitchesDiveAndRollAndWarnsOncePerRedraw();
     void bigDrawingHidesInputs();
     void optionMessagesAndChecks();
     void amountEditCommands();
@@ -312,7 +311,7 @@ void TestMainWindow::spinButtons()
     }
 }
 
-void TestMainWindow::yesNoSwitchesDiveAndRoll()
+void TestMainWindow::yesNoSwitchesDiveAndRollAndWarnsOncePerRedraw()
 {
     WorkedWindow f;
     f.setEntry(54, QStringLiteral("1"));
@@ -325,11 +324,7 @@ void TestMainWindow::yesNoSwitchesDiveAndRoll()
     QVERIFY(!(f.document->state().applyDiveRoll == 1));
     QVERIFY(!f.box(55)->isEnabled());
     QVERIFY(!f.document->output().movedPass.has_value());
-}
 
-void TestMainWindow::geometryWarningOncePerRedraw()
-{
-    WorkedWindow f;
     // A short, steep upper arm cannot follow 6 inches of dive with 10 degrees of roll.
     for (int entry : { 1, 17 }) {
         f.setEntry(entry, QStringLiteral("23"));

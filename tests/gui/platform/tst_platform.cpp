@@ -78,8 +78,7 @@ class TestPlatform : public QObject
 private slots:
     void scriptedAnswersInOrder();
     void qtPrintPreviewExportsPdf();
-    void qtMessageBoxes();
-    void qtInputDialog();
+    void qtMessageAndInputBoxes();
     void turnsThePageToSuitThePicture();
     void fillsTheTighterSideOfThePage();
     void printWindowAsksThroughThePlatform();
@@ -176,7 +175,7 @@ void TestPlatform::qtPrintPreviewExportsPdf()
         std::optional<QSize>(QSize(1600, 1200)));
 }
 
-void TestPlatform::qtMessageBoxes()
+void TestPlatform::qtMessageAndInputBoxes()
 {
     // Buttons, icon, the button pressed (0 for Escape) and the answer.
     const std::tuple<MessageButtons, MessageIcon, int, MessageAnswer> cases[] = {
@@ -207,11 +206,8 @@ void TestPlatform::qtMessageBoxes()
             answer);
         QVERIFY(checked);
     }
-}
 
-void TestPlatform::qtInputDialog()
-{
-    QtPlatform platform;
+    // The input box: its text given, OK or Cancel.
     whenModal<QInputDialog>([](QInputDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Raise All Measurements"));
         QCOMPARE(dialog->textValue(), QStringLiteral(" "));
