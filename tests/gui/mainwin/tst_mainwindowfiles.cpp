@@ -31,8 +31,7 @@ class TestMainWindowFiles : public QObject
 
 private slots:
     void saveAsThenOpenRoundTrip();
-    void newAsksBeforeBlanking();
-    void openAsksStopsAndRefusesOtherFiles();
+    void openAndNewAskFirstAndOpenRefusesOtherFiles();
     void failedWriteKeepsStateAndSaysWhy();
     void commentsOkAndCancel();
     void droppedFileOpensAfterTheQuestion();
@@ -93,40 +92,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QVERIFY(QFile(path).open(QIODevice::ReadOnly));
 }
 
-void TestMainWindowFiles::newAsksBeforeBlanking()
-{
-    WorkedWindow f;
-    f.type(0, QStringLiteral("20"));
-    f.platform.answerMessage(MessageAnswer::Cancel);
-    f.window->files().fileNew();
-    const PlatformRequest asked = f.platform.messages().constFirst();
-    QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
-    QCOMPARE(asked.text,
-        QStringLiteral("Save these specs to a file before blanking out these "
-                       "inputs?  (If you say No, you must re-enter these specs "
-                       "by hand to recreate them.)"));
-    QCOMPARE(asked.buttons, MessageButtons::YesNoCancel);
-    QCOMPARE(asked.icon, MessageIcon::Question);
-    QCOMPARE(f.text(0), QStringLiteral("20"));
-
-    // Yes with a cancelled Save As stops the command as well.
-    f.platform.answerMessage(MessageAnswer::Yes);
-    f.platform.answerSaveFile(QString());
-    f.window->files().fileNew();
-    QCOMPARE(f.text(0), QStringLiteral("20"));
-    QVERIFY(f.changed());
-    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
-
-    f.platform.answerMessage(MessageAnswer::No);
-    f.window->files().fileNew();
-    for (int entry : { 0, 16, 35, 54, 55 }) {
-        QCOMPARE(f.text(entry), QString());
-    }
-    QCOMPARE(QString::fromStdString(f.document->state().comment), QString());
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
-}
-
-void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
+void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
 {
     WorkedWindow f;
     f.type(8, QStringLiteral("16"));
@@ -158,6 +124,35 @@ void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
     QCOMPARE(f.text(8), QStringLiteral("16"));
     QVERIFY(f.changed());
     QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+
+    // New asks its own question before blanking.
+    f.platform.answerMessage(MessageAnswer::Cancel);
+    f.window->files().fileNew();
+    const PlatformRequest blanking = f.platform.messages().constLast();
+    QCOMPARE(blanking.title, QStringLiteral("Save Inputs"));
+    QCOMPARE(blanking.text,
+        QStringLiteral("Save these specs to a file before blanking out these "
+                       "inputs?  (If you say No, you must re-enter these specs "
+                       "by hand to recreate them.)"));
+    QCOMPARE(blanking.buttons, MessageButtons::YesNoCancel);
+    QCOMPARE(blanking.icon, MessageIcon::Question);
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+
+    // Yes with a cancelled Save As stops the command as well.
+    f.platform.answerMessage(MessageAnswer::Yes);
+    f.platform.answerSaveFile(QString());
+    f.window->files().fileNew();
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QVERIFY(f.changed());
+    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+
+    f.platform.answerMessage(MessageAnswer::No);
+    f.window->files().fileNew();
+    for (int entry : { 0, 16, 35, 54, 55 }) {
+        QCOMPARE(f.text(entry), QString());
+    }
+    QCOMPARE(QString::fromStdString(f.document->state().comment), QString());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
 }
 
 void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
