@@ -27,7 +27,7 @@ class TestSupportHelp : public QObject
     Q_OBJECT
 
 private slots:
-    void walksTheMainGroupWithItsButtons()
+    void walksTheGroupsWithTheirButtons()
     {
         HelpWindow window(QStringLiteral(TARVIK_DATA_DIR), kHelpGroupMain);
         window.show();
@@ -57,11 +57,8 @@ private slots:
         QCOMPARE(window.page(), 6);
         QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
         QVERIFY(!window.isVisible());
-    }
 
-    void otherGroupsAndMissingFiles()
-    {
-        // Group, and whether it has a second page.
+        // The other groups: whether each has a second page.
         const std::pair<int, bool> groups[]
             = { { kHelpGroupShimCalc, true }, { kHelpGroupGainSpec, false },
                   { kHelpGroupTableSpec, false }, { kHelpGroupGraph, false },

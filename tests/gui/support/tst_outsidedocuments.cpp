@@ -51,8 +51,7 @@ private slots:
     void init();
     void webSiteSeekFindIsRememberedAndUsedNextTime();
     void manualNoteOnceAndStaleViewerForgotten();
-    void seekFindsOneOrNone();
-    void seekOffersManyMatchesToChooseFrom();
+    void seekFindsOneNoneOrMany();
     void seekHaltAsks();
 
 private:
@@ -136,7 +135,7 @@ void TestOutsideDocuments::manualNoteOnceAndStaleViewerForgotten()
     QCOMPARE(platform.requests().size(), 1);
 }
 
-void TestOutsideDocuments::seekFindsOneOrNone()
+void TestOutsideDocuments::seekFindsOneNoneOrMany()
 {
     for (const bool present : { true, false }) {
         QTemporaryDir dir;
@@ -167,10 +166,8 @@ void TestOutsideDocuments::seekFindsOneOrNone()
         QVERIFY(window.searchButton()->isEnabled());
         QCOMPARE(window.foundCaption(), QStringLiteral("0 Occurances Found of evince"));
     }
-}
 
-void TestOutsideDocuments::seekOffersManyMatchesToChooseFrom()
-{
+    // Several: the list to choose from, and Use.
     QTemporaryDir dir;
     const QStringList expected { dir.filePath(QStringLiteral("a/firefox")),
         dir.filePath(QStringLiteral("b/firefox")) };
