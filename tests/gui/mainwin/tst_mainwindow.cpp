@@ -54,9 +54,7 @@ private slots:
     void emptyBoxAndZeroArmLengthAreNotValidated();
     void focusShowsDefinitionAndClicksExplain();
     void suspensionTypeSwitchesCaptionsAndEntryMode();
-    void camberFollowsTheEditHoweverTheBoxIsLeft_data();
     void camberFollowsTheEditHoweverTheBoxIsLeft();
-    void spinButtons_data();
     void spinButtons();
     void yesNoSwitchesDiveAndRollAndWarnsOncePerRedraw();
     void bigDrawingHidesInputs();
@@ -235,79 +233,75 @@ void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()
     QVERIFY(!f.changed());
 }
 
-void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft_data()
-{
-    QTest::addColumn<bool>("byCommand");
-    QTest::newRow("left by Tab") << false;
-    QTest::newRow("left by a click on Big") << true;
-}
-
 void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft()
 {
     // Box A is passed through with Tab into box B; A's redraw runs after B
     // has the focus and must not use up B's flag. B's edit tilts the left
     // king-pin axis, so the left static camber follows, whether B is left by
-    // Tab or by a command.
-    QFETCH(bool, byCommand);
-    Settings options;
-    options.camberOption = 1;
-    WorkedWindow f(options);
-    f.typeWithoutLeaving(8, QStringLiteral("15"));
-    QTest::keyClick(f.box(8), Qt::Key_Tab);
-    QApplication::processEvents();
-    QApplication::processEvents();
-    QVERIFY(f.box(16)->hasFocus());
-    QTest::keyClicks(f.box(16), QStringLiteral("25"));
-    if (byCommand) {
-        QTest::mouseClick(f.window->diveRollPanel()->drawButton(), Qt::LeftButton);
-    } else {
-        QTest::keyClick(f.box(16), Qt::Key_Tab);
+    // Tab or by a command (a click on Big).
+    for (const bool byCommand : { false, true }) {
+        Settings options;
+        options.camberOption = 1;
+        WorkedWindow f(options);
+        f.typeWithoutLeaving(8, QStringLiteral("15"));
+        QTest::keyClick(f.box(8), Qt::Key_Tab);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QVERIFY(f.box(16)->hasFocus());
+        QTest::keyClicks(f.box(16), QStringLiteral("25"));
+        if (byCommand) {
+            QTest::mouseClick(f.window->diveRollPanel()->drawButton(), Qt::LeftButton);
+        } else {
+            QTest::keyClick(f.box(16), Qt::Key_Tab);
+        }
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QCOMPARE(f.text(16), QStringLiteral("25"));
+        QVERIFY2(f.text(49) != QStringLiteral("-.5"), qPrintable(f.text(49)));
+        QCOMPARE(f.text(38), QStringLiteral("-.5")); // the right side did not tilt
     }
-    QApplication::processEvents();
-    QApplication::processEvents();
-    QCOMPARE(f.text(16), QStringLiteral("25"));
-    QVERIFY2(f.text(49) != QStringLiteral("-.5"), qPrintable(f.text(49)));
-    QCOMPARE(f.text(38), QStringLiteral("-.5")); // the right side did not tilt
-}
-
-void TestMainWindow::spinButtons_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<bool>("increase");
-    QTest::addColumn<bool>("extended");
-    QTest::addColumn<QString>("expected"); // "" = beep, nothing changes
-    QTest::newRow("dive at the top") << 54 << "6.00" << true << false << "";
-    QTest::newRow("dive to the top") << 54 << "5.97" << true << false << "6.00";
-    QTest::newRow("dive from empty") << 54 << "" << true << false << ".10";
-    QTest::newRow("dive snaps down to zero") << 54 << ".05" << false << false << ".00";
-    QTest::newRow("dive down below zero") << 54 << "0" << false << false << "-.10";
-    QTest::newRow("dive at the bottom") << 54 << "-6.00" << false << false << "";
-    QTest::newRow("roll snaps to grid") << 55 << ".10" << true << false << ".40";
-    QTest::newRow("roll at the bottom") << 55 << "-10.00" << false << false << "";
-    QTest::newRow("roll extended range") << 55 << "-10.00" << false << true << "-10.20";
-    QTest::newRow("roll extended top") << 55 << "70" << true << true << "";
 }
 
 void TestMainWindow::spinButtons()
 {
-    QFETCH(int, entry);
-    QFETCH(QString, start);
-    QFETCH(bool, increase);
-    QFETCH(bool, extended);
-    QFETCH(QString, expected);
-    WorkedWindow f({}, extended);
-    QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
-    f.setEntry(entry, start);
-    QTest::mouseClick(f.window->diveRollPanel()->spinButton(entry, increase), Qt::LeftButton);
-    if (expected.isEmpty()) {
-        QCOMPARE(f.platform.beepCount(), 1);
-        QCOMPARE(f.text(entry), start);
-        QVERIFY(!f.changed());
-    } else {
-        QCOMPARE(f.platform.beepCount(), 0);
-        QCOMPARE(f.text(entry), expected);
-        QVERIFY(f.changed());
+    // Entry, start, up or down, and the result: empty for a beep with nothing changed.
+    struct Press
+    {
+        int entry;
+        const char *start;
+        bool up;
+        const char *expected;
+    };
+    const std::pair<bool, std::vector<Press>> ranges[] = {
+        { false,
+            {
+                { 54, "6.00", true, "" }, // dive at the top
+                { 54, "5.97", true, "6.00" }, { 54, "", true, ".10" },
+                { 54, ".05", false, ".00" }, // snaps down to zero
+                { 54, "0", false, "-.10" }, { 54, "-6.00", false, "" }, // dive at the bottom
+                { 55, ".10", true, ".40" }, // roll snaps to its grid
+                { 55, "-10.00", false, "" }, // roll at the bottom
+            } },
+        { true, // the extended roll range
+            {
+                { 55, "-10.00", false, "-10.20" },
+                { 55, "70", true, "" },
+            } },
+    };
+    for (const auto &[extended, presses] : ranges) {
+        WorkedWindow f({}, extended);
+        QTest::mouseClick(f.window->diveRollPanel()->yesButton(), Qt::LeftButton);
+        for (const Press &press : presses) {
+            const int beeps = f.platform.beepCount();
+            const QString start = QString::fromLatin1(press.start);
+            const QString expected = QString::fromLatin1(press.expected);
+            f.setEntry(press.entry, start);
+            QTest::mouseClick(
+                f.window->diveRollPanel()->spinButton(press.entry, press.up), Qt::LeftButton);
+            QCOMPARE(f.platform.beepCount(), beeps + (expected.isEmpty() ? 1 : 0));
+            QCOMPARE(f.text(press.entry), expected.isEmpty() ? start : expected);
+            QCOMPARE(f.changed(), !expected.isEmpty());
+        }
     }
 }
 
