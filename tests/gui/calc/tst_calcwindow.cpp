@@ -74,8 +74,6 @@ bool closed(const QPointer<CalcWindow> &w)
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::optional<tarvik::gui::MessageAnswer>)
-
 class TestCalcWindow : public QObject
 {
     Q_OBJECT
@@ -161,51 +159,46 @@ private slots:
         QVERIFY(w->isClosing());
     }
 
-    void acceptedShimMovesTheArm_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("camberOption");
-        QTest::addColumn<std::optional<MessageAnswer>>("answer"); // to "Let Camber Change?"
-        QTest::newRow("right, camber option on") << int(kSideRight) << 1 << NoAnswer;
-        QTest::newRow("left, camber allowed") << int(kSideLeft) << 0 << Answer(MessageAnswer::Yes);
-        QTest::newRow("right, camber kept") << int(kSideRight) << 0 << Answer(MessageAnswer::No);
-    }
-
     void acceptedShimMovesTheArm()
     {
-        QFETCH(int, side);
-        QFETCH(int, camberOption);
-        QFETCH(std::optional<MessageAnswer>, answer);
-        Settings initial;
-        initial.camberOption = camberOption;
-        CalcFixture f(initial);
-        const std::size_t s = std::size_t(side);
-        const std::string kingPin = f.document->output().captions.kingPinAngle[s];
-        f.trigger(side == kSideRight ? "mnuShimRight" : "mnuShimLeft");
-        CalcWindow *w = f.shown();
-        QVERIFY(w);
-        choose(w, 2, 1); // standard shims: two 1/16 and one 1/8
-        choose(w, 3, 2);
-        choose(w, 4, 1);
-        QCOMPARE(shown(w, 0), QStringLiteral(".2500"));
-        QCOMPARE(shown(w, 2), QStringLiteral("-.5"));
-        if (answer) {
-            f.platform.answerMessage(*answer);
+        // Side, camber option, and the answer to "Let Camber Change?" when asked.
+        const std::tuple<int, int, Answer> cases[] = {
+            { kSideRight, 1, std::nullopt }, // the option on: not asked
+            { kSideLeft, 0, MessageAnswer::Yes },
+            { kSideRight, 0, MessageAnswer::No },
+        };
+        for (const auto &[side, camberOption, answer] : cases) {
+            Settings initial;
+            initial.camberOption = camberOption;
+            CalcFixture f(initial);
+            const std::size_t s = std::size_t(side);
+            const std::string kingPin = f.document->output().captions.kingPinAngle[s];
+            f.trigger(side == kSideRight ? "mnuShimRight" : "mnuShimLeft");
+            CalcWindow *w = f.shown();
+            QVERIFY(w);
+            choose(w, 2, 1); // standard shims: two 1/16 and one 1/8
+            choose(w, 3, 2);
+            choose(w, 4, 1);
+            QCOMPARE(shown(w, 0), QStringLiteral(".2500"));
+            QCOMPARE(shown(w, 2), QStringLiteral("-.5"));
+            if (answer) {
+                f.platform.answerMessage(*answer);
+            }
+            click(w->acceptButton());
+            QCOMPARE(f.platform.pendingAnswers(), 0);
+            QCOMPARE(f.platform.messages().size(), answer ? 1 : 0);
+            // The pivot moved out by the shims; the re-solved ball joint is written
+            // as a distance from the centreline on either side.
+            QCOMPARE(f.document->entry(pointEntry(side, kColumnX, kUpperFramePivot)), "12.25");
+            const double jointX = readNumber(
+                f.document->entry(pointEntry(side, kColumnX, kUpperBallJoint)).toStdString());
+            QVERIFY2(jointX > 24 && jointX < 24.6, qPrintable(QString::number(jointX)));
+            QCOMPARE(f.document->entry(pointEntry(1 - side, kColumnX, kUpperFramePivot)), "12");
+            QVERIFY(f.document->output().captions.kingPinAngle[s] != kingPin);
+            const bool camberFollows = !answer || *answer == MessageAnswer::Yes;
+            QCOMPARE(f.document->entry(staticCamberEntry(side)) != "-.5", camberFollows);
+            QCOMPARE(f.document->entry(staticCamberEntry(1 - side)), "-.5");
         }
-        click(w->acceptButton());
-        QCOMPARE(f.platform.pendingAnswers(), 0);
-        QCOMPARE(f.platform.messages().size(), answer ? 1 : 0);
-        // The pivot moved out by the shims; the re-solved ball joint is written
-        // as a distance from the centreline on either side.
-        QCOMPARE(f.document->entry(pointEntry(side, kColumnX, kUpperFramePivot)), "12.25");
-        const double jointX = readNumber(
-            f.document->entry(pointEntry(side, kColumnX, kUpperBallJoint)).toStdString());
-        QVERIFY2(jointX > 24 && jointX < 24.6, qPrintable(QString::number(jointX)));
-        QCOMPARE(f.document->entry(pointEntry(1 - side, kColumnX, kUpperFramePivot)), "12");
-        QVERIFY(f.document->output().captions.kingPinAngle[s] != kingPin);
-        const bool camberFollows = !answer || *answer == MessageAnswer::Yes;
-        QCOMPARE(f.document->entry(staticCamberEntry(side)) != "-.5", camberFollows);
-        QCOMPARE(f.document->entry(staticCamberEntry(1 - side)), "-.5");
     }
 
     void shimChoicesRememberedPerSideUntilNew()
@@ -460,7 +453,6 @@ private slots:
 
 private:
     using Answer = std::optional<MessageAnswer>;
-    static inline const Answer NoAnswer {};
 };
 
 QTEST_MAIN(TestCalcWindow)
