@@ -137,22 +137,28 @@ void TestOutsideDocuments::manualNoteOnceAndStaleViewerForgotten()
 
 void TestOutsideDocuments::seekFindsOneNoneOrMany()
 {
+    // Our own program counts only beside our data files, so the loose copy
+    // is not found; nor is a folder of that name.
     for (const bool present : { true, false }) {
         QTemporaryDir dir;
-        // A folder of that name is no match.
-        touch(
-            dir.filePath(present ? QStringLiteral("usr/bin/evince") : QStringLiteral("evince/x")));
+        touch(dir.filePath(QStringLiteral("TARVIK.BIN/x")));
+        touch(dir.filePath(QStringLiteral("loose/TARVIK.BIN")));
+        if (present) {
+            touch(dir.filePath(QStringLiteral("installed/TARVIK.BIN")));
+            touch(dir.filePath(QStringLiteral("installed/tk.QMK")));
+        }
         ScriptedPlatform platform;
-        SeekWindow window(platform, QStringLiteral("evince"), { dir.path() });
+        SeekWindow window(platform, QStringLiteral("TARVIK.BIN"), { dir.path() });
         window.show();
         QCOMPARE(window.instructionText(),
-            QStringLiteral("Select Drive to Search for evince\nThen click on the Search Button"));
+            QStringLiteral(
+                "Select Drive to Search for TARVIK.BIN\nThen click on the Search Button"));
         QTest::mouseClick(window.searchButton(), Qt::LeftButton);
         waitForWalk(window);
         QVERIFY(window.foldersText().mid(18).toInt() >= 2);
         if (present) {
             // One match: the window closes at once with it; no list, no message.
-            QCOMPARE(window.chosenPath(), dir.filePath(QStringLiteral("usr/bin/evince")));
+            QCOMPARE(window.chosenPath(), dir.filePath(QStringLiteral("installed/TARVIK.BIN")));
             QCOMPARE(window.QDialog::result(), int(QDialog::Accepted));
             QVERIFY(!window.isVisible());
             QVERIFY(platform.requests().isEmpty());
@@ -164,7 +170,7 @@ void TestOutsideDocuments::seekFindsOneNoneOrMany()
         QCOMPARE(platform.messages().constFirst().title, QStringLiteral("Tarvik"));
         QVERIFY(window.isVisible() && window.chosenPath().isEmpty());
         QVERIFY(window.searchButton()->isEnabled());
-        QCOMPARE(window.foundCaption(), QStringLiteral("0 Occurances Found of evince"));
+        QCOMPARE(window.foundCaption(), QStringLiteral("0 Occurances Found of TARVIK.BIN"));
     }
 
     // Several: the list to choose from, and Use.
