@@ -1,22 +1,26 @@
 // Start-up and shut-down: the command line, the shipped-data lookup, the
 // settings read at start (the user's file, or the shipped default on the
 // first run) and written at exit, the intro messages and their suppression
-// across a restart, the tenth-activation message and the extended roll range.
+// across a restart, the tenth-activation message, the extended roll range,
+// the Help menu's outside documents wired, and where the vehicle-file
+// dialogs start across runs.
 #include "gui/app/commandline.h"
 #include "gui/app/startup.h"
+#include "gui/app/vehiclefolders.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
-#include "gui/support/helpwindow.h"
+#include "testing/pdffacts.h"
 
+#include <QAction>
 #include <QDialog>
-#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvik;
 using namespace tarvik::gui;
+using tarvik::gui::testing::writeFile;
 
 namespace {
 
@@ -24,6 +28,17 @@ DataFolder shippedData()
 {
     return DataFolder(QStringLiteral(TARVIK_DATA_DIR));
 }
+
+// One run of the program on a configuration folder, as main() starts it.
+struct Run
+{
+    ScriptedPlatform platform;
+    Startup startup;
+    explicit Run(const QString &configDir)
+        : startup(platform, shippedData(), configDir)
+    {
+    }
+};
 
 // Closes the start-up warning window (and anything else modal it opened).
 void closeDialogs(QWidget *window)
@@ -36,75 +51,6 @@ void closeDialogs(QWidget *window)
     }
     QApplication::processEvents();
 }
-
-} // namespace
-
-class TestStartup : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void commandLine_data();
-    void commandLine();
-    void dataLookupIgnoresCase();
-    void introSuppressionSurvivesRestart();
-    void tenthActivationShowsManualMessageOnce();
-    void extendedRollMarker();
-    void startSequenceKeepsTheSolvedLayout();
-    void helpMenuOpensTheHelpPages();
-};
-
-void TestStartup::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("configDir");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("error");
-    const QString none;
-    QTest::newRow("nothing") << QStringList { "tarvik" } << none << none << false;
-    QTest::newRow("file") << QStringList { "tarvik", "car.tk" } << none << QString("car.tk")
-                          << false;
-    QTest::newRow("config and file") << QStringList { "tarvik", "--config-dir", "/tmp/t", "car.tk" }
-                                     << QString("/tmp/t") << QString("car.tk") << false;
-    QTest::newRow("two files") << QStringList { "tarvik", "a.tk", "b.tk" } << none << none << true;
-    QTest::newRow("unknown option") << QStringList { "tarvik", "--colour" } << none << none << true;
-    QTest::newRow("config without folder")
-        << QStringList { "tarvik", "--config-dir" } << none << none << true;
-}
-
-void TestStartup::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, configDir);
-    QFETCH(QString, file);
-    QFETCH(bool, error);
-    const CommandLine parsed = parseCommandLine(arguments);
-    QCOMPARE(!parsed.error.isEmpty(), error);
-    if (!error) {
-        QCOMPARE(parsed.configDir, configDir);
-        QCOMPARE(parsed.vehicleFile, file);
-    }
-}
-
-void TestStartup::dataLookupIgnoresCase()
-{
-    const DataFolder data = shippedData();
-    QVERIFY(data.isValid());
-    const QString outhelp = data.path(QStringLiteral("tktext/outhelp.txt"));
-    QVERIFY(QFile::exists(outhelp));
-    QVERIFY(outhelp.endsWith(QStringLiteral("TKTEXT/OUTHELP.TXT")));
-    QVERIFY(QFile::exists(data.path(QStringLiteral("TKFILES\\worked.tk"))));
-    QCOMPARE(data.path(QStringLiteral("nothing/here.txt")), data.root() + "/nothing/here.txt");
-
-    QTemporaryDir exeDir;
-    QVERIFY(QDir(exeDir.path()).mkpath(QStringLiteral("share/tarvik")));
-    QVERIFY(QDir(exeDir.path()).mkpath(QStringLiteral("bin")));
-    const DataFolder installed = DataFolder::locate(exeDir.filePath(QStringLiteral("bin")));
-    QCOMPARE(
-        installed.root(), QDir(exeDir.filePath(QStringLiteral("share/tarvik"))).canonicalPath());
-}
-
-namespace {
 
 // The intro messages asked of the platform, by kind, in order.
 QList<int> introsShown(const ScriptedPlatform &platform)
@@ -120,127 +66,203 @@ QList<int> introsShown(const ScriptedPlatform &platform)
 
 } // namespace
 
-void TestStartup::introSuppressionSurvivesRestart()
+class TestStartup : public QObject
 {
-    QTemporaryDir config;
+    Q_OBJECT
+
+private slots:
+    void commandLine()
     {
-        ScriptedPlatform platform;
-        Startup startup(platform, shippedData(), config.path());
-        MainWindow *window = startup.load();
-        // The first run has no settings of its own: the shipped defaults draw
-        // extension lines and show the intro messages.
-        QVERIFY(!QFile::exists(startup.settingsPath()));
-        QVERIFY(startup.settings().get().extensionLines != 0);
-        QVERIFY(!startup.settings().get().tableSpec.DiveFrom.empty());
+        // Accepted, with the configuration folder and the vehicle file taken.
+        const std::tuple<QStringList, QString, QString> accepted[] = {
+            { { "tarvik" }, "", "" },
+            { { "tarvik", "car.tk" }, "", "car.tk" },
+            { { "tarvik", "--config-dir", "/tmp/t", "car.tk" }, "/tmp/t", "car.tk" },
+        };
+        for (const auto &[arguments, configDir, file] : accepted) {
+            const CommandLine parsed = parseCommandLine(arguments);
+            QVERIFY2(parsed.error.isEmpty(), qPrintable(arguments.join(' ')));
+            QCOMPARE(parsed.configDir, configDir);
+            QCOMPARE(parsed.vehicleFile, file);
+        }
+        for (const QStringList &refused : { QStringList { "tarvik", "a.tk", "b.tk" },
+                 QStringList { "tarvik", "--colour" }, QStringList { "tarvik", "--config-dir" } }) {
+            QVERIFY2(!parseCommandLine(refused).error.isEmpty(), qPrintable(refused.join(' ')));
+        }
+    }
+
+    void dataLookupIgnoresCase()
+    {
+        const DataFolder data = shippedData();
+        QVERIFY(data.isValid());
+        const QString outhelp = data.path(QStringLiteral("tktext/outhelp.txt"));
+        QVERIFY(QFile::exists(outhelp));
+        QVERIFY(outhelp.endsWith(QStringLiteral("TKTEXT/OUTHELP.TXT")));
+        QVERIFY(QFile::exists(data.path(QStringLiteral("TKFILES\\worked.tk"))));
+        QCOMPARE(data.path(QStringLiteral("nothing/here.txt")), data.root() + "/nothing/here.txt");
+
+        QTemporaryDir exeDir;
+        QVERIFY(QDir(exeDir.path()).mkpath(QStringLiteral("share/tarvik")));
+        QVERIFY(QDir(exeDir.path()).mkpath(QStringLiteral("bin")));
+        const DataFolder installed = DataFolder::locate(exeDir.filePath(QStringLiteral("bin")));
+        QCOMPARE(installed.root(),
+            QDir(exeDir.filePath(QStringLiteral("share/tarvik"))).canonicalPath());
+    }
+
+    void introMessagesAcrossRestartsAndTheTenthActivation()
+    {
+        QTemporaryDir config;
+        {
+            Run run(config.path());
+            MainWindow *window = run.startup.load();
+            // The first run has no settings of its own: the shipped defaults
+            // draw extension lines and show the intro messages.
+            QVERIFY(!QFile::exists(run.startup.settingsPath()));
+            QVERIFY(run.startup.settings().get().extensionLines != 0);
+            QVERIFY(!run.startup.settings().get().tableSpec.DiveFrom.empty());
+            window->show();
+            run.platform.answerIntroMessage(
+                true); // "Don't show this again" on the help-box message
+            run.platform.answerIntroMessage(false);
+            run.startup.afterSplash();
+            QCOMPARE(introsShown(run.platform), (QList<int> { 0, 1 }));
+            QVERIFY(run.platform.requests().constFirst().pointerLines);
+            closeDialogs(window);
+            window->action(QStringLiteral("mnuLinesOff"))->trigger();
+            QVERIFY(window->exitCommand());
+            QVERIFY(QFile::exists(run.startup.settingsPath()));
+        }
+        {
+            Run run(config.path());
+            MainWindow *window = run.startup.load();
+            QCOMPARE(run.startup.settings().get().extensionLines, 0);
+            window->show();
+            run.startup.afterSplash();
+            QCOMPARE(introsShown(run.platform), (QList<int> { 1 }));
+            closeDialogs(window);
+
+            // "Restart Showing Intro Help Messages" brings them back next time.
+            window->action(QStringLiteral("mnuRestartIntro"))->trigger();
+            QVERIFY(window->exitCommand());
+        }
+        Run run(config.path());
+        MainWindow *window = run.startup.load();
         window->show();
-        platform.answerIntroMessage(true); // "Don't show this again" on the help-box message
-        platform.answerIntroMessage(false);
-        startup.afterSplash();
-        QCOMPARE(introsShown(platform), (QList<int> { 0, 1 }));
-        QVERIFY(platform.requests().constFirst().pointerLines);
-        closeDialogs(window);
-        window->action(QStringLiteral("mnuLinesOff"))->trigger();
-        QVERIFY(window->exitCommand());
-        QVERIFY(QFile::exists(startup.settingsPath()));
-    }
-    {
-        ScriptedPlatform platform;
-        Startup startup(platform, shippedData(), config.path());
-        MainWindow *window = startup.load();
-        QCOMPARE(startup.settings().get().extensionLines, 0);
-        window->show();
-        startup.afterSplash();
-        QCOMPARE(introsShown(platform), (QList<int> { 1 }));
+        run.startup.afterSplash();
+        QCOMPARE(introsShown(run.platform), (QList<int> { 0, 1 }));
         closeDialogs(window);
 
-        // "Restart Showing Intro Help Messages" brings them back next time.
-        window->action(QStringLiteral("mnuRestartIntro"))->trigger();
-        QVERIFY(window->exitCommand());
+        // The tenth activation shows the manual's message, once.
+        while (window->activationCount() < 9) {
+            window->activated();
+        }
+        QCOMPARE(introsShown(run.platform).size(), 2);
+        run.platform.answerIntroMessage(true);
+        window->activated(); // the tenth
+        QCOMPARE(introsShown(run.platform), (QList<int> { 0, 1, kIntroKindManual }));
+        QVERIFY(run.platform.requests().constLast().pointerLines);
+        for (int more = 0; more < 40; ++more) {
+            window->activated();
+        }
+        QCOMPARE(introsShown(run.platform).size(), 3);
+        // Its check box is kept in a flag the settings file stores.
+        QVERIFY(run.startup.settings().get().introHelp.isSuppressed(kIntroKindManual));
     }
-    ScriptedPlatform platform;
-    Startup startup(platform, shippedData(), config.path());
-    startup.load()->show();
-    startup.afterSplash();
-    QCOMPARE(introsShown(platform), (QList<int> { 0, 1 }));
-    closeDialogs(startup.mainWindow());
-}
 
-void TestStartup::tenthActivationShowsManualMessageOnce()
-{
-    QTemporaryDir config;
-    ScriptedPlatform platform;
-    Startup startup(platform, shippedData(), config.path());
-    MainWindow *window = startup.load();
-    while (window->activationCount() < 9) {
-        window->activated();
-    }
-    QVERIFY(introsShown(platform).isEmpty());
-    platform.answerIntroMessage(true);
-    window->activated(); // the tenth
-    QCOMPARE(introsShown(platform), (QList<int> { kIntroKindManual }));
-    QVERIFY(platform.requests().constLast().pointerLines);
-    for (int more = 0; more < 40; ++more) {
-        window->activated();
-    }
-    QCOMPARE(introsShown(platform).size(), 1);
-    // Its check box is kept in a flag the settings file stores.
-    QVERIFY(startup.settings().get().introHelp.isSuppressed(kIntroKindManual));
-}
-
-void TestStartup::extendedRollMarker()
-{
-    QTemporaryDir config;
-    ScriptedPlatform platform;
+    void extendedRollMarker()
     {
-        Startup startup(platform, shippedData(), config.path());
-        startup.load();
-        QVERIFY(!startup.extendedRoll());
+        QTemporaryDir config;
+        QVERIFY(!Run(config.path()).startup.extendedRoll());
+        QVERIFY(
+            writeFile(QDir(config.path()).filePath(QString::fromLatin1(kExtendedRollMarker)), {}));
+        Run run(config.path());
+        MainWindow *window = run.startup.load();
+        QVERIFY(run.startup.extendedRoll());
+        window->setApplyDiveRoll(true);
+        run.startup.document()->setEntries({ { kRollEntry, QStringLiteral("-10") } });
+        window->spin(kRollEntry, false);
+        QCOMPARE(window->box(kRollEntry)->text(), QStringLiteral("-10.20"));
     }
-    QFile marker(QDir(config.path()).filePath(QString::fromLatin1(kExtendedRollMarker)));
-    QVERIFY(marker.open(QIODevice::WriteOnly));
-    marker.close();
-    Startup startup(platform, shippedData(), config.path());
-    MainWindow *window = startup.load();
-    QVERIFY(startup.extendedRoll());
-    window->setApplyDiveRoll(true);
-    startup.document()->setEntries({ { kRollEntry, QStringLiteral("-10") } });
-    window->spin(kRollEntry, false);
-    QCOMPARE(window->box(kRollEntry)->text(), QStringLiteral("-10.20"));
-}
 
-void TestStartup::startSequenceKeepsTheSolvedLayout()
-{
-    QTemporaryDir config;
-    ScriptedPlatform platform;
-    Startup startup(platform, shippedData(), config.path());
-    MainWindow *window = startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
-    QCOMPARE(startup.document()->entry(0), QStringLiteral("24"));
-    QVERIFY(!startup.document()->isChanged());
-    const QString armLength = window->box(6)->text();
-    QVERIFY(!armLength.isEmpty());
-    startup.start(50);
-    QTRY_VERIFY(!window->findChildren<QDialog *>().isEmpty());
-    QCOMPARE(window->box(6)->text(), armLength);
-    closeDialogs(window);
-    QCOMPARE(window->box(6)->text(), armLength);
-}
+    void startSequenceKeepsTheSolvedLayout()
+    {
+        QTemporaryDir config;
+        Run run(config.path());
+        MainWindow *window
+            = run.startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+        QCOMPARE(run.startup.document()->entry(0), QStringLiteral("24"));
+        QVERIFY(!run.startup.document()->isChanged());
+        const QString armLength = window->box(6)->text();
+        QVERIFY(!armLength.isEmpty());
+        run.startup.start(50);
+        QTRY_VERIFY(!window->findChildren<QDialog *>().isEmpty());
+        QCOMPARE(window->box(6)->text(), armLength);
+        closeDialogs(window);
+        QCOMPARE(window->box(6)->text(), armLength);
 
-void TestStartup::helpMenuOpensTheHelpPages()
-{
-    QTemporaryDir config;
-    ScriptedPlatform platform;
-    Startup startup(platform, shippedData(), config.path());
-    MainWindow *window = startup.load();
-    window->show();
-    window->action(QStringLiteral("mnuHelpTarvik"))->trigger();
-    HelpWindow *help = window->findChild<HelpWindow *>();
-    QVERIFY(help);
-    QVERIFY(help->isVisible());
-    QCOMPARE(help->page(), 0);
-    QCOMPARE(help->lastPage(), 7); // the main group, not another one
-    help->close();
-}
+        // The Help menu's outside documents are wired: the shipped readme
+        // opens after its message.
+        for (const char *name : { "mnuManual", "mnuReadme", "mnuWeb" }) {
+            QVERIFY2(window->action(QString::fromLatin1(name))->isEnabled(), name);
+        }
+        run.platform.clearRecord();
+        window->action(QStringLiteral("mnuReadme"))->trigger();
+        QCOMPARE(run.platform.messageTexts(),
+            QStringList { QStringLiteral("When you are finished viewing the Readme.doc document, "
+                                         "click on the [X] box in the upper right corner to "
+                                         "return to the Tarvik.") });
+        QCOMPARE(run.platform.messages().constFirst().icon, MessageIcon::Information);
+        QCOMPARE(run.platform.requests().constLast().kind, PlatformRequest::Kind::OpenDocument);
+        QVERIFY(run.platform.requests().constLast().text.endsWith(QStringLiteral("/Readme.doc")));
+    }
+
+    void vehicleFoldersFirstRunThenLastUsed()
+    {
+        // The examples and the user's own folder on the first run, then the
+        // folder last used, across runs.
+        QTemporaryDir root;
+        const QString config = root.filePath(QStringLiteral("config"));
+        const QString examples = root.filePath(QStringLiteral("examples"));
+        const QString documents = root.filePath(QStringLiteral("Documents"));
+        QDir().mkpath(examples);
+        const QString own = QDir(documents).filePath(QStringLiteral("Tarvik"));
+
+        VehicleFolders first(config, examples, documents);
+        QCOMPARE(first.openFolder(), examples);
+        QVERIFY(!QFileInfo::exists(own)); // made only when it is needed
+        QCOMPARE(first.saveFolder(), own);
+        QVERIFY(QFileInfo(own).isDir());
+        QCOMPARE(first.sidebar(), QStringList({ examples, own }));
+
+        // A file saved elsewhere: both dialogs start there, in this run and the next.
+        const QString elsewhere = root.filePath(QStringLiteral("cars"));
+        QDir().mkpath(elsewhere);
+        first.remember(QDir(elsewhere).filePath(QStringLiteral("CAR7.TK")));
+        QCOMPARE(first.openFolder(), elsewhere);
+        VehicleFolders next(config, examples, documents);
+        QCOMPARE(next.openFolder(), elsewhere);
+        QCOMPARE(next.saveFolder(), elsewhere);
+
+        // The recent files, newest first, at most eight, existing ones only.
+        for (int i = 0; i < 10; ++i) {
+            const QString car = QDir(elsewhere).filePath(QStringLiteral("CAR%1.TK").arg(i));
+            QVERIFY(writeFile(car, {}));
+            next.remember(car);
+        }
+        QVERIFY(QFile::remove(QDir(elsewhere).filePath(QStringLiteral("CAR8.TK"))));
+        const QStringList recent = VehicleFolders(config, examples, documents).recentFiles();
+        QCOMPARE(recent.size(), VehicleFolders::kRecentFiles - 1);
+        QVERIFY(recent.constFirst().endsWith(QStringLiteral("CAR9.TK")));
+        QVERIFY(recent.constLast().endsWith(QStringLiteral("CAR2.TK")));
+
+        // A remembered folder that has gone is forgotten.
+        QVERIFY(QDir(elsewhere).removeRecursively());
+        VehicleFolders later(config, examples, documents);
+        QCOMPARE(later.openFolder(), examples);
+        QCOMPARE(later.saveFolder(), own);
+    }
+};
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"

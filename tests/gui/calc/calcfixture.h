@@ -15,12 +15,7 @@
 
 namespace tarvik::gui::testing {
 
-struct OpenerSlot
-{
-    CalcOpener *opener = nullptr;
-};
-
-struct CalcFixture : OpenerSlot, WorkedWindow
+struct CalcFixture : WorkedWindow
 {
     CalcOpener calc;
 
@@ -28,14 +23,13 @@ struct CalcFixture : OpenerSlot, WorkedWindow
         : WorkedWindow(initial, false, hooksFor(this))
         , calc(platform, shippedData(), *document, settings)
     {
-        opener = &calc;
         calc.setMainWindow(window.get());
     }
 
-    static MainWindowHooks hooksFor(OpenerSlot *slot)
+    static MainWindowHooks hooksFor(CalcFixture *self)
     {
         MainWindowHooks hooks;
-        hooks.openCalc = [slot](int mode, int side) { slot->opener->open(mode, side); };
+        hooks.openCalc = [self](int mode, int side) { self->calc.open(mode, side); };
         return hooks;
     }
 

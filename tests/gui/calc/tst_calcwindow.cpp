@@ -1,14 +1,25 @@
 // The calculation window driven as a user drives it from the main window on
 // the worked example, in each mode: the lists, the boxes and their keys, the
 // range check, Accept with its questions, and what reaches the layout
-// document and the settings.
+// document and the settings; the shim calculator's target camber frame (the
+// switch, the target box with its focus rules, the stack landing in the
+// lists, Accept as one step of the document). The window's life: it closes
+// when the user activates another window of the program, but not for its
+// own message boxes and dialogs nor while its help is up; one window at a
+// time; a definition file that is missing or broken opens nothing; Help and
+// Print. The coil spring accepted for both sides is the end-to-end script's.
 #include "calcfixture.h"
 #include "core/calc/springrate.h"
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
+#include "gui/calc/shimtargetframe.h"
+#include "gui/support/helpwindow.h"
+#include "testing/pdffacts.h"
 
+#include <QCheckBox>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace tarvik;
 using namespace tarvik::gui;
@@ -21,40 +32,53 @@ QString shown(CalcWindow *w, int output)
     return w->outputValue(output)->text();
 }
 
-} // namespace
+ShimTargetFrame *switchedOn(CalcWindow *w)
+{
+    ShimTargetFrame *t = w->targetFrame();
+    QTest::mouseClick(t->toggle(), Qt::LeftButton);
+    QApplication::processEvents();
+    return t;
+}
 
-Q_DECLARE_METATYPE(std::optional<tarvik::gui::MessageAnswer>)
+QList<int> rows(CalcWindow *w)
+{
+    return { w->choice(1)->currentIndex(), w->choice(2)->currentIndex(),
+        w->choice(3)->currentIndex(), w->choice(4)->currentIndex() };
+}
+
+// Message boxes that take the activation as real ones do: a window without
+// a parent (so only the window's own count can tell it is its own) is
+// shown and made active while the question is up.
+class ActivatingPlatform : public ScriptedPlatform
+{
+public:
+    MessageAnswer message(QWidget *parent, const QString &title, const QString &text,
+        MessageButtons buttons, MessageIcon icon,
+        std::optional<MessageAnswer> defaultButton) override
+    {
+        QWidget box;
+        box.setWindowTitle(title);
+        box.show();
+        box.activateWindow();
+        activated = QTest::qWaitForWindowActive(&box);
+        QTest::qWait(20); // whatever the lost activation set off runs now
+        return ScriptedPlatform::message(parent, title, text, buttons, icon, defaultButton);
+    }
+    bool activated = false;
+};
+
+bool closed(const QPointer<CalcWindow> &w)
+{
+    return !w || w->isClosing();
+}
+
+} // namespace
 
 class TestCalcWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void calcButtonCoilSpringReachesBothSides()
-    {
-        CalcFixture f;
-        const std::string wheelRate = f.document->output().captions.wheelRate[0];
-        click(f.window->findChild<QPushButton *>(QStringLiteral("ClcBttn")));
-        CalcWindow *w = f.shown();
-        QVERIFY(w);
-        QCOMPARE(w->acceptButton()->text(), QStringLiteral("Use Calc Value"));
-        QVERIFY(!w->box(6)->isEnabled() && w->caption(6)->text().isEmpty());
-        choose(w, 1, 2); // both sides
-        typeInto(w, 3, QStringLiteral("0.5"));
-        typeInto(w, 4, QStringLiteral("3.5"));
-        QCOMPARE(shown(w, 0), QString()); // not all three dimensions yet
-        typeInto(w, 5, QStringLiteral("10"));
-        QCOMPARE(w->box(3)->text(), QStringLiteral(".5"));
-        QCOMPARE(shown(w, 0), QStringLiteral("134"));
-
-        click(w->acceptButton());
-        QVERIFY(w->isClosing());
-        QCOMPARE(f.document->entry(springRateEntry(kSideRight)), QStringLiteral("134"));
-        QCOMPARE(f.text(springRateEntry(kSideLeft)), QStringLiteral("134"));
-        QVERIFY(f.changed() && f.document->output().captions.wheelRate[0] != wheelRate);
-        QVERIFY(f.platform.messages().isEmpty());
-    }
-
     void torsionBarsWithoutARateAndHollow()
     {
         CalcFixture f;
@@ -89,6 +113,8 @@ private slots:
         CalcFixture f;
         CalcWindow *w = f.openCalc(kCalcModeSpring);
         QVERIFY(w);
+        QCOMPARE(w->acceptButton()->text(), QStringLiteral("Use Calc Value"));
+        QVERIFY(!w->box(6)->isEnabled() && w->caption(6)->text().isEmpty());
         typeInto(w, 4, QStringLiteral("3.5"));
         typeInto(w, 4, QStringLiteral("40"));
         QCOMPARE(f.platform.messages().size(), 1);
@@ -100,6 +126,13 @@ private slots:
                 "Inside Diameter of Coil, in = 40.  Value must be between  .1 and  12 ."));
         QCOMPARE(w->box(4)->text(), QStringLiteral("3.5"));
         QCOMPARE(QApplication::focusWidget(), w->box(4));
+
+        // The coil's rate once all three dimensions are in.
+        typeInto(w, 3, QStringLiteral("0.5"));
+        QCOMPARE(w->box(3)->text(), QStringLiteral(".5"));
+        QCOMPARE(shown(w, 0), QString());
+        typeInto(w, 5, QStringLiteral("10"));
+        QCOMPARE(shown(w, 0), QStringLiteral("134"));
     }
 
     void keysMoveBetweenFieldsAndNeverChangeAChoice()
@@ -126,51 +159,46 @@ private slots:
         QVERIFY(w->isClosing());
     }
 
-    void acceptedShimMovesTheArm_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("camberOption");
-        QTest::addColumn<std::optional<MessageAnswer>>("answer"); // to "Let Camber Change?"
-        QTest::newRow("right, camber option on") << int(kSideRight) << 1 << NoAnswer;
-        QTest::newRow("left, camber allowed") << int(kSideLeft) << 0 << Answer(MessageAnswer::Yes);
-        QTest::newRow("right, camber kept") << int(kSideRight) << 0 << Answer(MessageAnswer::No);
-    }
-
     void acceptedShimMovesTheArm()
     {
-        QFETCH(int, side);
-        QFETCH(int, camberOption);
-        QFETCH(std::optional<MessageAnswer>, answer);
-        Settings initial;
-        initial.camberOption = camberOption;
-        CalcFixture f(initial);
-        const std::size_t s = std::size_t(side);
-        const std::string kingPin = f.document->output().captions.kingPinAngle[s];
-        f.trigger(side == kSideRight ? "mnuShimRight" : "mnuShimLeft");
-        CalcWindow *w = f.shown();
-        QVERIFY(w);
-        choose(w, 2, 1); // standard shims: two 1/16 and one 1/8
-        choose(w, 3, 2);
-        choose(w, 4, 1);
-        QCOMPARE(shown(w, 0), QStringLiteral(".2500"));
-        QCOMPARE(shown(w, 2), QStringLiteral("-.5"));
-        if (answer) {
-            f.platform.answerMessage(*answer);
+        // Side, camber option, and the answer to "Let Camber Change?" when asked.
+        const std::tuple<int, int, Answer> cases[] = {
+            { kSideRight, 1, std::nullopt }, // the option on: not asked
+            { kSideLeft, 0, MessageAnswer::Yes },
+            { kSideRight, 0, MessageAnswer::No },
+        };
+        for (const auto &[side, camberOption, answer] : cases) {
+            Settings initial;
+            initial.camberOption = camberOption;
+            CalcFixture f(initial);
+            const std::size_t s = std::size_t(side);
+            const std::string kingPin = f.document->output().captions.kingPinAngle[s];
+            f.trigger(side == kSideRight ? "mnuShimRight" : "mnuShimLeft");
+            CalcWindow *w = f.shown();
+            QVERIFY(w);
+            choose(w, 2, 1); // standard shims: two 1/16 and one 1/8
+            choose(w, 3, 2);
+            choose(w, 4, 1);
+            QCOMPARE(shown(w, 0), QStringLiteral(".2500"));
+            QCOMPARE(shown(w, 2), QStringLiteral("-.5"));
+            if (answer) {
+                f.platform.answerMessage(*answer);
+            }
+            click(w->acceptButton());
+            QCOMPARE(f.platform.pendingAnswers(), 0);
+            QCOMPARE(f.platform.messages().size(), answer ? 1 : 0);
+            // The pivot moved out by the shims; the re-solved ball joint is written
+            // as a distance from the centreline on either side.
+            QCOMPARE(f.document->entry(pointEntry(side, kColumnX, kUpperFramePivot)), "12.25");
+            const double jointX = readNumber(
+                f.document->entry(pointEntry(side, kColumnX, kUpperBallJoint)).toStdString());
+            QVERIFY2(jointX > 24 && jointX < 24.6, qPrintable(QString::number(jointX)));
+            QCOMPARE(f.document->entry(pointEntry(1 - side, kColumnX, kUpperFramePivot)), "12");
+            QVERIFY(f.document->output().captions.kingPinAngle[s] != kingPin);
+            const bool camberFollows = !answer || *answer == MessageAnswer::Yes;
+            QCOMPARE(f.document->entry(staticCamberEntry(side)) != "-.5", camberFollows);
+            QCOMPARE(f.document->entry(staticCamberEntry(1 - side)), "-.5");
         }
-        click(w->acceptButton());
-        QCOMPARE(f.platform.pendingAnswers(), 0);
-        QCOMPARE(f.platform.messages().size(), answer ? 1 : 0);
-        // The pivot moved out by the shims; the re-solved ball joint is written
-        // as a distance from the centreline on either side.
-        QCOMPARE(f.document->entry(pointEntry(side, kColumnX, kUpperFramePivot)), "12.25");
-        const double jointX = readNumber(
-            f.document->entry(pointEntry(side, kColumnX, kUpperBallJoint)).toStdString());
-        QVERIFY2(jointX > 24 && jointX < 24.6, qPrintable(QString::number(jointX)));
-        QCOMPARE(f.document->entry(pointEntry(1 - side, kColumnX, kUpperFramePivot)), "12");
-        QVERIFY(f.document->output().captions.kingPinAngle[s] != kingPin);
-        const bool camberFollows = !answer || *answer == MessageAnswer::Yes;
-        QCOMPARE(f.document->entry(staticCamberEntry(side)) != "-.5", camberFollows);
-        QCOMPARE(f.document->entry(staticCamberEntry(1 - side)), "-.5");
     }
 
     void shimChoicesRememberedPerSideUntilNew()
@@ -255,9 +283,176 @@ private slots:
         QCOMPARE(changed.count(), 1);
     }
 
+    void stackFoundAndAcceptedAsOneStep()
+    {
+        Settings initial;
+        initial.camberOption = 1;
+        CalcFixture f(initial);
+        const int pivotX = pointEntry(kSideRight, kColumnX, kUpperFramePivot);
+        const int steps = f.document->undoStack().count();
+        f.trigger("mnuShimRight");
+        CalcWindow *w = f.shown();
+        QVERIFY(w && w->targetFrame());
+        QVERIFY(!w->targetFrame()->box()->isEnabled());
+
+        ShimTargetFrame *t = switchedOn(w);
+        QVERIFY(t->box()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), t->box());
+        QVERIFY(!w->choice(1)->isEnabled() && !w->choice(2)->isEnabled());
+        typeInto(t->box(), QStringLiteral("-1.50"));
+        QCOMPARE(t->box()->text(), QStringLiteral("-1.5"));
+        QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 })); // a 1/16 and a 1/8 removed
+        QCOMPARE(w->outputValue(0)->text(), QStringLiteral(".1875"));
+        QCOMPARE(t->camber()->text(), w->outputValue(1)->text());
+        QCOMPARE(t->residual()->text(), QStringLiteral("-.06"));
+
+        click(w->acceptButton());
+        QVERIFY(w->isClosing());
+        QVERIFY(f.platform.messages().isEmpty());
+        QCOMPARE(f.document->entry(pivotX), QStringLiteral("11.81"));
+        QVERIFY(f.document->entry(staticCamberEntry(kSideRight)) != QStringLiteral("-.5"));
+        QCOMPARE(f.document->undoStack().count(), steps + 1);
+        f.document->undoStack().undo();
+        QCOMPARE(f.document->entry(pivotX), QStringLiteral("12"));
+
+        // Reopened, the rows hold the stack and the switch is off.
+        w = f.openCalc(kCalcModeShim, kSideRight);
+        QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 }));
+        QVERIFY(!w->targetFrame()->toggle()->isChecked() && w->choice(3)->isEnabled());
+    }
+
+    void refusedTargetKeepsTheFocusAndAcceptTakesTypedText()
+    {
+        CalcFixture f;
+        CalcWindow *w = f.openCalc(kCalcModeShim, kSideLeft);
+        QVERIFY(w);
+        ShimTargetFrame *t = switchedOn(w);
+        typeInto(t->box(), QStringLiteral("25"));
+        QCOMPARE(f.platform.messages().size(), 1);
+        QCOMPARE(f.platform.messages().first().title, QStringLiteral("Warning"));
+        QCOMPARE(t->box()->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), t->box());
+        click(w->acceptButton()); // no stack found yet
+        QCOMPARE(f.platform.messages().size(), 2);
+        QVERIFY(!w->isClosing());
+
+        // Typed and not left: Accept takes the text, then asks about camber.
+        t->box()->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(t->box(), QStringLiteral("1"));
+        f.platform.answerMessage(MessageAnswer::No);
+        click(w->acceptButton());
+        QVERIFY(w->isClosing());
+        QCOMPARE(f.platform.messages().last().title, QStringLiteral("Let Camber Change?"));
+        QCOMPARE(f.document->entry(pointEntry(kSideLeft, kColumnX, kUpperFramePivot)),
+            QStringLiteral("12.25")); // two 1/8 in shims added
+        QCOMPARE(f.document->entry(staticCamberEntry(kSideLeft)), QStringLiteral("-.5"));
+    }
+
+    void closesWhenAnotherWindowIsActivatedUnlessItsHelpIsUp()
+    {
+        CalcFixture f;
+        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
+        QVERIFY(w);
+        click(w->helpButton());
+        QCOMPARE(w->helpWindow()->title(), QStringLiteral("Spring Rate Calculator"));
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::qWait(20);
+        QVERIFY(!closed(w));
+
+        w->helpWindow()->reject();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        f.window->activateWindow();
+        QTRY_VERIFY(closed(w));
+    }
+
+    void ownDialogsKeepItOpen()
+    {
+        // A dialog of its own, found through the parent chain.
+        CalcFixture f;
+        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
+        QVERIFY(w);
+        auto *child = new QDialog(w);
+        child->show();
+        child->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(child));
+        QTest::qWait(20);
+        QVERIFY(!closed(w));
+        delete child;
+
+        // A message box it opened, known by the window's own count.
+        ActivatingPlatform platform;
+        CalcOpener opener(platform, shippedData(), *f.document, f.settings);
+        const QPointer<CalcWindow> other = opener.open(kCalcModeSpring);
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        click(other->acceptButton()); // no rate yet: a message, and the window stays
+        QVERIFY(platform.activated);
+        QCOMPARE(platform.messages().size(), 1);
+        QVERIFY(!closed(other));
+    }
+
+    void oneWindowAtATimeAndEscapeWritesNothing()
+    {
+        CalcFixture f;
+        const QPointer<CalcWindow> first = f.openCalc(kCalcModeSpring);
+        const QPointer<CalcWindow> second = f.openCalc(kCalcModeGainSpec);
+        QVERIFY(closed(first) && !first->isVisible());
+        QCOMPARE(f.calc.window(), second.data());
+        choose(second, 1, 1);
+        typeInto(second, 2, QStringLiteral("3"));
+        QTest::keyClick(second->box(3), Qt::Key_Escape);
+        QVERIFY(closed(second));
+        QCOMPARE(f.settings.get().GainDiveText, Settings {}.GainDiveText);
+    }
+
+    void shimCalculatorClosesWhenItsLayoutChanges()
+    {
+        CalcFixture f;
+        const QPointer<CalcWindow> w = f.openCalc(kCalcModeShim, kSideLeft);
+        QVERIFY(w);
+        click(w->helpButton()); // the main window can be used meanwhile
+        f.document->setEntries({ { 17, QStringLiteral("11") } });
+        QVERIFY(closed(w));
+    }
+
+    void missingOrShortDefinitionOpensNothing()
+    {
+        for (const QByteArray &contents :
+            { QByteArray(), QByteArray("Spring\r\nRate\r\n5000\r\n") }) {
+            QTemporaryDir data;
+            if (!contents.isEmpty()) {
+                QVERIFY(writeFile(data.filePath(QStringLiteral("CALC/spring.CLC")), contents));
+            }
+            CalcFixture f;
+            CalcOpener opener(f.platform, DataFolder(data.path()), *f.document, f.settings);
+            QVERIFY(!opener.open(kCalcModeSpring));
+            QCOMPARE(f.platform.messages().size(), 1);
+            QVERIFY(f.platform.messages().first().text.contains(QStringLiteral("spring.CLC")));
+        }
+    }
+
+    void printShowsTheFooterAndFitsOnePage()
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("calc.pdf"));
+        CalcFixture f;
+        CalcWindow *w = f.openCalc(kCalcModeSpring);
+        QVERIFY(w);
+        f.platform.answerInput(QStringLiteral("Front coils, new"));
+        answerPrintToPdf(f.platform, pdf);
+        click(w->printButton());
+        QCOMPARE(f.platform.requests().first().title, QStringLiteral("Printed Comment"));
+        const QStringList footer = w->footer()->text().split(u'\n');
+        QCOMPARE(footer.size(), 3);
+        QVERIFY(footer[1].startsWith(QStringLiteral("Vehicle File: WORKED.TK          ")));
+        QCOMPARE(footer[2], QStringLiteral("Front coils, new"));
+        QVERIFY(!w->footer()->isVisible() && w->printButton()->isVisible() && !closed(w));
+        QCOMPARE(readPdfFacts(pdf).pages, 1);
+    }
+
 private:
     using Answer = std::optional<MessageAnswer>;
-    static inline const Answer NoAnswer {};
 };
 
 QTEST_MAIN(TestCalcWindow)

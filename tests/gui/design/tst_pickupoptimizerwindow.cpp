@@ -25,29 +25,23 @@ namespace {
 constexpr int kRightPivotHeight = 9;
 constexpr int kLeftPivotHeight = 25;
 
-struct DesignSlot
+// The worked example with the Design menu wired as start-up wires it.
+struct DesignFixture : WorkedWindow
 {
     QPointer<PickupOptimizerWindow> design;
-    WindowFixture *fixture = nullptr;
-};
 
-// The worked example with the Design menu wired as start-up wires it.
-struct DesignFixture : DesignSlot, WorkedWindow
-{
     DesignFixture()
         : WorkedWindow({}, false, hooksFor(this))
     {
-        fixture = this;
     }
 
-    static MainWindowHooks hooksFor(DesignSlot *slot)
+    static MainWindowHooks hooksFor(DesignFixture *self)
     {
         MainWindowHooks hooks;
-        hooks.openDesign = [slot] {
-            WindowFixture &f = *slot->fixture;
-            slot->design
-                = new PickupOptimizerWindow(f.platform, *f.document, f.settings, f.window.get());
-            slot->design->show();
+        hooks.openDesign = [self] {
+            self->design = new PickupOptimizerWindow(
+                self->platform, *self->document, self->settings, self->window.get());
+            self->design->show();
         };
         return hooks;
     }

@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -32,13 +31,9 @@ class TestMainWindowFiles : public QObject
 
 private slots:
     void saveAsThenOpenRoundTrip();
-    void newAsksBeforeBlanking();
-    void openAsksStopsAndRefusesOtherFiles();
-    void failedWriteKeepsStateAndSaysWhy();
-    void typedTextIsCommittedBeforeSaving();
+    void openAndNewAskFirstAndOpenRefusesOtherFiles();
     void commentsOkAndCancel();
-    void droppedAndRecentFilesOpenAfterTheQuestion();
-    void exitQuestion_data();
+    void droppedFileOpensAfterTheQuestion();
     void exitQuestion();
     void reportPrintsOnePageWithComment();
     void worksheetPrintsBlankAndRestores();
@@ -51,12 +46,14 @@ private:
 void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 {
     WorkedWindow f;
-    f.type(0, QStringLiteral("25 1/4"));
-    QVERIFY(f.changed());
+    // Typed and straight to the menu command: saved as leaving the box would
+    // have made it, never the raw fraction text.
+    f.typeWithoutLeaving(0, QStringLiteral("25 1/4"));
     const QString path = m_dir.filePath(QStringLiteral("round.tk"));
     f.platform.answerSaveFile(path);
-    QVERIFY(f.window->files().fileSaveAs());
-    const PlatformRequest &asked = f.platform.requests().constFirst();
+    f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
+    QCOMPARE(f.text(0), QStringLiteral("25.25"));
+    const PlatformRequest asked = f.platform.requests().constFirst();
     QCOMPARE(asked.kind, PlatformRequest::Kind::SaveFile);
     QCOMPARE(asked.title, QStringLiteral("Save a File"));
     QCOMPARE(asked.file.filter, QStringLiteral("All Files (*.*)"));
@@ -64,6 +61,13 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QVERIFY(asked.file.confirmOverwrite);
     QVERIFY(!f.changed());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ ROUND.TK ]"));
+
+    // A refused value warns and the old value is what the command uses.
+    f.typeWithoutLeaving(8, QStringLiteral("99"));
+    f.platform.answerSaveFile(path);
+    f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
+    QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
+    QCOMPARE(f.document->state().record.get(8), std::string("15"));
 
     WindowFixture g;
     g.platform.answerOpenFile(path);
@@ -87,40 +91,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QVERIFY(QFile(path).open(QIODevice::ReadOnly));
 }
 
-void TestMainWindowFiles::newAsksBeforeBlanking()
-{
-    WorkedWindow f;
-    f.type(0, QStringLiteral("20"));
-    f.platform.answerMessage(MessageAnswer::Cancel);
-    f.window->files().fileNew();
-    const PlatformRequest asked = f.platform.messages().constFirst();
-    QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
-    QCOMPARE(asked.text,
-        QStringLiteral("Save these specs to a file before blanking out these "
-                       "inputs?  (If you say No, you must re-enter these specs "
-                       "by hand to recreate them.)"));
-    QCOMPARE(asked.buttons, MessageButtons::YesNoCancel);
-    QCOMPARE(asked.icon, MessageIcon::Question);
-    QCOMPARE(f.text(0), QStringLiteral("20"));
-
-    // Yes with a cancelled Save As stops the command as well.
-    f.platform.answerMessage(MessageAnswer::Yes);
-    f.platform.answerSaveFile(QString());
-    f.window->files().fileNew();
-    QCOMPARE(f.text(0), QStringLiteral("20"));
-    QVERIFY(f.changed());
-    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
-
-    f.platform.answerMessage(MessageAnswer::No);
-    f.window->files().fileNew();
-    for (int entry : { 0, 16, 35, 54, 55 }) {
-        QCOMPARE(f.text(entry), QString());
-    }
-    QCOMPARE(QString::fromStdString(f.document->state().comment), QString());
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
-}
-
-void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
+void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
 {
     WorkedWindow f;
     f.type(8, QStringLiteral("16"));
@@ -142,10 +113,7 @@ void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
 
     // A file that is not a layout is refused and changes nothing either.
     const QString path = m_dir.filePath(QStringLiteral("notes.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("shopping list\r\n");
-    file.close();
+    QVERIFY(writeFile(path, "shopping list\r\n"));
     f.platform.answerMessage(MessageAnswer::No);
     f.platform.answerOpenFile(path);
     f.window->files().fileOpen();
@@ -155,58 +123,43 @@ void TestMainWindowFiles::openAsksStopsAndRefusesOtherFiles()
     QCOMPARE(f.text(8), QStringLiteral("16"));
     QVERIFY(f.changed());
     QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
-}
 
-void TestMainWindowFiles::failedWriteKeepsStateAndSaysWhy()
-{
-    bool settingsWritten = false;
-    MainWindowHooks hooks;
-    hooks.writeSettings = [&]() { settingsWritten = true; };
-    WorkedWindow f({}, false, hooks);
-    f.type(0, QStringLiteral("22"));
-    const QString before = f.document->currentFile();
-    const QString unwritable = m_dir.filePath(QStringLiteral("no/such/folder/car.tk"));
-    f.platform.answerSaveFile(unwritable);
-    QVERIFY(!f.window->files().fileSaveAs());
-    const PlatformRequest failed = f.platform.messages().constLast();
-    QVERIFY(failed.text.contains(QStringLiteral("car.tk")));
-    QCOMPARE(f.document->currentFile(), before);
-    QVERIFY(f.changed());
+    // New asks its own question before blanking.
+    f.platform.answerMessage(MessageAnswer::Cancel);
+    f.window->files().fileNew();
+    const PlatformRequest blanking = f.platform.messages().constLast();
+    QCOMPARE(blanking.title, QStringLiteral("Save Inputs"));
+    QCOMPARE(blanking.text,
+        QStringLiteral("Save these specs to a file before blanking out these "
+                       "inputs?  (If you say No, you must re-enter these specs "
+                       "by hand to recreate them.)"));
+    QCOMPARE(blanking.buttons, MessageButtons::YesNoCancel);
+    QCOMPARE(blanking.icon, MessageIcon::Question);
+    QCOMPARE(f.text(8), QStringLiteral("16"));
 
-    // The exit question answered Yes with a failing save keeps the program running.
+    // Yes with a cancelled Save As stops the command as well.
     f.platform.answerMessage(MessageAnswer::Yes);
-    f.platform.answerSaveFile(unwritable);
-    QVERIFY(!f.window->exitCommand());
-    QVERIFY(f.window->isVisible());
-    QVERIFY(!settingsWritten);
+    f.platform.answerSaveFile(QString());
+    f.window->files().fileNew();
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QVERIFY(f.changed());
+    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+
+    f.platform.answerMessage(MessageAnswer::No);
+    f.window->files().fileNew();
+    for (int entry : { 0, 16, 35, 54, 55 }) {
+        QCOMPARE(f.text(entry), QString());
+    }
+    QCOMPARE(QString::fromStdString(f.document->state().comment), QString());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
 }
 
-void TestMainWindowFiles::typedTextIsCommittedBeforeSaving()
-{
-    // Typing and going straight to a menu command saves the value as leaving
-    // the box would have made it, never the raw fraction text.
-    WorkedWindow f;
-    f.typeWithoutLeaving(0, QStringLiteral("12 3/4"));
-    const QString path = m_dir.filePath(QStringLiteral("typed.tk"));
-    f.platform.answerSaveFile(path);
-    f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
-    QCOMPARE(f.text(0), QStringLiteral("12.75"));
-    QCOMPARE(f.document->state().record.get(0), std::string("12.75"));
-    QVERIFY(!f.changed());
-
-    // A refused value warns and the old value is what the command uses.
-    f.typeWithoutLeaving(8, QStringLiteral("99"));
-    f.platform.answerSaveFile(path);
-    f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
-    QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
-    QCOMPARE(f.document->state().record.get(8), std::string("15"));
-}
-
-void TestMainWindowFiles::droppedAndRecentFilesOpenAfterTheQuestion()
+void TestMainWindowFiles::droppedFileOpensAfterTheQuestion()
 {
     WorkedWindow f;
     f.type(0, QStringLiteral("25"));
-    // A file dropped on the window: the save question first (No), then it opens.
+    // A file dropped on the window: the save question first (No), then it
+    // opens. (A recent file chosen from the menu is the end-to-end script's.)
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(exampleFile(QStringLiteral("STRUT.TK"))) });
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -218,14 +171,11 @@ void TestMainWindowFiles::droppedAndRecentFilesOpenAfterTheQuestion()
     QTRY_COMPARE(f.document->fileTitle(), QStringLiteral("STRUT.TK"));
     QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Save Changes"));
 
-    // Both files are recent now, the newest first; choosing one opens it.
+    // Both files are recent now, the newest first.
     QMenu *recent = f.window->findChild<QMenu *>(QStringLiteral("mnuRecent"));
-    QVERIFY(recent);
     emit recent->aboutToShow();
     QCOMPARE(recent->actions().size(), 2);
     QVERIFY(recent->actions()[0]->text().endsWith(QStringLiteral("STRUT.TK")));
-    recent->actions()[1]->trigger();
-    QCOMPARE(f.document->fileTitle(), QStringLiteral("WORKED.TK"));
 }
 
 void TestMainWindowFiles::commentsOkAndCancel()
@@ -251,49 +201,51 @@ void TestMainWindowFiles::commentsOkAndCancel()
     QVERIFY(f.changed());
 }
 
-void TestMainWindowFiles::exitQuestion_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("leaves");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("cancel stays") << int(MessageAnswer::Cancel) << false << false;
-    QTest::newRow("no leaves unsaved") << int(MessageAnswer::No) << true << false;
-    QTest::newRow("yes saves and leaves") << int(MessageAnswer::Yes) << true << true;
-}
-
 void TestMainWindowFiles::exitQuestion()
 {
-    QFETCH(int, answer);
-    QFETCH(bool, leaves);
-    QFETCH(bool, saved);
+    // The answer, the file Save As is given, and whether the program leaves.
+    const std::tuple<MessageAnswer, const char *, bool> answers[] = {
+        { MessageAnswer::Cancel, nullptr, false }, { MessageAnswer::No, nullptr, true },
+        { MessageAnswer::Yes, "exit.tk", true },
+        { MessageAnswer::Yes, "no/such/folder/car.tk", false }, // the save fails
+    };
+    for (const auto &[answer, saveAs, leaves] : answers) {
+        int settingsWrites = 0;
+        MainWindowHooks hooks;
+        hooks.writeSettings = [&]() { ++settingsWrites; };
+        WorkedWindow f({}, false, hooks);
+        f.type(16, QStringLiteral("23"));
+        const QString path = saveAs ? m_dir.filePath(QString::fromLatin1(saveAs)) : QString();
+        f.platform.answerMessage(answer);
+        if (saveAs) {
+            f.platform.answerSaveFile(path);
+        }
+        f.window->close(); // the window's close box runs the same path as E&xit
+        const PlatformRequest asked = f.platform.messages().constFirst();
+        QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
+        QCOMPARE(asked.text,
+            QStringLiteral("Save these specs (or any changes) to a file.  (If you say "
+                           "No, you must re-enter them by hand to recreate them?"));
+        QCOMPARE(f.window->isVisible(), !leaves);
+        QCOMPARE(settingsWrites, leaves ? 1 : 0);
+        QCOMPARE(QFile::exists(path), saveAs && leaves);
+        if (saveAs && !leaves) {
+            // A failed write says why and keeps the file and the changes.
+            QVERIFY(f.platform.messages().constLast().text.contains(QStringLiteral("car.tk")));
+            QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
+            QVERIFY(f.changed());
+        }
+    }
+
+    // Without changes nothing is asked and the settings are still written.
     int settingsWrites = 0;
     MainWindowHooks hooks;
     hooks.writeSettings = [&]() { ++settingsWrites; };
-    WorkedWindow f({}, false, hooks);
-    f.type(16, QStringLiteral("23"));
-    const QString path = m_dir.filePath(QStringLiteral("exit%1.tk").arg(answer));
-    f.platform.answerMessage(MessageAnswer(answer));
-    if (answer == int(MessageAnswer::Yes)) {
-        f.platform.answerSaveFile(path);
-    }
-    f.window->close(); // the window's close box runs the same path as E&xit
-    const PlatformRequest asked = f.platform.messages().constFirst();
-    QCOMPARE(asked.title, QStringLiteral("Save Inputs"));
-    QCOMPARE(asked.text,
-        QStringLiteral("Save these specs (or any changes) to a file.  (If you say "
-                       "No, you must re-enter them by hand to recreate them?"));
-    QCOMPARE(f.window->isVisible(), !leaves);
-    QCOMPARE(settingsWrites, leaves ? 1 : 0);
-    QCOMPARE(QFile::exists(path), saved);
-
-    // Without changes nothing is asked and the settings are still written.
-    if (!leaves) {
-        WindowFixture g({}, false, hooks);
-        g.window->action(QStringLiteral("mnuExit"))->trigger();
-        QVERIFY(g.platform.messages().isEmpty());
-        QVERIFY(!g.window->isVisible());
-        QCOMPARE(settingsWrites, 1);
-    }
+    WindowFixture g({}, false, hooks);
+    g.window->action(QStringLiteral("mnuExit"))->trigger();
+    QVERIFY(g.platform.messages().isEmpty());
+    QVERIFY(!g.window->isVisible());
+    QCOMPARE(settingsWrites, 1);
 }
 
 void TestMainWindowFiles::reportPrintsOnePageWithComment()
@@ -305,10 +257,7 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     QString helpWhilePrinting;
     QString frameWhilePrinting;
     f.platform.answerInput(QStringLiteral("Before the race"));
-    f.platform.answerPrintDialog(true, [&](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    });
+    answerPrintToPdf(f.platform, pdf);
     const QString helpBefore = f.window->helpText();
     connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
         helpWhilePrinting = f.window->helpText();
@@ -346,10 +295,7 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     const QString trackBefore = f.window->trackDisplay(1)->text();
     const QString pdf = m_dir.filePath(QStringLiteral("worksheet.pdf"));
     f.platform.answerInput(QStringLiteral("Car 7"));
-    f.platform.answerPrintDialog(true, [&](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    });
+    answerPrintToPdf(f.platform, pdf);
     f.box(0)->setFocus(Qt::TabFocusReason); // leaving it while blank must not validate
     QApplication::processEvents();
     bool blankWhilePrinting = false;

@@ -1,26 +1,34 @@
 // The platform layer: the scripted double that the window tests rely on
 // (answers in order, OK-only messages recorded without a script, printer
 // set-up handed to the test) and the Qt implementation's mapping of titles,
-// texts, buttons, icons and answers onto the real dialogs.
+// texts, buttons, icons and answers onto the real dialogs. Window-image
+// printing to a PDF printer through it: one page, the page turned to suit
+// the picture, the picture fitted to the printable area.
+#include "gui/common/windowimageprinter.h"
 #include "gui/platform/qtplatform.h"
 #include "gui/platform/scriptedplatform.h"
 #include "gui/platform/sizedialog.h"
+#include "testing/pdffacts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
+using namespace tarvik;
 using namespace tarvik::gui;
 
 namespace {
@@ -35,6 +43,32 @@ template <typename Dialog, typename Check> void whenModal(Check check)
     });
 }
 
+// A window with visible content edge to edge, so a print can be checked.
+class SampleWindow : public QWidget
+{
+public:
+    explicit SampleWindow(QSize size)
+    {
+        setFixedSize(size);
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(QStringLiteral("Tarvik window image"), this));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(30, 60, 120));
+    }
+};
+
+void pointAtPdf(QPrinter &printer, const QString &path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+}
+
 } // namespace
 
 class TestPlatform : public QObject
@@ -43,46 +77,34 @@ class TestPlatform : public QObject
 
 private slots:
     void scriptedAnswersInOrder();
-    void scriptedPrinterSetUp();
     void qtPrintPreviewExportsPdf();
-    void qtMessageBoxes_data();
-    void qtMessageBoxes();
-    void qtInputDialog();
+    void qtMessageAndInputBoxes();
+    void turnsThePageToSuitThePicture();
+    void fillsTheTighterSideOfThePage();
+    void printWindowAsksThroughThePlatform();
+
+private:
+    QTemporaryDir m_out;
 };
 
 void TestPlatform::scriptedAnswersInOrder()
 {
+    // Inputs, file names and beeps are the window tests' daily bread; here
+    // the rules they lean on without saying so.
     ScriptedPlatform platform;
     platform.answerMessage(MessageAnswer::No);
-    platform.answerInput(QStringLiteral("2.5"));
-    platform.answerSaveFile(QStringLiteral("/tmp/a.tk"));
     QCOMPARE(platform.message(nullptr, QStringLiteral("T"), QStringLiteral("shown"),
                  MessageButtons::Ok, MessageIcon::Information),
         MessageAnswer::Ok); // the queued No is kept for the question
     QCOMPARE(platform.message(nullptr, QStringLiteral("Q"), QStringLiteral("asked"),
                  MessageButtons::YesNo, MessageIcon::Question),
         MessageAnswer::No);
-    QCOMPARE(
-        platform.inputText(nullptr, QStringLiteral("I"), QStringLiteral("p"), QStringLiteral(" ")),
-        QStringLiteral("2.5"));
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save a File");
-    QCOMPARE(platform.saveFileName(nullptr, request), QStringLiteral("/tmp/a.tk"));
-    platform.beep();
     QCOMPARE(platform.pendingAnswers(), 0);
-    QCOMPARE(platform.beepCount(), 1);
     QCOMPARE(platform.messageTexts(),
         (QStringList { QStringLiteral("shown"), QStringLiteral("asked") }));
-    QCOMPARE(platform.requests().size(), 4);
-    QCOMPARE(platform.requests()[2].defaultText, QStringLiteral(" "));
-    QCOMPARE(platform.requests()[3].file.title, QStringLiteral("Save a File"));
-}
 
-void TestPlatform::scriptedPrinterSetUp()
-{
-    // Scripted: a cancelled preview draws nothing; an accepted one draws on
-    // the printer the test set up; a drawing that fails is a failed print.
-    ScriptedPlatform platform;
+    // A cancelled preview draws nothing; an accepted one draws on the
+    // printer the test set up; a drawing that fails is a failed print.
     platform.answerPrintDialog(false);
     platform.answerPrintDialog(true, [](QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -142,54 +164,39 @@ void TestPlatform::qtPrintPreviewExportsPdf()
         std::optional<QSize>(QSize(1600, 1200)));
 }
 
-void TestPlatform::qtMessageBoxes_data()
+void TestPlatform::qtMessageAndInputBoxes()
 {
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<int>("press"); // QMessageBox::StandardButton, or 0 for Escape
-    QTest::addColumn<int>("answer");
-    QTest::newRow("ok") << int(MessageButtons::Ok) << int(MessageIcon::Exclamation)
-                        << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
-    QTest::newRow("yes") << int(MessageButtons::YesNo) << int(MessageIcon::Question)
-                         << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
-    QTest::newRow("no") << int(MessageButtons::YesNoCancel) << int(MessageIcon::Question)
-                        << int(QMessageBox::No) << int(MessageAnswer::No);
-    QTest::newRow("escape cancels")
-        << int(MessageButtons::YesNoCancel) << int(MessageIcon::Question) << 0
-        << int(MessageAnswer::Cancel);
-}
-
-void TestPlatform::qtMessageBoxes()
-{
-    QFETCH(int, buttons);
-    QFETCH(int, icon);
-    QFETCH(int, press);
-    QFETCH(int, answer);
+    // Buttons, icon, the button pressed (0 for Escape) and the answer.
+    const std::tuple<MessageButtons, MessageIcon, int, MessageAnswer> cases[] = {
+        { MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok },
+        { MessageButtons::YesNo, MessageIcon::Question, QMessageBox::Yes, MessageAnswer::Yes },
+        { MessageButtons::YesNoCancel, MessageIcon::Question, QMessageBox::No, MessageAnswer::No },
+        { MessageButtons::YesNoCancel, MessageIcon::Question, 0, MessageAnswer::Cancel },
+    };
     QtPlatform platform;
-    bool checked = false;
-    whenModal<QMessageBox>([&](QMessageBox *box) {
-        QCOMPARE(box->windowTitle(), QStringLiteral("Save Inputs"));
-        QCOMPARE(box->text(), QStringLiteral("Save these specs?"));
-        const bool question = MessageIcon(icon) == MessageIcon::Question;
-        QCOMPARE(box->icon(), question ? QMessageBox::Question : QMessageBox::Warning);
-        QCOMPARE(box->button(QMessageBox::Cancel) != nullptr,
-            MessageButtons(buttons) == MessageButtons::YesNoCancel);
-        checked = true;
-        if (press == 0) {
-            QTest::keyClick(box, Qt::Key_Escape);
-        } else {
-            box->button(QMessageBox::StandardButton(press))->click();
-        }
-    });
-    const MessageAnswer result = platform.message(nullptr, QStringLiteral("Save Inputs"),
-        QStringLiteral("Save these specs?"), MessageButtons(buttons), MessageIcon(icon));
-    QVERIFY(checked);
-    QCOMPARE(int(result), answer);
-}
+    for (const auto &[buttons, icon, press, answer] : cases) {
+        bool checked = false;
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("Save Inputs"));
+            QCOMPARE(box->text(), QStringLiteral("Save these specs?"));
+            QCOMPARE(box->icon(),
+                icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning);
+            QCOMPARE(box->button(QMessageBox::Cancel) != nullptr,
+                buttons == MessageButtons::YesNoCancel);
+            checked = true;
+            if (press == 0) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                box->button(QMessageBox::StandardButton(press))->click();
+            }
+        });
+        QCOMPARE(platform.message(nullptr, QStringLiteral("Save Inputs"),
+                     QStringLiteral("Save these specs?"), buttons, icon),
+            answer);
+        QVERIFY(checked);
+    }
 
-void TestPlatform::qtInputDialog()
-{
-    QtPlatform platform;
+    // The input box: its text given, OK or Cancel.
     whenModal<QInputDialog>([](QInputDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Raise All Measurements"));
         QCOMPARE(dialog->textValue(), QStringLiteral(" "));
@@ -205,5 +212,87 @@ void TestPlatform::qtInputDialog()
         QString());
 }
 
+void TestPlatform::turnsThePageToSuitThePicture()
+{
+    const std::pair<QSize, bool> pictures[] = { { QSize(300, 300), false },
+        { QSize(300, 420), false }, { QSize(640, 400), true } }; // landscape?
+    for (const auto &[windowSize, landscape] : pictures) {
+        SampleWindow window(windowSize);
+        const QImage picture = WindowImagePrinter::captureWindow(&window);
+        QCOMPARE(picture.size(), windowSize * window.devicePixelRatio());
+        const QString pdf = m_out.filePath(QStringLiteral("%1.pdf").arg(windowSize.height()));
+        QPrinter printer(QPrinter::HighResolution);
+        pointAtPdf(printer, pdf);
+        QVERIFY(WindowImagePrinter::printPicture(printer, picture));
+        const auto facts = testing::readPdfFacts(pdf);
+        QCOMPARE(facts.pages, 1);
+        QCOMPARE(facts.firstPageSize.width() > facts.firstPageSize.height(), landscape);
+    }
+
+    // Nothing to print is refused.
+    QPrinter printer(QPrinter::HighResolution);
+    pointAtPdf(printer, m_out.filePath(QStringLiteral("empty.pdf")));
+    QVERIFY(!WindowImagePrinter::printPicture(printer, QImage()));
+    QVERIFY(!QFile::exists(m_out.filePath(QStringLiteral("empty.pdf"))));
+    QVERIFY(WindowImagePrinter::captureWindow(nullptr).isNull());
+}
+
+void TestPlatform::fillsTheTighterSideOfThePage()
+{
+    // A square picture on a portrait page fills the printable width from
+    // the top-left corner; below it the page stays blank.
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        QSKIP("pdftoppm is not installed");
+    }
+    SampleWindow window(QSize(300, 300));
+    const QString pdf = m_out.filePath(QStringLiteral("fit.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    pointAtPdf(printer, pdf);
+    QVERIFY(WindowImagePrinter::printPicture(printer, WindowImagePrinter::captureWindow(&window)));
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+
+    constexpr int dpi = 36;
+    const QString stem = m_out.filePath(QStringLiteral("fit"));
+    QCOMPARE(QProcess::execute(pdftoppm,
+                 { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                     QStringLiteral("-singlefile"), pdf, stem }),
+        0);
+    const QImage page(stem + QStringLiteral(".png"));
+    QVERIFY(!page.isNull());
+    const double scale = dpi / 72.0;
+    const auto at = [&](double xPt, double yPt) {
+        return page.pixelColor(int(xPt * scale), int(yPt * scale));
+    };
+    const auto isBlue = [](const QColor &c) { return c.blue() > 90 && c.red() < 70; };
+    // The picture spans the printable width: both near corners inside it are blue.
+    QVERIFY(isBlue(at(area.left() + 4, area.top() + 4)));
+    QVERIFY(isBlue(at(area.right() - 4, area.top() + area.width() - 4)));
+    // Just below the square, and in the right margin, the paper is blank.
+    QCOMPARE(at(area.center().x(), area.top() + area.width() + 6), QColor(Qt::white));
+    QCOMPARE(at(area.right() + 3, area.top() + 20), QColor(Qt::white));
+}
+
+void TestPlatform::printWindowAsksThroughThePlatform()
+{
+    SampleWindow window(QSize(500, 300));
+    const QString pdf = m_out.filePath(QStringLiteral("dialog.pdf"));
+    ScriptedPlatform platform;
+    platform.answerPrintDialog(true, [pdf](QPrinter &printer) { pointAtPdf(printer, pdf); });
+    window.setWindowTitle(QStringLiteral("Tarvik - Quellmark Inc.   [ CAR7.TK ]"));
+    QVERIFY(WindowImagePrinter(platform).printWindow(&window));
+    QCOMPARE(testing::readPdfFacts(pdf).pages, 1);
+    // The title names the vehicle file: it is printed above the picture.
+    const QString text = testing::pdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("[ CAR7.TK ]")), qPrintable(text));
+    QCOMPARE(platform.requests().size(), 1);
+    QCOMPARE(platform.requests().first().kind, PlatformRequest::Kind::PrintDialog);
+
+    const QString cancelled = m_out.filePath(QStringLiteral("cancelled.pdf"));
+    platform.answerPrintDialog(
+        false, [cancelled](QPrinter &printer) { pointAtPdf(printer, cancelled); });
+    QVERIFY(!WindowImagePrinter(platform).printWindow(&window));
+    QVERIFY(!QFile::exists(cancelled));
+}
 QTEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -1,24 +1,28 @@
 // The Help menu's outside documents through the platform: every message in
 // its order, what is started, the seek's find kept in the settings owner and
-// started first the next time, a stale viewer forgotten, and the menu items
-// enabled once start-up wires them.
+// started first the next time, and a stale viewer forgotten (the start-up
+// test opens the readme through the menu). The file seek window on temporary
+// trees: one match closes it with the path, none says so and stays open,
+// several offer the list, and the Halt question pauses the walk (No goes on
+// where it was, Yes stops). Which files match is the core seek's business.
 #include "core/support/documentviewers.h"
+#include "core/support/fileseek.h"
 #include "gui/app/settingsowner.h"
-#include "gui/app/startup.h"
 #include "gui/mainwin/mainwindow.h"
-#include "gui/platform/datafolder.h"
-#include "gui/platform/scriptedplatform.h"
 #include "gui/support/outsidedocuments.h"
+#include "gui/support/seekwindow.h"
+#include "testing/pdffacts.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvik;
 using namespace tarvik::gui;
+using tarvik::gui::testing::writeFile;
 
 namespace {
 
@@ -29,10 +33,12 @@ QString text(const ViewerMessage &message)
 
 void touch(const QString &path)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
+    QVERIFY(writeFile(path, "x"));
+}
+
+void waitForWalk(const SeekWindow &window)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isSearching(), 20000);
 }
 
 } // namespace
@@ -45,8 +51,8 @@ private slots:
     void init();
     void webSiteSeekFindIsRememberedAndUsedNextTime();
     void manualNoteOnceAndStaleViewerForgotten();
-    void readmeNamesTheMenusDocument();
-    void startupEnablesTheHelpMenuItems();
+    void seekFindsOneNoneOrMany();
+    void seekHaltAsks();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -129,34 +135,116 @@ void TestOutsideDocuments::manualNoteOnceAndStaleViewerForgotten()
     QCOMPARE(platform.requests().size(), 1);
 }
 
-void TestOutsideDocuments::readmeNamesTheMenusDocument()
+void TestOutsideDocuments::seekFindsOneNoneOrMany()
 {
+    // Our own program counts only beside our data files, so the loose copy
+    // is not found; nor is a folder of that name.
+    for (const bool present : { true, false }) {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("TARVIK.BIN/x")));
+        touch(dir.filePath(QStringLiteral("loose/TARVIK.BIN")));
+        if (present) {
+            touch(dir.filePath(QStringLiteral("installed/TARVIK.BIN")));
+            touch(dir.filePath(QStringLiteral("installed/tk.QMK")));
+        }
+        ScriptedPlatform platform;
+        SeekWindow window(platform, QStringLiteral("TARVIK.BIN"), { dir.path() });
+        window.show();
+        QCOMPARE(window.instructionText(),
+            QStringLiteral(
+                "Select Drive to Search for TARVIK.BIN\nThen click on the Search Button"));
+        QTest::mouseClick(window.searchButton(), Qt::LeftButton);
+        waitForWalk(window);
+        QVERIFY(window.foldersText().mid(18).toInt() >= 2);
+        if (present) {
+            // One match: the window closes at once with it; no list, no message.
+            QCOMPARE(window.chosenPath(), dir.filePath(QStringLiteral("installed/TARVIK.BIN")));
+            QCOMPARE(window.QDialog::result(), int(QDialog::Accepted));
+            QVERIFY(!window.isVisible());
+            QVERIFY(platform.requests().isEmpty());
+            continue;
+        }
+        // Nothing found: said once, and the window stays for another try.
+        QCOMPARE(platform.messageTexts(),
+            QStringList { QString::fromStdString(seekNotFoundText(dir.path().toStdString())) });
+        QCOMPARE(platform.messages().constFirst().title, QStringLiteral("Tarvik"));
+        QVERIFY(window.isVisible() && window.chosenPath().isEmpty());
+        QVERIFY(window.searchButton()->isEnabled());
+        QCOMPARE(window.foundCaption(), QStringLiteral("0 Occurances Found of TARVIK.BIN"));
+    }
+
+    // Several: the list to choose from, and Use.
+    QTemporaryDir dir;
+    const QStringList expected { dir.filePath(QStringLiteral("a/firefox")),
+        dir.filePath(QStringLiteral("b/firefox")) };
+    touch(expected[0]);
+    touch(expected[1]);
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("c"))));
     ScriptedPlatform platform;
-    SettingsOwner settings;
-    OutsideDocuments documents(platform, settings, m_data);
-    QVERIFY(documents.show(OutsideDocument::Readme));
-    QCOMPARE(platform.messageTexts(),
-        QStringList { QStringLiteral("When you are finished viewing the Readme.doc document, "
-                                     "click on the [X] box in the upper right corner to return "
-                                     "to the Tarvik.") });
-    QCOMPARE(platform.messages().constFirst().icon, MessageIcon::Information);
-    QCOMPARE(platform.requests().constLast().text, m_data + QStringLiteral("/Readme.doc"));
+    SeekWindow window(platform, QStringLiteral("firefox"), { dir.path() });
+    window.show();
+    QVERIFY(!window.useButton()->isVisible());
+
+    window.search();
+    waitForWalk(window);
+    QCOMPARE(window.foundPaths(), expected);
+    QCOMPARE(window.foundCaption(), QStringLiteral("2 Occurances Found of firefox"));
+    QCOMPARE(window.foldersText(), QStringLiteral("Folders Searched: 4"));
+    QCOMPARE(window.instructionText(),
+        QStringLiteral("Double click (or single click and click on 'Use') on the occurance of "
+                       "firefox you want to use."));
+    QVERIFY(window.useButton()->isVisible() && window.isVisible());
+
+    window.foundList()->setCurrentRow(1);
+    QTest::mouseClick(window.useButton(), Qt::LeftButton);
+    QCOMPARE(window.chosenPath(), expected[1]);
+    QVERIFY(!window.isVisible());
 }
 
-void TestOutsideDocuments::startupEnablesTheHelpMenuItems()
+void TestOutsideDocuments::seekHaltAsks()
 {
-    ScriptedPlatform platform;
-    QTemporaryDir config;
-    Startup startup(platform, DataFolder(QStringLiteral(TARVIK_DATA_DIR)), config.path());
-    MainWindow *window = startup.load();
-    for (const char *name : { "mnuManual", "mnuReadme", "mnuWeb" }) {
-        const auto *item = window->findChild<QAction *>(QString::fromLatin1(name));
-        QVERIFY2(item && item->isEnabled(), name);
+    {
+        // Before a search the button cancels: no path, nothing asked.
+        ScriptedPlatform platform;
+        SeekWindow window(platform, QStringLiteral("evince"), {});
+        QCOMPARE(window.rootList()->count(), 1); // "/" when no list is given
+        window.show();
+        QTest::mouseClick(window.haltButton(), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.QDialog::result(), int(QDialog::Rejected));
+        QVERIFY(window.chosenPath().isEmpty() && platform.requests().isEmpty());
     }
-    // The shipped readme opens through the wired hook.
-    window->findChild<QAction *>(QStringLiteral("mnuReadme"))->trigger();
-    QCOMPARE(platform.requests().constLast().kind, PlatformRequest::Kind::OpenDocument);
-    QVERIFY(platform.requests().constLast().text.endsWith(QStringLiteral("/Readme.doc")));
+    QTemporaryDir dir;
+    for (int i = 0; i < 300; ++i) {
+        QVERIFY(
+            QDir().mkpath(dir.filePath(QStringLiteral("d%1/e").arg(i, 3, 10, QLatin1Char('0')))));
+    }
+    touch(dir.filePath(QStringLiteral("d299/e/evince")));
+    // During a search it halts only when the question is answered Yes.
+    for (const MessageAnswer answer : { MessageAnswer::No, MessageAnswer::Yes }) {
+        ScriptedPlatform platform;
+        platform.answerMessage(answer);
+        SeekWindow window(platform, QStringLiteral("evince"), { dir.path() });
+        window.show();
+        window.search();
+        QVERIFY(!window.searchButton()->isEnabled());
+        QTest::mouseClick(window.haltButton(), Qt::LeftButton);
+        const PlatformRequest question = platform.requests().constFirst();
+        QCOMPARE(question.title, QStringLiteral("                   Halt ?                    "));
+        QCOMPARE(question.text, QStringLiteral("Halt searching for file ?"));
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        waitForWalk(window);
+        QCOMPARE(platform.pendingAnswers(), 0);
+        if (answer == MessageAnswer::No) {
+            // Every folder once: the walk was neither stopped nor started over.
+            QCOMPARE(window.foldersText(), QStringLiteral("Folders Searched: 601"));
+            QCOMPARE(window.chosenPath(), dir.filePath(QStringLiteral("d299/e/evince")));
+        } else {
+            // Stopped short of the match: the window stays open after the message.
+            QVERIFY(window.chosenPath().isEmpty());
+            QVERIFY(window.searchButton()->isEnabled() && window.isVisible());
+        }
+    }
 }
 
 QTEST_MAIN(TestOutsideDocuments)

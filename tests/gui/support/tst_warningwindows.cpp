@@ -1,17 +1,14 @@
 // The start-up warning window and the decimal-symbol check that follows it:
 // the text shown, the hidden button of a blank warning, no follow-up with a
 // decimal point, the decimal-symbol window with a decimal comma (from a given
-// locale and from the system's LC_NUMERIC), and its three buttons.
+// locale and from the system's LC_NUMERIC), and its Stop, Print and Cancel.
 #include "gui/platform/scriptedplatform.h"
 #include "gui/support/decimalsymbolwindow.h"
 #include "gui/support/warningwindow.h"
 #include "testing/pdffacts.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -49,10 +46,7 @@ private:
 
     void writeWarning(const QByteArray &bytes)
     {
-        QDir(m_data.path()).mkpath(QStringLiteral("TKTEXT"));
-        QFile file(m_data.filePath(QStringLiteral("TKTEXT/WARNING.TXT")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        QVERIFY(testing::writeFile(m_data.filePath(QStringLiteral("TKTEXT/WARNING.TXT")), bytes));
     }
 
 private slots:
@@ -64,7 +58,7 @@ private slots:
         QApplication::processEvents();
     }
 
-    void showsLinesAndHidesTheButtonOfABlankWarning()
+    void showsLinesAndClosesWhenLeft()
     {
         ScriptedPlatform platform;
         WarningWindow shipped(platform, QStringLiteral(TARVIK_DATA_DIR), 0);
@@ -79,67 +73,43 @@ private slots:
         WarningWindow blank(platform, m_data.path(), 0);
         QVERIFY(!blank.closeButton()->isEnabled());
         QVERIFY(!blank.closeButton()->isVisibleTo(&blank));
-    }
 
-    void losingTheFocusClosesTheWarning()
-    {
-        ScriptedPlatform platform;
-        WarningWindow window(platform, QStringLiteral(TARVIK_DATA_DIR), 0);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Losing the focus closes it.
+        shipped.show();
+        shipped.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shipped));
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QTRY_VERIFY(!window.isVisible());
+        QTRY_VERIFY(!shipped.isVisible());
     }
 
-    void decimalCheckFormatsSevenThirds_data()
+    void decimalCommaFromTheLocaleOrTheSystem()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("comma");
-        QTest::newRow("C") << QLocale::c() << false;
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << false;
-        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << true;
-        QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France) << true;
-    }
+        QVERIFY(!decimalSymbolIsComma(QLocale::c()));
+        QVERIFY(!decimalSymbolIsComma(QLocale(QLocale::English, QLocale::UnitedStates)));
+        QVERIFY(decimalSymbolIsComma(QLocale(QLocale::German, QLocale::Germany)));
+        QVERIFY(decimalSymbolIsComma(QLocale(QLocale::French, QLocale::France)));
 
-    void decimalCheckFormatsSevenThirds()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(bool, comma);
-        QCOMPARE(decimalSymbolIsComma(locale), comma);
-    }
-
-    void systemNumberFormattingDrivesTheCheck_data()
-    {
-        QTest::addColumn<QString>("variable");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("LC_NUMERIC comma") << "LC_NUMERIC"
-                                          << "de_DE.UTF-8" << kProbeComma;
-        QTest::newRow("LC_ALL comma") << "LC_ALL"
-                                      << "de_DE.UTF-8" << kProbeComma;
-        QTest::newRow("LC_NUMERIC point") << "LC_NUMERIC"
-                                          << "en_US.UTF-8" << kProbePoint;
-    }
-
-    void systemNumberFormattingDrivesTheCheck()
-    {
-        QFETCH(QString, variable);
-        QFETCH(QString, value);
-        QFETCH(int, expected);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("LC_ALL"));
-        env.remove(QStringLiteral("LANG"));
-        env.insert(variable, value);
-        env.insert(QStringLiteral("TARVIK_DECIMAL_PROBE"), QStringLiteral("1"));
-        QProcess child;
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(20000));
-        QCOMPARE(child.exitCode(), expected);
+        // The system's number formatting, as a child run of this program finds it.
+        const std::tuple<const char *, const char *, int> runs[] = {
+            { "LC_NUMERIC", "de_DE.UTF-8", kProbeComma },
+            { "LC_ALL", "de_DE.UTF-8", kProbeComma },
+            { "LC_NUMERIC", "en_US.UTF-8", kProbePoint },
+        };
+        for (const auto &[variable, value, expected] : runs) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("LC_ALL"));
+            env.remove(QStringLiteral("LANG"));
+            env.insert(QString::fromLatin1(variable), QString::fromLatin1(value));
+            env.insert(QStringLiteral("TARVIK_DECIMAL_PROBE"), QStringLiteral("1"));
+            QProcess child;
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(child.waitForFinished(20000));
+            QVERIFY2(child.exitCode() == expected, variable);
+        }
     }
 
     void decimalCommaOpensTheWindowOnlyForTheStartupKind()
@@ -177,28 +147,17 @@ private slots:
         QTest::mouseClick(decimal->stopButton(), Qt::LeftButton);
         QCOMPARE(stops, 1);
 
+        // Print puts the window on one page.
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("decimal.pdf"));
+        testing::answerPrintToPdf(platform, pdf);
+        QTest::mouseClick(decimal->printButton(), Qt::LeftButton);
+        QCOMPARE(platform.pendingAnswers(), 0);
+        QCOMPARE(testing::readPdfFacts(pdf).pages, 1);
+
         QTest::mouseClick(decimal->cancelButton(), Qt::LeftButton);
         QApplication::processEvents();
         QVERIFY(openDecimalWindows().isEmpty());
-    }
-
-    void printButtonPrintsTheWindowOnOnePage()
-    {
-        QTemporaryDir out;
-        const QString pdf = out.filePath(QStringLiteral("decimal.pdf"));
-        ScriptedPlatform platform;
-        platform.answerPrintDialog(true, [pdf](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-        });
-        DecimalSymbolWindow window(platform);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(window.printButton(), Qt::LeftButton);
-        QCOMPARE(platform.pendingAnswers(), 0);
-        const auto facts = testing::readPdfFacts(pdf);
-        QVERIFY(facts.exists);
-        QCOMPARE(facts.pages, 1);
     }
 };
 

@@ -4,12 +4,14 @@
 // Graph" would.
 #pragma once
 
+#include "core/layout/entrynumbers.h"
 #include "core/table/cambertable.h"
 #include "gui/table/cambertablewindow.h"
 #include "gui/table/frozengridview.h"
 #include "gui/table/graphwindow.h"
 #include "gui/table/tablewindows.h"
 #include "testing/mainwindowfixture.h"
+#include "testing/pdffacts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -70,6 +72,32 @@ struct TableFixture : WorkedWindow
         emit table()->baselineMenu()->aboutToShow();
         table()->action(QString::fromLatin1(item))->trigger();
         QApplication::processEvents();
+    }
+
+    // The first table closed, so it is the previous one, and the next shown
+    // with it as its baseline.
+    void showPreviousBaseline()
+    {
+        open()->close();
+        open();
+        baseline("mnuShowBaseline");
+    }
+
+    // Both upper frame pivots raised an inch: a layout change every cell feels.
+    void raisePivots()
+    {
+        document->setEntries(
+            { { pointEntry(kSideRight, kColumnHeight, kUpperFramePivot), QStringLiteral("15") },
+                { pointEntry(kSideLeft, kColumnHeight, kUpperFramePivot), QStringLiteral("15") } });
+    }
+
+    // The table's Print, with a report comment, to a PDF file; its text read back.
+    QString printReport(const QString &pdf, const QString &comment = QString())
+    {
+        platform.answerInput(comment);
+        answerPrintToPdf(platform, pdf);
+        table()->action(QStringLiteral("mnuPrint"))->trigger();
+        return pdfText(pdf);
     }
 
     const BaselineState &baselineState() const { return settings.get().baseline; }

@@ -1,14 +1,38 @@
-// Reading back what the printing tests wrote: the number of pages and the
-// page box of a PDF file made by Qt's PDF printer, and its text as pdftotext
-// (poppler-utils, in the package list) reads it.
+// Printing to a PDF file and reading back what was written: the number of
+// pages and the page box of a PDF file made by Qt's PDF printer, and its
+// text as pdftotext (poppler-utils, in the package list) reads it; and small
+// files written for the tests.
 #pragma once
 
+#include "gui/platform/scriptedplatform.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
 
 namespace tarvik::gui::testing {
+
+// The next print dialog is answered OK, with the printer on a PDF file.
+inline void answerPrintToPdf(ScriptedPlatform &platform, const QString &pdf)
+{
+    platform.answerPrintDialog(true, [pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+}
+
+// Writes a file, making its folder first.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes) == bytes.size();
+}
 
 struct PdfFacts
 {
