@@ -361,17 +361,16 @@ CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
     const double value = readNumber(output(0).value);
     if (value > m_resultMax || value < m_resultMin) {
         if (!answers.outsideLimits) {
-            CalcAcceptResult ask;
-            ask.outcome = CalcAcceptResult::Outcome::Ask;
-            ask.question = CalcQuestion::OutsideLimits;
-            ask.message = CalcMessage { " ",
-                "Calculated " + m_resultName + " is outside normal limit of "
-                    + numberTextWithBlank(m_resultMin) + " to " + numberTextWithBlank(m_resultMax)
-                    + ".  Check your inputs as this combination seems quite unusual.\r\r"
-                    + "Do you still want to close this menu?  (If you answer Yes, you will have "
-                      "to re-enter these numbers again.)",
-                CalcButtons::YesNoCancel, CalcIcon::Question, 1 };
-            return ask;
+            return CalcAcceptResult::ask(CalcQuestion::OutsideLimits,
+                CalcMessage { " ",
+                    "Calculated " + m_resultName + " is outside normal limit of "
+                        + numberTextWithBlank(m_resultMin) + " to "
+                        + numberTextWithBlank(m_resultMax)
+                        + ".  Check your inputs as this combination seems quite unusual.\r\r"
+                        + "Do you still want to close this menu?  (If you answer Yes, you will "
+                          "have "
+                          "to re-enter these numbers again.)",
+                    CalcButtons::YesNoCancel, CalcIcon::Question, 1 });
         }
         if (*answers.outsideLimits == CalcAnswer::Yes) {
             return closeWithoutWriting();

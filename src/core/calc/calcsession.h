@@ -143,6 +143,16 @@ struct CalcAcceptResult
     std::optional<CalcMessage> message;
     CalcQuestion question = CalcQuestion::OutsideLimits;
     std::optional<CalcWriteBack> writeBack;
+
+    // The question to ask before Accept can go on.
+    static CalcAcceptResult ask(CalcQuestion question, CalcMessage message)
+    {
+        CalcAcceptResult r;
+        r.outcome = Outcome::Ask;
+        r.question = question;
+        r.message = std::move(message);
+        return r;
+    }
 };
 
 enum class CalcKey { Up, Down, Enter, Shift, Other };

@@ -172,15 +172,12 @@ CalcAcceptResult CalcSession::acceptShim(const CalcAnswers &answers) const
     bool camberFollows = m_camberOption == 1;
     if (!camberFollows) {
         if (!answers.letCamberChange) {
-            CalcAcceptResult ask;
-            ask.outcome = CalcAcceptResult::Outcome::Ask;
-            ask.question = CalcQuestion::LetCamberChange;
-            ask.message = CalcMessage { "Let Camber Change?",
-                "In the Main Menu Options you have selected to NOT have Camber change with "
-                "suspension adjustments.  However, most users would want Camber to change when "
-                "changing shims.\r\rDo you want to Camber to change due to this shim Change?",
-                CalcButtons::YesNo, CalcIcon::Question, 0 };
-            return ask;
+            return CalcAcceptResult::ask(CalcQuestion::LetCamberChange,
+                CalcMessage { "Let Camber Change?",
+                    "In the Main Menu Options you have selected to NOT have Camber change with "
+                    "suspension adjustments.  However, most users would want Camber to change when "
+                    "changing shims.\r\rDo you want to Camber to change due to this shim Change?",
+                    CalcButtons::YesNo, CalcIcon::Question, 0 });
         }
         camberFollows = *answers.letCamberChange == CalcAnswer::Yes;
     }

@@ -44,15 +44,13 @@ CalcAcceptResult CalcSession::acceptGainSpec(const CalcAnswers &answers) const
 {
     if (choiceOf(1) != 0) {
         if (!answers.nonStandardSpecs) {
-            CalcAcceptResult ask;
-            ask.outcome = CalcAcceptResult::Outcome::Ask;
-            ask.question = CalcQuestion::NonStandardSpecs;
-            ask.message = CalcMessage { "Use Non-Standard Specs Anyway?",
-                "The Wheel Rates calculated from geometry and Spring Rates are most accurate if "
-                "you 'Use Standard Specs' for Camber Gain.  Are you sure you want to use these "
-                "'non-standard' specs?",
-                CalcButtons::YesNoCancel, CalcIcon::Question, 1 };
-            return ask;
+            return CalcAcceptResult::ask(CalcQuestion::NonStandardSpecs,
+                CalcMessage { "Use Non-Standard Specs Anyway?",
+                    "The Wheel Rates calculated from geometry and Spring Rates are most accurate "
+                    "if "
+                    "you 'Use Standard Specs' for Camber Gain.  Are you sure you want to use these "
+                    "'non-standard' specs?",
+                    CalcButtons::YesNoCancel, CalcIcon::Question, 1 });
         }
         if (*answers.nonStandardSpecs != CalcAnswer::Yes) {
             return CalcAcceptResult {};
