@@ -4,6 +4,8 @@
 // CR LF and LF-only files.
 #include "core/layout/vehiclefile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -194,7 +196,22 @@ TEST_F(VehicleFileOnDisk, ValuesThatWouldBreakTheLayoutStillReadBack)
     EXPECT_EQ(vehicleFileText(r.data), fileText(file));
 }
 
-TEST_F(VehicleFileOnDisk, FailedSaveKeepsThePreviousFileAndMissingFilesAreNamed)
+// The step a save is to fail at, and the error it fails with.
+WriteStep g_failingStep = WriteStep::Create;
+int g_failingError = 0;
+
+int failAtStep(WriteStep step)
+{
+    return step == g_failingStep ? g_failingError : 0;
+}
+
+std::size_t entriesIn(const fs::path &folder)
+{
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST_F(VehicleFileOnDisk, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary)
 {
     const auto missing = readVehicleFile(m_dir / "nothere.tk");
     EXPECT_FALSE(missing.ok);
@@ -203,14 +220,74 @@ TEST_F(VehicleFileOnDisk, FailedSaveKeepsThePreviousFileAndMissingFilesAreNamed)
     const fs::path file = m_dir / "keep.tk";
     ASSERT_TRUE(writeVehicleFile(file, sampleData()).ok);
     const std::string before = fileText(file);
+    VehicleData changed = sampleData();
+    changed.comment = "a different layout";
+
+    // Each step of a save over the file fails in turn, as a full disk, a
+    // failing disk or a refused rename would make it.
+    const std::pair<WriteStep, int> faults[] = { { WriteStep::Create, EACCES },
+        { WriteStep::Write, ENOSPC }, { WriteStep::Sync, EIO }, { WriteStep::Rename, EXDEV } };
+    for (const auto &[step, error] : faults) {
+        g_failingStep = step;
+        g_failingError = error;
+        setWriteFaultHook(failAtStep);
+        const auto failed = writeVehicleFile(file, changed);
+        setWriteFaultHook(nullptr);
+        EXPECT_FALSE(failed.ok) << error;
+        EXPECT_FALSE(failed.readOnly);
+        EXPECT_NE(failed.message.find("keep.tk"), std::string::npos) << failed.message;
+        EXPECT_NE(failed.message.find(std::strerror(error)), std::string::npos) << failed.message;
+        EXPECT_EQ(fileText(file), before) << failed.message;
+        EXPECT_EQ(entriesIn(m_dir), 1u) << failed.message;
+    }
+
+    // A missing folder and a folder as the target are named and leave nothing.
     const auto bad = writeVehicleFile(m_dir / "missing-folder" / "x.tk", sampleData());
     EXPECT_FALSE(bad.ok);
     EXPECT_NE(bad.message.find("x.tk"), std::string::npos);
-    const auto folder = writeVehicleFile(m_dir, sampleData());
-    EXPECT_FALSE(folder.ok);
+    EXPECT_FALSE(writeVehicleFile(m_dir, sampleData()).ok);
     EXPECT_EQ(fileText(file), before);
-    // Only the target remains in the folder: no temporary left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(entriesIn(m_dir), 1u);
+
+    // Once the fault is gone the same save goes through.
+    ASSERT_TRUE(writeVehicleFile(file, changed).ok);
+    EXPECT_EQ(readVehicleFile(file).data.comment, "a different layout\r\n");
+}
+
+TEST_F(VehicleFileOnDisk, ReadOnlyFileIsRefusedAndAReplacedFileKeepsItsPermissions)
+{
+    const fs::path file = m_dir / "car.tk";
+    ASSERT_TRUE(writeVehicleFile(file, sampleData()).ok);
+    const std::string before = fileText(file);
+    VehicleData changed = sampleData();
+    changed.comment = "changed";
+
+    // chmod 444: refused, named, untouched, still read-only (also for root,
+    // whom the system would let write it).
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto refused = writeVehicleFile(file, changed);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.readOnly);
+    EXPECT_NE(refused.message.find("car.tk"), std::string::npos);
+    EXPECT_EQ(fileText(file), before);
+    EXPECT_EQ(fs::status(file).permissions(),
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(entriesIn(m_dir), 1u);
+
+    // A writable file with unusual permissions keeps them when replaced.
+    const fs::perms own = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file, own);
+    ASSERT_TRUE(writeVehicleFile(file, changed).ok);
+    EXPECT_EQ(fs::status(file).permissions(), own);
+    EXPECT_EQ(readVehicleFile(file).data.comment, "changed\r\n");
+
+    // Saved through a symbolic link, the linked file is replaced and the link stays.
+    const fs::path link = m_dir / "link.tk";
+    fs::create_symlink(file, link);
+    ASSERT_TRUE(writeVehicleFile(link, sampleData()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fileText(file), before);
+    EXPECT_EQ(entriesIn(m_dir), 2u);
 }
 
 } // namespace
