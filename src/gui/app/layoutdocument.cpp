@@ -5,6 +5,7 @@
 #include "core/layout/units.h"
 #include "core/layout/vehiclefile.h"
 #include "core/text/entrytext.h"
+#include "gui/app/recoverywriter.h"
 #include "gui/app/settingsowner.h"
 
 #include <QFileInfo>
@@ -76,6 +77,8 @@ LayoutDocument::LayoutDocument(
     // the file last read or written.
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { setChanged(!m_undo.isClean()); });
 }
+
+LayoutDocument::~LayoutDocument() = default;
 
 QString LayoutDocument::entry(int entry) const
 {
@@ -248,25 +251,39 @@ bool LayoutDocument::open(const QString &path, QString &message)
         message = qs(result.message);
         return false;
     }
-    m_state.takeVehicle(result.data, QFileInfo(path).absoluteFilePath().toStdString());
+    takeLayout(result.data, QFileInfo(path).absoluteFilePath().toStdString(), false);
+    return true;
+}
+
+void LayoutDocument::recover(const RecoveryData &copy)
+{
+    takeLayout(copy.layout, copy.file, true);
+}
+
+void LayoutDocument::takeLayout(const VehicleData &layout, const std::string &file, bool changed)
+{
+    m_state.takeVehicle(layout, file);
     // One units setting for the program: a file in other units brings it along.
     if ((m_settings.get().unitsFlag != 0) != (m_state.unitsFlag != 0)) {
         m_settings.change([this](Settings &s) { convertSettingsUnits(s, m_state.unitsFlag); });
     }
     resetHistory();
+    if (changed) {
+        // No step leads back to what the file holds: undo never clears the flag.
+        m_undo.resetClean();
+        m_state.changed = 1;
+    }
     LayoutChange change;
     change.everything = true;
     change.suspensionType = change.comment = change.file = change.changedFlag = true;
     commit({}, change, false, false);
-    return true;
 }
 
-bool LayoutDocument::save(const QString &path, QString &message)
+WriteResult LayoutDocument::save(const QString &path)
 {
     const WriteResult result = writeVehicleFile(path.toStdString(), m_state.vehicleData());
     if (!result.ok) {
-        message = qs(result.message);
-        return false;
+        return result;
     }
     m_state.currentFile = QFileInfo(path).absoluteFilePath().toStdString();
     m_state.changed = 0;
@@ -274,7 +291,19 @@ bool LayoutDocument::save(const QString &path, QString &message)
     LayoutChange change;
     change.file = change.changedFlag = true;
     emit layoutChanged(change);
-    return true;
+    return result;
+}
+
+void LayoutDocument::keepRecoveryCopy(const QString &folder)
+{
+    m_recovery = std::make_unique<RecoveryWriter>(*this, folder);
+}
+
+void LayoutDocument::discardRecoveryCopy()
+{
+    if (m_recovery) {
+        m_recovery->discard();
+    }
 }
 
 void LayoutDocument::boxEntered()

@@ -22,22 +22,29 @@
 // changed, including what the solve wrote back in its wake. Undo and redo put
 // them back and redraw; the changed flag then says whether the layout differs
 // from the file last read or written. New and Open clear the stack.
+//
+// While the layout has unsaved changes the document keeps a crash-recovery
+// copy of it (RecoveryWriter); a layout recovered from one counts as changed
+// and belongs to the file it was copied from.
 #pragma once
 
 #include "core/geometry/engine.h"
 #include "core/geometry/engineinputbuilder.h"
 #include "core/layout/layoutstate.h"
+#include "core/layout/recoveryfile.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace tarvik::gui {
 
+class RecoveryWriter;
 class SettingsOwner;
 
 // What one change touched, for the views to refresh.
@@ -63,6 +70,7 @@ class LayoutDocument : public QObject
 public:
     LayoutDocument(
         SettingsOwner &settings, const QString &vehicleFolder, QObject *parent = nullptr);
+    ~LayoutDocument() override;
 
     const LayoutState &state() const { return m_state; }
     QString entry(int entry) const;
@@ -101,9 +109,18 @@ public:
     void newLayout();
     // Reads a vehicle file; a refused file changes nothing and gives the
     // message to show. Writes go through a temporary file; a failed write
-    // keeps the file, title and changed flag as they were.
+    // (or a read-only file refused) keeps the file, title and changed flag as
+    // they were.
     bool open(const QString &path, QString &message);
-    bool save(const QString &path, QString &message);
+    WriteResult save(const QString &path);
+    // A layout from a crash-recovery copy: changed, and belonging to its file.
+    void recover(const RecoveryData &copy);
+
+    // Keeps a crash-recovery copy in folder from now on; discard removes it
+    // when the user leaves on purpose.
+    void keepRecoveryCopy(const QString &folder);
+    RecoveryWriter *recoveryCopy() const { return m_recovery.get(); }
+    void discardRecoveryCopy();
 
     // A box was entered: the redraw after its accepted edit may let camber
     // follow, as the camber option says.
@@ -144,6 +161,8 @@ private:
     void replay(const std::vector<std::pair<int, std::string>> &texts, int suspensionType,
         const std::string &comment, int unitsFlag);
     void resetHistory();
+    // The layout of a file read or a copy recovered, as one change.
+    void takeLayout(const VehicleData &layout, const std::string &file, bool changed);
 
     SettingsOwner &m_settings;
     QString m_vehicleFolder;
@@ -160,6 +179,7 @@ private:
         QString what;
     };
     std::optional<Gesture> m_gesture;
+    std::unique_ptr<RecoveryWriter> m_recovery;
 };
 
 } // namespace tarvik::gui

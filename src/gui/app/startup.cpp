@@ -1,8 +1,10 @@
 // Start-up and shut-down; see startup.h.
 #include "gui/app/startup.h"
 
+#include "core/layout/sessiontexts.h"
 #include "core/support/helptopic.h"
 #include "core/support/warningtext.h"
+#include "gui/app/recoverywriter.h"
 #include "gui/calc/calcopener.h"
 #include "gui/design/pickupoptimizerwindow.h"
 #include "gui/mainwin/filecommands.h"
@@ -16,6 +18,7 @@
 #include "gui/table/tablewindows.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -28,6 +31,9 @@ Startup::Startup(Platform &platform, const DataFolder &data, const QString &conf
     , m_data(data)
     , m_configDir(configDir.isEmpty()
               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+              : configDir)
+    , m_recoveryFolder(configDir.isEmpty()
+              ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
               : configDir)
     , m_folders(m_configDir, data.path(QStringLiteral("tkfiles")),
           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -46,6 +52,14 @@ QString Startup::settingsPath() const
 
 MainWindow *Startup::load(const QString &vehicleFile)
 {
+    // The settings file belongs to the first copy that runs. Only a lock
+    // held by a running program counts: one left by a crash is taken over.
+    QDir().mkpath(m_configDir);
+    auto lock = std::make_unique<QLockFile>(settingsPath() + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError) {
+        m_settingsLock = std::move(lock);
+    }
     // The user's own settings, or the shipped defaults on the first run.
     const QString own = settingsPath();
     m_settings.read(
@@ -70,6 +84,8 @@ MainWindow *Startup::load(const QString &vehicleFile)
     hooks.writeSettings = [this] {
         m_tables->closeAll(); // a table still open is the next run's previous table
         writeSettings();
+        // Leaving on purpose: the changes were saved or given up.
+        m_document->discardRecoveryCopy();
     };
     hooks.quit = [] {
         QApplication::closeAllWindows();
@@ -104,6 +120,7 @@ PickupOptimizerWindow *Startup::openDesign()
 void Startup::start(int splashMs)
 {
     m_window->show();
+    askAtStart();
     auto *splash = new SplashWindow(m_window, splashMs);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(splash, &SplashWindow::finished, this, &Startup::afterSplash);
@@ -129,8 +146,59 @@ void Startup::afterSplash()
     warning->open();
 }
 
+void Startup::askAtStart()
+{
+    m_document->keepRecoveryCopy(m_recoveryFolder);
+    if (!ownsSettings()) {
+        m_platform.message(m_window, QString::fromLatin1(kSecondCopyTitle),
+            QString::fromLatin1(kSecondCopyText), MessageButtons::Ok, MessageIcon::Information);
+    } else {
+        offerRecovery();
+    }
+}
+
+void Startup::offerRecovery()
+{
+    for (const QString &path : RecoveryWriter::orphans(m_recoveryFolder)) {
+        const std::unique_ptr<QLockFile> claimed = RecoveryWriter::claim(path);
+        if (!claimed) {
+            continue;
+        }
+        const RecoveryReadResult copy = readRecoveryFile(path.toStdString());
+        if (!copy.ok) {
+            QFile::remove(path); // not a copy that could ever be recovered
+            continue;
+        }
+        const QString file = QString::fromStdString(copy.data.file);
+        const QString name
+            = file == QString::fromLatin1(kUntitled) ? file : QFileInfo(file).fileName();
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(copy.data.savedAt);
+        const QString time = when.toString(when.date() == QDate::currentDate()
+                ? QStringLiteral("HH:mm")
+                : QStringLiteral("yyyy-MM-dd HH:mm"));
+        const MessageAnswer answer
+            = m_platform.message(m_window, QString::fromLatin1(kRecoveryTitle),
+                QString::fromStdString(recoveryQuestion(name.toStdString(), time.toStdString())),
+                MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes);
+        if (answer != MessageAnswer::Yes) {
+            QFile::remove(path);
+            continue;
+        }
+        m_document->recover(copy.data);
+        // This run's own copy takes over; the old one goes once that is written.
+        if (m_document->recoveryCopy()->update()) {
+            QFile::remove(path);
+        }
+        return; // one layout at a time: any other copies wait for the next start
+    }
+}
+
 bool Startup::writeSettings()
 {
+    // A second copy leaves the settings file to the copy that owns it.
+    if (!ownsSettings()) {
+        return true;
+    }
     QDir().mkpath(m_configDir);
     const WriteResult result = m_settings.write(settingsPath());
     if (!result.ok) {

@@ -4,7 +4,14 @@
 // vehicle file named on the command line, shows the splash for 3000 ms,
 // then the intro messages and the warning window (whose closing runs the
 // decimal-symbol check). The main window's exit path calls back here to
-// write the whole settings object.
+// write the whole settings object and discard the crash-recovery copy.
+//
+// One copy of the program owns the settings file: a lock file beside it says
+// which. A second copy started while the first runs says so at start and
+// works on, but leaves the settings file to the first. The copy that owns
+// the settings offers, once its main window shows, each crash-recovery copy
+// that no running program holds, newest first; the copies are kept in the
+// --config-dir folder when one is given, else in the user's data folder.
 #pragma once
 
 #include "gui/app/layoutdocument.h"
@@ -12,6 +19,7 @@
 #include "gui/app/vehiclefolders.h"
 #include "gui/platform/datafolder.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -51,16 +59,25 @@ public:
     MainWindow *load(const QString &vehicleFile = {});
     MainWindow *mainWindow() const { return m_window; }
     TableWindows *tables() const { return m_tables.get(); }
-    // Shows the main window and starts the splash; the rest follows its timer.
+    // Shows the main window, asks what start-up must ask (a second copy, a
+    // layout to recover) and starts the splash; the rest follows its timer.
     void start(int splashMs = 3000);
+    // The questions at start, and the crash-recovery copy kept from then on.
+    void askAtStart();
+    bool ownsSettings() const { return m_settingsLock != nullptr; }
+    QString recoveryFolder() const { return m_recoveryFolder; }
     // What runs when the splash closes: intro messages, then the warning window.
     void afterSplash();
     bool writeSettings();
 
 private:
+    void offerRecovery();
+
     Platform &m_platform;
     DataFolder m_data;
     QString m_configDir;
+    QString m_recoveryFolder;
+    std::unique_ptr<QLockFile> m_settingsLock; // null in a second copy
     SettingsOwner m_settings;
     VehicleFolders m_folders;
     std::unique_ptr<LayoutDocument> m_document;

@@ -1,6 +1,7 @@
 // The File commands; see filecommands.h.
 #include "gui/mainwin/filecommands.h"
 
+#include "core/layout/sessiontexts.h"
 #include "core/layout/vehiclefile.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/vehiclefolders.h"
@@ -97,11 +98,20 @@ QStringList FileCommands::recentFiles() const
 
 bool FileCommands::saveTo(const QString &path)
 {
-    QString message;
-    if (!m_document.save(path, message)) {
-        m_platform.message(m_window, QStringLiteral("File Not Saved"), message, MessageButtons::Ok,
-            MessageIcon::Exclamation);
-        return false;
+    const WriteResult result = m_document.save(path);
+    if (!result.ok) {
+        const QString message = QString::fromStdString(result.message);
+        if (!result.readOnly) {
+            m_platform.message(m_window, QString::fromLatin1(kFileNotSavedTitle), message,
+                MessageButtons::Ok, MessageIcon::Exclamation);
+            return false;
+        }
+        // A read-only file is kept as it is; the layout can still be saved
+        // under another name.
+        const MessageAnswer answer = m_platform.message(m_window,
+            QString::fromLatin1(kFileNotSavedTitle), message + QString::fromLatin1(kOfferSaveAs),
+            MessageButtons::YesNo, MessageIcon::Exclamation, MessageAnswer::Yes);
+        return answer == MessageAnswer::Yes && fileSaveAs();
     }
     m_folders.remember(m_document.currentFile());
     return true;

@@ -4,7 +4,8 @@
 // No work is lost behind the user's back: when a save question is answered
 // Yes and the save does not happen (cancelled or failed), the command that
 // asked stops. A failed write names the file and the reason and leaves the
-// current file, title and changed flag as they were. The dialogs start in
+// current file, title and changed flag as they were; a read-only file is
+// refused, with Save As offered instead. The dialogs start in
 // the folder last used for a vehicle file (VehicleFolders).
 #pragma once
 

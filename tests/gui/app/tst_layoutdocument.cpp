@@ -1,11 +1,15 @@
 // The layout document as the one owner of the layout (the window tests set
 // entries through it and read the boxes): the changed-flag rules; the
-// solve's write-backs; files; the camber-follows flag; and undo.
+// solve's write-backs; files; the camber-follows flag; undo; and the
+// crash-recovery copy with a layout recovered from it.
 #include "core/layout/entrynumbers.h"
 #include "gui/app/layoutdocument.h"
+#include "gui/app/recoverywriter.h"
 #include "gui/app/settingsowner.h"
 #include "testing/mainwindowfixture.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,14 +52,15 @@ private slots:
         QVERIFY(document.isChanged());
 
         QTemporaryDir dir;
-        QVERIFY(document.save(dir.filePath(QStringLiteral("car.tk")), message));
+        QVERIFY(document.save(dir.filePath(QStringLiteral("car.tk"))).ok);
         QVERIFY(!document.isChanged());
         QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
         // A failed write keeps file, title and flag.
         document.setComment(QStringLiteral("note"));
         QVERIFY(document.isChanged());
-        QVERIFY(!document.save(dir.filePath(QStringLiteral("no/such/dir.tk")), message));
-        QVERIFY(message.contains(QStringLiteral("dir.tk")));
+        const WriteResult failed = document.save(dir.filePath(QStringLiteral("no/such/dir.tk")));
+        QVERIFY(!failed.ok);
+        QVERIFY(failed.message.find("dir.tk") != std::string::npos);
         QVERIFY(document.isChanged());
         QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
 
@@ -113,11 +118,63 @@ private slots:
 
         // Saved, then undone: the layout differs from the file again.
         QTemporaryDir dir;
-        QVERIFY(document.save(dir.filePath(QStringLiteral("car.tk")), message));
+        QVERIFY(document.save(dir.filePath(QStringLiteral("car.tk"))).ok);
         undo.undo();
         QVERIFY(document.isChanged());
         document.newLayout();
         QVERIFY(!undo.canUndo() && !undo.canRedo());
+    }
+
+    void recoveryCopyFollowsTheChangedFlagAndRecovers()
+    {
+        SettingsOwner settings;
+        LayoutDocument document(settings, QString());
+        QTemporaryDir dir;
+        const QString car = dir.filePath(QStringLiteral("CAR.TK"));
+        QVERIFY(QFile::copy(exampleFile(QStringLiteral("WORKED.TK")), car));
+        QString message;
+        QVERIFY(document.open(car, message));
+        document.keepRecoveryCopy(dir.filePath(QStringLiteral("data")));
+        const QString copy = document.recoveryCopy()->path();
+
+        // Written a moment after a change (never on every keystroke), and
+        // gone once the layout is back to its file.
+        document.acceptEdit(0, QStringLiteral("30"));
+        QVERIFY(!QFile::exists(copy));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 3 * RecoveryWriter::kDelayMs);
+        const RecoveryReadResult kept = readRecoveryFile(copy.toStdString());
+        QVERIFY(kept.ok);
+        QCOMPARE(QString::fromStdString(kept.data.file), QFileInfo(car).absoluteFilePath());
+        QCOMPARE(kept.data.layout.record.get(0), std::string("30"));
+        document.undoStack().undo();
+        QVERIFY(!QFile::exists(copy));
+        document.undoStack().redo();
+        QVERIFY(document.recoveryCopy()->update() && QFile::exists(copy));
+        QVERIFY(document.save(car).ok);
+        QVERIFY(!QFile::exists(copy));
+
+        // Recovered: the changes, still changed (undo cannot clear that) and
+        // still the file's layout, whose Save writes there.
+        LayoutDocument later(settings, QString());
+        later.recover(kept.data);
+        QVERIFY(later.isChanged());
+        QCOMPARE(later.currentFile(), QFileInfo(car).absoluteFilePath());
+        QCOMPARE(later.fileTitle(), QStringLiteral("CAR.TK"));
+        QCOMPARE(later.entry(0), QStringLiteral("30"));
+        QCOMPARE(later.entry(6), QStringLiteral("12.04")); // solved as a file read is
+        later.acceptEdit(1, QStringLiteral("7"));
+        later.undoStack().undo();
+        QVERIFY(later.isChanged());
+
+        // Leaving on purpose removes the copy, and no later change brings it back.
+        later.keepRecoveryCopy(dir.filePath(QStringLiteral("data")));
+        QVERIFY(later.recoveryCopy()->update());
+        const QString laterCopy = later.recoveryCopy()->path();
+        QVERIFY(QFile::exists(laterCopy) && laterCopy != copy);
+        later.discardRecoveryCopy();
+        later.acceptEdit(1, QStringLiteral("8"));
+        QTest::qWait(RecoveryWriter::kDelayMs + 200);
+        QVERIFY(!QFile::exists(laterCopy));
     }
 };
 

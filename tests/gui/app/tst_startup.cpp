@@ -2,9 +2,12 @@
 // settings read at start (the user's file, or the shipped default on the
 // first run) and written at exit, the intro messages and their suppression
 // across a restart, the tenth-activation message, the extended roll range,
-// the Help menu's outside documents wired, and where the vehicle-file
-// dialogs start across runs.
+// the Help menu's outside documents wired, where the vehicle-file dialogs
+// start across runs, a layout recovered after a crash, and a second copy
+// that leaves the settings file alone.
+#include "core/layout/vehiclefile.h"
 #include "gui/app/commandline.h"
+#include "gui/app/recoverywriter.h"
 #include "gui/app/startup.h"
 #include "gui/app/vehiclefolders.h"
 #include "gui/mainwin/mainwindow.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -215,6 +219,89 @@ private slots:
         QCOMPARE(run.platform.messages().constFirst().icon, MessageIcon::Information);
         QCOMPARE(run.platform.requests().constLast().kind, PlatformRequest::Kind::OpenDocument);
         QVERIFY(run.platform.requests().constLast().text.endsWith(QStringLiteral("/Readme.doc")));
+    }
+
+    void crashRecoveryAndASecondCopy()
+    {
+        QTemporaryDir config;
+        const QString car = config.filePath(QStringLiteral("CAR.TK"));
+        QVERIFY(QFile::copy(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")), car));
+        QString crashed;
+        {
+            Run first(config.path());
+            first.startup.load(car);
+            first.startup.askAtStart();
+            QVERIFY(first.startup.ownsSettings());
+            QVERIFY(first.platform.messages().isEmpty());
+            {
+                // A second copy meanwhile: it says so, and its exit leaves
+                // the settings file to the first.
+                Run second(config.path());
+                MainWindow *window = second.startup.load();
+                second.startup.askAtStart();
+                QVERIFY(!second.startup.ownsSettings());
+                QCOMPARE(second.platform.messages().size(), 1);
+                QCOMPARE(second.platform.messages().constFirst().title,
+                    QStringLiteral("Tarvik Is Already Running"));
+                QVERIFY(second.platform.messageTexts().constFirst().contains(
+                    QStringLiteral("without saving its settings")));
+                QVERIFY(window->exitCommand());
+                QVERIFY(!QFile::exists(second.startup.settingsPath()));
+            }
+            first.startup.document()->setEntries({ { 0, QStringLiteral("30") } });
+            QVERIFY(first.startup.document()->recoveryCopy()->update());
+            crashed = first.startup.document()->recoveryCopy()->path();
+            // Gone without the exit path, as in a crash: the copy stays.
+        }
+        QVERIFY(QFile::exists(crashed));
+        {
+            Run next(config.path());
+            MainWindow *window = next.startup.load(car);
+            next.platform.answerMessage(MessageAnswer::Yes);
+            next.startup.askAtStart();
+            const PlatformRequest asked = next.platform.messages().constFirst();
+            QCOMPARE(asked.title, QStringLiteral("Recover Changes"));
+            QVERIFY2(QRegularExpression(
+                         QStringLiteral(
+                             "^Recover the unsaved changes to CAR\\.TK from \\d\\d:\\d\\d\\?$"))
+                         .match(asked.text)
+                         .hasMatch(),
+                qPrintable(asked.text));
+            QCOMPARE(asked.buttons, MessageButtons::YesNo);
+            QCOMPARE(asked.defaultButton, std::optional(MessageAnswer::Yes));
+            QCOMPARE(window->box(0)->text(), QStringLiteral("30"));
+            QVERIFY(next.startup.document()->isChanged());
+            QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ CAR.TK ]"));
+            // This run's copy took over from the crashed one.
+            const QString own = next.startup.document()->recoveryCopy()->path();
+            QVERIFY(!QFile::exists(crashed) && QFile::exists(own));
+            QVERIFY(window->files().fileSave());
+            QCOMPARE(readVehicleFile(car.toStdString()).data.record.get(0), std::string("30"));
+            QVERIFY(!QFile::exists(own));
+
+            // A layout never saved is kept too.
+            window->files().fileNew();
+            next.startup.document()->setEntries({ { 0, QStringLiteral("12") } });
+            QVERIFY(next.startup.document()->recoveryCopy()->update());
+        }
+        Run last(config.path());
+        MainWindow *window = last.startup.load();
+        last.platform.answerMessage(MessageAnswer::No);
+        last.startup.askAtStart();
+        QVERIFY(last.platform.messageTexts().constFirst().startsWith(
+            QStringLiteral("Recover the unsaved changes to Untitled from ")));
+        QVERIFY(!last.startup.document()->isChanged());
+        const QStringList copies { QStringLiteral("recovery-*.tkr") };
+        QVERIFY(QDir(config.path()).entryList(copies).isEmpty()); // No deleted it
+
+        // A clean exit, the changes given up, leaves no copy.
+        last.startup.document()->setEntries({ { 0, QStringLiteral("13") } });
+        QVERIFY(last.startup.document()->recoveryCopy()->update());
+        QCOMPARE(QDir(config.path()).entryList(copies).size(), 1);
+        last.platform.answerMessage(MessageAnswer::No);
+        QVERIFY(window->exitCommand());
+        QVERIFY(QDir(config.path()).entryList(copies).isEmpty());
+        QVERIFY(QFile::exists(last.startup.settingsPath()));
     }
 
     void vehicleFoldersFirstRunThenLastUsed()

@@ -1,7 +1,8 @@
 // The main window's File menu, Comments window and exit path with scripted
 // dialogs: the save questions and their answers (including a Save As that is
 // cancelled or fails, which must stop the command), the open and save
-// dialogs' settings, refused files, and the main report and blank worksheet
+// dialogs' settings, refused files, a read-only file refused with Save As
+// offered, and the main report and blank worksheet
 // printed to PDF.
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/mainprinting.h"
@@ -24,6 +25,16 @@
 using namespace tarvik;
 using namespace tarvik::gui;
 using namespace tarvik::gui::testing;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TestMainWindowFiles : public QObject
 {
@@ -89,6 +100,27 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QVERIFY(g.window->files().fileSave());
     QCOMPARE(g.platform.requests().size(), 1);
     QVERIFY(QFile(path).open(QIODevice::ReadOnly));
+
+    // A read-only file is refused by name, with Save As offered (Yes, the
+    // default), and stays as it was.
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray kept = readFile(path);
+    g.type(41, QStringLiteral("8"));
+    const QString other = m_dir.filePath(QStringLiteral("other.tk"));
+    g.platform.answerMessage(MessageAnswer::Yes);
+    g.platform.answerSaveFile(other);
+    QVERIFY(g.window->files().fileSave());
+    const PlatformRequest refused = g.platform.messages().constLast();
+    QCOMPARE(refused.title, QStringLiteral("File Not Saved"));
+    QCOMPARE(refused.text,
+        QStringLiteral("The file %1 is read-only, so it was not saved.  Do you want to save the "
+                       "layout under another name (Save As)?")
+            .arg(QFileInfo(path).absoluteFilePath()));
+    QCOMPARE(refused.defaultButton, std::optional(MessageAnswer::Yes));
+    QCOMPARE(g.platform.requests().constLast().kind, PlatformRequest::Kind::SaveFile);
+    QCOMPARE(readFile(path), kept);
+    QCOMPARE(g.document->currentFile(), QFileInfo(other).absoluteFilePath());
+    QVERIFY(!g.changed());
 }
 
 void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# End to end, saving that never loses work. File > Save over a read-only
+# vehicle file (chmod 444) is refused with a message that offers Save As, and
+# the file keeps its bytes and its mode. Then the unsaved value survives a
+# kill -9: at the restart the recovery question comes, Return (Yes) brings
+# the layout back, and File > Save writes the value into the file.
+#
+# tst_saving.sh APP DATA_DIR
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+e2e_init saving "$1" "$2"
+
+close_start_windows() {
+  # The intro messages and the warning window of every start.
+  e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
+  sleep 0.5
+  e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
+  e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
+  sleep 0.3
+  e2e_keys Return
+  e2e_check "warning window shows" e2e_wait_window 'Tarvik'
+  sleep 0.3
+  e2e_click WarningOk 'Tarvik'
+  e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
+  sleep 0.5
+}
+
+recovery_copy_holds() {
+  # recovery_copy_holds VALUE: a recovery copy whose first entry (line 7:
+  # three header lines, the magic, type and units) is VALUE.
+  local copy
+  for copy in "$E2E_CONFIG"/recovery-*.tkr; do
+    [ -f "$copy" ] && [ "$(e2e_record "$copy" 7)" = "$1" ] && return 0
+  done
+  return 1
+}
+
+wait_for() {
+  local i
+  for i in $(seq 1 50); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+e2e_start_worked
+
+# A value typed, then File > Save over the read-only file.
+chmod 444 "$car"
+before=$(md5sum <"$car")
+e2e_click SpecData0 "$main"
+e2e_keys ctrl+a
+e2e_type 30
+e2e_keys Tab
+e2e_keys alt+f s
+e2e_check "Save over a read-only file is refused" e2e_wait_window 'File Not Saved'
+sleep 0.3
+e2e_shot 01-read-only-refused
+e2e_keys Return
+e2e_check "Yes, the default, offers Save As" e2e_wait_window 'Save a File'
+e2e_shot 02-save-as-offered
+e2e_keys Escape
+e2e_check "Save As closes" e2e_wait_gone 'Save a File'
+e2e_check "the read-only file keeps its bytes" test "$(md5sum <"$car")" = "$before"
+e2e_check "the read-only file keeps its mode" test "$(stat -c %a "$car")" = 444
+e2e_check "no temporary file is left beside it" \
+  test "$(find "$E2E_WORK" -maxdepth 1 -name 'CAR.TK*' | wc -l)" = 1
+chmod 644 "$car"
+
+# The unsaved value reaches the recovery copy within a second or so; then
+# the program is killed without a chance to save anything.
+e2e_check "a recovery copy holds the unsaved value" wait_for recovery_copy_holds 30
+kill -9 "$E2E_APP_PID"
+e2e_wait_exit
+e2e_check "the file still holds the old value" test "$(e2e_record "$car" 4)" = "24"
+
+e2e_launch "$car"
+e2e_check "the restart asks to recover the changes" e2e_wait_window 'Recover Changes' 15
+e2e_check "the killed run's lock does not count as a second copy" \
+  bash -c "! xdotool search --name 'Tarvik Is Already Running' >/dev/null 2>&1"
+sleep 0.3
+e2e_shot 03-recover-question
+e2e_keys Return
+e2e_check "the question closes" e2e_wait_gone 'Recover Changes'
+close_start_windows
+e2e_shot 04-recovered
+e2e_check "the recovered layout is still CAR.TK's" e2e_window_shown "$main"
+e2e_keys alt+f s
+sleep 1
+e2e_check "File > Save wrote the recovered value (record 4)" test "$(e2e_record "$car" 4)" = "30"
+e2e_check "the save removed the recovery copy" \
+  test "$(find "$E2E_CONFIG" -name 'recovery-*.tkr' | wc -l)" = 0
+
+e2e_keys alt+f x
+e2e_wait_exit
+e2e_check "Exit ends the program without a question" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
+e2e_finish
