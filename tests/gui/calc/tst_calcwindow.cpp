@@ -391,6 +391,7 @@ private slots:
         // A message box it opened, known by the window's own count.
         ActivatingPlatform platform;
         CalcOpener opener(platform, shippedData(), *f.document, f.settings);
+        opener.setMainWindow(f.window.get());
         const QPointer<CalcWindow> other = opener.open(kCalcModeSpring);
         QVERIFY(QTest::qWaitForWindowActive(other));
         click(other->acceptButton()); // no rate yet: a message, and the window stays
