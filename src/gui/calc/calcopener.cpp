@@ -30,10 +30,12 @@ CalcOpener::CalcOpener(Platform &platform, const DataFolder &data, LayoutDocumen
 
 CalcWindow *CalcOpener::open(int mode, int shimSide, QWidget *opener)
 {
-    if (m_window) {
-        m_window->closeWindow();
-        m_window = nullptr;
+    // One that is up closes; one already closing (accepted or cancelled, its
+    // deletion still queued) is let go as it is.
+    if (CalcWindow *up = window()) {
+        up->closeWindow();
     }
+    m_window = nullptr;
     const int side = sideIndex(shimSide);
     const CalcContext context(m_document.state(), m_settings.get(), side,
         mode == kCalcModeShim ? m_shimChoices[std::size_t(side)] : std::nullopt);
@@ -58,7 +60,8 @@ CalcWindow *CalcOpener::open(int mode, int shimSide, QWidget *opener)
 
 CalcWindow *CalcOpener::window() const
 {
-    return m_window.data();
+    // A closing window is on its way to deletion: it is nobody's to use.
+    return m_window && !m_window->isClosing() ? m_window.data() : nullptr;
 }
 
 std::optional<ShimChoices> CalcOpener::shimChoices(int side) const
@@ -76,9 +79,9 @@ void CalcOpener::follow(const LayoutChange &change)
     // the user changed them (the main window can be used while its help is
     // up), accepting would write back arm points made from the old ones.
     const bool pointsChanged = change.everything || !change.entries.isEmpty();
-    if (m_window && m_window->session().mode() == kCalcModeShim && pointsChanged
-        && !change.fromSolve) {
-        m_window->closeWindow();
+    CalcWindow *up = window();
+    if (up && up->session().mode() == kCalcModeShim && pointsChanged && !change.fromSolve) {
+        up->closeWindow();
     }
 }
 

@@ -45,7 +45,9 @@ public:
     // not the main window. Returns the window, or nullptr when it could not
     // open.
     CalcWindow *open(int mode, int shimSide = -1, QWidget *opener = nullptr);
-    CalcWindow *window() const; // the open one, if any
+    // The open one, if any; never one that is closing. The window deletes
+    // itself once closed: whoever keeps it keeps a QPointer.
+    CalcWindow *window() const;
 
     std::optional<ShimChoices> shimChoices(int side) const;
 

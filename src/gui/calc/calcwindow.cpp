@@ -108,7 +108,13 @@ CalcWindow::CalcWindow(Platform &platform, LayoutDocument &document, SettingsOwn
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &CalcWindow::focusWindowChanged);
 }
 
-CalcWindow::~CalcWindow() = default;
+CalcWindow::~CalcWindow()
+{
+    // Deleted while shown (with the window it was opened over), the base
+    // classes hide it and move the activation; this window's part is gone by
+    // then, so it must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void CalcWindow::build()
 {

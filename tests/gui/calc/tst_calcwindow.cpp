@@ -67,9 +67,11 @@ public:
     bool activated = false;
 };
 
+// Closed: hidden and waiting for its deletion, or deleted already (a closed
+// window deletes itself once events run, so tests hold it in a QPointer).
 bool closed(const QPointer<CalcWindow> &w)
 {
-    return !w || w->isClosing();
+    return !w || (w->isClosing() && !w->isVisible());
 }
 
 } // namespace
@@ -138,7 +140,7 @@ private slots:
     void keysMoveBetweenFieldsAndNeverChangeAChoice()
     {
         CalcFixture f;
-        CalcWindow *w = f.openCalc(kCalcModeSpring);
+        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
         QVERIFY(w);
         choose(w, 2, 1); // leaf spring
         QTest::keyClick(w->choice(2), Qt::Key_Down);
@@ -156,7 +158,7 @@ private slots:
         QVERIFY(!w->isClosing());
         w->cancelButton()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w->cancelButton(), Qt::Key_Return);
-        QVERIFY(w->isClosing());
+        QVERIFY(closed(w));
     }
 
     void acceptedShimMovesTheArm()
@@ -306,8 +308,12 @@ private slots:
         QCOMPARE(t->camber()->text(), w->outputValue(1)->text());
         QCOMPARE(t->residual()->text(), QStringLiteral("-.06"));
 
+        // Accepted, the window deletes itself once events run (the click's
+        // may already have), so only a QPointer may look at it afterwards.
+        const QPointer<CalcWindow> accepted = w;
         click(w->acceptButton());
-        QVERIFY(w->isClosing());
+        QVERIFY(closed(accepted));
+        QVERIFY(!f.calc.window());
         QVERIFY(f.platform.messages().isEmpty());
         QCOMPARE(f.document->entry(pivotX), QStringLiteral("11.81"));
         QVERIFY(f.document->entry(staticCamberEntry(kSideRight)) != QStringLiteral("-.5"));
@@ -317,6 +323,7 @@ private slots:
 
         // Reopened, the rows hold the stack and the switch is off.
         w = f.openCalc(kCalcModeShim, kSideRight);
+        QVERIFY(w && w != accepted);
         QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 }));
         QVERIFY(!w->targetFrame()->toggle()->isChecked() && w->choice(3)->isEnabled());
     }
@@ -324,7 +331,7 @@ private slots:
     void refusedTargetKeepsTheFocusAndAcceptTakesTypedText()
     {
         CalcFixture f;
-        CalcWindow *w = f.openCalc(kCalcModeShim, kSideLeft);
+        const QPointer<CalcWindow> w = f.openCalc(kCalcModeShim, kSideLeft);
         QVERIFY(w);
         ShimTargetFrame *t = switchedOn(w);
         typeInto(t->box(), QStringLiteral("25"));
@@ -341,7 +348,7 @@ private slots:
         QTest::keyClicks(t->box(), QStringLiteral("1"));
         f.platform.answerMessage(MessageAnswer::No);
         click(w->acceptButton());
-        QVERIFY(w->isClosing());
+        QVERIFY(closed(w));
         QCOMPARE(f.platform.messages().last().title, QStringLiteral("Let Camber Change?"));
         QCOMPARE(f.document->entry(pointEntry(kSideLeft, kColumnX, kUpperFramePivot)),
             QStringLiteral("12.25")); // two 1/8 in shims added
@@ -384,6 +391,7 @@ private slots:
         // A message box it opened, known by the window's own count.
         ActivatingPlatform platform;
         CalcOpener opener(platform, shippedData(), *f.document, f.settings);
+        opener.setMainWindow(f.window.get());
         const QPointer<CalcWindow> other = opener.open(kCalcModeSpring);
         QVERIFY(QTest::qWaitForWindowActive(other));
         click(other->acceptButton()); // no rate yet: a message, and the window stays
@@ -397,13 +405,22 @@ private slots:
         CalcFixture f;
         const QPointer<CalcWindow> first = f.openCalc(kCalcModeSpring);
         const QPointer<CalcWindow> second = f.openCalc(kCalcModeGainSpec);
-        QVERIFY(closed(first) && !first->isVisible());
+        QVERIFY(closed(first));
         QCOMPARE(f.calc.window(), second.data());
         choose(second, 1, 1);
         typeInto(second, 2, QStringLiteral("3"));
         QTest::keyClick(second->box(3), Qt::Key_Escape);
-        QVERIFY(closed(second));
+        QVERIFY(second && second->isClosing());
+        QVERIFY(!f.calc.window());
         QCOMPARE(f.settings.get().GainDiveText, Settings {}.GainDiveText);
+
+        // Opened again while the cancelled one waits for its deletion: a new
+        // window, which stays up when the old one goes.
+        const QPointer<CalcWindow> third = f.openCalc(kCalcModeGainSpec);
+        QVERIFY(third && third != second);
+        QTRY_VERIFY(!second);
+        QVERIFY(!closed(third) && third->isVisible());
+        QCOMPARE(f.calc.window(), third.data());
     }
 
     void shimCalculatorClosesWhenItsLayoutChanges()
