@@ -145,6 +145,23 @@ e2e_widget() {
   return 1
 }
 
+e2e_text() {
+  # e2e_text NAME [TITLE_REGEX]: the text a visible named widget shows now.
+  awk -F'\t' -v n="$1" -v t="^(${2:-.*})\$" '$1 == n && $2 ~ t { print $4; exit }' "$E2E_MAP"
+}
+
+e2e_wait_text() {
+  # e2e_wait_text NAME TITLE_REGEX TEXT_REGEX [SECONDS]: the widget's whole
+  # text matches within the time (the map is rewritten five times a second).
+  local limit=${4:-3} i
+  for i in $(seq 1 $((limit * 10))); do
+    e2e_text "$1" "$2" | grep -qxE -e "$3" && return 0
+    sleep 0.1
+  done
+  e2e_log "$1 shows '$(e2e_text "$1" "$2")', not '$3'"
+  return 1
+}
+
 e2e_click() {
   # e2e_click NAME [TITLE_REGEX]: a real left click in the widget's middle.
   local geometry
@@ -184,13 +201,14 @@ e2e_finish() {
 }
 
 e2e_start_worked() {
-  # e2e_start_worked: the worked example copied to $car (CAR.TK) and opened
+  # e2e_start_worked [EXAMPLE]: the worked example (or the shipped EXAMPLE,
+  # such as CIRCLE.TK) copied to $car (CAR.TK) and opened
   # with a fresh settings folder, then the start-up windows closed as a
   # person closes them (tst_mainwindow.sh checks each on its own). Sets
   # $car and $main (the main window's title).
   car=$E2E_WORK/CAR.TK
   main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
-  cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
+  cp "$E2E_DATA/tkfiles/${1:-WORKED.TK}" "$car"
   e2e_launch "$car"
   e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
   sleep 0.5

@@ -3,8 +3,11 @@
 # main window's Calc button, "Both Sides" chosen in its list, a coil spring
 # typed in with Tab (wire .5, inside diameter 3.5, 10 active coils gives
 # 134), accepted, and the layout saved with File > Save: both Spring Rate
-# records hold the rate. On the way: its own message boxes (a refused value,
-# Accept before a rate) leave it open, a click on the main window closes it.
+# records hold the rate. On the way: Use Calc Value is shut while there is
+# no rate, a refused value's message leaves it open, a click on the main
+# window closes it; an emptied box takes the rate away and shuts Use Calc
+# Value again, and a leaf spring chosen clears the wire diameter, which is no
+# number of leaves.
 #
 # tst_calc.sh APP DATA_DIR
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,17 +20,14 @@ calc='Spring Rate Calculator'
 e2e_check "spring records start at 500" \
   test "$(e2e_record "$car" 36)/$(e2e_record "$car" 41)" = "500/500"
 
-# Its own message boxes: Accept before any rate, then a refused value.
+# Use Calc Value before any rate, then a refused value.
 e2e_click ClcBttn "$main"
 e2e_check "Calc opens the spring calculator" e2e_wait_window "$calc"
 sleep 0.5
 e2e_shot 01-opened
 e2e_click CalcAccept "$calc"
-e2e_check "Accept without a rate says so" e2e_wait_window ' '
-e2e_shot 02-no-rate
-e2e_keys Return
-sleep 0.5
-e2e_check "the calculator stays open over its own message" e2e_window_shown "$calc"
+e2e_check "Use Calc Value is shut before a rate" e2e_wait_gone ' ' 1
+e2e_check "the calculator stays open" e2e_window_shown "$calc"
 e2e_click CalcData4 "$calc"
 e2e_type 40
 e2e_keys Tab
@@ -57,12 +57,45 @@ e2e_type 3.5
 e2e_keys Tab
 e2e_type 10
 e2e_keys Tab
-sleep 0.5
+e2e_check "the coil spring's rate shows" e2e_wait_text CalcOutData0 "$calc" ' *134'
 e2e_shot 04-coil-rate
+
+# The inside diameter emptied: no rate, and Use Calc Value sends nothing
+# and says nothing.
+e2e_click CalcData4 "$calc"
+e2e_keys ctrl+a BackSpace Tab
+e2e_check "an emptied box leaves no rate" e2e_wait_text CalcOutData0 "$calc" ''
+e2e_click CalcAccept "$calc"
+e2e_check "Use Calc Value is shut without a rate" e2e_wait_gone ' ' 1
+e2e_check "the calculator stays open" e2e_window_shown "$calc"
+e2e_shot 05-emptied
+
+# A leaf spring: the wire diameter .5 is outside 1 to 10 leaves and goes;
+# the 10 coils fit the spring length and stay. Back to the coil spring.
+e2e_click CalcCombo2 "$calc"
+sleep 0.3
+e2e_type l
+e2e_keys Return
+e2e_check "the wire diameter does not stay as a number of leaves" \
+  e2e_wait_text CalcData3 "$calc" ''
+e2e_check "the coil count stays as the spring length" e2e_wait_text CalcData5 "$calc" '10'
+e2e_check "the leaf spring has no rate yet" e2e_wait_text CalcOutData0 "$calc" ''
+e2e_shot 06-leaf
+e2e_click CalcCombo2 "$calc"
+sleep 0.3
+e2e_type c
+e2e_keys Return
+e2e_click CalcData3 "$calc"
+e2e_keys ctrl+a
+e2e_type 0.5
+e2e_keys Tab
+e2e_type 3.5
+e2e_keys Tab
+e2e_check "the coil spring's rate is back" e2e_wait_text CalcOutData0 "$calc" ' *134'
 e2e_click CalcAccept "$calc"
 e2e_check "Use Calc Value closes the calculator" e2e_wait_gone "$calc" 5
 sleep 0.5
-e2e_shot 05-accepted
+e2e_shot 07-accepted
 
 e2e_keys alt+f s
 sleep 1

@@ -4,8 +4,11 @@
 # windows and a menu, the dive-and-roll "Yes" option and a spin press, the
 # Big and Normal drawing, an Edit command with its prompt, undo and redo, a
 # drag of a point in the drawing, the drawing exported, the print preview
-# with its PDF export, File > Save, a recent file reopened and Exit. Checked through the saved vehicle file, the settings file and
-# screenshots.
+# with its PDF export, File > Save, Metric and back to English with the help
+# box following, a recent file reopened and Exit. A drag given up with
+# Escape leaves the layout and no stale coordinates in the status line.
+# Checked through the saved vehicle file, the settings file, the texts the
+# widgets show and screenshots.
 #
 # tst_mainwindow.sh APP DATA_DIR
 here=$(cd "$(dirname "$0")" && pwd)
@@ -141,6 +144,33 @@ sleep 1
 e2e_check "one undo takes the whole drag back" \
   test "$(e2e_record "$car" 13)" = "$before_y" -a "$(e2e_record "$car" 5)" = "$before_x"
 
+# The same drag given up with Escape: the point goes back, and the status
+# line no longer shows where it was dragged to.
+xdotool mousemove "$px" "$py"
+sleep 0.3
+xdotool mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((px - 4 * step)) $((py - 6 * step))
+  sleep 0.1
+done
+sleep 0.5
+dragging=$(e2e_text StatusBar "$main")
+e2e_log "status while dragging: '$dragging'"
+e2e_check "the status line shows the dragged point" \
+  test "${dragging#Right Upper Frame Pivot:}" != "$dragging"
+e2e_keys Escape
+xdotool mouseup 1
+sleep 0.5
+e2e_shot 11b-drag-cancelled
+cancelled=$(e2e_text StatusBar "$main")
+e2e_log "status after Escape: '$cancelled'"
+e2e_check "Escape takes the dragged coordinates off the status line" \
+  test "$cancelled" != "$dragging"
+e2e_keys alt+f s
+sleep 1
+e2e_check "Escape put the point back" \
+  test "$(e2e_record "$car" 13)" = "$before_y" -a "$(e2e_record "$car" 5)" = "$before_x"
+
 # File > Export Drawing through the real file dialog and the size dialog:
 # an SVG picture that renders at the width asked.
 e2e_keys alt+f e
@@ -193,6 +223,20 @@ e2e_check "raise moved the right upper ball joint height (record 12)" \
   test "$(e2e_record "$car" 12)" = "16."
 e2e_check "the dive spin press saved (record 46)" test "$(e2e_record "$car" 46)" = ".10"
 
+# Options > Metric and back to English with the focus in the right Spring
+# Rate box: the help box follows the units at once, the focus never moving.
+e2e_click SpecData35 "$main"
+e2e_check "the help box speaks of pounds per inch" \
+  e2e_wait_text HelpText "$main" '.*Rate of the spring itself, lb/in.*'
+e2e_keys alt+o Down Down Down Return
+e2e_check "Metric: the help box speaks of N/mm" \
+  e2e_wait_text HelpText "$main" '.*Rate of the spring itself, N/mm.*'
+e2e_shot 15-metric
+e2e_keys alt+o Down Down Return
+e2e_check "English again: the help box speaks of pounds per inch" \
+  e2e_wait_text HelpText "$main" '.*Rate of the spring itself, lb/in.*'
+e2e_check "the spring rate is back in pounds per inch" e2e_wait_text SpecData35 "$main" '500.*'
+
 # File > Recent Files: the saved car heads the list. With a change typed, the
 # save question comes first; No reopens the file as it was saved, so Exit
 # then asks nothing.
@@ -202,7 +246,7 @@ e2e_type 31
 e2e_keys Tab
 e2e_keys alt+f f
 sleep 0.3
-e2e_shot 15-recent-files
+e2e_shot 16-recent-files
 e2e_keys Return
 e2e_check "a recent file asks to save the change first" e2e_wait_window 'Save Changes'
 e2e_keys alt+n
@@ -213,12 +257,12 @@ e2e_check "the file was not written" test "$(e2e_record "$car" 4)" = "30"
 # user ticks them off.
 e2e_check "the User's Manual intro message follows the open" \
   e2e_wait_window "User's Manual" 5
-e2e_shot 16-reopened
+e2e_shot 17-reopened
 e2e_keys Return
 e2e_check "the intro message closes" e2e_wait_gone "User's Manual"
 
 e2e_keys alt+f x
-sleep 1; e2e_shot 17-exit
+sleep 1; e2e_shot 18-exit
 e2e_wait_exit
 e2e_check "Exit ends the program without a question" bash -c "! kill -0 $E2E_APP_PID 2>/dev/null"
 e2e_check "Exit writes the settings file" test -s "$E2E_CONFIG/TKCNFG-32.QMK"

@@ -277,7 +277,9 @@ CalcFeedback CalcSession::leaveBox(int k, std::string_view text)
     CalcInputRow &r = rowRef(k);
     r.text = std::string(text);
     if (r.text.empty()) {
-        return {};
+        // A spring rate needs every dimension: the one taken away takes the
+        // rate with it. The other modes keep what they show.
+        return m_mode == kCalcModeSpring ? recalculate() : CalcFeedback {};
     }
     if (std::optional<CalcFeedback> refused
         = refuseOutside(r.caption, r.text, r.rowMax, r.rowMin)) {
@@ -338,6 +340,11 @@ CalcFeedback CalcSession::recalculate()
         break;
     }
     return feedback;
+}
+
+bool CalcSession::acceptEnabled() const
+{
+    return m_mode != kCalcModeSpring || !output(0).value.empty();
 }
 
 CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const

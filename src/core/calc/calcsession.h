@@ -194,7 +194,8 @@ public:
     CalcFocusMove keyPressed(int k, CalcKey key);
     // Row k's box lost the focus holding `text`: normalised, range checked
     // (refused: the "Warning" message, the text it had on entry, and the
-    // focus stays), then recalculated. An empty box is left alone.
+    // focus stays), then recalculated. An empty box is not checked; the
+    // spring calculator works its rate out again (there is none then).
     CalcFeedback leaveBox(int k, std::string_view text);
     // Row k's list reports `index` chosen (by a click, or by the list's own
     // handling of an arrow key, which is undone); then recalculated.
@@ -203,6 +204,9 @@ public:
     // The checks and the write-back of the accept button. Changes nothing in
     // the session, so the window can call it again with more answers.
     CalcAcceptResult accept(const CalcAnswers &answers = {}) const;
+    // Whether the accept button can be used: the spring calculator has
+    // nothing to send while it shows no rate.
+    bool acceptEnabled() const;
 
     // The shim calculator's target camber (see shimtargetstate.h); nothing
     // happens in other modes. Switching on searches for the text the box
@@ -244,6 +248,10 @@ private:
     CalcAcceptResult acceptShim(const CalcAnswers &answers) const;
     void recalculateSpring();
     void prefillLowerArm();
+    // Empties an enabled dimension whose value lies outside its row's limits
+    // (one typed for another spring type).
+    void clearOutsideLimits();
+    bool springInputsComplete() const;
     CalcAcceptResult acceptSpring() const;
     void setUpGainSpec(const Settings &settings);
     void recalculateGainSpec();

@@ -4,7 +4,10 @@
 //
 // Rows: 1 side (0 right, 1 left, 2 both), 2 spring type (0 coil, 1 leaf,
 // 2 torsion bar, 3 hollow torsion bar), 3 to 7 the dimensions, whose
-// captions and limits follow the spring type. Output 0 is the rate.
+// captions and limits follow the spring type. Output 0 is the rate, shown
+// only while every dimension the type uses is filled in: an emptied box or a
+// dimension left over from another type that lies outside this type's limits
+// (which is cleared) leaves no rate, so none can be sent.
 #include "core/calc/calcsession.h"
 #include "core/calc/springrate.h"
 #include "core/layout/units.h"
@@ -61,10 +64,38 @@ void CalcSession::prefillLowerArm()
     }
 }
 
+void CalcSession::clearOutsideLimits()
+{
+    for (int k = 3; k <= 7; ++k) {
+        CalcInputRow &r = rowRef(k);
+        if (!r.enabled || r.text.empty()) {
+            continue;
+        }
+        const double value = readNumber(r.text);
+        if (value > r.rowMax || value < r.rowMin) {
+            r.text.clear();
+        }
+    }
+}
+
+bool CalcSession::springInputsComplete() const
+{
+    for (int k = 3; k <= 7; ++k) {
+        if (row(k).enabled && row(k).text.empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void CalcSession::recalculateSpring()
 {
     const int type = choiceOf(kTypeRow);
     std::optional<double> rate;
+    // No rate until one is worked out from the boxes as they stand now.
+    CalcOutputRow &out = outputRef(0);
+    out.value.clear();
+    out.enabled = false;
     switch (type) {
     case kCoil:
         setNumericRow(3, "Wire Diameter, in", 3, 0.02);
@@ -72,7 +103,10 @@ void CalcSession::recalculateSpring()
         setNumericRow(5, "Number of Active Coils", 30, 1);
         blankRow(6);
         blankRow(7);
-        rate = coilSpringRate(rowNumber(3), rowNumber(4), rowNumber(5));
+        clearOutsideLimits();
+        if (springInputsComplete()) {
+            rate = coilSpringRate(rowNumber(3), rowNumber(4), rowNumber(5));
+        }
         break;
     case kLeaf:
         setNumericRow(3, "# Leaves at Center", 10, 1);
@@ -80,7 +114,11 @@ void CalcSession::recalculateSpring()
         setNumericRow(5, "Spring Length, in", 100, 1);
         setNumericRow(6, "Thickness of 1 Leaf, in", 1, 0.005);
         setNumericRow(7, "Spring Width, in", 10, 0.1);
-        rate = leafSpringRate(rowNumber(3), rowNumber(4), rowNumber(5), rowNumber(6), rowNumber(7));
+        clearOutsideLimits();
+        if (springInputsComplete()) {
+            rate = leafSpringRate(
+                rowNumber(3), rowNumber(4), rowNumber(5), rowNumber(6), rowNumber(7));
+        }
         break;
     case kTorsionBar:
     case kHollowTorsionBar:
@@ -93,9 +131,14 @@ void CalcSession::recalculateSpring()
             blankRow(6);
         }
         blankRow(7);
+        clearOutsideLimits();
+        // The lower arm comes from the layout itself, after the check: the
+        // limits are for what the user types.
         prefillLowerArm();
-        rate = torsionBarRate(rowNumber(3), rowNumber(4), rowNumber(5),
-            type == kHollowTorsionBar ? std::optional<double>(rowNumber(6)) : std::nullopt);
+        if (springInputsComplete()) {
+            rate = torsionBarRate(rowNumber(3), rowNumber(4), rowNumber(5),
+                type == kHollowTorsionBar ? std::optional<double>(rowNumber(6)) : std::nullopt);
+        }
         break;
     default:
         if (type < 0) {
@@ -107,7 +150,6 @@ void CalcSession::recalculateSpring()
     }
     if (rate) {
         // The formulas give pounds per inch; a metric layout takes N/mm.
-        CalcOutputRow &out = outputRef(0);
         out.value = springRateText(*rate * unitFactor(Quantity::Rate, m_unitsFlag));
         out.enabled = true;
     }

@@ -58,6 +58,11 @@ std::string differenceText(double newCamber, const std::string &baselineText)
     return formatPicture(newCamber - readNumber(baselineText), "###.00");
 }
 
+std::string printedBaselineComment(const BaselineState &baseline)
+{
+    return baseline.BaselineIsSaved == 1 ? baseline.BaselineComment : std::string();
+}
+
 std::string baselineMenuCaption(const BaselineState &baseline)
 {
     std::string caption = baseline.ShowBaseline != 0 ? "Baseline (show" : "Baseline (hide";

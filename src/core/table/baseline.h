@@ -47,6 +47,10 @@ bool baselineMatches(const BaselineState &baseline, const TableSpec &spec);
 // baseline text starts with (0 when it starts with none), as "###.00".
 std::string differenceText(double newCamber, const std::string &baselineText);
 
+// The comment a printed table gives its baseline: a saved baseline's own;
+// none for the previous table, which the comment does not describe.
+std::string printedBaselineComment(const BaselineState &baseline);
+
 // "Baseline (show saved results)" and its three siblings.
 std::string baselineMenuCaption(const BaselineState &baseline);
 

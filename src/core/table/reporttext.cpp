@@ -91,6 +91,11 @@ std::string reportCommentLine(const std::string &comment)
     return comment.empty() ? std::string() : "Report Comment:  " + comment;
 }
 
+std::string reportBaselineCommentLine(const std::string &comment)
+{
+    return comment.empty() ? std::string() : "Baseline Comment:  " + comment;
+}
+
 std::vector<std::string> wrapVehicleComment(std::string_view text)
 {
     std::vector<std::string> lines;

@@ -35,6 +35,9 @@ std::string reportTimeLine(
 // "Report Comment:  " + comment; empty when there is no comment (no line).
 std::string reportCommentLine(const std::string &comment);
 
+// "Baseline Comment:  " + comment; empty when there is no comment.
+std::string reportBaselineCommentLine(const std::string &comment);
+
 // The vehicle comment as printed on the first page: at most 20 lines (lines
 // that turn out empty count but are not returned), each broken at a line
 // break within its first 75 characters, else at the last blank within them,

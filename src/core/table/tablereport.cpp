@@ -38,6 +38,7 @@ public:
         m_report.pages = 1;
         m_title = reportTitleLine(m_in.titleLine, table.quantity, table.metric);
         m_heat = m_in.heatColors && table.baselineShown;
+        m_baselineShown = table.baselineShown;
         m_span = tableHeatSpan(table);
         m_y = m_pageTop = kTopMargin * m_h;
         header(false);
@@ -112,6 +113,13 @@ private:
         }
         for (const std::string &line : wrapVehicleComment(m_in.vehicleComment)) {
             leftLine(line, kHeaderPoints, 0.07 * m_w);
+        }
+        // What the "(base)" rows are, as the user described it.
+        if (m_baselineShown) {
+            const std::string base = reportBaselineCommentLine(m_in.baselineComment);
+            for (const std::string &line : wrapVehicleComment(base)) {
+                leftLine(line, kHeaderPoints, 0.06 * m_w);
+            }
         }
     }
 
@@ -260,6 +268,7 @@ private:
     double m_pageTop = 0;
     std::string m_title;
     bool m_heat = false;
+    bool m_baselineShown = false;
     double m_span = kMinimumHeatSpan;
     TableReport m_report;
 };

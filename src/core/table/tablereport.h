@@ -6,7 +6,8 @@
 // texts at a position and point size, horizontal rules, page frames and page
 // breaks. The page header is the title line (17 pt, centred), the time line
 // (12 pt, centred; "cont." on a continuation page) and, on the first page
-// only, the report comment line and the wrapped vehicle comment (12 pt). Then
+// only, the report comment line, the wrapped vehicle comment and, when the
+// table shows its baseline, the wrapped baseline comment line (12 pt). Then
 // the right table and the left table: a 12 pt caption line ("Right" or
 // "Left" at 0.07 W, the column-axis caption at 0.2 W) and every grid row in
 // 10 pt, row headers at 0.07 W and data column c at 0.14 W + c x 0.06 W, rows
@@ -81,6 +82,9 @@ struct TableReportInput
     std::string reportComment; // typed at print time, may be empty
     std::string vehicleComment; // the layout's comment, lines joined by CR LF
     bool heatColors = false; // colour the difference cells and add their legend
+    // printedBaselineComment(): on the first page under the vehicle comment,
+    // when the table shows its baseline.
+    std::string baselineComment {};
 };
 
 struct TableReport

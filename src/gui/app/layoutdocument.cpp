@@ -411,11 +411,24 @@ void LayoutDocument::redraw(bool keepCamberFollows)
     m_view.camberFollowsEdit = m_camberFollowsEdit;
     m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
     m_output = runEngine(buildEngineInput(m_state, m_settings.get(), m_view));
-    applyWriteBacks();
+    const QList<int> written = applyWriteBacks();
+    // A static camber that followed the king-pin axis is a new input: the
+    // solve that wrote it showed its spindle angles, dynamic camber and
+    // tyres on the camber as it was. Solve once more, without following,
+    // so that every result shown is that of the boxes as they now stand.
+    // The other write-backs (derived arm ends and dimensions) are results
+    // the solve does not read back, so they need no second solve.
+    if (written.contains(staticCamberEntry(kSideRight))
+        || written.contains(staticCamberEntry(kSideLeft))) {
+        m_view.camberFollowsEdit = false;
+        m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
+        m_output = runEngine(buildEngineInput(m_state, m_settings.get(), m_view));
+        applyWriteBacks();
+    }
     emit solved(m_output);
 }
 
-void LayoutDocument::applyWriteBacks()
+QList<int> LayoutDocument::applyWriteBacks()
 {
     LayoutChange change;
     change.fromSolve = true;
@@ -428,6 +441,7 @@ void LayoutDocument::applyWriteBacks()
     if (!change.entries.isEmpty()) {
         emit layoutChanged(change);
     }
+    return change.entries;
 }
 
 } // namespace tarvik::gui

@@ -154,7 +154,8 @@ private:
     // what names it and the layout now differs.
     void commit(const EntryTexts &texts, LayoutChange change, bool markChanged,
         bool keepCamberFollows, const QString &what = QString());
-    void applyWriteBacks();
+    // Puts the solve's write-backs into the record; gives the entries changed.
+    QList<int> applyWriteBacks();
     Snapshot snapshot() const;
     void record(const Snapshot &before, const QString &what);
     // Puts back one side of a step: the slot texts, type, comment and units.

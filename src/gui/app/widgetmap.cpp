@@ -1,23 +1,50 @@
 // The widget map for the end-to-end test; see widgetmap.h.
 #include "gui/app/widgetmap.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSaveFile>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace tarvik::gui {
 
 namespace {
 
+// The text a widget shows, on one line.
+QString shownText(const QWidget *widget)
+{
+    QString text;
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        text = label->text();
+    } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
+        text = edit->text();
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        text = button->text();
+    } else if (const auto *status = qobject_cast<const QStatusBar *>(widget)) {
+        text = status->currentMessage();
+    }
+    for (QChar &c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r') {
+            c = u' ';
+        }
+    }
+    return text;
+}
+
 QString line(const QString &name, const QWidget *window, const QWidget *widget)
 {
     const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    return QStringLiteral("%1\t%2\t%3 %4 %5 %6\n")
-        .arg(name, window->windowTitle())
-        .arg(origin.x())
-        .arg(origin.y())
-        .arg(widget->width())
-        .arg(widget->height());
+    // Joined, not formatted: a title or text may hold a "%1" of its own.
+    return name + u'\t' + window->windowTitle() + u'\t'
+        + QStringLiteral("%1 %2 %3 %4")
+              .arg(origin.x())
+              .arg(origin.y())
+              .arg(widget->width())
+              .arg(widget->height())
+        + u'\t' + shownText(widget) + u'\n';
 }
 
 } // namespace
@@ -56,7 +83,7 @@ QString WidgetMap::describe()
                 if (parts.size() == 3) {
                     const QPoint at
                         = child->mapToGlobal(QPoint(parts[1].toInt(), parts[2].toInt()));
-                    text += QStringLiteral("%1\t%2\t%3 %4 1 1\n")
+                    text += QStringLiteral("%1\t%2\t%3 %4 1 1\t\n")
                                 .arg(parts[0], window->windowTitle())
                                 .arg(at.x())
                                 .arg(at.y());

@@ -6,8 +6,10 @@
 //
 // Each line: "window" or the widget's object name, a tab, the title of the
 // top-level window it belongs to, a tab, and its global x, y, width and
-// height in pixels. Only visible widgets are listed. The file is replaced
-// whole, so a reader never sees half of it.
+// height in pixels, then a tab and the text the widget shows (a label's,
+// a box's or a button's text, a status bar's message; blanks for tabs and
+// line breaks; empty for other widgets). Only visible widgets are listed.
+// The file is replaced whole, so a reader never sees half of it.
 #pragma once
 
 #include <QObject>

@@ -361,6 +361,7 @@ void CalcWindow::refresh()
         m_target->refresh(m_session.shimTarget());
     }
     m_accept->setText(calcLabelText(m_session.acceptCaption()));
+    m_accept->setEnabled(m_session.acceptEnabled());
     m_refreshing = false;
 }
 

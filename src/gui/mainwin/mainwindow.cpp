@@ -77,6 +77,7 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
         [this]() -> const FieldDefinitions & { return m_boxes->definitions(); },
         [this] { return m_boxes->commitPending(); }, this);
     QStatusBar *status = statusBar(); // made now, so the window keeps one layout
+    status->setObjectName(QStringLiteral("StatusBar"));
     connect(m_dragger, &PointDragger::statusChanged, status,
         [status](const QString &text) { status->showMessage(text); });
     setAcceptDrops(true);
@@ -115,6 +116,7 @@ void MainWindow::buildWidgets()
     m_helpFrame = new QGroupBox(kHelpFrameTitle, central);
     auto *helpLayout = new QVBoxLayout(m_helpFrame);
     m_help = new QLabel(m_helpFrame);
+    m_help->setObjectName(QStringLiteral("HelpText"));
     m_help->setWordWrap(true);
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setMinimumHeight(48);
@@ -175,8 +177,7 @@ void MainWindow::buildWidgets()
     }
     m_boxes->add(kDiveEntry, m_panel->diveBox());
     m_boxes->add(kRollEntry, m_panel->rollBox());
-    connect(m_boxes, &EntryBoxes::entered, this,
-        [this](int entry) { showHelpText(m_boxes->definition(entry)); });
+    connect(m_boxes, &EntryBoxes::entered, this, [this](int entry) { showFieldHelp(entry); });
 
     connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int entry) {
         if (QLineEdit *edit = box(entry)) {
@@ -229,7 +230,14 @@ QString MainWindow::helpText() const
 
 void MainWindow::showHelpText(const QString &text)
 {
+    m_helpEntry = -1;
     m_help->setText(text);
+}
+
+void MainWindow::showFieldHelp(int entry)
+{
+    showHelpText(m_boxes->definition(entry));
+    m_helpEntry = entry;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
@@ -296,6 +304,10 @@ void MainWindow::followLayout(const LayoutChange &change)
         const bool metric = m_document.state().unitsFlag != 0;
         m_grid->setMetric(metric);
         m_panel->setMetric(metric);
+        // The definition shown was read for the units and type the layout had.
+        if (m_helpEntry >= 0) {
+            showFieldHelp(m_helpEntry);
+        }
     }
     if (change.diveRoll) {
         refreshPanel();

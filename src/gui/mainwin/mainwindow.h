@@ -137,6 +137,9 @@ private:
     void buildWidgets();
     void refreshPanel();
     void showHelpText(const QString &text);
+    // The help box shows the definition of entry, in the units and for the
+    // suspension type the layout has.
+    void showFieldHelp(int entry);
     void resultClicked(int line);
     void followLayout(const LayoutChange &change);
     void showSolve(const EngineOutput &output);
@@ -163,6 +166,7 @@ private:
     FrontView *m_view = nullptr;
     QGroupBox *m_helpFrame = nullptr;
     QLabel *m_help = nullptr;
+    int m_helpEntry = -1; // the entry whose definition the help box shows, or -1
     QLabel *m_note = nullptr;
     QWidget *m_bigNotes = nullptr; // the note and the return hint, beside the panels in Big
     QLabel *m_footer = nullptr;

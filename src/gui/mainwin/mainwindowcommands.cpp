@@ -153,7 +153,7 @@ void MainWindow::spin(int entry, bool increase)
         m_platform.beep();
         return;
     }
-    showHelpText(m_boxes->definition(entry));
+    showFieldHelp(entry);
     // Dive and roll are stored with the layout: a step is a change.
     m_document.setEntries({ { entry, QString::fromStdString(*next) } }, false,
         QString::fromStdString(entryDescription(entry, m_document.state().suspensionType)));

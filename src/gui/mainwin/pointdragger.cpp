@@ -10,6 +10,7 @@
 #include "gui/drawing/frontviewpainter.h"
 #include "gui/mainwin/frontview.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <array>
@@ -203,6 +204,7 @@ bool PointDragger::eventFilter(QObject *watched, QEvent *event)
             }
         } else if (mouse->button() == Qt::RightButton && m_drag) {
             finish(false);
+            hover(mouse->position());
             return true;
         }
         break;
@@ -226,6 +228,10 @@ bool PointDragger::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (m_drag && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
             finish(false);
+            // The point is back where it was: the status line no longer
+            // speaks of the place it was dragged to, but of what the
+            // pointer is over now.
+            hover(m_view.mapFromGlobal(QCursor::pos()));
             return true;
         }
         break;

@@ -206,9 +206,11 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
     const struct
     {
         const char *caption;
+        const char *name; // of the displays, with the side
         int line;
         std::array<QLabel *, 2> *displays;
-    } angleRows[] = { { "King Pin Angle", 13, &m_kingPin }, { "Spindle Angle", 15, &m_spindle } };
+    } angleRows[] = { { "King Pin Angle", "KingPinAngle", 13, &m_kingPin },
+        { "Spindle Angle", "SpindleAngle", 15, &m_spindle } };
     int row = 13;
     for (const auto &angleRow : angleRows) {
         auto *caption = new ClickLabel(QString::fromLatin1(angleRow.caption), frame);
@@ -217,6 +219,8 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
         grid->addWidget(caption, row, 0);
         for (int side = 0; side < 2; ++side) {
             (*angleRow.displays)[std::size_t(side)] = addResult(line);
+            (*angleRow.displays)[std::size_t(side)]->setObjectName(
+                QString::fromLatin1(angleRow.name) + QString::number(side));
             grid->addWidget((*angleRow.displays)[std::size_t(side)], row, side == 0 ? 1 : 3);
         }
         ++row;

@@ -5,6 +5,7 @@
 #include "core/geometry/engineinputbuilder.h"
 #include "core/layout/maintexts.h"
 #include "core/support/helptopic.h"
+#include "core/table/baseline.h"
 #include "core/table/reporttext.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
@@ -442,6 +443,7 @@ void CamberTableWindow::printReport()
         input.dateText = clock.date;
         input.reportComment = comment.toStdString();
         input.vehicleComment = m_document.state().comment;
+        input.baselineComment = printedBaselineComment(m_session.baseline());
         // Coloured only on a colour printer (printTableReport's rule).
         input.heatColors = m_options.heatMap();
         const PrintOutcome outcome = m_platform.printPreview(this, m_printer,

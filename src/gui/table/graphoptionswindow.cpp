@@ -131,6 +131,8 @@ GraphOptionsWindow::GraphOptionsWindow(
     connect(setup, &QPushButton::clicked, this, [this] { m_graph.printerSetup(); });
     connect(ok, &QPushButton::clicked, this, &GraphOptionsWindow::ok);
     connect(help, &QPushButton::clicked, this, &GraphOptionsWindow::showHelp);
+    // The boxes are left alone here: they may hold a label being typed.
+    connect(&m_settings, &SettingsOwner::changed, this, &GraphOptionsWindow::showOptions);
 
     showSettings();
 }
@@ -147,6 +149,16 @@ QLineEdit *GraphOptionsWindow::labelBox(int index) const
 
 void GraphOptionsWindow::showSettings()
 {
+    showOptions();
+    const GraphOptions &options = m_settings.get().graph;
+    m_labels[0]->setText(qs(options.plotTitle));
+    m_labels[1]->setText(qs(options.currentRunLabel));
+    m_labels[2]->setText(qs(options.baselineRunLabel));
+    setLabelBoxesEnabled(options.labelMode == 1);
+}
+
+void GraphOptionsWindow::showOptions()
+{
     const GraphOptions &options = m_settings.get().graph;
     option(QStringLiteral("optBlack"))->setChecked(options.background != 15);
     option(QStringLiteral("optWhite"))->setChecked(options.background == 15);
@@ -156,10 +168,6 @@ void GraphOptionsWindow::showSettings()
     option(QStringLiteral("optStandardLabels"))->setChecked(options.labelMode != 1);
     option(QStringLiteral("optColor"))->setChecked(options.printColor == 1);
     option(QStringLiteral("optBlackWhite"))->setChecked(options.printColor != 1);
-    m_labels[0]->setText(qs(options.plotTitle));
-    m_labels[1]->setText(qs(options.currentRunLabel));
-    m_labels[2]->setText(qs(options.baselineRunLabel));
-    setLabelBoxesEnabled(options.labelMode == 1);
 }
 
 void GraphOptionsWindow::setLabelBoxesEnabled(bool enabled)

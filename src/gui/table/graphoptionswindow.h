@@ -5,7 +5,9 @@
 // the core's (useLabelsGivenHere, useStandardLabels with its "~", and
 // storeGraphLabels). Leaving the window for another one, and "OK", store the
 // typed labels and reload the graph, so a new title shows as soon as the
-// user looks at the graph again.
+// user looks at the graph again. Every opening shows the settings as they
+// then stand (the graph's print commands change the print mode, and "~"
+// never stays in a box), and the options follow any change made elsewhere.
 #pragma once
 
 #include "gui/platform/datafolder.h"
@@ -33,6 +35,8 @@ public:
     // 0 "Plot Title", 1 "Current Run's Label", 2 "Baseline Run's Label".
     QLineEdit *labelBox(int index) const;
 
+    // Fills every option and label box from the settings as they stand.
+    void showSettings();
     void ok(); // "OK": store the labels, reload the graph, close
     // Leaving the window: store the labels and reload the graph.
     void left();
@@ -41,7 +45,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void showSettings();
+    void showOptions();
     void useLabelsGivenHere();
     void useStandardLabels();
     void setLabelBoxesEnabled(bool enabled);

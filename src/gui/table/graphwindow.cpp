@@ -216,6 +216,9 @@ void GraphWindow::openOptions()
 {
     if (!m_options) {
         m_options = new GraphOptionsWindow(m_platform, m_data, m_settings, *this);
+    } else {
+        // Reused: show the settings as they now stand, not as when it was made.
+        m_options->showSettings();
     }
     m_options->show();
     m_options->raise();

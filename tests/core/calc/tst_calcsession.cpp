@@ -56,17 +56,46 @@ protected:
 
 } // namespace
 
-TEST_F(CalcSessionTest, BoxTakesTheLeadingNumberAndSkipsAnEmptiedBox)
+TEST_F(CalcSessionTest, BoxTakesTheLeadingNumberAndARateNeedsEveryDimension)
 {
     CalcSession s = open(kCalcModeSpring); // coil: row 3 wire diameter, .02 to 3
-    s.focusEntered(3);
-    EXPECT_TRUE(s.leaveBox(3, "0.50abc").messages.empty());
+    EXPECT_FALSE(s.acceptEnabled());
+    const auto type = [&s](int row, const char *text) {
+        s.focusEntered(row);
+        return s.leaveBox(row, text);
+    };
+    EXPECT_TRUE(type(3, "0.50abc").messages.empty());
     EXPECT_EQ(s.row(3).text, ".5");
-    s.focusEntered(4);
-    s.leaveBox(4, "3.5");
-    // An emptied box is neither checked nor calculated.
-    s.focusEntered(5);
-    EXPECT_TRUE(s.leaveBox(5, "").messages.empty());
+    type(4, "3.5");
+    type(5, "10");
+    EXPECT_EQ(s.output(0).value, "134");
+    EXPECT_TRUE(s.acceptEnabled());
+    // An emptied box is not checked, and takes the rate away: nothing to send.
+    EXPECT_TRUE(type(4, "").messages.empty());
+    EXPECT_EQ(s.output(0).value, "");
+    EXPECT_FALSE(s.acceptEnabled());
+    EXPECT_EQ(s.accept().outcome, CalcAcceptResult::Outcome::StayOpen);
+    type(4, "3.5");
+
+    // To a leaf spring: the wire diameter .5 is no number of leaves (1 to 10)
+    // and goes; 3.5 and 10 fit their new rows and stay, but the leaf's
+    // thickness and width are still missing.
+    s.choiceClicked(2, 1);
+    EXPECT_EQ(s.row(3).text, "");
+    EXPECT_EQ(s.row(4).text, "3.5");
+    EXPECT_EQ(s.row(5).text, "10");
+    EXPECT_EQ(s.output(0).value, "");
+    type(3, "1");
+    type(6, ".25");
+    type(7, "2");
+    EXPECT_FALSE(s.output(0).value.empty());
+    // Back to coil: the one leaf is a wire diameter within .02 to 3 and
+    // stays; rows 6 and 7 are unused, so there is a rate again.
+    s.choiceClicked(2, 0);
+    EXPECT_EQ(s.row(3).text, "1");
+    EXPECT_TRUE(s.acceptEnabled());
+    // No spring type: no rate.
+    s.choiceClicked(2, -1);
     EXPECT_EQ(s.output(0).value, "");
 }
 

@@ -3,6 +3,7 @@
 // solve's write-backs; files; the camber-follows flag; undo; and the
 // crash-recovery copy with a layout recovered from it.
 #include "core/layout/entrynumbers.h"
+#include "core/text/numberreading.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/recoverywriter.h"
 #include "gui/app/settingsowner.h"
@@ -95,6 +96,13 @@ private slots:
         document.boxEntered();
         document.acceptEdit(ubjX, QStringLiteral("25"));
         QVERIFY(document.entry(staticCamberEntry(kSideRight)) != camber);
+        // What is shown is of the camber as it now stands, not the one the
+        // edit's solve started from.
+        const Captions &shown = document.output().captions;
+        const double spindle
+            = readNumber(document.entry(staticCamberEntry(kSideRight)).toStdString())
+            + readNumber(shown.kingPinAngle[kSideRight]);
+        QVERIFY(qAbs(readNumber(shown.spindleAngle[kSideRight]) - spindle) < 0.011);
         QCOMPARE(undo.undoText(), QStringLiteral("Right Upper Ball Joint X"));
         document.setSuspensionType(1);
         document.setComment(QStringLiteral("strut try"));

@@ -426,6 +426,9 @@ void TestMainWindow::optionMessagesAndChecks()
     QVERIFY(trigger("mnuEnglish").isEmpty());
     QCOMPARE(f.text(0), QStringLiteral("24"));
     QCOMPARE(f.text(54), QStringLiteral(".1"));
+    // The help box follows the units without the focus moving.
+    QVERIFY2(
+        !f.window->helpText().contains(QStringLiteral(" mm ")), qPrintable(f.window->helpText()));
     f.document->undoStack().undo();
     QCOMPARE(f.text(0), QStringLiteral("609.6"));
     while (f.document->undoStack().canUndo()) {
@@ -600,8 +603,12 @@ void TestMainWindow::draggingAPointMovesItsBoxes()
     QTest::mousePress(view, Qt::LeftButton, {}, start);
     QTest::mouseMove(view, start + QPoint(20, 20));
     QVERIFY(f.text(x) != oldX);
+    const QString draggedX = QStringLiteral("X ") + f.text(x) + " in";
+    QVERIFY2(status().contains(draggedX), qPrintable(status()));
     QTest::keyClick(view, Qt::Key_Escape);
     QCOMPARE(f.text(x), oldX);
+    // The status line no longer tells of the place the point was dragged to.
+    QVERIFY2(!status().contains(draggedX), qPrintable(status()));
     QVERIFY(!f.changed());
     QTest::mouseRelease(view, Qt::LeftButton, {}, start + QPoint(20, 20));
     QCOMPARE(f.document->undoStack().count(), steps + 1);

@@ -300,10 +300,15 @@ void TestCamberTableWindow::reportPrints()
     QCOMPARE(text.count(QStringLiteral("Dive, inches")), 2);
     QCOMPARE(text.count(QRegularExpression(QStringLiteral("(?m)^\\s*-1\\.00\\s+"))), 2);
 
-    // Ten entries with the baseline: 31 rows a side, the left table on a
-    // second page marked "cont.", and no report comment line when none.
+    QVERIFY(!flat.contains(QStringLiteral("Baseline Comment:")));
+
+    // Ten entries with a saved baseline: 31 rows a side, its comment on the
+    // first page, the left table on a second page marked "cont.", and no
+    // report comment line when none.
     TableFixture big(tableSettings(spec("-2.25", "2.25", 2, "-5", "5", 2)));
     big.showPreviousBaseline();
+    big.platform.answerInput(QStringLiteral("soft springs, stock pivots"));
+    big.baseline("mnuSaveBaseline");
     QCOMPARE(big.rowHeaders().size(), 30);
     const QString longPdf = m_dir.filePath(QStringLiteral("baseline.pdf"));
     const QString longText = big.printReport(longPdf);
@@ -312,6 +317,8 @@ void TestCamberTableWindow::reportPrints()
     const QStringList pages = longText.split(QChar(u'\f'));
     QVERIFY(
         !pages[0].contains(QStringLiteral("cont.")) && pages[0].contains(QStringLiteral("Right")));
+    QVERIFY(pages[0].simplified().contains(
+        QStringLiteral("Baseline Comment: soft springs, stock pivots")));
     QVERIFY(
         pages[1].contains(QStringLiteral("cont.")) && pages[1].contains(QStringLiteral("Left")));
     // Ten rows, and the heat map's legend under the last table.

@@ -211,6 +211,17 @@ void TestGraphWindow::optionsRoundTrip()
     QCOMPARE(stored.thickLines, 1);
     QCOMPARE(stored.printColor, 1);
 
+    // Opened again after a black-and-white print: the window shows the
+    // settings as they now are, and the stored title, not the "~".
+    answerPrintToPdf(f.platform, m_dir.filePath(QStringLiteral("options.pdf")));
+    graph->action(QStringLiteral("mnuPrintBlackWhite"))->trigger();
+    graph->action(QStringLiteral("mnuOptions"))->trigger();
+    QTRY_COMPARE(QApplication::activeWindow(), options);
+    QVERIFY(options->option(QStringLiteral("optBlackWhite"))->isChecked());
+    QVERIFY(options->option(QStringLiteral("optStandardLabels"))->isChecked());
+    QCOMPARE(options->labelBox(0)->text(), QStringLiteral("Shim test"));
+    QVERIFY(!options->labelBox(0)->isEnabled());
+
     // Closing the graph closes its options window.
     graph->openOptions();
     QPointer<GraphOptionsWindow> open = graph->optionsWindow();
