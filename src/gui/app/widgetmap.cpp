@@ -9,11 +9,20 @@ namespace tarvik::gui {
 
 namespace {
 
+// The title as the window manager shows it: "[*]" is "*" while the window
+// holds unsaved changes and nothing otherwise.
+QString shownTitle(const QWidget *window)
+{
+    QString title = window->windowTitle();
+    return title.replace(
+        QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 QString line(const QString &name, const QWidget *window, const QWidget *widget)
 {
     const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
     return QStringLiteral("%1\t%2\t%3 %4 %5 %6\n")
-        .arg(name, window->windowTitle())
+        .arg(name, shownTitle(window))
         .arg(origin.x())
         .arg(origin.y())
         .arg(widget->width())
@@ -57,7 +66,7 @@ QString WidgetMap::describe()
                     const QPoint at
                         = child->mapToGlobal(QPoint(parts[1].toInt(), parts[2].toInt()));
                     text += QStringLiteral("%1\t%2\t%3 %4 1 1\n")
-                                .arg(parts[0], window->windowTitle())
+                                .arg(parts[0], shownTitle(window))
                                 .arg(at.x())
                                 .arg(at.y());
                 }

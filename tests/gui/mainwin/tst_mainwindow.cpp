@@ -66,7 +66,7 @@ private slots:
 void TestMainWindow::startsUntitledWithStaticLayout()
 {
     WindowFixture f;
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED[*] ]"));
     QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
     QVERIFY(f.window->diveRollPanel()->noButton()->isChecked());
     QVERIFY(!f.box(54)->isEnabled());
@@ -76,7 +76,7 @@ void TestMainWindow::startsUntitledWithStaticLayout()
     QCOMPARE(f.window->frontView()->captions().gainBasis, std::string("Gain based on 1\" Dive."));
 
     f.open(QStringLiteral("WORKED.TK"));
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
     QCOMPARE(f.text(0), QStringLiteral("24"));
     // The solve wrote the arm dimensions back and filled the results.
     QVERIFY(!f.text(6).isEmpty());
@@ -174,6 +174,22 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
     f.type(0, QStringLiteral("-1"));
     QCOMPARE(f.text(0), QStringLiteral("30"));
     QCOMPARE(f.platform.messages().size(), 2);
+
+    // A text with no number in it is refused the same way, where 0 would
+    // pass the limits (and even in an arm length, where 0 is "not used").
+    for (const char *typed : { "abc", "-", ".", "x12" }) {
+        f.type(0, QString::fromLatin1(typed));
+        QCOMPARE(f.text(0), QStringLiteral("30"));
+        QCOMPARE(f.platform.messages().constLast().text,
+            QStringLiteral("Right Upper Ball Joint X = %1.  Value must be between  0 and  60 .")
+                .arg(QString::fromLatin1(typed)));
+    }
+    f.type(6, QStringLiteral("abc"));
+    QCOMPARE(f.text(6), f.document->entry(6));
+    QCOMPARE(f.platform.messages().size(), 7);
+    f.type(0, QStringLiteral("28abc"));
+    QCOMPARE(f.text(0), QStringLiteral("28"));
+    QCOMPARE(f.platform.messages().size(), 7);
 }
 
 void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
@@ -423,16 +439,29 @@ void TestMainWindow::optionMessagesAndChecks()
     f.window->setApplyDiveRoll(true);
     f.window->spin(54, true);
     QCOMPARE(f.text(54), QStringLiteral("2.54"));
+    QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Dive"));
+    // A metric rate shows rounded and keeps its full value through a visit
+    // of its box, so English gives back the 500 that was typed.
+    QCOMPARE(f.text(35), QStringLiteral("87.56"));
+    f.type(35, QStringLiteral("87.56"));
+    QCOMPARE(f.document->entry(35), QStringLiteral("87.56341762"));
     QVERIFY(trigger("mnuEnglish").isEmpty());
+    QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("English Units"));
     QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.text(35), QStringLiteral("500"));
     QCOMPARE(f.text(54), QStringLiteral(".1"));
     f.document->undoStack().undo();
     QCOMPARE(f.text(0), QStringLiteral("609.6"));
+    QCOMPARE(
+        f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo English Units"));
     while (f.document->undoStack().canUndo()) {
         f.document->undoStack().undo();
     }
+    QCOMPARE(
+        f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo Metric Units"));
     QCOMPARE(f.text(0), QStringLiteral("24"));
     QCOMPARE(f.settings.get().unitsFlag, 0);
+    QVERIFY(!f.window->isWindowModified()); // undone to the file as read
     f.window->setApplyDiveRoll(false);
     QVERIFY(trigger("mnuCamberChanges")[0].startsWith(
         QStringLiteral("Starting now, camber will change")));
