@@ -62,7 +62,14 @@ void MainMenus::build()
                              QKeySequence::StandardKey key, auto &&run) {
         QAction *action = addItem(menu, text, name);
         if (key != QKeySequence::UnknownKey) {
-            action->setShortcut(key);
+            action->setShortcuts(key);
+        }
+        // A desktop without its own key scheme has no Save As and no Quit
+        // keys; these are what every other one uses.
+        if (action->shortcuts().isEmpty() && key == QKeySequence::SaveAs) {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        } else if (action->shortcuts().isEmpty() && key == QKeySequence::Quit) {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
         }
         connect(action, &QAction::triggered, this, [this, run] { run(); });
     };

@@ -194,11 +194,33 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
 
 void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
 {
-    WorkedWindow f;
+    int helpWindows = 0;
+    MainWindowHooks hooks;
+    hooks.showHelp = [&helpWindows] { ++helpWindows; };
+    WorkedWindow f({}, false, hooks);
     f.box(4)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QVERIFY(f.window->helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
     QTRY_COMPARE(f.box(4)->selectedText(), f.text(4));
+
+    // F1 in a box is that box's help, beside it; the window's is the menu's.
+    QTest::keyClick(f.box(4), Qt::Key_F1);
+    QCOMPARE(helpWindows, 0);
+    QVERIFY(f.window->helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
+    QVERIFY(f.box(4)->hasFocus());
+    QCOMPARE(f.window->action(QStringLiteral("mnuHelpTarvik"))->shortcut(),
+        QKeySequence(QKeySequence::HelpContents));
+    f.window->action(QStringLiteral("mnuHelpTarvik"))->trigger();
+    QCOMPARE(helpWindows, 1);
+    // The File menu's standard keys.
+    for (const auto &[name, key] : { std::pair { "mnuNew", QKeySequence(Qt::CTRL | Qt::Key_N) },
+             std::pair { "mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O) },
+             std::pair { "mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S) },
+             std::pair { "mnuSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) },
+             std::pair { "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P) },
+             std::pair { "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q) } }) {
+        QVERIFY2(f.window->action(QString::fromLatin1(name))->shortcuts().contains(key), name);
+    }
 
     // A result caption explains itself and takes the focus off the boxes.
     QTest::mouseClick(f.window->resultDisplay(32), Qt::LeftButton);
