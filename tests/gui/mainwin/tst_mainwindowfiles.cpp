@@ -89,12 +89,15 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     QCOMPARE(withVehicleExtension("/a.b/car"), std::string("/a.b/car.TK"));
     QCOMPARE(withVehicleExtension("/a/car.old"), std::string("/a/car.old"));
 
-    // A refused value warns and the old value is what the command uses.
+    // A refused value warns, gets its old text back and stops the save; the
+    // next Save goes ahead without a dialog (the file has a name).
     f.typeWithoutLeaving(8, QStringLiteral("99"));
-    f.platform.answerSaveFile(path);
+    f.platform.clearRecord();
     f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
+    f.window->action(QStringLiteral("mnuSave"))->trigger();
+    QCOMPARE(f.platform.requests().size(), 1);
     QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
-    QCOMPARE(f.document->state().record.get(8), std::string("15"));
+    QCOMPARE(f.text(8), QStringLiteral("15"));
 
     WindowFixture g;
     g.platform.answerOpenFile(path);
