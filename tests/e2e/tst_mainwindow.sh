@@ -18,7 +18,7 @@ e2e_init mainwindow "$1" "$2"
 car=$E2E_WORK/CAR.TK
 cp "$E2E_DATA/tkfiles/WORKED.TK" "$car"
 e2e_launch "$car"
-main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+main='Tarvik - Quellmark Inc\.   \[ CAR\.TK\*? \]'
 
 # Start-up: the splash, two intro messages and the warning window, each
 # closed as a person would (a click, the Enter key, a click).

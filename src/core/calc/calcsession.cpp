@@ -5,6 +5,7 @@
 // calcsessionspecs.cpp.
 #include "core/calc/calcsession.h"
 
+#include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
@@ -393,6 +394,18 @@ CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
         return acceptTableSpec();
     default:
         return acceptSpring();
+    }
+}
+
+std::string CalcSession::stepName() const
+{
+    switch (m_mode) {
+    case kCalcModeShim:
+        return m_shimSide == kSideLeft ? "Shim Left Side" : "Shim Right Side";
+    case kCalcModeSpring:
+        return otherSpecsCaption(kSpringRateRow);
+    default:
+        return m_caption;
     }
 }
 

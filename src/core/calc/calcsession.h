@@ -182,6 +182,9 @@ public:
     const CalcInputRow &row(int k) const;
     const CalcOutputRow &output(int j) const; // 0..2
     int shimSide() const { return m_shimSide; }
+    // What an accepted write-back is called in the Edit menu's Undo and
+    // Redo: "Shim Right Side", "Shim Left Side", "Spring Rate".
+    std::string stepName() const;
     // The help window's topic group; its page starts at 0.
     int helpGroup() const { return m_mode * 100; }
 

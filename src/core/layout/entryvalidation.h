@@ -23,7 +23,8 @@ struct EntryValidation
 };
 
 // The validation hold (worksheet printing) is the caller's to test first.
-// A fraction with a zero denominator is refused like an out-of-range value.
+// A fraction with a zero denominator, and a text in which no number can be
+// read, are refused like an out-of-range value.
 EntryValidation validateEntry(
     int entry, std::string_view typed, const FieldDefinitions &definitions);
 

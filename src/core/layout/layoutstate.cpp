@@ -85,9 +85,9 @@ std::string fileTitle(std::string_view currentFile, std::string_view vehicleFold
     return toUpper(currentFile.substr(last + 1));
 }
 
-std::string mainWindowCaption(std::string_view fileTitleText)
+std::string mainWindowCaption(std::string_view fileTitleText, std::string_view mark)
 {
-    return "Tarvik - Quellmark Inc.   [ " + std::string(fileTitleText) + " ]";
+    return "Tarvik - Quellmark Inc.   [ " + std::string(fileTitleText) + std::string(mark) + " ]";
 }
 
 } // namespace tarvik

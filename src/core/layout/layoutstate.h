@@ -43,7 +43,8 @@ struct LayoutState
 // letter case and a trailing separator.
 std::string fileTitle(std::string_view currentFile, std::string_view vehicleFolder);
 
-// "Tarvik - Quellmark Inc.   [ " + file title + " ]"
-std::string mainWindowCaption(std::string_view fileTitleText);
+// "Tarvik - Quellmark Inc.   [ " + file title + " ]"; mark follows the file
+// title (the window's "[*]", which shows "*" while there are unsaved changes).
+std::string mainWindowCaption(std::string_view fileTitleText, std::string_view mark = {});
 
 } // namespace tarvik

@@ -70,6 +70,22 @@ std::string convertText(std::string_view text, Quantity quantity, bool toMetric)
     return numberText(value == 0 ? 0.0 : std::round(value * scale) / scale);
 }
 
+std::string shownEntryText(std::string_view text, int entry, int unitsFlag)
+{
+    const Quantity quantity = entryQuantity(entry);
+    if (unitsFlag == 0 || (quantity != Quantity::Length && quantity != Quantity::Rate)) {
+        return std::string(text);
+    }
+    // Only a plain number in the number text form, with more than two
+    // decimals; a fraction or a text kept as typed ("12.") stays as it is.
+    const double value = readNumber(text);
+    const auto point = text.find('.');
+    if (point == std::string_view::npos || text.size() - point <= 3 || numberText(value) != text) {
+        return std::string(text);
+    }
+    return numberText(std::round(value * 100.0) / 100.0);
+}
+
 SpecRecord convertRecord(const SpecRecord &record, bool toMetric)
 {
     SpecRecord out = record;

@@ -31,6 +31,14 @@ double unitFactor(Quantity quantity, int unitsFlag);
 // text stays as it is, and so does an angle.
 std::string convertText(std::string_view text, Quantity quantity, bool toMetric);
 
+// The text an input box shows for an entry's stored text. A metric length or
+// rate that the conversion gave ten significant digits (a spring rate of
+// 87.56341762 N/mm) is shown with two decimals, as the English layout's
+// values are (87.56), so it fits its box; the record keeps the full text, so
+// that converting back gives the English value that was typed. Every other
+// text is shown as stored.
+std::string shownEntryText(std::string_view text, int entry, int unitsFlag);
+
 // Every input entry of the record converted (the layout's conversion when the
 // user switches units).
 SpecRecord convertRecord(const SpecRecord &record, bool toMetric);

@@ -119,6 +119,16 @@ std::string vehicleFileText(const VehicleData &data)
     return text;
 }
 
+std::string withVehicleExtension(std::string_view path)
+{
+    const auto slash = path.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    if (name.empty() || name.find('.') != std::string_view::npos) {
+        return std::string(path);
+    }
+    return std::string(path) + "." + kVehicleFileExtension;
+}
+
 WriteResult writeVehicleFile(const std::filesystem::path &path, const VehicleData &data)
 {
     return replaceFileContents(path, vehicleFileText(data));

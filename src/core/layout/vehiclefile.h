@@ -21,6 +21,9 @@ inline constexpr const char *kVehicleMagic = "QMK-TK*1.10";
 inline constexpr const char *kNotAVehicleFileMessage
     = "This is not a Tarvik file and can not be used.";
 inline constexpr const char *kBadFileTitle = "Bad File";
+// The open and save dialogs' filters, one per line of the file-type list.
+inline constexpr const char *kVehicleFileFilter = "Vehicle files (*.TK *.tk);;All files (*)";
+inline constexpr const char *kVehicleFileExtension = "TK";
 
 struct VehicleData
 {
@@ -40,6 +43,9 @@ struct VehicleReadResult
 VehicleReadResult readVehicleFile(const std::filesystem::path &path);
 VehicleReadResult parseVehicleText(std::string_view text);
 std::string vehicleFileText(const VehicleData &data);
+// A name typed without an extension (no '.' in the file name) gets ".TK";
+// any other path is kept as it is.
+std::string withVehicleExtension(std::string_view path);
 WriteResult writeVehicleFile(const std::filesystem::path &path, const VehicleData &data);
 
 } // namespace tarvik

@@ -64,6 +64,11 @@ void BaselineMenu::baselineComment()
 
 bool BaselineMenu::saveThisDataAsBaseline()
 {
+    return save(true);
+}
+
+bool BaselineMenu::save(bool offerToShow)
+{
     TableDialogs &dialogs = m_session->dialogs();
     dialogs.note(saveBaselineNote(m_session->baseline()));
     const std::optional<std::string> comment = dialogs.askText(
@@ -79,7 +84,7 @@ bool BaselineMenu::saveThisDataAsBaseline()
     copyTableToBaseline(m_session->table(), m_session->tableSpecCopy(), baseline);
     if (baseline.ShowBaseline != 0) {
         m_session->fill();
-    } else {
+    } else if (offerToShow) {
         askShowBaseline();
     }
     return true;
@@ -87,20 +92,14 @@ bool BaselineMenu::saveThisDataAsBaseline()
 
 void BaselineMenu::savedTableIsBaseline()
 {
+    // At most two questions in a row: the comment and the show question for
+    // a first save; "Save New Baseline?" and the comment for a save over the
+    // saved one, whose baseline the user can still show from the menu.
     if (m_session->baseline().BaselineIsSaved != 1) {
-        if (!saveThisDataAsBaseline()) {
-            return;
-        }
-    } else {
-        if (!m_session->dialogs().askYesNo(kSaveNewBaselineTitle, saveNewBaselineQuestion())) {
-            return;
-        }
-        if (!saveThisDataAsBaseline()) {
-            return;
-        }
+        save(true);
+    } else if (m_session->dialogs().askYesNo(kSaveNewBaselineTitle, saveNewBaselineQuestion())) {
+        save(false);
     }
-    // A save whose own question was answered No asks it a second time.
-    askShowBaseline();
 }
 
 void BaselineMenu::previousTableIsBaseline()

@@ -5,13 +5,17 @@
 // session, asks its questions through the session's TableDialogs and refills
 // the table through the session when the item changes what the table shows.
 //
-// Two choices differ from the old program, which lost the user's data on a
-// cancelled input box:
+// Three choices differ from the old program, which lost the user's data on a
+// cancelled input box and asked up to four questions in a row:
 //   - cancelling the "Baseline Comment" input keeps the old comment (OK with
 //     an empty text still empties it);
 //   - cancelling the comment input of "Save This Data as Baseline" abandons
 //     the save: the saved baseline, its spec, its comment and the mode stay as
-//     they were, and the item that started the save asks nothing further.
+//     they were, and the item that started the save asks nothing further;
+//   - an item asks at most two questions in a row: the show-baseline
+//     question comes once, and not after "Save New Baseline?" and the comment
+//     (the baseline can be shown from the menu); the notes that introduce a
+//     step stay.
 #pragma once
 
 namespace tarvik {
@@ -56,6 +60,9 @@ public:
     BaselineMenuChecks checks() const;
 
 private:
+    // The save; offerToShow asks the show-baseline question when hidden.
+    bool save(bool offerToShow);
+
     CamberTableSession *m_session;
 };
 

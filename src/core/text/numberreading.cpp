@@ -65,6 +65,24 @@ long long decimalMagnitude(std::string_view number)
 
 } // namespace
 
+bool hasLeadingNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto skipBlanks = [&] {
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+    };
+    skipBlanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    skipBlanks();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        skipBlanks();
+    }
+    return i < text.size() && isDigit(text[i]);
+}
+
 double readNumber(std::string_view text)
 {
     // Most texts have no blanks: read them in place, without a copy.

@@ -12,5 +12,8 @@
 namespace tarvik {
 
 double readNumber(std::string_view text);
+// Whether the rule above finds a number at the start of the text at all
+// ("12abc" and " -.5" do; "abc", "-", "." and "x12" do not).
+bool hasLeadingNumber(std::string_view text);
 
 } // namespace tarvik

@@ -102,7 +102,7 @@ QString LayoutDocument::fileTitle() const
 
 QString LayoutDocument::caption() const
 {
-    return qs(mainWindowCaption(fileTitle().toStdString()));
+    return qs(mainWindowCaption(fileTitle().toStdString(), "[*]"));
 }
 
 void LayoutDocument::acceptEdit(int entry, const QString &text)

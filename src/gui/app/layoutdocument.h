@@ -78,7 +78,9 @@ public:
     QString currentFile() const;
     bool isUntitled() const;
     QString fileTitle() const;
-    QString caption() const; // the main window's caption
+    // The main window's caption, with Qt's "[*]" after the file title: the
+    // window shows "*" there while the changed flag is set.
+    QString caption() const;
     const EngineOutput &output() const { return m_output; }
 
     // A box's edit that passed validation, with its normalised text.

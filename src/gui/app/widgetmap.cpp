@@ -34,11 +34,20 @@ QString shownText(const QWidget *widget)
     return text;
 }
 
+// The title as the window manager shows it: "[*]" is "*" while the window
+// holds unsaved changes and nothing otherwise.
+QString shownTitle(const QWidget *window)
+{
+    QString title = window->windowTitle();
+    return title.replace(
+        QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 QString line(const QString &name, const QWidget *window, const QWidget *widget)
 {
     const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
     // Joined, not formatted: a title or text may hold a "%1" of its own.
-    return name + u'\t' + window->windowTitle() + u'\t'
+    return name + u'\t' + shownTitle(window) + u'\t'
         + QStringLiteral("%1 %2 %3 %4")
               .arg(origin.x())
               .arg(origin.y())
@@ -84,7 +93,7 @@ QString WidgetMap::describe()
                     const QPoint at
                         = child->mapToGlobal(QPoint(parts[1].toInt(), parts[2].toInt()));
                     text += QStringLiteral("%1\t%2\t%3 %4 1 1\t\n")
-                                .arg(parts[0], window->windowTitle())
+                                .arg(parts[0], shownTitle(window))
                                 .arg(at.x())
                                 .arg(at.y());
                 }

@@ -222,6 +222,7 @@ void CalcWindow::build()
     m_accept = button("", "CalcAccept");
     m_print = button("Print", "CalcPrint");
     connect(m_cancel, &QPushButton::clicked, this, &CalcWindow::cancelCommand);
+    m_helpButton->setShortcut(QKeySequence::HelpContents); // F1, as in every window
     connect(m_helpButton, &QPushButton::clicked, this, &CalcWindow::helpCommand);
     connect(m_accept, &QPushButton::clicked, this, &CalcWindow::acceptCommand);
     connect(m_print, &QPushButton::clicked, this, &CalcWindow::printCommand);

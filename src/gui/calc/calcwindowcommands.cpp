@@ -88,7 +88,8 @@ void CalcWindow::applyWriteBack(const CalcWriteBack &writeBack)
         for (const CalcEntryWrite &write : writeBack.entries) {
             texts.emplace_back(write.entry, QString::fromStdString(write.text));
         }
-        m_document.setEntries(texts, writeBack.camberFollowsEdit);
+        m_document.setEntries(
+            texts, writeBack.camberFollowsEdit, QString::fromStdString(m_session.stepName()));
     } else if (writeBack.redraw) {
         m_document.redraw();
     }

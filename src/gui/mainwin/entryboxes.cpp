@@ -1,6 +1,7 @@
 // The main window's input boxes as a view of the document; see entryboxes.h.
 #include "gui/mainwin/entryboxes.h"
 
+#include "core/layout/units.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/platform/platform.h"
 
@@ -29,7 +30,7 @@ void EntryBoxes::add(int entry, QLineEdit *box)
     m_boxes[std::size_t(entry)] = box;
     box->setProperty("entry", entry);
     box->installEventFilter(this);
-    box->setText(m_document.entry(entry));
+    box->setText(shownText(entry));
 }
 
 QLineEdit *EntryBoxes::box(int entry) const
@@ -53,9 +54,15 @@ QString EntryBoxes::definition(int entry) const
     return m_validator.definition(entry);
 }
 
+QString EntryBoxes::shownText(int entry) const
+{
+    return QString::fromStdString(
+        shownEntryText(m_document.entry(entry).toStdString(), entry, m_document.state().unitsFlag));
+}
+
 void EntryBoxes::showEntry(QLineEdit *edit, int entry)
 {
-    edit->setText(m_document.entry(entry));
+    edit->setText(shownText(entry));
     // A text longer than its box shows its start, not its last digits.
     if (!edit->hasFocus()) {
         edit->setCursorPosition(0);
@@ -141,9 +148,14 @@ bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ShortcutOverride: {
         // A box keeps Ctrl+Z (and redo) only for text typed into it: with
         // nothing of its own to take back, the keys go to Edit > Undo and
-        // Redo, which step through the layout's changes.
+        // Redo, which step through the layout's changes. F1 is the box's
+        // own: the help of this box, not of the window.
         const auto *key = static_cast<QKeyEvent *>(event);
         const QLineEdit *edit = box(entry);
+        if (key->matches(QKeySequence::HelpContents)) {
+            event->accept();
+            return true;
+        }
         if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
             || (key->matches(QKeySequence::Redo) && !edit->isRedoAvailable())) {
             event->ignore();
@@ -152,6 +164,10 @@ bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::KeyPress: {
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::HelpContents)) {
+            emit helpAsked(entry);
+            return true;
+        }
         const int key = static_cast<QKeyEvent *>(event)->key();
         const bool back = key == Qt::Key_Up;
         if (back || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -206,7 +222,9 @@ bool EntryBoxes::validate(int entry)
         return false;
     case InputValidator::Verdict::Accepted:
         edit->setText(outcome.text);
-        m_document.acceptEdit(entry, outcome.text);
+        // A metric value left as the box shows it keeps its full precision.
+        m_document.acceptEdit(
+            entry, outcome.text == shownText(entry) ? m_document.entry(entry) : outcome.text);
         return true;
     }
     return true;

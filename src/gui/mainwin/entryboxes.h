@@ -12,7 +12,9 @@
 // a box holds typed text, or just after a box was left by a click, has that
 // text checked first (commitPending). The document's record never holds a
 // refused or unchecked text. While the window is set up as a blank worksheet
-// the boxes are empty and nothing is validated or refilled.
+// the boxes are empty and nothing is validated or refilled. A metric length
+// or rate shows rounded (shownEntryText); leaving its box unchanged keeps the
+// record's full text.
 #pragma once
 
 #include "gui/mainwin/inputvalidator.h"
@@ -57,6 +59,7 @@ public:
 
 signals:
     void entered(int entry); // the help box shows the entry's definition
+    void helpAsked(int entry); // F1 in the box
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,6 +67,8 @@ protected:
 private:
     void focusGained(int entry);
     bool validate(int entry); // false: refused
+    // The entry's text as its box shows it (a metric value rounded).
+    QString shownText(int entry) const;
     void showEntry(QLineEdit *edit, int entry);
     void follow(const LayoutChange &change);
 

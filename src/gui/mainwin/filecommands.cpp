@@ -34,8 +34,9 @@ bool FileCommands::askToSave(Question question)
             MessageButtons::YesNoCancel, MessageIcon::Question);
         break;
     case Question::Open:
+        // Cancel backs out of opening, as it does for New and Exit.
         answer = m_platform.message(m_window, QStringLiteral("Save Changes"),
-            QStringLiteral("Save any changes you have made?"), MessageButtons::YesNo,
+            QStringLiteral("Save any changes you have made?"), MessageButtons::YesNoCancel,
             MessageIcon::Question);
         break;
     case Question::Exit:
@@ -65,6 +66,7 @@ void FileCommands::fileOpen()
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Open a File");
+    request.filter = QString::fromLatin1(kVehicleFileFilter);
     request.folder = m_folders.openFolder();
     request.sidebar = m_folders.sidebar();
     request.mustExist = true;
@@ -126,8 +128,11 @@ bool FileCommands::fileSaveAs()
     request.fileName = m_document.isUntitled() ? m_document.currentFile()
                                                : QFileInfo(m_document.currentFile()).fileName();
     request.confirmOverwrite = true;
+    request.filter = QString::fromLatin1(kVehicleFileFilter);
+    request.defaultSuffix = QString::fromLatin1(kVehicleFileExtension);
     const QString path = m_platform.saveFileName(m_window, request);
-    return !path.isEmpty() && saveTo(path);
+    return !path.isEmpty()
+        && saveTo(QString::fromStdString(withVehicleExtension(path.toStdString())));
 }
 
 bool FileCommands::fileSave()

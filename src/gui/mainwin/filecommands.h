@@ -6,7 +6,8 @@
 // asked stops. A failed write names the file and the reason and leaves the
 // current file, title and changed flag as they were; a read-only file is
 // refused, with Save As offered instead. The dialogs start in
-// the folder last used for a vehicle file (VehicleFolders).
+// the folder last used for a vehicle file (VehicleFolders), list vehicle
+// files first, and a name saved without an extension gets ".TK".
 #pragma once
 
 #include <QString>

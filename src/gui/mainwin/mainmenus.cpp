@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <tuple>
@@ -55,30 +56,53 @@ void MainMenus::build()
 {
     QMenu *file = m_window.menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    // Every command first checks text still being typed in a box.
-    const auto command = [this](QMenu *menu, const QString &text, const QString &name, auto &&run) {
-        connect(addItem(menu, text, name), &QAction::triggered, this, [this, run] {
+    // Every command first checks text still being typed in a box; saving
+    // stops when that text is refused (the box then holds its old text).
+    const auto command = [this](QMenu *menu, const QString &text, const QString &name,
+                             QKeySequence::StandardKey key, auto &&run) {
+        QAction *action = addItem(menu, text, name);
+        if (key != QKeySequence::UnknownKey) {
+            action->setShortcuts(key);
+        }
+        // A desktop without its own key scheme has no Save As and no Quit
+        // keys; these are what every other one uses.
+        if (action->shortcuts().isEmpty() && key == QKeySequence::SaveAs) {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        } else if (action->shortcuts().isEmpty() && key == QKeySequence::Quit) {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        }
+        connect(action, &QAction::triggered, this, [this, run] { run(); });
+    };
+    const auto committed = [this](auto &&run) {
+        return [this, run] {
             m_window.commitPendingEdit();
             run();
-        });
+        };
     };
-    command(file, QStringLiteral("&New"), QStringLiteral("mnuNew"),
-        [this] { m_window.files().fileNew(); });
-    command(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
-        [this] { m_window.files().fileOpen(); });
-    command(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"),
-        [this] { m_window.files().fileSave(); });
-    command(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
-        [this] { m_window.files().fileSaveAs(); });
+    command(file, QStringLiteral("&New"), QStringLiteral("mnuNew"), QKeySequence::New,
+        committed([this] { m_window.files().fileNew(); }));
+    command(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"), QKeySequence::Open,
+        committed([this] { m_window.files().fileOpen(); }));
+    command(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), QKeySequence::Save, [this] {
+        if (m_window.commitPendingEdit()) {
+            m_window.files().fileSave();
+        }
+    });
+    command(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"), QKeySequence::SaveAs,
+        [this] {
+            if (m_window.commitPendingEdit()) {
+                m_window.files().fileSaveAs();
+            }
+        });
     command(file, QStringLiteral("&Export Drawing…"), QStringLiteral("mnuExportDrawing"),
-        [this] { m_window.exportDrawing(); });
+        QKeySequence::UnknownKey, committed([this] { m_window.exportDrawing(); }));
     file->addSeparator();
-    command(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-        [this] { m_window.printing().printReport(); });
+    command(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), QKeySequence::Print,
+        committed([this] { m_window.printing().printReport(); }));
     command(file, QStringLiteral("Print Blank &Worksheet"), QStringLiteral("mnuWorksheet"),
-        [this] { m_window.printing().printWorksheet(); });
+        QKeySequence::UnknownKey, committed([this] { m_window.printing().printWorksheet(); }));
     command(file, QStringLiteral("Windows P&rint Setup"), QStringLiteral("mnuPrintSetup"),
-        [this] { m_window.printing().printSetup(); });
+        QKeySequence::UnknownKey, committed([this] { m_window.printing().printSetup(); }));
     file->addSeparator();
     // The last eight vehicle files, newest first, filled as the menu opens.
     QMenu *recent = file->addMenu(QStringLiteral("Recent &Files"));
@@ -100,8 +124,8 @@ void MainMenus::build()
         }
     });
     file->addSeparator();
-    command(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
-        [this] { m_window.exitCommand(); });
+    command(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), QKeySequence::Quit,
+        committed([this] { m_window.exitCommand(); }));
 
     QMenu *edit = m_window.menuBar()->addMenu(QStringLiteral("&Edit"));
     // Undo and redo step through the document's changes ("Undo Right Upper
@@ -233,12 +257,16 @@ void MainMenus::build()
     connect(comments, &QAction::triggered, this, [this] { m_window.showComments(); });
 
     QMenu *help = m_window.menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(addItem(help, QStringLiteral("Help on Tarvik"), QStringLiteral("mnuHelpTarvik")),
-        &QAction::triggered, this, [this] {
-            if (m_hooks.showHelp) {
-                m_hooks.showHelp();
-            }
-        });
+    // F1 in an input box shows that box's definition (EntryBoxes); anywhere
+    // else in the window it is this item.
+    QAction *helpItem
+        = addItem(help, QStringLiteral("Help on Tarvik"), QStringLiteral("mnuHelpTarvik"));
+    helpItem->setShortcut(QKeySequence::HelpContents);
+    connect(helpItem, &QAction::triggered, this, [this] {
+        if (m_hooks.showHelp) {
+            m_hooks.showHelp();
+        }
+    });
     help->addSeparator();
     for (const auto &[text, name, document] :
         { std::tuple { "Display User's Manual", "mnuManual", OutsideDocument::Manual },

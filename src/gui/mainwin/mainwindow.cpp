@@ -37,6 +37,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 namespace tarvik::gui {
 
@@ -96,6 +97,7 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
     connect(&settings, &SettingsOwner::changed, m_menus, &MainMenus::updateChecks);
     loadFieldDefinitions();
     setWindowTitle(document.caption());
+    setWindowModified(document.isChanged());
     refreshPanel();
     document.redraw();
     resize(1240, 760);
@@ -178,6 +180,7 @@ void MainWindow::buildWidgets()
     m_boxes->add(kDiveEntry, m_panel->diveBox());
     m_boxes->add(kRollEntry, m_panel->rollBox());
     connect(m_boxes, &EntryBoxes::entered, this, [this](int entry) { showFieldHelp(entry); });
+    connect(m_boxes, &EntryBoxes::helpAsked, this, &MainWindow::showBoxHelp);
 
     connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int entry) {
         if (QLineEdit *edit = box(entry)) {
@@ -240,6 +243,17 @@ void MainWindow::showFieldHelp(int entry)
     m_helpEntry = entry;
 }
 
+void MainWindow::showBoxHelp(int entry)
+{
+    // The box's name and definition beside it, until the next key or click.
+    QLineEdit *edit = box(entry);
+    const QString name = QString::fromStdString(m_boxes->definitions().at(entry).name);
+    const QString text = m_boxes->definition(entry);
+    showFieldHelp(entry);
+    QWhatsThis::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+        QStringLiteral("<b>%1</b><p>%2</p>").arg(name.toHtmlEscaped(), text.toHtmlEscaped()), edit);
+}
+
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -279,9 +293,9 @@ void MainWindow::dropEvent(QDropEvent *event)
     QTimer::singleShot(0, this, [this, path] { m_files->openAsked(path); });
 }
 
-void MainWindow::commitPendingEdit()
+bool MainWindow::commitPendingEdit()
 {
-    m_boxes->commitPending();
+    return m_boxes->commitPending();
 }
 
 void MainWindow::resultClicked(int line)
@@ -296,6 +310,8 @@ void MainWindow::followLayout(const LayoutChange &change)
     if (change.file || change.everything) {
         setWindowTitle(m_document.caption());
     }
+    // The title's "*" follows the changed flag, also through undo and redo.
+    setWindowModified(m_document.isChanged());
     if (change.everything || change.suspensionType || change.units) {
         // A file's units flag picks its definitions; a strut turns the
         // length-and-angle item off.

@@ -115,8 +115,9 @@ public:
     bool exitCommand(); // false when the user stayed
     bool exportDrawing(); // File > Export Drawing
 
-    // Checks text still being typed in a box before a command uses it.
-    void commitPendingEdit();
+    // Checks text still being typed in a box before a command uses it;
+    // false when the text was refused (the user was told, the box restored).
+    bool commitPendingEdit();
     void activated(); // activation count, refresh, the tenth-activation message
     void activationRefresh();
     void loadFieldDefinitions();
@@ -140,6 +141,7 @@ private:
     // The help box shows the definition of entry, in the units and for the
     // suspension type the layout has.
     void showFieldHelp(int entry);
+    void showBoxHelp(int entry); // F1 in an input box
     void resultClicked(int line);
     void followLayout(const LayoutChange &change);
     void showSolve(const EngineOutput &output);

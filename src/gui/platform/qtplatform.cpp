@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -94,11 +95,30 @@ QString shownText(const QString &text)
     return shown;
 }
 
+// The file dialogs' "Type" column: a ".tk" file is a vehicle file. The
+// system's type database names that ending a Tcl script unless the
+// program's own type is installed, and even then it may read the file first.
+class VehicleFileTypes : public QFileIconProvider
+{
+public:
+    QString type(const QFileInfo &info) const override
+    {
+        if (info.isFile()
+            && info.suffix().compare(QStringLiteral("tk"), Qt::CaseInsensitive) == 0) {
+            return QObject::tr("Vehicle file");
+        }
+        return QFileIconProvider::type(info);
+    }
+};
+
 // Qt's own file dialog, the same on every desktop, with the caller's folders
 // in its sidebar (a desktop's native dialog would not show them).
-void prepareFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
+// types must outlive the dialog.
+void prepareFileDialog(
+    QFileDialog &dialog, const FileDialogRequest &request, VehicleFileTypes &types)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&types);
     if (!request.sidebar.isEmpty()) {
         QList<QUrl> urls;
         for (const QString &folder : request.sidebar) {
@@ -155,10 +175,11 @@ std::optional<QString> QtPlatform::askText(
 
 QString QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request)
 {
+    VehicleFileTypes types;
     QFileDialog dialog(parent, request.title, request.folder, qtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    prepareFileDialog(dialog, request);
+    prepareFileDialog(dialog, request, types);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -167,11 +188,12 @@ QString QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &reque
 
 QString QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &request)
 {
+    VehicleFileTypes types;
     QFileDialog dialog(parent, request.title, request.folder, qtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    prepareFileDialog(dialog, request);
+    prepareFileDialog(dialog, request, types);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

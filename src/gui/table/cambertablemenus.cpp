@@ -108,8 +108,9 @@ QMenu *buildCamberTableMenus(CamberTableWindow &window, bool canOpenTableSpecs)
     QMenu *baseline = buildBaseline(window, bar);
     QObject::connect(addCommand(bar, QStringLiteral("&Graph"), "mnuGraph"), &QAction::triggered,
         &window, &CamberTableWindow::graph);
-    QObject::connect(addCommand(bar, QStringLiteral("&Help"), "mnuHelp"), &QAction::triggered,
-        &window, &CamberTableWindow::showHelp);
+    QAction *help = addCommand(bar, QStringLiteral("&Help"), "mnuHelp");
+    help->setShortcut(QKeySequence::HelpContents); // F1, as in every window
+    QObject::connect(help, &QAction::triggered, &window, &CamberTableWindow::showHelp);
     return baseline;
 }
 

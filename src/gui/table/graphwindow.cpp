@@ -105,8 +105,9 @@ GraphWindow::GraphWindow(Platform &platform, const DataFolder &data, SettingsOwn
         &QAction::triggered, this, &GraphWindow::printerSetup);
     connect(addItem(bar, QStringLiteral("&Options"), "mnuOptions"), &QAction::triggered, this,
         &GraphWindow::openOptions);
-    connect(addItem(bar, QStringLiteral("&Help"), "mnuHelp"), &QAction::triggered, this,
-        &GraphWindow::showHelp);
+    QAction *help = addItem(bar, QStringLiteral("&Help"), "mnuHelp");
+    help->setShortcut(QKeySequence::HelpContents); // F1, as in every window
+    connect(help, &QAction::triggered, this, &GraphWindow::showHelp);
     resize(900, 620);
 }
 

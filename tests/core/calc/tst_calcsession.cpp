@@ -155,6 +155,9 @@ TEST_F(CalcSessionTest, ShimDirectionAndCustomThickness)
 {
     CalcSession s = open(kCalcModeShim, kSideLeft);
     EXPECT_EQ(s.caption(), "Shim Calculator - Left Side");
+    EXPECT_EQ(s.stepName(), "Shim Left Side"); // Edit > Undo names the write-back
+    EXPECT_EQ(open(kCalcModeShim, kSideRight).stepName(), "Shim Right Side");
+    EXPECT_EQ(open(kCalcModeSpring).stepName(), "Spring Rate");
     EXPECT_NE(s.noteText().find("moves the pivot toward the centerline. If your chassis is like"),
         std::string::npos);
     EXPECT_FALSE(s.accept().writeBack); // no shim change chosen

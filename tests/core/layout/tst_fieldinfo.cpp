@@ -115,12 +115,18 @@ TEST(EntryValidation, SkipAcceptAndRefuse)
         O outcome;
         const char *text;
     } cases[] = { { 0, "", O::Skip, "" }, { 6, "0.0", O::Skip, "" }, // unused arm
-        { 6, "abc", O::Skip, "" }, { 14, "0.0", O::Accept, "0" }, { 0, "40", O::Accept, "40" },
+        { 14, "0.0", O::Accept, "0" }, { 0, "40", O::Accept, "40" },
         { 0, "0", O::Accept, "0" }, // limits accepted
         { 0, "40.0001", O::Refuse, "40.0001" }, { 0, "-1", O::Refuse, "-1" },
         { 0, "12 3/4", O::Accept, "12.75" }, { 0, "3/0", O::Refuse, "3/0" },
         { 35, "499.5", O::Accept, "500" }, { 35, "5000.4", O::Accept, "5000" },
-        { 35, "5000.6", O::Refuse, "5001" } };
+        { 35, "5000.6", O::Refuse, "5001" },
+        // No number at all: refused, even where 0 would be accepted or skipped.
+        { 0, "abc", O::Refuse, "abc" }, { 0, "-", O::Refuse, "-" }, { 0, ".", O::Refuse, "." },
+        { 0, "x12", O::Refuse, "x12" }, { 0, "  ", O::Refuse, "  " },
+        { 6, "abc", O::Refuse, "abc" }, { 35, "abc", O::Refuse, "abc" },
+        { 0, "/2", O::Refuse, "/2" }, { 0, "12abc", O::Accept, "12" },
+        { 0, " - . 5", O::Refuse, "-.5" } };
     for (const auto &c : cases) {
         const auto v = validateEntry(c.entry, c.typed, d);
         EXPECT_EQ(v.outcome, c.outcome) << c.entry << " " << c.typed;
@@ -130,8 +136,11 @@ TEST(EntryValidation, SkipAcceptAndRefuse)
     }
     EXPECT_EQ(
         validateEntry(0, "41", d).message, "Name 0 = 41.  Value must be between  0 and  40 .");
+    EXPECT_EQ(
+        validateEntry(0, "abc", d).message, "Name 0 = abc.  Value must be between  0 and  40 .");
     // Without definitions there is no range check.
     EXPECT_EQ(validateEntry(0, "1000", FieldDefinitions {}).outcome, O::Accept);
+    EXPECT_EQ(validateEntry(0, "abc", FieldDefinitions {}).outcome, O::Refuse);
 }
 
 // A dragged point lands on the snap grid (no 0.049999 texts) and the right

@@ -28,6 +28,15 @@ TEST(Units, TextsConvertAndComeBack)
     EXPECT_EQ(entryQuantity(14), Quantity::Angle); // upper arm angle
     EXPECT_EQ(entryQuantity(55), Quantity::Angle);
     EXPECT_EQ(entryQuantity(54), Quantity::Length);
+    // A box shows a metric length or rate with two decimals; the rest as stored.
+    EXPECT_EQ(shownEntryText("87.56341762", 35, 1), "87.56");
+    EXPECT_EQ(shownEntryText("87.56341762", 35, 0), "87.56341762");
+    EXPECT_EQ(shownEntryText("1.5875", 0, 1), "1.59");
+    EXPECT_EQ(shownEntryText("-1.5875", 54, 1), "-1.59");
+    EXPECT_EQ(shownEntryText("323.85", 0, 1), "323.85");
+    EXPECT_EQ(shownEntryText("1.23456", 14, 1), "1.23456"); // an angle
+    EXPECT_EQ(shownEntryText("12.3456.", 0, 1), "12.3456."); // not a plain number
+    EXPECT_EQ(shownEntryText("", 0, 1), "");
 }
 
 TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)

@@ -96,20 +96,31 @@ TEST(BaselineMenu, CancelledNewSavedBaselineKeepsWhatWasStored)
             "Baseline Comment:old" }));
 }
 
-TEST(BaselineMenu, SavedModeAsksTheShowQuestionTwiceAfterNo)
+// Saving a baseline asks at most two questions in a row; the note stays.
+TEST(BaselineMenu, SavedModeAsksAtMostTwoQuestions)
 {
     Fixture f;
     f.session.fill();
+    const std::string note = "note:The current Table's data will be saved as a Baseline.";
     f.dialogs.texts = { std::string("") };
-    f.dialogs.yesNo = { false, false };
+    f.dialogs.yesNo = { false };
     f.menu.savedTableIsBaseline();
     EXPECT_EQ(f.dialogs.log,
-        (std::vector<std::string> { "note:The current Table's data will be saved as a Baseline.",
-            "Baseline Comment:", "ask:Show Baseline Data?", "ask:Show Baseline Data?" }));
+        (std::vector<std::string> { note, "Baseline Comment:", "ask:Show Baseline Data?" }));
     EXPECT_EQ(f.baseline.BaselineIsSaved, 1);
     EXPECT_EQ(f.baseline.BaselineSpec, f.spec);
 
-    // Already saved: a No to "Save New Baseline?" stops the item.
+    // Already saved: "Save New Baseline?" and the comment, no show question.
+    f.dialogs.log.clear();
+    f.dialogs.yesNo = { true };
+    f.dialogs.texts = { std::string("again") };
+    f.menu.savedTableIsBaseline();
+    EXPECT_EQ(f.dialogs.log,
+        (std::vector<std::string> { "ask:Save New Baseline?", note, "Baseline Comment:" }));
+    EXPECT_EQ(f.baseline.BaselineComment, "again");
+    EXPECT_EQ(f.baseline.ShowBaseline, 0);
+
+    // A No to "Save New Baseline?" stops the item.
     f.dialogs.log.clear();
     f.dialogs.yesNo = { false };
     f.menu.savedTableIsBaseline();

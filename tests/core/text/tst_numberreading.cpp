@@ -24,6 +24,13 @@ TEST(ReadNumber, LeadingNumberBlanksIgnored)
         { "--1", 0.0 }, { "007.50", 7.5 }, { "1.2.3", 1.2 } };
     for (const auto &[text, value] : cases)
         EXPECT_DOUBLE_EQ(readNumber(text), value) << '"' << text << '"';
+    // Whether a number is there at all: "abc" and "0" both read as 0.
+    const std::pair<const char *, bool> found[] = { { "12abc", true }, { " -.5", true },
+        { "- . 5", true }, { "0", true }, { "+0.0x", true }, { "abc", false }, { "-", false },
+        { ".", false }, { "x12", false }, { "", false }, { " \t", false }, { "--1", false },
+        { "-.e5", false }, { "/2", false } };
+    for (const auto &[text, expected] : found)
+        EXPECT_EQ(hasLeadingNumber(text), expected) << '"' << text << '"';
 }
 
 TEST(ReadNumber, OutOfRangeSaturatesOrVanishes)

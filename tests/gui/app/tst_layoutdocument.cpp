@@ -120,6 +120,7 @@ private slots:
         QCOMPARE(document.entry(ubjX), QStringLiteral("24"));
         QCOMPARE(document.entry(staticCamberEntry(kSideRight)), camber);
         QVERIFY(!document.isChanged()); // back to the file as read
+        QCOMPARE(undo.redoText(), QStringLiteral("Right Upper Ball Joint X"));
         undo.redo();
         QCOMPARE(document.entry(ubjX), QStringLiteral("25"));
         QVERIFY(document.isChanged());

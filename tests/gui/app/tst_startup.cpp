@@ -195,7 +195,8 @@ private slots:
         Run run(config.path());
         MainWindow *window
             = run.startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+        QCOMPARE(
+            window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
         QCOMPARE(run.startup.document()->entry(0), QStringLiteral("24"));
         QVERIFY(!run.startup.document()->isChanged());
         const QString armLength = window->box(6)->text();
@@ -272,7 +273,8 @@ private slots:
             QCOMPARE(asked.defaultButton, std::optional(MessageAnswer::Yes));
             QCOMPARE(window->box(0)->text(), QStringLiteral("30"));
             QVERIFY(next.startup.document()->isChanged());
-            QCOMPARE(window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ CAR.TK ]"));
+            QCOMPARE(
+                window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ CAR.TK[*] ]"));
             // This run's copy took over from the crashed one.
             const QString own = next.startup.document()->recoveryCopy()->path();
             QVERIFY(!QFile::exists(crashed) && QFile::exists(own));

@@ -66,7 +66,7 @@ private slots:
 void TestMainWindow::startsUntitledWithStaticLayout()
 {
     WindowFixture f;
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED[*] ]"));
     QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
     QVERIFY(f.window->diveRollPanel()->noButton()->isChecked());
     QVERIFY(!f.box(54)->isEnabled());
@@ -76,7 +76,7 @@ void TestMainWindow::startsUntitledWithStaticLayout()
     QCOMPARE(f.window->frontView()->captions().gainBasis, std::string("Gain based on 1\" Dive."));
 
     f.open(QStringLiteral("WORKED.TK"));
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK ]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
     QCOMPARE(f.text(0), QStringLiteral("24"));
     // The solve wrote the arm dimensions back and filled the results.
     QVERIFY(!f.text(6).isEmpty());
@@ -174,15 +174,53 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
     f.type(0, QStringLiteral("-1"));
     QCOMPARE(f.text(0), QStringLiteral("30"));
     QCOMPARE(f.platform.messages().size(), 2);
+
+    // A text with no number in it is refused the same way, where 0 would
+    // pass the limits (and even in an arm length, where 0 is "not used").
+    for (const char *typed : { "abc", "-", ".", "x12" }) {
+        f.type(0, QString::fromLatin1(typed));
+        QCOMPARE(f.text(0), QStringLiteral("30"));
+        QCOMPARE(f.platform.messages().constLast().text,
+            QStringLiteral("Right Upper Ball Joint X = %1.  Value must be between  0 and  60 .")
+                .arg(QString::fromLatin1(typed)));
+    }
+    f.type(6, QStringLiteral("abc"));
+    QCOMPARE(f.text(6), f.document->entry(6));
+    QCOMPARE(f.platform.messages().size(), 7);
+    f.type(0, QStringLiteral("28abc"));
+    QCOMPARE(f.text(0), QStringLiteral("28"));
+    QCOMPARE(f.platform.messages().size(), 7);
 }
 
 void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
 {
-    WorkedWindow f;
+    int helpWindows = 0;
+    MainWindowHooks hooks;
+    hooks.showHelp = [&helpWindows] { ++helpWindows; };
+    WorkedWindow f({}, false, hooks);
     f.box(4)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QVERIFY(f.window->helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
     QTRY_COMPARE(f.box(4)->selectedText(), f.text(4));
+
+    // F1 in a box is that box's help, beside it; the window's is the menu's.
+    QTest::keyClick(f.box(4), Qt::Key_F1);
+    QCOMPARE(helpWindows, 0);
+    QVERIFY(f.window->helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
+    QVERIFY(f.box(4)->hasFocus());
+    QCOMPARE(f.window->action(QStringLiteral("mnuHelpTarvik"))->shortcut(),
+        QKeySequence(QKeySequence::HelpContents));
+    f.window->action(QStringLiteral("mnuHelpTarvik"))->trigger();
+    QCOMPARE(helpWindows, 1);
+    // The File menu's standard keys.
+    for (const auto &[name, key] : { std::pair { "mnuNew", QKeySequence(Qt::CTRL | Qt::Key_N) },
+             std::pair { "mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O) },
+             std::pair { "mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S) },
+             std::pair { "mnuSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) },
+             std::pair { "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P) },
+             std::pair { "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q) } }) {
+        QVERIFY2(f.window->action(QString::fromLatin1(name))->shortcuts().contains(key), name);
+    }
 
     // A result caption explains itself and takes the focus off the boxes.
     QTest::mouseClick(f.window->resultDisplay(32), Qt::LeftButton);
@@ -423,19 +461,32 @@ void TestMainWindow::optionMessagesAndChecks()
     f.window->setApplyDiveRoll(true);
     f.window->spin(54, true);
     QCOMPARE(f.text(54), QStringLiteral("2.54"));
+    QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Dive"));
+    // A metric rate shows rounded and keeps its full value through a visit
+    // of its box, so English gives back the 500 that was typed.
+    QCOMPARE(f.text(35), QStringLiteral("87.56"));
+    f.type(35, QStringLiteral("87.56"));
+    QCOMPARE(f.document->entry(35), QStringLiteral("87.56341762"));
     QVERIFY(trigger("mnuEnglish").isEmpty());
+    QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("English Units"));
     QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.text(35), QStringLiteral("500"));
     QCOMPARE(f.text(54), QStringLiteral(".1"));
     // The help box follows the units without the focus moving.
     QVERIFY2(
         !f.window->helpText().contains(QStringLiteral(" mm ")), qPrintable(f.window->helpText()));
     f.document->undoStack().undo();
     QCOMPARE(f.text(0), QStringLiteral("609.6"));
+    QCOMPARE(
+        f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo English Units"));
     while (f.document->undoStack().canUndo()) {
         f.document->undoStack().undo();
     }
+    QCOMPARE(
+        f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo Metric Units"));
     QCOMPARE(f.text(0), QStringLiteral("24"));
     QCOMPARE(f.settings.get().unitsFlag, 0);
+    QVERIFY(!f.window->isWindowModified()); // undone to the file as read
     f.window->setApplyDiveRoll(false);
     QVERIFY(trigger("mnuCamberChanges")[0].startsWith(
         QStringLiteral("Starting now, camber will change")));

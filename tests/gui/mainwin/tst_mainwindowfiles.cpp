@@ -4,6 +4,7 @@
 // dialogs' settings, refused files, a read-only file refused with Save As
 // offered, and the main report and blank worksheet
 // printed to PDF.
+#include "core/layout/vehiclefile.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/mainprinting.h"
 #include "testing/mainwindowfixture.h"
@@ -67,23 +68,43 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     const PlatformRequest asked = f.platform.requests().constFirst();
     QCOMPARE(asked.kind, PlatformRequest::Kind::SaveFile);
     QCOMPARE(asked.title, QStringLiteral("Save a File"));
-    QCOMPARE(asked.file.filter, QStringLiteral("All Files (*.*)"));
+    QCOMPARE(asked.file.filter, QStringLiteral("Vehicle files (*.TK *.tk);;All files (*)"));
+    QCOMPARE(asked.file.defaultSuffix, QStringLiteral("TK"));
     QCOMPARE(asked.file.fileName, QStringLiteral("WORKED.TK"));
     QVERIFY(asked.file.confirmOverwrite);
     QVERIFY(!f.changed());
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ ROUND.TK ]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ ROUND.TK[*] ]"));
+    QVERIFY(!f.window->isWindowModified());
 
-    // A refused value warns and the old value is what the command uses.
+    // A name given without an extension is saved with ".TK"; one with a
+    // dot keeps its name.
+    f.type(41, QStringLiteral("7"));
+    QVERIFY(f.window->isWindowModified());
+    f.platform.answerSaveFile(m_dir.filePath(QStringLiteral("bare")));
+    QVERIFY(f.window->files().fileSaveAs());
+    QCOMPARE(f.document->currentFile(), m_dir.filePath(QStringLiteral("bare.TK")));
+    QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("bare.TK"))));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("bare"))));
+    QVERIFY(!f.window->isWindowModified());
+    QCOMPARE(withVehicleExtension("/a.b/car"), std::string("/a.b/car.TK"));
+    QCOMPARE(withVehicleExtension("/a/car.old"), std::string("/a/car.old"));
+
+    // A refused value warns, gets its old text back and stops the save; the
+    // next Save goes ahead without a dialog (the file has a name).
     f.typeWithoutLeaving(8, QStringLiteral("99"));
-    f.platform.answerSaveFile(path);
+    f.platform.clearRecord();
     f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
+    f.window->action(QStringLiteral("mnuSave"))->trigger();
+    QCOMPARE(f.platform.requests().size(), 1);
     QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
-    QCOMPARE(f.document->state().record.get(8), std::string("15"));
+    QCOMPARE(f.text(8), QStringLiteral("15"));
 
     WindowFixture g;
     g.platform.answerOpenFile(path);
     g.window->files().fileOpen();
     QCOMPARE(g.platform.requests().constFirst().title, QStringLiteral("Open a File"));
+    QCOMPARE(g.platform.requests().constFirst().file.filter,
+        QStringLiteral("Vehicle files (*.TK *.tk);;All files (*)"));
     QVERIFY(g.platform.requests().constFirst().file.mustExist);
     // A new layout opens from the shipped examples; saving starts where the file is.
     QCOMPARE(QFileInfo(g.platform.requests().constFirst().file.folder).fileName().toLower(),
@@ -133,8 +154,18 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
     const PlatformRequest asked = f.platform.messages().constFirst();
     QCOMPARE(asked.title, QStringLiteral("Save Changes"));
     QCOMPARE(asked.text, QStringLiteral("Save any changes you have made?"));
-    QCOMPARE(asked.buttons, MessageButtons::YesNo);
+    QCOMPARE(asked.buttons, MessageButtons::YesNoCancel);
     QCOMPARE(f.text(8), QStringLiteral("16"));
+
+    // Cancel backs out before the dialog, for Open, a recent or dropped file.
+    f.platform.answerMessage(MessageAnswer::Cancel);
+    f.window->files().fileOpen();
+    f.platform.answerMessage(MessageAnswer::Cancel);
+    QVERIFY(!f.window->files().openAsked(exampleFile(QStringLiteral("STRUT.TK"))));
+    QCOMPARE(f.platform.pendingAnswers(), 0);
+    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QVERIFY(f.changed());
+    QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 
     // No goes on to the dialog; cancelling it changes nothing.
     f.platform.answerMessage(MessageAnswer::No);
@@ -183,7 +214,7 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
         QCOMPARE(f.text(entry), QString());
     }
     QCOMPARE(QString::fromStdString(f.document->state().comment), QString());
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED ]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED[*] ]"));
 }
 
 void TestMainWindowFiles::droppedFileOpensAfterTheQuestion()
@@ -306,8 +337,8 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
     // The caption, which names the vehicle file, heads the page.
     const QString text = pdfText(pdf).simplified();
-    QVERIFY2(
-        text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK ]")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK[*] ]")),
+        qPrintable(text));
     QCOMPARE(f.window->helpText(), helpBefore);
     QCOMPARE(f.window->helpBox()->title(), QStringLiteral(" Help (definition)"));
     QVERIFY(f.changed());
