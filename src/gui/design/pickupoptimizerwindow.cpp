@@ -218,8 +218,8 @@ void PickupOptimizerWindow::poll()
     m_elapsed->setText(QStringLiteral("%1 s").arg(p.elapsedS, 0, 'f', 1));
     m_rate->setText(
         p.elapsedS > 0 ? count(double(p.evaluations) / p.elapsedS) : QStringLiteral("-"));
-    m_error->setText(p.error < kInfeasibleError ? QString::number(p.error, 'g', 4)
-                                                : QStringLiteral("no sound layout yet"));
+    m_error->setText(
+        p.sound ? QString::number(p.error, 'g', 4) : QStringLiteral("no sound layout yet"));
     showAchieved(p.achieved);
 }
 
