@@ -43,7 +43,7 @@ SeekWindow::SeekWindow(
     , m_use(new QPushButton(QStringLiteral("Use"), this))
 {
     setObjectName(QStringLiteral("frmSeek"));
-    setWindowTitle(QStringLiteral("Search for ") + name);
+    setWindowTitle(qt(seekWindowTitle(name.toStdString())));
     setModal(true);
 
     m_roots->addItems(roots.isEmpty() ? QStringList { QStringLiteral("/") } : roots);
@@ -221,7 +221,7 @@ void SeekWindow::finishSearch()
     switch (outcome) {
     case SeekOutcome::NotFound:
         if (!failed) {
-            say(qt(seekNotFoundText(m_rootSearched)));
+            say(qt(seekNotFoundText(m_rootSearched, m_name.toStdString())));
         }
         break; // stays open for another file system
     case SeekOutcome::Single:
