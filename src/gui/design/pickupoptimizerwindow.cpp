@@ -4,6 +4,7 @@
 #include "core/layout/entrynumbers.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
+#include "gui/common/screenplacement.h"
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/optimizerworker.h"
@@ -72,6 +73,7 @@ PickupOptimizerWindow::PickupOptimizerWindow(
 {
     setObjectName(QStringLiteral("frmDesign"));
     setWindowTitle(QStringLiteral("Find Pick-up Points"));
+    keepOnScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     build();
     connect(m_worker, &OptimizerWorker::finished, this, &PickupOptimizerWindow::finished);

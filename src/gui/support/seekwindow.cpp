@@ -3,6 +3,7 @@
 
 #include "core/support/documentviewers.h"
 #include "core/support/mounttable.h"
+#include "gui/common/screenplacement.h"
 #include "gui/platform/platform.h"
 #include "gui/support/shippedtextdisplay.h"
 
@@ -44,6 +45,7 @@ SeekWindow::SeekWindow(
 {
     setObjectName(QStringLiteral("frmSeek"));
     setWindowTitle(qt(seekWindowTitle(name.toStdString())));
+    keepOnScreen(this);
     setModal(true);
 
     m_roots->addItems(roots.isEmpty() ? QStringList { QStringLiteral("/") } : roots);
