@@ -89,8 +89,10 @@ ViewerMessage webSiteFinishedMessage(std::string_view site)
 
 ViewerMessage browserSearchMessage()
 {
-    return titled("A web browser was not found where it was expected to be.  The program will now "
-                  "search for it.");
+    return titled("No web browser was found: the desktop has no application for web pages, and "
+                  "none of the usual web browsers is on the search path.  The program will now "
+                  "search for the web browser "
+        + std::string(kWebBrowserSeekName) + ".");
 }
 
 ViewerMessage browserNotLocatedMessage(std::string_view address)
