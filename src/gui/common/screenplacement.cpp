@@ -47,47 +47,44 @@ public:
         : QObject(window)
         , m_window(window)
     {
-        // The first window of a run is placed before the window manager has
-        // framed anything, so its frame is a guess; once the frame is known
-        // it is moved back inside the area if the frame runs past it.
-        m_frameCheck.setInterval(100);
-        connect(&m_frameCheck, &QTimer::timeout, this, &PlacementFilter::checkFrame);
+        m_check.setInterval(100);
+        connect(&m_check, &QTimer::timeout, this, &PlacementFilter::check);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_window && event->type() == QEvent::Show) {
-            placeOnScreen(m_window, !m_placed);
+            m_beside = !m_placed;
             m_placed = true;
-            if (m_window->frameGeometry() == m_window->geometry()) {
-                m_checksLeft = 30;
-                m_frameCheck.start();
-            }
+            placeOnScreen(m_window, m_beside);
+            m_checksLeft = 30;
+            m_check.start();
         }
         return false;
     }
 
 private:
-    void checkFrame()
+    // Placed once more when the window manager has framed the window: the
+    // first window of a run is placed before any frame is known, and a
+    // window manager may still put a new window where its own policy says.
+    void check()
     {
         if (!m_window->isVisible() || --m_checksLeft <= 0) {
-            m_frameCheck.stop();
+            m_check.stop();
             return;
         }
         if (m_window->frameGeometry() == m_window->geometry()) {
             return; // not framed yet
         }
-        m_frameCheck.stop();
-        const QScreen *screen = m_window->screen();
-        if (screen && !screen->availableGeometry().contains(m_window->frameGeometry())) {
-            placeOnScreen(m_window, false);
-        }
+        m_check.stop();
+        placeOnScreen(m_window, m_beside);
     }
 
     QWidget *m_window;
-    QTimer m_frameCheck;
+    QTimer m_check;
     int m_checksLeft = 0;
     bool m_placed = false;
+    bool m_beside = false;
 };
 
 } // namespace
