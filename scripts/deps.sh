@@ -15,7 +15,7 @@ TARVIK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
   qt6-qpa-plugins fonts-dejavu-core locales
-  xvfb xauth openbox xdotool imagemagick librsvg2-bin poppler-utils
+  xvfb xauth openbox xdotool x11-utils imagemagick librsvg2-bin poppler-utils
   # cpack's .deb: dpkg-shlibdeps, and file to pick out the programs; the
   # install test's desktop-file and MIME-type checks.
   dpkg-dev file desktop-file-utils shared-mime-info

@@ -60,18 +60,24 @@ bool parseCliArgs(const std::vector<std::string> &args,
 
 bool parseCliNumber(std::string_view text, double &value)
 {
-    // Only plain decimal numbers: no hex, inf or nan, which strtod would take.
-    if (text.empty() || text.size() > 64) {
-        return false;
-    }
+    // Blanks count for nothing, as in every box and file the program reads;
+    // what is left must be a plain decimal number: no hex, inf or nan, which
+    // strtod would take.
+    std::string copy;
     for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n') {
+            continue;
+        }
         const bool ok
             = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!ok) {
             return false;
         }
+        copy.push_back(c);
     }
-    const std::string copy(text);
+    if (copy.empty() || copy.size() > 64) {
+        return false;
+    }
     char *end = nullptr;
     errno = 0;
     const double parsed = std::strtod(copy.c_str(), &end);

@@ -37,7 +37,8 @@ struct CliArgs
 bool parseCliArgs(const std::vector<std::string> &args,
     std::initializer_list<std::string_view> allowed, CliArgs &out, std::string &message);
 
-// The whole text must be a decimal number (sign, digits, point, exponent).
+// The whole text, blanks aside (as the program reads every number), must be a
+// decimal number (sign, digits, point, exponent).
 bool parseCliNumber(std::string_view text, double &value);
 
 // Reads an optional number option into value (left unchanged when absent).

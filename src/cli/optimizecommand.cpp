@@ -30,7 +30,10 @@ using nlohmann::ordered_json;
 // The command's own safety net; a user may ask for more or less.
 constexpr double kDefaultTimeLimitS = 60;
 
-bool parseTarget(const std::string &argument, DesignTarget &target, std::string &message)
+// Reads NAME=VALUE[:WEIGHT]; name is NAME exactly as typed, the key the
+// output reports the target under.
+bool parseTarget(
+    const std::string &argument, DesignTarget &target, std::string &name, std::string &message)
 {
     const auto equals = argument.find('=');
     if (equals == std::string::npos) {
@@ -43,6 +46,7 @@ bool parseTarget(const std::string &argument, DesignTarget &target, std::string 
         return false;
     }
     target = *parsed;
+    name = argument.substr(0, equals);
     const std::string rest = argument.substr(equals + 1);
     const auto colon = rest.find(':');
     const std::string valueText = rest.substr(0, colon);
@@ -149,13 +153,16 @@ int runOptimizeCommand(const std::vector<std::string> &args)
     OptimizerOptions options;
     options.timeLimitS = kDefaultTimeLimitS;
     double threads = 0;
+    std::vector<std::string> targetNames; // as given, in the order of problem.targets
     for (const auto &[name, value] : cli.options) {
         if (name == "target") {
             DesignTarget target;
-            if (!parseTarget(value, target, message)) {
+            std::string given;
+            if (!parseTarget(value, target, given, message)) {
                 return refuse(message);
             }
             problem.targets.push_back(target);
+            targetNames.push_back(given);
         } else if (name == "vary") {
             DesignVariable variable;
             if (!parseVary(value, symmetric, variable, message)) {
@@ -201,15 +208,18 @@ int runOptimizeCommand(const std::vector<std::string> &args)
         texts[change.name] = change.text;
     }
     ordered_json targets = ordered_json::object();
-    for (const DesignTargetOutcome &t : result.targets) {
-        targets[t.name]
-            = { { "target", t.target }, { "achieved", t.achieved }, { "weight", t.weight } };
+    for (std::size_t i = 0; i < result.targets.size() && i < targetNames.size(); ++i) {
+        const DesignTargetOutcome &t = result.targets[i];
+        targets[targetNames[i]] = { { "target", t.target }, { "achieved", t.achieved },
+            { "weight", t.weight }, { "reached", t.reached } };
     }
+    // null when the answer is a problem layout, or its error is beyond a number.
+    const bool errorShown = !result.layoutProblem && std::isfinite(result.error);
     const ordered_json json = {
         { "entries", entries },
         { "texts", texts },
         { "targets", targets },
-        { "error", result.layoutProblem ? ordered_json(nullptr) : ordered_json(result.error) },
+        { "error", errorShown ? ordered_json(result.error) : ordered_json(nullptr) },
         { "layout_problem", result.layoutProblem },
         { "evaluations", result.evaluations },
         { "stopped", stopName(result.stop) },

@@ -119,16 +119,18 @@ int runTableCommand(const std::vector<std::string> &args)
 {
     CliArgs parsed;
     std::string message;
+    const auto refuse
+        = [](const std::string &text) { return reportCliError("tarvik-cli table: " + text); };
     if (!parseCliArgs(args,
             { "rows", "dive-from", "dive-to", "dive-inc", "roll-from", "roll-to", "roll-inc",
                 "entry-mode", "gain-dive", "gain-roll", "format", "quantity" },
             parsed, message)) {
-        return reportCliError(message);
+        return refuse(message);
     }
     bool json = false;
     if (const std::string *format = parsed.find("format")) {
         if (*format != "csv" && *format != "json") {
-            return reportCliError("option '--format' takes csv or json, not '" + *format + "'");
+            return refuse("option '--format' takes csv or json, not '" + *format + "'");
         }
         json = *format == "json";
     }
@@ -137,14 +139,15 @@ int runTableCommand(const std::vector<std::string> &args)
     TableQuantity quantity = TableQuantity::Camber;
     if (!readTableSpec(parsed, spec, message) || !readSolveSettings(parsed, settings, message)
         || !readQuantity(parsed, quantity, message)) {
-        return reportCliError(message);
+        return refuse(message);
     }
     // A range refused in inches is refused before the file is read, unless
     // the file is metric: its dive range and steps are millimetres.
     std::string refusal = tableSpecRefusal(spec);
     VehicleData vehicle;
     if (!loadVehicleForCli(parsed.file, vehicle, message)) {
-        return reportCliError(refusal.empty() ? message : refusal);
+        // The file's own message stands alone, as every command prints it.
+        return refusal.empty() ? reportCliError(message) : refuse(refusal);
     }
     if (vehicle.unitsFlag != 0) {
         // The standard range is the same two inches each way, in millimetres.
@@ -157,14 +160,14 @@ int runTableCommand(const std::vector<std::string> &args)
         refusal = tableSpecRefusal(spec, vehicle.unitsFlag);
     }
     if (!refusal.empty()) {
-        return reportCliError(refusal);
+        return refuse(refusal);
     }
     LayoutState layout;
     layout.takeVehicle(vehicle, parsed.file);
     const CamberTable table
         = fillQuantityTable(quantity, spec, buildEngineInput(layout, settings), BaselineState {});
     if (!table.refusal.empty()) {
-        return reportCliError(table.refusal);
+        return refuse(table.refusal);
     }
     if (table.warningCells > 0 || table.problemCells > 0) {
         // The geometry warning once per sweep, with how many cells it concerns.

@@ -8,7 +8,7 @@ for the input file) and one of: expected.json (solve: every key must be
 present; numbers agree within 1e-3, texts exactly; extra keys are fine),
 expected.csv (table: the text exactly, line ends aside), or expected.status
 (the exit status) with, optionally, expected.err (a line the error output
-must contain).  The last line printed is "N passed, M failed".
+must contain) and expected.out (a line the standard output must contain).  The last line printed is "N passed, M failed".
 """
 import json
 import os
@@ -61,6 +61,11 @@ def run_case(cli, case):
             line = open(err_file).read().strip()
             if line not in p.stderr:
                 problems.append(f"error output lacks {line!r}: {p.stderr.strip()[:200]!r}")
+        out_file = os.path.join(case, "expected.out")
+        if os.path.exists(out_file):
+            line = open(out_file).read().strip()
+            if line not in p.stdout:
+                problems.append(f"output lacks {line!r}: {p.stdout.strip()[:200]!r}")
         return problems
     if p.returncode != 0:
         return [f"exit status {p.returncode}: {p.stderr.strip()[:200]}"]

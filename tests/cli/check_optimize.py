@@ -43,6 +43,16 @@ def main():
         check("symmetric boxes", texts["right.upper_frame_pivot.y"] == texts["left.upper_frame_pivot.y"],
               texts)
         check("stopped", one["stopped"] == "finished" and not one["layout_problem"], one)
+        check("reached", one["targets"]["rc-height"]["reached"] is True, one["targets"])
+
+    # Targets come back under the names typed; one far out of reach is still
+    # a sound layout, only not reached, even when its squared miss is beyond a double.
+    far = solve(["--target", "camber-right@-0.2,0.5=-1", "--target", "rc-height=1e160"] + HEIGHTS)
+    if far:
+        check("names as typed", list(far["targets"]) == ["camber-right@-0.2,0.5", "rc-height"],
+              far["targets"])
+        check("far target", not far["layout_problem"]
+              and not any(t["reached"] for t in far["targets"].values()), far)
 
     two = solve(["--target", "rc-height=2.0", "--target", "camber-gain=-1.2"] + THREE)
     if two:

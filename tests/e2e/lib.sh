@@ -45,11 +45,14 @@ e2e_cleanup() {
 }
 
 e2e_init() {
-  # e2e_init NAME APP DATA_DIR [WxH]
+  # e2e_init NAME APP DATA_DIR [WxH [PANEL]]: PANEL pixels at the screen's
+  # bottom are kept free, as a desktop's panel keeps them (the window
+  # manager's margin, which the screen's available area leaves out).
   E2E_NAME=$1
   E2E_APP=$2
   E2E_DATA=$3
   local size=${4:-1280x800}
+  E2E_PANEL=${5:-0}
   E2E_OUT=${E2E_OUT_ROOT:-$(dirname "$E2E_APP")/e2e}/$E2E_NAME
   rm -rf "$E2E_OUT"
   mkdir -p "$E2E_OUT"
@@ -69,10 +72,12 @@ e2e_init() {
   done
   [ -s "$displayfile" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
   export DISPLAY=":$(tr -d '\n' <"$displayfile")"
-  openbox >/dev/null 2>&1 &
+  sed "/<margins>/,/<\/margins>/s|<bottom>0</bottom>|<bottom>$E2E_PANEL</bottom>|" \
+    /etc/xdg/openbox/rc.xml >"$E2E_WORK/openbox.xml"
+  openbox --config-file "$E2E_WORK/openbox.xml" >/dev/null 2>&1 &
   E2E_WM_PID=$!
   sleep 1
-  e2e_log "X server $DISPLAY ($size) with openbox; output in $E2E_OUT"
+  e2e_log "X server $DISPLAY ($size, panel $E2E_PANEL) with openbox; output in $E2E_OUT"
 }
 
 e2e_launch() {
@@ -179,6 +184,52 @@ e2e_keys() {
 e2e_type() {
   xdotool type --delay 60 "$1"
   sleep 0.3
+}
+
+e2e_frame() {
+  # e2e_frame TITLE_REGEX: "x y w h" of the visible window's outer frame
+  # (title bar and borders included), in screen pixels.
+  local w
+  w=$(xdotool search --onlyvisible --name "^($1)\$" 2>/dev/null | head -1)
+  [ -n "$w" ] || return 1
+  local info X Y WIDTH HEIGHT
+  info=$(xwininfo -id "$w")
+  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  local l=0 r=0 t=0 b=0 extents
+  extents=$(xprop -id "$w" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+  [ -n "$extents" ] && IFS=, read -r l r t b <<<"$extents"
+  echo "$((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))"
+}
+
+e2e_inside_area() {
+  # e2e_inside_area TITLE_REGEX: the window's frame lies wholly inside the
+  # screen less the panel.
+  local geometry sw sh
+  geometry=$(e2e_frame "$1") || { e2e_log "no window '$1'"; return 1; }
+  read -r x y w h <<<"$geometry"
+  read -r sw sh < <(xdotool getdisplaygeometry)
+  if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$sw" ] \
+    || [ $((y + h)) -gt $((sh - E2E_PANEL)) ]; then
+    e2e_log "window '$1' at $geometry runs past ${sw}x$((sh - E2E_PANEL))"
+    return 1
+  fi
+}
+
+e2e_clear_of() {
+  # e2e_clear_of TITLE_REGEX "x y w h": the window's frame does not cover the
+  # rectangle (in screen pixels).
+  local geometry
+  geometry=$(e2e_frame "$1") || return 1
+  read -r x y w h <<<"$geometry"
+  read -r ax ay aw ah <<<"$2"
+  if [ "$x" -lt $((ax + aw)) ] && [ "$ax" -lt $((x + w)) ] && [ "$y" -lt $((ay + ah)) ] \
+    && [ "$ay" -lt $((y + h)) ]; then
+    e2e_log "window '$1' at $geometry covers $2"
+    return 1
+  fi
 }
 
 e2e_shot() {

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # End to end, the Help menu: "Help on Tarvik" opened from the keyboard, paged
 # forward and back with real clicks and closed; then "Display Readme.doc
-# File (recent changes)" and "Display User's Manual", each with its message
-# answered, handed to the desktop's opener. The desktop opener is a stand-in
-# xdg-open first on the search path that only writes down what it was given,
-# so no outside viewer starts on the test's X server.
+# File (recent changes)" and "Display User's Manual".
+#
+# The desktop here is a usual one with no PDF application: a stand-in
+# xdg-mime names an application for every type but PDF files, and a
+# stand-in xdg-open exits 0 and opens nothing, only writing down what it was
+# given. The program runs with only these two on its search path, so no
+# outside viewer starts on the test's X server. The readme goes to the
+# desktop; the manual goes on past it to the search for a PDF viewer, the
+# download offer (No) and, last, the manual's full path, whose folder Yes
+# opens.
 #
 # tst_help.sh APP DATA_DIR
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,12 +23,18 @@ mkdir -p "$fakebin"
 cat >"$fakebin/xdg-open" <<EOF
 #!/bin/sh
 echo "\$1" >>"$opened"
+exit 0
 EOF
-chmod +x "$fakebin/xdg-open"
-export PATH="$fakebin:$PATH"
+cat >"$fakebin/xdg-mime" <<'EOF'
+#!/bin/sh
+[ "$1" = query ] && [ "$2" = default ] || exit 1
+[ "$3" = application/pdf ] || echo stand-in.desktop
+exit 0
+EOF
+chmod +x "$fakebin/xdg-open" "$fakebin/xdg-mime"
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
 
-e2e_launch
+PATH="$fakebin" e2e_launch
 for title in 'IMPORTANT:  Help \(definition\)' 'Loading a Set of Saved Specs' 'Tarvik'; do
   e2e_check "start-up window '$title' shows" e2e_wait_window "$title" 15
   sleep 0.3
@@ -58,15 +70,32 @@ for i in $(seq 1 30); do
 done
 e2e_check "the readme goes to the desktop's opener" grep -q '/Readme.doc$' "$opened"
 
-# The manual: the note of the first time in a run, then the PDF.
+# The manual: no PDF application, so no first-time note, but the search for
+# one, named in the message and in the seek window.
 e2e_keys alt+h Down Return
-e2e_check "the manual's first-time note shows" e2e_wait_window 'Tarvik' 5
+e2e_check "the PDF viewer search is announced" e2e_wait_window 'Tarvik' 5
+sleep 0.3
+e2e_shot 04-manual-search-message
 e2e_keys Return
+seek='Search for the PDF viewer evince'
+e2e_check "the seek window names what it looks for" e2e_wait_window "$seek" 5
+sleep 0.3
+e2e_shot 05-seek-window
+e2e_click SeekHalt "$seek"
+e2e_check "Cancel/Halt closes the seek window" e2e_wait_gone "$seek" 5
+e2e_check "the download offer follows" e2e_wait_window 'Download Free PDF Viewer\?' 5
+sleep 0.3
+e2e_keys alt+n
+e2e_check "then where the manual is" e2e_wait_window "User's Manual" 5
+sleep 0.3
+e2e_shot 06-manual-path
+e2e_keys alt+y
 for i in $(seq 1 30); do
-  grep -q 'tarvman7.pdf$' "$opened" 2>/dev/null && break
+  grep -q '/TKTEXT$' "$opened" 2>/dev/null && break
   sleep 0.2
 done
-e2e_check "the manual goes to the desktop's opener" grep -qi '/TKTEXT/tarvman7.pdf$' "$opened"
+e2e_check "Yes opens the manual's folder" grep -qi '/TKTEXT$' "$opened"
+e2e_check "the PDF went to no desktop opener" bash -c "! grep -qi 'tarvman7.pdf' '$opened'"
 e2e_check "the program is still running" e2e_running
-e2e_shot 04-after
+e2e_shot 07-after
 e2e_finish

@@ -7,6 +7,7 @@
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -225,6 +226,22 @@ DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, b
     v.minValue = minValue;
     v.maxValue = maxValue;
     return v;
+}
+
+double designMissScale(const DesignProblem &problem)
+{
+    // Below this the squared misses of the geometry's own values stay far
+    // from overflowing.
+    constexpr double kPlainLimit = 0x1.0p64;
+    double largest = 0;
+    for (const DesignTarget &t : problem.targets) {
+        // A weight counts as the square of a miss does.
+        const double size = std::sqrt(t.weight) * std::max(1.0, std::fabs(t.value));
+        if (std::isfinite(size)) {
+            largest = std::max(largest, size);
+        }
+    }
+    return largest <= kPlainLimit ? 1.0 : std::ldexp(1.0, -std::ilogb(largest));
 }
 
 std::string designProblemRefusal(const DesignProblem &problem)

@@ -112,6 +112,12 @@ struct DesignProblem
     std::vector<DesignVariable> variables;
 };
 
+// What the optimizer multiplies every miss by before squaring it: 1, or for
+// targets (or weights) so large that their weighted squared misses would
+// overflow, the power of two that brings the largest near 1. A power of two scales every score
+// exactly, so the order of candidates and the answer do not change.
+double designMissScale(const DesignProblem &problem);
+
 // "" when the optimizer can take the problem, else a one-line reason: no
 // target or no variable, a weight that is not positive, a value or range
 // bound that is not finite, a range that is reversed or holds no hundredth,

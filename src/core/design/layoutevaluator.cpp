@@ -26,6 +26,7 @@ std::size_t at(int entry)
 
 LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
     : m_problem(problem)
+    , m_missScale(designMissScale(problem))
 {
     SolveOptions options;
     options.withScene = false;
@@ -138,7 +139,7 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
             break;
         }
         achieved[k] = value;
-        const double miss = value - t.value;
+        const double miss = (value - t.value) * m_missScale;
         error += t.weight * miss * miss;
     }
     if (!feasible || !std::isfinite(error)) {

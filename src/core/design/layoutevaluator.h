@@ -6,7 +6,9 @@
 // pass and the camber-gain pass (always 1 in of dive, no roll) come with the
 // first call. With no motion needed, one call with dive and roll off. A
 // layout the engine flags as a problem, one that raises a fault message, or a
-// result that is not finite scores kInfeasibleError instead.
+// result that is not finite scores kInfeasibleError instead. The score is the
+// weighted squared miss with every miss first multiplied by
+// designMissScale(), so that any finite targets give a finite score.
 //
 // Not thread-safe: each thread owns its own evaluator.
 #pragma once
@@ -32,13 +34,15 @@ public:
 
     // values: the typed value of each variable, written into its
     // boxes with six decimals. achieved: one slot per target, filled even for
-    // an infeasible layout where the engine gave numbers. Returns the error.
+    // an infeasible layout where the engine gave numbers. Returns the score.
     double evaluate(std::span<const double> values, std::span<double> achieved);
     // The same with each variable's boxes set to the given text exactly.
     double evaluateTexts(std::span<const std::string> texts, std::span<double> achieved);
 
     // The value the start layout's first box of the variable holds.
     double startValue(std::size_t variable) const { return m_startValues[variable]; }
+    // The score of a sound layout is its error times this.
+    double scoreFactor() const { return m_missScale * m_missScale; }
     int engineCallsPerEvaluation() const { return static_cast<int>(m_calls.size()); }
     std::uint64_t engineCalls() const { return m_engineCalls; }
 
@@ -60,6 +64,7 @@ private:
     std::vector<int> m_targetCall;
     int m_rollPlusCall = -1, m_rollMinusCall = -1;
     std::vector<double> m_startValues;
+    double m_missScale = 1;
     std::uint64_t m_engineCalls = 0;
 };
 

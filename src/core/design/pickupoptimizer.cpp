@@ -112,8 +112,10 @@ public:
             weights += t.weight;
             scaled += t.weight * f * f;
         }
-        m_goodEnough = kGoodEnoughPerWeight * scaled;
-        m_errorScale = weights > 0 ? scaled / weights : 1.0;
+        // Scores carry the evaluators' factor for huge targets; so do the bounds.
+        m_scoreFactor = m_evaluators.front().scoreFactor();
+        m_goodEnough = kGoodEnoughPerWeight * scaled * m_scoreFactor;
+        m_errorScale = (weights > 0 ? scaled / weights : 1.0) * m_scoreFactor;
         for (const DesignVariable &v : m_problem.variables) {
             m_low.push_back(v.minValue);
             m_span.push_back(v.maxValue - v.minValue);
@@ -205,11 +207,19 @@ private:
         OptimizerProgress p;
         p.stage = m_stage;
         const std::optional<GridPoint> &grid = m_grid.best();
-        p.error = grid ? grid->error : m_best.error;
+        setError(p, grid ? grid->error : m_best.error);
         p.values
             = grid ? gridValues(grid->hundredths) : (m_best.u.empty() ? p.values : typed(m_best.u));
         p.achieved = grid ? grid->achieved : m_best.achieved;
         m_owner.publish(std::move(p), force);
+    }
+
+    // A score back in the error's own terms; the flag tells a sound layout
+    // from none, since a huge target's error may pass kInfeasibleError.
+    void setError(OptimizerProgress &p, double score) const
+    {
+        p.sound = score < kInfeasibleError;
+        p.error = p.sound ? score / m_scoreFactor : kInfeasibleError;
     }
 
     std::vector<double> startPoint() const
@@ -455,10 +465,14 @@ private:
         for (std::size_t t = 0; t < m_targets; ++t) {
             const DesignTarget &target = m_problem.targets[t];
             result.targets.push_back(
-                { designTargetName(target), target.value, target.weight, achieved[t] });
+                { designTargetName(target), target.value, target.weight, achieved[t], false });
         }
         result.layoutProblem = !(error < kInfeasibleError);
-        result.error = result.layoutProblem ? kInfeasibleError : error;
+        result.error = result.layoutProblem ? kInfeasibleError : error / m_scoreFactor;
+        for (DesignTargetOutcome &t : result.targets) {
+            t.reached = !result.layoutProblem
+                && std::fabs(t.achieved - t.target) <= kDesignReachedTolerance;
+        }
         result.evaluations = m_owner.m_evaluations.load();
         result.stop = m_owner.m_cancel.load() ? OptimizerStop::Cancelled
             : m_owner.m_timedOut.load()       ? OptimizerStop::TimeLimit
@@ -467,7 +481,7 @@ private:
         m_stage = "done";
         OptimizerProgress p;
         p.stage = m_stage;
-        p.error = result.error;
+        setError(p, error);
         p.values = gridValues(k);
         p.achieved = achieved;
         m_owner.publish(std::move(p), true);
@@ -483,6 +497,7 @@ private:
     std::size_t m_targets;
     double m_goodEnough = 0;
     double m_errorScale = 1; // 1 in inch units; up to 25.4 squared on a metric layout
+    double m_scoreFactor = 1; // score / error, below 1 only for huge targets
     std::vector<double> m_low, m_span;
     std::string m_stage;
     std::vector<Candidate> m_population;

@@ -43,6 +43,7 @@ struct OptimizerProgress
     // Best weighted error so far; kInfeasibleError while no candidate is a
     // sound layout. In the rounding stage, the best on the grid of hundredths.
     double error = kInfeasibleError;
+    bool sound = false; // some candidate so far is a sound layout; error is its own then
     std::vector<double> values; // typed value of each variable at the best so far
     std::vector<double> achieved; // per target, at the best so far
     std::uint64_t evaluations = 0; // engine calls
@@ -74,7 +75,13 @@ struct DesignTargetOutcome
     double target = 0;
     double weight = 1;
     double achieved = 0; // solved on the answer's texts
+    // Within kDesignReachedTolerance of the target, on a sound answer.
+    bool reached = false;
 };
+
+// A target counts as reached when the answer misses it by at most this, in
+// the target's own unit: the boxes' hundredths cannot promise closer.
+inline constexpr double kDesignReachedTolerance = 0.01;
 
 enum class OptimizerStop { Finished, Cancelled, TimeLimit };
 
@@ -85,7 +92,9 @@ struct OptimizerResult
     // them as one change of the layout.
     std::vector<DesignEntryChange> entries;
     std::vector<DesignTargetOutcome> targets; // in the order given
-    double error = 0; // weighted sum of squared misses at the answer
+    // Weighted sum of squared misses at the answer; +inf when it is beyond a
+    // double (targets near 1e154 and more).
+    double error = 0;
     // The answer is a layout the engine flags as a problem (no allowed move
     // gave a sound one); its achieved values are not to be trusted.
     bool layoutProblem = false;

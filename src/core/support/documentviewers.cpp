@@ -30,8 +30,23 @@ ViewerMessage manualFirstTimeMessage()
 
 ViewerMessage pdfViewerSearchMessage()
 {
-    return titled("A PDF viewer was not found where it was expected to be.  The program will now "
-                  "search for it.");
+    return titled("No PDF viewer was found: the desktop has no application for PDF files, and none "
+                  "of the usual PDF viewers is on the search path.  The program will now search "
+                  "for the PDF viewer "
+        + std::string(kPdfViewerSeekName) + ".");
+}
+
+ViewerMessage manualNotShownQuestion(const std::string &manualPath)
+{
+    return { "User's Manual",
+        "The User's Manual could not be shown, as no PDF viewer was found.  It is the file"
+            + std::string(kParagraphBreak) + manualPath + kParagraphBreak
+            + "Do you want to open its folder?" };
+}
+
+ViewerMessage folderNotOpenedMessage(const std::string &folder)
+{
+    return titled("The folder " + folder + " could not be opened.");
 }
 
 ViewerMessage pdfViewerDownloadQuestion()
@@ -60,9 +75,10 @@ ViewerMessage documentMissingMessage(const std::string &path)
         + " was not found.  It should have been installed with the program.");
 }
 
-ViewerMessage noDocumentViewerMessage()
+ViewerMessage noDocumentViewerMessage(const std::string &path)
 {
-    return titled("An appropriate viewer was not found on your system.");
+    return titled("An appropriate viewer was not found on your system.  The document is the file"
+        + std::string(kParagraphBreak) + path);
 }
 
 ViewerMessage webSiteFinishedMessage(std::string_view site)
@@ -73,8 +89,10 @@ ViewerMessage webSiteFinishedMessage(std::string_view site)
 
 ViewerMessage browserSearchMessage()
 {
-    return titled("A web browser was not found where it was expected to be.  The program will now "
-                  "search for it.");
+    return titled("No web browser was found: the desktop has no application for web pages, and "
+                  "none of the usual web browsers is on the search path.  The program will now "
+                  "search for the web browser "
+        + std::string(kWebBrowserSeekName) + ".");
 }
 
 ViewerMessage browserNotLocatedMessage(std::string_view address)
@@ -153,17 +171,8 @@ bool DocumentViewers::startFromSeek(
     return true;
 }
 
-bool DocumentViewers::showManual()
+bool DocumentViewers::startManualViewer(const std::string &target)
 {
-    const auto folder = m_dataFolder / kManualFolder;
-    const auto manual = findFileIgnoringCase(folder, kManualFileName);
-    if (!manual) {
-        m_host.say(documentMissingMessage((folder / kManualFileName).string()));
-        return false;
-    }
-    const std::string target = manual->string();
-
-    sayManualNoteOnce();
     if (!m_settings.pdfViewerFolder.empty()
         && startRemembered(m_settings.pdfViewerFolder, target)) {
         return true;
@@ -173,14 +182,38 @@ bool DocumentViewers::showManual()
         return true;
     }
     m_host.say(pdfViewerSearchMessage());
-    if (startFromSeek(kPdfViewerSeekName, target, m_settings.pdfViewerFolder)) {
-        return true;
+    return startFromSeek(kPdfViewerSeekName, target, m_settings.pdfViewerFolder);
+}
+
+void DocumentViewers::offerManualFolder(const std::filesystem::path &manual)
+{
+    const std::string folder = manual.parent_path().string();
+    if (m_host.ask(manualNotShownQuestion(manual.string())) && !m_host.openWithDesktop(folder)) {
+        m_host.say(folderNotOpenedMessage(folder));
     }
-    if (!m_host.ask(pdfViewerDownloadQuestion())) {
+}
+
+bool DocumentViewers::showManual()
+{
+    const auto folder = m_dataFolder / kManualFolder;
+    const auto manual = findFileIgnoringCase(folder, kManualFileName);
+    if (!manual) {
+        m_host.say(documentMissingMessage((folder / kManualFileName).string()));
         return false;
     }
-    m_host.say(pdfViewerDownloadNote());
-    showWebAddress(kPdfViewerDownloadAddress);
+    if (startManualViewer(manual->string())) {
+        sayManualNoteOnce();
+        return true;
+    }
+    // A download page that opened is the user's way on; anything else ends
+    // with where the manual is.
+    if (m_host.ask(pdfViewerDownloadQuestion())) {
+        m_host.say(pdfViewerDownloadNote());
+        if (showWebAddress(kPdfViewerDownloadAddress)) {
+            return false;
+        }
+    }
+    offerManualFolder(*manual);
     return false;
 }
 
@@ -196,7 +229,7 @@ bool DocumentViewers::showReadme()
     if (m_host.openWithDesktop(target) || startFromPath(textViewerPrograms(), target, nullptr)) {
         return true;
     }
-    m_host.say(noDocumentViewerMessage());
+    m_host.say(noDocumentViewerMessage(target));
     return false;
 }
 

@@ -10,10 +10,12 @@
 //
 // - manual: the remembered PDF viewer, the desktop's handler for PDF files,
 //   the known PDF viewers on the search path, the file seek for one of them;
-//   when all fail, the offer to go on line for a free viewer.
+//   when all fail, the offer to go on line for a free viewer, and when that
+//   is declined or fails too, the manual's full path with the offer to open
+//   its folder. The note on closing the viewer comes once a viewer started.
 // - readme: the desktop's handler for text files, the known text viewers on
 //   the search path; then "An appropriate viewer was not found on your
-//   system."
+//   system." with the document's full path.
 // - web site: the remembered browser, the desktop's handler for web
 //   addresses, the known browsers on the search path, the file seek for one
 //   of them; then the address to visit by hand.
@@ -66,8 +68,9 @@ public:
     virtual void say(const ViewerMessage &message) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool ask(const ViewerMessage &question) = 0;
-    // Hands an absolute file path (starting with '/') or a web address to
-    // the desktop's default handler; false when it could not be handed on.
+    // Hands an absolute file or folder path (starting with '/') or a web
+    // address to the desktop's default handler; false when it could not be
+    // handed on, or the desktop has no application for its type.
     virtual bool openWithDesktop(const std::string &target) = 0;
     // Starts program (a full path) with the arguments, each passed as one
     // argument; false when it could not be started.
@@ -83,12 +86,16 @@ public:
 // The messages, each as the chains say them.
 ViewerMessage manualFirstTimeMessage();
 ViewerMessage pdfViewerSearchMessage();
+// The last word of the manual's chain: its full path, and whether to open
+// its folder (Yes/No).
+ViewerMessage manualNotShownQuestion(const std::string &manualPath);
+ViewerMessage folderNotOpenedMessage(const std::string &folder);
 ViewerMessage pdfViewerDownloadQuestion();
 ViewerMessage pdfViewerDownloadNote();
 ViewerMessage documentFinishedMessage(std::string_view name);
 // Said instead of starting anything when a shipped document is missing.
 ViewerMessage documentMissingMessage(const std::string &path);
-ViewerMessage noDocumentViewerMessage();
+ViewerMessage noDocumentViewerMessage(const std::string &path);
 ViewerMessage webSiteFinishedMessage(std::string_view site);
 ViewerMessage browserSearchMessage();
 // The last word of the web chain; it names the maker's address whatever
@@ -119,6 +126,8 @@ private:
     bool startFromPath(std::span<const std::string_view> programs, const std::string &target,
         std::string *remember);
     bool startFromSeek(std::string_view name, const std::string &target, std::string &remember);
+    bool startManualViewer(const std::string &target);
+    void offerManualFolder(const std::filesystem::path &manual);
     void sayManualNoteOnce();
 
     ViewerHost &m_host;

@@ -25,28 +25,46 @@ bool isQmkName(std::string_view name)
 
 } // namespace
 
+std::string seekSubject(std::string_view name)
+{
+    const std::string_view kind = viewerKindName(name);
+    return kind.empty() ? std::string(name) : "the " + std::string(kind) + " " + std::string(name);
+}
+
+std::string seekWindowTitle(std::string_view name)
+{
+    return "Search for " + seekSubject(name);
+}
+
 std::string seekInstructionText(std::string_view name)
 {
-    return "Select Drive to Search for " + std::string(name) + "\rThen click on the Search Button";
+    return "Choose the file system to search for " + seekSubject(name)
+        + ",\rthen click on the Search button.";
 }
 
 std::string seekFoundCaption(std::size_t count, std::string_view name)
 {
-    return std::to_string(count) + " Occurances Found of " + std::string(name);
+    return std::to_string(count) + (count == 1 ? " occurrence" : " occurrences") + " found of "
+        + std::string(name);
 }
 
-std::string seekNotFoundText(std::string_view root)
+std::string seekNotFoundText(std::string_view root, std::string_view name)
 {
-    return "This file was not found in " + std::string(root)
+    if (seekAcceptsAnyFolder(name)) {
+        return "Could not find " + seekSubject(name) + " in " + std::string(root)
+            + ".  Choose another file system and click on Search, or click on Cancel/Halt to go "
+              "on without it.";
+    }
+    return "Could not find " + std::string(name) + " in " + std::string(root)
         + ".  Possible reasons include:\r"
           "    -  You do not own the correct version of this\r"
           "       Vehicle Program.\r"
-          "    -  This program is on a different disk drive.";
+          "    -  This program is on a different file system.";
 }
 
 std::string seekChooseText(std::string_view name)
 {
-    return "Double click (or single click and click on 'Use') on the occurance of "
+    return "Double click (or single click and click on 'Use') on the occurrence of "
         + std::string(name) + " you want to use.";
 }
 

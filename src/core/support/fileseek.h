@@ -42,13 +42,18 @@ inline constexpr const char *kSeekHaltQuestion = "Halt searching for file ?";
 inline constexpr const char *kSeekHaltTitle = "                   Halt ?                    ";
 inline constexpr const char *kSeekTooManyText = "Too many entries found to display in listbox.";
 
-// "Select Drive to Search for " name, a line break, "Then click on the
-// Search Button".
+// What the window looks for, as its texts name it: "the PDF viewer evince"
+// for an outside viewer, else the bare name.
+std::string seekSubject(std::string_view name);
+// The window's title: "Search for " + the subject.
+std::string seekWindowTitle(std::string_view name);
+// Which file system to search, for what, and the Search button.
 std::string seekInstructionText(std::string_view name);
-// count + " Occurances Found of " + name (the misspelling is the window's).
+// "3 occurrences found of evince" (one occurrence, 0 occurrences).
 std::string seekFoundCaption(std::size_t count, std::string_view name);
-// The message when a walk of root found nothing.
-std::string seekNotFoundText(std::string_view root);
+// The message when a walk of root found nothing; for an outside viewer it
+// says how to go on without one.
+std::string seekNotFoundText(std::string_view root, std::string_view name);
 // The prompt shown with the "Use" button when there is more than one match.
 std::string seekChooseText(std::string_view name);
 // An unexpected fault's description + ". Unexpected error, exiting Seek Function."

@@ -55,6 +55,17 @@ bool isKnownViewerProgram(std::string_view name)
         || containsIgnoringCase(kWebBrowsers, name);
 }
 
+std::string_view viewerKindName(std::string_view name)
+{
+    if (containsIgnoringCase(kPdfViewers, name)) {
+        return "PDF viewer";
+    }
+    if (containsIgnoringCase(kTextViewers, name)) {
+        return "text viewer";
+    }
+    return containsIgnoringCase(kWebBrowsers, name) ? "web browser" : "";
+}
+
 std::string findExecutableOnPath(std::string_view name, std::string_view searchPath)
 {
     if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos

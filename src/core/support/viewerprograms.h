@@ -26,6 +26,9 @@ inline constexpr std::string_view kWebBrowserSeekName = "firefox";
 
 // True when name (ignoring ASCII case) is one of the programs above.
 bool isKnownViewerProgram(std::string_view name);
+// What a program above is, for messages: "PDF viewer", "text viewer" or
+// "web browser"; "" for any other name.
+std::string_view viewerKindName(std::string_view name);
 
 // The first folder of searchPath (a PATH value: folders separated by ':')
 // that holds an executable regular file called name, as folder + "/" + name;

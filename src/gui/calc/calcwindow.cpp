@@ -11,6 +11,7 @@
 
 #include "gui/calc/calcmessagebox.h"
 #include "gui/calc/shimtargetframe.h"
+#include "gui/common/screenplacement.h"
 #include "gui/support/shippedtextdisplay.h"
 
 #include <QApplication>
@@ -322,6 +323,7 @@ void CalcWindow::refresh()
 {
     m_refreshing = true;
     setWindowTitle(calcLabelText(m_session.caption()));
+    keepOnScreen(this);
     for (int j = 0; j < kCalcMaxOutputRows; ++j) {
         const CalcOutputRow &out = m_session.output(j);
         for (QLabel *label : { m_outNames[std::size_t(j)], m_outValues[std::size_t(j)] }) {

@@ -4,6 +4,7 @@
 #include "core/layout/entrynumbers.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
+#include "gui/common/screenplacement.h"
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/optimizerworker.h"
@@ -72,6 +73,7 @@ PickupOptimizerWindow::PickupOptimizerWindow(
 {
     setObjectName(QStringLiteral("frmDesign"));
     setWindowTitle(QStringLiteral("Find Pick-up Points"));
+    keepOnScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     build();
     connect(m_worker, &OptimizerWorker::finished, this, &PickupOptimizerWindow::finished);
@@ -218,8 +220,8 @@ void PickupOptimizerWindow::poll()
     m_elapsed->setText(QStringLiteral("%1 s").arg(p.elapsedS, 0, 'f', 1));
     m_rate->setText(
         p.elapsedS > 0 ? count(double(p.evaluations) / p.elapsedS) : QStringLiteral("-"));
-    m_error->setText(p.error < kInfeasibleError ? QString::number(p.error, 'g', 4)
-                                                : QStringLiteral("no sound layout yet"));
+    m_error->setText(
+        p.sound ? QString::number(p.error, 'g', 4) : QStringLiteral("no sound layout yet"));
     showAchieved(p.achieved);
 }
 

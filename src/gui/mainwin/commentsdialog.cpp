@@ -2,6 +2,8 @@
 // ends as the vehicle file stores them; the editor shows plain line feeds.
 #include "gui/mainwin/commentsdialog.h"
 
+#include "gui/common/screenplacement.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +17,7 @@ CommentsDialog::CommentsDialog(const QString &comment, QWidget *parent)
     : TransientDialog(parent)
 {
     setWindowTitle(QStringLiteral("Comments"));
+    keepOnScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     m_editor = new QPlainTextEdit(this);

@@ -8,6 +8,7 @@
 #include "core/layout/maintexts.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
+#include "gui/common/screenplacement.h"
 #include "gui/mainwin/diverollpanel.h"
 #include "gui/mainwin/drawingexport.h"
 #include "gui/mainwin/entryboxes.h"
@@ -101,6 +102,10 @@ MainWindow::MainWindow(Platform &platform, const DataFolder &data, SettingsOwner
     refreshPanel();
     document.redraw();
     resize(1240, 760);
+    // Every other window opens beside the boxes; this one only inside the
+    // screen, made smaller on a small one.
+    setInputArea(m_grid);
+    keepOnScreen(this);
 }
 
 MainWindow::~MainWindow() = default;

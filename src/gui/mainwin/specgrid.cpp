@@ -70,6 +70,15 @@ QLabel *heading(const QString &text)
     return label;
 }
 
+// Rows close together and thin frame margins: the two frames hold 26 rows,
+// and the main window must fit a laptop's screen with a panel (728 px).
+void compact(QGridLayout *grid)
+{
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(1);
+    grid->setContentsMargins(8, 4, 8, 4);
+}
+
 QLabel *displayLabel()
 {
     auto *label = new ClickLabel;
@@ -89,6 +98,7 @@ QLabel *displayLabel()
 SpecGrid::SpecGrid(QWidget *parent)
     : QWidget(parent)
 {
+    setObjectName(QStringLiteral("SpecGrid"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildStaticFrame());
@@ -101,8 +111,7 @@ QGroupBox *SpecGrid::buildStaticFrame()
 {
     auto *frame = new QGroupBox(QStringLiteral("Static Layout Dimensions"), this);
     auto *grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
+    compact(grid);
     const QString headings[] = { QStringLiteral("Right (X)"), QStringLiteral("Height"),
         QStringLiteral("Left (X)"), QStringLiteral("Height") };
     for (int column = 0; column < 4; ++column) {
@@ -156,8 +165,7 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
 {
     auto *frame = new QGroupBox(QStringLiteral("Other Specs"), this);
     auto *grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
+    compact(grid);
     grid->addWidget(heading(QStringLiteral("Right")), 0, 1);
     grid->addWidget(heading(QStringLiteral("Left")), 0, 3);
     // The spring-rate calculator, between the two sides' columns.

@@ -1,6 +1,8 @@
 // The print preview; see printpreview.h.
 #include "gui/platform/printpreview.h"
 
+#include "gui/common/screenplacement.h"
+
 #include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -15,6 +17,7 @@ PrintOutcome showPrintPreview(QWidget *parent, QPrinter &printer, const PagePain
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(QObject::tr("Print Preview"));
+    keepOnScreen(&preview);
     // The preview and the print itself both come here; after the dialog is
     // accepted the last drawing was the print.
     bool lastDrawn = true;

@@ -17,10 +17,12 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <memory>
@@ -28,6 +30,29 @@
 namespace tarvik::gui {
 
 namespace {
+
+// The desktop's default application for a MIME type, as xdg-mime names it
+// ("org.gnome.Evince.desktop"); empty when it names none or cannot be asked.
+// The desktop's opener reports success as soon as it starts, whether or not
+// anything can show the file, so only this tells that the file will open.
+QString desktopApplicationFor(const QString &mimeType)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (tool.isEmpty()) {
+        return {};
+    }
+    QProcess query;
+    query.start(tool, { QStringLiteral("query"), QStringLiteral("default"), mimeType });
+    if (!query.waitForFinished(5000)) {
+        query.kill();
+        query.waitForFinished();
+        return {};
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+}
 
 QMessageBox::Icon qtIcon(MessageIcon icon)
 {
@@ -242,12 +267,20 @@ void QtPlatform::beep()
 
 bool QtPlatform::openDocument(const QString &path)
 {
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    if (desktopApplicationFor(type).isEmpty()) {
+        return false;
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool QtPlatform::openUrl(const QString &address)
 {
-    return QDesktopServices::openUrl(QUrl(address));
+    const QUrl url(address);
+    if (desktopApplicationFor(QStringLiteral("x-scheme-handler/") + url.scheme()).isEmpty()) {
+        return false;
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 bool QtPlatform::startProgram(const QString &program, const QStringList &arguments)

@@ -1,6 +1,8 @@
 // The picture-size question; see sizedialog.h.
 #include "gui/platform/sizedialog.h"
 
+#include "gui/common/screenplacement.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,6 +18,7 @@ SizeDialog::SizeDialog(QWidget *parent, const QString &title, const QSize &initi
     , m_ratio(double(std::max(1, initial.width())) / std::max(1, initial.height()))
 {
     setWindowTitle(title);
+    keepOnScreen(this);
     auto *form = new QFormLayout;
     m_width = new QSpinBox(this);
     m_width->setObjectName(QStringLiteral("SizeWidth"));

@@ -2,6 +2,7 @@
 // given locale) and its explanation window.
 #include "gui/support/decimalsymbolwindow.h"
 
+#include "gui/common/screenplacement.h"
 #include "gui/common/windowimageprinter.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ DecimalSymbolWindow::DecimalSymbolWindow(Platform &platform, QWidget *parent)
     , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setWindowTitle(QStringLiteral("Possible Problem Encountered"));
+    keepOnScreen(this);
     auto *upper = textLabel(m_upper, this);
     QFont bold = upper->font();
     bold.setBold(true);

@@ -8,6 +8,7 @@
 #include "gui/support/helpwindow.h"
 
 #include "core/support/titledtext.h"
+#include "gui/common/screenplacement.h"
 #include "gui/support/shippedtextdisplay.h"
 
 #include <QDir>
@@ -87,6 +88,7 @@ void HelpWindow::loadPage()
     }
     m_title = decodeShippedText(page.title);
     setWindowTitle(m_title);
+    keepOnScreen(this);
     m_label->setText(withLabelLineBreaks(decodeShippedText(page.body)));
     m_previous->setEnabled(m_topic.canGoBack());
     m_next->setEnabled(m_topic.canGoForward());

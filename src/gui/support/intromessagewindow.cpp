@@ -2,6 +2,7 @@
 #include "gui/support/intromessagewindow.h"
 
 #include "core/support/introhelp.h"
+#include "gui/common/screenplacement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@ IntroMessageWindow::IntroMessageWindow(int kind, QWidget *parent)
 {
     const IntroMessageText text = introMessageText(kind);
     setWindowTitle(QString::fromStdString(text.caption));
+    keepOnScreen(this);
     m_label->setObjectName(QStringLiteral("introMessage"));
     m_label->setTextFormat(Qt::PlainText);
     m_label->setWordWrap(true);

@@ -3,6 +3,7 @@
 
 #include "core/support/documentviewers.h"
 #include "core/support/mounttable.h"
+#include "gui/common/screenplacement.h"
 #include "gui/platform/platform.h"
 #include "gui/support/shippedtextdisplay.h"
 
@@ -43,7 +44,8 @@ SeekWindow::SeekWindow(
     , m_use(new QPushButton(QStringLiteral("Use"), this))
 {
     setObjectName(QStringLiteral("frmSeek"));
-    setWindowTitle(QStringLiteral("Search for ") + name);
+    setWindowTitle(qt(seekWindowTitle(name.toStdString())));
+    keepOnScreen(this);
     setModal(true);
 
     m_roots->addItems(roots.isEmpty() ? QStringList { QStringLiteral("/") } : roots);
@@ -221,7 +223,7 @@ void SeekWindow::finishSearch()
     switch (outcome) {
     case SeekOutcome::NotFound:
         if (!failed) {
-            say(qt(seekNotFoundText(m_rootSearched)));
+            say(qt(seekNotFoundText(m_rootSearched, m_name.toStdString())));
         }
         break; // stays open for another file system
     case SeekOutcome::Single:

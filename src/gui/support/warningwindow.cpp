@@ -2,6 +2,7 @@
 // losing the focus, and then runs the decimal-symbol check.
 #include "gui/support/warningwindow.h"
 
+#include "gui/common/screenplacement.h"
 #include "gui/support/decimalsymbolwindow.h"
 #include "gui/support/shippedtextdisplay.h"
 
@@ -29,6 +30,7 @@ WarningWindow::WarningWindow(
     , m_button(new QPushButton(QStringLiteral("OK"), this))
 {
     setWindowTitle(QStringLiteral("Tarvik"));
+    keepOnScreen(this);
     const std::string text
         = readWarningText(QDir(dataDir).filePath(QStringLiteral("TKTEXT")).toStdString());
     m_label->setObjectName(QStringLiteral("warningText"));

@@ -9,6 +9,7 @@
 #include "core/table/reporttext.h"
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
+#include "gui/common/screenplacement.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/table/cambertablemenus.h"
@@ -86,6 +87,7 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
 {
     setObjectName(QStringLiteral("frmGrid"));
     setWindowTitle(QStringLiteral("Camber Table"));
+    keepOnScreen(this);
     for (const TableQuantity q :
         { TableQuantity::RollCenterHeight, TableQuantity::RollCenterLateral }) {
         m_session.setQuantityBaseline(q, m_quantityBaselines.baseline(q));

@@ -4,6 +4,7 @@
 #include "core/support/helptopic.h"
 #include "core/table/graphdata.h"
 #include "gui/app/settingsowner.h"
+#include "gui/common/screenplacement.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/table/graphwindow.h"
@@ -56,6 +57,7 @@ GraphOptionsWindow::GraphOptionsWindow(
 {
     setObjectName(QStringLiteral("frmGrOptions"));
     setWindowTitle(QStringLiteral("Options for Making Graphs"));
+    keepOnScreen(this);
     auto *grid = new QGridLayout(this);
 
     auto *background = new QGroupBox(QStringLiteral("Background Color"), this);

@@ -4,6 +4,7 @@
 #include "core/layout/maintexts.h"
 #include "core/support/helptopic.h"
 #include "gui/app/settingsowner.h"
+#include "gui/common/screenplacement.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/table/graphoptionswindow.h"
@@ -88,6 +89,7 @@ GraphWindow::GraphWindow(Platform &platform, const DataFolder &data, SettingsOwn
 {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(QStringLiteral("Graph"));
+    keepOnScreen(this);
     m_view->setObjectName(QStringLiteral("Graph1"));
     setCentralWidget(m_view);
 

@@ -86,13 +86,16 @@ TEST_F(Viewers, ManualNowhereThenTheDownloadOffer)
     DocumentViewers viewers(m_host, m_settings, m_data);
     m_host.onPath["atril"] = "/usr/bin/atril"; // on the path but will not start
     EXPECT_FALSE(viewers.showManual());
+    // No note on closing a viewer that never opened; the manual's path last.
     EXPECT_EQ(m_host.log,
-        (std::vector<std::string> { said(manualFirstTimeMessage()), "desktop " + m_manual,
-            "start /usr/bin/atril " + m_manual, said(pdfViewerSearchMessage()), "seek evince",
-            "ask Download Free PDF Viewer?" }));
+        (std::vector<std::string> { "desktop " + m_manual, "start /usr/bin/atril " + m_manual,
+            said(pdfViewerSearchMessage()), "seek evince", "ask Download Free PDF Viewer?",
+            "ask User's Manual" }));
     EXPECT_EQ(m_settings.pdfViewerFolder + m_settings.webBrowserPath, "");
+    EXPECT_NE(manualNotShownQuestion(m_manual).text.find(m_manual), std::string::npos);
 
-    // Accepted: through the web chain to the address to visit by hand.
+    // Accepted: through the web chain to the address to visit by hand, then
+    // the manual's folder, which the desktop cannot open either.
     m_host.log.clear();
     m_host.answerYes = true;
     EXPECT_FALSE(viewers.showManual());
@@ -103,7 +106,9 @@ TEST_F(Viewers, ManualNowhereThenTheDownloadOffer)
         (std::vector<std::string> { "ask Download Free PDF Viewer?", said(pdfViewerDownloadNote()),
             said(webSiteFinishedMessage("packages.debian.org")),
             std::string("desktop ") + kPdfViewerDownloadAddress, said(browserSearchMessage()),
-            "seek firefox", said(browserNotLocatedMessage(kMakerWebAddress)) }));
+            "seek firefox", said(browserNotLocatedMessage(kMakerWebAddress)), "ask User's Manual",
+            "desktop " + (m_data / "TKTEXT").string(),
+            said(folderNotOpenedMessage((m_data / "TKTEXT").string())) }));
 }
 
 TEST_F(Viewers, ViewerFoundOnPathOrBySeekIsRemembered)
@@ -112,7 +117,9 @@ TEST_F(Viewers, ViewerFoundOnPathOrBySeekIsRemembered)
     m_host.onPath = { { "evince", "/usr/bin/evince" }, { "okular", "/usr/bin/okular" } };
     m_host.starts = { "/usr/bin/okular" };
     EXPECT_TRUE(viewers.showManual());
-    EXPECT_EQ(m_host.log.back(), "start /usr/bin/okular " + m_manual);
+    EXPECT_EQ(std::vector<std::string>(m_host.log.end() - 2, m_host.log.end()),
+        (std::vector<std::string> {
+            "start /usr/bin/okular " + m_manual, said(manualFirstTimeMessage()) }));
     EXPECT_EQ(m_settings.pdfViewerFolder, "/usr/bin/okular");
 
     // Found by the seek, and tried first the next time.
@@ -134,7 +141,7 @@ TEST_F(Viewers, ViewerFoundOnPathOrBySeekIsRemembered)
     nameOnly.starts = { "okular" };
     DocumentViewers again(nameOnly, none, m_data);
     EXPECT_FALSE(again.showManual());
-    EXPECT_EQ(nameOnly.log.back(), "ask Download Free PDF Viewer?");
+    EXPECT_EQ(nameOnly.log.back(), "ask User's Manual");
 }
 
 TEST_F(Viewers, MissingDocumentsStartNothing)
@@ -155,7 +162,7 @@ TEST_F(Viewers, ReadmeChain)
     EXPECT_FALSE(viewers.showReadme());
     EXPECT_EQ(m_host.log,
         (std::vector<std::string> { said(documentFinishedMessage("Readme.doc")),
-            "desktop " + m_readme, said(noDocumentViewerMessage()) }));
+            "desktop " + m_readme, said(noDocumentViewerMessage(m_readme)) }));
 
     // A text viewer found on the path is not remembered.
     m_host.onPath = { { "kate", "/usr/bin/kate" } };

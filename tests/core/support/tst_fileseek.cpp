@@ -115,8 +115,13 @@ TEST_F(SeekTree, UsableResultsAndTexts)
     for (const std::string &bad : { std::string(), std::string("firefox"), at("a"), at("gone") }) {
         EXPECT_FALSE(isUsableSeekResult(bad)) << bad;
     }
-    EXPECT_EQ(seekNotFoundText("/home").substr(0, 48),
-        "This file was not found in /home.  Possible reas");
+    // The texts name what is looked for, spelled right.
+    EXPECT_EQ(seekNotFoundText("/home", "firefox").substr(0, 50),
+        "Could not find the web browser firefox in /home.  ");
+    EXPECT_EQ(seekInstructionText("evince").substr(0, 59),
+        "Choose the file system to search for the PDF viewer evince,");
+    EXPECT_EQ(seekFoundCaption(0, "evince"), "0 occurrences found of evince");
+    EXPECT_EQ(seekFoundCaption(1, "evince"), "1 occurrence found of evince");
 }
 
 TEST_F(SeekTree, SearchPathLookup)

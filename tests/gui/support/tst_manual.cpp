@@ -1,14 +1,20 @@
 // The user's manual as built: every page reference of the shipped help
 // texts and of the shim calculator's note lands on a page that holds its
 // topic (read back from the PDF with pdftotext, page by page), and every
-// picture the chapters show exists.
+// picture the chapters show exists. The chapters' cheap claims about the
+// program hold: every menu command they name is on its menu, and the dive
+// and roll steps are those of the spin buttons.
 #include "core/calc/calcsession.h"
+#include "core/layout/spinstep.h"
 #include "core/layout/vehiclefile.h"
+#include "table/tablefixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTest>
 #include <map>
@@ -32,6 +38,49 @@ QString simplified(const QString &text)
     return text.normalized(QString::NormalizationForm_KC).simplified();
 }
 
+QString chapters()
+{
+    return QFINDTESTDATA("../../../docs/manual");
+}
+
+// Every chapter's text, one after the other.
+QString allChapters()
+{
+    QString text;
+    for (const QString &file : QDir(chapters()).entryList({ QStringLiteral("*.md") })) {
+        text += readText(chapters() + QLatin1Char('/') + file) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+// A menu item as the user reads it: no mnemonic "&", no trailing dots.
+QString itemText(const QAction *action)
+{
+    QString text = action->text();
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    text.remove(QRegularExpression(QStringLiteral("(\u2026|\\.\\.\\.)$")));
+    return text;
+}
+
+// "Menu > Item" for every item of a window's menu bar.
+QSet<QString> menuPaths(const QWidget *window)
+{
+    QSet<QString> paths;
+    for (const QAction *top : window->findChild<QMenuBar *>()->actions()) {
+        if (top->menu() == nullptr) {
+            continue;
+        }
+        emit top->menu()->aboutToShow(); // menus whose checks or items follow the state
+        for (const QAction *item : top->menu()->actions()) {
+            if (!item->isSeparator()) {
+                paths.insert(itemText(top) + QStringLiteral(" > ") + itemText(item));
+            }
+        }
+    }
+    return paths;
+}
+
 } // namespace
 
 class TestManual : public QObject
@@ -43,6 +92,7 @@ private slots:
     void helpTextsPointAtTheirTopic();
     void shimNotePointsAtTheAddingOrRemovingExplanation();
     void everyPictureExists();
+    void menuCommandsAndSpinStepsAreTheProgramsOwn();
 
 private:
     QString page(int number);
@@ -148,7 +198,7 @@ void TestManual::shimNotePointsAtTheAddingOrRemovingExplanation()
 
 void TestManual::everyPictureExists()
 {
-    const QString chapters = QFINDTESTDATA("../../../docs/manual");
+    const QString chapters = ::chapters();
     QVERIFY2(!chapters.isEmpty(), "docs/manual not found beside the tests");
     static const QRegularExpression picture(QStringLiteral(R"(!\[[^\]]*\]\(([^ )]+\.png))"));
     QStringList missing;
@@ -164,6 +214,38 @@ void TestManual::everyPictureExists()
     }
     QVERIFY(pictures >= 15);
     QVERIFY2(missing.isEmpty(), qPrintable("missing pictures: " + missing.join(", ")));
+}
+
+void TestManual::menuCommandsAndSpinStepsAreTheProgramsOwn()
+{
+    const QString text = allChapters();
+    QVERIFY(!text.isEmpty());
+
+    // "**Options > Draw Extension Lines**": the main window's menus, or the
+    // camber table's (whose Options and Baseline menus the table chapter names).
+    gui::testing::TableFixture f;
+    QSet<QString> items = menuPaths(f.window.get());
+    items += menuPaths(f.open());
+    static const QRegularExpression named(QStringLiteral(R"(\*\*([A-Z][^*>\n]*? > [^*\n]+)\*\*)"));
+    int checked = 0;
+    for (auto it = named.globalMatch(text); it.hasNext(); ++checked) {
+        const QString path = it.next().captured(1);
+        QVERIFY2(items.contains(path), qPrintable("no menu command " + path));
+    }
+    QVERIFY(checked >= 15);
+
+    // "dive in steps of .10 inch up to 6 inches either way, roll in steps
+    // of .20 degree up to 10 degrees either way"
+    static const QRegularExpression steps(QStringLiteral(
+        R"(dive in steps of (\S+) inch up to (\d+) inches either way, roll in steps of (\S+) degree up to (\d+) degrees)"));
+    const auto match = steps.match(simplified(text));
+    QVERIFY2(match.hasMatch(), "the dive and roll steps are not given");
+    const SpinSpec dive = diveSpinSpec();
+    const SpinSpec roll = rollSpinSpec(false);
+    QCOMPARE(match.captured(1).toDouble(), dive.step);
+    QCOMPARE(match.captured(2).toDouble(), dive.upper);
+    QCOMPARE(match.captured(3).toDouble(), roll.step);
+    QCOMPARE(match.captured(4).toDouble(), roll.upper);
 }
 
 QTEST_MAIN(TestManual)
