@@ -261,6 +261,12 @@ e2e_start_worked() {
   main='Tarvik - Quellmark Inc\.   \[ CAR\.TK\*? \]'
   cp "$E2E_DATA/tkfiles/${1:-WORKED.TK}" "$car"
   e2e_launch "$car"
+  e2e_close_start_windows
+}
+
+e2e_close_start_windows() {
+  # The intro messages and the warning window of every start, closed as a
+  # person closes them.
   e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
   sleep 0.5
   e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
@@ -272,4 +278,20 @@ e2e_start_worked() {
   e2e_click WarningOk 'Tarvik'
   e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
   sleep 0.5
+}
+
+e2e_type_coil_spring() {
+  # e2e_type_coil_spring CALC_TITLE: in the open spring calculator, the coil
+  # spring chosen for both sides and its wire, coil and turns typed.
+  e2e_click CalcCombo1 "$1"
+  sleep 0.3
+  e2e_type b
+  e2e_keys Return
+  e2e_click CalcData3 "$1"
+  e2e_type 0.5
+  e2e_keys Tab
+  e2e_type 3.5
+  e2e_keys Tab
+  e2e_type 10
+  e2e_keys Tab
 }

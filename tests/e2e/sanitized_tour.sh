@@ -46,17 +46,7 @@ calc='Spring Rate Calculator'
 e2e_click ClcBttn "$main"
 e2e_check "Calc opens the spring calculator" e2e_wait_window "$calc" 20
 sleep 0.5
-e2e_click CalcCombo1 "$calc"
-sleep 0.3
-e2e_type b
-e2e_keys Return
-e2e_click CalcData3 "$calc"
-e2e_type 0.5
-e2e_keys Tab
-e2e_type 3.5
-e2e_keys Tab
-e2e_type 10
-e2e_keys Tab
+e2e_type_coil_spring "$calc"
 sleep 0.5
 e2e_click CalcAccept "$calc"
 read -r cx cy cw ch <<<"$(e2e_widget ClcBttn "$main")"

@@ -46,17 +46,7 @@ e2e_check "a click on the main window closes the calculator" e2e_wait_gone "$cal
 e2e_click ClcBttn "$main"
 e2e_check "Calc opens it again" e2e_wait_window "$calc"
 sleep 0.5
-e2e_click CalcCombo1 "$calc"
-sleep 0.3
-e2e_type b
-e2e_keys Return
-e2e_click CalcData3 "$calc"
-e2e_type 0.5
-e2e_keys Tab
-e2e_type 3.5
-e2e_keys Tab
-e2e_type 10
-e2e_keys Tab
+e2e_type_coil_spring "$calc"
 e2e_check "the coil spring's rate shows" e2e_wait_text CalcOutData0 "$calc" ' *134'
 e2e_shot 04-coil-rate
 

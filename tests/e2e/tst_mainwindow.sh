@@ -117,13 +117,19 @@ sleep 1
 before_x=$(e2e_record "$car" 5)
 before_y=$(e2e_record "$car" 13)
 read -r px py _ <<<"$(e2e_widget point.right.upper_frame_pivot "$main")"
-xdotool mousemove "$px" "$py"
-sleep 0.3
-xdotool mousedown 1
-for step in 1 2 3 4 5 6; do
-  xdotool mousemove $((px - 4 * step)) $((py - 6 * step))
-  sleep 0.1
-done
+drag_pivot_up_and_out() {
+  # Presses on the right upper frame pivot and moves the pointer up and
+  # outward in six steps, the button still down.
+  xdotool mousemove "$px" "$py"
+  sleep 0.3
+  xdotool mousedown 1
+  local step
+  for step in 1 2 3 4 5 6; do
+    xdotool mousemove $((px - 4 * step)) $((py - 6 * step))
+    sleep 0.1
+  done
+}
+drag_pivot_up_and_out
 sleep 0.3
 e2e_shot 11-dragging
 xdotool mouseup 1
@@ -146,13 +152,7 @@ e2e_check "one undo takes the whole drag back" \
 
 # The same drag given up with Escape: the point goes back, and the status
 # line no longer shows where it was dragged to.
-xdotool mousemove "$px" "$py"
-sleep 0.3
-xdotool mousedown 1
-for step in 1 2 3 4 5 6; do
-  xdotool mousemove $((px - 4 * step)) $((py - 6 * step))
-  sleep 0.1
-done
+drag_pivot_up_and_out
 sleep 0.5
 dragging=$(e2e_text StatusBar "$main")
 e2e_log "status while dragging: '$dragging'"

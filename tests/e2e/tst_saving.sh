@@ -14,21 +14,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 e2e_init saving "$1" "$2"
 
-close_start_windows() {
-  # The intro messages and the warning window of every start.
-  e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
-  sleep 0.5
-  e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
-  e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
-  sleep 0.3
-  e2e_keys Return
-  e2e_check "warning window shows" e2e_wait_window 'Tarvik'
-  sleep 0.3
-  e2e_click WarningOk 'Tarvik'
-  e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
-  sleep 0.5
-}
-
 recovery_copy_holds() {
   # recovery_copy_holds VALUE: a recovery copy whose first entry (line 7:
   # three header lines, the magic, type and units) is VALUE.
@@ -87,7 +72,7 @@ sleep 0.3
 e2e_shot 03-recover-question
 e2e_keys Return
 e2e_check "the question closes" e2e_wait_gone 'Recover Changes'
-close_start_windows
+e2e_close_start_windows
 e2e_shot 04-recovered
 e2e_check "the recovered layout is still CAR.TK's" e2e_window_shown "$main"
 e2e_keys alt+f s
