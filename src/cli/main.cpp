@@ -22,7 +22,8 @@ constexpr const char *kUsage
       "                        [--entry-mode xy|arm] [--gain-dive IN --gain-roll DEG]\n"
       "                        [--extension-lines on|off]\n"
       "       tarvik-cli optimize FILE --target NAME=VALUE[:WEIGHT]... --vary COORD=MIN:MAX...\n"
-      "                        [--symmetric] [--seed N] [--time-limit S] [--threads N]\n"
+      "                        [--symmetric] [--prefer-small-change W] [--seed N]\n"
+      "                        [--time-limit S] [--threads N]\n"
       "       tarvik-cli --help | --version\n"
       "\n"
       "  solve   the solved layout as one JSON object\n"
@@ -48,11 +49,14 @@ constexpr const char *kOptimizeHelp
       "  COORD:    right|left . upper_ball_joint|upper_frame_pivot|lower_ball_joint|\n"
       "            lower_frame_pivot|upper_spring_pad|lower_spring_pad . x|y\n"
       "  --symmetric  the other side's box takes the same value\n"
+      "  --prefer-small-change W  of the answers that meet the targets equally, take\n"
+      "               the one that moves the boxes least (weight W, default 1; 0 off)\n"
       "  --seed N     same seed, same answer (default 1)\n"
       "  --time-limit S  stop with the best so far after S seconds (default 60)\n"
       "  --threads N  worker threads, 0 = every core (default)\n"
       "prints JSON: entries, texts, targets (target, achieved, weight), error,\n"
-      "layout_problem, evaluations (engine calls), stopped, seed.\n";
+      "movement (total: the summed change of the boxes; in_ranges: the distance moved\n"
+      "in units of each range), layout_problem, evaluations (engine calls), stopped, seed.\n";
 
 } // namespace
 
