@@ -443,6 +443,7 @@ void CamberTableWindow::printReport()
         input.dateText = clock.date;
         input.reportComment = comment.toStdString();
         input.vehicleComment = m_document.state().comment;
+        input.vehicleFile = m_document.fileTitle().toStdString();
         input.baselineComment = printedBaselineComment(m_session.baseline());
         // Coloured only on a colour printer (printTableReport's rule).
         input.heatColors = m_options.heatMap();

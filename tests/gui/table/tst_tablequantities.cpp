@@ -289,7 +289,7 @@ void TestTableQuantities::exportsCsv()
     // The records themselves are the core's and the end-to-end script's business.
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll().toStdString(), tableCsv(table->table()));
+    QCOMPARE(written.readAll().toStdString(), labelledTableCsv(table->table()));
 
     // A folder that does not exist: nothing written, and the user is told.
     f.platform.clearRecord();
