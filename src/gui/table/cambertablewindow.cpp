@@ -225,7 +225,8 @@ CamberTable CamberTableWindow::sweep(const TableSpec &spec, const BaselineState 
 
 void CamberTableWindow::showQuantity(TableQuantity quantity)
 {
-    if (quantity != m_session.quantity()) {
+    const bool switching = quantity != m_session.quantity();
+    if (switching) {
         run([&] {
             m_session.showQuantity(quantity);
             ++m_tableVersion;
@@ -234,6 +235,9 @@ void CamberTableWindow::showQuantity(TableQuantity quantity)
     // The switch follows what is shown, also when a busy window refused.
     const QSignalBlocker quiet(m_quantityBox);
     m_quantityBox->setCurrentIndex(m_quantityBox->findData(quantityIndex(m_session.quantity())));
+    if (switching && quantity == m_session.quantity()) {
+        emit quantityShown();
+    }
 }
 
 const BaselineState &CamberTableWindow::shownBaseline() const
