@@ -7,9 +7,9 @@
 // pixels; everything else is in picture units.
 //
 // Each letter stands on the free side of its point: of eight sides around
-// it, the one whose letter box lies furthest from the static layout's lines,
-// markers and the letters placed before it (below right when that is as
-// free as any).
+// it, the one whose letter box lies furthest from the drawn lines and
+// markers (the moved layout's too) and the letters placed before it (below
+// right when that is as free as any).
 #include "core/geometry/frontviewscene.h"
 
 #include "core/geometry/primitives.h"
@@ -237,8 +237,7 @@ double clearance(const Scene &scene, const ScenePoint &p, std::size_t placedLett
     std::size_t letters = 0;
     for (const SceneItem &item : scene.items) {
         const std::string_view role = item.role;
-        if (item.pass != 0 || role == "white-box" || role == "ground" || role == "extension"
-            || role == "roll-line") {
+        if (role == "white-box" || role == "ground" || role == "extension" || role == "roll-line") {
             continue;
         }
         const ScenePoints &q = item.points;
