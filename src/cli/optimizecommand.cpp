@@ -1,9 +1,14 @@
 // `tarvik-cli optimize FILE --target NAME=VALUE[:WEIGHT]... --vary
-// COORD=MIN:MAX... [--symmetric] [--seed N] [--time-limit S] [--threads N]`:
-// moves the named pick-up point coordinates within their ranges until the
-// layout meets the targets as closely as it can, and prints one JSON object:
-// the new box texts, each target with what the answer achieves, the weighted
-// error and the number of engine calls. Nothing is written to the file.
+// COORD=MIN:MAX... [--symmetric] [--prefer-small-change W] [--seed N]
+// [--time-limit S] [--threads N]`: moves the named pick-up point coordinates
+// within their ranges until the layout meets the targets as closely as it
+// can, and prints one JSON object: the new box texts, each target with what
+// the answer achieves, the weighted error, how far the answer moves the
+// boxes and the number of engine calls. Nothing is written to the file.
+//
+// --prefer-small-change W weighs the movement from the layout among answers
+// that meet the targets equally: 1 (the default) as the desktop window does,
+// 0 not at all.
 //
 // Ranges are typed values (inches, X positive on both sides). --symmetric
 // ties each named coordinate to the same box of the other side. One seed
@@ -145,7 +150,9 @@ int runOptimizeCommand(const std::vector<std::string> &args)
     std::string message;
     const auto refuse
         = [](const std::string &text) { return reportCliError("tarvik-cli optimize: " + text); };
-    if (!parseCliArgs(rest, { "target", "vary", "seed", "time-limit", "threads" }, cli, message)) {
+    if (!parseCliArgs(rest,
+            { "target", "vary", "seed", "time-limit", "threads", "prefer-small-change" }, cli,
+            message)) {
         return refuse(message);
     }
 
@@ -178,7 +185,8 @@ int runOptimizeCommand(const std::vector<std::string> &args)
         }
     }
     if (!readNumberOption(cli, "time-limit", options.timeLimitS, message)
-        || !readNumberOption(cli, "threads", threads, message)) {
+        || !readNumberOption(cli, "threads", threads, message)
+        || !readNumberOption(cli, "prefer-small-change", problem.preferSmallChange, message)) {
         return refuse(message);
     }
     if (!(options.timeLimitS > 0)) {
@@ -188,6 +196,9 @@ int runOptimizeCommand(const std::vector<std::string> &args)
         return refuse("option '--threads' needs a whole number from 0 (every core) to 1024");
     }
     options.threads = static_cast<int>(threads);
+    if (!(problem.preferSmallChange >= 0 && problem.preferSmallChange <= kMaxSmallChange)) {
+        return refuse("option '--prefer-small-change' needs a weight from 0 (off) to 1e6");
+    }
 
     VehicleData vehicle;
     if (!loadVehicleForCli(cli.file, vehicle, message)) {
@@ -198,6 +209,7 @@ int runOptimizeCommand(const std::vector<std::string> &args)
         return refuse(refusal);
     }
 
+    const double preferSmallChange = problem.preferSmallChange;
     PickupOptimizer optimizer(std::move(problem), options);
     const OptimizerResult result = optimizer.run();
 
@@ -220,6 +232,9 @@ int runOptimizeCommand(const std::vector<std::string> &args)
         { "texts", texts },
         { "targets", targets },
         { "error", errorShown ? ordered_json(result.error) : ordered_json(nullptr) },
+        { "movement",
+            { { "total", result.movement }, { "in_ranges", result.rangeMovement },
+                { "prefer_small_change", preferSmallChange } } },
         { "layout_problem", result.layoutProblem },
         { "evaluations", result.evaluations },
         { "stopped", stopName(result.stop) },

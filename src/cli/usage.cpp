@@ -19,7 +19,8 @@ constexpr std::string_view kDrawSynopsis
       "                        [--extension-lines on|off]\n";
 constexpr std::string_view kOptimizeSynopsis
     = "usage: tarvik-cli optimize FILE --target NAME=VALUE[:WEIGHT]... --vary COORD=MIN:MAX...\n"
-      "                        [--symmetric] [--seed N] [--time-limit S] [--threads N]\n";
+      "                        [--symmetric] [--prefer-small-change W] [--seed N]\n"
+      "                        [--time-limit S] [--threads N]\n";
 
 constexpr std::string_view kCommonOptions
     = "  --entry-mode xy|arm  arms from X and Height (default) or from length and angle\n"
@@ -62,12 +63,15 @@ constexpr std::string_view kOptimizeHelp
       "  COORD:    right|left . upper_ball_joint|upper_frame_pivot|lower_ball_joint|\n"
       "            lower_frame_pivot|upper_spring_pad|lower_spring_pad . x|y\n"
       "  --symmetric  the other side's box takes the same value\n"
+      "  --prefer-small-change W  of the answers that meet the targets equally, take\n"
+      "               the one that moves the boxes least (weight W, default 1; 0 off)\n"
       "  --seed N     same seed, same answer (default 1)\n"
       "  --time-limit S  stop with the best so far after S seconds (default 60)\n"
       "  --threads N  worker threads, 0 = every core (default)\n"
       "prints JSON: entries, texts, targets by the names given (target, achieved,\n"
-      "weight, reached: within 0.01), error, layout_problem, evaluations (engine\n"
-      "calls), stopped, seed.\n";
+      "weight, reached: within 0.01), error, movement (total: the summed change of the\n"
+      "boxes; in_ranges: the distance moved in units of each range), layout_problem,\n"
+      "evaluations (engine calls), stopped, seed.\n";
 
 constexpr std::string_view kSummary
     = "       tarvik-cli COMMAND --help | tarvik-cli --help | --version\n"

@@ -3,7 +3,9 @@
 # main window's Calc button, "Both Sides" chosen in its list, a coil spring
 # typed in with Tab (wire .5, inside diameter 3.5, 10 active coils gives
 # 134), accepted, and the layout saved with File > Save: both Spring Rate
-# records hold the rate. On the way: Use Calc Value is shut while there is
+# records hold the rate. The left rate was typed as 450 first, so accepting
+# asks before replacing the two different rates: No (the default, with
+# Return) keeps the calculator open, Yes sends the rate. On the way: Use Calc Value is shut while there is
 # no rate, a refused value's message leaves it open, a click on the main
 # window closes it; an emptied box takes the rate away and shuts Use Calc
 # Value again, and a leaf spring chosen clears the wire diameter, which is no
@@ -19,6 +21,10 @@ calc='Spring Rate Calculator'
 
 e2e_check "spring records start at 500" \
   test "$(e2e_record "$car" 36)/$(e2e_record "$car" 41)" = "500/500"
+e2e_click SpecData46 "$main"
+e2e_keys ctrl+a
+e2e_type 450
+e2e_keys Tab
 
 # Use Calc Value before any rate, then a refused value.
 e2e_click ClcBttn "$main"
@@ -83,9 +89,18 @@ e2e_type 3.5
 e2e_keys Tab
 e2e_check "the coil spring's rate is back" e2e_wait_text CalcOutData0 "$calc" ' *134'
 e2e_click CalcAccept "$calc"
-e2e_check "Use Calc Value closes the calculator" e2e_wait_gone "$calc" 5
+e2e_check "two different rates: the question shows" e2e_wait_window 'Tarvik'
+e2e_shot 07-replace-both
+e2e_keys Return
+e2e_check "No closes the question" e2e_wait_gone 'Tarvik'
 sleep 0.5
-e2e_shot 07-accepted
+e2e_check "No keeps the calculator open" e2e_window_shown "$calc"
+e2e_click CalcAccept "$calc"
+e2e_check "the question shows again" e2e_wait_window 'Tarvik'
+e2e_keys alt+y
+e2e_check "Yes: Use Calc Value closes the calculator" e2e_wait_gone "$calc" 5
+sleep 0.5
+e2e_shot 08-accepted
 
 e2e_keys alt+f s
 sleep 1

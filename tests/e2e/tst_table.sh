@@ -117,8 +117,10 @@ e2e_check "the file dialog closes" e2e_wait_gone 'Export CSV'
 csv=$E2E_WORK/rc-height.csv
 e2e_check "the CSV is written with .csv added" test -s "$csv"
 e2e_check "its records end in CR LF" bash -c "head -1 '$csv' | grep -q \$'\r\$'"
-e2e_check "it starts with the corner and the roll values" \
-  bash -c "head -1 '$csv' | tr -d '\r' | grep -qx '\"Dive, inches\",-4.00,-2.00,.00,2.00,4.00'"
+e2e_check "it names the quantity and the axes" \
+  bash -c "head -3 '$csv' | tr -d '\r' | tr '\n' '|' | grep -qx 'Quantity,\"Roll Center Height, inches\"|Rows,\"Dive, inches\"|Columns,\"Roll, degrees\"|'"
+e2e_check "each grid under its side, from the corner and the roll values" \
+  bash -c "tr -d '\r' <'$csv' | grep -A1 -x 'Right' | grep -qx '\"Dive, inches\",-4.00,-2.00,.00,2.00,4.00' && grep -q \$'^Left\r\$' '$csv'"
 e2e_check "it holds the baseline and difference rows" \
   bash -c "grep -q '^-2.00 (base),' '$csv' && grep -q '^Difference,' '$csv'"
 

@@ -1,7 +1,8 @@
 // The camber table's pictures: the table of the worked example, the same
 // table compared with a baseline taken before the upper frame pivots were
-// raised an inch (plain, and heat-mapped with its legend), the roll-centre
-// height table, and a graph of two entries with their baseline rows.
+// raised an inch (plain, and heat-mapped with its legend and the selection a
+// fill leaves), the roll-centre height table, and a graph of two entries
+// with their baseline rows.
 #include "core/layout/entrynumbers.h"
 #include "gui/table/cambertablewindow.h"
 #include "gui/table/frozengridview.h"
@@ -49,11 +50,13 @@ struct TableScene : MainScene
     }
 };
 
-QImage grabTable(gui::CamberTableWindow *window, int height)
+QImage grabTable(gui::CamberTableWindow *window, int height, bool selected = false)
 {
     window->resize(window->width(), height);
     for (int side : { kRight, kLeft }) {
-        window->grid(side)->clearSelection();
+        if (!selected) {
+            window->grid(side)->clearSelection();
+        }
     }
     return grabWindow(window);
 }
@@ -72,7 +75,8 @@ QImage heatMap(ShotContext &context)
     TableScene scene(context.data);
     gui::CamberTableWindow *window = scene.openWithBaseline();
     window->setHeatMap(true);
-    return grabTable(window, 790);
+    // Every cell selected, as a fill leaves the table: the colours show through.
+    return grabTable(window, 790, true);
 }
 
 QImage rollCenterHeight(ShotContext &context)

@@ -68,6 +68,9 @@ void CalcAnswers::set(CalcQuestion question, CalcAnswer answer)
     case CalcQuestion::NonStandardSpecs:
         nonStandardSpecs = answer;
         break;
+    case CalcQuestion::ReplaceBothSprings:
+        replaceBothSprings = answer;
+        break;
     }
 }
 
@@ -82,6 +85,8 @@ CalcFeedback CalcSession::open(
         m_entries[static_cast<std::size_t>(e)]
             = m_unitsFlag != 0 ? convertText(text, entryQuantity(e), false) : text;
     }
+    m_shownSpringRates = { context.layout.record.get(springRateEntry(kSideRight)),
+        context.layout.record.get(springRateEntry(kSideLeft)) };
     m_camberOption = context.settings.camberOption;
     m_shimSide = context.shimSide == kSideLeft ? kSideLeft : kSideRight;
 
@@ -393,7 +398,7 @@ CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
     case kCalcModeTableSpec:
         return acceptTableSpec();
     default:
-        return acceptSpring();
+        return acceptSpring(answers);
     }
 }
 

@@ -120,7 +120,7 @@ struct CalcWriteBack
     int shimSide = kSideRight;
 };
 
-enum class CalcQuestion { OutsideLimits, LetCamberChange, NonStandardSpecs };
+enum class CalcQuestion { OutsideLimits, LetCamberChange, NonStandardSpecs, ReplaceBothSprings };
 
 // Answers the window has got so far; accept asks for the first one missing.
 struct CalcAnswers
@@ -128,6 +128,7 @@ struct CalcAnswers
     std::optional<CalcAnswer> outsideLimits;
     std::optional<CalcAnswer> letCamberChange;
     std::optional<CalcAnswer> nonStandardSpecs;
+    std::optional<CalcAnswer> replaceBothSprings;
 
     void set(CalcQuestion question, CalcAnswer answer);
 };
@@ -255,7 +256,7 @@ private:
     // (one typed for another spring type).
     void clearOutsideLimits();
     bool springInputsComplete() const;
-    CalcAcceptResult acceptSpring() const;
+    CalcAcceptResult acceptSpring(const CalcAnswers &answers) const;
     void setUpGainSpec(const Settings &settings);
     void recalculateGainSpec();
     CalcAcceptResult acceptGainSpec(const CalcAnswers &answers) const;
@@ -291,6 +292,9 @@ private:
     // metric layout's texts converted), so every calculation works in the
     // units of its formulas; what goes back is in the layout's units.
     std::array<std::string, kEntryCount> m_entries;
+    // The two Spring Rate boxes as the main window shows them (right, left),
+    // for the question before both are replaced.
+    std::array<std::string, 2> m_shownSpringRates;
     int m_unitsFlag = 0;
     int m_camberOption = 0;
     int m_shimSide = kSideRight;

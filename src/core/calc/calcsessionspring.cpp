@@ -1,6 +1,7 @@
 // The spring rate calculator (mode 11): a coil spring, leaf spring or solid
 // or hollow torsion bar turned into a rate in pounds per inch, sent to the
-// right, the left or both "Spring Rate" boxes.
+// right, the left or both "Spring Rate" boxes (both when no side is chosen;
+// two different rates are replaced only after a question).
 //
 // Rows: 1 side (0 right, 1 left, 2 both), 2 spring type (0 coil, 1 leaf,
 // 2 torsion bar, 3 hollow torsion bar), 3 to 7 the dimensions, whose
@@ -31,6 +32,12 @@ constexpr int kTorsionBar = 2;
 constexpr int kHollowTorsionBar = 3;
 // "Both" takes the mean of the two lower arms only when they nearly agree.
 constexpr double kArmMatch = 0.2;
+
+// A Spring Rate box's text in the question; an empty box is named as such.
+std::string shownRateText(const std::string &text)
+{
+    return text.empty() ? std::string("none") : text;
+}
 
 } // namespace
 
@@ -155,9 +162,25 @@ void CalcSession::recalculateSpring()
     }
 }
 
-CalcAcceptResult CalcSession::acceptSpring() const
+CalcAcceptResult CalcSession::acceptSpring(const CalcAnswers &answers) const
 {
     const int side = choiceOf(kSideRow);
+    const bool both = side != kSideIndexLeft && side != kSideIndexRight;
+    // Two different rates made one is no small step: say what goes, No
+    // being the default. Texts that read as the same number are one rate.
+    const auto &[shownRight, shownLeft] = m_shownSpringRates;
+    if (both && readNumber(shownRight) != readNumber(shownLeft)) {
+        if (!answers.replaceBothSprings) {
+            return CalcAcceptResult::ask(CalcQuestion::ReplaceBothSprings,
+                CalcMessage { "",
+                    "Replace both spring rates (" + shownRateText(shownRight) + " right, "
+                        + shownRateText(shownLeft) + " left) with " + output(0).value + "?",
+                    CalcButtons::YesNo, CalcIcon::Question, 1 });
+        }
+        if (*answers.replaceBothSprings != CalcAnswer::Yes) {
+            return CalcAcceptResult {};
+        }
+    }
     CalcWriteBack wb;
     // No side chosen sends the rate to both, as "both" does.
     if (side != kSideIndexLeft) {

@@ -176,6 +176,7 @@ DesignFormProblem DesignForm::problem() const
     DesignFormProblem out;
     out.problem.layout = m_layout;
     out.problem.settings = m_settings;
+    out.problem.preferSmallChange = m_preferSmallChange ? 1.0 : 0.0;
     const auto refuse = [&out](const std::string &why) {
         out.refusal = why;
         return out;
@@ -236,6 +237,12 @@ std::vector<DesignChange> designChanges(const LayoutState &before, const Optimiz
         }
     }
     return changes;
+}
+
+std::string designMovementText(const OptimizerResult &result, int unitsFlag)
+{
+    return "Total movement: " + designValueText(result.movement) + (unitsFlag != 0 ? " mm" : " in")
+        + " (" + designValueText(result.rangeMovement) + " of the ranges)";
 }
 
 } // namespace tarvik

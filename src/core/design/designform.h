@@ -80,6 +80,10 @@ public:
     // same typed value, and the left rows are not read.
     bool symmetric() const { return m_symmetric; }
     void setSymmetric(bool symmetric) { m_symmetric = symmetric; }
+    // "Prefer the smallest change" (on at first): of the answers that meet
+    // the targets equally, the one that moves the boxes least.
+    bool preferSmallChange() const { return m_preferSmallChange; }
+    void setPreferSmallChange(bool prefer) { m_preferSmallChange = prefer; }
 
     const LayoutState &layout() const { return m_layout; }
     // The unit of a target row's value: "in", "mm/deg", "deg/in", ...
@@ -98,11 +102,16 @@ private:
     std::vector<DesignTargetRow> m_targets;
     std::vector<DesignCoordinateRow> m_coordinates;
     bool m_symmetric = false;
+    bool m_preferSmallChange = true;
 };
 
 // The boxes whose value the answer changes, in entry order, with their text
 // in the layout before.
 std::vector<DesignChange> designChanges(const LayoutState &before, const OptimizerResult &result);
+
+// How far an answer moves the layout, as the window reports it: "Total
+// movement: 1.19 in (.3 of the ranges)"; "mm" on a metric layout.
+std::string designMovementText(const OptimizerResult &result, int unitsFlag);
 
 // A value as the window shows it: three decimals at most, the program's
 // number text (".87", "-1.2", "93.799").

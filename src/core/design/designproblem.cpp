@@ -269,6 +269,9 @@ std::string designProblemRefusal(const DesignProblem &problem)
             return "target '" + name + "' is given twice";
         }
     }
+    if (!(problem.preferSmallChange >= 0 && problem.preferSmallChange <= kMaxSmallChange)) {
+        return "the weight of the smallest change needs a number from 0 (off) to a million";
+    }
     std::set<int> varied;
     for (const DesignVariable &v : problem.variables) {
         if (v.entries.empty()) {

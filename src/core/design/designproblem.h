@@ -101,6 +101,14 @@ DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, b
 // optimizer hands back is a whole number of hundredths of the typed unit.
 inline constexpr double kDesignGridStep = 0.01;
 
+// "Prefer the smallest change": the weight of the movement term at 1, its
+// default. Small enough that an answer never misses a target by more than a
+// thousandth of an inch for it, large enough to choose among answers that
+// meet the targets equally (a curve of exact fits when two coordinates
+// serve one target).
+inline constexpr double kSmallChangeScale = 1e-4;
+inline constexpr double kMaxSmallChange = 1e6;
+
 struct DesignProblem
 {
     LayoutState layout; // the start; its dive and roll entries are not used
@@ -110,6 +118,13 @@ struct DesignProblem
     Settings settings;
     std::vector<DesignTarget> targets;
     std::vector<DesignVariable> variables;
+    // "Prefer the smallest change": the movement added to the weighted error
+    // is preferSmallChange * kSmallChangeScale times the sum, over the varied
+    // boxes, of the squared move from the layout's value counted in units of
+    // its range (a move across the whole range is 1), taken as squared inches
+    // of miss (a metric layout's length targets scale with it). 0: any
+    // answer that meets the targets as well will do.
+    double preferSmallChange = 1;
 };
 
 // What the optimizer multiplies every miss by before squaring it: 1, or for
@@ -121,8 +136,9 @@ double designMissScale(const DesignProblem &problem);
 // "" when the optimizer can take the problem, else a one-line reason: no
 // target or no variable, a weight that is not positive, a value or range
 // bound that is not finite, a range that is reversed or holds no hundredth,
-// a box varied twice, or a varied arm end that the arm's length and angle
-// place in the length-and-angle entry mode.
+// a box varied twice, a varied arm end that the arm's length and angle
+// place in the length-and-angle entry mode, or a movement weight that is
+// negative or not finite.
 std::string designProblemRefusal(const DesignProblem &problem);
 
 } // namespace tarvik

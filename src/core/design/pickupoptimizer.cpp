@@ -4,13 +4,15 @@
 // batch is handed to the pool; the pool only scores. Candidates live in unit
 // coordinates u in [0, 1] per variable (typed value = min + u * span) until
 // the last stage, which works in whole hundredths of the typed unit (inch or
-// millimetre).
+// millimetre). The score every stage minimises is the weighted error plus
+// the movement term; what is reported as the error is the misses alone.
 #include "core/design/pickupoptimizer.h"
 
 #include "core/design/evaluationpool.h"
 #include "core/design/gridrounding.h"
 #include "core/design/layoutevaluator.h"
 #include "core/design/neldermead.h"
+#include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
 
 #include <algorithm>
@@ -119,7 +121,14 @@ public:
         for (const DesignVariable &v : m_problem.variables) {
             m_low.push_back(v.minValue);
             m_span.push_back(v.maxValue - v.minValue);
+            std::vector<double> starts;
+            for (const int entry : v.entries) {
+                starts.push_back(readNumber(m_problem.layout.record.get(entry)));
+            }
+            m_boxStarts.push_back(std::move(starts));
         }
+        // Counted like a miss in inches, so a metric layout weighs a move the same.
+        m_moveWeight = m_problem.preferSmallChange * kSmallChangeScale * m_errorScale;
     }
 
     OptimizerResult run()
@@ -167,6 +176,38 @@ private:
         return values;
     }
 
+    // The summed squared moves of the boxes from the layout, in range units
+    // (a variable whose range is one value cannot be moved by the search).
+    double squaredRangeMovement(const std::vector<double> &values) const
+    {
+        double sum = 0;
+        for (std::size_t j = 0; j < m_n; ++j) {
+            if (m_span[j] <= 0) {
+                continue;
+            }
+            for (const double start : m_boxStarts[j]) {
+                const double move = (values[j] - start) / m_span[j];
+                sum += move * move;
+            }
+        }
+        return sum;
+    }
+
+    // The weighted error of the achieved values, without the movement term.
+    double missError(double score, const std::vector<double> &achieved) const
+    {
+        if (!(score < kInfeasibleError) || achieved.size() < m_targets) {
+            return kInfeasibleError;
+        }
+        double error = 0;
+        for (std::size_t t = 0; t < m_targets; ++t) {
+            const DesignTarget &target = m_problem.targets[t];
+            const double miss = achieved[t] - target.value;
+            error += target.weight * miss * miss;
+        }
+        return error;
+    }
+
     // Scores one point with the worker's evaluator; a stop leaves it unscored.
     double score(int worker, const std::vector<double> &values, std::vector<double> &achieved) const
     {
@@ -175,9 +216,12 @@ private:
             return kInfeasibleError;
         }
         LayoutEvaluator &evaluator = m_evaluators[static_cast<std::size_t>(worker)];
-        const double error = evaluator.evaluate(values, achieved);
+        double error = evaluator.evaluate(values, achieved);
         m_owner.m_evaluations.fetch_add(
             static_cast<std::uint64_t>(evaluator.engineCallsPerEvaluation()));
+        if (error < kInfeasibleError && m_moveWeight > 0) {
+            error += m_moveWeight * squaredRangeMovement(values);
+        }
         return error;
     }
 
@@ -207,7 +251,10 @@ private:
         OptimizerProgress p;
         p.stage = m_stage;
         const std::optional<GridPoint> &grid = m_grid.best();
-        setError(p, grid ? grid->error : m_best.error);
+        // The misses alone: the score also holds the movement term.
+        p.sound = (grid ? grid->error : m_best.error) < kInfeasibleError;
+        p.error = grid ? missError(grid->error, grid->achieved)
+                       : missError(m_best.error, m_best.achieved);
         p.values
             = grid ? gridValues(grid->hundredths) : (m_best.u.empty() ? p.values : typed(m_best.u));
         p.achieved = grid ? grid->achieved : m_best.achieved;
@@ -467,6 +514,13 @@ private:
             result.targets.push_back(
                 { designTargetName(target), target.value, target.weight, achieved[t], false });
         }
+        const std::vector<double> answer = gridValues(k);
+        for (std::size_t j = 0; j < m_n; ++j) {
+            for (const double start : m_boxStarts[j]) {
+                result.movement += std::fabs(readNumber(texts[j]) - start);
+            }
+        }
+        result.rangeMovement = std::sqrt(squaredRangeMovement(answer));
         result.layoutProblem = !(error < kInfeasibleError);
         result.error = result.layoutProblem ? kInfeasibleError : error / m_scoreFactor;
         for (DesignTargetOutcome &t : result.targets) {
@@ -482,7 +536,7 @@ private:
         OptimizerProgress p;
         p.stage = m_stage;
         setError(p, error);
-        p.values = gridValues(k);
+        p.values = answer;
         p.achieved = achieved;
         m_owner.publish(std::move(p), true);
         return result;
@@ -499,6 +553,8 @@ private:
     double m_errorScale = 1; // 1 in inch units; up to 25.4 squared on a metric layout
     double m_scoreFactor = 1; // score / error, below 1 only for huge targets
     std::vector<double> m_low, m_span;
+    std::vector<std::vector<double>> m_boxStarts; // per variable: each box's value in the layout
+    double m_moveWeight = 0; // of the squared range movement in the score
     std::string m_stage;
     std::vector<Candidate> m_population;
     std::vector<Candidate> m_polished;

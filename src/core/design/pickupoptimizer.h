@@ -1,6 +1,9 @@
 // The pick-up point optimizer: moves the free coordinates of a layout within
 // their ranges until the solved layout meets the targets as closely as it
-// can, scored by the weighted sum of squared misses.
+// can, scored by the weighted sum of squared misses. With "prefer the
+// smallest change" (DesignProblem::preferSmallChange) a small term for the
+// distance moved from the layout joins the score, so that of the answers
+// that meet the targets equally the one nearest the layout wins.
 //
 // The search runs the one engine on every candidate layout, in four stages:
 // a Latin hypercube sample of the box of allowed moves together with the
@@ -40,8 +43,9 @@ struct OptimizerProgress
     // "" before the search starts, then "sampling", "evolving", "polishing",
     // "rounding" and "done".
     std::string stage;
-    // Best weighted error so far; kInfeasibleError while no candidate is a
-    // sound layout. In the rounding stage, the best on the grid of hundredths.
+    // Best weighted error so far (the misses alone, without the movement
+    // term); kInfeasibleError while no candidate is a sound layout. In the
+    // rounding stage, the best on the grid of hundredths.
     double error = kInfeasibleError;
     bool sound = false; // some candidate so far is a sound layout; error is its own then
     std::vector<double> values; // typed value of each variable at the best so far
@@ -92,9 +96,14 @@ struct OptimizerResult
     // them as one change of the layout.
     std::vector<DesignEntryChange> entries;
     std::vector<DesignTargetOutcome> targets; // in the order given
-    // Weighted sum of squared misses at the answer; +inf when it is beyond a
-    // double (targets near 1e154 and more).
+    // Weighted sum of squared misses at the answer (no movement term); +inf
+    // when it is beyond a double (targets near 1e154 and more).
     double error = 0;
+    // How far the answer moves the layout: the sum over the varied boxes of
+    // the change of their value, typed units; and the distance the movement
+    // term counts, the root of the summed squared moves in range units.
+    double movement = 0;
+    double rangeMovement = 0;
     // The answer is a layout the engine flags as a problem (no allowed move
     // gave a sound one); its achieved values are not to be trusted.
     bool layoutProblem = false;

@@ -5,6 +5,11 @@
 // centre) in 4, the wheels, springs, ground and letters in 0; the static
 // layout under dive and roll uses the gray for all three. Widths are in
 // pixels; everything else is in picture units.
+//
+// Each letter stands on the free side of its point: of eight sides around
+// it, the one whose letter box lies furthest from the drawn lines and
+// markers (the moved layout's too) and the letters placed before it (below
+// right when that is as free as any).
 #include "core/geometry/frontviewscene.h"
 
 #include "core/geometry/primitives.h"
@@ -12,6 +17,7 @@
 #include "core/text/numberreading.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tarvik {
@@ -34,6 +40,11 @@ constexpr double kRimStep5 = 5.0;
 constexpr double kPickupRadius = 0.4; // inches
 constexpr int kSpringCoils = 6;
 constexpr double kSpringHalfWidth = 1.2; // inches
+// A letter's box as the normal picture shows it, picture units.
+constexpr double kLetterSize = 5.5;
+// A side this much freer (picture units) than the one before it in the
+// order of preference is taken instead.
+constexpr double kFreerBy = 0.25;
 
 class SceneBuilder
 {
@@ -203,8 +214,89 @@ void addLetters(const PassSolution &pass, int color, Scene &scene)
                  &d.lowerFramePivot, &d.upperSpringPad, &d.lowerSpringPad }) {
             SceneItem &label = b.add(SceneItem::Kind::Label, "letter", color);
             label.points = { b.at(*p) };
+            label.radius = kPickupRadius * kDrawingFactor;
             label.text = std::string(1, letter++);
         }
+    }
+}
+
+double segmentDistance(const ScenePoint &p, const ScenePoint &a, const ScenePoint &b)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t
+        = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// How far a point lies from the drawn elements a letter must keep clear of.
+double clearance(const Scene &scene, const ScenePoint &p, std::size_t placedLetters)
+{
+    double nearest = INFINITY;
+    std::size_t letters = 0;
+    for (const SceneItem &item : scene.items) {
+        const std::string_view role = item.role;
+        if (role == "white-box" || role == "ground" || role == "extension" || role == "roll-line") {
+            continue;
+        }
+        const ScenePoints &q = item.points;
+        switch (item.kind) {
+        case SceneItem::Kind::Line:
+        case SceneItem::Kind::Polygon:
+            for (std::size_t i = 0; i + 1 < q.size(); ++i) {
+                nearest = std::min(nearest, segmentDistance(p, q[i], q[i + 1]));
+            }
+            if (item.kind == SceneItem::Kind::Polygon && q.size() > 2) {
+                nearest = std::min(nearest, segmentDistance(p, q.back(), q.front()));
+            }
+            break;
+        case SceneItem::Kind::Circle:
+            if (!q.empty()) {
+                nearest = std::min(
+                    nearest, std::fabs(std::hypot(p.x - q[0].x, p.y - q[0].y) - item.radius));
+            }
+            break;
+        case SceneItem::Kind::Label:
+            // The letters placed so far, as boxes of their own.
+            if (letters++ < placedLetters && !q.empty()) {
+                const ScenePoint off
+                    = labelOffset(item.toward, item.radius, kLetterSize, kLetterSize);
+                nearest = std::min(nearest,
+                    std::hypot(p.x - q[0].x - off.x, p.y - q[0].y - off.y) - kLetterSize / 2);
+            }
+            break;
+        case SceneItem::Kind::FilledBox:
+            break;
+        }
+    }
+    return nearest;
+}
+
+// Puts every letter on the freest side of its point.
+void placeLetters(Scene &scene)
+{
+    // Below right first (where the letters always stood), then round about.
+    static constexpr double kDiagonal = 0.70710678118654752;
+    static constexpr std::array<ScenePoint, 8> kSides
+        = { { { kDiagonal, -kDiagonal }, { 1, 0 }, { 0, -1 }, { -kDiagonal, -kDiagonal }, { -1, 0 },
+            { kDiagonal, kDiagonal }, { 0, 1 }, { -kDiagonal, kDiagonal } } };
+    std::size_t placed = 0;
+    for (SceneItem &item : scene.items) {
+        if (item.kind != SceneItem::Kind::Label || item.points.empty()) {
+            continue;
+        }
+        const ScenePoint at = item.points[0];
+        double best = -INFINITY;
+        for (const ScenePoint &side : kSides) {
+            const ScenePoint off = labelOffset(side, item.radius, kLetterSize, kLetterSize);
+            const double free = clearance(scene, { at.x + off.x, at.y + off.y }, placed);
+            if (free > best + kFreerBy) {
+                best = free;
+                item.toward = side;
+            }
+        }
+        ++placed;
     }
 }
 
@@ -216,8 +308,7 @@ void findCarBox(Scene &scene)
     for (const SceneItem &item : scene.items) {
         const std::string_view role = item.role;
         if (role == "ground" || role == "ground-tick" || role == "center-tick"
-            || role == "extension" || role == "roll-line" || role == "roll-center"
-            || role == "white-box") {
+            || role == "extension" || role == "roll-line" || role == "white-box") {
             continue;
         }
         for (const ScenePoint &p : item.points) {
@@ -272,6 +363,7 @@ void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
     if (moved) {
         addPass(input, *output.movedPass, 1, movedColors, input.draw.extensionLines, scene);
     }
+    placeLetters(scene);
     findCarBox(scene);
 }
 

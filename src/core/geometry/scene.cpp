@@ -2,6 +2,7 @@
 #include "core/geometry/scene.h"
 
 #include <array>
+#include <cmath>
 
 namespace tarvik {
 
@@ -14,6 +15,14 @@ unsigned paletteRgb(int index)
         return 0;
     }
     return kPalette[static_cast<std::size_t>(index)];
+}
+
+ScenePoint labelOffset(const ScenePoint &toward, double marker, double width, double height)
+{
+    // How far the box reaches from its centre along the side it stands on.
+    const double reach = (std::fabs(toward.x) * width + std::fabs(toward.y) * height) / 2;
+    const double distance = marker + 0.2 * height + reach;
+    return { toward.x * distance, toward.y * distance };
 }
 
 } // namespace tarvik

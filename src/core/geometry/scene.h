@@ -61,10 +61,13 @@ struct SceneItem
 {
     enum class Kind { Line, Polygon, Circle, FilledBox, Label };
     Kind kind = Kind::Line;
-    // Line: 2; Polygon: n (closed); Circle: centre; FilledBox: 2 corners; Label: anchor.
+    // Line: 2; Polygon: n (closed); Circle: centre; FilledBox: 2 corners; Label:
+    // the point it names.
     ScenePoints points;
-    double radius = 0; // Circle
+    double radius = 0; // Circle; Label: the radius of its point's marker
     std::string text; // Label
+    // Label: the side of its point the letter stands on, a unit vector (y up).
+    ScenePoint toward { 1, 0 };
     int color = 0; // index into the 16-colour palette
     int width = 1;
     DashStyle dash = DashStyle::Solid;
@@ -89,5 +92,10 @@ struct Scene
 
 // Palette colours 0..15 as RGB, the classic 16-colour set.
 unsigned paletteRgb(int index);
+
+// From a label's point to the centre of its letter's box of width x height,
+// all in one unit (y up): the box stands on the label's side of the point,
+// clear of a marker of radius `marker` by a fifth of the box's height.
+ScenePoint labelOffset(const ScenePoint &toward, double marker, double width, double height);
 
 } // namespace tarvik

@@ -2,6 +2,8 @@
 // a decimal point whatever the locale, to two decimals of a pixel.
 #include "core/geometry/scenesvg.h"
 
+#include "core/geometry/sceneplacement.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -17,6 +19,7 @@ constexpr double kReferenceWidthPx = 530.0;
 constexpr int kMinSide = 16;
 constexpr int kMaxSide = 20000;
 constexpr const char *kStatusColor = "#d50000"; // the status caption's dark red
+constexpr double kCaptionLine = 1.2; // a caption line, in font sizes
 
 std::string number(double value)
 {
@@ -119,17 +122,14 @@ public:
         : m_width(std::clamp(options.width, kMinSide, kMaxSide))
         , m_height(std::clamp(options.height, kMinSide, kMaxSide))
     {
-        const double w = std::max(1e-9, scene.right - scene.left);
-        const double h = std::max(1e-9, scene.top - scene.bottom);
-        const double spanX = std::isfinite(w) ? w : 1.0;
-        const double spanY = std::isfinite(h) ? h : 1.0;
-        m_scale = std::min(m_width / spanX, m_height / spanY);
-        const double midX
-            = std::isfinite(scene.left + scene.right) ? (scene.left + scene.right) / 2 : 0;
-        const double midY
-            = std::isfinite(scene.top + scene.bottom) ? (scene.top + scene.bottom) / 2 : 0;
-        m_offsetX = m_width / 2.0 - midX * m_scale;
-        m_offsetY = m_height / 2.0 + midY * m_scale;
+        // Placed as the main window's normal picture places it, with the
+        // captions' own line spacing.
+        const ScenePlacement placed
+            = placeFrontView(scene, { 0, 0, double(m_width), double(m_height) },
+                options.captions ? kCaptionLine * captionSize() : 0, false);
+        m_scale = placed.scale;
+        m_offsetX = placed.originX;
+        m_offsetY = placed.originY;
         m_sizeFactor = std::max(0.5, std::min(double(m_width), 2.0 * m_height) / kReferenceWidthPx);
     }
 
@@ -248,12 +248,16 @@ private:
             if (p.empty()) {
                 return;
             }
-            // The anchor is the letter's top-left corner; SVG places a baseline.
+            // The letter's box (a bold capital, about .72 of the font size
+            // each way) beside its point; SVG places a baseline.
             const double size = std::max(6.0, std::floor(11 * m_sizeFactor));
+            const double box = 0.72 * size;
+            const ScenePoint off = labelOffset(item.toward, item.radius * m_scale, box, box);
             open("text", item);
-            m_out += " x=\"" + number(x(p[0])) + "\" y=\"" + number(y(p[0]) + 0.8 * size)
-                + "\" fill=\"" + color(item.color) + "\" font-family=\"sans-serif\" font-size=\""
-                + number(size) + "\" font-weight=\"bold\">" + xmlText(item.text) + "</text>\n";
+            m_out += " x=\"" + number(x(p[0]) + off.x) + "\" y=\""
+                + number(y(p[0]) - off.y + box / 2) + "\" text-anchor=\"middle\" fill=\""
+                + color(item.color) + "\" font-family=\"sans-serif\" font-size=\"" + number(size)
+                + "\" font-weight=\"bold\">" + xmlText(item.text) + "</text>\n";
             return;
         }
         }
@@ -271,14 +275,16 @@ private:
             + "</text>\n";
     }
 
+    double captionSize() const { return std::clamp(m_width / 60.0, 11.0, 16.0); }
+
     void addCaptions(const Captions &c)
     {
-        const double size = std::clamp(m_width / 60.0, 11.0, 16.0);
-        const double line = 1.2 * size;
-        const double left = 6;
-        const double right = m_width - 6.0;
-        const double top = 4;
-        const double bottom = m_height - 4.0;
+        const double size = captionSize();
+        const double line = kCaptionLine * size;
+        const double left = kCaptionInsetX;
+        const double right = m_width - kCaptionInsetX;
+        const double top = kCaptionInsetY;
+        const double bottom = m_height - kCaptionInsetY;
         const double ascent = 0.9 * size; // from a line's top to its baseline, near enough
         m_out += "<g font-family=\"sans-serif\" font-size=\"" + number(size) + "\">\n";
         caption(c.gainBasis, m_width / 2.0, top + ascent, "middle", color(0));

@@ -143,6 +143,11 @@ std::string columnAxisCaption(const TableSpec &spec, bool metric)
     return spec.rowsRoll() ? diveCaption(metric) : "Roll, degrees";
 }
 
+std::string rowAxisCaption(const TableSpec &spec, bool metric)
+{
+    return spec.rowsRoll() ? "Roll, degrees" : diveCaption(metric);
+}
+
 const TableCellValues *CamberTable::cellValues(int dataRow, int dataColumn) const
 {
     if (dataRow < 0 || dataRow >= dataRows || dataColumn < 0 || dataColumn >= dataColumns) {

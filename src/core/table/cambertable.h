@@ -100,5 +100,8 @@ std::string cornerCaption(
     const TableSpec &spec, bool metric = false); // "Dive, inches" or "Roll, deg"
 std::string columnAxisCaption(
     const TableSpec &spec, bool metric = false); // "Roll, degrees" or "Dive, inches"
+// The row variable's full name, as an export labels it: "Dive, inches" or
+// "Roll, degrees".
+std::string rowAxisCaption(const TableSpec &spec, bool metric = false);
 
 } // namespace tarvik

@@ -130,6 +130,17 @@ GridSelection extendGridSelection(const CamberTable &table, GridSelection s)
     return s;
 }
 
+bool graphSelectionFits(const CamberTable &table, const GridSelection &s)
+{
+    const int lastRow = dataRowsEnd(table);
+    const int lastColumn = dataColumnsEnd(table);
+    const auto inside = [](int first, int last, int end) {
+        return 1 <= std::min(first, last) && std::max(first, last) <= end;
+    };
+    return inside(s.firstRow, s.lastRow, lastRow) && inside(s.firstColumn, s.lastColumn, lastColumn)
+        && s.firstColumn != s.lastColumn;
+}
+
 std::string graphSelectionRefusal(const GridSelection &right, const GridSelection &left)
 {
     if (right.firstColumn == right.lastColumn || left.firstColumn == left.lastColumn) {
@@ -192,6 +203,7 @@ GraphData loadGraphFromTable(
         series.points.resize(static_cast<std::size_t>(graph.pointCount));
     }
 
+    int pairs = 0;
     for (int side = kRight; side < sides; ++side) {
         const TableGrid &grid = table.grids[static_cast<std::size_t>(side)];
         int loaded = 0;
@@ -210,6 +222,11 @@ GraphData loadGraphFromTable(
             }
             GraphSeries &series
                 = graph.series[static_cast<std::size_t>(seriesPerSide * side + loaded)];
+            // A "(base)" line pairs with the "(new)" line just loaded on this side.
+            series.baseline = shown && loaded > 0 && contains(header, "base");
+            series.pair = series.baseline
+                ? graph.series[static_cast<std::size_t>(seriesPerSide * side + loaded - 1)].pair
+                : pairs++;
             const char *prefix = !perSide ? "RC," : side == kRight ? "Rt," : "Lt,";
             series.legend = std::string(prefix) + " " + rowName + " = " + header;
             if (givenLabels) {

@@ -66,6 +66,12 @@ struct GraphSeries
 {
     std::string legend; // "Rt, dive, in = 1.00 (new)"
     int linePattern = 3; // the graph control's pattern value for screen drawing
+    // Lines of one pair share a colour: a "(base)" row's line is the
+    // baseline of the "(new)" line before it and is drawn dashed. Pairs are
+    // numbered from 0 in series order; without a baseline every line is a
+    // pair of its own.
+    int pair = 0;
+    bool baseline = false;
     std::vector<GraphPoint> points; // pointCount points
 };
 
@@ -94,6 +100,11 @@ struct GraphData
 // out, so a reload from the options window does not repeat it.
 GraphData loadGraphFromTable(const CamberTable &table, GridSelection rightSelection,
     const GraphOptions &options, int &limitMessageFlag);
+
+// Whether an open graph drawn from rightSelection can follow the table to
+// another quantity or fill: the selection lies inside the table's data area
+// and holds more than one column.
+bool graphSelectionFits(const CamberTable &table, const GridSelection &rightSelection);
 
 // The "Graph" command: widen, check, reset the flag, load.
 struct GraphCommandOutcome

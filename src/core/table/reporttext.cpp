@@ -54,10 +54,12 @@ std::string upperCase(std::string text)
 
 std::string reportTitleLine(const std::string &titleLine, TableQuantity quantity, bool metric)
 {
-    if (tableQuantityPerSide(quantity)) {
-        return titleLine; // the camber report is titled as it always was
-    }
     return titleLine + "  -  " + std::string(tableQuantityCaption(quantity, metric));
+}
+
+std::string reportVehicleLine(const std::string &fileName)
+{
+    return fileName.empty() ? std::string() : "Vehicle File:  " + fileName;
 }
 
 std::string reportTimeText(const std::tm &time)

@@ -16,12 +16,15 @@ inline constexpr const char *kReportCommentPrompt
     = "Enter any text you wish to appear at the bottom of the printed report.";
 inline constexpr const char *kReportTitleLine = "Tarvik - Quellmark Inc.";
 
-// The report's first line for a table of quantity: titleLine as it is for
-// camber; for the roll centre followed by "  -  " and what the numbers are
-// ("Tarvik - Quellmark Inc.  -  Roll Center Height, inches"; millimeters
-// when metric).
+// The report's first line for a table of quantity: titleLine followed by
+// "  -  " and what the numbers are ("Tarvik - Quellmark Inc.  -  Camber,
+// degrees", "...  -  Roll Center Height, inches"; millimeters when metric).
 std::string reportTitleLine(
     const std::string &titleLine, TableQuantity quantity, bool metric = false);
+
+// The heading line under the title that names the layout's file:
+// "Vehicle File:  CAR.TK"; empty (no line) when there is no name.
+std::string reportVehicleLine(const std::string &fileName);
 
 // "09:05:07:pm": hour on the 12-hour clock (midnight and noon are 12).
 std::string reportTimeText(const std::tm &time);

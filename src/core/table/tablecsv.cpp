@@ -1,6 +1,8 @@
 // CSV text of the table's grids; see tablecsv.h.
 #include "core/table/tablecsv.h"
 
+#include <string>
+
 namespace tarvik {
 
 std::string csvField(std::string_view text)
@@ -47,6 +49,21 @@ std::string tableCsv(const CamberTable &table, std::string_view lineEnd)
 {
     std::string text = gridCsv(table.grids[kRight], lineEnd);
     text += lineEnd;
+    text += gridCsv(table.grids[kLeft], lineEnd);
+    return text;
+}
+
+std::string labelledTableCsv(const CamberTable &table, std::string_view lineEnd)
+{
+    std::string text = csvRecord(
+        { "Quantity", std::string(tableQuantityCaption(table.quantity, table.metric)) }, lineEnd);
+    text += csvRecord({ "Rows", rowAxisCaption(table.spec, table.metric) }, lineEnd);
+    text += csvRecord({ "Columns", columnAxisCaption(table.spec, table.metric) }, lineEnd);
+    text += lineEnd;
+    text += csvRecord({ "Right" }, lineEnd);
+    text += gridCsv(table.grids[kRight], lineEnd);
+    text += lineEnd;
+    text += csvRecord({ "Left" }, lineEnd);
     text += gridCsv(table.grids[kLeft], lineEnd);
     return text;
 }

@@ -1,5 +1,6 @@
 // The camber table as CSV (RFC 4180), for the table window's export and the
-// output of `tarvik-cli table`: one quoting rule for both.
+// output of `tarvik-cli table`: one quoting rule for both. The window's
+// export labels what it holds; the command line keeps its bare grids.
 //
 // A grid is written row by row as the window shows it, base and difference
 // rows included: row 0 the corner cell and the column values, column 0 the
@@ -29,5 +30,19 @@ std::string gridCsv(const TableGrid &grid, std::string_view lineEnd = kCsvCrLf);
 // The whole table: the right grid, an empty line, then the left grid. A
 // roll-centre table writes both grids too, so every quantity has one shape.
 std::string tableCsv(const CamberTable &table, std::string_view lineEnd = kCsvCrLf);
+// The window's export: what the numbers are, the row and column variables,
+// then each grid under its side's name:
+//   Quantity,"Camber, degrees"
+//   Rows,"Dive, inches"
+//   Columns,"Roll, degrees"
+//   <empty>
+//   Right
+//   <right grid>
+//   <empty>
+//   Left
+//   <left grid>
+// Millimetres on a metric layout; a roll-centre table repeats its one grid
+// under both names, as the bare form does.
+std::string labelledTableCsv(const CamberTable &table, std::string_view lineEnd = kCsvCrLf);
 
 } // namespace tarvik

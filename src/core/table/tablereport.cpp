@@ -103,6 +103,9 @@ private:
     void header(bool continuation)
     {
         centredLine(m_title, kTitlePoints);
+        if (const std::string file = reportVehicleLine(m_in.vehicleFile); !file.empty()) {
+            centredLine(file, kHeaderPoints);
+        }
         centredLine(reportTimeLine(m_in.timeText, m_in.dateText, continuation), kHeaderPoints);
         if (continuation) {
             return;
@@ -125,7 +128,9 @@ private:
 
     double continuationHeaderHeight() const
     {
+        const std::string file = reportVehicleLine(m_in.vehicleFile);
         return lineAdvance(m_title, kTitlePoints)
+            + (file.empty() ? 0.0 : lineAdvance(file, kHeaderPoints))
             + lineAdvance(reportTimeLine(m_in.timeText, m_in.dateText, true), kHeaderPoints);
     }
 

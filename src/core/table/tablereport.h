@@ -4,7 +4,8 @@
 // chooseReportFont(), and hands the printable width and height, a measure of
 // text in that font and the time; the layout returns what to draw, in order:
 // texts at a position and point size, horizontal rules, page frames and page
-// breaks. The page header is the title line (17 pt, centred), the time line
+// breaks. The page header is the title line (17 pt, centred; it names the
+// quantity), the vehicle file line (12 pt, centred), the time line
 // (12 pt, centred; "cont." on a continuation page) and, on the first page
 // only, the report comment line, the wrapped vehicle comment and, when the
 // table shows its baseline, the wrapped baseline comment line (12 pt). Then
@@ -13,9 +14,8 @@
 // 10 pt, row headers at 0.07 W and data column c at 0.14 W + c x 0.06 W, rows
 // 1.2 text heights apart, ruled from 0.05 W to 0.93 W.
 //
-// A roll-centre table (TableQuantity) names its quantity on the title line
-// and prints its grid once, captioned "Right & Left": both grids hold the
-// same roll centre.
+// A roll-centre table (TableQuantity) prints its grid once, captioned
+// "Right & Left": both grids hold the same roll centre.
 //
 // With heat colours asked for (a colour print of a table showing its
 // baseline), every data cell of a "Difference" row gets a Fill item under its
@@ -85,6 +85,7 @@ struct TableReportInput
     // printedBaselineComment(): on the first page under the vehicle comment,
     // when the table shows its baseline.
     std::string baselineComment {};
+    std::string vehicleFile {}; // the layout's file name as the title bar shows it
 };
 
 struct TableReport

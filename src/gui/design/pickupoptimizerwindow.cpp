@@ -10,6 +10,7 @@
 #include "gui/design/optimizerworker.h"
 #include "gui/platform/platform.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -115,6 +116,12 @@ void PickupOptimizerWindow::build()
     m_timeLimit->setSuffix(QStringLiteral(" s"));
     m_timeLimit->setMaximumWidth(90);
     form->addRow(QStringLiteral("Time limit:"), m_timeLimit);
+    m_preferSmall = new QCheckBox(QStringLiteral("&Prefer the smallest change"), search);
+    m_preferSmall->setObjectName(QStringLiteral("DesignPreferSmall"));
+    m_preferSmall->setChecked(m_form->preferSmallChange());
+    m_preferSmall->setToolTip(QStringLiteral(
+        "Of the answers that meet the targets equally, take the one that moves the boxes least."));
+    form->addRow(m_preferSmall);
     m_stage = readout(search, QStringLiteral("DesignStage"));
     m_evaluations = readout(search, QStringLiteral("DesignEvaluations"));
     m_elapsed = readout(search, QStringLiteral("DesignElapsed"));
@@ -140,7 +147,10 @@ void PickupOptimizerWindow::build()
     m_changes->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_changes->setMinimumHeight(120);
     m_apply = button(answer, QStringLiteral("&Apply to Layout"), QStringLiteral("DesignApply"));
+    m_movement = new QLabel(answer);
+    m_movement->setObjectName(QStringLiteral("DesignMovement"));
     answerLayout->addWidget(m_changes, 0, 0, 1, 2);
+    answerLayout->addWidget(m_movement, 1, 0);
     answerLayout->addWidget(m_apply, 1, 1);
     answerLayout->setColumnStretch(0, 1);
 
@@ -178,6 +188,7 @@ void PickupOptimizerWindow::startCommand()
         return;
     }
     refreshFromLayout(false);
+    m_form->setPreferSmallChange(m_preferSmall->isChecked());
     const DesignFormProblem posed = m_form->problem();
     if (!posed.refusal.empty()) {
         say(QString::fromStdString(posed.refusal));
@@ -195,6 +206,7 @@ void PickupOptimizerWindow::startCommand()
     m_stale = false;
     m_replaced = false;
     m_changes->clear();
+    m_movement->clear();
     m_targets->showAchieved({});
     OptimizerOptions options;
     options.timeLimitS = m_timeLimit->value();
@@ -261,6 +273,8 @@ void PickupOptimizerWindow::finished(const OptimizerResult &result)
                              QString::fromStdString(c.after));
         }
         m_changes->setPlainText(lines.join(QLatin1Char('\n')));
+        m_movement->setText(
+            QString::fromStdString(designMovementText(result, m_runLayout.unitsFlag)));
         const QString how = result.stop == OptimizerStop::Cancelled ? QStringLiteral("Stopped")
             : result.stop == OptimizerStop::TimeLimit ? QStringLiteral("Time limit reached")
                                                       : QStringLiteral("Done");
@@ -370,6 +384,7 @@ void PickupOptimizerWindow::updateButtons()
     m_stop->setEnabled(running);
     m_apply->setEnabled(!running && m_answer.has_value());
     m_timeLimit->setEnabled(!running);
+    m_preferSmall->setEnabled(!running);
 }
 
 void PickupOptimizerWindow::say(const QString &text)

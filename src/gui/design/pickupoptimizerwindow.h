@@ -4,7 +4,10 @@
 // a thread of its own; a timer on this window's thread shows its stage, the
 // engine calls, the time, the calls per second, the best error and each
 // target's achieved value as it goes. Stop ends it with the best so far.
-// Once done the window lists the boxes the answer changes, old and new, and
+// "Prefer the smallest change" (on at first) takes, of the answers that meet
+// the targets equally, the one nearest the layout.
+// Once done the window lists the boxes the answer changes, old and new, with
+// the total movement, and
 // Apply writes them into the layout as one change, which Edit > Undo takes
 // back.
 //
@@ -16,8 +19,9 @@
 // waits for its thread.
 //
 // Object names: frmDesign; DesignStart, DesignStop, DesignApply, DesignClose,
-// DesignTimeLimit, DesignStage, DesignEvaluations, DesignElapsed, DesignRate,
-// DesignError, DesignChanges, DesignStatus (and the panels' own).
+// DesignTimeLimit, DesignPreferSmall, DesignStage, DesignEvaluations,
+// DesignElapsed, DesignRate, DesignError, DesignChanges, DesignMovement,
+// DesignStatus (and the panels' own).
 #pragma once
 
 #include "core/design/designform.h"
@@ -27,6 +31,7 @@
 #include <memory>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -57,6 +62,8 @@ public:
     QPushButton *stopButton() const { return m_stop; }
     QPushButton *applyButton() const { return m_apply; }
     QSpinBox *timeLimit() const { return m_timeLimit; }
+    QCheckBox *preferSmallChange() const { return m_preferSmall; }
+    QLabel *movement() const { return m_movement; }
     QLabel *status() const { return m_status; }
     QPlainTextEdit *changesList() const { return m_changes; }
     bool isRunning() const;
@@ -104,6 +111,8 @@ private:
     DesignTargetsPanel *m_targets = nullptr;
     DesignCoordinatesPanel *m_coordinates = nullptr;
     QSpinBox *m_timeLimit = nullptr;
+    QCheckBox *m_preferSmall = nullptr;
+    QLabel *m_movement = nullptr;
     QPushButton *m_start = nullptr;
     QPushButton *m_stop = nullptr;
     QPushButton *m_apply = nullptr;

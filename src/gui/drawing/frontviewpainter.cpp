@@ -31,24 +31,6 @@ QString pair(const std::string &first, const std::string &second)
     return second.empty() ? qs(first) : qs(first) + QStringLiteral("     ") + qs(second);
 }
 
-// Where the whole picture goes so that the car's box fills the band, with
-// its proportions kept.
-QRectF zoomedPicture(const Scene &scene, const QRectF &band)
-{
-    const double margin = 0.015 * (scene.right - scene.left);
-    const double carWidth = scene.carMax.x - scene.carMin.x + 2 * margin;
-    const double carHeight = scene.carMax.y - scene.carMin.y + margin;
-    const double scale = std::min(
-        band.width() / std::max(1.0, carWidth), band.height() / std::max(1.0, carHeight));
-    const double carMidX = (scene.carMin.x + scene.carMax.x) / 2;
-    const double carMidY = (scene.carMin.y + scene.carMax.y) / 2;
-    const double width = (scene.right - scene.left) * scale;
-    const double height = (scene.top - scene.bottom) * scale;
-    const QPointF pictureMid(band.center().x() + ((scene.left + scene.right) / 2 - carMidX) * scale,
-        band.center().y() - ((scene.top + scene.bottom) / 2 - carMidY) * scale);
-    return { pictureMid.x() - width / 2, pictureMid.y() - height / 2, width, height };
-}
-
 QFont captionFont(QFont font, const QRectF &target)
 {
     const double size = std::clamp(target.width() / 60.0, 11.0, 16.0);
@@ -58,13 +40,13 @@ QFont captionFont(QFont font, const QRectF &target)
 
 QRectF innerRect(const QRectF &target)
 {
-    return target.adjusted(6, 4, -6, -4);
+    return target.adjusted(kCaptionInsetX, kCaptionInsetY, -kCaptionInsetX, -kCaptionInsetY);
 }
 
-// The big drawing's picture: the band between the caption lines.
-QRectF bigPicture(const Scene &scene, const QRectF &target, double line)
+ScenePlacement placement(const Scene &scene, const QRectF &target, double line, bool big)
 {
-    return zoomedPicture(scene, innerRect(target).adjusted(0, line * 1.3, 0, -line * 1.3));
+    return placeFrontView(
+        scene, { target.left(), target.top(), target.width(), target.height() }, line, big);
 }
 
 } // namespace
@@ -72,11 +54,8 @@ QRectF bigPicture(const Scene &scene, const QRectF &target, double line)
 QTransform frontViewTransform(
     const QRectF &target, const Scene &scene, bool big, const QFont &baseFont)
 {
-    if (!big) {
-        return sceneTransform(scene, target);
-    }
     const double line = QFontMetricsF(captionFont(baseFont, target)).lineSpacing();
-    return sceneTransform(scene, bigPicture(scene, target, line));
+    return sceneTransform(placement(scene, target, line, big));
 }
 
 void paintFrontView(
@@ -87,11 +66,9 @@ void paintFrontView(
     painter.setFont(font);
     const double line = QFontMetricsF(font).lineSpacing();
     const QRectF inner = innerRect(target);
+    paintScene(painter, scene, target, placement(scene, target, line, big));
 
     if (big) {
-        painter.fillRect(target, Qt::white);
-        painter.setClipRect(target, Qt::IntersectClip);
-        paintScene(painter, scene, bigPicture(scene, target, line));
         const QRectF top(inner.left(), inner.top(), inner.width(), line);
         drawLine(painter, top, Qt::AlignHCenter, qs(captions.gainBasis), 0);
         drawLine(painter, top, Qt::AlignLeft,
@@ -111,7 +88,6 @@ void paintFrontView(
         return;
     }
 
-    paintScene(painter, scene, target);
     painter.setPen(Qt::black);
     painter.drawText(inner, Qt::AlignTop | Qt::AlignHCenter, qs(captions.gainBasis));
 

@@ -4,9 +4,9 @@
 // layout-problem status). The main window's picture, its printed report and
 // exported drawings all paint through here.
 //
-// Normal: the whole picture fits the target, captions in its corners. Big:
-// the picture zooms to the car itself and the captions take one line above
-// it and one below.
+// Both sizes place the car as sceneplacement.h says. Normal: the captions in
+// the corners (the roll-centre pairs under the gain basis). Big: one caption
+// line above the car and one below.
 #pragma once
 
 #include "core/geometry/engine.h"

@@ -37,21 +37,14 @@ Qt::PenStyle penStyle(DashStyle dash)
 
 } // namespace
 
-QTransform sceneTransform(const Scene &scene, const QRectF &target)
+QTransform sceneTransform(const ScenePlacement &placement)
 {
-    const double width = std::max(1e-9, scene.right - scene.left);
-    const double height = std::max(1e-9, scene.top - scene.bottom);
-    const double scale = std::min(target.width() / width, target.height() / height);
-    const double midX = (scene.left + scene.right) / 2;
-    const double midY = (scene.top + scene.bottom) / 2;
-    QTransform transform;
-    transform.translate(target.center().x(), target.center().y());
-    transform.scale(scale, -scale);
-    transform.translate(-midX, -midY);
-    return transform;
+    return QTransform(
+        placement.scale, 0, 0, -placement.scale, placement.originX, placement.originY);
 }
 
-void paintScene(QPainter &painter, const Scene &scene, const QRectF &target)
+void paintScene(
+    QPainter &painter, const Scene &scene, const QRectF &target, const ScenePlacement &placement)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -59,7 +52,7 @@ void paintScene(QPainter &painter, const Scene &scene, const QRectF &target)
     painter.setClipRect(target, Qt::IntersectClip);
     painter.fillRect(target, Qt::white);
 
-    const QTransform toDevice = sceneTransform(scene, target);
+    const QTransform toDevice = sceneTransform(placement);
     const double sizeFactor
         = std::max(0.5, std::min(target.width(), target.height() * 2.0) / kReferenceWidthPx);
     QFont labelFont = painter.font();
@@ -105,10 +98,13 @@ void paintScene(QPainter &painter, const Scene &scene, const QRectF &target)
         case SceneItem::Kind::Label:
             if (!points.isEmpty()) {
                 painter.setFont(labelFont);
-                // The anchor is the label's top-left corner, as the old floating labels.
-                const QFontMetricsF metrics(labelFont);
-                painter.drawText(points.constFirst() + QPointF(0, metrics.ascent()),
-                    QString::fromStdString(item.text));
+                // The letter's inked box beside its point, on the side the scene chose.
+                const QString letter = QString::fromStdString(item.text);
+                const QRectF ink = QFontMetricsF(labelFont).tightBoundingRect(letter);
+                const ScenePoint off = labelOffset(
+                    item.toward, item.radius * placement.scale, ink.width(), ink.height());
+                const QPointF centre = points.constFirst() + QPointF(off.x, -off.y);
+                painter.drawText(centre - ink.center(), letter);
             }
             break;
         }

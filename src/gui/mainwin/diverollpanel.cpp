@@ -62,25 +62,30 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
         connect(m_spin[index][0], &QToolButton::clicked, this,
             [this, entry] { emit spinPressed(entry, false); });
     }
-    m_yes = new QRadioButton(QStringLiteral("Yes"), this);
-    m_no = new QRadioButton(QStringLiteral("No"), this);
+    // "Draw" is what Yes and No answer: whether the drawing shows the dive
+    // and roll. It titles their group.
+    auto *drawGroup = new QGroupBox(QStringLiteral("Draw"), this);
+    drawGroup->setObjectName(QStringLiteral("DrawGroup"));
+    auto *choices = new QVBoxLayout(drawGroup);
+    choices->setContentsMargins(6, 2, 6, 2);
+    choices->setSpacing(2);
+    m_yes = new QRadioButton(QStringLiteral("Yes"), drawGroup);
+    m_no = new QRadioButton(QStringLiteral("No"), drawGroup);
     m_yes->setObjectName(QStringLiteral("ApplyYes"));
     m_no->setObjectName(QStringLiteral("ApplyNo"));
     auto *group = new QButtonGroup(this);
     group->addButton(m_yes);
     group->addButton(m_no);
-    grid->addWidget(m_yes, 0, 3);
-    grid->addWidget(m_no, 1, 3);
+    choices->addWidget(m_yes);
+    choices->addWidget(m_no);
+    grid->addWidget(drawGroup, 0, 3, 2, 1);
     connect(m_yes, &QRadioButton::clicked, this, [this] { emit applyChosen(true); });
     connect(m_no, &QRadioButton::clicked, this, [this] { emit applyChosen(false); });
 
-    auto *drawCaption = new QLabel(QStringLiteral("Draw"), this);
-    drawCaption->setAlignment(Qt::AlignCenter);
     m_draw = new QPushButton(QStringLiteral("Big"), this);
     m_draw->setFixedWidth(72);
     m_draw->setObjectName(QStringLiteral("DrawButton"));
-    grid->addWidget(drawCaption, 0, 4);
-    grid->addWidget(m_draw, 1, 4);
+    grid->addWidget(m_draw, 1, 4, Qt::AlignBottom);
     connect(m_draw, &QPushButton::clicked, this, &DiveRollPanel::drawClicked);
     showApplied(false);
 }
@@ -97,10 +102,10 @@ void DiveRollPanel::showApplied(bool applied)
 {
     m_yes->setChecked(applied);
     m_no->setChecked(!applied);
-    const QString color
-        = applied ? QStringLiteral("color: black;") : QStringLiteral("color: #808080;");
-    m_diveCaption->setStyleSheet(color);
-    m_rollCaption->setStyleSheet(color);
+    // Greyed as the palette greys a disabled caption, so a dark desktop
+    // keeps them readable.
+    m_diveCaption->setEnabled(applied);
+    m_rollCaption->setEnabled(applied);
     m_diveBox->setEnabled(applied);
     m_rollBox->setEnabled(applied);
     for (auto &pair : m_spin) {

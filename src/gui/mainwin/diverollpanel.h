@@ -1,6 +1,7 @@
 // The "Show Dive & Roll" frame: the "Dive, inches" and "Roll, deg" boxes
 // (the dive and roll entries) each with a spin button, the "Yes"/"No" pair that
-// switches dive and roll on, and the "Big"/"Normal" drawing button. The
+// switches dive and roll on (in their group titled "Draw"), and the
+// "Big"/"Normal" drawing button. The
 // panel only shows state and reports presses; the main window does the
 // arithmetic and the redraw.
 #pragma once

@@ -120,7 +120,16 @@ QGroupBox *SpecGrid::buildStaticFrame()
     // Above the headings, how the points are measured; it also keeps the
     // first row of boxes clear of the frame's title.
     m_howToMeasure = new QLabel(frame);
-    m_howToMeasure->setStyleSheet(QStringLiteral("color: #505050;"));
+    m_howToMeasure->setObjectName(QStringLiteral("HowToMeasure"));
+    // A quieter text than the captions: the palette's text a third of the
+    // way to its background, so it stays readable on a dark desktop too.
+    QPalette quiet = m_howToMeasure->palette();
+    const QColor ink = quiet.color(QPalette::WindowText);
+    const QColor ground = quiet.color(QPalette::Window);
+    quiet.setColor(QPalette::WindowText,
+        QColor::fromRgbF((2 * ink.redF() + ground.redF()) / 3,
+            (2 * ink.greenF() + ground.greenF()) / 3, (2 * ink.blueF() + ground.blueF()) / 3));
+    m_howToMeasure->setPalette(quiet);
     grid->addWidget(m_howToMeasure, 0, 0, 1, 5, Qt::AlignTop | Qt::AlignLeft);
     grid->setRowMinimumHeight(0, 40);
     for (int row = 0; row < kPointRows; ++row) {

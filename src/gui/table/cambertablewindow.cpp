@@ -227,7 +227,8 @@ CamberTable CamberTableWindow::sweep(const TableSpec &spec, const BaselineState 
 
 void CamberTableWindow::showQuantity(TableQuantity quantity)
 {
-    if (quantity != m_session.quantity()) {
+    const bool switching = quantity != m_session.quantity();
+    if (switching) {
         run([&] {
             m_session.showQuantity(quantity);
             ++m_tableVersion;
@@ -236,6 +237,9 @@ void CamberTableWindow::showQuantity(TableQuantity quantity)
     // The switch follows what is shown, also when a busy window refused.
     const QSignalBlocker quiet(m_quantityBox);
     m_quantityBox->setCurrentIndex(m_quantityBox->findData(quantityIndex(m_session.quantity())));
+    if (switching && quantity == m_session.quantity()) {
+        emit quantityShown();
+    }
 }
 
 const BaselineState &CamberTableWindow::shownBaseline() const
@@ -445,6 +449,7 @@ void CamberTableWindow::printReport()
         input.dateText = clock.date;
         input.reportComment = comment.toStdString();
         input.vehicleComment = m_document.state().comment;
+        input.vehicleFile = m_document.fileTitle().toStdString();
         input.baselineComment = printedBaselineComment(m_session.baseline());
         // Coloured only on a colour printer (printTableReport's rule).
         input.heatColors = m_options.heatMap();

@@ -120,6 +120,8 @@ public:
 signals:
     // The "Graph" command passed its checks: show this graph.
     void graphRequested(const tarvik::GraphData &graph);
+    // The View switch changed what the grids show.
+    void quantityShown();
 
 protected:
     void changeEvent(QEvent *event) override;

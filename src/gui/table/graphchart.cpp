@@ -40,6 +40,11 @@ const QList<qreal> kPatterns[] = {
 };
 constexpr int kPatternCount = int(std::size(kPatterns));
 
+// A baseline's line: its pair's colour, dashed, wider and partly transparent.
+const QList<qreal> kBaselineDashes = { 3, 2 };
+constexpr double kBaselineWidth = 2.5;
+constexpr int kBaselineAlpha = 150;
+
 void styleAxis(QValueAxis *axis, const GraphLook &look, const QString &title)
 {
     const QColor ink = look.blackBackground ? Qt::white : Qt::black;
@@ -69,12 +74,23 @@ void fitRange(QValueAxis *axis, double low, double high, double margin)
 
 } // namespace
 
-QPen seriesPen(const GraphLook &look, std::size_t index)
+QPen seriesPen(const GraphLook &look, std::size_t index, const GraphSeries &series)
 {
     const QColor *palette = look.blackBackground ? kOnBlack : kOnWhite;
-    QPen pen(look.monochrome ? QColor(Qt::black) : palette[index % std::size(kOnBlack)]);
-    pen.setWidthF(look.thickLines ? 3.0 : 1.0);
+    QColor colour = look.monochrome
+        ? QColor(Qt::black)
+        : palette[static_cast<std::size_t>(std::max(series.pair, 0)) % std::size(kOnBlack)];
+    const double width = look.thickLines ? 3.0 : 1.0;
+    QPen pen(colour, width);
     pen.setCapStyle(Qt::FlatCap);
+    if (series.baseline) {
+        // A wider, see-through band of dashes in its line's colour: a
+        // baseline equal to its line shows that line inside the band.
+        colour.setAlpha(look.monochrome ? 255 : kBaselineAlpha);
+        pen.setColor(colour);
+        pen.setWidthF(width * kBaselineWidth);
+        pen.setDashPattern(kBaselineDashes);
+    }
     const int value = look.patternedLines ? look.pattern(index) : 0;
     if (value > 0) {
         pen.setDashPattern(kPatterns[(value - 1) % (kPatternCount - 1) + 1]);
@@ -122,7 +138,7 @@ QChart *makeGraphChart(const GraphData &graph, const GraphLook &look)
             yLow = std::min(yLow, point.y);
             yHigh = std::max(yHigh, point.y);
         }
-        series->setPen(seriesPen(look, i));
+        series->setPen(seriesPen(look, i, data));
         series->setPointsVisible(true);
         series->setMarkerSize(look.thickLines ? 4.5 : 3.0);
         chart->addSeries(series);

@@ -34,8 +34,9 @@ struct GraphLook
     }
 };
 
-// The pen of series number index (0-based) in a look.
-QPen seriesPen(const GraphLook &look, std::size_t index);
+// The pen of series number index (0-based) in a look: the colour of its pair
+// (a baseline shares its line's colour and is dashed), the pattern of index.
+QPen seriesPen(const GraphLook &look, std::size_t index, const GraphSeries &series);
 
 // A new chart (owned by the caller) with one line series per graph series,
 // X and Y value axes with their units, grid lines both ways, the Y range

@@ -1,8 +1,8 @@
 // Paints the grid's cells so that a heat-map colour stays visible under the
 // selection: the style would paint a selected cell in the selection colour
-// alone, and a fill leaves the whole table selected. A coloured cell gets
-// its colour first and the selection colour over it, half transparent, with
-// the cell's own text colour.
+// alone, and a fill leaves the whole table selected. A selected coloured
+// cell keeps its colour and its own text colour, and shows the selection as
+// a frame inside the cell; other cells are painted as the style paints them.
 #pragma once
 
 #include <QStyledItemDelegate>

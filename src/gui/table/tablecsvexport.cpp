@@ -38,7 +38,7 @@ QString exportTableCsv(
     if (path.isEmpty()) {
         return {};
     }
-    const std::string text = tableCsv(table);
+    const std::string text = labelledTableCsv(table);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(text.data(), static_cast<qint64>(text.size()))

@@ -1,6 +1,7 @@
-// "Export CSV...": the table as the window shows it (tableCsv: the right
-// grid, an empty line, the left grid, baseline and difference rows included,
-// CR LF line ends) in a file the user names. The file is replaced whole or
+// "Export CSV...": the table as the window shows it (labelledTableCsv: the
+// quantity and the axes, then the right and the left grid under their names,
+// baseline and difference rows included, CR LF line ends) in a file the user
+// names. The file is replaced whole or
 // not at all (QSaveFile); a failed write says so, naming the file and the
 // reason. The name offered is the quantity's ("camber-table.csv",
 // "rc-height-table.csv"); the dialog adds ".csv" to a name typed without an

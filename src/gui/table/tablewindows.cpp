@@ -1,7 +1,7 @@
 // The owner of the table, graph and graph options windows; see tablewindows.h.
 #include "gui/table/tablewindows.h"
 
-#include "core/table/graphdata.h"
+#include "gui/app/settingsowner.h"
 #include "gui/table/cambertablewindow.h"
 #include "gui/table/graphwindow.h"
 
@@ -50,6 +50,8 @@ void TableWindows::openTable()
         m_table = std::make_unique<CamberTableWindow>(
             m_platform, m_data, m_settings, m_document, *m_printer, m_openTableSpecs, m_configDir);
         connect(m_table.get(), &CamberTableWindow::graphRequested, this, &TableWindows::showGraph);
+        connect(
+            m_table.get(), &CamberTableWindow::quantityShown, this, &TableWindows::followQuantity);
     }
     m_table->requestRefill();
     m_table->show();
@@ -62,6 +64,8 @@ void TableWindows::openTable()
 
 void TableWindows::showGraph(const GraphData &graph)
 {
+    // The command has just set the widened selection it graphed.
+    m_graphSelection = m_table->selection(kRight);
     if (!m_graph) {
         CamberTableWindow *table = m_table.get();
         m_graph = new GraphWindow(
@@ -73,6 +77,22 @@ void TableWindows::showGraph(const GraphData &graph)
     m_graph->show();
     m_graph->raise();
     m_graph->activateWindow();
+}
+
+void TableWindows::followQuantity()
+{
+    if (!m_graph || !m_table) {
+        return;
+    }
+    const CamberTable &table = m_table->table();
+    if (!graphSelectionFits(table, m_graphSelection)) {
+        m_graph->close();
+        return;
+    }
+    // A limit message was the "Graph" command's to give, not the View's.
+    int limitShown = 1;
+    m_graph->setGraph(
+        loadGraphFromTable(table, m_graphSelection, m_settings.get().graph, limitShown));
 }
 
 void TableWindows::closeAll()

@@ -7,8 +7,13 @@
 // windows close (the table's close runs its baseline rule). closeAll() does
 // the same on the way out of the program, before the settings are written,
 // so a table still open at exit is the "previous table" of the next run.
+//
+// An open graph follows the table's View: when the table shows another
+// quantity the graph is loaded again from the selection it was drawn from,
+// or closes when that selection no longer fits the table.
 #pragma once
 
+#include "core/table/graphdata.h"
 #include "gui/platform/datafolder.h"
 
 #include <QObject>
@@ -18,10 +23,6 @@
 
 class QPrinter;
 class QWidget;
-
-namespace tarvik {
-struct GraphData;
-}
 
 namespace tarvik::gui {
 
@@ -58,6 +59,7 @@ protected:
 
 private:
     void showGraph(const GraphData &graph);
+    void followQuantity();
 
     Platform &m_platform;
     DataFolder m_data;
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CamberTableWindow> m_table;
     QPointer<GraphWindow> m_graph;
+    GridSelection m_graphSelection; // the right grid's, when the graph was drawn
 };
 
 } // namespace tarvik::gui

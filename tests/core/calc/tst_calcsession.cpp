@@ -242,6 +242,27 @@ TEST_F(CalcSessionTest, SpringLowerArmPrefillAndTheSidesItIsSentTo)
         }
         EXPECT_EQ(written, entries);
     }
+
+    // Two different rates are both replaced only when the user says so; a
+    // blank "Send Rate To" sends to both as well.
+    layout.record.set(springRateEntry(kSideRight), "550");
+    layout.record.set(springRateEntry(kSideLeft), "450");
+    CalcSession differ = open(kCalcModeSpring);
+    for (const auto &[row, text] : { std::pair { 3, ".5" }, { 4, "3.5" }, { 5, "10" } }) {
+        differ.focusEntered(row);
+        differ.leaveBox(row, text);
+    }
+    const CalcAcceptResult question = differ.accept({});
+    ASSERT_EQ(question.outcome, CalcAcceptResult::Outcome::Ask);
+    EXPECT_EQ(*question.message,
+        (CalcMessage { "", "Replace both spring rates (550 right, 450 left) with 134?",
+            CalcButtons::YesNo, CalcIcon::Question, 1 }));
+    const CalcAcceptResult kept = acceptWith(differ, { CalcAnswer::No });
+    EXPECT_EQ(kept.outcome, CalcAcceptResult::Outcome::StayOpen);
+    EXPECT_FALSE(kept.writeBack || kept.message);
+    EXPECT_EQ(acceptWith(differ, { CalcAnswer::Yes }).writeBack->entries.size(), 2U);
+    differ.choiceClicked(1, 1); // one side: nothing to ask
+    EXPECT_EQ(differ.accept({}).outcome, CalcAcceptResult::Outcome::Close);
 }
 
 TEST_F(CalcSessionTest, GainDefinitionCancelStaysAndStandardKeepsTheTexts)

@@ -1,10 +1,13 @@
 // The front-view scene: picture size and corners per suspension type, the
 // conditional elements (extension lines, gray static layout under dive and
-// roll, white box after printing), the point letters and the tyre lean.
+// roll, white box after printing), the point letters clear of the lines,
+// the tyre lean, and the car filling its drawing area.
 #include "core/geometry/frontviewscene.h"
+#include "core/geometry/sceneplacement.h"
 #include "workedexample.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tarvik {
@@ -101,6 +104,70 @@ TEST(FrontViewScene, ConditionalElements)
             EXPECT_EQ(scene.items.front().color, 15);
             EXPECT_DOUBLE_EQ(scene.items.front().points[0].y, 200);
             EXPECT_DOUBLE_EQ(scene.items.front().points[1].y, -100);
+        }
+    }
+}
+
+double distanceToSegment(const ScenePoint &p, const ScenePoint &a, const ScenePoint &b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double t
+        = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0., 1.);
+    return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
+// Every letter's box (5 picture units square, as the normal picture shows
+// it) keeps clear of the arms, springs, knuckles and tyres; E and K, on the
+// spring pads where the spring and the arm meet, used to sit on both.
+TEST(FrontViewScene, LettersStandOnTheFreeSideOfTheirPoints)
+{
+    for (const SuspensionType type : { SuspensionType::DoubleAArm, SuspensionType::Strut }) {
+        EngineInput in = test::workedExample();
+        in.suspensionType = type;
+        const Scene scene = runEngine(in).scene;
+        for (const SceneItem &letter : scene.items) {
+            if (letter.role != "letter") {
+                continue;
+            }
+            const ScenePoint off = labelOffset(letter.toward, letter.radius, 5, 5);
+            const ScenePoint centre { letter.points[0].x + off.x, letter.points[0].y + off.y };
+            for (const SceneItem &item : scene.items) {
+                if (item.kind != SceneItem::Kind::Line && item.kind != SceneItem::Kind::Polygon) {
+                    continue;
+                }
+                if (item.role == "extension" || item.role == "roll-line") {
+                    continue;
+                }
+                for (std::size_t i = 0; i + 1 < item.points.size(); ++i) {
+                    EXPECT_GT(distanceToSegment(centre, item.points[i], item.points[i + 1]), 2)
+                        << letter.text << " on " << item.role;
+                }
+            }
+        }
+    }
+}
+
+// The car, not the picture's empty margins, fills the area: its box spans
+// the band between the caption rows one way and fits inside it the other.
+TEST(FrontViewScene, CarFillsTheBandBetweenTheCaptions)
+{
+    const Scene scene = runEngine(test::workedExample()).scene;
+    const double line = 19;
+    for (const bool big : { false, true }) {
+        for (const SceneArea area :
+            { SceneArea { 0, 0, 775, 490 }, SceneArea { 10, 20, 400, 600 } }) {
+            const ScenePlacement p = placeFrontView(scene, area, line, big);
+            const double left = p.deviceX(scene.carMin.x), right = p.deviceX(scene.carMax.x);
+            const double top = p.deviceY(scene.carMax.y), bottom = p.deviceY(scene.carMin.y);
+            const double bandTop = area.top + 4 + line * (big ? 1.3 : 3.2);
+            const double bandBottom = area.top + area.height - 4 - line * 1.3;
+            EXPECT_GE(left, area.left + 6);
+            EXPECT_LE(right, area.left + area.width - 6);
+            EXPECT_GE(top, bandTop);
+            EXPECT_LE(bottom, bandBottom);
+            const double fillX = (right - left) / (area.width - 12);
+            const double fillY = (bottom - top) / (bandBottom - bandTop);
+            EXPECT_GT(std::max(fillX, fillY), 0.95) << big << " " << area.width;
         }
     }
 }

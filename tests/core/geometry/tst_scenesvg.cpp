@@ -99,6 +99,8 @@ TEST(SceneSvg, PictureUnitsScaleIntoThePixelsWithYDown)
     scene.right = 100;
     scene.top = 50;
     scene.bottom = -50;
+    scene.carMin = { -100, -50 };
+    scene.carMax = { 100, 50 };
     SceneItem diagonal;
     diagonal.points = { { -100, 50 }, { 100, -50 } }; // top left to bottom right
     diagonal.color = 12;
@@ -108,14 +110,23 @@ TEST(SceneSvg, PictureUnitsScaleIntoThePixelsWithYDown)
     scene.items.push_back(diagonal);
     SvgOptions options;
     options.width = 400;
-    options.height = 400; // taller than needed: the picture is centred; lines 2 x 400 / 530 px
+    options.height = 400; // taller than needed: the car is centred; lines 2 x 400 / 530 px
     options.captions = false;
     const std::string svg = sceneSvg(scene, Captions {}, options);
-    EXPECT_NE(svg.find("<line class=\"extension\" x1=\"0\" y1=\"100\" x2=\"400\" y2=\"300\" "
-                       "fill=\"none\" stroke=\"#ff0000\" stroke-width=\"1.51\" "
-                       "stroke-dasharray=\"1.51 3.02\"/>"),
-        std::string::npos)
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(svg, m,
+        std::regex(R"re(<line class="extension" x1="([\d.]+)" y1="([\d.]+)" x2="([\d.]+)" )re"
+                   R"re(y2="([\d.]+)" fill="none" stroke="#ff0000" stroke-width="1.51" )re"
+                   R"re(stroke-dasharray="1.51 3.02"/>)re")))
         << svg;
+    const double x1 = std::stod(m[1]), y1 = std::stod(m[2]);
+    const double x2 = std::stod(m[3]), y2 = std::stod(m[4]);
+    // Centred, y turned downward, proportions kept, nearly the whole width.
+    EXPECT_NEAR(x1 + x2, 400, 0.02);
+    EXPECT_NEAR(y1 + y2, 400, 0.02);
+    EXPECT_LT(y1, y2);
+    EXPECT_NEAR((x2 - x1) / (y2 - y1), 2, 1e-3);
+    EXPECT_GT(x2 - x1, 0.9 * 400);
     EXPECT_EQ(svg.find("caption"), std::string::npos);
 }
 

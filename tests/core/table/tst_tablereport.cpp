@@ -105,8 +105,16 @@ TEST(TableReport, NothingRunsOffThePage)
 {
     TableReportInput in { kW, kH, kReportTitleLine, "", "", "", repeat("comment line\r\n", 20) };
     in.heatColors = true;
+    in.vehicleFile = "CAR.TK";
     const TableReport r = layoutTableReport(grids(10, true), in, measure);
     EXPECT_EQ(r.pages, 3);
+    // Every page's heading names the quantity and the file.
+    EXPECT_EQ(std::count_if(r.items.begin(), r.items.end(),
+                  [](const ReportItem &i) {
+                      return i.text == "Tarvik - Quellmark Inc.  -  Camber, degrees"
+                          || i.text == "Vehicle File:  CAR.TK";
+                  }),
+        2 * r.pages);
     for (const ReportItem &i : r.items) {
         const bool text = i.kind == ReportItem::Kind::Text;
         EXPECT_LE(text ? i.y + 1.2 * i.pointSize : std::max(i.y, i.y2), 0.95 * kH) << i.text;

@@ -111,6 +111,10 @@ private slots:
         QTest::mouseClick(w->applyButton(), Qt::LeftButton);
         const QString moved = f.text(kRightPivotHeight);
         QVERIFY(moved != QStringLiteral("14") && f.text(kLeftPivotHeight) == moved);
+        // Both boxes' moves, with the smallest change preferred as it is at first.
+        QVERIFY(w->preferSmallChange()->isChecked());
+        QCOMPARE(w->movement()->text().section(QLatin1Char(' '), 2, 2).toDouble(),
+            2 * qAbs(moved.toDouble() - 14));
         QVERIFY(f.changed() && !w->hasAnswer() && !w->applyButton()->isEnabled());
         QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Find Pick-up Points"));
         QCOMPARE(targets->valueBox(0)->text(), QStringLiteral("2")); // what the user typed stays

@@ -289,7 +289,8 @@ void TestCamberTableWindow::reportPrints()
     QCOMPARE(f.platform.requests().constFirst().title, QString::fromLatin1(kReportCommentTitle));
     QCOMPARE(readPdfFacts(pdf).pages, 1);
     const QString flat = text.simplified(); // the PDF keeps no runs of blanks
-    for (const char *expected : { kReportTitleLine, "Report Comment: after the shim change",
+    for (const char *expected : { "Tarvik - Quellmark Inc. - Camber, degrees",
+             "Vehicle File:", "Report Comment: after the shim change",
              "Worked example: symmetric double A-arm layout.", "Right", "Left", "Roll, degrees" }) {
         QVERIFY2(flat.contains(QString::fromLatin1(expected)), expected);
     }

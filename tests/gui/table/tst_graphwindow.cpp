@@ -2,7 +2,8 @@
 // groups by a real click, the "Graph" command's checks and its limit of 12
 // series (message once, not again on a reload), the graph options window's
 // choices kept in the settings with the "~" rule and the reload when the
-// user leaves it, the point tooltip, and colour and black-and-white
+// user leaves it, the point tooltip, each baseline in its line's colour,
+// the graph following the table's View, and colour and black-and-white
 // prints read back from PDF.
 #include "core/table/graphdata.h"
 #include "gui/table/graphoptionswindow.h"
@@ -10,6 +11,7 @@
 #include "tablefixture.h"
 
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -59,6 +61,7 @@ private slots:
     void seriesLimits_data();
     void seriesLimits();
     void optionsRoundTrip();
+    void followsTheTablesView();
     void printsInColourAndBlackAndWhite();
 
 private:
@@ -155,7 +158,22 @@ void TestGraphWindow::seriesLimits()
     QCOMPARE(first.back().x, first[std::size_t(real - 1)].x);
     QCOMPARE(first.back().y, first[std::size_t(real - 1)].y);
     // The chart draws every series, and names the point under the mouse.
-    QCOMPARE(graph->view()->chart()->series().size(), int(data.series.size()));
+    const QList<QAbstractSeries *> drawn = graph->view()->chart()->series();
+    QCOMPARE(drawn.size(), int(data.series.size()));
+    // Each baseline is dashed in the colour of the line before it; every
+    // pair has a colour of its own.
+    QSet<QRgb> colours;
+    for (int i = 0; i < drawn.size(); ++i) {
+        const QPen pen = qobject_cast<QLineSeries *>(drawn[i])->pen();
+        colours.insert(pen.color().rgb());
+        QCOMPARE(data.series[std::size_t(i)].baseline, shown && i % 2 == 1);
+        QCOMPARE(pen.style() == Qt::SolidLine, !data.series[std::size_t(i)].baseline);
+        if (data.series[std::size_t(i)].baseline) {
+            const QPen line = qobject_cast<QLineSeries *>(drawn[i - 1])->pen();
+            QCOMPARE(pen.color().rgb(), line.color().rgb());
+        }
+    }
+    QCOMPARE(colours.size(), shown ? drawn.size() / 2 : drawn.size());
     QVERIFY(graph->view()
                 ->pointText(0, QPointF(first[0].x, first[0].y))
                 .contains(QStringLiteral("Roll, deg = %1").arg(first[0].x, 0, 'f', 2)));
@@ -227,6 +245,28 @@ void TestGraphWindow::optionsRoundTrip()
     QPointer<GraphOptionsWindow> open = graph->optionsWindow();
     graph->action(QStringLiteral("mnuBack"))->trigger();
     QTRY_VERIFY(open.isNull() || !open->isVisible());
+}
+
+void TestGraphWindow::followsTheTablesView()
+{
+    TableFixture f;
+    f.open();
+    QPointer<GraphWindow> graph = graphOf(f, { 2, 3, 1, 5 });
+    f.table()->setSelection(kRight, { 1, 1, 1, 1 }); // the graph keeps its own rows
+    f.table()->showQuantity(TableQuantity::RollCenterHeight);
+    QVERIFY(graph && graph->isVisible());
+    QCOMPARE(graph->graph().yAxisTitle, std::string("Roll Center Height, in"));
+    QCOMPARE(graph->graph().series.size(), std::size_t(2)); // the rows once
+    QCOMPARE(graph->graph().series[0].legend, std::string("RC, dive, in = -1.00"));
+
+    // Fifteen rows with the camber baseline shown do not fit the roll
+    // centre's five: the graph closes.
+    f.table()->showQuantity(TableQuantity::Camber);
+    f.showPreviousBaseline();
+    graph = graphOf(f, { 1, 15, 1, 5 });
+    QVERIFY(graph && graph->graph().series.size() == 8);
+    f.table()->showQuantity(TableQuantity::RollCenterLateral);
+    QTRY_VERIFY(graph.isNull() || !graph->isVisible());
 }
 
 void TestGraphWindow::printsInColourAndBlackAndWhite()

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -229,6 +230,16 @@ void TestTableQuantities::heatMapAndLegend()
                 QColor(expected.r, expected.g, expected.b));
         }
         QVERIFY(!model->data(model->index(2, 1), Qt::BackgroundRole).isValid()); // "(base)"
+        // Selected (a fill selects every cell), a heat cell keeps its colour
+        // inside the frame the selection draws.
+        FrozenGridView *left = table->grid(kLeft);
+        const QModelIndex heated = model->index(3, 1);
+        QVERIFY(left->selectionModel()->isSelected(heated));
+        const QRect rect = left->visualRect(heated);
+        const QImage shot = left->viewport()->grab().toImage();
+        const QColor heat = model->data(heated, Qt::BackgroundRole).value<QBrush>().color();
+        QCOMPARE(shot.pixelColor(rect.left() + 6, rect.center().y()), heat);
+        QVERIFY(shot.pixelColor(rect.left() + 1, rect.center().y()) != heat);
         QCOMPARE(table->heatLegend()->steps().back().text, formatPicture(span, "###.00"));
 
         // The report names its quantity; its heat colours and legend print
@@ -289,7 +300,7 @@ void TestTableQuantities::exportsCsv()
     // The records themselves are the core's and the end-to-end script's business.
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll().toStdString(), tableCsv(table->table()));
+    QCOMPARE(written.readAll().toStdString(), labelledTableCsv(table->table()));
 
     // A folder that does not exist: nothing written, and the user is told.
     f.platform.clearRecord();
