@@ -19,7 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 e2e_init looks "$1" "$2" 2560x1600
 
-main='Tarvik - Quellmark Inc\.   \[ CAR\.TK \]'
+main='Tarvik - Quellmark Inc\.   \[ CAR\.TK\*? \]'
 table='Camber Table'
 
 looks_area() {
