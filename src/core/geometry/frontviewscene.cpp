@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace tarvik {
 
@@ -220,6 +221,13 @@ void addLetters(const PassSolution &pass, int color, Scene &scene)
     }
 }
 
+// The length of (x, y). The picture's coordinates are small, so the plain
+// root needs none of hypot's care against overflow, and is much quicker.
+double length(double x, double y)
+{
+    return std::sqrt(x * x + y * y);
+}
+
 double segmentDistance(const ScenePoint &p, const ScenePoint &a, const ScenePoint &b)
 {
     const double dx = b.x - a.x;
@@ -227,14 +235,26 @@ double segmentDistance(const ScenePoint &p, const ScenePoint &a, const ScenePoin
     const double length2 = dx * dx + dy * dy;
     const double t
         = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+    return length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
-// How far a point lies from the drawn elements a letter must keep clear of.
-double clearance(const Scene &scene, const ScenePoint &p, std::size_t placedLetters)
+// What a letter must keep clear of: the drawn lines, polygon edges and
+// circles, gathered once with their bounding boxes.
+struct Obstacle
 {
-    double nearest = INFINITY;
-    std::size_t letters = 0;
+    ScenePoint a, b; // a segment's ends; a circle's centre in a
+    bool circle = false;
+    double radius = 0; // of a circle
+    double left = 0, right = 0, bottom = 0, top = 0; // the box around it
+};
+
+std::vector<Obstacle> obstaclesOf(const Scene &scene)
+{
+    std::vector<Obstacle> out;
+    const auto segment = [&out](const ScenePoint &a, const ScenePoint &b) {
+        out.push_back({ a, b, false, 0, std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y),
+            std::max(a.y, b.y) });
+    };
     for (const SceneItem &item : scene.items) {
         const std::string_view role = item.role;
         if (role == "white-box" || role == "ground" || role == "extension" || role == "roll-line") {
@@ -245,29 +265,66 @@ double clearance(const Scene &scene, const ScenePoint &p, std::size_t placedLett
         case SceneItem::Kind::Line:
         case SceneItem::Kind::Polygon:
             for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-                nearest = std::min(nearest, segmentDistance(p, q[i], q[i + 1]));
+                segment(q[i], q[i + 1]);
             }
             if (item.kind == SceneItem::Kind::Polygon && q.size() > 2) {
-                nearest = std::min(nearest, segmentDistance(p, q.back(), q.front()));
+                segment(q.back(), q.front());
             }
             break;
         case SceneItem::Kind::Circle:
             if (!q.empty()) {
-                nearest = std::min(
-                    nearest, std::fabs(std::hypot(p.x - q[0].x, p.y - q[0].y) - item.radius));
+                const double r = std::fabs(item.radius);
+                out.push_back({ q[0], q[0], true, item.radius, q[0].x - r, q[0].x + r, q[0].y - r,
+                    q[0].y + r });
             }
             break;
         case SceneItem::Kind::Label:
-            // The letters placed so far, as boxes of their own.
-            if (letters++ < placedLetters && !q.empty()) {
-                const ScenePoint off
-                    = labelOffset(item.toward, item.radius, kLetterSize, kLetterSize);
-                nearest = std::min(nearest,
-                    std::hypot(p.x - q[0].x - off.x, p.y - q[0].y - off.y) - kLetterSize / 2);
-            }
-            break;
         case SceneItem::Kind::FilledBox:
             break;
+        }
+    }
+    return out;
+}
+
+double distanceTo(const Obstacle &o, const ScenePoint &p)
+{
+    if (!o.circle) {
+        return segmentDistance(p, o.a, o.b);
+    }
+    return std::fabs(length(p.x - o.a.x, p.y - o.a.y) - o.radius);
+}
+
+// Whether p lies within reach of the box (inside it counts): anything in
+// the box further from p than reach is then further than the box too. A
+// circle's distance is taken from its ring, which lies in its box.
+bool boxWithin(const Obstacle &o, const ScenePoint &p, double reach)
+{
+    const double dx = std::max({ o.left - p.x, 0.0, p.x - o.right });
+    const double dy = std::max({ o.bottom - p.y, 0.0, p.y - o.top });
+    return dx * dx + dy * dy <= reach * reach;
+}
+
+// How far a point lies from the obstacles and the letters placed so far;
+// near holds the obstacles that can be nearest (see placeLetters).
+double clearance(const std::vector<const Obstacle *> &near,
+    const std::vector<const SceneItem *> &labels, std::size_t placedLetters, const ScenePoint &p)
+{
+    double nearest = INFINITY;
+    for (const Obstacle *o : near) {
+        // An obstacle whose box is clearly further than the nearest so far
+        // cannot be nearer.
+        if (nearest == INFINITY || boxWithin(*o, p, nearest * (1 + 1e-9) + 1e-9)) {
+            nearest = std::min(nearest, distanceTo(*o, p));
+        }
+    }
+    // The letters placed so far, as boxes of their own.
+    for (std::size_t i = 0; i < placedLetters && i < labels.size(); ++i) {
+        const ScenePoints &q = labels[i]->points;
+        if (!q.empty()) {
+            const ScenePoint off
+                = labelOffset(labels[i]->toward, labels[i]->radius, kLetterSize, kLetterSize);
+            nearest = std::min(
+                nearest, length(p.x - q[0].x - off.x, p.y - q[0].y - off.y) - kLetterSize / 2);
         }
     }
     return nearest;
@@ -281,16 +338,44 @@ void placeLetters(Scene &scene)
     static constexpr std::array<ScenePoint, 8> kSides
         = { { { kDiagonal, -kDiagonal }, { 1, 0 }, { 0, -1 }, { -kDiagonal, -kDiagonal }, { -1, 0 },
             { kDiagonal, kDiagonal }, { 0, 1 }, { -kDiagonal, kDiagonal } } };
+    // Only what lies near a letter can be what is nearest to its sides: an
+    // obstacle whose box is further than kNear from the point is skipped,
+    // and all are looked at whenever the nearest found is not clearly
+    // inside that reach, so the answer is that of looking at every one.
+    constexpr double kNear = 4 * kLetterSize;
+    const std::vector<Obstacle> obstacles = obstaclesOf(scene);
+    std::vector<const Obstacle *> all;
+    all.reserve(obstacles.size());
+    for (const Obstacle &o : obstacles) {
+        all.push_back(&o);
+    }
+    std::vector<const SceneItem *> labels;
+    for (const SceneItem &item : scene.items) {
+        if (item.kind == SceneItem::Kind::Label) {
+            labels.push_back(&item);
+        }
+    }
+    std::vector<const Obstacle *> near;
     std::size_t placed = 0;
     for (SceneItem &item : scene.items) {
         if (item.kind != SceneItem::Kind::Label || item.points.empty()) {
             continue;
         }
         const ScenePoint at = item.points[0];
+        near.clear();
+        for (const Obstacle *o : all) {
+            if (boxWithin(*o, at, kNear)) {
+                near.push_back(o);
+            }
+        }
         double best = -INFINITY;
         for (const ScenePoint &side : kSides) {
             const ScenePoint off = labelOffset(side, item.radius, kLetterSize, kLetterSize);
-            const double free = clearance(scene, { at.x + off.x, at.y + off.y }, placed);
+            const ScenePoint p { at.x + off.x, at.y + off.y };
+            double free = clearance(near, labels, placed, p);
+            if (!(free < kNear - std::hypot(off.x, off.y) - 1e-6)) {
+                free = clearance(all, labels, placed, p);
+            }
             if (free > best + kFreerBy) {
                 best = free;
                 item.toward = side;
