@@ -9,9 +9,9 @@
 // BM_ShimTargetSweep: the shim search for every target camber between the
 //   lowest and highest a stack reaches, 0.001 deg apart, on both sides of
 //   WORKED.TK and CIRCLE.TK; worst_residual_deg is the largest miss.
+#include "core/calc/shimtarget.h"
 #include "core/design/layoutevaluator.h"
 #include "core/design/pickupoptimizer.h"
-#include "core/design/shimtarget.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/vehiclefile.h"
 

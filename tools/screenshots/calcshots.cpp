@@ -55,7 +55,7 @@ void type(gui::CalcWindow &window, int row, const QString &text)
     type(window, window.box(row), text);
 }
 
-QImage calcWindow(ShotContext &context, int mode, int side,
+QImage calcWindow(ShotContext &context, CalcMode mode, int side,
     const std::function<void(gui::CalcWindow &)> &fill = {})
 {
     MainScene scene(context.data, QStringLiteral("WORKED.TK"));
@@ -76,7 +76,7 @@ const ShotRegistrar registrar({
     { QStringLiteral("calc-shims"),
         QStringLiteral("the shim calculator: two 1/16 in and one 1/8 in shim on the right side"),
         [](ShotContext &c) {
-            return calcWindow(c, kCalcModeShim, kSideRight, [](gui::CalcWindow &w) {
+            return calcWindow(c, CalcMode::Shim, kSideRight, [](gui::CalcWindow &w) {
                 choose(w, 2, 1);
                 choose(w, 3, 2);
                 choose(w, 4, 1);
@@ -85,7 +85,7 @@ const ShotRegistrar registrar({
     { QStringLiteral("calc-shims-target"),
         QStringLiteral("the shim calculator finding the shims for -1.5 degrees on the right side"),
         [](ShotContext &c) {
-            return calcWindow(c, kCalcModeShim, kSideRight, [](gui::CalcWindow &w) {
+            return calcWindow(c, CalcMode::Shim, kSideRight, [](gui::CalcWindow &w) {
                 w.targetFrame()->toggle()->click();
                 type(w, w.targetFrame()->box(), QStringLiteral("-1.5"));
             });
@@ -93,7 +93,7 @@ const ShotRegistrar registrar({
     { QStringLiteral("calc-spring"),
         QStringLiteral("the spring rate calculator: a coil spring for both sides"),
         [](ShotContext &c) {
-            return calcWindow(c, kCalcModeSpring, -1, [](gui::CalcWindow &w) {
+            return calcWindow(c, CalcMode::Spring, -1, [](gui::CalcWindow &w) {
                 choose(w, 1, 2);
                 type(w, 3, QStringLiteral("0.5"));
                 type(w, 4, QStringLiteral("3.5"));
@@ -103,7 +103,7 @@ const ShotRegistrar registrar({
     { QStringLiteral("calc-gainspec"),
         QStringLiteral("the camber-gain definition: 2 in of dive and 1.5 degrees of roll"),
         [](ShotContext &c) {
-            return calcWindow(c, kCalcModeGainSpec, -1, [](gui::CalcWindow &w) {
+            return calcWindow(c, CalcMode::GainSpec, -1, [](gui::CalcWindow &w) {
                 choose(w, 1, 1);
                 type(w, 2, QStringLiteral("2"));
                 type(w, 3, QStringLiteral("1.5"));
@@ -111,7 +111,7 @@ const ShotRegistrar registrar({
         } },
     { QStringLiteral("calc-tablespec"),
         QStringLiteral("the camber table's rows and columns with the preview of the table"),
-        [](ShotContext &c) { return calcWindow(c, kCalcModeTableSpec, -1); } },
+        [](ShotContext &c) { return calcWindow(c, CalcMode::TableSpec, -1); } },
 });
 
 } // namespace

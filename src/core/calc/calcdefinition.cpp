@@ -280,23 +280,23 @@ std::string unusable(std::string_view fileLabel, std::string_view reason)
 
 } // namespace
 
-std::string calcDefinitionBaseName(int mode)
+std::string calcDefinitionBaseName(CalcMode mode)
 {
     switch (mode) {
-    case kCalcModeShim:
+    case CalcMode::Shim:
         return "SHIMNEW";
-    case kCalcModeGainSpec:
+    case CalcMode::GainSpec:
         return "GAINSPEC";
-    case kCalcModeTableSpec:
+    case CalcMode::TableSpec:
         return "TABLSPEC";
-    case kCalcModeSpring:
+    case CalcMode::Spring:
         return "spring";
     default:
         return {};
     }
 }
 
-std::string calcDefinitionFileName(int mode, int unitsFlag)
+std::string calcDefinitionFileName(CalcMode mode, int unitsFlag)
 {
     const std::string base = calcDefinitionBaseName(mode);
     if (base.empty()) {
@@ -306,7 +306,7 @@ std::string calcDefinitionFileName(int mode, int unitsFlag)
 }
 
 std::filesystem::path findCalcDefinitionFile(
-    const std::filesystem::path &dataDir, int mode, int unitsFlag)
+    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag)
 {
     const std::string name = calcDefinitionFileName(mode, unitsFlag);
     if (name.empty()) {
@@ -348,12 +348,13 @@ CalcDefinitionResult loadCalcDefinition(const std::filesystem::path &file)
 }
 
 CalcDefinitionResult loadCalcDefinitionFor(
-    const std::filesystem::path &dataDir, int mode, int unitsFlag)
+    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag)
 {
     const std::string name = calcDefinitionFileName(mode, unitsFlag);
     if (name.empty()) {
         return { std::nullopt,
-            "There is no calculation number " + std::to_string(mode) + " to open." };
+            "There is no calculation number " + std::to_string(static_cast<int>(mode))
+                + " to open." };
     }
     const std::filesystem::path file = findCalcDefinitionFile(dataDir, mode, unitsFlag);
     if (file.empty()) {
@@ -365,23 +366,23 @@ CalcDefinitionResult loadCalcDefinitionFor(
 }
 
 std::string calcDefinitionMismatch(
-    int mode, const CalcDefinition &definition, std::string_view fileLabel)
+    CalcMode mode, const CalcDefinition &definition, std::string_view fileLabel)
 {
     // 'c' a choice row, 'n' a numeric row, by row number from 1.
     std::string_view shape;
     std::size_t outputs = 0;
     switch (mode) {
-    case kCalcModeShim:
+    case CalcMode::Shim:
         shape = "ccccn";
         outputs = 3;
         break;
-    case kCalcModeGainSpec:
+    case CalcMode::GainSpec:
         shape = "cnn";
         break;
-    case kCalcModeTableSpec:
+    case CalcMode::TableSpec:
         shape = "cnncnnc";
         break;
-    case kCalcModeSpring:
+    case CalcMode::Spring:
         shape = "ccnnnnn";
         outputs = 1;
         break;

@@ -34,11 +34,10 @@ namespace tarvik {
 inline constexpr int kCalcMaxInputRows = 10;
 inline constexpr int kCalcMaxOutputRows = 3;
 
-// Calculation window modes (CalcMode); any other number opens nothing.
-inline constexpr int kCalcModeShim = 1;
-inline constexpr int kCalcModeGainSpec = 2;
-inline constexpr int kCalcModeTableSpec = 3;
-inline constexpr int kCalcModeSpring = 11;
+// The calculation window's modes, by the numbers of the old program (the
+// help window's topic group is the number times 100). A value outside these
+// four opens nothing.
+enum class CalcMode { Shim = 1, GainSpec = 2, TableSpec = 3, Spring = 11 };
 
 struct CalcDefinitionRow
 {
@@ -76,14 +75,14 @@ struct CalcDefinitionResult
 };
 
 // "SHIMNEW", "GAINSPEC", "TABLSPEC" or "spring"; empty for any other mode.
-std::string calcDefinitionBaseName(int mode);
+std::string calcDefinitionBaseName(CalcMode mode);
 // Base name + "m" when the units flag is not zero + ".CLC"; empty for an
 // unknown mode.
-std::string calcDefinitionFileName(int mode, int unitsFlag);
+std::string calcDefinitionFileName(CalcMode mode, int unitsFlag);
 // The file under dataDir's CALC folder, found whatever the letter case of the
 // folder and file names; empty when absent.
 std::filesystem::path findCalcDefinitionFile(
-    const std::filesystem::path &dataDir, int mode, int unitsFlag);
+    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag);
 
 // fileLabel is how messages name the file (its path).
 CalcDefinitionResult parseCalcDefinition(std::string_view text, std::string_view fileLabel);
@@ -91,7 +90,7 @@ CalcDefinitionResult loadCalcDefinition(const std::filesystem::path &file);
 // Finds and loads the definition of a mode; a missing file is named by the
 // path where it was looked for.
 CalcDefinitionResult loadCalcDefinitionFor(
-    const std::filesystem::path &dataDir, int mode, int unitsFlag);
+    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag);
 
 // Empty when the definition has the rows and outputs the mode's calculation
 // reads (shims: choice rows 1-4, numeric row 5, three outputs; spring:
@@ -100,6 +99,6 @@ CalcDefinitionResult loadCalcDefinitionFor(
 // numeric rows 2, 3, 5 and 6); otherwise a message naming the file and the
 // row that does not fit.
 std::string calcDefinitionMismatch(
-    int mode, const CalcDefinition &definition, std::string_view fileLabel);
+    CalcMode mode, const CalcDefinition &definition, std::string_view fileLabel);
 
 } // namespace tarvik

@@ -1,10 +1,12 @@
 // The calculation window's framework: loading a definition into the window
-// state, the keyboard and validation rules of its rows, the dispatch of the
-// recalculation, the checks every accept makes, and the print footer. The
-// modes live in calcsessionshim.cpp, calcsessionspring.cpp and
-// calcsessionspecs.cpp.
+// state, the keyboard and validation rules of its rows, the checks every
+// accept makes, making the session of a mode, and the print footer.
 #include "core/calc/calcsession.h"
 
+#include "core/calc/gainspeccalc.h"
+#include "core/calc/shimcalc.h"
+#include "core/calc/springcalc.h"
+#include "core/calc/tablespeccalc.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
@@ -17,7 +19,6 @@ namespace tarvik {
 namespace {
 
 constexpr const char *kUseCalcValue = "Use Calc Value";
-constexpr const char *kOkExit = "OK/Exit";
 constexpr const char *kProductLine = "Tarvik - Quellmark Inc.";
 
 bool endsWith(std::string_view s, std::string_view tail)
@@ -37,21 +38,6 @@ std::string limitMaximumText(double rowMax)
         }
     }
     return text;
-}
-
-CalcAcceptResult stayOpen(std::string text)
-{
-    CalcAcceptResult r;
-    r.outcome = CalcAcceptResult::Outcome::StayOpen;
-    r.message = CalcMessage { " ", std::move(text) };
-    return r;
-}
-
-CalcAcceptResult closeWithoutWriting()
-{
-    CalcAcceptResult r;
-    r.outcome = CalcAcceptResult::Outcome::Close;
-    return r;
 }
 
 } // namespace
@@ -74,34 +60,29 @@ void CalcAnswers::set(CalcQuestion question, CalcAnswer answer)
     }
 }
 
-CalcFeedback CalcSession::open(
-    int mode, const CalcDefinition &definition, const CalcContext &context)
+CalcSession::CalcSession(
+    CalcMode mode, const CalcDefinition &definition, const CalcContext &context)
+    : m_caption(definition.caption)
+    , m_acceptCaption(kUseCalcValue)
+    , m_resultName(definition.resultName)
+    , m_noteText(definition.noteText)
+    , m_frameCaptions(definition.frameCaptions)
+    , m_unitsFlag(context.layout.unitsFlag)
+    , m_mode(mode)
+    , m_resultMax(definition.resultMax)
+    , m_resultMin(definition.resultMin)
+    , m_noteVisible(definition.hasNote)
+    , m_noteCaption(definition.noteCaption)
+    , m_noteLines(definition.noteLines)
+    , m_frameCount(definition.frameCount)
+    , m_frameRows(definition.frameRows)
+    , m_lastRow(definition.lastRow)
 {
-    *this = CalcSession {};
-    m_mode = mode;
-    m_unitsFlag = context.layout.unitsFlag;
     for (int e = 0; e < kEntryCount; ++e) {
         const std::string &text = context.layout.record.get(e);
         m_entries[static_cast<std::size_t>(e)]
             = m_unitsFlag != 0 ? convertText(text, entryQuantity(e), false) : text;
     }
-    m_shownSpringRates = { context.layout.record.get(springRateEntry(kSideRight)),
-        context.layout.record.get(springRateEntry(kSideLeft)) };
-    m_camberOption = context.settings.camberOption;
-    m_shimSide = context.shimSide == kSideLeft ? kSideLeft : kSideRight;
-
-    m_caption = definition.caption;
-    m_resultName = definition.resultName;
-    m_resultMax = definition.resultMax;
-    m_resultMin = definition.resultMin;
-    m_noteVisible = definition.hasNote;
-    m_noteCaption = definition.noteCaption;
-    m_noteLines = definition.noteLines;
-    m_noteText = definition.noteText;
-    m_frameCount = definition.frameCount;
-    m_frameRows = definition.frameRows;
-    m_frameCaptions = definition.frameCaptions;
-    m_lastRow = definition.lastRow;
     for (std::size_t j = 0; j < m_outputs.size(); ++j) {
         CalcOutputRow &out = m_outputs[j];
         out.visible = out.enabled = j < definition.outputNames.size();
@@ -123,26 +104,22 @@ CalcFeedback CalcSession::open(
         r.rowMin = d.rowMin;
         r.enabled = r.visible = true;
     }
-    m_acceptCaption
-        = mode == kCalcModeGainSpec || mode == kCalcModeTableSpec ? kOkExit : kUseCalcValue;
+}
 
+std::unique_ptr<CalcSession> makeCalcSession(
+    CalcMode mode, const CalcDefinition &definition, const CalcContext &context)
+{
     switch (mode) {
-    case kCalcModeShim:
-        setUpShim(context.shimChoices);
-        break;
-    case kCalcModeGainSpec:
-        setUpGainSpec(context.settings);
-        break;
-    case kCalcModeTableSpec:
-        setUpTableSpec(context.settings.tableSpec);
-        break;
-    case kCalcModeSpring:
-        setChoice(2, 0); // coil spring
-        break;
-    default:
-        break;
+    case CalcMode::Shim:
+        return std::make_unique<ShimCalc>(definition, context);
+    case CalcMode::GainSpec:
+        return std::make_unique<GainSpecCalc>(definition, context);
+    case CalcMode::TableSpec:
+        return std::make_unique<TableSpecCalc>(definition, context);
+    case CalcMode::Spring:
+        return std::make_unique<SpringCalc>(definition, context);
     }
-    return recalculate();
+    return nullptr;
 }
 
 int CalcSession::frameRows(int frame) const
@@ -283,9 +260,7 @@ CalcFeedback CalcSession::leaveBox(int k, std::string_view text)
     CalcInputRow &r = rowRef(k);
     r.text = std::string(text);
     if (r.text.empty()) {
-        // A spring rate needs every dimension: the one taken away takes the
-        // rate with it. The other modes keep what they show.
-        return m_mode == kCalcModeSpring ? recalculate() : CalcFeedback {};
+        return boxEmptied();
     }
     if (std::optional<CalcFeedback> refused
         = refuseOutside(r.caption, r.text, r.rowMax, r.rowMin)) {
@@ -326,50 +301,19 @@ CalcFeedback CalcSession::choiceClicked(int k, int index)
     return recalculate();
 }
 
-CalcFeedback CalcSession::recalculate()
+std::optional<CalcAcceptResult> CalcSession::refuseEmptyResult() const
 {
-    CalcFeedback feedback;
-    switch (m_mode) {
-    case kCalcModeShim:
-        recalculateShim(feedback);
-        break;
-    case kCalcModeGainSpec:
-        recalculateGainSpec();
-        break;
-    case kCalcModeTableSpec:
-        recalculateTableSpec(feedback);
-        break;
-    case kCalcModeSpring:
-        recalculateSpring();
-        break;
-    default:
-        break;
+    if (!output(0).value.empty()) {
+        return std::nullopt;
     }
-    return feedback;
-}
-
-bool CalcSession::acceptEnabled() const
-{
-    return m_mode != kCalcModeSpring || !output(0).value.empty();
+    return CalcAcceptResult::stayOpen(CalcMessage { " ",
+        "No " + m_resultName + " has been calculated.  No " + m_resultName + " can be used." });
 }
 
 CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
 {
-    const bool computesValue = m_mode == kCalcModeShim || m_mode == kCalcModeSpring;
-    if (!computesValue && m_mode != kCalcModeGainSpec && m_mode != kCalcModeTableSpec) {
-        return closeWithoutWriting();
-    }
-    if (m_mode == kCalcModeShim && m_target.on && !m_target.found()) {
-        return stayOpen("No shims have been found for a target camber, so there is no "
-            + m_resultName + " to be used.");
-    }
-    if (computesValue && output(0).value.empty()) {
-        return stayOpen(
-            "No " + m_resultName + " has been calculated.  No " + m_resultName + " can be used.");
-    }
-    if (m_mode == kCalcModeShim && choiceOf(2) == 0) {
-        return stayOpen("You have select 'No Shim Change' as the Shim Type, so there is no "
-            + m_resultName + " to be used.");
+    if (std::optional<CalcAcceptResult> refused = refuseAccept()) {
+        return std::move(*refused);
     }
     const double value = readNumber(output(0).value);
     if (value > m_resultMax || value < m_resultMin) {
@@ -386,39 +330,18 @@ CalcAcceptResult CalcSession::accept(const CalcAnswers &answers) const
                     CalcButtons::YesNoCancel, CalcIcon::Question, 1 });
         }
         if (*answers.outsideLimits == CalcAnswer::Yes) {
-            return closeWithoutWriting();
+            return CalcAcceptResult::close();
         }
         return CalcAcceptResult {};
     }
-    switch (m_mode) {
-    case kCalcModeShim:
-        return acceptShim(answers);
-    case kCalcModeGainSpec:
-        return acceptGainSpec(answers);
-    case kCalcModeTableSpec:
-        return acceptTableSpec();
-    default:
-        return acceptSpring(answers);
-    }
-}
-
-std::string CalcSession::stepName() const
-{
-    switch (m_mode) {
-    case kCalcModeShim:
-        return m_shimSide == kSideLeft ? "Shim Left Side" : "Shim Right Side";
-    case kCalcModeSpring:
-        return otherSpecsCaption(kSpringRateRow);
-    default:
-        return m_caption;
-    }
+    return acceptWithin(answers);
 }
 
 CalcOpenResult openCalcWindow(
-    int mode, const std::filesystem::path &dataDir, const CalcContext &context)
+    CalcMode mode, const std::filesystem::path &dataDir, const CalcContext &context)
 {
     CalcOpenResult out;
-    if (mode == kCalcModeShim) {
+    if (mode == CalcMode::Shim) {
         out.refusal = shimOpenRefusal(context.layout.record, context.shimSide);
         if (out.refusal) {
             return out;
@@ -436,8 +359,10 @@ CalcOpenResult openCalcWindow(
             CalcButtons::Ok, CalcIcon::Exclamation };
         return out;
     }
-    out.session.emplace();
-    out.feedback = out.session->open(mode, *loaded.definition, context);
+    out.session = makeCalcSession(mode, *loaded.definition, context);
+    if (out.session) {
+        out.feedback = out.session->recalculate();
+    }
     return out;
 }
 

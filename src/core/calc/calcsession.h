@@ -1,6 +1,10 @@
 // CalcSession: everything the calculation window (frmCalcData) does that is
-// not pixels, for one open window in one mode: shims (1), camber-gain
-// definition (2), table specs (3) and spring rate (11).
+// not pixels, for one open window. This base holds what every mode shares:
+// the rows loaded from the definition, the keyboard and box rules, and the
+// checks every Accept makes. Each mode is a class of its own that sets the
+// rows up, calculates and writes back: ShimCalc (shimcalc.h), GainSpecCalc
+// (gainspeccalc.h), TableSpecCalc (tablespeccalc.h), SpringCalc
+// (springcalc.h). openCalcWindow makes the one a mode asks for.
 //
 // The window maps its controls to this state (input rows 1..10 with their
 // caption, choice items and index or box text, limits, enabled and visible
@@ -12,18 +16,17 @@
 // a question the window asks before calling accept again with the answer.
 #pragma once
 
+#include "core/calc/calcaccept.h"
 #include "core/calc/calcdefinition.h"
 #include "core/calc/calcmessage.h"
-#include "core/calc/shimtargetstate.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
-#include "core/layout/specrecord.h"
-#include "core/table/tablespec.h"
 
 #include <array>
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,21 +58,8 @@ struct CalcOutputRow
     bool visible = false;
 };
 
-// The shim calculator's choices, remembered per side until File New or
-// File Open.
-struct ShimChoices
-{
-    int direction = 0; // row 1: 0 shims added, otherwise removed
-    int shimType = 0; // row 2: 0 no change, 1 standard shims, 2 and above custom
-    int sixteenths = 0; // row 3: number of 1/16 in shims
-    int eighths = 0; // row 4: number of 1/8 in shims
-    double customThickness = 0; // row 5, inches
-
-    friend bool operator==(const ShimChoices &, const ShimChoices &) = default;
-};
-
 // What the window reads from the rest of the program when it opens. The
-// session copies what it needs; the references need not outlive open().
+// session copies what it needs; the references need not outlive the opening.
 struct CalcContext
 {
     CalcContext(const LayoutState &layoutState, const Settings &programSettings,
@@ -83,77 +73,8 @@ struct CalcContext
 
     const LayoutState &layout; // entry texts and the units flag
     const Settings &settings; // camber-gain definition, table spec, camber option
-    int shimSide = kSideRight; // mode 1: kSideRight (0) or kSideLeft (1)
-    std::optional<ShimChoices> shimChoices; // mode 1: remembered for that side
-};
-
-struct CalcEntryWrite
-{
-    int entry = 0;
-    std::string text;
-
-    friend bool operator==(const CalcEntryWrite &, const CalcEntryWrite &) = default;
-};
-
-struct GainDefinition
-{
-    int GainSpecChoice = 0; // 0 standard: 1 in of dive, no roll
-    std::string GainDiveText;
-    std::string GainRollText;
-
-    friend bool operator==(const GainDefinition &, const GainDefinition &) = default;
-};
-
-// What an accepted window hands back to the program.
-struct CalcWriteBack
-{
-    // Spec record entries with their new texts, applied as one change.
-    std::vector<CalcEntryWrite> entries;
-    std::optional<GainDefinition> gainDefinition; // mode 2
-    std::optional<TableSpec> tableSpec; // mode 3
-    // Run the redraw request; camberFollowsEdit is the flag for that one
-    // redraw (mode 1: camber follows the moved arm when true; mode 2 clears
-    // it). The static cambers that redraw writes back belong in the record.
-    bool redraw = false;
-    bool camberFollowsEdit = false;
-    std::optional<ShimChoices> shimChoices; // mode 1: remember for shimSide
-    int shimSide = kSideRight;
-};
-
-enum class CalcQuestion { OutsideLimits, LetCamberChange, NonStandardSpecs, ReplaceBothSprings };
-
-// Answers the window has got so far; accept asks for the first one missing.
-struct CalcAnswers
-{
-    std::optional<CalcAnswer> outsideLimits;
-    std::optional<CalcAnswer> letCamberChange;
-    std::optional<CalcAnswer> nonStandardSpecs;
-    std::optional<CalcAnswer> replaceBothSprings;
-
-    void set(CalcQuestion question, CalcAnswer answer);
-};
-
-struct CalcAcceptResult
-{
-    enum class Outcome {
-        StayOpen, // show `message` when there is one; nothing is written
-        Ask, // ask `message`, record the answer for `question`, accept again
-        Close // apply `writeBack` when there is one, then close the window
-    };
-    Outcome outcome = Outcome::StayOpen;
-    std::optional<CalcMessage> message;
-    CalcQuestion question = CalcQuestion::OutsideLimits;
-    std::optional<CalcWriteBack> writeBack;
-
-    // The question to ask before Accept can go on.
-    static CalcAcceptResult ask(CalcQuestion question, CalcMessage message)
-    {
-        CalcAcceptResult r;
-        r.outcome = Outcome::Ask;
-        r.question = question;
-        r.message = std::move(message);
-        return r;
-    }
+    int shimSide = kSideRight; // shims: kSideRight (0) or kSideLeft (1)
+    std::optional<ShimChoices> shimChoices; // shims: remembered for that side
 };
 
 enum class CalcKey { Up, Down, Enter, Shift, Other };
@@ -162,12 +83,11 @@ enum class CalcFocusMove { None, Previous, Next };
 class CalcSession
 {
 public:
-    // Loads the window from the definition (which should suit the mode, see
-    // calcDefinitionMismatch), runs the mode's set-up and the first
-    // calculation; the feedback holds what that calculation shows.
-    CalcFeedback open(int mode, const CalcDefinition &definition, const CalcContext &context);
+    virtual ~CalcSession() = default;
+    CalcSession(const CalcSession &) = delete;
+    CalcSession &operator=(const CalcSession &) = delete;
 
-    int mode() const { return m_mode; }
+    CalcMode mode() const { return m_mode; }
     const std::string &caption() const { return m_caption; }
     const std::string &acceptCaption() const { return m_acceptCaption; }
     const std::string &resultName() const { return m_resultName; }
@@ -182,12 +102,12 @@ public:
     // Row 0 and rows outside 1..10 are an always hidden, disabled row.
     const CalcInputRow &row(int k) const;
     const CalcOutputRow &output(int j) const; // 0..2
-    int shimSide() const { return m_shimSide; }
     // What an accepted write-back is called in the Edit menu's Undo and
-    // Redo: "Shim Right Side", "Shim Left Side", "Spring Rate".
-    std::string stepName() const;
+    // Redo: "Shim Right Side", "Shim Left Side", "Spring Rate"; otherwise
+    // the window's caption.
+    virtual std::string stepName() const { return m_caption; }
     // The help window's topic group; its page starts at 0.
-    int helpGroup() const { return m_mode * 100; }
+    int helpGroup() const { return static_cast<int>(m_mode) * 100; }
 
     // A control of row k got the focus: a box remembers its text to restore
     // on a refused value; a choice list forgets an arrow key pressed in it.
@@ -198,37 +118,42 @@ public:
     CalcFocusMove keyPressed(int k, CalcKey key);
     // Row k's box lost the focus holding `text`: normalised, range checked
     // (refused: the "Warning" message, the text it had on entry, and the
-    // focus stays), then recalculated. An empty box is not checked; the
-    // spring calculator works its rate out again (there is none then).
+    // focus stays), then recalculated. An empty box is not checked (see
+    // boxEmptied).
     CalcFeedback leaveBox(int k, std::string_view text);
     // Row k's list reports `index` chosen (by a click, or by the list's own
     // handling of an arrow key, which is undone); then recalculated.
     CalcFeedback choiceClicked(int k, int index);
-    CalcFeedback recalculate();
+    // The mode's calculation from the rows as they stand.
+    virtual CalcFeedback recalculate() = 0;
     // The checks and the write-back of the accept button. Changes nothing in
     // the session, so the window can call it again with more answers.
     CalcAcceptResult accept(const CalcAnswers &answers = {}) const;
-    // Whether the accept button can be used: the spring calculator has
-    // nothing to send while it shows no rate.
-    bool acceptEnabled() const;
-
-    // The shim calculator's target camber (see shimtargetstate.h); nothing
-    // happens in other modes. Switching on searches for the text the box
-    // holds; the box is checked and left as a row's box is (a refused value:
-    // the "Warning" message and the text on entry); an emptied box clears
-    // the stack found. A layout on which no stack can be solved gives a
-    // message and changes no row.
-    const ShimTargetState &shimTarget() const { return m_target; }
-    CalcFeedback setShimTargetOn(bool on);
-    void shimTargetEntered();
-    CalcFeedback leaveShimTarget(std::string_view text);
+    // Whether the accept button can be used.
+    virtual bool acceptEnabled() const { return true; }
 
     // While the help window opened from here is up, losing the activation
     // does not close this window.
     void setHelpOpen(bool open) { m_helpOpen = open; }
     bool closesOnDeactivation() const { return !m_helpOpen; }
 
-private:
+protected:
+    // Loads the window from the definition (which should suit the mode, see
+    // calcDefinitionMismatch) and copies what it needs from the context. The
+    // mode's own constructor then sets its rows up.
+    CalcSession(CalcMode mode, const CalcDefinition &definition, const CalcContext &context);
+
+    // A box was emptied; the modes keep what they show.
+    virtual CalcFeedback boxEmptied() { return {}; }
+    // Accept's refusals before the result is checked against its normal
+    // limits; none by default.
+    virtual std::optional<CalcAcceptResult> refuseAccept() const { return std::nullopt; }
+    // Accept once the result lies within its limits (or the user kept it).
+    virtual CalcAcceptResult acceptWithin(const CalcAnswers &answers) const = 0;
+
+    // "No <result> has been calculated": accept's refusal of an empty result.
+    std::optional<CalcAcceptResult> refuseEmptyResult() const;
+
     CalcInputRow &rowRef(int k);
     CalcOutputRow &outputRef(int j);
     double rowNumber(int k) const;
@@ -245,78 +170,56 @@ private:
     static std::optional<CalcFeedback> refuseOutside(
         const std::string &caption, std::string &text, double rowMax, double rowMin);
 
-    void setUpShim(const std::optional<ShimChoices> &remembered);
-    CalcFeedback searchShimTarget();
-    void clearShimTargetStack();
-    void recalculateShim(CalcFeedback &feedback);
-    CalcAcceptResult acceptShim(const CalcAnswers &answers) const;
-    void recalculateSpring();
-    void prefillLowerArm();
-    // Empties an enabled dimension whose value lies outside its row's limits
-    // (one typed for another spring type).
-    void clearOutsideLimits();
-    bool springInputsComplete() const;
-    CalcAcceptResult acceptSpring(const CalcAnswers &answers) const;
-    void setUpGainSpec(const Settings &settings);
-    void recalculateGainSpec();
-    CalcAcceptResult acceptGainSpec(const CalcAnswers &answers) const;
-    void setUpTableSpec(const TableSpec &spec);
-    void recalculateTableSpec(CalcFeedback &feedback);
-    TableSpec tableSpecFromRows() const;
-    CalcAcceptResult acceptTableSpec() const;
-
-    int m_mode = 0;
     std::string m_caption;
     std::string m_acceptCaption;
     std::string m_resultName;
-    double m_resultMax = 0;
-    double m_resultMin = 0;
-    bool m_noteVisible = false;
-    std::string m_noteCaption;
-    int m_noteLines = 0;
     std::string m_noteText;
-    int m_frameCount = 1;
-    std::array<int, 2> m_frameRows {};
     std::array<std::string, 2> m_frameCaptions;
-    int m_lastRow = 0;
-    std::array<CalcInputRow, kCalcMaxInputRows + 1> m_rows; // [0] unused
-    std::array<CalcOutputRow, kCalcMaxOutputRows> m_outputs;
-
+    // The text a box had when it got the focus.
     std::string m_textOnEntry;
-    // An Up or Down arrow pressed in a choice list: the row and its index then.
-    int m_arrowPendingRow = 0;
-    int m_listIndexBeforeArrow = -1;
-    bool m_helpOpen = false;
 
     // Copied from the context at opening, in inches and pounds per inch (a
     // metric layout's texts converted), so every calculation works in the
     // units of its formulas; what goes back is in the layout's units.
     std::array<std::string, kEntryCount> m_entries;
-    // The two Spring Rate boxes as the main window shows them (right, left),
-    // for the question before both are replaced.
-    std::array<std::string, 2> m_shownSpringRates;
     int m_unitsFlag = 0;
-    int m_camberOption = 0;
-    int m_shimSide = kSideRight;
-    ShimTargetState m_target;
+
+private:
+    CalcMode m_mode;
+    double m_resultMax = 0;
+    double m_resultMin = 0;
+    bool m_noteVisible = false;
+    std::string m_noteCaption;
+    int m_noteLines = 0;
+    int m_frameCount = 1;
+    std::array<int, 2> m_frameRows {};
+    int m_lastRow = 0;
+    std::array<CalcInputRow, kCalcMaxInputRows + 1> m_rows; // [0] unused
+    std::array<CalcOutputRow, kCalcMaxOutputRows> m_outputs;
+
+    // An Up or Down arrow pressed in a choice list: the row and its index then.
+    int m_arrowPendingRow = 0;
+    int m_listIndexBeforeArrow = -1;
+    bool m_helpOpen = false;
 };
+
+// Makes the session of a mode on a definition, without calculating; none for
+// a value outside the four modes.
+std::unique_ptr<CalcSession> makeCalcSession(
+    CalcMode mode, const CalcDefinition &definition, const CalcContext &context);
 
 struct CalcOpenResult
 {
-    std::optional<CalcSession> session; // none: show `refusal` instead
+    std::unique_ptr<CalcSession> session; // none: show `refusal` instead
     std::optional<CalcMessage> refusal;
     CalcFeedback feedback; // what the first calculation shows
 };
 
 // Everything an opener does: the shim calculator's geometry check, finding
-// and reading the mode's definition (by the layout's units flag), and open().
+// and reading the mode's definition (by the layout's units flag), making the
+// session and its first calculation.
 CalcOpenResult openCalcWindow(
-    int mode, const std::filesystem::path &dataDir, const CalcContext &context);
-
-// Before the shim calculator opens for a side: the "Unusual Geometry"
-// message when the upper frame pivot is not inboard of the upper ball joint
-// or the upper ball joint is not above the lower one; none when it may open.
-std::optional<CalcMessage> shimOpenRefusal(const SpecRecord &record, int side);
+    CalcMode mode, const std::filesystem::path &dataDir, const CalcContext &context);
 
 // The print command's comment prompt.
 inline constexpr const char *kCalcPrintCommentTitle = "Printed Comment";

@@ -1,6 +1,6 @@
 // The shim calculator's target camber: a switch beside the calculator's own
 // rows that, when on, lets a typed camber choose the standard shims. The
-// search (core/design/shimtarget.h) picks the stack of 1/16 in and 1/8 in
+// search (core/calc/shimtarget.h) picks the stack of 1/16 in and 1/8 in
 // shims, added or removed within the counts rows 3 and 4 offer, whose camber
 // comes closest; the calculator's rows 1-4 are set to it, so its outputs show
 // that stack's thickness and new camber as for a stack chosen by hand.
@@ -9,7 +9,7 @@
 // switched off, they keep the stack last found.
 #pragma once
 
-#include "core/design/shimtarget.h"
+#include "core/calc/shimtarget.h"
 
 #include <optional>
 #include <string>

@@ -76,7 +76,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
         help->show();
     };
     m_calc = std::make_unique<CalcOpener>(m_platform, m_data, *m_document, m_settings);
-    hooks.openCalc = [this](int mode, int shimSide) { m_calc->open(mode, shimSide); };
+    hooks.openCalc = [this](CalcMode mode, int shimSide) { m_calc->open(mode, shimSide); };
     m_documents = std::make_unique<OutsideDocuments>(m_platform, m_settings, m_data.root());
     hooks.showDocument
         = [this](OutsideDocument document) { m_documents->show(document, m_window); };
@@ -92,8 +92,9 @@ MainWindow *Startup::load(const QString &vehicleFile)
         QApplication::quit();
     };
     // The table's specs open over the table window, which they refill.
-    std::function<void()> tableSpecs
-        = [this] { m_calc->open(3, -1, m_tables ? m_tables->tableWindow() : nullptr); };
+    std::function<void()> tableSpecs = [this] {
+        m_calc->open(CalcMode::TableSpec, -1, m_tables ? m_tables->tableWindow() : nullptr);
+    };
     hooks.openTable = [this] { m_tables->openTable(); };
     m_window = new MainWindow(
         m_platform, m_data, m_settings, *m_document, m_folders, m_extendedRoll, std::move(hooks));

@@ -28,7 +28,7 @@ CalcOpener::CalcOpener(Platform &platform, const DataFolder &data, LayoutDocumen
     connect(&document, &LayoutDocument::layoutChanged, this, &CalcOpener::follow);
 }
 
-CalcWindow *CalcOpener::open(int mode, int shimSide, QWidget *opener)
+CalcWindow *CalcOpener::open(CalcMode mode, int shimSide, QWidget *opener)
 {
     // One that is up closes; one already closing (accepted or cancelled, its
     // deletion still queued) is let go as it is.
@@ -38,7 +38,7 @@ CalcWindow *CalcOpener::open(int mode, int shimSide, QWidget *opener)
     m_window = nullptr;
     const int side = sideIndex(shimSide);
     const CalcContext context(m_document.state(), m_settings.get(), side,
-        mode == kCalcModeShim ? m_shimChoices[std::size_t(side)] : std::nullopt);
+        mode == CalcMode::Shim ? m_shimChoices[std::size_t(side)] : std::nullopt);
     CalcOpenResult opened = openCalcWindow(mode, m_data.root().toStdString(), context);
     QWidget *parent = opener ? opener : m_mainWindow.data();
     if (!opened.session) {
@@ -48,7 +48,7 @@ CalcWindow *CalcOpener::open(int mode, int shimSide, QWidget *opener)
         return nullptr;
     }
     auto *window = new CalcWindow(
-        m_platform, m_document, m_settings, m_data.root(), std::move(*opened.session), parent);
+        m_platform, m_document, m_settings, m_data.root(), std::move(opened.session), parent);
     connect(window, &CalcWindow::shimChoicesAccepted, this,
         [this](int acceptedSide, const ShimChoices &choices) {
             m_shimChoices[std::size_t(sideIndex(acceptedSide))] = choices;
@@ -80,7 +80,7 @@ void CalcOpener::follow(const LayoutChange &change)
     // up), accepting would write back arm points made from the old ones.
     const bool pointsChanged = change.everything || !change.entries.isEmpty();
     CalcWindow *up = window();
-    if (up && up->session().mode() == kCalcModeShim && pointsChanged && !change.fromSolve) {
+    if (up && up->session().mode() == CalcMode::Shim && pointsChanged && !change.fromSolve) {
         up->closeWindow();
     }
 }

@@ -1,7 +1,7 @@
 // The owner of the calculation window: opens it in a mode for the main
 // window's Shim Right/Left items, its "Camber Gain Definition Specs" item
 // and its "Calc" button, and for the table window's "Specs for Table Rows &
-// Columns" (open(3, -1)). There is at most one calculation window: opening
+// Columns" (CalcMode::TableSpec). There is at most one calculation window: opening
 // closes the one that is up. A mode that cannot open (unusual geometry for
 // the shims, a definition file missing or not fitting the mode) shows the
 // core's message and opens nothing.
@@ -39,12 +39,11 @@ public:
     // The window the calculation window stays above (the main window).
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
 
-    // Opens the window in a mode (1 shims, 2 camber-gain definition, 3 table
-    // specs, 11 spring rate); shimSide kSideRight (0) or kSideLeft (1) for
-    // mode 1, ignored otherwise. opener: the window that asked, when it is
+    // Opens the window in a mode; shimSide kSideRight (0) or kSideLeft (1)
+    // for the shims, ignored otherwise. opener: the window that asked, when it is
     // not the main window. Returns the window, or nullptr when it could not
     // open.
-    CalcWindow *open(int mode, int shimSide = -1, QWidget *opener = nullptr);
+    CalcWindow *open(CalcMode mode, int shimSide = -1, QWidget *opener = nullptr);
     // The open one, if any; never one that is closing. The window deletes
     // itself once closed: whoever keeps it keeps a QPointer.
     CalcWindow *window() const;

@@ -93,13 +93,14 @@ bool leavesTheWindow(const QFocusEvent *event)
 } // namespace
 
 CalcWindow::CalcWindow(Platform &platform, LayoutDocument &document, SettingsOwner &settings,
-    const QString &dataRoot, CalcSession session, QWidget *parent)
+    const QString &dataRoot, std::unique_ptr<CalcSession> session, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
     , m_document(document)
     , m_settings(settings)
     , m_dataRoot(dataRoot)
     , m_session(std::move(session))
+    , m_shim(dynamic_cast<ShimCalc *>(m_session.get()))
 {
     setObjectName(QStringLiteral("frmCalcData"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -146,7 +147,7 @@ void CalcWindow::build()
     // The frames, with the rows numbered on from the first into the second.
     std::array<QGridLayout *, 2> grids {};
     std::array<int, 2> gridRows {};
-    for (int f = 1; f <= std::min(m_session.frameCount(), 2); ++f) {
+    for (int f = 1; f <= std::min(m_session->frameCount(), 2); ++f) {
         auto *frame = new QGroupBox(this);
         frame->setObjectName(rowName("Frame3D", f));
         auto *grid = new QGridLayout(frame);
@@ -158,7 +159,7 @@ void CalcWindow::build()
         left->addWidget(frame);
     }
     for (int k = 1; k <= kCalcMaxInputRows; ++k) {
-        const CalcInputRow &row = m_session.row(k);
+        const CalcInputRow &row = m_session->row(k);
         const std::size_t f = row.frame == 2 && grids[1] ? 1 : 0;
         if (!row.visible || !grids[f]) {
             continue;
@@ -169,20 +170,20 @@ void CalcWindow::build()
     // choice caption; the spring window's two lists sit further right.
     int captionWidth = twipsToPixels(kChoiceCaptionTwips);
     for (const Row &r : m_rows) {
-        if (r.choice && !m_session.row(rowOf(r.choice)).wideLayout) {
-            r.caption->setText(calcLabelText(m_session.row(rowOf(r.choice)).caption));
+        if (r.choice && !m_session->row(rowOf(r.choice)).wideLayout) {
+            r.caption->setText(calcLabelText(m_session->row(rowOf(r.choice)).caption));
             r.caption->ensurePolished(); // its style's font, as it will be shown
             captionWidth = std::max(captionWidth, r.caption->sizeHint().width());
         }
     }
     for (std::size_t f = 0; f < grids.size(); ++f) {
         if (grids[f]) {
-            const bool shifted = f == 0 && m_session.mode() == kCalcModeSpring;
+            const bool shifted = f == 0 && m_session->mode() == CalcMode::Spring;
             grids[f]->setColumnMinimumWidth(
                 0, captionWidth + (shifted ? twipsToPixels(kSpringListShiftTwips) : 0));
         }
     }
-    if (m_session.mode() == kCalcModeShim) {
+    if (m_shim) {
         addTargetFrame(left, captionWidth);
     }
     left->addStretch(1);
@@ -194,8 +195,8 @@ void CalcWindow::build()
     m_note->setObjectName(QStringLiteral("Label1"));
     m_note->setTextFormat(Qt::PlainText);
     m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_note->setMinimumHeight(twipsToPixels(kNoteLineTwips * std::max(m_session.noteLines(), 1)));
-    if (m_session.mode() == kCalcModeTableSpec) {
+    m_note->setMinimumHeight(twipsToPixels(kNoteLineTwips * std::max(m_session->noteLines(), 1)));
+    if (m_session->mode() == CalcMode::TableSpec) {
         // The table preview lines its values up with blanks.
         m_note->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     } else {
@@ -239,7 +240,7 @@ void CalcWindow::build()
 
 void CalcWindow::addRow(int k, QGridLayout *grid, int gridRow)
 {
-    const CalcInputRow &row = m_session.row(k);
+    const CalcInputRow &row = m_session->row(k);
     Row &r = m_rows[std::size_t(k)];
     QWidget *parent = grid->parentWidget();
     r.caption = new QLabel(parent);
@@ -322,10 +323,10 @@ QGroupBox *CalcWindow::frame(int f) const
 void CalcWindow::refresh()
 {
     m_refreshing = true;
-    setWindowTitle(calcLabelText(m_session.caption()));
+    setWindowTitle(calcLabelText(m_session->caption()));
     keepOnScreen(this);
     for (int j = 0; j < kCalcMaxOutputRows; ++j) {
-        const CalcOutputRow &out = m_session.output(j);
+        const CalcOutputRow &out = m_session->output(j);
         for (QLabel *label : { m_outNames[std::size_t(j)], m_outValues[std::size_t(j)] }) {
             label->setVisible(out.visible);
             label->setEnabled(out.enabled);
@@ -335,18 +336,18 @@ void CalcWindow::refresh()
     }
     for (int f = 1; f <= 2; ++f) {
         if (QGroupBox *box = frame(f)) {
-            box->setTitle(calcLabelText(m_session.frameCaption(f)));
+            box->setTitle(calcLabelText(m_session->frameCaption(f)));
         }
     }
-    m_noteFrame->setVisible(m_session.noteVisible());
-    m_noteFrame->setTitle(calcLabelText(m_session.noteCaption()));
-    m_note->setText(calcLabelText(m_session.noteText()));
+    m_noteFrame->setVisible(m_session->noteVisible());
+    m_noteFrame->setTitle(calcLabelText(m_session->noteCaption()));
+    m_note->setText(calcLabelText(m_session->noteText()));
     for (int k = 1; k <= kCalcMaxInputRows; ++k) {
         const Row &r = m_rows[std::size_t(k)];
         if (!r.caption) {
             continue;
         }
-        const CalcInputRow &row = m_session.row(k);
+        const CalcInputRow &row = m_session->row(k);
         QWidget *control = r.box ? static_cast<QWidget *>(r.box) : r.choice;
         r.caption->setText(calcLabelText(row.caption));
         for (QWidget *widget : { static_cast<QWidget *>(r.caption), control }) {
@@ -361,10 +362,10 @@ void CalcWindow::refresh()
         }
     }
     if (m_target) {
-        m_target->refresh(m_session.shimTarget());
+        m_target->refresh(m_shim->shimTarget());
     }
-    m_accept->setText(calcLabelText(m_session.acceptCaption()));
-    m_accept->setEnabled(m_session.acceptEnabled());
+    m_accept->setText(calcLabelText(m_session->acceptCaption()));
+    m_accept->setEnabled(m_session->acceptEnabled());
     m_refreshing = false;
 }
 
@@ -396,7 +397,7 @@ void CalcWindow::start(const CalcFeedback &opening)
     const QScreen *screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect available = screen->availableGeometry();
-        const int left = m_session.mode() == kCalcModeSpring ? kSpringLeftTwips : kLeftTwips;
+        const int left = m_session->mode() == CalcMode::Spring ? kSpringLeftTwips : kLeftTwips;
         move(available.left() + twipsToPixels(left), available.top() + twipsToPixels(kTopTwips));
     }
     show();
@@ -419,9 +420,9 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
         if (!leavesTheWindow(static_cast<QFocusEvent *>(event)) || k != m_visited) {
             m_visited = k;
             if (k == kTargetRow) {
-                m_session.shimTargetEntered();
+                m_shim->shimTargetEntered();
             } else {
-                m_session.focusEntered(k);
+                m_session->focusEntered(k);
             }
             if (QLineEdit *edit = lineEdit) {
                 // After a click the box places its cursor; select once it has.
@@ -445,7 +446,7 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         const CalcKey key = calcKey(static_cast<QKeyEvent *>(event));
         // Row 0 is no row: the target box moves the focus as any box does.
-        const CalcFocusMove move = m_session.keyPressed(k == kTargetRow ? 0 : k, key);
+        const CalcFocusMove move = m_session->keyPressed(k == kTargetRow ? 0 : k, key);
         if (move != CalcFocusMove::None) {
             focusNextPrevChild(move == CalcFocusMove::Next);
         }
@@ -476,7 +477,7 @@ void CalcWindow::choiceActivated(int k, int index)
     if (m_refreshing || m_closing) {
         return;
     }
-    const CalcFeedback feedback = m_session.choiceClicked(k, index);
+    const CalcFeedback feedback = m_session->choiceClicked(k, index);
     refresh();
     showFeedback(feedback);
 }
@@ -486,7 +487,7 @@ void CalcWindow::targetSwitched(bool on)
     if (m_refreshing || m_closing) {
         return;
     }
-    const CalcFeedback feedback = m_session.setShimTargetOn(on);
+    const CalcFeedback feedback = m_shim->setShimTargetOn(on);
     refresh();
     if (on) {
         m_target->box()->setFocus(Qt::TabFocusReason);
@@ -502,7 +503,7 @@ void CalcWindow::leaveBox(int k)
     }
     const std::string text = edit->text().toStdString();
     const CalcFeedback feedback
-        = k == kTargetRow ? m_session.leaveShimTarget(text) : m_session.leaveBox(k, text);
+        = k == kTargetRow ? m_shim->leaveShimTarget(text) : m_session->leaveBox(k, text);
     refresh();
     if (!feedback.messages.empty() || feedback.keepFocus) {
         queueFeedback(k, feedback);
@@ -557,16 +558,15 @@ bool CalcWindow::commitPending()
     // Text typed into the box that has the focus counts as left, so the
     // command sees (and checks) the value the user sees.
     const int k = rowOf(QApplication::focusWidget());
-    const std::string &taken
-        = k == kTargetRow ? m_session.shimTarget().text : m_session.row(k).text;
+    const std::string &taken = k == kTargetRow ? m_shim->shimTarget().text : m_session->row(k).text;
     if (QLineEdit *edit = editFor(k); edit && edit->text().toStdString() != taken) {
         leaveBox(k);
         if (!m_pending.keepFocus) {
             // The visit goes on from the taken text.
             if (k == kTargetRow) {
-                m_session.shimTargetEntered();
+                m_shim->shimTargetEntered();
             } else {
-                m_session.focusEntered(k);
+                m_session->focusEntered(k);
             }
         }
     }

@@ -1,5 +1,5 @@
 // frmCalcData: the calculation window, a thin Qt window over the core's
-// CalcSession. The session holds every rule (the rows of the definition,
+// CalcSession (one class per mode). The session holds every rule (the rows of the definition,
 // the modes' calculations, range checks, the questions of Accept and what
 // Accept writes back); this window only lays the controls out from the
 // definition, refreshes all of them from the session after each call, turns
@@ -24,10 +24,12 @@
 #pragma once
 
 #include "core/calc/calcsession.h"
+#include "core/calc/shimcalc.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -52,10 +54,10 @@ public:
     // session: opened on a definition (openCalcWindow); dataRoot holds
     // TKTEXT for the help pages.
     CalcWindow(Platform &platform, LayoutDocument &document, SettingsOwner &settings,
-        const QString &dataRoot, CalcSession session, QWidget *parent = nullptr);
+        const QString &dataRoot, std::unique_ptr<CalcSession> session, QWidget *parent = nullptr);
     ~CalcWindow() override;
 
-    const CalcSession &session() const { return m_session; }
+    const CalcSession &session() const { return *m_session; }
 
     // Shows and activates the window, then the messages of its first
     // calculation.
@@ -144,7 +146,8 @@ private:
     LayoutDocument &m_document;
     SettingsOwner &m_settings;
     QString m_dataRoot;
-    CalcSession m_session;
+    std::unique_ptr<CalcSession> m_session;
+    ShimCalc *m_shim = nullptr; // the session, when it is the shim calculator
 
     std::array<Row, kCalcMaxInputRows + 1> m_rows {}; // [0] unused
     std::array<QLabel *, kCalcMaxOutputRows> m_outNames {};

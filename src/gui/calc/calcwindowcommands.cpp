@@ -44,7 +44,7 @@ void CalcWindow::acceptCommand()
     CalcAnswers answers;
     // Each round answers one more of the (at most three) questions.
     for (int round = 0; round <= 3; ++round) {
-        const CalcAcceptResult result = m_session.accept(answers);
+        const CalcAcceptResult result = m_session->accept(answers);
         switch (result.outcome) {
         case CalcAcceptResult::Outcome::StayOpen:
             if (result.message) {
@@ -89,7 +89,7 @@ void CalcWindow::applyWriteBack(const CalcWriteBack &writeBack)
             texts.emplace_back(write.entry, QString::fromStdString(write.text));
         }
         m_document.setEntries(
-            texts, writeBack.camberFollowsEdit, QString::fromStdString(m_session.stepName()));
+            texts, writeBack.camberFollowsEdit, QString::fromStdString(m_session->stepName()));
     } else if (writeBack.redraw) {
         m_document.redraw();
     }
@@ -131,10 +131,10 @@ void CalcWindow::helpCommand()
         m_help->activateWindow();
         return;
     }
-    auto *help = new HelpWindow(m_dataRoot, m_session.helpGroup(), this);
+    auto *help = new HelpWindow(m_dataRoot, m_session->helpGroup(), this);
     help->setAttribute(Qt::WA_DeleteOnClose);
-    m_session.setHelpOpen(true);
-    connect(help, &QDialog::finished, this, [this] { m_session.setHelpOpen(false); });
+    m_session->setHelpOpen(true);
+    connect(help, &QDialog::finished, this, [this] { m_session->setHelpOpen(false); });
     m_help = help;
     help->show();
 }
@@ -227,13 +227,13 @@ void CalcWindow::focusWindowChanged(QWindow *now)
         return; // not active since it was shown, or already left
     }
     m_familyActive = false;
-    if (m_ownTurns > 0 || !m_session.closesOnDeactivation()) {
+    if (m_ownTurns > 0 || !m_session->closesOnDeactivation()) {
         return;
     }
     // Close once the activation change has been delivered, and only if it
     // stuck: closing inside it would move the activation again.
     QTimer::singleShot(0, this, [this] {
-        if (!m_closing && m_ownTurns == 0 && m_session.closesOnDeactivation()
+        if (!m_closing && m_ownTurns == 0 && m_session->closesOnDeactivation()
             && !isOwnWindow(QGuiApplication::focusWindow())) {
             closeWindow();
         }

@@ -208,7 +208,7 @@ void MainMenus::build()
 
     // The calculation window's commands: a shim side, the camber-gain
     // definition, the spring rate (the Calc button beside Other Specs).
-    const auto calc = [this](QAction *item, int mode, int shimSide) {
+    const auto calc = [this](QAction *item, CalcMode mode, int shimSide) {
         item->setEnabled(bool(m_hooks.openCalc));
         connect(item, &QAction::triggered, this, [this, mode, shimSide] {
             m_window.commitPendingEdit();
@@ -218,19 +218,19 @@ void MainMenus::build()
     options->addSeparator();
     calc(addItem(options, QStringLiteral("Camber Gain Definition Specs"),
              QStringLiteral("mnuCamberGainDefinitions")),
-        2, -1);
+        CalcMode::GainSpec, -1);
 
     m_shimMenu = m_window.menuBar()->addMenu(QStringLiteral("Shi&m"));
     m_shimMenu->setObjectName(QStringLiteral("mnuShim"));
     m_shimMenu->setEnabled(false);
-    calc(addItem(m_shimMenu, QStringLiteral("Shim Right Side"), QStringLiteral("mnuShimRight")), 1,
-        kSideRight);
-    calc(addItem(m_shimMenu, QStringLiteral("Shim Left Side"), QStringLiteral("mnuShimLeft")), 1,
-        kSideLeft);
+    calc(addItem(m_shimMenu, QStringLiteral("Shim Right Side"), QStringLiteral("mnuShimRight")),
+        CalcMode::Shim, kSideRight);
+    calc(addItem(m_shimMenu, QStringLiteral("Shim Left Side"), QStringLiteral("mnuShimLeft")),
+        CalcMode::Shim, kSideLeft);
     connect(m_window.grid(), &SpecGrid::calcClicked, this, [this] {
         m_window.commitPendingEdit();
         if (m_hooks.openCalc) {
-            m_hooks.openCalc(11, -1);
+            m_hooks.openCalc(CalcMode::Spring, -1);
         }
     });
 

@@ -5,6 +5,7 @@
 // the Platform, so tests drive it with scripted answers.
 #pragma once
 
+#include "core/calc/calcdefinition.h"
 #include "core/layout/editcommands.h"
 #include "core/support/introhelp.h"
 #include "gui/platform/datafolder.h"
@@ -56,9 +57,9 @@ struct MainWindowHooks
     std::function<void()> showHelp;
     std::function<void()> openTable; // "Table & Graph"
     std::function<void()> openDesign; // "Design > Find Pick-up Points..."
-    // The calculation window in a mode (1 shims, 2 camber-gain definition,
-    // 11 spring rate); shimSide 0 right, 1 left for mode 1.
-    std::function<void(int mode, int shimSide)> openCalc;
+    // The calculation window in a mode (shims, camber-gain definition,
+    // spring rate); shimSide kSideRight or kSideLeft for the shims.
+    std::function<void(CalcMode mode, int shimSide)> openCalc;
     std::function<void(OutsideDocument document)> showDocument;
     // Called once the exit path has decided to leave: write the settings.
     std::function<void()> writeSettings;

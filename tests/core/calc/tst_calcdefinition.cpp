@@ -60,9 +60,9 @@ TEST(CalcDefinition, ReadsRecordsAndNumbersRowsAcrossFrames)
     EXPECT_TRUE(d.rows[6].items.empty());
     // Read well, it still does not suit these modes: the table specs need a
     // number box in row 2, the shims 3 outputs.
-    EXPECT_NE(calcDefinitionMismatch(kCalcModeTableSpec, d, "T").find("row 2"), std::string::npos);
-    EXPECT_NE(calcDefinitionMismatch(kCalcModeShim, d, "T").find("3 outputs"), std::string::npos);
-    EXPECT_EQ(calcDefinitionMismatch(99, d, "T"), "");
+    EXPECT_NE(calcDefinitionMismatch(CalcMode::TableSpec, d, "T").find("row 2"), std::string::npos);
+    EXPECT_NE(calcDefinitionMismatch(CalcMode::Shim, d, "T").find("3 outputs"), std::string::npos);
+    EXPECT_EQ(calcDefinitionMismatch(CalcMode { 99 }, d, "T"), "");
 }
 
 TEST(CalcDefinition, NoteSwitchInEitherCaseDropsTheNoteRecords)
@@ -125,23 +125,23 @@ TEST(CalcDefinition, FinderIgnoresCaseAndAddsTheMetricSuffix)
     std::filesystem::create_directories(dir / "calc");
     std::ofstream(dir / "calc" / "shimnewm.clc") << kTwoFrames;
 
-    EXPECT_EQ(calcDefinitionFileName(kCalcModeSpring, 0), "spring.CLC");
-    EXPECT_EQ(calcDefinitionFileName(kCalcModeTableSpec, 1), "TABLSPECm.CLC");
-    EXPECT_EQ(calcDefinitionFileName(7, 0), "");
-    EXPECT_EQ(findCalcDefinitionFile(dir, kCalcModeShim, 1), dir / "calc" / "shimnewm.clc");
-    EXPECT_TRUE(findCalcDefinitionFile(dir, kCalcModeShim, 0).empty());
+    EXPECT_EQ(calcDefinitionFileName(CalcMode::Spring, 0), "spring.CLC");
+    EXPECT_EQ(calcDefinitionFileName(CalcMode::TableSpec, 1), "TABLSPECm.CLC");
+    EXPECT_EQ(calcDefinitionFileName(CalcMode { 7 }, 0), "");
+    EXPECT_EQ(findCalcDefinitionFile(dir, CalcMode::Shim, 1), dir / "calc" / "shimnewm.clc");
+    EXPECT_TRUE(findCalcDefinitionFile(dir, CalcMode::Shim, 0).empty());
 
-    const CalcDefinitionResult missing = loadCalcDefinitionFor(dir, kCalcModeShim, 0);
+    const CalcDefinitionResult missing = loadCalcDefinitionFor(dir, CalcMode::Shim, 0);
     EXPECT_FALSE(missing.definition);
     EXPECT_NE(missing.message.find("SHIMNEW.CLC"), std::string::npos) << missing.message;
-    EXPECT_TRUE(loadCalcDefinitionFor(dir, kCalcModeShim, 1).definition);
+    EXPECT_TRUE(loadCalcDefinitionFor(dir, CalcMode::Shim, 1).definition);
     std::filesystem::remove_all(dir);
 }
 
 TEST(CalcDefinition, ShippedFilesLoadAndSuitTheirModes)
 {
-    for (const int mode :
-        { kCalcModeShim, kCalcModeGainSpec, kCalcModeTableSpec, kCalcModeSpring }) {
+    for (const CalcMode mode :
+        { CalcMode::Shim, CalcMode::GainSpec, CalcMode::TableSpec, CalcMode::Spring }) {
         for (const int units : { 0, 1 }) {
             const auto file = findCalcDefinitionFile(TARVIK_SOURCE_DATA_DIR, mode, units);
             ASSERT_FALSE(file.empty()) << calcDefinitionFileName(mode, units);

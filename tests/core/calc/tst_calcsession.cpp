@@ -6,8 +6,11 @@
 // rules a window test does not reach.
 #include "../design/designfixtures.h"
 #include "core/calc/calcsession.h"
+#include "core/calc/shimcalc.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
 
 using namespace tarvik;
 
@@ -26,12 +29,17 @@ LayoutState workedLayout()
 class CalcSessionTest : public ::testing::Test
 {
 protected:
-    CalcSession open(int mode, int side = kSideRight, std::optional<ShimChoices> shim = {})
+    // The session opened, kept until the test ends.
+    CalcSession &open(CalcMode mode, int side = kSideRight, std::optional<ShimChoices> shim = {})
     {
-        const CalcOpenResult r
+        CalcOpenResult r
             = openCalcWindow(mode, TARVIK_SOURCE_DATA_DIR, { layout, settings, side, shim });
         EXPECT_TRUE(r.session) << (r.refusal ? r.refusal->text : "");
-        return r.session ? *r.session : CalcSession {};
+        if (!r.session) {
+            throw std::runtime_error("no session");
+        }
+        opened.push_back(std::move(r.session));
+        return *opened.back();
     }
 
     // Runs accept, answering each question with the next of `answers`.
@@ -52,13 +60,14 @@ protected:
     LayoutState layout = workedLayout();
     Settings settings;
     std::vector<std::string> asked;
+    std::vector<std::unique_ptr<CalcSession>> opened;
 };
 
 } // namespace
 
 TEST_F(CalcSessionTest, BoxTakesTheLeadingNumberAndARateNeedsEveryDimension)
 {
-    CalcSession s = open(kCalcModeSpring); // coil: row 3 wire diameter, .02 to 3
+    CalcSession &s = open(CalcMode::Spring); // coil: row 3 wire diameter, .02 to 3
     EXPECT_FALSE(s.acceptEnabled());
     const auto type = [&s](int row, const char *text) {
         s.focusEntered(row);
@@ -103,20 +112,23 @@ TEST_F(CalcSessionTest, WholeNumberMaximumShowsItsWholePart)
 {
     CalcDefinition d;
     d.rows.push_back({ false, "Count", {}, false, 10.001, 1, 1 });
-    CalcSession s;
-    s.open(99, d, { layout, settings });
-    s.focusEntered(1);
-    const CalcFeedback f = s.leaveBox(1, "12");
+    const std::unique_ptr<CalcSession> s
+        = makeCalcSession(CalcMode::GainSpec, d, { layout, settings });
+    s->focusEntered(1);
+    const CalcFeedback f = s->leaveBox(1, "12");
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_EQ(f.messages[0].text, "Count = 12.  Value must be between  1 and  10 .");
-    // An unknown mode calculates nothing and its accept only closes.
-    EXPECT_EQ(s.accept().outcome, CalcAcceptResult::Outcome::Close);
-    EXPECT_FALSE(s.accept().writeBack);
+    // A number that is no mode opens nothing.
+    EXPECT_FALSE(makeCalcSession(CalcMode { 99 }, d, { layout, settings }));
+    const CalcOpenResult unknown
+        = openCalcWindow(CalcMode { 99 }, TARVIK_SOURCE_DATA_DIR, { layout, settings });
+    EXPECT_FALSE(unknown.session);
+    EXPECT_EQ(unknown.refusal->text, "There is no calculation number 99 to open.");
 }
 
 TEST_F(CalcSessionTest, ArrowKeysMoveTheFocusButNeverChangeAChoice)
 {
-    CalcSession s = open(kCalcModeSpring);
+    CalcSession &s = open(CalcMode::Spring);
     s.focusEntered(2);
     EXPECT_EQ(s.keyPressed(2, CalcKey::Down), CalcFocusMove::Next);
     s.focusEntered(3); // the next field may get the focus before the list reports
@@ -137,7 +149,7 @@ TEST_F(CalcSessionTest, ShimOpeningRefusesUnusualGeometry)
     EXPECT_FALSE(shimOpenRefusal(layout.record, kSideLeft));
     layout.record.set(1, "24"); // right pivot X equal to the ball joint X
     const CalcOpenResult r
-        = openCalcWindow(kCalcModeShim, TARVIK_SOURCE_DATA_DIR, { layout, settings });
+        = openCalcWindow(CalcMode::Shim, TARVIK_SOURCE_DATA_DIR, { layout, settings });
     ASSERT_TRUE(r.refusal);
     EXPECT_FALSE(r.session);
     EXPECT_EQ(r.refusal->title, "Unusual Geometry");
@@ -153,11 +165,11 @@ TEST_F(CalcSessionTest, ShimOpeningRefusesUnusualGeometry)
 
 TEST_F(CalcSessionTest, ShimDirectionAndCustomThickness)
 {
-    CalcSession s = open(kCalcModeShim, kSideLeft);
+    CalcSession &s = open(CalcMode::Shim, kSideLeft);
     EXPECT_EQ(s.caption(), "Shim Calculator - Left Side");
     EXPECT_EQ(s.stepName(), "Shim Left Side"); // Edit > Undo names the write-back
-    EXPECT_EQ(open(kCalcModeShim, kSideRight).stepName(), "Shim Right Side");
-    EXPECT_EQ(open(kCalcModeSpring).stepName(), "Spring Rate");
+    EXPECT_EQ(open(CalcMode::Shim, kSideRight).stepName(), "Shim Right Side");
+    EXPECT_EQ(open(CalcMode::Spring).stepName(), "Spring Rate");
     EXPECT_NE(s.noteText().find("moves the pivot toward the centerline. If your chassis is like"),
         std::string::npos);
     EXPECT_FALSE(s.accept().writeBack); // no shim change chosen
@@ -183,7 +195,7 @@ TEST_F(CalcSessionTest, ShimDirectionAndCustomThickness)
 
 TEST_F(CalcSessionTest, ShimOfZeroAndOutsideLimitsAreNotWritten)
 {
-    CalcSession s = open(kCalcModeShim, kSideLeft, ShimChoices { 0, 2, 0, 0, 0 });
+    CalcSession &s = open(CalcMode::Shim, kSideLeft, ShimChoices { 0, 2, 0, 0, 0 });
     EXPECT_EQ(s.output(0).value, ".0000");
     CalcAcceptResult r = s.accept({});
     EXPECT_EQ(r.outcome, CalcAcceptResult::Outcome::StayOpen);
@@ -210,7 +222,7 @@ TEST_F(CalcSessionTest, SpringLowerArmPrefillAndTheSidesItIsSentTo)
 {
     // Each side's own lower arm: right (index 0) entry 7, left entry 23,
     // both the mean when they nearly agree; a typed length is kept.
-    CalcSession s = open(kCalcModeSpring);
+    CalcSession &s = open(CalcMode::Spring);
     s.choiceClicked(2, 2);
     EXPECT_EQ(s.row(5).caption, "Lower Control Arm, in");
     EXPECT_EQ(s.row(5).text, "");
@@ -247,7 +259,7 @@ TEST_F(CalcSessionTest, SpringLowerArmPrefillAndTheSidesItIsSentTo)
     // blank "Send Rate To" sends to both as well.
     layout.record.set(springRateEntry(kSideRight), "550");
     layout.record.set(springRateEntry(kSideLeft), "450");
-    CalcSession differ = open(kCalcModeSpring);
+    CalcSession &differ = open(CalcMode::Spring);
     for (const auto &[row, text] : { std::pair { 3, ".5" }, { 4, "3.5" }, { 5, "10" } }) {
         differ.focusEntered(row);
         differ.leaveBox(row, text);
@@ -270,7 +282,7 @@ TEST_F(CalcSessionTest, GainDefinitionCancelStaysAndStandardKeepsTheTexts)
     settings.GainSpecChoice = 1;
     settings.GainDiveText = "2";
     settings.GainRollText = "1.5";
-    CalcSession s = open(kCalcModeGainSpec);
+    CalcSession &s = open(CalcMode::GainSpec);
     EXPECT_EQ(s.acceptCaption(), "OK/Exit");
     EXPECT_FALSE(s.output(0).visible);
     EXPECT_NE(s.noteText().find("\r\rIMPORTANT:  Wheel Rates"), std::string::npos);
@@ -290,7 +302,7 @@ TEST_F(CalcSessionTest, GainDefinitionCancelStaysAndStandardKeepsTheTexts)
 TEST_F(CalcSessionTest, TableSpecThatStillDoesNotFitIsRefused)
 {
     settings.tableSpec = TableSpec { 1, "-6", "6", 0, "-30", "30", 0 };
-    const CalcAcceptResult r = open(kCalcModeTableSpec).accept({});
+    const CalcAcceptResult r = open(CalcMode::TableSpec).accept({});
     EXPECT_EQ(r.outcome, CalcAcceptResult::Outcome::StayOpen);
     ASSERT_TRUE(r.message);
     EXPECT_EQ(r.message->text.rfind(
@@ -324,7 +336,7 @@ TEST_F(CalcSessionTest, MetricLayoutsCalculateInInchesAndWriteBackMillimetres)
     layout.record = convertRecord(layout.record, true);
     layout.unitsFlag = 1;
     settings.camberOption = 1;
-    CalcSession shim = open(kCalcModeShim, kSideLeft, ShimChoices { 0, 1, 2, 0, 0 });
+    CalcSession &shim = open(CalcMode::Shim, kSideLeft, ShimChoices { 0, 1, 2, 0, 0 });
     EXPECT_EQ(shim.output(0).value, "3.1750"); // two 1/16 in shims
     const CalcAcceptResult moved = acceptWith(shim, {});
     ASSERT_EQ(moved.outcome, CalcAcceptResult::Outcome::Close)
@@ -332,7 +344,7 @@ TEST_F(CalcSessionTest, MetricLayoutsCalculateInInchesAndWriteBackMillimetres)
     EXPECT_EQ(moved.writeBack->entries[2].text, "307.97"); // (12 + .125) in
     EXPECT_NEAR(std::stod(moved.writeBack->entries[0].text), 612.7, 0.5); // out by .12 in
 
-    CalcSession spring = open(kCalcModeSpring);
+    CalcSession &spring = open(CalcMode::Spring);
     spring.choiceClicked(2, 2);
     spring.choiceClicked(1, 0);
     EXPECT_EQ(spring.row(5).text, "16");

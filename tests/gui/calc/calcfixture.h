@@ -29,7 +29,7 @@ struct CalcFixture : WorkedWindow
     static MainWindowHooks hooksFor(CalcFixture *self)
     {
         MainWindowHooks hooks;
-        hooks.openCalc = [self](int mode, int side) { self->calc.open(mode, side); };
+        hooks.openCalc = [self](CalcMode mode, int side) { self->calc.open(mode, side); };
         return hooks;
     }
 
@@ -42,7 +42,7 @@ struct CalcFixture : WorkedWindow
         }
         return w;
     }
-    CalcWindow *openCalc(int mode, int side = -1)
+    CalcWindow *openCalc(CalcMode mode, int side = -1)
     {
         calc.open(mode, side);
         return shown();

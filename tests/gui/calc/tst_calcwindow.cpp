@@ -84,7 +84,7 @@ private slots:
     void torsionBarsWithoutARateAndHollow()
     {
         CalcFixture f;
-        CalcWindow *w = f.openCalc(kCalcModeSpring);
+        CalcWindow *w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         choose(w, 1, 0); // right side: its lower arm fills row 5
         choose(w, 2, 2);
@@ -115,7 +115,7 @@ private slots:
     void refusedValueRestoresTheTextOnEntry()
     {
         CalcFixture f;
-        CalcWindow *w = f.openCalc(kCalcModeSpring);
+        CalcWindow *w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         QCOMPARE(w->acceptButton()->text(), QStringLiteral("Use Calc Value"));
         QVERIFY(!w->box(6)->isEnabled() && w->caption(6)->text().isEmpty());
@@ -142,7 +142,7 @@ private slots:
     void keysMoveBetweenFieldsAndNeverChangeAChoice()
     {
         CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
+        const QPointer<CalcWindow> w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         choose(w, 2, 1); // leaf spring
         QTest::keyClick(w->choice(2), Qt::Key_Down);
@@ -210,7 +210,7 @@ private slots:
         Settings initial;
         initial.camberOption = 1;
         CalcFixture f(initial);
-        CalcWindow *w = f.openCalc(kCalcModeShim, kSideRight);
+        CalcWindow *w = f.openCalc(CalcMode::Shim, kSideRight);
         QVERIFY(w);
         choose(w, 1, 1);
         choose(w, 2, 2); // custom thickness
@@ -219,14 +219,14 @@ private slots:
         typeInto(w, 5, QStringLiteral(".1"));
         click(w->acceptButton());
 
-        w = f.openCalc(kCalcModeShim, kSideRight);
+        w = f.openCalc(CalcMode::Shim, kSideRight);
         QCOMPARE(w->choice(1)->currentIndex(), 1);
         QCOMPARE(w->choice(2)->currentIndex(), 2);
         QCOMPARE(w->box(5)->text(), QStringLiteral(".1"));
-        QCOMPARE(f.openCalc(kCalcModeShim, kSideLeft)->choice(2)->currentIndex(), 0);
+        QCOMPARE(f.openCalc(CalcMode::Shim, kSideLeft)->choice(2)->currentIndex(), 0);
         f.document->newLayout();
         f.open(QStringLiteral("WORKED.TK"));
-        QCOMPARE(f.openCalc(kCalcModeShim, kSideRight)->choice(1)->currentIndex(), 0);
+        QCOMPARE(f.openCalc(CalcMode::Shim, kSideRight)->choice(1)->currentIndex(), 0);
     }
 
     void unusualGeometryOpensNothing()
@@ -272,7 +272,7 @@ private slots:
         initial.tableSpec = TableSpec { 0, "-5", "5", 2, "-4", "4", 1 };
         CalcFixture f(initial);
         QSignalSpy changed(&f.settings, &SettingsOwner::changed);
-        CalcWindow *w = f.openCalc(kCalcModeTableSpec);
+        CalcWindow *w = f.openCalc(CalcMode::TableSpec);
         QVERIFY(w);
         // .5 in gives 21 rows, 1 in still 11: the dive steps up twice, warned once.
         QCOMPARE(f.platform.messageTexts(),
@@ -324,7 +324,7 @@ private slots:
         QCOMPARE(f.document->entry(pivotX), QStringLiteral("12"));
 
         // Reopened, the rows hold the stack and the switch is off.
-        w = f.openCalc(kCalcModeShim, kSideRight);
+        w = f.openCalc(CalcMode::Shim, kSideRight);
         QVERIFY(w && w != accepted);
         QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 }));
         QVERIFY(!w->targetFrame()->toggle()->isChecked() && w->choice(3)->isEnabled());
@@ -333,7 +333,7 @@ private slots:
     void refusedTargetKeepsTheFocusAndAcceptTakesTypedText()
     {
         CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(kCalcModeShim, kSideLeft);
+        const QPointer<CalcWindow> w = f.openCalc(CalcMode::Shim, kSideLeft);
         QVERIFY(w);
         ShimTargetFrame *t = switchedOn(w);
         typeInto(t->box(), QStringLiteral("25"));
@@ -360,7 +360,7 @@ private slots:
     void closesWhenAnotherWindowIsActivatedUnlessItsHelpIsUp()
     {
         CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
+        const QPointer<CalcWindow> w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         click(w->helpButton());
         QCOMPARE(w->helpWindow()->title(), QStringLiteral("Spring Rate Calculator"));
@@ -380,7 +380,7 @@ private slots:
     {
         // A dialog of its own, found through the parent chain.
         CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(kCalcModeSpring);
+        const QPointer<CalcWindow> w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         auto *child = new QDialog(w);
         child->show();
@@ -394,7 +394,7 @@ private slots:
         ActivatingPlatform platform;
         CalcOpener opener(platform, shippedData(), *f.document, f.settings);
         opener.setMainWindow(f.window.get());
-        const QPointer<CalcWindow> other = opener.open(kCalcModeSpring);
+        const QPointer<CalcWindow> other = opener.open(CalcMode::Spring);
         QVERIFY(QTest::qWaitForWindowActive(other));
         typeInto(other, 4, QStringLiteral("40")); // refused: a message, and the window stays
         QVERIFY(platform.activated);
@@ -405,8 +405,8 @@ private slots:
     void oneWindowAtATimeAndEscapeWritesNothing()
     {
         CalcFixture f;
-        const QPointer<CalcWindow> first = f.openCalc(kCalcModeSpring);
-        const QPointer<CalcWindow> second = f.openCalc(kCalcModeGainSpec);
+        const QPointer<CalcWindow> first = f.openCalc(CalcMode::Spring);
+        const QPointer<CalcWindow> second = f.openCalc(CalcMode::GainSpec);
         QVERIFY(closed(first));
         QCOMPARE(f.calc.window(), second.data());
         choose(second, 1, 1);
@@ -418,7 +418,7 @@ private slots:
 
         // Opened again while the cancelled one waits for its deletion: a new
         // window, which stays up when the old one goes.
-        const QPointer<CalcWindow> third = f.openCalc(kCalcModeGainSpec);
+        const QPointer<CalcWindow> third = f.openCalc(CalcMode::GainSpec);
         QVERIFY(third && third != second);
         QTRY_VERIFY(!second);
         QVERIFY(!closed(third) && third->isVisible());
@@ -428,7 +428,7 @@ private slots:
     void shimCalculatorClosesWhenItsLayoutChanges()
     {
         CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(kCalcModeShim, kSideLeft);
+        const QPointer<CalcWindow> w = f.openCalc(CalcMode::Shim, kSideLeft);
         QVERIFY(w);
         click(w->helpButton()); // the main window can be used meanwhile
         f.document->setEntries({ { 17, QStringLiteral("11") } });
@@ -445,7 +445,7 @@ private slots:
             }
             CalcFixture f;
             CalcOpener opener(f.platform, DataFolder(data.path()), *f.document, f.settings);
-            QVERIFY(!opener.open(kCalcModeSpring));
+            QVERIFY(!opener.open(CalcMode::Spring));
             QCOMPARE(f.platform.messages().size(), 1);
             QVERIFY(f.platform.messages().first().text.contains(QStringLiteral("spring.CLC")));
         }
@@ -456,7 +456,7 @@ private slots:
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("calc.pdf"));
         CalcFixture f;
-        CalcWindow *w = f.openCalc(kCalcModeSpring);
+        CalcWindow *w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         f.platform.answerInput(QStringLiteral("Front coils, new"));
         answerPrintToPdf(f.platform, pdf);

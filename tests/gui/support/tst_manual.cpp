@@ -184,7 +184,7 @@ void TestManual::shimNotePointsAtTheAddingOrRemovingExplanation()
     layout.record = worked.data.record;
     const Settings settings;
     const CalcOpenResult opened
-        = openCalcWindow(kCalcModeShim, kData.toStdString(), CalcContext(layout, settings));
+        = openCalcWindow(CalcMode::Shim, kData.toStdString(), CalcContext(layout, settings));
     QVERIFY(opened.session);
     const auto match = QRegularExpression(QStringLiteral(R"(\(p (\d+)\)$)"))
                            .match(QString::fromStdString(opened.session->noteText()));

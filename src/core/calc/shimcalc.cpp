@@ -1,12 +1,6 @@
-// The shim calculator (mode 1): shims added or removed under one side's upper
-// frame pivot, as a count of 1/16 in and 1/8 in shims or a custom thickness
-// in inches; the new camber through the shim move, and on accept the moved
-// upper ball joint and frame pivot written back to that side's boxes.
-//
-// Rows: 1 direction (0 added), 2 shim type (0 no change, 1 standard, other
-// custom), 3 and 4 the shim counts (index = count), 5 the custom thickness.
-// Outputs: 0 thickness, 1 new camber, 2 current camber.
-#include "core/calc/calcsession.h"
+// The shim calculator's rows, calculation and write-back; see shimcalc.h.
+#include "core/calc/shimcalc.h"
+
 #include "core/geometry/engine.h"
 #include "core/geometry/shimmove.h"
 #include "core/layout/units.h"
@@ -74,10 +68,14 @@ std::optional<CalcMessage> shimOpenRefusal(const SpecRecord &record, int side)
             + "\r\rThis unusual geometry will cause errors." };
 }
 
-void CalcSession::setUpShim(const std::optional<ShimChoices> &remembered)
+ShimCalc::ShimCalc(const CalcDefinition &definition, const CalcContext &context)
+    : CalcSession(CalcMode::Shim, definition, context)
+    , m_shimSide(context.shimSide == kSideLeft ? kSideLeft : kSideRight)
+    , m_camberOption(context.settings.camberOption)
 {
     m_caption += m_shimSide == kSideRight ? " - Right Side" : " - Left Side";
     m_noteText += kShimNoteTail;
+    const std::optional<ShimChoices> &remembered = context.shimChoices;
     if (remembered) {
         setChoice(1, remembered->direction);
         setChoice(2, remembered->shimType);
@@ -90,8 +88,14 @@ void CalcSession::setUpShim(const std::optional<ShimChoices> &remembered)
     }
 }
 
-void CalcSession::recalculateShim(CalcFeedback &feedback)
+std::string ShimCalc::stepName() const
 {
+    return m_shimSide == kSideLeft ? "Shim Left Side" : "Shim Right Side";
+}
+
+CalcFeedback ShimCalc::recalculate()
+{
+    CalcFeedback feedback;
     CalcOutputRow &thicknessOut = outputRef(0);
     CalcOutputRow &newCamberOut = outputRef(1);
     CalcOutputRow &camberOut = outputRef(2);
@@ -136,7 +140,7 @@ void CalcSession::recalculateShim(CalcFeedback &feedback)
         if (moved.status == 2) {
             feedback.messages.push_back(geometryWarning());
         }
-        return;
+        return feedback;
     }
     // The move measures the knuckle's run away from the centreline on the
     // right side and toward it on the left, hence the opposite signs.
@@ -144,9 +148,28 @@ void CalcSession::recalculateShim(CalcFeedback &feedback)
     const double newCamber
         = m_shimSide == kSideRight ? moved.camberChange + camber : camber - moved.camberChange;
     newCamberOut.value = formatPicture(newCamber, "##.00");
+    return feedback;
 }
 
-CalcAcceptResult CalcSession::acceptShim(const CalcAnswers &answers) const
+std::optional<CalcAcceptResult> ShimCalc::refuseAccept() const
+{
+    if (m_target.on && !m_target.found()) {
+        return CalcAcceptResult::stayOpen(CalcMessage { " ",
+            "No shims have been found for a target camber, so there is no " + m_resultName
+                + " to be used." });
+    }
+    if (std::optional<CalcAcceptResult> empty = refuseEmptyResult()) {
+        return empty;
+    }
+    if (choiceOf(2) == 0) {
+        return CalcAcceptResult::stayOpen(CalcMessage { " ",
+            "You have select 'No Shim Change' as the Shim Type, so there is no " + m_resultName
+                + " to be used." });
+    }
+    return std::nullopt;
+}
+
+CalcAcceptResult ShimCalc::acceptWithin(const CalcAnswers &answers) const
 {
     const double mm = unitFactor(Quantity::Length, m_unitsFlag);
     const ShimResult moved
@@ -201,10 +224,7 @@ CalcAcceptResult CalcSession::acceptShim(const CalcAnswers &answers) const
     wb.shimChoices
         = ShimChoices { choiceOf(1), choiceOf(2), choiceOf(3), choiceOf(4), rowNumber(5) };
 
-    CalcAcceptResult done;
-    done.outcome = CalcAcceptResult::Outcome::Close;
-    done.writeBack = std::move(wb);
-    return done;
+    return CalcAcceptResult::close(std::move(wb));
 }
 
 } // namespace tarvik

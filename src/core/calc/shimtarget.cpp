@@ -1,5 +1,5 @@
 // Target-camber shims (see shimtarget.h).
-#include "core/design/shimtarget.h"
+#include "core/calc/shimtarget.h"
 
 #include "core/geometry/shimmove.h"
 #include "core/layout/entrynumbers.h"

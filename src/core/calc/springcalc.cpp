@@ -1,15 +1,7 @@
-// The spring rate calculator (mode 11): a coil spring, leaf spring or solid
-// or hollow torsion bar turned into a rate in pounds per inch, sent to the
-// right, the left or both "Spring Rate" boxes (both when no side is chosen;
-// two different rates are replaced only after a question).
-//
-// Rows: 1 side (0 right, 1 left, 2 both), 2 spring type (0 coil, 1 leaf,
-// 2 torsion bar, 3 hollow torsion bar), 3 to 7 the dimensions, whose
-// captions and limits follow the spring type. Output 0 is the rate, shown
-// only while every dimension the type uses is filled in: an emptied box or a
-// dimension left over from another type that lies outside this type's limits
-// (which is cleared) leaves no rate, so none can be sent.
-#include "core/calc/calcsession.h"
+// The spring rate calculator's rows, calculation and write-back; see
+// springcalc.h.
+#include "core/calc/springcalc.h"
+
 #include "core/calc/springrate.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
@@ -41,7 +33,20 @@ std::string shownRateText(const std::string &text)
 
 } // namespace
 
-void CalcSession::prefillLowerArm()
+SpringCalc::SpringCalc(const CalcDefinition &definition, const CalcContext &context)
+    : CalcSession(CalcMode::Spring, definition, context)
+    , m_shownSpringRates { context.layout.record.get(springRateEntry(kSideRight)),
+        context.layout.record.get(springRateEntry(kSideLeft)) }
+{
+    setChoice(kTypeRow, kCoil);
+}
+
+std::string SpringCalc::stepName() const
+{
+    return otherSpecsCaption(kSpringRateRow);
+}
+
+void SpringCalc::prefillLowerArm()
 {
     // Each side's torsion bar works through its own lower arm.
     const std::string &rightArm = entryText(pointEntry(kSideRight, kColumnX, kLowerArmDim));
@@ -71,7 +76,7 @@ void CalcSession::prefillLowerArm()
     }
 }
 
-void CalcSession::clearOutsideLimits()
+void SpringCalc::clearOutsideLimits()
 {
     for (int k = 3; k <= 7; ++k) {
         CalcInputRow &r = rowRef(k);
@@ -85,7 +90,7 @@ void CalcSession::clearOutsideLimits()
     }
 }
 
-bool CalcSession::springInputsComplete() const
+bool SpringCalc::inputsComplete() const
 {
     for (int k = 3; k <= 7; ++k) {
         if (row(k).enabled && row(k).text.empty()) {
@@ -95,7 +100,7 @@ bool CalcSession::springInputsComplete() const
     return true;
 }
 
-void CalcSession::recalculateSpring()
+CalcFeedback SpringCalc::recalculate()
 {
     const int type = choiceOf(kTypeRow);
     std::optional<double> rate;
@@ -111,7 +116,7 @@ void CalcSession::recalculateSpring()
         blankRow(6);
         blankRow(7);
         clearOutsideLimits();
-        if (springInputsComplete()) {
+        if (inputsComplete()) {
             rate = coilSpringRate(rowNumber(3), rowNumber(4), rowNumber(5));
         }
         break;
@@ -122,7 +127,7 @@ void CalcSession::recalculateSpring()
         setNumericRow(6, "Thickness of 1 Leaf, in", 1, 0.005);
         setNumericRow(7, "Spring Width, in", 10, 0.1);
         clearOutsideLimits();
-        if (springInputsComplete()) {
+        if (inputsComplete()) {
             rate = leafSpringRate(
                 rowNumber(3), rowNumber(4), rowNumber(5), rowNumber(6), rowNumber(7));
         }
@@ -142,7 +147,7 @@ void CalcSession::recalculateSpring()
         // The lower arm comes from the layout itself, after the check: the
         // limits are for what the user types.
         prefillLowerArm();
-        if (springInputsComplete()) {
+        if (inputsComplete()) {
             rate = torsionBarRate(rowNumber(3), rowNumber(4), rowNumber(5),
                 type == kHollowTorsionBar ? std::optional<double>(rowNumber(6)) : std::nullopt);
         }
@@ -153,16 +158,17 @@ void CalcSession::recalculateSpring()
                 blankRow(k);
             }
         }
-        return;
+        return {};
     }
     if (rate) {
         // The formulas give pounds per inch; a metric layout takes N/mm.
         out.value = springRateText(*rate * unitFactor(Quantity::Rate, m_unitsFlag));
         out.enabled = true;
     }
+    return {};
 }
 
-CalcAcceptResult CalcSession::acceptSpring(const CalcAnswers &answers) const
+CalcAcceptResult SpringCalc::acceptWithin(const CalcAnswers &answers) const
 {
     const int side = choiceOf(kSideRow);
     const bool both = side != kSideIndexLeft && side != kSideIndexRight;
@@ -191,10 +197,7 @@ CalcAcceptResult CalcSession::acceptSpring(const CalcAnswers &answers) const
     }
     // The wheel rates shown in the main window come from the spring rates.
     wb.redraw = true;
-    CalcAcceptResult done;
-    done.outcome = CalcAcceptResult::Outcome::Close;
-    done.writeBack = std::move(wb);
-    return done;
+    return CalcAcceptResult::close(std::move(wb));
 }
 
 } // namespace tarvik

@@ -1,7 +1,7 @@
 // The shim calculator's target camber (see shimtargetstate.h): the switch,
 // the target box and the search that sets rows 1-4.
-#include "core/calc/calcsession.h"
-#include "core/design/shimtarget.h"
+#include "core/calc/shimcalc.h"
+#include "core/calc/shimtarget.h"
 #include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
 
@@ -19,9 +19,9 @@ std::string degrees(double value)
 
 } // namespace
 
-CalcFeedback CalcSession::setShimTargetOn(bool on)
+CalcFeedback ShimCalc::setShimTargetOn(bool on)
 {
-    if (m_mode != kCalcModeShim || on == m_target.on) {
+    if (on == m_target.on) {
         return {};
     }
     m_target.on = on;
@@ -34,14 +34,14 @@ CalcFeedback CalcSession::setShimTargetOn(bool on)
     return searchShimTarget();
 }
 
-void CalcSession::shimTargetEntered()
+void ShimCalc::shimTargetEntered()
 {
     m_textOnEntry = m_target.text;
 }
 
-CalcFeedback CalcSession::leaveShimTarget(std::string_view text)
+CalcFeedback ShimCalc::leaveShimTarget(std::string_view text)
 {
-    if (m_mode != kCalcModeShim || !m_target.on) {
+    if (!m_target.on) {
         return {};
     }
     m_target.text = std::string(text);
@@ -55,7 +55,7 @@ CalcFeedback CalcSession::leaveShimTarget(std::string_view text)
     return searchShimTarget();
 }
 
-void CalcSession::clearShimTargetStack()
+void ShimCalc::clearShimTargetStack()
 {
     m_target.stack.reset();
     m_target.camber.clear();
@@ -63,7 +63,7 @@ void CalcSession::clearShimTargetStack()
     m_target.note.clear();
 }
 
-CalcFeedback CalcSession::searchShimTarget()
+CalcFeedback ShimCalc::searchShimTarget()
 {
     clearShimTargetStack();
     if (m_target.text.empty()) {

@@ -3,7 +3,7 @@
 // the outputs and Accept read, the target box is checked like the others,
 // and a sweep of targets measures how close the shims come.
 #include "../design/designfixtures.h"
-#include "core/calc/calcsession.h"
+#include "core/calc/shimcalc.h"
 #include "core/geometry/shimmove.h"
 #include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
@@ -11,12 +11,14 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
 
 using namespace tarvik;
 
 namespace {
 
-CalcFeedback type(CalcSession &s, const std::string &text)
+CalcFeedback type(ShimCalc &s, const std::string &text)
 {
     s.shimTargetEntered();
     return s.leaveShimTarget(text);
@@ -31,18 +33,25 @@ ShimChoices rows(const CalcSession &s)
 class ShimTargetSession : public ::testing::Test
 {
 protected:
-    CalcSession open(int side)
+    // The shim calculator opened with its target switched on, kept until the
+    // test ends.
+    ShimCalc &open(int side)
     {
-        const CalcOpenResult r
-            = openCalcWindow(kCalcModeShim, TARVIK_SOURCE_DATA_DIR, { layout, settings, side });
-        EXPECT_TRUE(r.session);
-        CalcSession s = r.session ? *r.session : CalcSession {};
-        s.setShimTargetOn(true);
-        return s;
+        CalcOpenResult r
+            = openCalcWindow(CalcMode::Shim, TARVIK_SOURCE_DATA_DIR, { layout, settings, side });
+        auto *shim = dynamic_cast<ShimCalc *>(r.session.get());
+        EXPECT_TRUE(shim);
+        if (!shim) {
+            throw std::runtime_error("no shim calculator");
+        }
+        opened.push_back(std::move(r.session));
+        shim->setShimTargetOn(true);
+        return *shim;
     }
 
     LayoutState layout = test::exampleLayout("WORKED.TK");
     Settings settings;
+    std::vector<std::unique_ptr<CalcSession>> opened;
 };
 
 // Half the widest gap between the cambers of two neighbouring stacks.
@@ -72,7 +81,7 @@ double halfWidestGap(const LayoutState &layout, int side)
 // rules around it.
 TEST_F(ShimTargetSession, TargetBoxIsCheckedEmptiedAndSwitchedLikeTheOthers)
 {
-    CalcSession s = open(kSideRight);
+    ShimCalc &s = open(kSideRight);
     // Switched on before a target is typed: the rows are locked, and there
     // is nothing to use.
     EXPECT_EQ(rows(s), (ShimChoices { 0, 0, -1, -1, 0 }));
@@ -108,7 +117,7 @@ TEST_F(ShimTargetSession, TargetBoxIsCheckedEmptiedAndSwitchedLikeTheOthers)
 
 TEST_F(ShimTargetSession, TargetMetBeyondReachAndNothingSolvable)
 {
-    CalcSession s = open(kSideLeft);
+    ShimCalc &s = open(kSideLeft);
     type(s, "-.5"); // the camber as it stands
     EXPECT_EQ(rows(s), (ShimChoices { 0, 1, 0, 0, 0 }));
     EXPECT_EQ(s.shimTarget().residual, ".00");
@@ -122,22 +131,22 @@ TEST_F(ShimTargetSession, TargetMetBeyondReachAndNothingSolvable)
     // An upper arm .01 in long: every shim pulls the linkage apart.
     layout.record.set(pointEntry(kSideRight, kColumnX, kUpperFramePivot), "23.99");
     layout.record.set(pointEntry(kSideRight, kColumnHeight, kUpperFramePivot), "15");
-    s = open(kSideRight);
-    const CalcFeedback none = type(s, "1");
+    ShimCalc &pulledApart = open(kSideRight);
+    const CalcFeedback none = type(pulledApart, "1");
     ASSERT_EQ(none.messages.size(), 1u);
     EXPECT_EQ(none.messages[0].title, "Target Camber");
     EXPECT_NE(none.messages[0].text.find("Nothing has been changed."), std::string::npos);
-    EXPECT_EQ(rows(s), (ShimChoices { 0, 0, -1, -1, 0 }));
-    EXPECT_FALSE(s.shimTarget().found());
+    EXPECT_EQ(rows(pulledApart), (ShimChoices { 0, 0, -1, -1, 0 }));
+    EXPECT_FALSE(pulledApart.shimTarget().found());
 }
 
 TEST_F(ShimTargetSession, MetricLayoutFindsTheSameInchShims)
 {
     settings.camberOption = 1;
-    CalcSession inches = open(kSideRight);
+    ShimCalc &inches = open(kSideRight);
     layout.record = convertRecord(layout.record, true);
     layout.unitsFlag = 1;
-    CalcSession mm = open(kSideRight);
+    ShimCalc &mm = open(kSideRight);
     type(inches, "1.2");
     type(mm, "1.2");
     EXPECT_EQ(rows(mm), rows(inches));
@@ -158,13 +167,13 @@ TEST(ShimTargetSweep, WorstResidualOnTheExampleLayouts)
     for (const char *file : { "WORKED.TK", "CIRCLE.TK", "STRUT.TK" }) {
         const LayoutState layout = test::exampleLayout(file);
         for (const int side : { kSideRight, kSideLeft }) {
-            const CalcOpenResult opened
-                = openCalcWindow(kCalcModeShim, TARVIK_SOURCE_DATA_DIR, { layout, settings, side });
+            const CalcOpenResult opened = openCalcWindow(
+                CalcMode::Shim, TARVIK_SOURCE_DATA_DIR, { layout, settings, side });
             if (!opened.session) {
                 EXPECT_STREQ(file, "STRUT.TK"); // no upper arm to shim
                 continue;
             }
-            CalcSession s = *opened.session;
+            auto &s = dynamic_cast<ShimCalc &>(*opened.session);
             s.setShimTargetOn(true);
             double worstInReach = 0;
             for (int hundredths = -300; hundredths <= 300; ++hundredths) {

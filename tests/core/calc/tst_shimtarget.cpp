@@ -1,10 +1,10 @@
 // Target-camber shims: the stack found is the closest of all stacks offered,
 // and never goes beyond the counts the definition offers. That its camber is
 // the one the shim calculator shows is the calculator's target sweep's.
-#include "core/design/shimtarget.h"
+#include "../design/designfixtures.h"
+#include "core/calc/shimtarget.h"
 #include "core/geometry/shimmove.h"
 #include "core/layout/entrynumbers.h"
-#include "designfixtures.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
