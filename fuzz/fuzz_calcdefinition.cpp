@@ -9,12 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace {
 
-void drive(int mode, const tarvik::CalcDefinition &definition, std::string_view typed)
+void drive(tarvik::CalcMode mode, const tarvik::CalcDefinition &definition, std::string_view typed)
 {
     tarvik::LayoutState layout;
     for (int e = 0; e < tarvik::kEntryCount; ++e) {
@@ -24,10 +25,14 @@ void drive(int mode, const tarvik::CalcDefinition &definition, std::string_view 
     settings.tableSpec = tarvik::TableSpec { 0, std::string(typed.substr(0, 6)), "3", 9,
         std::string(typed.substr(2, 8)), "-4", -3 };
     settings.GainSpecChoice = static_cast<int>(typed.size() % 4) - 1;
-    tarvik::CalcSession session;
-    session.open(mode, definition,
+    const std::unique_ptr<tarvik::CalcSession> made = tarvik::makeCalcSession(mode, definition,
         { layout, settings, static_cast<int>(typed.size() % 2),
             tarvik::ShimChoices { 1, 2, 99, -5, 1e300 } });
+    if (!made) {
+        return; // a number that is no mode
+    }
+    tarvik::CalcSession &session = *made;
+    session.recalculate();
     for (int k = -1; k <= 11; ++k) {
         session.focusEntered(k);
         session.leaveBox(k, typed.substr(0, 24));
@@ -63,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     }
     for (const int mode : { 1, 2, 3, 11, 5 }) {
-        drive(mode, d, text);
+        drive(tarvik::CalcMode { mode }, d, text);
     }
     return 0;
 }
