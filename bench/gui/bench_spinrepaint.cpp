@@ -10,9 +10,9 @@
 // it needs no display. The goal (median under 10 ms) is read from the
 // output, never asserted.
 #include "core/layout/specrecord.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/mainwin/diverollpanel.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/frontview.h"

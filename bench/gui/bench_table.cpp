@@ -10,9 +10,9 @@
 // goals (medians under 50 ms and 100 ms) are read from the output, never
 // asserted.
 #include "core/table/cambertable.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"

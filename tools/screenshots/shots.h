@@ -5,9 +5,9 @@
 // with scripted dialogs, so nothing waits for a person.
 #pragma once
 
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"

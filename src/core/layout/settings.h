@@ -6,9 +6,8 @@
 // settings file keeps.
 #pragma once
 
-#include "core/support/introhelp.h"
-#include "core/table/baseline.h"
-#include "core/table/tablespec.h"
+#include "core/layout/introflags.h"
+#include "core/layout/tablerecords.h"
 
 #include <string>
 

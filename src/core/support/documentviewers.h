@@ -37,6 +37,9 @@ namespace tarvik {
 
 struct Settings;
 
+// The outside documents of the Help menu.
+enum class OutsideDocument { Manual, Readme, WebSite };
+
 // The product page behind Help "Quellmark on the Web".
 inline constexpr const char *kMakerWebAddress = "https://tarvik.example.org/";
 // Where a Debian 12 user gets the PDF viewer we look for first.

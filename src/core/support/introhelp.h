@@ -1,26 +1,15 @@
-// The intro help messages shown at start-up and their "Don't show this again"
-// flags.
-//
-// Message kinds: 0 points the user at the main window's help box, 1 explains
-// how to open a saved layout, 3 reminds of the user's manual (any other kind
-// shows the help-box message). Four flags exist (indices 0 to 3); the
-// settings file keeps 0 to 2. A message's check box stores into the flag of
-// its kind, except that the manual reminder (kind 3) stores into flag 2, the
-// flag that start-up consults for it and the settings file keeps, so ticking
-// its box lasts across runs.
+// The intro help messages shown at start-up, and the activation count that
+// times the user's-manual reminder. Their kinds and "Don't show this again"
+// flags are in core/layout/introflags.h.
 #pragma once
+
+#include "core/layout/introflags.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
 namespace tarvik {
-
-inline constexpr int kIntroKindHelpBox = 0;
-inline constexpr int kIntroKindOpenFile = 1;
-inline constexpr int kIntroKindManual = 3;
-inline constexpr int kIntroFlagCount = 4;
-inline constexpr int kStoredIntroFlagCount = 3; // flags kept in the settings file
 
 struct IntroMessageText
 {
@@ -34,32 +23,6 @@ IntroMessageText introMessageText(int kind);
 // main window's help box: the help-box message says the definition is given
 // "here", and the manual reminder runs with the lines shown too.
 bool introHasPointerLines(int kind);
-
-class IntroHelpFlags
-{
-public:
-    // The flag a kind's check box stores into; -1 for kinds with none.
-    static int flagIndexForKind(int kind);
-
-    bool flag(int index) const;
-    void setFlag(int index, bool on); // indices outside 0..3 are ignored
-
-    bool isSuppressed(int kind) const;
-    // Stores the check box of a closing message window.
-    void recordChoice(int kind, bool dontShowAgain);
-    // Help menu "Restart Showing Intro Help Messages".
-    void restartShowing();
-
-    // The flags as the settings keep them (non-zero = suppressed), and back.
-    static IntroHelpFlags fromStored(const std::array<int, kIntroFlagCount> &stored);
-    std::array<int, kIntroFlagCount> toStored() const;
-
-    // The kinds start-up shows, in order: 0 then 1, each unless suppressed.
-    std::vector<int> startupKinds() const;
-
-private:
-    std::array<bool, kIntroFlagCount> m_flags {};
-};
 
 // Counts main-window activations (up to 100) and says when the user's-manual
 // reminder is due: on the 10th activation of a run while flag 2 is off, once.

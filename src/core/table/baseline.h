@@ -19,21 +19,6 @@ namespace tarvik {
 
 struct CamberTable;
 
-using BaselineSide = std::array<std::array<std::string, kMaxTableColumns>, kMaxTableRows>;
-
-struct BaselineState
-{
-    std::array<BaselineSide, 2> BaselineData; // [side][data row][data column], 0-based
-    TableSpec BaselineSpec; // the TableSpec the baseline was captured with
-    int ShowBaseline = 0; // 1: base and difference rows are shown
-    int BaselineIsSaved = 0; // 1: saved table, 0: previous table
-    std::string BaselineComment; // describes a saved baseline
-
-    bool shown() const { return ShowBaseline == 1; }
-    friend bool operator==(const BaselineState &, const BaselineState &) = default;
-    const std::string &cell(int side, int dataRow, int dataColumn) const;
-};
-
 // CopyTableToBaseline: the first row of every data entry of both grids (the
 // "(new)" rows when the baseline is shown) and the table's spec. Cells the
 // table does not cover keep their old texts; cells beyond 10 x 11 are skipped.

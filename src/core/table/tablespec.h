@@ -11,31 +11,12 @@
 // fit is refused with the window's own message for the axis at fault.
 #pragma once
 
+#include "core/layout/tablerecords.h"
+
 #include <string>
 #include <string_view>
 
 namespace tarvik {
-
-inline constexpr int kMaxTableRows = 10;
-inline constexpr int kMaxTableColumns = 11;
-
-// Default-constructed, every field has its start value (0 or empty), as a
-// settings file that ends early leaves it; standardTableSpec() is the table
-// a first-time user is offered.
-struct TableSpec
-{
-    int RowsAreRoll = 0; // 0: rows dive, columns roll; 1: rows roll, columns dive
-    std::string DiveFrom;
-    std::string DiveTo;
-    int DiveIncIndex = 0; // 0 = 2, 1 = 1, 2 = .5, any other = .25 inches
-    std::string RollFrom;
-    std::string RollTo;
-    int RollIncIndex = 0; // 0 = 4, 1 = 2, 2 = 1, 3 = .5, any other = .25 degrees
-
-    bool rowsRoll() const { return RowsAreRoll == 1; }
-    // All seven fields equal; range ends compared as texts, exactly.
-    friend bool operator==(const TableSpec &, const TableSpec &) = default;
-};
 
 // Dive -2 to 2 by 1 inch down the rows, roll -4 to 4 by 2 degrees across.
 TableSpec standardTableSpec();

@@ -14,9 +14,9 @@
 // --config-dir folder when one is given, else in the user's data folder.
 #pragma once
 
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/platform/datafolder.h"
 
 #include <QLockFile>

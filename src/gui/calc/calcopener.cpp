@@ -1,10 +1,10 @@
 // Opening the calculation window; see calcopener.h.
 #include "gui/calc/calcopener.h"
 
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
 #include "gui/calc/calcmessagebox.h"
 #include "gui/calc/calcwindow.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
 
 namespace tarvik::gui {
 

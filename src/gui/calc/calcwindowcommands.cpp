@@ -2,11 +2,11 @@
 // write-back, Cancel, Help, Print) and its closing when the user activates
 // another window of the program.
 #include "core/calc/calcsession.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
 #include "gui/calc/calcmessagebox.h"
 #include "gui/calc/calcwindow.h"
 #include "gui/common/windowimageprinter.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/support/shippedtextdisplay.h"

@@ -2,12 +2,12 @@
 #include "gui/design/pickupoptimizerwindow.h"
 
 #include "core/layout/entrynumbers.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
 #include "gui/common/screenplacement.h"
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/optimizerworker.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // The drawing export command; see drawingexport.h.
 #include "gui/mainwin/drawingexport.h"
 
-#include "gui/app/layoutdocument.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/drawing/drawingfile.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/platform/platform.h"

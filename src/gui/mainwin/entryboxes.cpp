@@ -2,7 +2,7 @@
 #include "gui/mainwin/entryboxes.h"
 
 #include "core/layout/units.h"
-#include "gui/app/layoutdocument.h"
+#include "gui/document/layoutdocument.h"
 #include "gui/platform/platform.h"
 
 #include <QApplication>

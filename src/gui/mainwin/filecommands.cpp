@@ -3,8 +3,8 @@
 
 #include "core/layout/sessiontexts.h"
 #include "core/layout/vehiclefile.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/platform/platform.h"
 
 #include <QFileInfo>

@@ -8,8 +8,8 @@
 
 #include "core/layout/entrynumbers.h"
 #include "core/layout/settings.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainprinting.h"
 #include "gui/mainwin/mainwindow.h"

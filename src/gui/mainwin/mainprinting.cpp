@@ -1,8 +1,8 @@
 // The main report and the blank worksheet; see mainprinting.h.
 #include "gui/mainwin/mainprinting.h"
 
-#include "gui/app/layoutdocument.h"
 #include "gui/common/windowimageprinter.h"
+#include "gui/document/layoutdocument.h"
 #include "gui/mainwin/entryboxes.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/mainwin/specgrid.h"

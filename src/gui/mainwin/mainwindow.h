@@ -7,6 +7,7 @@
 
 #include "core/calc/calcdefinition.h"
 #include "core/layout/editcommands.h"
+#include "core/support/documentviewers.h"
 #include "core/support/introhelp.h"
 #include "gui/platform/datafolder.h"
 
@@ -45,9 +46,6 @@ class SettingsOwner;
 class SpecGrid;
 class VehicleFolders;
 struct LayoutChange;
-
-// The outside documents of the Help menu.
-enum class OutsideDocument { Manual, Readme, WebSite };
 
 // What the main window asks of the rest of the program: the other windows it
 // opens and the program-wide steps of leaving. A command whose hook is not

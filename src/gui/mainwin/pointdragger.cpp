@@ -5,8 +5,8 @@
 #include "core/layout/entrynumbers.h"
 #include "core/layout/pointdrag.h"
 #include "core/layout/units.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
 #include "gui/drawing/frontviewpainter.h"
 #include "gui/mainwin/frontview.h"
 

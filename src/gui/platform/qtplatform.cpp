@@ -5,10 +5,10 @@
 
 #include "core/support/introhelp.h"
 #include "gui/common/windowimageprinter.h"
+#include "gui/platform/intromessagewindow.h"
+#include "gui/platform/pointerlines.h"
 #include "gui/platform/printpreview.h"
 #include "gui/platform/sizedialog.h"
-#include "gui/support/intromessagewindow.h"
-#include "gui/support/pointerlines.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,8 +1,7 @@
 // The Help menu's outside documents; see outsidedocuments.h.
 #include "gui/support/outsidedocuments.h"
 
-#include "gui/app/settingsowner.h"
-#include "gui/mainwin/mainwindow.h"
+#include "gui/document/settingsowner.h"
 
 namespace tarvik::gui {
 

@@ -20,7 +20,6 @@ class QWidget;
 
 namespace tarvik::gui {
 
-enum class OutsideDocument;
 class Platform;
 class SettingsOwner;
 

@@ -3,8 +3,8 @@
 
 #include "core/support/helptopic.h"
 #include "core/table/graphdata.h"
-#include "gui/app/settingsowner.h"
 #include "gui/common/screenplacement.h"
+#include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/table/graphwindow.h"

@@ -3,8 +3,8 @@
 
 #include "core/layout/maintexts.h"
 #include "core/support/helptopic.h"
-#include "gui/app/settingsowner.h"
 #include "gui/common/screenplacement.h"
+#include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/table/graphoptionswindow.h"

@@ -1,7 +1,7 @@
 // The owner of the table, graph and graph options windows; see tablewindows.h.
 #include "gui/table/tablewindows.h"
 
-#include "gui/app/settingsowner.h"
+#include "gui/document/settingsowner.h"
 #include "gui/table/cambertablewindow.h"
 #include "gui/table/graphwindow.h"
 

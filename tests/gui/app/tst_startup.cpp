@@ -7,9 +7,9 @@
 // that leaves the settings file alone.
 #include "core/layout/vehiclefile.h"
 #include "gui/app/commandline.h"
-#include "gui/app/recoverywriter.h"
 #include "gui/app/startup.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/recoverywriter.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"

@@ -3,9 +3,9 @@
 // messages with their flags and pointer lines, and the start-up splash timing.
 #include "core/support/helptopic.h"
 #include "core/support/introhelp.h"
+#include "gui/platform/intromessagewindow.h"
+#include "gui/platform/pointerlines.h"
 #include "gui/support/helpwindow.h"
-#include "gui/support/intromessagewindow.h"
-#include "gui/support/pointerlines.h"
 #include "gui/support/splashwindow.h"
 #include "testing/pdffacts.h"
 

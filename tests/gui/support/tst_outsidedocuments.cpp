@@ -7,8 +7,7 @@
 // where it was, Yes stops). Which files match is the core seek's business.
 #include "core/support/documentviewers.h"
 #include "core/support/fileseek.h"
-#include "gui/app/settingsowner.h"
-#include "gui/mainwin/mainwindow.h"
+#include "gui/document/settingsowner.h"
 #include "gui/support/outsidedocuments.h"
 #include "gui/support/seekwindow.h"
 #include "testing/pdffacts.h"

@@ -3,9 +3,9 @@
 // (type into a box and leave it, click a widget).
 #pragma once
 
-#include "gui/app/layoutdocument.h"
-#include "gui/app/settingsowner.h"
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
+#include "gui/document/vehiclefolders.h"
 #include "gui/mainwin/filecommands.h"
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"

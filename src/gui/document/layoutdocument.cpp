@@ -1,12 +1,12 @@
 // The layout document; see layoutdocument.h.
-#include "gui/app/layoutdocument.h"
+#include "gui/document/layoutdocument.h"
 
 #include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/layout/vehiclefile.h"
 #include "core/text/entrytext.h"
-#include "gui/app/recoverywriter.h"
-#include "gui/app/settingsowner.h"
+#include "gui/document/recoverywriter.h"
+#include "gui/document/settingsowner.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -4,9 +4,9 @@
 // crash-recovery copy with a layout recovered from it.
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
-#include "gui/app/layoutdocument.h"
-#include "gui/app/recoverywriter.h"
-#include "gui/app/settingsowner.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/recoverywriter.h"
+#include "gui/document/settingsowner.h"
 #include "testing/mainwindowfixture.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 // Pointer lines towards the help box; see pointerlines.h.
-#include "gui/support/pointerlines.h"
+#include "gui/platform/pointerlines.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The vehicle-file dialogs' folders; see vehiclefolders.h.
-#include "gui/app/vehiclefolders.h"
+#include "gui/document/vehiclefolders.h"
 
 #include <QDir>
 #include <QFileInfo>

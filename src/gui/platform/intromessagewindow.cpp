@@ -1,5 +1,5 @@
 // The intro help message window; see intromessagewindow.h.
-#include "gui/support/intromessagewindow.h"
+#include "gui/platform/intromessagewindow.h"
 
 #include "core/support/introhelp.h"
 #include "gui/common/screenplacement.h"

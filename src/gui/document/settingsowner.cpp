@@ -1,5 +1,5 @@
 // The settings owner; see settingsowner.h.
-#include "gui/app/settingsowner.h"
+#include "gui/document/settingsowner.h"
 
 #include "core/layout/settingsfile.h"
 

@@ -1,7 +1,7 @@
 // The crash-recovery copy; see recoverywriter.h.
-#include "gui/app/recoverywriter.h"
+#include "gui/document/recoverywriter.h"
 
-#include "gui/app/layoutdocument.h"
+#include "gui/document/layoutdocument.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

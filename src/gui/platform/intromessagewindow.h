@@ -4,8 +4,8 @@
 // One message label, a "Don't show this again" check box and an OK button.
 // However the window closes (OK, Escape or the close box), the check box
 // tells the caller whether to suppress the message kind from now on; the
-// caller records it in the intro-help flags. The program shows it through
-// the platform layer (Platform::introMessage).
+// caller records it in the intro-help flags. It is the Qt platform's answer
+// to Platform::introMessage, which is how the program shows it.
 #pragma once
 
 #include <QDialog>
