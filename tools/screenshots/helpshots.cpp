@@ -2,8 +2,8 @@
 // window on its first page and the file seek after a search that found two
 // copies.
 #include "core/support/helptopic.h"
+#include "gui/platform/seekwindow.h"
 #include "gui/support/helpwindow.h"
-#include "gui/support/seekwindow.h"
 #include "shots.h"
 
 #include <QApplication>

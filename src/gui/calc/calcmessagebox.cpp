@@ -2,8 +2,8 @@
 #include "gui/calc/calcmessagebox.h"
 
 #include "core/layout/maintexts.h"
+#include "gui/common/shippedtextdisplay.h"
 #include "gui/platform/platform.h"
-#include "gui/support/shippedtextdisplay.h"
 
 #include <optional>
 

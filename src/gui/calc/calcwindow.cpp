@@ -12,7 +12,7 @@
 #include "gui/calc/calcmessagebox.h"
 #include "gui/calc/shimtargetframe.h"
 #include "gui/common/screenplacement.h"
-#include "gui/support/shippedtextdisplay.h"
+#include "gui/common/shippedtextdisplay.h"
 
 #include <QApplication>
 #include <QCheckBox>

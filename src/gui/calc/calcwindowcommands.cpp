@@ -4,12 +4,12 @@
 #include "core/calc/calcsession.h"
 #include "gui/calc/calcmessagebox.h"
 #include "gui/calc/calcwindow.h"
+#include "gui/common/shippedtextdisplay.h"
 #include "gui/common/windowimageprinter.h"
 #include "gui/document/layoutdocument.h"
 #include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
-#include "gui/support/shippedtextdisplay.h"
 
 #include <QApplication>
 #include <QLabel>

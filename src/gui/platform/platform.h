@@ -89,6 +89,9 @@ public:
     // A window of text with a Print button that prints the window's image,
     // closed by the user (the screen-resolution warning).
     virtual void textWindow(QWidget *parent, const QString &title, const QString &text) = 0;
+    // The file seek window for a program called name over the mounted file
+    // systems; the full path the user chose, or empty.
+    virtual QString seekFile(QWidget *parent, const QString &name) = 0;
 };
 
 } // namespace tarvik::gui

@@ -4,10 +4,12 @@
 #include "gui/platform/qtplatform.h"
 
 #include "core/support/introhelp.h"
+#include "core/support/mounttable.h"
 #include "gui/common/windowimageprinter.h"
 #include "gui/platform/intromessagewindow.h"
 #include "gui/platform/pointerlines.h"
 #include "gui/platform/printpreview.h"
+#include "gui/platform/seekwindow.h"
 #include "gui/platform/sizedialog.h"
 
 #include <QApplication>
@@ -317,6 +319,17 @@ void QtPlatform::textWindow(QWidget *parent, const QString &title, const QString
     QObject::connect(print, &QPushButton::clicked, &dialog,
         [&] { WindowImagePrinter(*this).printWindow(&dialog); });
     dialog.exec();
+}
+
+QString QtPlatform::seekFile(QWidget *parent, const QString &name)
+{
+    QStringList roots;
+    for (const std::string &root : mountedFileSystems()) {
+        roots << QString::fromStdString(root);
+    }
+    SeekWindow window(*this, name, roots, parent);
+    window.exec();
+    return window.chosenPath();
 }
 
 } // namespace tarvik::gui

@@ -29,6 +29,7 @@ public:
     bool startProgram(const QString &program, const QStringList &arguments) override;
     bool introMessage(QWidget *parent, int kind, QWidget *pointAt) override;
     void textWindow(QWidget *parent, const QString &title, const QString &text) override;
+    QString seekFile(QWidget *parent, const QString &name) override;
 };
 
 } // namespace tarvik::gui

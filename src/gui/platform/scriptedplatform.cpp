@@ -35,6 +35,8 @@ const char *kindName(PlatformRequest::Kind kind)
         return "web address";
     case PlatformRequest::Kind::StartProgram:
         return "program start";
+    case PlatformRequest::Kind::SeekFile:
+        return "file seek window";
     }
     return "request";
 }
@@ -72,6 +74,11 @@ void ScriptedPlatform::answerStart(bool started)
 void ScriptedPlatform::answerOpenFile(const QString &path)
 {
     m_answers.append({ PlatformRequest::Kind::OpenFile, MessageAnswer::Ok, path, false, {} });
+}
+
+void ScriptedPlatform::answerSeekFile(const QString &path)
+{
+    m_answers.append({ PlatformRequest::Kind::SeekFile, MessageAnswer::Ok, path, false, {} });
 }
 
 void ScriptedPlatform::answerSaveFile(const QString &path)
@@ -168,6 +175,14 @@ QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file)
     request.kind = PlatformRequest::Kind::OpenFile;
     request.title = file.title;
     request.file = file;
+    return take(request).text;
+}
+
+QString ScriptedPlatform::seekFile(QWidget *, const QString &name)
+{
+    PlatformRequest request;
+    request.kind = PlatformRequest::Kind::SeekFile;
+    request.text = name;
     return take(request).text;
 }
 

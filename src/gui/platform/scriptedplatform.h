@@ -29,11 +29,12 @@ struct PlatformRequest
         IntroMessage,
         TextWindow,
         OpenUrl,
-        StartProgram
+        StartProgram,
+        SeekFile
     };
     Kind kind = Kind::Message;
     QString title;
-    QString text; // message text, input prompt, document path, address or program
+    QString text; // message text, input prompt, document path, address, program or name sought
     QStringList arguments; // of a started program
     QString defaultText; // input default
     MessageButtons buttons = MessageButtons::Ok;
@@ -66,6 +67,7 @@ public:
     // configure sets up), not accepted closes it unprinted.
     void answerPrintDialog(bool accepted, PrinterSetter configure = {});
     void answerSize(std::optional<QSize> size); // nothing = cancelled
+    void answerSeekFile(const QString &path); // "" = cancelled
 
     const QList<PlatformRequest> &requests() const { return m_requests; }
     QList<PlatformRequest> messages() const; // only the message boxes, in order
@@ -93,6 +95,7 @@ public:
     bool startProgram(const QString &program, const QStringList &arguments) override;
     bool introMessage(QWidget *parent, int kind, QWidget *pointAt) override;
     void textWindow(QWidget *parent, const QString &title, const QString &text) override;
+    QString seekFile(QWidget *parent, const QString &name) override;
 
 private:
     struct Answer

@@ -9,7 +9,7 @@
 
 #include "core/support/titledtext.h"
 #include "gui/common/screenplacement.h"
-#include "gui/support/shippedtextdisplay.h"
+#include "gui/common/shippedtextdisplay.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -5,9 +5,9 @@
 
 namespace tarvik::gui {
 
-OutsideDocuments::OutsideDocuments(Platform &platform, SettingsOwner &settings,
-    const QString &dataRoot, PlatformViewerHost::SeekRunner seek)
-    : m_host(platform, std::move(seek))
+OutsideDocuments::OutsideDocuments(
+    Platform &platform, SettingsOwner &settings, const QString &dataRoot)
+    : m_host(platform)
     , m_settings(settings)
     , m_viewers(m_host, m_paths, dataRoot.toStdString())
 {

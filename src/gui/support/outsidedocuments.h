@@ -27,8 +27,7 @@ class OutsideDocuments
 {
 public:
     // dataRoot: the data folder holding TKTEXT/tarvman7.pdf and Readme.doc.
-    OutsideDocuments(Platform &platform, SettingsOwner &settings, const QString &dataRoot,
-        PlatformViewerHost::SeekRunner seek = {});
+    OutsideDocuments(Platform &platform, SettingsOwner &settings, const QString &dataRoot);
 
     // Hands the document to its viewer; messages belong to parent. True when
     // a viewer was started.

@@ -3,7 +3,6 @@
 
 #include "core/support/viewerprograms.h"
 #include "gui/platform/platform.h"
-#include "gui/support/seekwindow.h"
 
 #include <QStringList>
 
@@ -18,9 +17,8 @@ QString qt(const std::string &text)
 
 } // namespace
 
-PlatformViewerHost::PlatformViewerHost(Platform &platform, SeekRunner seek)
+PlatformViewerHost::PlatformViewerHost(Platform &platform)
     : m_platform(platform)
-    , m_seek(std::move(seek))
 {
 }
 
@@ -66,8 +64,7 @@ std::string PlatformViewerHost::findOnPath(const std::string &name)
 
 std::string PlatformViewerHost::seekFile(const std::string &name)
 {
-    const QString found = m_seek ? m_seek(qt(name)) : runSeekWindow(m_platform, m_parent, qt(name));
-    return found.toStdString();
+    return m_platform.seekFile(m_parent, qt(name)).toStdString();
 }
 
 } // namespace tarvik::gui

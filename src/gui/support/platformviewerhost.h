@@ -25,10 +25,7 @@ class Platform;
 class PlatformViewerHost : public ViewerHost
 {
 public:
-    // The file seek for a bare program name: the chosen full path, or empty.
-    using SeekRunner = std::function<QString(const QString &name)>;
-
-    explicit PlatformViewerHost(Platform &platform, SeekRunner seek = {});
+    explicit PlatformViewerHost(Platform &platform);
 
     // The window the messages and the seek window belong to.
     void setParent(QWidget *parent) { m_parent = parent; }
@@ -46,7 +43,6 @@ public:
 
 private:
     Platform &m_platform;
-    SeekRunner m_seek;
     QPointer<QWidget> m_parent;
     std::optional<QString> m_searchPath;
 };

@@ -3,8 +3,8 @@
 #include "gui/support/warningwindow.h"
 
 #include "gui/common/screenplacement.h"
+#include "gui/common/shippedtextdisplay.h"
 #include "gui/support/decimalsymbolwindow.h"
-#include "gui/support/shippedtextdisplay.h"
 
 #include <QDir>
 #include <QEvent>

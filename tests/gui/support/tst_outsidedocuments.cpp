@@ -8,8 +8,8 @@
 #include "core/support/documentviewers.h"
 #include "core/support/fileseek.h"
 #include "gui/document/settingsowner.h"
+#include "gui/platform/seekwindow.h"
 #include "gui/support/outsidedocuments.h"
-#include "gui/support/seekwindow.h"
 #include "testing/pdffacts.h"
 
 #include <QComboBox>
@@ -35,6 +35,18 @@ void touch(const QString &path)
     QVERIFY(writeFile(path, "x"));
 }
 
+// The names the file seek window was asked for.
+QStringList seeksOf(const ScriptedPlatform &platform)
+{
+    QStringList names;
+    for (const PlatformRequest &request : platform.requests()) {
+        if (request.kind == PlatformRequest::Kind::SeekFile) {
+            names << request.text;
+        }
+    }
+    return names;
+}
+
 void waitForWalk(const SeekWindow &window)
 {
     QTRY_VERIFY_WITH_TIMEOUT(!window.isSearching(), 20000);
@@ -57,8 +69,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_data;
     QString m_emptyPath; // a search path with no programs on it
-    QStringList m_seeks; // names the scripted seek was asked for
-    QString m_seekAnswer;
 };
 
 void TestOutsideDocuments::init()
@@ -69,30 +79,25 @@ void TestOutsideDocuments::init()
     touch(m_data + QStringLiteral("/Readme.doc"));
     m_emptyPath = m_dir->filePath(QStringLiteral("bin"));
     QDir().mkpath(m_emptyPath);
-    m_seeks.clear();
-    m_seekAnswer.clear();
 }
 
 void TestOutsideDocuments::webSiteSeekFindIsRememberedAndUsedNextTime()
 {
     const QString browser = m_dir->filePath(QStringLiteral("found/firefox"));
     touch(browser);
-    m_seekAnswer = browser;
     ScriptedPlatform platform;
     SettingsOwner settings;
     QSignalSpy changed(&settings, &SettingsOwner::changed);
-    OutsideDocuments documents(platform, settings, m_data, [this](const QString &name) {
-        m_seeks << name;
-        return m_seekAnswer;
-    });
+    OutsideDocuments documents(platform, settings, m_data);
     documents.host().setSearchPath(m_emptyPath);
 
     platform.answerStart(false); // the desktop has no browser
+    platform.answerSeekFile(browser);
     QVERIFY(documents.show(OutsideDocument::WebSite));
     QCOMPARE(platform.messageTexts(),
         (QStringList {
             text(webSiteFinishedMessage("tarvik.example.org")), text(browserSearchMessage()) }));
-    QCOMPARE(m_seeks, QStringList { QStringLiteral("firefox") });
+    QCOMPARE(seeksOf(platform), QStringList { QStringLiteral("firefox") });
     const PlatformRequest start = platform.requests().constLast();
     QCOMPARE(start.kind, PlatformRequest::Kind::StartProgram);
     QCOMPARE(start.text, browser);
@@ -106,7 +111,7 @@ void TestOutsideDocuments::webSiteSeekFindIsRememberedAndUsedNextTime()
     QCOMPARE(platform.requests().size(), 2);
     QCOMPARE(platform.requests().at(1).kind, PlatformRequest::Kind::StartProgram);
     QCOMPARE(platform.requests().at(1).text, browser);
-    QCOMPARE(m_seeks.size(), 1);
+    QVERIFY(seeksOf(platform).isEmpty());
     QCOMPARE(changed.count(), 1); // nothing new to keep
 }
 

@@ -98,8 +98,4 @@ private:
     std::string m_rootSearched;
 };
 
-// Runs the seek window modally for name over the mounted file systems; the
-// chosen path, or empty.
-QString runSeekWindow(Platform &platform, QWidget *parent, const QString &name);
-
 } // namespace tarvik::gui

@@ -1,11 +1,10 @@
 // The file seek window; see seekwindow.h.
-#include "gui/support/seekwindow.h"
+#include "gui/platform/seekwindow.h"
 
 #include "core/support/documentviewers.h"
-#include "core/support/mounttable.h"
 #include "gui/common/screenplacement.h"
+#include "gui/common/shippedtextdisplay.h"
 #include "gui/platform/platform.h"
-#include "gui/support/shippedtextdisplay.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -264,17 +263,6 @@ void SeekWindow::say(const QString &text)
 {
     m_platform.message(this, QString::fromLatin1(kViewerMessageTitle), text, MessageButtons::Ok,
         MessageIcon::Information);
-}
-
-QString runSeekWindow(Platform &platform, QWidget *parent, const QString &name)
-{
-    QStringList roots;
-    for (const std::string &root : mountedFileSystems()) {
-        roots << QString::fromStdString(root);
-    }
-    SeekWindow window(platform, name, roots, parent);
-    window.exec();
-    return window.chosenPath();
 }
 
 } // namespace tarvik::gui

@@ -1,5 +1,5 @@
 // Decoding of shipped text bytes and the line-break conversion for labels.
-#include "gui/support/shippedtextdisplay.h"
+#include "gui/common/shippedtextdisplay.h"
 
 #include <QStringDecoder>
 
