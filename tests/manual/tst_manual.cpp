@@ -40,7 +40,7 @@ QString simplified(const QString &text)
 
 QString chapters()
 {
-    return QFINDTESTDATA("../../../docs/manual");
+    return QFINDTESTDATA("../../docs/manual");
 }
 
 // Every chapter's text, one after the other.
