@@ -14,6 +14,7 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QAction>
@@ -76,6 +77,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void commandLine()
     {
         // Accepted, with the configuration folder and the vehicle file taken.

@@ -14,6 +14,7 @@
 #include "core/text/numberreading.h"
 #include "gui/calc/shimtargetframe.h"
 #include "gui/support/helpwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QCheckBox>
@@ -81,6 +82,7 @@ class TestCalcWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void torsionBarsWithoutARateAndHollow()
     {
         CalcFixture f;

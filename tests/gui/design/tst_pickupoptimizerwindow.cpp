@@ -7,6 +7,7 @@
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/pickupoptimizerwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
 #include <QAction>
@@ -77,6 +78,7 @@ class TestPickupOptimizerWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void searchesAppliesAsOneChangeAndUndoes()
     {
         DesignFixture f;

@@ -9,6 +9,7 @@
 #include "gui/mainwin/otherdimensionspanel.h"
 #include "gui/mainwin/pointdragger.h"
 #include "gui/mainwin/specgrid.h"
+#include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QWhatsThis>
 
 using namespace tarvik;
 using namespace tarvik::gui;
@@ -48,6 +50,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void startsUntitledWithStaticLayout();
     void typedEntriesAreNormalisedAndRedrawn();
     void refusedEntryWarnsAndRestoresFocusTimeValue();
@@ -259,6 +262,8 @@ void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
         clickCaption(f, caption);
         QVERIFY2(f.box(entry)->hasFocus(), caption);
     }
+    // F1's help popup beside the box stays up until a click reaches it.
+    QWhatsThis::hideText();
 }
 
 void TestMainWindow::suspensionTypeSwitchesCaptionsAndEntryMode()

@@ -7,6 +7,7 @@
 #include "core/layout/vehiclefile.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/mainprinting.h"
+#include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
 
@@ -42,6 +43,7 @@ class TestMainWindowFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void saveAsThenOpenRoundTrip();
     void openAndNewAskFirstAndOpenRefusesOtherFiles();
     void commentsOkAndCancel();

@@ -8,6 +8,7 @@
 #include "gui/platform/qtplatform.h"
 #include "gui/platform/scriptedplatform.h"
 #include "gui/platform/sizedialog.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QAction>
@@ -76,6 +77,7 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void scriptedAnswersInOrder();
     void qtPrintPreviewExportsPdf();
     void qtMessageAndInputBoxes();

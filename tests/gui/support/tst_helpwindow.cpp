@@ -7,6 +7,7 @@
 #include "gui/support/intromessagewindow.h"
 #include "gui/support/pointerlines.h"
 #include "gui/support/splashwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ class TestSupportHelp : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void walksTheGroupsWithTheirButtons()
     {
         HelpWindow window(QStringLiteral(TARVIK_DATA_DIR), kHelpGroupMain);

@@ -11,6 +11,7 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/support/outsidedocuments.h"
 #include "gui/support/seekwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QComboBox>
@@ -48,6 +49,7 @@ class TestOutsideDocuments : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void init();
     void webSiteSeekFindIsRememberedAndUsedNextTime();
     void manualNoteOnceAndStaleViewerForgotten();

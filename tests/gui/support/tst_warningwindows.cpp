@@ -5,6 +5,7 @@
 #include "gui/platform/scriptedplatform.h"
 #include "gui/support/decimalsymbolwindow.h"
 #include "gui/support/warningwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QApplication>
@@ -50,13 +51,7 @@ private:
     }
 
 private slots:
-    void cleanup()
-    {
-        for (DecimalSymbolWindow *window : openDecimalWindows()) {
-            window->close();
-        }
-        QApplication::processEvents();
-    }
+    void cleanup() { testing::failOnLeftoverWindows(); }
 
     void showsLinesAndClosesWhenLeft()
     {

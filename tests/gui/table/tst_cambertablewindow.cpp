@@ -12,6 +12,7 @@
 #include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
 #include "tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -28,6 +29,7 @@ class TestCamberTableWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void fills_data();
     void fills();
     void refillsWhenSpecsChange();

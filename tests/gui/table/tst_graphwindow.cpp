@@ -9,6 +9,7 @@
 #include "gui/table/graphoptionswindow.h"
 #include "gui/table/graphview.h"
 #include "tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QLineEdit>
 #include <QLineSeries>
@@ -57,6 +58,7 @@ class TestGraphWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void clickWidensToWholeGroupsAndOneColumnIsRefused();
     void seriesLimits_data();
     void seriesLimits();

@@ -14,6 +14,7 @@
 #include "gui/table/heatlegendbar.h"
 #include "gui/table/tableoptions.h"
 #include "tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -57,6 +58,7 @@ class TestTableQuantities : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void switchShowsTheMainWindowsRollCenter();
     void eachQuantityKeepsItsBaseline();
     void heatMapAndLegend();
