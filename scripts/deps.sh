@@ -11,7 +11,7 @@
 # machine.
 TARVIK_PACKAGES=(
   build-essential cmake ninja-build pkg-config git python3
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
   qt6-qpa-plugins fonts-dejavu-core locales

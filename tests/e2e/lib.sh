@@ -9,6 +9,11 @@
 # TARVIK_WIDGET_MAP is set; windows by their titles. Results are checked
 # through what a user keeps: saved files and screenshots.
 #
+# A step never sleeps a fixed time: it waits, up to a limit, for what the
+# step brings about (a window, a title, a widget's text, a file), or with
+# e2e_settle for the program to have handled the input sent to it. Only the
+# waits themselves pause briefly between two looks.
+#
 # Usage in a test: e2e_init NAME APP DATA_DIR; e2e_launch ARGS...; steps;
 # e2e_finish (exits with the test's status).
 set -u
@@ -39,9 +44,26 @@ e2e_cleanup() {
   [ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID" 2>/dev/null
   [ -n "${E2E_WM_PID:-}" ] && kill "$E2E_WM_PID" 2>/dev/null
   [ -n "${E2E_X_PID:-}" ] && kill "$E2E_X_PID" 2>/dev/null
-  sleep 0.3
+  # Up to 3 s for the program to end on its own, then it is stopped.
+  local i
+  for i in $(seq 1 30); do
+    [ -n "${E2E_APP_PID:-}" ] && kill -0 "$E2E_APP_PID" 2>/dev/null || break
+    sleep 0.1
+  done
   [ -n "${E2E_APP_PID:-}" ] && kill -9 "$E2E_APP_PID" 2>/dev/null
   return 0
+}
+
+e2e_wait_until() {
+  # e2e_wait_until SECONDS COMMAND...: runs the command until it succeeds,
+  # for up to SECONDS.
+  local limit=$1 i
+  shift
+  for i in $(seq 1 $((limit * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 e2e_init() {
@@ -76,7 +98,9 @@ e2e_init() {
     /etc/xdg/openbox/rc.xml >"$E2E_WORK/openbox.xml"
   openbox --config-file "$E2E_WORK/openbox.xml" >/dev/null 2>&1 &
   E2E_WM_PID=$!
-  sleep 1
+  # The window manager is up once it names its check window on the root.
+  e2e_wait_until 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" \
+    || { echo "FAIL: openbox did not start"; exit 1; }
   e2e_log "X server $DISPLAY ($size, panel $E2E_PANEL) with openbox; output in $E2E_OUT"
 }
 
@@ -133,6 +157,66 @@ e2e_wait_gone() {
   return 1
 }
 
+e2e_wait_active() {
+  # e2e_wait_active REGEX [SECONDS]: the window that takes the keys is the
+  # one whose whole title matches.
+  local limit=${2:-10} i
+  for i in $(seq 1 $((limit * 10))); do
+    xdotool getactivewindow getwindowname 2>/dev/null | grep -qxE "$1" && return 0
+    sleep 0.1
+  done
+  e2e_log "window '$1' did not become active; active: $(xdotool getactivewindow getwindowname 2>/dev/null)"
+  return 1
+}
+
+e2e_serial() {
+  # The widget map's serial: one higher each time the program wrote it.
+  awk -F'\t' '$1 == "serial" { print $2; exit }' "$E2E_MAP" 2>/dev/null
+}
+
+e2e_settle() {
+  # Waits (up to 10 s) until the program has written its widget map twice
+  # since this call: its event loop has then come round, so the input sent
+  # before was handled and what that showed is drawn and in the map. Returns
+  # at once when the program is not running.
+  local start now i
+  start=$(e2e_serial)
+  for i in $(seq 1 200); do
+    [ -n "${E2E_APP_PID:-}" ] && e2e_running || return 0
+    now=$(e2e_serial)
+    [ -n "$now" ] && [ "$now" -ge $((${start:-0} + 2)) ] && return 0
+    sleep 0.05
+  done
+  e2e_log "the program did not come round in 10 s (widget map serial ${start:-none} to ${now:-none})"
+  return 1
+}
+
+e2e_stamp() {
+  # e2e_stamp FILE: what changes when the file is written again.
+  stat -c '%i %y %s' "$1" 2>/dev/null
+}
+
+e2e_wait_written() {
+  # e2e_wait_written FILE STAMP [SECONDS]: the file was written again since
+  # e2e_stamp gave STAMP (saving replaces the whole file at once).
+  local limit=${3:-10} i
+  for i in $(seq 1 $((limit * 10))); do
+    [ -s "$1" ] && [ "$(e2e_stamp "$1")" != "$2" ] && return 0
+    sleep 0.1
+  done
+  e2e_log "$1 was not written"
+  return 1
+}
+
+e2e_save() {
+  # e2e_save FILE KEYS...: the keys that save FILE, then the wait for it.
+  local file=$1 stamp
+  shift
+  stamp=$(e2e_stamp "$file")
+  e2e_keys "$@"
+  e2e_check "$(basename "$file") is saved" e2e_wait_written "$file" "$stamp"
+}
+
 e2e_widget() {
   # e2e_widget NAME [TITLE_REGEX]: "x y w h" of a visible named widget.
   local name=$1 title=${2:-.*} i
@@ -173,17 +257,17 @@ e2e_click() {
   geometry=$(e2e_widget "$@") || return 1
   read -r x y w h <<<"$geometry"
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-  sleep 0.4
+  e2e_settle
 }
 
 e2e_keys() {
   xdotool key --delay 60 "$@"
-  sleep 0.4
+  e2e_settle
 }
 
 e2e_type() {
   xdotool type --delay 60 "$1"
-  sleep 0.3
+  e2e_settle
 }
 
 e2e_frame() {
@@ -268,23 +352,22 @@ e2e_close_start_windows() {
   # The intro messages and the warning window of every start, closed as a
   # person closes them.
   e2e_check "first intro message shows" e2e_wait_window 'IMPORTANT:  Help \(definition\)' 15
-  sleep 0.5
+  e2e_settle
   e2e_click IntroOk 'IMPORTANT:  Help \(definition\)'
   e2e_check "second intro message shows" e2e_wait_window 'Loading a Set of Saved Specs'
-  sleep 0.3
+  e2e_wait_active 'Loading a Set of Saved Specs'
   e2e_keys Return
   e2e_check "warning window shows" e2e_wait_window 'Tarvik'
-  sleep 0.3
+  e2e_settle
   e2e_click WarningOk 'Tarvik'
   e2e_check "warning window closes" e2e_wait_gone 'Tarvik'
-  sleep 0.5
+  e2e_wait_active 'Tarvik - .*'
 }
 
 e2e_type_coil_spring() {
   # e2e_type_coil_spring CALC_TITLE: in the open spring calculator, the coil
   # spring chosen for both sides and its wire, coil and turns typed.
   e2e_click CalcCombo1 "$1"
-  sleep 0.3
   e2e_type b
   e2e_keys Return
   e2e_click CalcData3 "$1"

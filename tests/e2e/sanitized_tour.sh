@@ -23,20 +23,21 @@ e2e_type 30
 e2e_keys Tab
 e2e_click ApplyYes "$main"
 e2e_click DiveUp "$main"
-sleep 0.5
+e2e_check "one press raises the dive" e2e_wait_text SpecData54 "$main" '\.10?' 10
 
 # The table, its specs window over it, cancelled with Escape, and Back.
 table='Camber Table'
 specs='Camber Table Rows & Columns'
 e2e_keys alt+t
 e2e_check "Table & Graph opens the table" e2e_wait_window "$table" 20
-sleep 1
+e2e_check "the table shows its grids" e2e_widget Grid1_1 "$table"
+e2e_wait_active "$table"
 e2e_keys alt+o s
 e2e_check "the table's specs window opens" e2e_wait_window "$specs" 20
-sleep 0.5
+e2e_wait_active "$specs"
 e2e_keys Escape
 e2e_check "Escape closes the specs window" e2e_wait_gone "$specs"
-sleep 0.5
+e2e_wait_active "$table"
 e2e_keys alt+b
 e2e_check "Back closes the table" e2e_wait_gone "$table"
 
@@ -45,20 +46,19 @@ e2e_check "Back closes the table" e2e_wait_gone "$table"
 calc='Spring Rate Calculator'
 e2e_click ClcBttn "$main"
 e2e_check "Calc opens the spring calculator" e2e_wait_window "$calc" 20
-sleep 0.5
+e2e_settle
 e2e_type_coil_spring "$calc"
-sleep 0.5
+e2e_check "the coil spring's rate shows" e2e_wait_text CalcOutData0 "$calc" ' *134' 10
 e2e_click CalcAccept "$calc"
 read -r cx cy cw ch <<<"$(e2e_widget ClcBttn "$main")"
 xdotool mousemove $((cx + cw / 2)) $((cy + ch / 2)) click 1
 e2e_check "Calc opens the calculator again" e2e_wait_window "$calc" 20
-sleep 0.5
+e2e_settle
 e2e_shot 01-reopened
 e2e_keys Escape
 e2e_check "Escape closes it" e2e_wait_gone "$calc"
 
-e2e_keys alt+f s
-sleep 2
+e2e_save "$car" alt+f s
 e2e_check "typed value saved (record 4)" test "$(e2e_record "$car" 4)" = "30"
 e2e_check "spring rate saved (record 36)" test "$(e2e_record "$car" 36)" = "134"
 e2e_keys alt+f x

@@ -29,7 +29,7 @@ e2e_keys Tab
 # Use Calc Value before any rate, then a refused value.
 e2e_click ClcBttn "$main"
 e2e_check "Calc opens the spring calculator" e2e_wait_window "$calc"
-sleep 0.5
+e2e_settle
 e2e_shot 01-opened
 e2e_click CalcAccept "$calc"
 e2e_check "Use Calc Value is shut before a rate" e2e_wait_gone ' ' 1
@@ -41,7 +41,7 @@ e2e_check "a diameter over the limit is refused" e2e_wait_window 'Warning'
 e2e_shot 03-refused
 e2e_keys Return
 e2e_check "the refusal closes with OK" e2e_wait_gone 'Warning'
-sleep 0.5
+e2e_settle
 e2e_check "the calculator stays open over the refusal" e2e_window_shown "$calc"
 
 # Clicking the main window closes it, writing nothing.
@@ -51,7 +51,7 @@ e2e_check "a click on the main window closes the calculator" e2e_wait_gone "$cal
 # The coil spring for both sides.
 e2e_click ClcBttn "$main"
 e2e_check "Calc opens it again" e2e_wait_window "$calc"
-sleep 0.5
+e2e_settle
 e2e_type_coil_spring "$calc"
 e2e_check "the coil spring's rate shows" e2e_wait_text CalcOutData0 "$calc" ' *134'
 e2e_shot 04-coil-rate
@@ -69,7 +69,6 @@ e2e_shot 05-emptied
 # A leaf spring: the wire diameter .5 is outside 1 to 10 leaves and goes;
 # the 10 coils fit the spring length and stay. Back to the coil spring.
 e2e_click CalcCombo2 "$calc"
-sleep 0.3
 e2e_type l
 e2e_keys Return
 e2e_check "the wire diameter does not stay as a number of leaves" \
@@ -78,7 +77,6 @@ e2e_check "the coil count stays as the spring length" e2e_wait_text CalcData5 "$
 e2e_check "the leaf spring has no rate yet" e2e_wait_text CalcOutData0 "$calc" ''
 e2e_shot 06-leaf
 e2e_click CalcCombo2 "$calc"
-sleep 0.3
 e2e_type c
 e2e_keys Return
 e2e_click CalcData3 "$calc"
@@ -93,17 +91,16 @@ e2e_check "two different rates: the question shows" e2e_wait_window 'Tarvik'
 e2e_shot 07-replace-both
 e2e_keys Return
 e2e_check "No closes the question" e2e_wait_gone 'Tarvik'
-sleep 0.5
+e2e_settle
 e2e_check "No keeps the calculator open" e2e_window_shown "$calc"
 e2e_click CalcAccept "$calc"
 e2e_check "the question shows again" e2e_wait_window 'Tarvik'
 e2e_keys alt+y
 e2e_check "Yes: Use Calc Value closes the calculator" e2e_wait_gone "$calc" 5
-sleep 0.5
+e2e_wait_active "$main"
 e2e_shot 08-accepted
 
-e2e_keys alt+f s
-sleep 1
+e2e_save "$car" alt+f s
 e2e_check "right spring rate saved (record 36)" test "$(e2e_record "$car" 36)" = "134"
 e2e_check "left spring rate saved (record 41)" test "$(e2e_record "$car" 41)" = "134"
 e2e_keys alt+f x

@@ -12,11 +12,11 @@ e2e_init decimalstop "$1" "$2"
 E2E_LOCALE=de_DE.UTF-8 e2e_launch
 for title in 'IMPORTANT:  Help \(definition\)' 'Loading a Set of Saved Specs' 'Tarvik'; do
   e2e_check "start-up window '$title' shows" e2e_wait_window "$title" 15
-  sleep 0.3
+  e2e_wait_active "$title"
   e2e_keys Return
 done
 e2e_check "the decimal-symbol window opens" e2e_wait_window 'Possible Problem Encountered'
-sleep 0.3
+e2e_settle
 e2e_shot 01-decimal-symbol
 e2e_click DecimalStop 'Possible Problem Encountered'
 e2e_wait_exit

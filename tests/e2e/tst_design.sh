@@ -17,7 +17,7 @@ design='Find Pick-up Points'
 # Design > Find Pick-up Points from the keyboard.
 e2e_keys alt+d Return
 e2e_check "the Design menu opens the window" e2e_wait_window "$design"
-sleep 0.5
+e2e_settle
 e2e_shot 01-opened
 
 # Roll centre height 2, the right upper frame pivot's Height free (the left
@@ -28,19 +28,19 @@ e2e_keys ctrl+a
 e2e_type 2
 e2e_click DesignFree9 "$design"
 e2e_click DesignStart "$design"
-sleep 3
+e2e_check "the search ends with an answer" \
+  e2e_wait_text DesignStatus "$design" '(Done|Time limit reached).*' 60
 e2e_shot 02-answer
 e2e_check "the window is still up after the search" e2e_window_shown "$design"
 e2e_click DesignApply "$design"
-sleep 0.5
+e2e_check "Apply changes the layout" e2e_wait_window 'Tarvik - .*\[ CAR\.TK\* \]'
 e2e_shot 03-applied
 e2e_click DesignClose "$design"
 e2e_check "Close closes the window" e2e_wait_gone "$design"
 
 # The main window holds the answer: saved, both pivots moved alike.
 e2e_click FrontView "$main"
-e2e_keys alt+f s
-sleep 1
+e2e_save "$car" alt+f s
 right=$(e2e_record "$car" 13)
 left=$(e2e_record "$car" 29)
 e2e_check "the right upper frame pivot moved (record 13: $right)" test "$right" != "14"
@@ -48,8 +48,7 @@ e2e_check "the left one moved with it (record 29: $left)" test "$left" = "$right
 
 # One Ctrl+Z takes the whole answer back.
 e2e_keys ctrl+z
-e2e_keys alt+f s
-sleep 1
+e2e_save "$car" alt+f s
 e2e_shot 04-undone
 e2e_check "undo put both heights back (records 13, 29)" \
   test "$(e2e_record "$car" 13)/$(e2e_record "$car" 29)" = "14/14"

@@ -37,18 +37,18 @@ unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION
 PATH="$fakebin" e2e_launch
 for title in 'IMPORTANT:  Help \(definition\)' 'Loading a Set of Saved Specs' 'Tarvik'; do
   e2e_check "start-up window '$title' shows" e2e_wait_window "$title" 15
-  sleep 0.3
+  e2e_wait_active "$title"
   e2e_keys Return
 done
 e2e_wait_gone 'Tarvik' 5
-sleep 0.5
+e2e_wait_active 'Tarvik - .*'
 
 # The help window: first page, Next, Last (previous), Cancel.
 e2e_keys alt+h Return
 page1='Help on Tarvik \(page 1 of 8\).*'
 page2='Help on Tarvik \(page 2 of 8\).*'
 e2e_check "Help on Tarvik opens on its first page" e2e_wait_window "$page1" 5
-sleep 0.4
+e2e_settle
 e2e_shot 01-help-page1
 e2e_click nextScreen "$page1"
 e2e_check "Next Screen shows the second page" e2e_wait_window "$page2" 5
@@ -61,40 +61,33 @@ e2e_check "Cancel closes the help window" e2e_wait_gone 'Help on Tarvik.*' 5
 # The readme: Help, the third item; its message names Readme.doc.
 e2e_keys alt+h Down Down Return
 e2e_check "the readme message shows" e2e_wait_window 'Tarvik' 5
-sleep 0.3
+e2e_wait_active 'Tarvik'
 e2e_shot 03-readme-message
 e2e_keys Return
-for i in $(seq 1 30); do
-  [ -s "$opened" ] && break
-  sleep 0.2
-done
-e2e_check "the readme goes to the desktop's opener" grep -q '/Readme.doc$' "$opened"
+e2e_check "the readme goes to the desktop's opener" \
+  e2e_wait_until 6 grep -q '/Readme.doc$' "$opened"
 
 # The manual: no PDF application, so no first-time note, but the search for
 # one, named in the message and in the seek window.
 e2e_keys alt+h Down Return
 e2e_check "the PDF viewer search is announced" e2e_wait_window 'Tarvik' 5
-sleep 0.3
+e2e_wait_active 'Tarvik'
 e2e_shot 04-manual-search-message
 e2e_keys Return
 seek='Search for the PDF viewer evince'
 e2e_check "the seek window names what it looks for" e2e_wait_window "$seek" 5
-sleep 0.3
+e2e_settle
 e2e_shot 05-seek-window
 e2e_click SeekHalt "$seek"
 e2e_check "Cancel/Halt closes the seek window" e2e_wait_gone "$seek" 5
 e2e_check "the download offer follows" e2e_wait_window 'Download Free PDF Viewer\?' 5
-sleep 0.3
+e2e_wait_active 'Download Free PDF Viewer\?'
 e2e_keys alt+n
 e2e_check "then where the manual is" e2e_wait_window "User's Manual" 5
-sleep 0.3
+e2e_wait_active "User's Manual"
 e2e_shot 06-manual-path
 e2e_keys alt+y
-for i in $(seq 1 30); do
-  grep -q '/TKTEXT$' "$opened" 2>/dev/null && break
-  sleep 0.2
-done
-e2e_check "Yes opens the manual's folder" grep -qi '/TKTEXT$' "$opened"
+e2e_check "Yes opens the manual's folder" e2e_wait_until 6 grep -qi '/TKTEXT$' "$opened"
 e2e_check "the PDF went to no desktop opener" bash -c "! grep -qi 'tarvman7.pdf' '$opened'"
 e2e_check "the program is still running" e2e_running
 e2e_shot 07-after

@@ -29,7 +29,7 @@ placed() {
 table='Camber Table'
 e2e_keys alt+t
 e2e_check "Table & Graph opens the table" e2e_wait_window "$table"
-sleep 1
+e2e_settle
 e2e_shot 02-table
 placed "$table"
 
@@ -37,16 +37,16 @@ placed "$table"
 read -r hx hy _ row_height <<<"$(e2e_widget Grid1_0_HeaderRow "$table")"
 read -r _ _ header_width _ <<<"$(e2e_widget Grid1_0_HeaderColumn "$table")"
 xdotool mousemove $((hx + header_width + 32)) $((hy + row_height + row_height / 2)) click 1
-sleep 0.3
+e2e_settle
 e2e_keys shift+Down shift+Right shift+Right
 e2e_keys alt+g
 e2e_check "Graph opens the graph window" e2e_wait_window 'Graph'
-sleep 1
+e2e_settle
 e2e_shot 03-graph
 placed 'Graph'
 e2e_keys alt+o
 e2e_check "Options opens the graph options" e2e_wait_window 'Options for Making Graphs'
-sleep 0.5
+e2e_settle
 e2e_shot 04-graph-options
 placed 'Options for Making Graphs'
 e2e_click cmdOk 'Options for Making Graphs'
@@ -58,7 +58,7 @@ e2e_check "Back closes the table" e2e_wait_gone "$table"
 
 e2e_keys alt+d Return
 e2e_check "Find Pick-up Points opens" e2e_wait_window 'Find Pick-up Points'
-sleep 0.8
+e2e_settle
 e2e_shot 05-design
 # Too wide for the room beside the boxes even at its narrowest: inside the
 # area, against its right edge, where it covers the boxes least.
@@ -72,15 +72,15 @@ e2e_wait_gone 'Find Pick-up Points' 5 || xdotool search --name '^Find Pick-up Po
 e2e_click SpecData0 "$main"
 e2e_keys alt+m Return
 e2e_check "the shim calculator opens" e2e_wait_window 'Shim Calculator - Right Side'
-sleep 0.8
+e2e_settle
 e2e_shot 06-shims
 placed 'Shim Calculator - Right Side'
 e2e_keys Escape
-sleep 0.5
+e2e_check "Escape closes the shim calculator" e2e_wait_gone 'Shim Calculator - Right Side'
 
 e2e_keys alt+h Return
 e2e_check "Help on Tarvik opens" e2e_wait_window 'Help on Tarvik.*'
-sleep 0.5
+e2e_settle
 e2e_shot 07-help
 e2e_check "Help on Tarvik opens inside the screen less the panel" \
   e2e_inside_area 'Help on Tarvik \(page 1 of 8\).*'

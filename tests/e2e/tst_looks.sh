@@ -33,7 +33,7 @@ looks_click() {
   local x y w h
   read -r x y w h <<<"$(looks_area "$1" "$2")" || return 1
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-  sleep 0.4
+  e2e_settle
 }
 
 detail() {
@@ -61,13 +61,13 @@ looks_tour() {
   e2e_launch "$car"
   for title in 'IMPORTANT:  Help \(definition\)' 'Loading a Set of Saved Specs' 'Tarvik'; do
     e2e_check "$name: start-up window '$title' shows" e2e_wait_window "$title" 20
-    sleep 0.4
+    e2e_wait_active "$title"
     e2e_keys Return
   done
   e2e_check "$name: the main window shows" e2e_wait_window "$main"
   e2e_keys alt+t
   e2e_check "$name: the table opens" e2e_wait_window "$table"
-  sleep 1
+  e2e_wait_active "$table"
   e2e_keys alt+b
   e2e_check "$name: Back closes the table" e2e_wait_gone "$table"
   for box in SpecData9 SpecData25; do
@@ -76,23 +76,26 @@ looks_tour() {
     e2e_type 15
     e2e_keys Tab
   done
-  sleep 0.5
+  e2e_check "$name: the pivots are raised" e2e_wait_text SpecData25 "$main" '15'
+  e2e_settle
   e2e_shot "$name-main"
   e2e_keys alt+t
   e2e_check "$name: the table opens again" e2e_wait_window "$table"
-  sleep 1
+  e2e_wait_active "$table"
   e2e_keys alt+l
-  sleep 0.3
   e2e_keys s
-  sleep 1
+  e2e_check "$name: the heat map shows against the previous table" \
+    e2e_widget HeatLegend "$table"
+  e2e_settle
   e2e_shot "$name-table"
   e2e_keys alt+g
   # Fifteen rows selected: the graph says it keeps the first and last.
   e2e_check "$name: the graph's limit is noted" e2e_wait_window 'Tarvik'
-  sleep 0.3
+  e2e_wait_active 'Tarvik'
   e2e_keys Return
   e2e_check "$name: the graph opens" e2e_wait_window 'Graph'
-  sleep 1
+  e2e_check "$name: the graph is drawn" e2e_widget Graph1 'Graph'
+  e2e_settle
   e2e_shot "$name-graph"
   graph_area=$(looks_area Graph1 'Graph')
   e2e_keys alt+b

@@ -24,15 +24,6 @@ recovery_copy_holds() {
   return 1
 }
 
-wait_for() {
-  local i
-  for i in $(seq 1 50); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 e2e_start_worked
 
 # A value typed, then File > Save over the read-only file.
@@ -44,7 +35,7 @@ e2e_type 30
 e2e_keys Tab
 e2e_keys alt+f s
 e2e_check "Save over a read-only file is refused" e2e_wait_window 'File Not Saved'
-sleep 0.3
+e2e_wait_active 'File Not Saved'
 e2e_shot 01-read-only-refused
 e2e_keys Return
 e2e_check "Yes, the default, offers Save As" e2e_wait_window 'Save a File'
@@ -59,7 +50,7 @@ chmod 644 "$car"
 
 # The unsaved value reaches the recovery copy within a second or so; then
 # the program is killed without a chance to save anything.
-e2e_check "a recovery copy holds the unsaved value" wait_for recovery_copy_holds 30
+e2e_check "a recovery copy holds the unsaved value" e2e_wait_until 5 recovery_copy_holds 30
 kill -9 "$E2E_APP_PID"
 e2e_wait_exit
 e2e_check "the file still holds the old value" test "$(e2e_record "$car" 4)" = "24"
@@ -68,15 +59,14 @@ e2e_launch "$car"
 e2e_check "the restart asks to recover the changes" e2e_wait_window 'Recover Changes' 15
 e2e_check "the killed run's lock does not count as a second copy" \
   bash -c "! xdotool search --name 'Tarvik Is Already Running' >/dev/null 2>&1"
-sleep 0.3
+e2e_wait_active 'Recover Changes'
 e2e_shot 03-recover-question
 e2e_keys Return
 e2e_check "the question closes" e2e_wait_gone 'Recover Changes'
 e2e_close_start_windows
 e2e_shot 04-recovered
 e2e_check "the recovered layout is still CAR.TK's" e2e_window_shown "$main"
-e2e_keys alt+f s
-sleep 1
+e2e_save "$car" alt+f s
 e2e_check "File > Save wrote the recovered value (record 4)" test "$(e2e_record "$car" 4)" = "30"
 e2e_check "the save removed the recovery copy" \
   test "$(find "$E2E_CONFIG" -name 'recovery-*.tkr' | wc -l)" = 0
@@ -91,11 +81,11 @@ e2e_keys ctrl+a
 e2e_type abc
 e2e_keys Tab
 e2e_check "abc is refused" e2e_wait_window 'Warning'
-sleep 0.3
+e2e_wait_active 'Warning'
 e2e_shot 05-abc-refused
 e2e_keys Return
 e2e_check "the refusal closes" e2e_wait_gone 'Warning'
-sleep 0.5
+e2e_check "the old text is back" e2e_wait_text SpecData0 "$main" '30'
 e2e_shot 06-abc-old-text-back
 e2e_check "nothing changed: the title has no *" e2e_window_shown "$clean"
 
@@ -127,23 +117,23 @@ e2e_type 34
 e2e_keys Tab
 e2e_keys ctrl+o
 e2e_check "Open asks to save the change" e2e_wait_window 'Save Changes'
-sleep 0.3
+e2e_wait_active 'Save Changes'
 e2e_shot 08-open-question
 e2e_keys Escape
 e2e_check "Cancel closes the question" e2e_wait_gone 'Save Changes'
-sleep 1
+e2e_settle
 e2e_check "no open dialog follows Cancel" bash -c "! xdotool search --onlyvisible --name 'Open a File' >/dev/null 2>&1"
 e2e_check "the changed layout stays" e2e_window_shown "$changed"
 
 # Save As with a bare name: saved as NEWCAR.TK.
 e2e_keys ctrl+shift+s
 e2e_check "Save As shows its dialog" e2e_wait_window 'Save a File'
-sleep 0.5
+e2e_wait_active 'Save a File'
 e2e_shot 09-save-as-dialog
 e2e_keys ctrl+a
 e2e_type "$E2E_WORK/NEWCAR"
 e2e_keys Return
-e2e_check "Save As added .TK" wait_for test -f "$E2E_WORK/NEWCAR.TK"
+e2e_check "Save As added .TK" e2e_wait_until 5 test -f "$E2E_WORK/NEWCAR.TK"
 e2e_check "no file without the extension" test ! -e "$E2E_WORK/NEWCAR"
 e2e_check "the kept change is in the new file (record 4)" \
   test "$(e2e_record "$E2E_WORK/NEWCAR.TK" 4)" = "34"

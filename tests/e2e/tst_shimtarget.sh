@@ -26,9 +26,8 @@ e2e_check "the spindle angle starts at 10.59" e2e_wait_text SpindleAngle0 "$main
 
 e2e_keys alt+m Return
 e2e_check "Shim Right Side opens the shim calculator" e2e_wait_window "$calc"
-sleep 0.5
+e2e_settle
 e2e_click CalcTargetOn "$calc"
-sleep 0.3
 e2e_shot 01-switched-on
 
 # The switch put the focus in the target box.
@@ -38,13 +37,13 @@ e2e_check "a target over the limit is refused" e2e_wait_window 'Warning'
 e2e_shot 02-refused
 e2e_keys Return
 e2e_check "the refusal closes with OK" e2e_wait_gone 'Warning'
-sleep 0.5
+e2e_settle
 e2e_check "the calculator stays open over the refusal" e2e_window_shown "$calc"
 
 e2e_keys minus
 e2e_type 1.5
 e2e_keys Tab
-sleep 0.5
+e2e_check "the target takes -1.5" e2e_wait_text CalcTarget "$calc" '-1\.5'
 e2e_shot 03-target-found
 e2e_click CalcAccept "$calc"
 # The shipped settings may ask whether camber follows; the answer is Yes.
@@ -58,8 +57,7 @@ e2e_check "the spindle angle shown is that of the camber beside it" \
   e2e_wait_text SpindleAngle0 "$main" ' *10\.59'
 e2e_shot 04-accepted
 
-e2e_keys alt+f s
-sleep 1
+e2e_save "$car" alt+f s
 e2e_check "right pivot moved out by 3/16 in" test "$(e2e_record "$car" $pivot_line)" = "13.69"
 e2e_check "right camber followed the shims" test "$(e2e_record "$car" $camber_line)" = "-1.54"
 e2e_keys alt+f x

@@ -19,13 +19,27 @@ e2e_init table "$1" "$2"
 e2e_start_worked
 table='Camber Table'
 
+grid_height() {
+  # The right grid's height on the screen.
+  local geometry
+  geometry=$(e2e_widget Grid1_0 "$table") || return 1
+  read -r _ _ _ h <<<"$geometry"
+  echo "$h"
+}
+
+taller_than() {
+  local h
+  h=$(grid_height) && [ "$h" -gt "$1" ]
+}
+
 
 # Table & Graph from the keyboard, then Back.
 e2e_keys alt+t
 e2e_check "Table & Graph opens the table" e2e_wait_window "$table"
-sleep 1
+e2e_check "the table shows its grids" e2e_widget Grid1_1 "$table"
+e2e_wait_active "$table"
 e2e_shot 01-table
-read -r _ _ _ plain_height <<<"$(e2e_widget Grid1_0 "$table")"
+plain_height=$(grid_height)
 e2e_keys alt+b
 e2e_check "Back closes the table" e2e_wait_gone "$table"
 
@@ -36,44 +50,42 @@ for box in SpecData9 SpecData25; do
   e2e_type 15
   e2e_keys Tab
 done
-sleep 0.5
+e2e_check "both pivots are raised" e2e_wait_text SpecData25 "$main" '15'
 
 # The table again, with the previous table as its baseline.
 e2e_keys alt+t
 e2e_check "the table opens again" e2e_wait_window "$table"
-sleep 1
+e2e_check "the table shows its grids" e2e_widget Grid1_1 "$table"
+e2e_wait_active "$table"
 e2e_keys alt+l
-sleep 0.3
 e2e_shot 02-baseline-menu
 e2e_keys s
-sleep 1
+e2e_check "the baseline rows make the grid taller" e2e_wait_until 5 taller_than "$plain_height"
+e2e_settle
 e2e_shot 03-baseline
-read -r _ _ _ shown_height <<<"$(e2e_widget Grid1_0 "$table")"
-e2e_log "right grid: $plain_height px plain, $shown_height px with the baseline"
-e2e_check "the baseline rows make the grid taller" test "$shown_height" -gt "$plain_height"
+e2e_log "right grid: $plain_height px plain, $(grid_height) px with the baseline"
 
 # A click on the second entry's "Difference" row, then Shift+Right three
 # times: the selection covers that entry's three rows and four columns.
 read -r hx hy _ row_height <<<"$(e2e_widget Grid1_0_HeaderRow "$table")"
 read -r _ _ header_width _ <<<"$(e2e_widget Grid1_0_HeaderColumn "$table")"
 xdotool mousemove $((hx + header_width + 32)) $((hy + 6 * row_height + row_height / 2)) click 1
-sleep 0.4
+e2e_settle
 e2e_keys shift+Right shift+Right shift+Right
-sleep 0.3
 e2e_shot 04-selected
 e2e_keys alt+g
 e2e_check "Graph opens the graph window" e2e_wait_window 'Graph'
-sleep 1
+e2e_check "the graph is drawn" e2e_widget Graph1 'Graph'
+e2e_settle
 e2e_shot 05-graph
 
 # Options: a black background, seen when the user goes back to the graph.
 e2e_keys alt+o
 e2e_check "Options opens the graph options" e2e_wait_window 'Options for Making Graphs'
-sleep 0.5
+e2e_settle
 e2e_click optBlack 'Options for Making Graphs'
 e2e_shot 06-options
 e2e_click Graph1 'Graph'
-sleep 0.8
 e2e_shot 07-graph-black
 e2e_click cmdOk 'Options for Making Graphs'
 e2e_check "OK closes the options" e2e_wait_gone 'Options for Making Graphs'
@@ -83,12 +95,14 @@ e2e_check "Back closes the graph" e2e_wait_gone 'Graph'
 # The View switch from the keyboard: the roll-centre height, one grid.
 e2e_click lblQuantity "$table"
 e2e_keys alt+v Down
-sleep 0.8
-e2e_check "the roll centre shows one grid" bash -c "! grep -q \$'^Grid1_1\t' '$E2E_MAP'"
+e2e_check "the View switch shows the roll-centre height" \
+  e2e_wait_text lblQuantity "$table" 'Roll Center Height.*'
+e2e_check "the roll centre shows one grid" \
+  e2e_wait_until 3 bash -c "! grep -q \$'^Grid1_1\t' '$E2E_MAP'"
 e2e_keys alt+l
-sleep 0.3
 e2e_keys s
-sleep 1
+e2e_check "the heat map's legend shows" e2e_widget HeatLegend "$table"
+e2e_settle
 e2e_shot 08-rc-height-heatmap
 read -r lx ly lw lh <<<"$(e2e_widget HeatLegend "$table")"
 deepest=$(convert "$E2E_OUT/08-rc-height-heatmap.png" \
@@ -98,24 +112,23 @@ e2e_check "the heat map's legend shows its deepest red" test "$deepest" = "srgb(
 
 # Options > Heat-Map Differences off hides the legend, and on again.
 e2e_keys alt+o h
-sleep 0.8
-e2e_check "heat map off: no legend" bash -c "! grep -q \$'^HeatLegend\t' '$E2E_MAP'"
+e2e_check "heat map off: no legend" \
+  e2e_wait_until 3 bash -c "! grep -q \$'^HeatLegend\t' '$E2E_MAP'"
 e2e_check "the choice is kept in table.ini" grep -q '^heatMap=false' "$E2E_CONFIG/table.ini"
 e2e_keys alt+o h
-sleep 0.8
 e2e_check "heat map on: the legend is back" e2e_widget HeatLegend "$table"
 
 # Export CSV through the real dialog: a path typed without its extension.
 e2e_keys alt+e
 e2e_check "Export CSV asks for a file" e2e_wait_window 'Export CSV'
-sleep 0.5
+e2e_wait_active 'Export CSV'
 e2e_shot 09-export-dialog
 e2e_keys ctrl+a
 e2e_type "$E2E_WORK/rc-height"
 e2e_keys Return
 e2e_check "the file dialog closes" e2e_wait_gone 'Export CSV'
 csv=$E2E_WORK/rc-height.csv
-e2e_check "the CSV is written with .csv added" test -s "$csv"
+e2e_check "the CSV is written with .csv added" e2e_wait_until 5 test -s "$csv"
 e2e_check "its records end in CR LF" bash -c "head -1 '$csv' | grep -q \$'\r\$'"
 e2e_check "it names the quantity and the axes" \
   bash -c "head -3 '$csv' | tr -d '\r' | tr '\n' '|' | grep -qx 'Quantity,\"Roll Center Height, inches\"|Rows,\"Dive, inches\"|Columns,\"Roll, degrees\"|'"
@@ -127,11 +140,12 @@ e2e_check "it holds the baseline and difference rows" \
 # Print: the report comment, then the preview, closed with Escape.
 e2e_keys alt+p
 e2e_check "the report comment is asked" e2e_wait_window 'Enter Report Comment'
-sleep 0.3
+e2e_wait_active 'Enter Report Comment'
 e2e_type "roll centre"
 e2e_keys Return
 e2e_check "the print preview appears" e2e_wait_window 'Print Preview' 15
-sleep 1.5
+e2e_check "the preview has its export button" e2e_widget ExportPdfButton 'Print Preview'
+e2e_settle
 e2e_shot 10-print-preview
 e2e_keys Escape
 e2e_check "Escape closes the preview" e2e_wait_gone 'Print Preview'
@@ -141,7 +155,7 @@ e2e_check "Escape closes the preview" e2e_wait_gone 'Print Preview'
 # forward goes on the boxes' frame title.
 read -r gx gy _ _ <<<"$(e2e_widget SpecGrid "$main")"
 xdotool mousemove $((gx + 60)) $((gy + 4)) click 1
-sleep 0.4
+e2e_wait_active "$main"
 e2e_keys alt+f x
 e2e_check "the save question shows" e2e_wait_window 'Save Inputs'
 e2e_keys alt+n

@@ -34,7 +34,7 @@ void waitActive(QWidget *window)
 // A list chosen with the mouse.
 void choose(gui::CalcWindow &window, int row, int index)
 {
-    QComboBox *list = window.choice(row);
+    QComboBox *list = window.findChild<QComboBox *>(QStringLiteral("CalcCombo%1").arg(row));
     list->setFocus(Qt::MouseFocusReason);
     list->setCurrentIndex(index);
     emit list->activated(index);
@@ -46,13 +46,13 @@ void type(gui::CalcWindow &window, QLineEdit *box, const QString &text)
 {
     box->setFocus(Qt::TabFocusReason);
     box->setText(text);
-    window.acceptButton()->setFocus(Qt::TabFocusReason);
+    window.findChild<QPushButton *>(QStringLiteral("CalcAccept"))->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
 }
 
 void type(gui::CalcWindow &window, int row, const QString &text)
 {
-    type(window, window.box(row), text);
+    type(window, window.findChild<QLineEdit *>(QStringLiteral("CalcData%1").arg(row)), text);
 }
 
 QImage calcWindow(ShotContext &context, CalcMode mode, int side,
@@ -86,8 +86,9 @@ const ShotRegistrar registrar({
         QStringLiteral("the shim calculator finding the shims for -1.5 degrees on the right side"),
         [](ShotContext &c) {
             return calcWindow(c, CalcMode::Shim, kSideRight, [](gui::CalcWindow &w) {
-                w.targetFrame()->toggle()->click();
-                type(w, w.targetFrame()->box(), QStringLiteral("-1.5"));
+                auto *target = w.findChild<gui::ShimTargetFrame *>();
+                target->toggle()->click();
+                type(w, target->box(), QStringLiteral("-1.5"));
             });
         } },
     { QStringLiteral("calc-spring"),

@@ -4,8 +4,6 @@
 // search run to its end, ready to apply.
 #include "core/design/designform.h"
 #include "core/layout/entrynumbers.h"
-#include "gui/design/designcoordinatespanel.h"
-#include "gui/design/designtargetspanel.h"
 #include "gui/design/pickupoptimizerwindow.h"
 #include "shots.h"
 
@@ -19,6 +17,12 @@ namespace tarvik::screenshots {
 
 namespace {
 
+// A row's widget of the window's panels, by its object name and number.
+template <class T> T *named(const QWidget &window, const char *stem, int n)
+{
+    return window.findChild<T *>(QString::fromLatin1(stem) + QString::number(n));
+}
+
 void setText(QLineEdit *box, const QString &text)
 {
     box->setText(text);
@@ -31,13 +35,13 @@ QImage designWindow(ShotContext &context)
     gui::PickupOptimizerWindow window(
         scene.platform, *scene.document, scene.settings, scene.window.get());
     window.show();
-    gui::DesignTargetsPanel *targets = window.targets();
-    targets->useBox(0)->setChecked(true);
-    setText(targets->valueBox(0), QStringLiteral("2"));
-    targets->useBox(2)->setChecked(true);
-    setText(targets->valueBox(2), QStringLiteral("-1.2"));
+    named<QCheckBox>(window, "DesignUse", 0)->setChecked(true);
+    setText(named<QLineEdit>(window, "DesignValue", 0), QStringLiteral("2"));
+    named<QCheckBox>(window, "DesignUse", 2)->setChecked(true);
+    setText(named<QLineEdit>(window, "DesignValue", 2), QStringLiteral("-1.2"));
     for (const int row : { kUpperBallJoint, kUpperFramePivot, kLowerFramePivot }) {
-        window.coordinates()->freeBox(pointEntry(kSideRight, kColumnHeight, row))->setChecked(true);
+        named<QCheckBox>(window, "DesignFree", pointEntry(kSideRight, kColumnHeight, row))
+            ->setChecked(true);
     }
     window.startCommand();
     QElapsedTimer timer;

@@ -32,9 +32,10 @@ void mouse(QWidget *view, QEvent::Type type, QPointF at)
 // still down.
 void dragPivot(MainScene &scene, bool release)
 {
-    gui::FrontView *view = scene.window->frontView();
+    gui::FrontView *view = scene.window->findChild<gui::FrontView *>();
     grabWindow(scene.window.get()); // laid out, so the points are where they show
-    const QPointF start = scene.window->dragger().pointPosition(kSideRight, kUpperFramePivot);
+    const QPointF start = scene.window->findChild<gui::PointDragger *>()->pointPosition(
+        kSideRight, kUpperFramePivot);
     const QPointF end = start + QPointF(-18, -30);
     mouse(view, QEvent::MouseMove, start);
     mouse(view, QEvent::MouseButtonPress, start);
@@ -149,7 +150,7 @@ QImage exportedDrawing(ShotContext &c)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("front.png"));
     QString error;
-    const gui::FrontView *view = scene.window->frontView();
+    const gui::FrontView *view = scene.window->findChild<gui::FrontView *>();
     if (!gui::writeDrawingFile(
             file, QSize(1000, 560), view->scene(), view->captions(), false, error)) {
         return {};

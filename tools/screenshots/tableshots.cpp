@@ -55,7 +55,8 @@ QImage grabTable(gui::CamberTableWindow *window, int height, bool selected = fal
     window->resize(window->width(), height);
     for (int side : { kRight, kLeft }) {
         if (!selected) {
-            window->grid(side)->clearSelection();
+            window->findChild<gui::FrozenGridView *>(QStringLiteral("Grid1_%1").arg(side))
+                ->clearSelection();
         }
     }
     return grabWindow(window);
@@ -94,7 +95,12 @@ QImage graph(ShotContext &context)
     // The first two entries over every column: four lines a side.
     window->setSelection(kRight, { 1, 6, 1, window->table().gridColumns() - 1 });
     window->graph();
-    gui::GraphWindow *graphWindow = scene.tables.graphWindow();
+    gui::GraphWindow *graphWindow = nullptr;
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        if (auto *graph = qobject_cast<gui::GraphWindow *>(shown); graph && graph->isVisible()) {
+            graphWindow = graph;
+        }
+    }
     graphWindow->resize(900, 600);
     return grabWindow(graphWindow);
 }

@@ -105,16 +105,11 @@ QString WidgetMap::describe()
 
 void WidgetMap::write()
 {
-    const QString text = describe();
-    if (text == m_last) {
-        return;
-    }
+    const QString text = QStringLiteral("serial\t%1\n").arg(++m_serial) + describe();
     QSaveFile file(m_path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(text.toUtf8());
-        if (file.commit()) {
-            m_last = text;
-        }
+        file.commit();
     }
 }
 

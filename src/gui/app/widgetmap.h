@@ -9,7 +9,10 @@
 // height in pixels, then a tab and the text the widget shows (a label's,
 // a box's or a button's text, a status bar's message; blanks for tabs and
 // line breaks; empty for other widgets). Only visible widgets are listed.
-// The file is replaced whole, so a reader never sees half of it.
+// The first line, "serial", a tab and a number one higher at each writing
+// (five times a second), tells the test that the program's event loop has
+// come round since its last step. The file is replaced whole, so a reader
+// never sees half of it.
 #pragma once
 
 #include <QObject>
@@ -32,7 +35,7 @@ private:
     void write();
 
     QString m_path;
-    QString m_last;
+    qint64 m_serial = 0;
     QTimer m_timer;
 };
 

@@ -86,30 +86,14 @@ CalcWindow::~CalcWindow()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-QLabel *CalcWindow::caption(int k) const
-{
-    return k >= 1 && k <= kCalcMaxInputRows ? m_rows[std::size_t(k)].caption : nullptr;
-}
 
 QLineEdit *CalcWindow::box(int k) const
 {
     return k >= 1 && k <= kCalcMaxInputRows ? m_rows[std::size_t(k)].box : nullptr;
 }
 
-QComboBox *CalcWindow::choice(int k) const
-{
-    return k >= 1 && k <= kCalcMaxInputRows ? m_rows[std::size_t(k)].choice : nullptr;
-}
 
-QLabel *CalcWindow::outputName(int j) const
-{
-    return j >= 0 && j < kCalcMaxOutputRows ? m_outNames[std::size_t(j)] : nullptr;
-}
 
-QLabel *CalcWindow::outputValue(int j) const
-{
-    return j >= 0 && j < kCalcMaxOutputRows ? m_outValues[std::size_t(j)] : nullptr;
-}
 
 QGroupBox *CalcWindow::frame(int f) const
 {

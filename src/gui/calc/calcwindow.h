@@ -12,7 +12,7 @@
 // (CalcOutName) and a value (CalcOutData); two input frames, the note frame,
 // the print footer (Label2) and the buttons Cancel, Help, the accept button
 // and Print. Object names follow them (CalcData3, CalcCombo2, CalcOutData0,
-// CalcCancel, CalcHelp, CalcAccept, CalcPrint) for the end-to-end test.
+// CalcCancel, CalcHelp, CalcAccept, CalcPrint), by which the tests find them.
 //
 // The shim calculator also has the target camber frame (ShimTargetFrame)
 // below its rows; its box follows the rows' box rules.
@@ -63,22 +63,6 @@ public:
     // calculation.
     void start(const CalcFeedback &opening);
 
-    // The controls, for tests; nullptr for a row the definition has not.
-    QLabel *caption(int k) const;
-    QLineEdit *box(int k) const;
-    QComboBox *choice(int k) const;
-    QLabel *outputName(int j) const;
-    QLabel *outputValue(int j) const;
-    QGroupBox *frame(int f) const; // 1 or 2
-    QGroupBox *noteFrame() const { return m_noteFrame; }
-    QLabel *note() const { return m_note; }
-    QLabel *footer() const { return m_footer; }
-    ShimTargetFrame *targetFrame() const { return m_target; } // shim calculator only
-    QPushButton *cancelButton() const { return m_cancel; }
-    QPushButton *helpButton() const { return m_helpButton; }
-    QPushButton *acceptButton() const { return m_accept; }
-    QPushButton *printButton() const { return m_print; }
-    HelpWindow *helpWindow() const; // the one opened by Help, while it is up
     bool isClosing() const { return m_closing; }
 
     // The commands of the four buttons.
@@ -127,6 +111,8 @@ private:
     void addTargetFrame(QLayout *column, int captionWidth);
     void refresh();
     int rowOf(const QObject *widget) const;
+    QLineEdit *box(int k) const; // nullptr for a row the definition has not
+    QGroupBox *frame(int f) const; // 1 or 2
     QLineEdit *editFor(int k) const; // row k's box, or the target box
     void choiceActivated(int k, int index);
     void targetSwitched(bool on);

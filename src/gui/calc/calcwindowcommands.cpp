@@ -119,11 +119,6 @@ void CalcWindow::closeWindow()
     QDialog::done(QDialog::Rejected);
 }
 
-HelpWindow *CalcWindow::helpWindow() const
-{
-    return m_help.data();
-}
-
 void CalcWindow::helpCommand()
 {
     if (m_help) {

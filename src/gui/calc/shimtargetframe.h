@@ -28,9 +28,6 @@ public:
 
     QCheckBox *toggle() const { return m_toggle; }
     QLineEdit *box() const { return m_box; }
-    QLabel *camber() const { return m_camber; }
-    QLabel *residual() const { return m_residual; }
-    QLabel *note() const { return m_note; }
     QGridLayout *grid() const { return m_grid; }
 
     void refresh(const ShimTargetState &state);

@@ -135,32 +135,4 @@ void DesignCoordinatesPanel::updateEnabled()
     }
 }
 
-const DesignCoordinatesPanel::Row *DesignCoordinatesPanel::rowOf(int entry) const
-{
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_form.coordinates()[i].entry == entry) {
-            return &m_rows[i];
-        }
-    }
-    return nullptr;
-}
-
-QCheckBox *DesignCoordinatesPanel::freeBox(int entry) const
-{
-    const Row *row = rowOf(entry);
-    return row ? row->free : nullptr;
-}
-
-QLineEdit *DesignCoordinatesPanel::minBox(int entry) const
-{
-    const Row *row = rowOf(entry);
-    return row ? row->minimum : nullptr;
-}
-
-QLineEdit *DesignCoordinatesPanel::maxBox(int entry) const
-{
-    const Row *row = rowOf(entry);
-    return row ? row->maximum : nullptr;
-}
-
 } // namespace tarvik::gui

@@ -33,11 +33,6 @@ public:
     void showNow();
     void setEditable(bool editable);
 
-    QCheckBox *freeBox(int entry) const;
-    QLineEdit *minBox(int entry) const;
-    QLineEdit *maxBox(int entry) const;
-    QCheckBox *symmetricBox() const { return m_symmetric; }
-
 private:
     struct Row
     {
@@ -48,7 +43,6 @@ private:
 
     void build();
     void updateEnabled();
-    const Row *rowOf(int entry) const;
 
     DesignForm &m_form;
     std::vector<Row> m_rows; // as the form's coordinate rows

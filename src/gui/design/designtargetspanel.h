@@ -34,12 +34,6 @@ public:
     void showAchieved(const std::vector<double> &byRow);
     void setEditable(bool editable);
 
-    QCheckBox *useBox(int row) const { return m_rows[std::size_t(row)].use; }
-    QLineEdit *valueBox(int row) const { return m_rows[std::size_t(row)].value; }
-    QLineEdit *diveBox(int row) const { return m_rows[std::size_t(row)].dive; }
-    QLineEdit *rollBox(int row) const { return m_rows[std::size_t(row)].roll; }
-    QLabel *achieved(int row) const { return m_rows[std::size_t(row)].achieved; }
-
 signals:
     // A camber target's dive or roll changed: its now value needs the engine.
     void motionEdited();

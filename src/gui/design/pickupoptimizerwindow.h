@@ -56,16 +56,6 @@ public:
     ~PickupOptimizerWindow() override;
 
     DesignForm &form() { return *m_form; }
-    DesignTargetsPanel *targets() const { return m_targets; }
-    DesignCoordinatesPanel *coordinates() const { return m_coordinates; }
-    QPushButton *startButton() const { return m_start; }
-    QPushButton *stopButton() const { return m_stop; }
-    QPushButton *applyButton() const { return m_apply; }
-    QSpinBox *timeLimit() const { return m_timeLimit; }
-    QCheckBox *preferSmallChange() const { return m_preferSmall; }
-    QLabel *movement() const { return m_movement; }
-    QLabel *status() const { return m_status; }
-    QPlainTextEdit *changesList() const { return m_changes; }
     bool isRunning() const;
     bool hasAnswer() const { return m_answer.has_value(); }
     bool isStale() const { return m_stale; }

@@ -17,10 +17,12 @@ CommentsDialog::CommentsDialog(const QString &comment, QWidget *parent)
     : TransientDialog(parent)
 {
     setWindowTitle(QStringLiteral("Comments"));
+    setObjectName(QStringLiteral("frmComments"));
     keepOnScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     m_editor = new QPlainTextEdit(this);
+    m_editor->setObjectName(QStringLiteral("CommentsText"));
     QString shown = comment;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_editor->setPlainText(shown);
@@ -34,6 +36,8 @@ CommentsDialog::CommentsDialog(const QString &comment, QWidget *parent)
     auto *buttons = new QHBoxLayout;
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_ok->setObjectName(QStringLiteral("CommentsOk"));
+    m_cancel->setObjectName(QStringLiteral("CommentsCancel"));
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);

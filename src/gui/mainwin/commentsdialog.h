@@ -17,9 +17,6 @@ public:
     explicit CommentsDialog(const QString &comment, QWidget *parent = nullptr);
 
     QString text() const;
-    QPlainTextEdit *editor() const { return m_editor; }
-    QPushButton *okButton() const { return m_ok; }
-    QPushButton *cancelButton() const { return m_cancel; }
 
 signals:
     void commentAccepted(const QString &comment);

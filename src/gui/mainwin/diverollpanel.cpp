@@ -90,14 +90,6 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
     showApplied(false);
 }
 
-QToolButton *DiveRollPanel::spinButton(int entry, bool increase) const
-{
-    if (entry != kDiveEntry && entry != kRollEntry) {
-        return nullptr;
-    }
-    return m_spin[entry == kDiveEntry ? 0 : 1][increase ? 1 : 0];
-}
-
 void DiveRollPanel::showApplied(bool applied)
 {
     m_yes->setChecked(applied);

@@ -24,10 +24,8 @@ public:
 
     QLineEdit *diveBox() const { return m_diveBox; }
     QLineEdit *rollBox() const { return m_rollBox; }
-    QToolButton *spinButton(int entry, bool increase) const;
-    QRadioButton *yesButton() const { return m_yes; }
-    QRadioButton *noButton() const { return m_no; }
-    QPushButton *drawButton() const { return m_draw; }
+    // The other controls, by object name: DiveUp, DiveDown, RollUp,
+    // RollDown, ApplyYes, ApplyNo and DrawButton.
 
     // "Yes" selected, captions black and controls enabled; or "No", grey and disabled.
     void showApplied(bool applied);

@@ -112,29 +112,9 @@ QAction *MainWindow::action(const QString &objectName) const
     return findChild<QAction *>(objectName);
 }
 
-QMenu *MainWindow::shimMenu() const
-{
-    return m_menus->shimMenu();
-}
-
 QLineEdit *MainWindow::box(int entry) const
 {
     return m_boxes->box(entry);
-}
-
-QLabel *MainWindow::resultDisplay(int entry) const
-{
-    return m_grid->resultDisplay(entry);
-}
-
-QLabel *MainWindow::trackDisplay(int index) const
-{
-    return m_grid->trackDisplay(index);
-}
-
-QString MainWindow::helpText() const
-{
-    return m_help->text();
 }
 
 void MainWindow::showHelpText(const QString &text)

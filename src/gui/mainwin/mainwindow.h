@@ -79,25 +79,15 @@ public:
     FileCommands &files() const { return *m_files; }
     MainPrinting &printing() const { return *m_printing; }
     bool isBig() const { return m_big; }
-    PointDragger &dragger() const { return *m_dragger; }
     int activationCount() const { return m_activations.count(); }
 
-    // Widgets, by entry number and by role, for tests and the printing.
-    QLineEdit *box(int entry) const;
-    QLabel *resultDisplay(int entry) const;
-    QLabel *trackDisplay(int index) const;
-    QString helpText() const;
+    // Widgets the printing sets up as the printed page.
     QLabel *helpLabel() const { return m_help; }
     QGroupBox *helpBox() const { return m_helpFrame; }
     QLabel *footer() const { return m_footer; }
     SpecGrid *grid() const { return m_grid; }
     EntryBoxes &boxes() const { return *m_boxes; }
-    DiveRollPanel *diveRollPanel() const { return m_panel; }
-    OtherDimensionsPanel *otherDimensionsPanel() const { return m_otherDimensions; }
-    FrontView *frontView() const { return m_view; }
     QAction *action(const QString &objectName) const;
-    QMenu *shimMenu() const;
-    QDialog *commentsDialog() const { return m_comments; }
 
     void doEdit(EditCode code);
     void setEntryMode(int mode);
@@ -135,6 +125,7 @@ protected:
 
 private:
     void buildWidgets();
+    QLineEdit *box(int entry) const;
     void refreshPanel();
     void showHelpText(const QString &text);
     // The help box shows the definition of entry, in the units and for the

@@ -19,9 +19,9 @@ public:
 
     explicit OtherDimensionsPanel(QWidget *parent = nullptr);
 
+    // The value labels are named by row and side (OtherCamber0 is the right
+    // side's camber), the panel OtherDimensions.
     void setValue(Row row, int side, const QString &text);
-    QString value(Row row, int side) const;
-    QLabel *valueLabel(Row row, int side) const;
 
 signals:
     void valueClicked();

@@ -218,6 +218,7 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
     grid->addWidget(trackCaption, 12, 0);
     for (int index = 0; index < 3; ++index) {
         m_track[std::size_t(index)] = addResult(14);
+        m_track[std::size_t(index)]->setObjectName(QStringLiteral("Track%1").arg(index));
         grid->addWidget(m_track[std::size_t(index)], 12, 1 + index);
     }
     const struct
@@ -249,11 +250,6 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
 QLineEdit *SpecGrid::box(int entry) const
 {
     return entry >= 0 && entry < 56 ? m_boxes[std::size_t(entry)] : nullptr;
-}
-
-QLabel *SpecGrid::resultDisplay(int entry) const
-{
-    return entry >= 0 && entry < 56 ? m_results[std::size_t(entry)] : nullptr;
 }
 
 void SpecGrid::showResults(const Captions &captions)

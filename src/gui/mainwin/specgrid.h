@@ -28,14 +28,9 @@ public:
 
     // Input box of an input entry 0..53; nullptr for result entries.
     QLineEdit *box(int entry) const;
-    // Display of a result-only entry of the Other Specs block; nullptr for inputs.
-    QLabel *resultDisplay(int entry) const;
-    QLabel *trackDisplay(int index) const
-    {
-        return m_track[std::size_t(index)];
-    } // right, total, left
-    QLabel *kingPinDisplay(int side) const { return m_kingPin[std::size_t(side)]; }
-    QLabel *spindleDisplay(int side) const { return m_spindle[std::size_t(side)]; }
+    // Displays, by object name: ResultN for a result-only entry N of the
+    // Other Specs block, Track0-2 (right, total, left), KingPinAngle0-1 and
+    // SpindleAngle0-1 (right, left).
 
     // A solve's results: the result displays, track, king-pin and spindle
     // angles, and the captions of rows 0, 1 and 6 (they follow the

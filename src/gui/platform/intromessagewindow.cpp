@@ -37,6 +37,7 @@ IntroMessageWindow::IntroMessageWindow(int kind, QWidget *parent)
     font.setPointSizeF(font.pointSizeF() + 1);
     m_label->setFont(font);
     m_ok->setObjectName(QStringLiteral("IntroOk"));
+    m_dontShow->setObjectName(QStringLiteral("IntroDontShow"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -27,8 +27,6 @@ public:
     int kind() const { return m_kind; }
     QString message() const;
     bool dontShowAgain() const;
-    QCheckBox *dontShowAgainBox() const { return m_dontShow; }
-    QPushButton *okButton() const { return m_ok; }
 
 private:
     int m_kind;

@@ -50,12 +50,6 @@ public:
     QString instructionText() const;
     QStringList foundPaths() const;
 
-    QComboBox *rootList() const { return m_roots; }
-    QListWidget *foundList() const { return m_found; }
-    QPushButton *searchButton() const { return m_search; }
-    QPushButton *haltButton() const { return m_halt; }
-    QPushButton *useButton() const { return m_use; }
-
 public slots:
     // "Search": walks the chosen file system from its top.
     void search();

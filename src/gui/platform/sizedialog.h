@@ -18,8 +18,6 @@ public:
         const QSize &maximum);
 
     QSize size() const;
-    QSpinBox *widthBox() const { return m_width; }
-    QSpinBox *heightBox() const { return m_height; }
 
 private:
     void follow(bool widthChanged);

@@ -32,9 +32,6 @@ public:
 
     QString upperText() const;
     QString lowerText() const;
-    QPushButton *printButton() const { return m_print; }
-    QPushButton *stopButton() const { return m_stopButton; }
-    QPushButton *cancelButton() const { return m_cancel; }
 
 private:
     void print();

@@ -31,10 +31,6 @@ public:
     QString title() const { return m_title; }
     QString body() const; // as shown, with LF line breaks
 
-    QPushButton *previousButton() const { return m_previous; }
-    QPushButton *nextButton() const { return m_next; }
-    QPushButton *cancelButton() const { return m_cancel; }
-
 public slots:
     void showNextPage();
     void showPreviousPage();

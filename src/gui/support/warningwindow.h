@@ -35,9 +35,6 @@ public:
         QWidget *parent = nullptr, const QLocale &locale = QLocale::system());
 
     QString text() const;
-    QPushButton *closeButton() const { return m_button; }
-    // The decimal-symbol window opened by the check, while it is open.
-    DecimalSymbolWindow *decimalSymbolWindow() const { return m_decimalWindow; }
     // Passed on to the decimal-symbol window's "Stop Program Now".
     void setStopAction(std::function<void()> action) { m_stop = std::move(action); }
 

@@ -99,17 +99,10 @@ public:
 
     const CamberTable &table() const { return m_session.table(); }
     int fillCount() const { return m_fills; }
-    FrozenGridView *grid(int side) const { return m_grids[std::size_t(side)]; }
-    QLabel *columnCaption(int side) const { return m_columnCaptions[std::size_t(side)]; }
-    QLabel *sideCaption(int side) const { return m_sideCaptions[std::size_t(side)]; }
-    QComboBox *quantitySwitch() const { return m_quantityBox; }
-    QLabel *quantityCaption() const { return m_quantityCaption; }
-    HeatLegendBar *heatLegend() const { return m_legend; }
     // The baseline of the quantity shown.
     const BaselineState &shownBaseline() const;
     // Where a roll-centre quantity's baseline is kept (empty without a folder).
     QString baselineFilePath(TableQuantity quantity) const;
-    QMenu *baselineMenu() const { return m_baselineMenu; }
     QAction *action(const QString &objectName) const;
 
     // A grid's selection in grid rows and columns (row 0 and column 0 are the

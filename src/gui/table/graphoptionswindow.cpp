@@ -144,11 +144,6 @@ QRadioButton *GraphOptionsWindow::option(const QString &objectName) const
     return findChild<QRadioButton *>(objectName);
 }
 
-QLineEdit *GraphOptionsWindow::labelBox(int index) const
-{
-    return index >= 0 && index < 3 ? m_labels[index] : nullptr;
-}
-
 void GraphOptionsWindow::showSettings()
 {
     showOptions();

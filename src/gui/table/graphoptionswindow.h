@@ -31,10 +31,6 @@ public:
     GraphOptionsWindow(
         Platform &platform, const DataFolder &data, SettingsOwner &settings, GraphWindow &graph);
 
-    QRadioButton *option(const QString &objectName) const;
-    // 0 "Plot Title", 1 "Current Run's Label", 2 "Baseline Run's Label".
-    QLineEdit *labelBox(int index) const;
-
     // Fills every option and label box from the settings as they stand.
     void showSettings();
     void ok(); // "OK": store the labels, reload the graph, close
@@ -45,6 +41,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    QRadioButton *option(const QString &objectName) const;
     void showOptions();
     void useLabelsGivenHere();
     void useStandardLabels();

@@ -115,16 +115,6 @@ GraphWindow::GraphWindow(Platform &platform, const DataFolder &data, SettingsOwn
 
 GraphWindow::~GraphWindow() = default;
 
-GraphOptionsWindow *GraphWindow::optionsWindow() const
-{
-    return m_options.data();
-}
-
-QAction *GraphWindow::action(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
-}
-
 void GraphWindow::setGraph(const GraphData &graph)
 {
     m_graph = graph;

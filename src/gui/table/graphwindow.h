@@ -55,9 +55,6 @@ public:
 
     const GraphData &graph() const { return m_graph; }
     const GraphLook &look() const { return m_look; }
-    GraphView *view() const { return m_view; }
-    GraphOptionsWindow *optionsWindow() const;
-    QAction *action(const QString &objectName) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

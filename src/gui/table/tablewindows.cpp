@@ -39,11 +39,6 @@ TableWindows::~TableWindows()
     delete m_graph;
 }
 
-GraphWindow *TableWindows::graphWindow() const
-{
-    return m_graph.data();
-}
-
 void TableWindows::openTable()
 {
     if (!m_table) {

@@ -51,7 +51,6 @@ public:
     void closeAll();
 
     CamberTableWindow *tableWindow() const { return m_table.get(); }
-    GraphWindow *graphWindow() const;
     QPrinter &printer() { return *m_printer; }
 
 protected:

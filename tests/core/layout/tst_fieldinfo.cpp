@@ -4,7 +4,6 @@
 #include "core/layout/entrynumbers.h"
 #include "core/layout/entryvalidation.h"
 #include "core/layout/fieldinfo.h"
-#include "core/layout/pointdrag.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -141,27 +140,6 @@ TEST(EntryValidation, SkipAcceptAndRefuse)
     // Without definitions there is no range check.
     EXPECT_EQ(validateEntry(0, "1000", FieldDefinitions {}).outcome, O::Accept);
     EXPECT_EQ(validateEntry(0, "abc", FieldDefinitions {}).outcome, O::Refuse);
-}
-
-// A dragged point lands on the snap grid (no 0.049999 texts) and the right
-// side's X turns its sign.
-TEST(PointDrag, SnapsSignsAndChecks)
-{
-    const auto d = parseDefinitions(definitionsText(), false);
-    const DragOutcome right = dragPoint(kSideRight, kUpperBallJoint, -12.026, 7.024, 0, d);
-    ASSERT_TRUE(right.point);
-    EXPECT_EQ(right.point->xEntry, 0);
-    EXPECT_EQ(right.point->heightEntry, 8);
-    EXPECT_EQ(right.point->xText, "12.05");
-    EXPECT_EQ(right.point->heightText, "7");
-    const DragOutcome metric = dragPoint(kSideLeft, kLowerSpringPad, 300.6, 0.2, 1, {});
-    ASSERT_TRUE(metric.point);
-    EXPECT_EQ(metric.point->xText, "301");
-    EXPECT_EQ(metric.point->heightText, "0");
-    // Refusals across the centreline and in the length-and-angle mode: the
-    // window's drag test; a strut always solves in X and Height.
-    EXPECT_TRUE(canDragPoint(kLowerBallJoint, 1, 1));
-    EXPECT_FALSE(canDragPoint(kUpperArmDim, 0, 0));
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
+#include "testing/leftoverwindows.h"
+#include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
 
 #include <QAction>
@@ -76,6 +78,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void commandLine()
     {
         // Accepted, with the configuration folder and the vehicle file taken.
@@ -186,7 +189,7 @@ private slots:
         window->setApplyDiveRoll(true);
         run.startup.document()->setEntries({ { kRollEntry, QStringLiteral("-10") } });
         window->spin(kRollEntry, false);
-        QCOMPARE(window->box(kRollEntry)->text(), QStringLiteral("-10.20"));
+        QCOMPARE(testing::entryBox(window, kRollEntry)->text(), QStringLiteral("-10.20"));
     }
 
     void startSequenceKeepsTheSolvedLayout()
@@ -199,13 +202,13 @@ private slots:
             window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
         QCOMPARE(run.startup.document()->entry(0), QStringLiteral("24"));
         QVERIFY(!run.startup.document()->isChanged());
-        const QString armLength = window->box(6)->text();
+        const QString armLength = testing::entryBox(window, 6)->text();
         QVERIFY(!armLength.isEmpty());
         run.startup.start(50);
         QTRY_VERIFY(!window->findChildren<QDialog *>().isEmpty());
-        QCOMPARE(window->box(6)->text(), armLength);
+        QCOMPARE(testing::entryBox(window, 6)->text(), armLength);
         closeDialogs(window);
-        QCOMPARE(window->box(6)->text(), armLength);
+        QCOMPARE(testing::entryBox(window, 6)->text(), armLength);
 
         // The Help menu's outside documents are wired: the shipped readme
         // opens after its message.
@@ -271,7 +274,7 @@ private slots:
                 qPrintable(asked.text));
             QCOMPARE(asked.buttons, MessageButtons::YesNo);
             QCOMPARE(asked.defaultButton, std::optional(MessageAnswer::Yes));
-            QCOMPARE(window->box(0)->text(), QStringLiteral("30"));
+            QCOMPARE(testing::entryBox(window, 0)->text(), QStringLiteral("30"));
             QVERIFY(next.startup.document()->isChanged());
             QCOMPARE(
                 window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ CAR.TK[*] ]"));

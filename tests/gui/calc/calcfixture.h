@@ -6,6 +6,7 @@
 
 #include "gui/calc/calcopener.h"
 #include "gui/calc/calcwindow.h"
+#include "testing/findwidget.h"
 #include "testing/mainwindowfixture.h"
 
 #include <QAbstractItemView>
@@ -53,10 +54,34 @@ struct CalcFixture : WorkedWindow
     }
 };
 
+// The window's controls, by their object names: row k's caption, box and
+// list, output j's value and the buttons (CalcAccept, CalcCancel, CalcHelp,
+// CalcPrint).
+inline QLabel *caption(CalcWindow *w, int k)
+{
+    return child<QLabel>(w, QStringLiteral("CalcSpec%1").arg(k));
+}
+inline QLineEdit *box(CalcWindow *w, int k)
+{
+    return child<QLineEdit>(w, QStringLiteral("CalcData%1").arg(k));
+}
+inline QComboBox *choice(CalcWindow *w, int k)
+{
+    return child<QComboBox>(w, QStringLiteral("CalcCombo%1").arg(k));
+}
+inline QLabel *outputValue(CalcWindow *w, int j)
+{
+    return child<QLabel>(w, QStringLiteral("CalcOutData%1").arg(j));
+}
+inline QPushButton *button(CalcWindow *w, const char *name)
+{
+    return child<QPushButton>(w, name);
+}
+
 // A list item chosen in the list's popup, as a click on it chooses it.
 inline void choose(CalcWindow *w, int row, int index)
 {
-    QComboBox *list = w->choice(row);
+    QComboBox *list = choice(w, row);
     list->setFocus(Qt::MouseFocusReason);
     list->showPopup();
     QAbstractItemView *view = list->view();
@@ -82,7 +107,7 @@ inline void typeInto(QLineEdit *box, const QString &text)
 
 inline void typeInto(CalcWindow *w, int row, const QString &text)
 {
-    typeInto(w->box(row), text);
+    typeInto(box(w, row), text);
 }
 
 inline void click(QPushButton *button)

@@ -14,6 +14,7 @@
 #include "core/text/numberreading.h"
 #include "gui/calc/shimtargetframe.h"
 #include "gui/support/helpwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QCheckBox>
@@ -29,12 +30,12 @@ namespace {
 
 QString shown(CalcWindow *w, int output)
 {
-    return w->outputValue(output)->text();
+    return outputValue(w, output)->text();
 }
 
 ShimTargetFrame *switchedOn(CalcWindow *w)
 {
-    ShimTargetFrame *t = w->targetFrame();
+    ShimTargetFrame *t = child<ShimTargetFrame>(w, "Frame3DTarget");
     QTest::mouseClick(t->toggle(), Qt::LeftButton);
     QApplication::processEvents();
     return t;
@@ -42,8 +43,8 @@ ShimTargetFrame *switchedOn(CalcWindow *w)
 
 QList<int> rows(CalcWindow *w)
 {
-    return { w->choice(1)->currentIndex(), w->choice(2)->currentIndex(),
-        w->choice(3)->currentIndex(), w->choice(4)->currentIndex() };
+    return { choice(w, 1)->currentIndex(), choice(w, 2)->currentIndex(),
+        choice(w, 3)->currentIndex(), choice(w, 4)->currentIndex() };
 }
 
 // Message boxes that take the activation as real ones do: a window without
@@ -81,6 +82,7 @@ class TestCalcWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void torsionBarsWithoutARateAndHollow()
     {
         CalcFixture f;
@@ -89,16 +91,16 @@ private slots:
         choose(w, 1, 0); // right side: its lower arm fills row 5
         choose(w, 2, 2);
         const QString arm = f.document->entry(pointEntry(kSideRight, kColumnX, kLowerArmDim));
-        QCOMPARE(w->box(5)->text(), arm);
-        QVERIFY(!w->box(6)->isEnabled());
+        QCOMPARE(box(w, 5)->text(), arm);
+        QVERIFY(!box(w, 6)->isEnabled());
         typeInto(w, 3, QStringLiteral("0"));
         typeInto(w, 4, QStringLiteral("40"));
         QCOMPARE(f.platform.messageTexts(),
             QStringList { "Torsion Bar Diameter, in = 0.  Value must be between  .05 and  3 ." });
         QCOMPARE(shown(w, 0), QString());
         // No rate: Use Calc Value is shut, and a click on it does nothing.
-        QVERIFY(!w->acceptButton()->isEnabled());
-        click(w->acceptButton());
+        QVERIFY(!button(w, "CalcAccept")->isEnabled());
+        click(button(w, "CalcAccept"));
         QCOMPARE(f.platform.messages().size(), 1);
         QVERIFY(w->isVisible() && !w->isClosing());
 
@@ -109,7 +111,7 @@ private slots:
         QCOMPARE(shown(w, 0),
             QString::fromStdString(
                 springRateText(*torsionBarRate(1, 40, readNumber(arm.toStdString()), 0.98))));
-        QVERIFY(w->acceptButton()->isEnabled());
+        QVERIFY(button(w, "CalcAccept")->isEnabled());
     }
 
     void refusedValueRestoresTheTextOnEntry()
@@ -117,8 +119,8 @@ private slots:
         CalcFixture f;
         CalcWindow *w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
-        QCOMPARE(w->acceptButton()->text(), QStringLiteral("Use Calc Value"));
-        QVERIFY(!w->box(6)->isEnabled() && w->caption(6)->text().isEmpty());
+        QCOMPARE(button(w, "CalcAccept")->text(), QStringLiteral("Use Calc Value"));
+        QVERIFY(!box(w, 6)->isEnabled() && caption(w, 6)->text().isEmpty());
         typeInto(w, 4, QStringLiteral("3.5"));
         typeInto(w, 4, QStringLiteral("40"));
         QCOMPARE(f.platform.messages().size(), 1);
@@ -128,12 +130,12 @@ private slots:
         QCOMPARE(refusal.text,
             QStringLiteral(
                 "Inside Diameter of Coil, in = 40.  Value must be between  .1 and  12 ."));
-        QCOMPARE(w->box(4)->text(), QStringLiteral("3.5"));
-        QCOMPARE(QApplication::focusWidget(), w->box(4));
+        QCOMPARE(box(w, 4)->text(), QStringLiteral("3.5"));
+        QCOMPARE(QApplication::focusWidget(), box(w, 4));
 
         // The coil's rate once all three dimensions are in.
         typeInto(w, 3, QStringLiteral("0.5"));
-        QCOMPARE(w->box(3)->text(), QStringLiteral(".5"));
+        QCOMPARE(box(w, 3)->text(), QStringLiteral(".5"));
         QCOMPARE(shown(w, 0), QString());
         typeInto(w, 5, QStringLiteral("10"));
         QCOMPARE(shown(w, 0), QStringLiteral("134"));
@@ -145,21 +147,21 @@ private slots:
         const QPointer<CalcWindow> w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
         choose(w, 2, 1); // leaf spring
-        QTest::keyClick(w->choice(2), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), w->box(3));
-        QTest::keyClick(w->box(3), Qt::Key_Up);
-        QTest::keyClick(w->choice(2), Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), w->choice(1));
-        QTest::keyClick(w->choice(1), Qt::Key_Down);
-        QCOMPARE(w->choice(2)->currentIndex(), 1);
-        QCOMPARE(w->choice(1)->currentIndex(), -1);
+        QTest::keyClick(choice(w, 2), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), box(w, 3));
+        QTest::keyClick(box(w, 3), Qt::Key_Up);
+        QTest::keyClick(choice(w, 2), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), choice(w, 1));
+        QTest::keyClick(choice(w, 1), Qt::Key_Down);
+        QCOMPARE(choice(w, 2)->currentIndex(), 1);
+        QCOMPARE(choice(w, 1)->currentIndex(), -1);
         // Enter moves on and is used up in a field; on a button it presses it.
-        QTest::keyClick(w->choice(2), Qt::Key_Return);
-        QTest::keyClick(w->box(3), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w->box(4));
+        QTest::keyClick(choice(w, 2), Qt::Key_Return);
+        QTest::keyClick(box(w, 3), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), box(w, 4));
         QVERIFY(!w->isClosing());
-        w->cancelButton()->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w->cancelButton(), Qt::Key_Return);
+        button(w, "CalcCancel")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button(w, "CalcCancel"), Qt::Key_Return);
         QVERIFY(closed(w));
     }
 
@@ -188,7 +190,7 @@ private slots:
             if (answer) {
                 f.platform.answerMessage(*answer);
             }
-            click(w->acceptButton());
+            click(button(w, "CalcAccept"));
             QCOMPARE(f.platform.pendingAnswers(), 0);
             QCOMPARE(f.platform.messages().size(), answer ? 1 : 0);
             // The pivot moved out by the shims; the re-solved ball joint is written
@@ -214,19 +216,19 @@ private slots:
         QVERIFY(w);
         choose(w, 1, 1);
         choose(w, 2, 2); // custom thickness
-        QVERIFY(!w->choice(3)->isEnabled() && w->box(5)->isEnabled());
-        QCOMPARE(w->caption(5)->text(), QStringLiteral("Custom Thickness Removed"));
+        QVERIFY(!choice(w, 3)->isEnabled() && box(w, 5)->isEnabled());
+        QCOMPARE(caption(w, 5)->text(), QStringLiteral("Custom Thickness Removed"));
         typeInto(w, 5, QStringLiteral(".1"));
-        click(w->acceptButton());
+        click(button(w, "CalcAccept"));
 
         w = f.openCalc(CalcMode::Shim, kSideRight);
-        QCOMPARE(w->choice(1)->currentIndex(), 1);
-        QCOMPARE(w->choice(2)->currentIndex(), 2);
-        QCOMPARE(w->box(5)->text(), QStringLiteral(".1"));
-        QCOMPARE(f.openCalc(CalcMode::Shim, kSideLeft)->choice(2)->currentIndex(), 0);
+        QCOMPARE(choice(w, 1)->currentIndex(), 1);
+        QCOMPARE(choice(w, 2)->currentIndex(), 2);
+        QCOMPARE(box(w, 5)->text(), QStringLiteral(".1"));
+        QCOMPARE(choice(f.openCalc(CalcMode::Shim, kSideLeft), 2)->currentIndex(), 0);
         f.document->newLayout();
         f.open(QStringLiteral("WORKED.TK"));
-        QCOMPARE(f.openCalc(CalcMode::Shim, kSideRight)->choice(1)->currentIndex(), 0);
+        QCOMPARE(choice(f.openCalc(CalcMode::Shim, kSideRight), 1)->currentIndex(), 0);
     }
 
     void unusualGeometryOpensNothing()
@@ -247,12 +249,12 @@ private slots:
         f.trigger("mnuCamberGainDefinitions");
         CalcWindow *w = f.shown();
         QVERIFY(w);
-        QVERIFY(!w->outputValue(0)->isVisible() && !w->box(2)->isEnabled());
+        QVERIFY(!outputValue(w, 0)->isVisible() && !box(w, 2)->isEnabled());
         choose(w, 1, 1);
         typeInto(w, 2, QStringLiteral("2"));
         typeInto(w, 3, QStringLiteral("1.5"));
         f.platform.answerMessage(MessageAnswer::No);
-        click(w->acceptButton());
+        click(button(w, "CalcAccept"));
         QVERIFY(!w->isClosing());
         QCOMPARE(f.settings.get().GainSpecChoice, 0);
         const PlatformRequest question = f.platform.messages().last();
@@ -260,7 +262,7 @@ private slots:
         QCOMPARE(question.defaultButton, Answer(MessageAnswer::No));
 
         f.platform.answerMessage(MessageAnswer::Yes);
-        click(w->acceptButton());
+        click(button(w, "CalcAccept"));
         QCOMPARE(f.settings.get().GainSpecChoice, 1);
         QCOMPARE(f.settings.get().GainDiveText + "/" + f.settings.get().GainRollText, "2/1.5");
         QVERIFY(f.document->output().captions.gainBasis != basis);
@@ -278,11 +280,11 @@ private slots:
         QCOMPARE(f.platform.messageTexts(),
             QStringList { "Dive Increment must be increased to stay within 10 as Max Number of "
                           "Rows." });
-        QCOMPARE(w->choice(4)->currentIndex(), 0);
-        QVERIFY(w->note()->text().contains(QStringLiteral("6 rows x 5 columns.")));
+        QCOMPARE(choice(w, 4)->currentIndex(), 0);
+        QVERIFY(child<QLabel>(w, "Label1")->text().contains(QStringLiteral("6 rows x 5 columns.")));
         typeInto(w, 6, QStringLiteral("6"));
         QCOMPARE(changed.count(), 0);
-        click(w->acceptButton());
+        click(button(w, "CalcAccept"));
         QCOMPARE(f.settings.get().tableSpec, (TableSpec { 0, "-5", "5", 0, "-4", "6", 1 }));
         QCOMPARE(changed.count(), 1);
     }
@@ -296,24 +298,24 @@ private slots:
         const int steps = f.document->undoStack().count();
         f.trigger("mnuShimRight");
         CalcWindow *w = f.shown();
-        QVERIFY(w && w->targetFrame());
-        QVERIFY(!w->targetFrame()->box()->isEnabled());
+        QVERIFY(w && child<ShimTargetFrame>(w, "Frame3DTarget"));
+        QVERIFY(!child<ShimTargetFrame>(w, "Frame3DTarget")->box()->isEnabled());
 
         ShimTargetFrame *t = switchedOn(w);
         QVERIFY(t->box()->isEnabled());
         QCOMPARE(QApplication::focusWidget(), t->box());
-        QVERIFY(!w->choice(1)->isEnabled() && !w->choice(2)->isEnabled());
+        QVERIFY(!choice(w, 1)->isEnabled() && !choice(w, 2)->isEnabled());
         typeInto(t->box(), QStringLiteral("-1.50"));
         QCOMPARE(t->box()->text(), QStringLiteral("-1.5"));
         QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 })); // a 1/16 and a 1/8 removed
-        QCOMPARE(w->outputValue(0)->text(), QStringLiteral(".1875"));
-        QCOMPARE(t->camber()->text(), w->outputValue(1)->text());
-        QCOMPARE(t->residual()->text(), QStringLiteral("-.06"));
+        QCOMPARE(outputValue(w, 0)->text(), QStringLiteral(".1875"));
+        QCOMPARE(child<QLabel>(w, "CalcTargetCamber")->text(), outputValue(w, 1)->text());
+        QCOMPARE(child<QLabel>(w, "CalcTargetResidual")->text(), QStringLiteral("-.06"));
 
         // Accepted, the window deletes itself once events run (the click's
         // may already have), so only a QPointer may look at it afterwards.
         const QPointer<CalcWindow> accepted = w;
-        click(w->acceptButton());
+        click(button(w, "CalcAccept"));
         QVERIFY(closed(accepted));
         QVERIFY(!f.calc.window());
         QVERIFY(f.platform.messages().isEmpty());
@@ -327,7 +329,8 @@ private slots:
         w = f.openCalc(CalcMode::Shim, kSideRight);
         QVERIFY(w && w != accepted);
         QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 }));
-        QVERIFY(!w->targetFrame()->toggle()->isChecked() && w->choice(3)->isEnabled());
+        QVERIFY(!child<ShimTargetFrame>(w, "Frame3DTarget")->toggle()->isChecked()
+            && choice(w, 3)->isEnabled());
     }
 
     void refusedTargetKeepsTheFocusAndAcceptTakesTypedText()
@@ -341,7 +344,7 @@ private slots:
         QCOMPARE(f.platform.messages().first().title, QStringLiteral("Warning"));
         QCOMPARE(t->box()->text(), QString());
         QCOMPARE(QApplication::focusWidget(), t->box());
-        click(w->acceptButton()); // no stack found yet
+        click(button(w, "CalcAccept")); // no stack found yet
         QCOMPARE(f.platform.messages().size(), 2);
         QVERIFY(!w->isClosing());
 
@@ -349,7 +352,7 @@ private slots:
         t->box()->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(t->box(), QStringLiteral("1"));
         f.platform.answerMessage(MessageAnswer::No);
-        click(w->acceptButton());
+        click(button(w, "CalcAccept"));
         QVERIFY(closed(w));
         QCOMPARE(f.platform.messages().last().title, QStringLiteral("Let Camber Change?"));
         QCOMPARE(f.document->entry(pointEntry(kSideLeft, kColumnX, kUpperFramePivot)),
@@ -362,14 +365,14 @@ private slots:
         CalcFixture f;
         const QPointer<CalcWindow> w = f.openCalc(CalcMode::Spring);
         QVERIFY(w);
-        click(w->helpButton());
-        QCOMPARE(w->helpWindow()->title(), QStringLiteral("Spring Rate Calculator"));
+        click(button(w, "CalcHelp"));
+        QCOMPARE(child<HelpWindow>(w)->title(), QStringLiteral("Spring Rate Calculator"));
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         QTest::qWait(20);
         QVERIFY(!closed(w));
 
-        w->helpWindow()->reject();
+        child<HelpWindow>(w)->reject();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         f.window->activateWindow();
@@ -411,7 +414,7 @@ private slots:
         QCOMPARE(f.calc.window(), second.data());
         choose(second, 1, 1);
         typeInto(second, 2, QStringLiteral("3"));
-        QTest::keyClick(second->box(3), Qt::Key_Escape);
+        QTest::keyClick(box(second, 3), Qt::Key_Escape);
         QVERIFY(second && second->isClosing());
         QVERIFY(!f.calc.window());
         QCOMPARE(f.settings.get().GainDiveText, Settings {}.GainDiveText);
@@ -430,7 +433,7 @@ private slots:
         CalcFixture f;
         const QPointer<CalcWindow> w = f.openCalc(CalcMode::Shim, kSideLeft);
         QVERIFY(w);
-        click(w->helpButton()); // the main window can be used meanwhile
+        click(button(w, "CalcHelp")); // the main window can be used meanwhile
         f.document->setEntries({ { 17, QStringLiteral("11") } });
         QVERIFY(closed(w));
     }
@@ -460,13 +463,14 @@ private slots:
         QVERIFY(w);
         f.platform.answerInput(QStringLiteral("Front coils, new"));
         answerPrintToPdf(f.platform, pdf);
-        click(w->printButton());
+        click(button(w, "CalcPrint"));
         QCOMPARE(f.platform.requests().first().title, QStringLiteral("Printed Comment"));
-        const QStringList footer = w->footer()->text().split(u'\n');
+        const QStringList footer = child<QLabel>(w, "Label2")->text().split(u'\n');
         QCOMPARE(footer.size(), 3);
         QVERIFY(footer[1].startsWith(QStringLiteral("Vehicle File: WORKED.TK          ")));
         QCOMPARE(footer[2], QStringLiteral("Front coils, new"));
-        QVERIFY(!w->footer()->isVisible() && w->printButton()->isVisible() && !closed(w));
+        QVERIFY(!child<QLabel>(w, "Label2")->isVisible() && button(w, "CalcPrint")->isVisible()
+            && !closed(w));
         QCOMPARE(readPdfFacts(pdf).pages, 1);
     }
 

@@ -7,6 +7,7 @@
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/pickupoptimizerwindow.h"
+#include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
 #include <QAction>
@@ -53,6 +54,29 @@ struct DesignFixture : WorkedWindow
     }
 };
 
+// The panels' rows, by object name: a target row's switch, value and
+// achieved value; a coordinate entry's switch and least value.
+QCheckBox *useBox(const QWidget *w, int row)
+{
+    return child<QCheckBox>(w, QStringLiteral("DesignUse%1").arg(row));
+}
+QLineEdit *valueBox(const QWidget *w, int row)
+{
+    return child<QLineEdit>(w, QStringLiteral("DesignValue%1").arg(row));
+}
+QLabel *achieved(const QWidget *w, int row)
+{
+    return child<QLabel>(w, QStringLiteral("DesignAchieved%1").arg(row));
+}
+QCheckBox *freeBox(const QWidget *w, int entry)
+{
+    return child<QCheckBox>(w, QStringLiteral("DesignFree%1").arg(entry));
+}
+QLineEdit *minBox(const QWidget *w, int entry)
+{
+    return child<QLineEdit>(w, QStringLiteral("DesignMin%1").arg(entry));
+}
+
 void check(QCheckBox *box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
@@ -77,62 +101,68 @@ class TestPickupOptimizerWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void searchesAppliesAsOneChangeAndUndoes()
     {
         DesignFixture f;
         PickupOptimizerWindow *w = f.open();
         QVERIFY(w && w->isVisible());
-        DesignTargetsPanel *targets = w->targets();
-        DesignCoordinatesPanel *coordinates = w->coordinates();
-        QCOMPARE(targets->valueBox(0)->text(), QStringLiteral("3.693"));
-        QCOMPARE(coordinates->minBox(kRightPivotHeight)->text(), QStringLiteral("12"));
-        QVERIFY(coordinates->symmetricBox()->isChecked());
-        QVERIFY(!coordinates->freeBox(kLeftPivotHeight)->isEnabled());
+        auto *targets = child<DesignTargetsPanel>(w);
+        auto *coordinates = child<DesignCoordinatesPanel>(w);
+        QCOMPARE(valueBox(targets, 0)->text(), QStringLiteral("3.693"));
+        QCOMPARE(minBox(coordinates, kRightPivotHeight)->text(), QStringLiteral("12"));
+        QVERIFY(child<QCheckBox>(coordinates, "DesignSymmetric")->isChecked());
+        QVERIFY(!freeBox(coordinates, kLeftPivotHeight)->isEnabled());
 
-        QTest::mouseClick(w->startButton(), Qt::LeftButton);
-        QCOMPARE(w->status()->text(), QStringLiteral("Choose at least one target."));
+        QTest::mouseClick(child<QPushButton>(w, "DesignStart"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(w, "DesignStatus")->text(),
+            QStringLiteral("Choose at least one target."));
         QVERIFY(!w->isRunning());
 
-        check(targets->useBox(0));
-        typeInto(targets->valueBox(0), QStringLiteral("2"));
-        check(coordinates->freeBox(kRightPivotHeight));
-        QTest::mouseClick(w->startButton(), Qt::LeftButton);
-        QVERIFY(!targets->valueBox(0)->isEnabled()); // locked while it runs
+        check(useBox(targets, 0));
+        typeInto(valueBox(targets, 0), QStringLiteral("2"));
+        check(freeBox(coordinates, kRightPivotHeight));
+        QTest::mouseClick(child<QPushButton>(w, "DesignStart"), Qt::LeftButton);
+        QVERIFY(!valueBox(targets, 0)->isEnabled()); // locked while it runs
         waitDone(w);
-        QVERIFY(w->hasAnswer() && w->applyButton()->isEnabled() && w->startButton()->isEnabled());
-        QVERIFY(!w->stopButton()->isEnabled());
-        QVERIFY(qAbs(targets->achieved(0)->text().toDouble() - 2.0) < 0.02);
-        const QString changes = w->changesList()->toPlainText();
+        QVERIFY(w->hasAnswer() && child<QPushButton>(w, "DesignApply")->isEnabled()
+            && child<QPushButton>(w, "DesignStart")->isEnabled());
+        QVERIFY(!child<QPushButton>(w, "DesignStop")->isEnabled());
+        QVERIFY(qAbs(achieved(targets, 0)->text().toDouble() - 2.0) < 0.02);
+        const QString changes = child<QPlainTextEdit>(w, "DesignChanges")->toPlainText();
         QVERIFY2(changes.startsWith(QStringLiteral("Right Upper Frame Pivot Height: 14 \u2192 ")),
             qPrintable(changes));
         QVERIFY(changes.contains(QStringLiteral("Left Upper Frame Pivot Height: 14 \u2192 ")));
         QVERIFY(!f.changed());
 
-        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "DesignApply"), Qt::LeftButton);
         const QString moved = f.text(kRightPivotHeight);
         QVERIFY(moved != QStringLiteral("14") && f.text(kLeftPivotHeight) == moved);
         // Both boxes' moves, with the smallest change preferred as it is at first.
-        QVERIFY(w->preferSmallChange()->isChecked());
-        QCOMPARE(w->movement()->text().section(QLatin1Char(' '), 2, 2).toDouble(),
+        QVERIFY(child<QCheckBox>(w, "DesignPreferSmall")->isChecked());
+        QCOMPARE(
+            child<QLabel>(w, "DesignMovement")->text().section(QLatin1Char(' '), 2, 2).toDouble(),
             2 * qAbs(moved.toDouble() - 14));
-        QVERIFY(f.changed() && !w->hasAnswer() && !w->applyButton()->isEnabled());
+        QVERIFY(
+            f.changed() && !w->hasAnswer() && !child<QPushButton>(w, "DesignApply")->isEnabled());
         QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Find Pick-up Points"));
-        QCOMPARE(targets->valueBox(0)->text(), QStringLiteral("2")); // what the user typed stays
+        QCOMPARE(valueBox(targets, 0)->text(), QStringLiteral("2")); // what the user typed stays
         f.window->action(QStringLiteral("mnuUndo"))->trigger();
         QCOMPARE(f.text(kRightPivotHeight), QStringLiteral("14"));
         QCOMPARE(f.text(kLeftPivotHeight), QStringLiteral("14"));
         QVERIFY(!f.document->undoStack().canUndo());
 
         // An edit after the search: the answer is stale, and Apply asks.
-        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "DesignStart"), Qt::LeftButton);
         waitDone(w);
         f.document->setEntries({ { 2, QStringLiteral("26.5") } });
-        QVERIFY(w->isStale() && w->status()->text().contains(QStringLiteral("as it was")));
+        QVERIFY(w->isStale()
+            && child<QLabel>(w, "DesignStatus")->text().contains(QStringLiteral("as it was")));
         f.platform.answerMessage(MessageAnswer::No);
-        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "DesignApply"), Qt::LeftButton);
         QCOMPARE(f.text(kRightPivotHeight), QStringLiteral("14"));
         f.platform.answerMessage(MessageAnswer::Yes);
-        QTest::mouseClick(w->applyButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "DesignApply"), Qt::LeftButton);
         QVERIFY(f.text(kRightPivotHeight) != QStringLiteral("14"));
         QCOMPARE(f.platform.messages().size(), 2);
 
@@ -140,9 +170,9 @@ private slots:
         f.document->setUnits(true);
         QVERIFY(coordinates->title().endsWith(QStringLiteral("(mm)")));
         const double mm = f.text(kLeftPivotHeight).toDouble();
-        QCOMPARE(coordinates->minBox(kLeftPivotHeight)->text(),
+        QCOMPARE(minBox(coordinates, kLeftPivotHeight)->text(),
             QString::number(qRound((mm - 50.8) * 100) / 100.0));
-        QVERIFY(!targets->useBox(0)->isChecked());
+        QVERIFY(!useBox(targets, 0)->isChecked());
     }
 
     void stopKeepsTheBestSoFarAndClosingEndsTheSearch()
@@ -151,28 +181,29 @@ private slots:
         PickupOptimizerWindow *w = f.open();
         // Many targets and every point of both sides: a search of seconds.
         for (int row : { 0, 1, 5, 6, 7 }) {
-            check(w->targets()->useBox(row));
+            check(useBox(w, row));
         }
-        typeInto(w->targets()->valueBox(0), QStringLiteral("2"));
-        typeInto(w->targets()->valueBox(5), QStringLiteral("-3"));
-        check(w->coordinates()->symmetricBox());
+        typeInto(valueBox(w, 0), QStringLiteral("2"));
+        typeInto(valueBox(w, 5), QStringLiteral("-3"));
+        check(child<QCheckBox>(w, "DesignSymmetric"));
         for (int entry = 0; entry < 32; ++entry) {
-            if (QCheckBox *box = w->coordinates()->freeBox(entry)) {
+            if (auto *box = w->findChild<QCheckBox *>(QStringLiteral("DesignFree%1").arg(entry))) {
                 check(box);
             }
         }
-        QTest::mouseClick(w->startButton(), Qt::LeftButton);
-        QVERIFY(w->isRunning() && w->stopButton()->isEnabled());
+        QTest::mouseClick(child<QPushButton>(w, "DesignStart"), Qt::LeftButton);
+        QVERIFY(w->isRunning() && child<QPushButton>(w, "DesignStop")->isEnabled());
         QTRY_VERIFY(w->findChild<QLabel *>(QStringLiteral("DesignStage"))->text()
             == QStringLiteral("evolving (2 of 4)"));
-        QTest::mouseClick(w->stopButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "DesignStop"), Qt::LeftButton);
         waitDone(w);
-        QVERIFY2(w->status()->text().startsWith(QStringLiteral("Stopped: Apply")),
-            qPrintable(w->status()->text()));
+        QVERIFY2(
+            child<QLabel>(w, "DesignStatus")->text().startsWith(QStringLiteral("Stopped: Apply")),
+            qPrintable(child<QLabel>(w, "DesignStatus")->text()));
         QVERIFY(w->hasAnswer());
-        QVERIFY(w->targets()->achieved(0)->text() != QStringLiteral("-"));
+        QVERIFY(achieved(w, 0)->text() != QStringLiteral("-"));
 
-        QTest::mouseClick(w->startButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "DesignStart"), Qt::LeftButton);
         QVERIFY(w->isRunning());
         const QPointer<PickupOptimizerWindow> closing(w);
         w->close();

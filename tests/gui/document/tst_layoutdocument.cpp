@@ -7,6 +7,7 @@
 #include "gui/document/layoutdocument.h"
 #include "gui/document/recoverywriter.h"
 #include "gui/document/settingsowner.h"
+#include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
 #include <QFile>
@@ -25,6 +26,7 @@ class TestLayoutDocument : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void changedFlagRules()
     {
         SettingsOwner settings;

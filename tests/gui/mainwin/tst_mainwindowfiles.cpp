@@ -7,6 +7,7 @@
 #include "core/layout/vehiclefile.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/mainprinting.h"
+#include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
 
@@ -42,6 +43,7 @@ class TestMainWindowFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void saveAsThenOpenRoundTrip();
     void openAndNewAskFirstAndOpenRefusesOtherFiles();
     void commentsOkAndCancel();
@@ -246,19 +248,19 @@ void TestMainWindowFiles::commentsOkAndCancel()
     WorkedWindow f;
     const QString original = QString::fromStdString(f.document->state().comment);
     f.window->action(QStringLiteral("mnuComments"))->trigger();
-    CommentsDialog *dialog = qobject_cast<CommentsDialog *>(f.window->commentsDialog());
-    QVERIFY(dialog);
+    auto *dialog = f.widget<CommentsDialog>("frmComments");
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Comments"));
-    dialog->editor()->setPlainText(QStringLiteral("scratch"));
-    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    QTRY_VERIFY(!qobject_cast<CommentsDialog *>(f.window->commentsDialog()));
+    child<QPlainTextEdit>(dialog, "CommentsText")->setPlainText(QStringLiteral("scratch"));
+    QTest::mouseClick(child<QPushButton>(dialog, "CommentsCancel"), Qt::LeftButton);
+    QTRY_VERIFY(f.window->findChild<CommentsDialog *>() == nullptr); // closed and deleted
     QCOMPARE(QString::fromStdString(f.document->state().comment), original);
     QVERIFY(!f.changed());
 
     f.window->showComments();
-    dialog = qobject_cast<CommentsDialog *>(f.window->commentsDialog());
-    dialog->editor()->setPlainText(QStringLiteral("Track day set-up\nsoft front bar"));
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    dialog = f.widget<CommentsDialog>("frmComments");
+    child<QPlainTextEdit>(dialog, "CommentsText")
+        ->setPlainText(QStringLiteral("Track day set-up\nsoft front bar"));
+    QTest::mouseClick(child<QPushButton>(dialog, "CommentsOk"), Qt::LeftButton);
     QCOMPARE(QString::fromStdString(f.document->state().comment),
         QStringLiteral("Track day set-up\r\nsoft front bar"));
     QVERIFY(f.changed());
@@ -321,9 +323,9 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     QString frameWhilePrinting;
     f.platform.answerInput(QStringLiteral("Before the race"));
     answerPrintToPdf(f.platform, pdf);
-    const QString helpBefore = f.window->helpText();
+    const QString helpBefore = f.helpText();
     connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
-        helpWhilePrinting = f.window->helpText();
+        helpWhilePrinting = f.helpText();
         frameWhilePrinting = f.window->helpBox()->title();
     });
     f.window->printing().printReport();
@@ -339,7 +341,7 @@ void TestMainWindowFiles::reportPrintsOnePageWithComment()
     const QString text = pdfText(pdf).simplified();
     QVERIFY2(text.contains(QStringLiteral("Tarvik - Quellmark Inc. [ WORKED.TK[*] ]")),
         qPrintable(text));
-    QCOMPARE(f.window->helpText(), helpBefore);
+    QCOMPARE(f.helpText(), helpBefore);
     QCOMPARE(f.window->helpBox()->title(), QStringLiteral(" Help (definition)"));
     QVERIFY(f.changed());
     // An empty layout comment leaves an empty line after the typed one.
@@ -353,9 +355,9 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     QVERIFY(!f.changed());
     QStringList before;
     for (int entry = 0; entry < 56; ++entry) {
-        before.append(f.box(entry) ? f.text(entry) : QString());
+        before.append(f.hasBox(entry) ? f.text(entry) : QString());
     }
-    const QString trackBefore = f.window->trackDisplay(1)->text();
+    const QString trackBefore = f.track(1)->text();
     const QString pdf = m_dir.filePath(QStringLiteral("worksheet.pdf"));
     f.platform.answerInput(QStringLiteral("Car 7"));
     answerPrintToPdf(f.platform, pdf);
@@ -365,8 +367,8 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
         // An activation arriving while the page is set up leaves it blank.
         f.window->activated();
-        blankWhilePrinting = f.text(0).isEmpty() && !f.window->trackDisplay(1)->isVisible()
-            && !f.window->resultDisplay(32)->isVisible()
+        blankWhilePrinting = f.text(0).isEmpty() && !f.track(1)->isVisible()
+            && !f.result(32)->isVisible()
             && f.window->helpBox()->title() == QStringLiteral("Comments");
     });
     f.window->printing().printWorksheet();
@@ -377,12 +379,12 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     QCOMPARE(facts.pages, 1);
     QVERIFY(facts.firstPageSize.width() > facts.firstPageSize.height());
     for (int entry = 0; entry < 56; ++entry) {
-        if (f.box(entry)) {
+        if (f.hasBox(entry)) {
             QCOMPARE(f.text(entry), before[entry]);
         }
     }
-    QCOMPARE(f.window->trackDisplay(1)->text(), trackBefore);
-    QVERIFY(f.window->trackDisplay(1)->isVisible());
+    QCOMPARE(f.track(1)->text(), trackBefore);
+    QVERIFY(f.track(1)->isVisible());
     QVERIFY(!f.changed());
     QVERIFY(f.platform.messages().isEmpty());
 }

@@ -8,6 +8,8 @@
 #include "gui/platform/qtplatform.h"
 #include "gui/platform/scriptedplatform.h"
 #include "gui/platform/sizedialog.h"
+#include "testing/findwidget.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QAction>
@@ -30,6 +32,7 @@
 
 using namespace tarvik;
 using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
 
 namespace {
 
@@ -76,6 +79,7 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void scriptedAnswersInOrder();
     void qtPrintPreviewExportsPdf();
     void qtMessageAndInputBoxes();
@@ -155,8 +159,8 @@ void TestPlatform::qtPrintPreviewExportsPdf()
 
     // The size question keeps the proportions while the box is ticked.
     whenModal<SizeDialog>([](SizeDialog *dialog) {
-        dialog->widthBox()->setValue(1600);
-        QCOMPARE(dialog->heightBox()->value(), 1200);
+        child<QSpinBox>(dialog, "SizeWidth")->setValue(1600);
+        QCOMPARE(child<QSpinBox>(dialog, "SizeHeight")->value(), 1200);
         dialog->accept();
     });
     QCOMPARE(platform.askSize(nullptr, QStringLiteral("Size"), QSize(800, 600), QSize(16, 16),

@@ -7,6 +7,8 @@
 #include "gui/platform/pointerlines.h"
 #include "gui/support/helpwindow.h"
 #include "gui/support/splashwindow.h"
+#include "testing/findwidget.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@
 
 using namespace tarvik;
 using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
 using tarvik::gui::testing::writeFile;
 
 class TestSupportHelp : public QObject
@@ -27,35 +30,37 @@ class TestSupportHelp : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void walksTheGroupsWithTheirButtons()
     {
         HelpWindow window(QStringLiteral(TARVIK_DATA_DIR), kHelpGroupMain);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.page(), 0);
-        QVERIFY(!window.previousButton()->isEnabled());
-        QVERIFY(window.nextButton()->isEnabled());
-        QCOMPARE(window.previousButton()->text(), QStringLiteral("Last (previous) Screen"));
-        QCOMPARE(window.nextButton()->text(), QStringLiteral("Next Screen"));
-        QCOMPARE(window.cancelButton()->text(), QStringLiteral("Cancel"));
+        QVERIFY(!child<QPushButton>(&window, "previousScreen")->isEnabled());
+        QVERIFY(child<QPushButton>(&window, "nextScreen")->isEnabled());
+        QCOMPARE(child<QPushButton>(&window, "previousScreen")->text(),
+            QStringLiteral("Last (previous) Screen"));
+        QCOMPARE(child<QPushButton>(&window, "nextScreen")->text(), QStringLiteral("Next Screen"));
+        QCOMPARE(child<QPushButton>(&window, "cancel")->text(), QStringLiteral("Cancel"));
 
         QStringList titles { window.title() };
         for (int i = 0; i < 7; ++i) {
-            QTest::mouseClick(window.nextButton(), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(&window, "nextScreen"), Qt::LeftButton);
             titles << window.title();
         }
         QCOMPARE(window.page(), 7);
-        QVERIFY(window.previousButton()->isEnabled());
-        QVERIFY(!window.nextButton()->isEnabled());
+        QVERIFY(child<QPushButton>(&window, "previousScreen")->isEnabled());
+        QVERIFY(!child<QPushButton>(&window, "nextScreen")->isEnabled());
         titles.removeDuplicates();
         QCOMPARE(titles.size(), 8); // every page has its own title
         QCOMPARE(window.windowTitle(), titles.last());
 
         window.showNextPage(); // no further page: stays
         QCOMPARE(window.page(), 7);
-        QTest::mouseClick(window.previousButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "previousScreen"), Qt::LeftButton);
         QCOMPARE(window.page(), 6);
-        QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "cancel"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
 
         // The other groups: whether each has a second page.
@@ -65,19 +70,19 @@ private slots:
                   { kHelpGroupGraphOptions, true }, { kHelpGroupCamberTable, true } };
         for (const auto &[group, more] : groups) {
             HelpWindow window(QStringLiteral(TARVIK_DATA_DIR), group);
-            QVERIFY(!window.previousButton()->isEnabled());
-            QCOMPARE(window.nextButton()->isEnabled(), more);
+            QVERIFY(!child<QPushButton>(&window, "previousScreen")->isEnabled());
+            QCOMPARE(child<QPushButton>(&window, "nextScreen")->isEnabled(), more);
             QVERIFY(!window.title().isEmpty());
         }
 
         // An unknown group or missing files give an empty window.
         HelpWindow unknown(QStringLiteral(TARVIK_DATA_DIR), 500);
         QVERIFY(unknown.title().isEmpty() && unknown.body().isEmpty());
-        QVERIFY(!unknown.nextButton()->isEnabled());
+        QVERIFY(!child<QPushButton>(&unknown, "nextScreen")->isEnabled());
         QTemporaryDir empty;
         HelpWindow missing(empty.path(), kHelpGroupMain);
         QVERIFY(missing.title().isEmpty() && missing.body().isEmpty());
-        QVERIFY(missing.nextButton()->isEnabled());
+        QVERIFY(child<QPushButton>(&missing, "nextScreen")->isEnabled());
     }
 
     void showsTheTextWithItsLineRulesAndSizesToIt()
@@ -92,9 +97,10 @@ private slots:
         const auto *scroll = shortPage.findChild<QScrollArea *>();
         QVERIFY(scroll);
         // Buttons 300 twips (20 px) below the text, window 1200 twips (80 px) taller than it.
-        QCOMPARE(shortPage.nextButton()->y(), scroll->geometry().bottom() + 1 + 20);
+        QCOMPARE(child<QPushButton>(&shortPage, "nextScreen")->y(),
+            scroll->geometry().bottom() + 1 + 20);
         QCOMPARE(shortPage.height(), scroll->height() + 80);
-        QVERIFY(shortPage.rect().contains(shortPage.cancelButton()->geometry()));
+        QVERIFY(shortPage.rect().contains(child<QPushButton>(&shortPage, "cancel")->geometry()));
 
         QByteArray longText = "Long\r\n";
         for (int i = 0; i < 400; ++i) {
@@ -106,7 +112,7 @@ private slots:
         const QLabel *label = longPage.findChild<QLabel *>(QStringLiteral("helpText"));
         QVERIFY(label->height() > longScroll->height()); // scrolls rather than clipping
         QVERIFY(longPage.height() <= longPage.screen()->availableGeometry().height());
-        QVERIFY(longPage.rect().contains(longPage.cancelButton()->geometry()));
+        QVERIFY(longPage.rect().contains(child<QPushButton>(&longPage, "cancel")->geometry()));
     }
 
     void introCheckBoxStoresUnderTheKindsFlag()
@@ -124,11 +130,12 @@ private slots:
             IntroMessageWindow window(kind);
             QCOMPARE(window.windowTitle(), QString::fromLatin1(caption));
             QVERIFY(window.message().startsWith(QString::fromLatin1(opening)));
-            QCOMPARE(window.dontShowAgainBox()->text(), QStringLiteral("Don't show this again"));
+            QCOMPARE(child<QCheckBox>(&window, "IntroDontShow")->text(),
+                QStringLiteral("Don't show this again"));
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            window.dontShowAgainBox()->setChecked(true);
-            QTest::mouseClick(window.okButton(), Qt::LeftButton);
+            child<QCheckBox>(&window, "IntroDontShow")->setChecked(true);
+            QTest::mouseClick(child<QPushButton>(&window, "IntroOk"), Qt::LeftButton);
             QVERIFY(!window.isVisible());
             flags.recordChoice(kind, window.dontShowAgain());
             for (int i = 0; i < kIntroFlagCount; ++i) {

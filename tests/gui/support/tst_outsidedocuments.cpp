@@ -10,6 +10,8 @@
 #include "gui/document/settingsowner.h"
 #include "gui/platform/seekwindow.h"
 #include "gui/support/outsidedocuments.h"
+#include "testing/findwidget.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QComboBox>
@@ -21,6 +23,7 @@
 
 using namespace tarvik;
 using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
 using tarvik::gui::testing::writeFile;
 
 namespace {
@@ -59,6 +62,7 @@ class TestOutsideDocuments : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void init();
     void webSiteSeekFindIsRememberedAndUsedNextTime();
     void manualNoteOnceAndStaleViewerForgotten();
@@ -160,7 +164,7 @@ void TestOutsideDocuments::seekFindsOneNoneOrMany()
             QStringLiteral(
                 "Choose the file system to search for TARVIK.BIN,\nthen click on the Search "
                 "button."));
-        QTest::mouseClick(window.searchButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "SeekSearch"), Qt::LeftButton);
         waitForWalk(window);
         QVERIFY(window.foldersText().mid(18).toInt() >= 2);
         if (present) {
@@ -177,7 +181,7 @@ void TestOutsideDocuments::seekFindsOneNoneOrMany()
                 QString::fromStdString(seekNotFoundText(dir.path().toStdString(), "TARVIK.BIN")) });
         QCOMPARE(platform.messages().constFirst().title, QStringLiteral("Tarvik"));
         QVERIFY(window.isVisible() && window.chosenPath().isEmpty());
-        QVERIFY(window.searchButton()->isEnabled());
+        QVERIFY(child<QPushButton>(&window, "SeekSearch")->isEnabled());
         QCOMPARE(window.foundCaption(), QStringLiteral("0 occurrences found of TARVIK.BIN"));
     }
 
@@ -191,7 +195,7 @@ void TestOutsideDocuments::seekFindsOneNoneOrMany()
     ScriptedPlatform platform;
     SeekWindow window(platform, QStringLiteral("firefox"), { dir.path() });
     window.show();
-    QVERIFY(!window.useButton()->isVisible());
+    QVERIFY(!child<QPushButton>(&window, "SeekUse")->isVisible());
 
     window.search();
     waitForWalk(window);
@@ -201,10 +205,10 @@ void TestOutsideDocuments::seekFindsOneNoneOrMany()
     QCOMPARE(window.instructionText(),
         QStringLiteral("Double click (or single click and click on 'Use') on the occurrence of "
                        "firefox you want to use."));
-    QVERIFY(window.useButton()->isVisible() && window.isVisible());
+    QVERIFY(child<QPushButton>(&window, "SeekUse")->isVisible() && window.isVisible());
 
-    window.foundList()->setCurrentRow(1);
-    QTest::mouseClick(window.useButton(), Qt::LeftButton);
+    child<QListWidget>(&window, "SeekFound")->setCurrentRow(1);
+    QTest::mouseClick(child<QPushButton>(&window, "SeekUse"), Qt::LeftButton);
     QCOMPARE(window.chosenPath(), expected[1]);
     QVERIFY(!window.isVisible());
 }
@@ -215,9 +219,9 @@ void TestOutsideDocuments::seekHaltAsks()
         // Before a search the button cancels: no path, nothing asked.
         ScriptedPlatform platform;
         SeekWindow window(platform, QStringLiteral("evince"), {});
-        QCOMPARE(window.rootList()->count(), 1); // "/" when no list is given
+        QCOMPARE(child<QComboBox>(&window, "SeekRoot")->count(), 1); // "/" when no list is given
         window.show();
-        QTest::mouseClick(window.haltButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "SeekHalt"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.QDialog::result(), int(QDialog::Rejected));
         QVERIFY(window.chosenPath().isEmpty() && platform.requests().isEmpty());
@@ -235,8 +239,8 @@ void TestOutsideDocuments::seekHaltAsks()
         SeekWindow window(platform, QStringLiteral("evince"), { dir.path() });
         window.show();
         window.search();
-        QVERIFY(!window.searchButton()->isEnabled());
-        QTest::mouseClick(window.haltButton(), Qt::LeftButton);
+        QVERIFY(!child<QPushButton>(&window, "SeekSearch")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(&window, "SeekHalt"), Qt::LeftButton);
         const PlatformRequest question = platform.requests().constFirst();
         QCOMPARE(question.title, QStringLiteral("                   Halt ?                    "));
         QCOMPARE(question.text, QStringLiteral("Halt searching for file ?"));
@@ -250,7 +254,7 @@ void TestOutsideDocuments::seekHaltAsks()
         } else {
             // Stopped short of the match: the window stays open after the message.
             QVERIFY(window.chosenPath().isEmpty());
-            QVERIFY(window.searchButton()->isEnabled() && window.isVisible());
+            QVERIFY(child<QPushButton>(&window, "SeekSearch")->isEnabled() && window.isVisible());
         }
     }
 }

@@ -5,6 +5,8 @@
 #include "gui/platform/scriptedplatform.h"
 #include "gui/support/decimalsymbolwindow.h"
 #include "gui/support/warningwindow.h"
+#include "testing/findwidget.h"
+#include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 
 using namespace tarvik;
 using namespace tarvik::gui;
+using namespace tarvik::gui::testing;
 
 namespace {
 
@@ -50,20 +53,14 @@ private:
     }
 
 private slots:
-    void cleanup()
-    {
-        for (DecimalSymbolWindow *window : openDecimalWindows()) {
-            window->close();
-        }
-        QApplication::processEvents();
-    }
+    void cleanup() { testing::failOnLeftoverWindows(); }
 
     void showsLinesAndClosesWhenLeft()
     {
         ScriptedPlatform platform;
         WarningWindow shipped(platform, QStringLiteral(TARVIK_DATA_DIR), 0);
         QVERIFY(shipped.text().startsWith(QStringLiteral("PLEASE READ")));
-        QVERIFY(shipped.closeButton()->isVisibleTo(&shipped));
+        QVERIFY(child<QPushButton>(&shipped, "WarningOk")->isVisibleTo(&shipped));
 
         writeWarning("first\r\n  second\r\n");
         WarningWindow lines(platform, m_data.path(), 0);
@@ -71,8 +68,8 @@ private slots:
 
         writeWarning("   ");
         WarningWindow blank(platform, m_data.path(), 0);
-        QVERIFY(!blank.closeButton()->isEnabled());
-        QVERIFY(!blank.closeButton()->isVisibleTo(&blank));
+        QVERIFY(!child<QPushButton>(&blank, "WarningOk")->isEnabled());
+        QVERIFY(!child<QPushButton>(&blank, "WarningOk")->isVisibleTo(&blank));
 
         // Losing the focus closes it.
         shipped.show();
@@ -119,9 +116,8 @@ private slots:
             platform, QStringLiteral(TARVIK_DATA_DIR), kStartupWarningKind, nullptr, QLocale::c());
         point.show();
         QVERIFY(QTest::qWaitForWindowExposed(&point));
-        QTest::mouseClick(point.closeButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&point, "WarningOk"), Qt::LeftButton);
         QVERIFY(!point.isVisible());
-        QVERIFY(!point.decimalSymbolWindow());
         QVERIFY(openDecimalWindows().isEmpty());
 
         const QLocale german(QLocale::German, QLocale::Germany);
@@ -138,24 +134,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.close();
         QCOMPARE(openDecimalWindows().size(), 1);
-        DecimalSymbolWindow *decimal = window.decimalSymbolWindow();
-        QVERIFY(decimal);
+        DecimalSymbolWindow *decimal = openDecimalWindows().front();
         QCOMPARE(decimal->windowTitle(), QStringLiteral("Possible Problem Encountered"));
         QVERIFY(decimal->upperText().contains(QStringLiteral("123,45")));
         QVERIFY(decimal->lowerText().startsWith(QStringLiteral("Procedure to fix problem:")));
 
-        QTest::mouseClick(decimal->stopButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(decimal, "DecimalStop"), Qt::LeftButton);
         QCOMPARE(stops, 1);
 
         // Print puts the window on one page.
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("decimal.pdf"));
         testing::answerPrintToPdf(platform, pdf);
-        QTest::mouseClick(decimal->printButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(decimal, "DecimalPrint"), Qt::LeftButton);
         QCOMPARE(platform.pendingAnswers(), 0);
         QCOMPARE(testing::readPdfFacts(pdf).pages, 1);
 
-        QTest::mouseClick(decimal->cancelButton(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(decimal, "DecimalCancel"), Qt::LeftButton);
         QApplication::processEvents();
         QVERIFY(openDecimalWindows().isEmpty());
     }

@@ -33,6 +33,20 @@ inline TableSpec spec(const char *diveFrom, const char *diveTo, int diveInc, con
     return { rowsAreRoll, diveFrom, diveTo, diveInc, rollFrom, rollTo, rollInc };
 }
 
+// The table window's widgets by their object names; side kRight or kLeft.
+inline FrozenGridView *grid(const CamberTableWindow *table, int side)
+{
+    return child<FrozenGridView>(table, QStringLiteral("Grid1_%1").arg(side));
+}
+inline QLabel *sideCaption(const CamberTableWindow *table, int side)
+{
+    return child<QLabel>(table, QStringLiteral("Label2_%1").arg(side));
+}
+inline QLabel *columnCaption(const CamberTableWindow *table, int side)
+{
+    return child<QLabel>(table, QStringLiteral("Label1_%1").arg(side));
+}
+
 struct TableFixture : WorkedWindow
 {
     TableWindows tables;
@@ -54,6 +68,16 @@ struct TableFixture : WorkedWindow
     }
 
     CamberTableWindow *table() const { return tables.tableWindow(); }
+    // The graph window until it is deleted (it deletes itself once closed).
+    static GraphWindow *graphWindow()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *graph = qobject_cast<GraphWindow *>(window)) {
+                return graph;
+            }
+        }
+        return nullptr;
+    }
 
     // The main window's "Table & Graph", then the fill that follows.
     CamberTableWindow *open()
@@ -69,7 +93,7 @@ struct TableFixture : WorkedWindow
     // A "Baseline" item, chosen from its menu.
     void baseline(const char *item)
     {
-        emit table()->baselineMenu()->aboutToShow();
+        emit child<QMenu>(table(), "mnuBaseline")->aboutToShow();
         table()->action(QString::fromLatin1(item))->trigger();
         QApplication::processEvents();
     }
@@ -105,13 +129,13 @@ struct TableFixture : WorkedWindow
     // Grid text, as the model shows it.
     QString cell(int side, int row, int column) const
     {
-        const QAbstractItemModel *model = table()->grid(side)->model();
+        const QAbstractItemModel *model = grid(table(), side)->model();
         return model->data(model->index(row, column)).toString();
     }
     QStringList rowHeaders(int side = kRight) const
     {
         QStringList headers;
-        const QAbstractItemModel *model = table()->grid(side)->model();
+        const QAbstractItemModel *model = grid(table(), side)->model();
         for (int r = 1; r < model->rowCount(); ++r) {
             headers << model->data(model->index(r, 0)).toString();
         }

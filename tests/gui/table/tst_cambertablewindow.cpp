@@ -12,6 +12,7 @@
 #include "core/text/numberreading.h"
 #include "core/text/pictureformat.h"
 #include "tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -28,6 +29,7 @@ class TestCamberTableWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void fills_data();
     void fills();
     void refillsWhenSpecsChange();
@@ -85,9 +87,9 @@ void TestCamberTableWindow::fills()
     QFETCH(QStringList, columns);
     for (int side : { kRight, kLeft }) {
         QCOMPARE(f.cell(side, 0, 0), corner);
-        QCOMPARE(table->columnCaption(side)->text(), caption);
+        QCOMPARE(columnCaption(table, side)->text(), caption);
         QCOMPARE(f.rowHeaders(side), rows);
-        QCOMPARE(table->grid(side)->model()->columnCount(), columns.size() + 1);
+        QCOMPARE(grid(table, side)->model()->columnCount(), columns.size() + 1);
         for (int c = 0; c < columns.size(); ++c) {
             QCOMPARE(f.cell(side, 0, c + 1), columns[c]);
         }
@@ -123,7 +125,7 @@ void TestCamberTableWindow::refillsWhenSpecsChange()
     QCOMPARE(table->fillCount(), fills);
     table->activateWindow();
     QTRY_COMPARE(table->fillCount(), fills + 1);
-    QCOMPARE(table->grid(kRight)->model()->columnCount(), 10);
+    QCOMPARE(grid(table, kRight)->model()->columnCount(), 10);
 
     // Without a table-spec window the item says so instead of doing nothing.
     TableFixture bare;
@@ -146,10 +148,10 @@ void TestCamberTableWindow::previousBaselineAcrossReopenAndRestart()
         QCOMPARE(f.baselineState().BaselineSpec, standardTableSpec());
         f.raisePivots();
         f.open();
-        QCOMPARE(f.table()->baselineMenu()->title(),
+        QCOMPARE(child<QMenu>(f.table(), "mnuBaseline")->title(),
             QStringLiteral("Base&line (hide previous results)"));
         f.baseline("mnuShowBaseline");
-        QCOMPARE(f.table()->baselineMenu()->title(),
+        QCOMPARE(child<QMenu>(f.table(), "mnuBaseline")->title(),
             QStringLiteral("Base&line (show previous results)"));
         QVERIFY(f.table()->action(QStringLiteral("mnuShowBaseline"))->isChecked());
         QVERIFY(f.table()->action(QStringLiteral("mnuPreviousBaseline"))->isChecked());
@@ -204,7 +206,8 @@ void TestCamberTableWindow::savedBaselineCancelsAndMismatch()
         QStringLiteral("The current Table's '(new)' data will be saved as a Baseline."));
     QCOMPARE(f.baselineState().BaselineIsSaved, 1);
     QCOMPARE(f.baselineState().BaselineComment, std::string("stock pivots"));
-    QCOMPARE(f.table()->baselineMenu()->title(), QStringLiteral("Base&line (show saved results)"));
+    QCOMPARE(child<QMenu>(f.table(), "mnuBaseline")->title(),
+        QStringLiteral("Base&line (show saved results)"));
     for (int r = 1; r < 15; r += 3) {
         QCOMPARE(f.cell(kLeft, r + 1, 4), f.cell(kLeft, r, 4));
         QVERIFY(std::abs(readNumber(f.cell(kLeft, r + 2, 4).toStdString())) <= 0.005);
@@ -269,7 +272,7 @@ void TestCamberTableWindow::geometryWarningOncePerFillAndMinimising()
     // Minimising the main window closes the table, its graph and the graph's options.
     f.table()->setSelection(kRight, { 1, 1, 1, 3 });
     f.table()->graph();
-    QPointer<GraphWindow> graph = f.tables.graphWindow();
+    QPointer<GraphWindow> graph = f.graphWindow();
     QVERIFY(graph && graph->isVisible());
     graph->openOptions();
     f.window->showMinimized();

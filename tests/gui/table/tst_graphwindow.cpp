@@ -9,6 +9,7 @@
 #include "gui/table/graphoptionswindow.h"
 #include "gui/table/graphview.h"
 #include "tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QLineEdit>
 #include <QLineSeries>
@@ -34,13 +35,21 @@ GraphWindow *graphOf(TableFixture &f, const GridSelection &selection)
 {
     f.table()->setSelection(kRight, selection);
     f.table()->action(QStringLiteral("mnuGraph"))->trigger();
-    return f.tables.graphWindow();
+    return f.graphWindow();
+}
+
+// The options window's label boxes: 0 "Plot Title", 1 "Current Run's
+// Label", 2 "Baseline Run's Label".
+QLineEdit *labelBox(GraphOptionsWindow *options, int index)
+{
+    const char *names[3] = { "txtPlotTitle", "txtCurrentRunLabel", "txtBaselineRunLabel" };
+    return child<QLineEdit>(options, names[index]);
 }
 
 // A click on the option's round button, where a user aims.
 void choose(GraphOptionsWindow *options, const char *name)
 {
-    QRadioButton *button = options->option(QString::fromLatin1(name));
+    QRadioButton *button = child<QRadioButton>(options, QString::fromLatin1(name));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
@@ -57,6 +66,7 @@ class TestGraphWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void clickWidensToWholeGroupsAndOneColumnIsRefused();
     void seriesLimits_data();
     void seriesLimits();
@@ -73,13 +83,13 @@ void TestGraphWindow::clickWidensToWholeGroupsAndOneColumnIsRefused()
     TableFixture f;
     f.showPreviousBaseline();
     f.table()->resize(700, 900);
-    FrozenGridView *right = f.table()->grid(kRight);
+    FrozenGridView *right = grid(f.table(), kRight);
     clickCell(right, 6, 2); // the "Difference" row of the second entry
     QCOMPARE(f.table()->selection(kRight), (GridSelection { 4, 6, 2, 2 }));
     clickCell(right, 8, 3); // a "(base)" row
     QCOMPARE(f.table()->selection(kRight), (GridSelection { 7, 9, 3, 3 }));
     // The left grid keeps what the user chose there.
-    clickCell(f.table()->grid(kLeft), 5, 1);
+    clickCell(grid(f.table(), kLeft), 5, 1);
     QCOMPARE(f.table()->selection(kLeft), (GridSelection { 5, 5, 1, 1 }));
 
     // One column is no graph; the left grid must span columns too.
@@ -158,7 +168,7 @@ void TestGraphWindow::seriesLimits()
     QCOMPARE(first.back().x, first[std::size_t(real - 1)].x);
     QCOMPARE(first.back().y, first[std::size_t(real - 1)].y);
     // The chart draws every series, and names the point under the mouse.
-    const QList<QAbstractSeries *> drawn = graph->view()->chart()->series();
+    const QList<QAbstractSeries *> drawn = child<GraphView>(graph, "Graph1")->chart()->series();
     QCOMPARE(drawn.size(), int(data.series.size()));
     // Each baseline is dashed in the colour of the line before it; every
     // pair has a colour of its own.
@@ -174,7 +184,7 @@ void TestGraphWindow::seriesLimits()
         }
     }
     QCOMPARE(colours.size(), shown ? drawn.size() / 2 : drawn.size());
-    QVERIFY(graph->view()
+    QVERIFY(child<GraphView>(graph, "Graph1")
                 ->pointText(0, QPointF(first[0].x, first[0].y))
                 .contains(QStringLiteral("Roll, deg = %1").arg(first[0].x, 0, 'f', 2)));
 
@@ -188,21 +198,21 @@ void TestGraphWindow::optionsRoundTrip()
     TableFixture f;
     f.showPreviousBaseline();
     GraphWindow *graph = graphOf(f, { 1, 3, 1, 5 });
-    graph->action(QStringLiteral("mnuOptions"))->trigger();
-    GraphOptionsWindow *options = graph->optionsWindow();
+    child<QAction>(graph, QStringLiteral("mnuOptions"))->trigger();
+    GraphOptionsWindow *options = child<GraphOptionsWindow>(graph);
     QTRY_COMPARE(QApplication::activeWindow(), options);
     QCOMPARE(options->windowTitle(), QStringLiteral("Options for Making Graphs"));
-    QVERIFY(options->option(QStringLiteral("optWhite"))->isChecked());
-    QVERIFY(!options->labelBox(0)->isEnabled());
+    QVERIFY(child<QRadioButton>(options, QStringLiteral("optWhite"))->isChecked());
+    QVERIFY(!labelBox(options, 0)->isEnabled());
 
     for (const char *name : { "optBlack", "optThick", "optColor", "optGivenLabels" }) {
         choose(options, name);
     }
-    QVERIFY(options->labelBox(0)->isEnabled());
+    QVERIFY(labelBox(options, 0)->isEnabled());
     const char *typed[3] = { "Shim test", "after", "before" };
     for (int i = 0; i < 3; ++i) {
-        options->labelBox(i)->selectAll();
-        QTest::keyClicks(options->labelBox(i), QString::fromLatin1(typed[i]));
+        labelBox(options, i)->selectAll();
+        QTest::keyClicks(labelBox(options, i), QString::fromLatin1(typed[i]));
     }
     // Back to the graph without OK: the labels are stored and shown.
     graph->activateWindow();
@@ -215,8 +225,8 @@ void TestGraphWindow::optionsRoundTrip()
     // leaving the window afterwards does not store the "~" itself.
     options->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), options);
-    options->labelBox(0)->setText(QStringLiteral("~"));
-    options->labelBox(1)->setText(QStringLiteral("later"));
+    labelBox(options, 0)->setText(QStringLiteral("~"));
+    labelBox(options, 1)->setText(QStringLiteral("later"));
     choose(options, "optStandardLabels");
     QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")), Qt::LeftButton);
     QTRY_VERIFY(!options->isVisible());
@@ -232,18 +242,18 @@ void TestGraphWindow::optionsRoundTrip()
     // Opened again after a black-and-white print: the window shows the
     // settings as they now are, and the stored title, not the "~".
     answerPrintToPdf(f.platform, m_dir.filePath(QStringLiteral("options.pdf")));
-    graph->action(QStringLiteral("mnuPrintBlackWhite"))->trigger();
-    graph->action(QStringLiteral("mnuOptions"))->trigger();
+    child<QAction>(graph, QStringLiteral("mnuPrintBlackWhite"))->trigger();
+    child<QAction>(graph, QStringLiteral("mnuOptions"))->trigger();
     QTRY_COMPARE(QApplication::activeWindow(), options);
-    QVERIFY(options->option(QStringLiteral("optBlackWhite"))->isChecked());
-    QVERIFY(options->option(QStringLiteral("optStandardLabels"))->isChecked());
-    QCOMPARE(options->labelBox(0)->text(), QStringLiteral("Shim test"));
-    QVERIFY(!options->labelBox(0)->isEnabled());
+    QVERIFY(child<QRadioButton>(options, QStringLiteral("optBlackWhite"))->isChecked());
+    QVERIFY(child<QRadioButton>(options, QStringLiteral("optStandardLabels"))->isChecked());
+    QCOMPARE(labelBox(options, 0)->text(), QStringLiteral("Shim test"));
+    QVERIFY(!labelBox(options, 0)->isEnabled());
 
     // Closing the graph closes its options window.
     graph->openOptions();
-    QPointer<GraphOptionsWindow> open = graph->optionsWindow();
-    graph->action(QStringLiteral("mnuBack"))->trigger();
+    QPointer<GraphOptionsWindow> open = child<GraphOptionsWindow>(graph);
+    child<QAction>(graph, QStringLiteral("mnuBack"))->trigger();
     QTRY_VERIFY(open.isNull() || !open->isVisible());
 }
 
@@ -276,7 +286,7 @@ void TestGraphWindow::printsInColourAndBlackAndWhite()
     GraphWindow *graph = graphOf(f, { 2, 3, 1, 5 });
     const auto printTo = [&](const QString &pdf, const char *item) {
         answerPrintToPdf(f.platform, pdf);
-        graph->action(QString::fromLatin1(item))->trigger();
+        child<QAction>(graph, QString::fromLatin1(item))->trigger();
         QCOMPARE(readPdfFacts(pdf).pages, 1);
         const QString text = pdfText(pdf).simplified();
         QVERIFY(text.contains(QStringLiteral("Camber, deg vs Roll, deg")));
@@ -292,7 +302,7 @@ void TestGraphWindow::printsInColourAndBlackAndWhite()
     QVERIFY(graph->look().patternedLines);
     // A cancelled print dialog prints nothing and asks nothing more.
     f.platform.answerPrintDialog(false);
-    graph->action(QStringLiteral("mnuPrintColor"))->trigger();
+    child<QAction>(graph, QStringLiteral("mnuPrintColor"))->trigger();
     QCOMPARE(f.platform.messages().size(), 0);
 }
 

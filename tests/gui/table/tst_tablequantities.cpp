@@ -14,6 +14,7 @@
 #include "gui/table/heatlegendbar.h"
 #include "gui/table/tableoptions.h"
 #include "tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -32,8 +33,8 @@ namespace {
 // The switch as a user works it: focused, one step down or up.
 void step(CamberTableWindow *table, Qt::Key key)
 {
-    table->quantitySwitch()->setFocus();
-    QTest::keyClick(table->quantitySwitch(), key);
+    child<QComboBox>(table, "cboQuantity")->setFocus();
+    QTest::keyClick(child<QComboBox>(table, "cboQuantity"), key);
     QApplication::processEvents();
 }
 
@@ -57,6 +58,7 @@ class TestTableQuantities : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void switchShowsTheMainWindowsRollCenter();
     void eachQuantityKeepsItsBaseline();
     void heatMapAndLegend();
@@ -71,24 +73,25 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     TableFixture f;
     CamberTableWindow *table = f.open();
     const int fills = table->fillCount();
-    QCOMPARE(table->quantityCaption()->text(), QStringLiteral("Camber, degrees"));
+    QCOMPARE(child<QLabel>(table, "lblQuantity")->text(), QStringLiteral("Camber, degrees"));
     step(table, Qt::Key_Down);
     QCOMPARE(table->quantity(), TableQuantity::RollCenterHeight);
     QCOMPARE(table->fillCount(), fills);
-    QCOMPARE(table->quantityCaption()->text(), QStringLiteral("Roll Center Height, inches"));
-    QCOMPARE(table->sideCaption(kRight)->text(), QStringLiteral(" Right & Left"));
-    QVERIFY(!table->grid(kLeft)->isVisible()); // one roll centre: one grid
+    QCOMPARE(
+        child<QLabel>(table, "lblQuantity")->text(), QStringLiteral("Roll Center Height, inches"));
+    QCOMPARE(sideCaption(table, kRight)->text(), QStringLiteral(" Right & Left"));
+    QVERIFY(!grid(table, kLeft)->isVisible()); // one roll centre: one grid
     QCOMPARE(f.cell(kRight, 0, 0), QStringLiteral("Dive, inches"));
     const QString height = f.cell(kRight, 5, 4); // dive 2, roll 2
 
     table->setSelection(kRight, { 1, 2, 1, 5 });
     table->graph();
-    QCOMPARE(f.tables.graphWindow()->graph().yAxisTitle, std::string("Roll Center Height, in"));
+    QCOMPARE(f.graphWindow()->graph().yAxisTitle, std::string("Roll Center Height, in"));
 
     step(table, Qt::Key_Down);
     QCOMPARE(table->quantity(), TableQuantity::RollCenterLateral);
-    QCOMPARE(
-        table->quantityCaption()->text(), QStringLiteral("Roll Center Lateral, inches (left +)"));
+    QCOMPARE(child<QLabel>(table, "lblQuantity")->text(),
+        QStringLiteral("Roll Center Lateral, inches (left +)"));
     const QString lateral = f.cell(kRight, 5, 4);
     QCOMPARE(table->fillCount(), fills);
 
@@ -105,8 +108,8 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     step(table, Qt::Key_Up);
     step(table, Qt::Key_Up);
     QCOMPARE(table->quantity(), TableQuantity::Camber);
-    QVERIFY(table->grid(kLeft)->isVisible());
-    QCOMPARE(table->sideCaption(kRight)->text(), QStringLiteral(" Right"));
+    QVERIFY(grid(table, kLeft)->isVisible());
+    QCOMPARE(sideCaption(table, kRight)->text(), QStringLiteral(" Right"));
 
     // Metric layouts: the table's dive and roll centre are millimetres, and say so.
     f.document->setUnits(true);
@@ -114,7 +117,8 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     f.open();
     table->showQuantity(TableQuantity::RollCenterHeight);
     QCOMPARE(f.cell(kRight, 0, 0), QStringLiteral("Dive, mm"));
-    QCOMPARE(table->quantityCaption()->text(), QStringLiteral("Roll Center Height, millimeters"));
+    QCOMPARE(child<QLabel>(table, "lblQuantity")->text(),
+        QStringLiteral("Roll Center Height, millimeters"));
     QCOMPARE(f.rowHeaders().constLast(), QStringLiteral("50.80")); // steps of 1 in, in mm
     const QString cell = f.cell(kRight, 5, 5); // dive 50.8 mm, roll 4
     QCOMPARE(cell,
@@ -159,10 +163,10 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
         QCOMPARE(f.baselineState().ShowBaseline, 0);
         table->showQuantity(TableQuantity::Camber);
         QCOMPARE(f.rowHeaders().size(), 5);
-        emit table->baselineMenu()->aboutToShow();
+        emit child<QMenu>(table, "mnuBaseline")->aboutToShow();
         QVERIFY(table->action(QStringLiteral("mnuDontShowBaseline"))->isChecked());
         table->showQuantity(TableQuantity::RollCenterHeight);
-        emit table->baselineMenu()->aboutToShow();
+        emit child<QMenu>(table, "mnuBaseline")->aboutToShow();
         QVERIFY(table->action(QStringLiteral("mnuShowBaseline"))->isChecked());
 
         // A saved roll-centre baseline, with its comment.
@@ -184,7 +188,8 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
     CamberTableWindow *table = f.open();
     QCOMPARE(table->quantity(), TableQuantity::Camber); // a new window starts on camber
     table->showQuantity(TableQuantity::RollCenterHeight);
-    QCOMPARE(table->baselineMenu()->title(), QStringLiteral("Base&line (show saved results)"));
+    QCOMPARE(child<QMenu>(table, "mnuBaseline")->title(),
+        QStringLiteral("Base&line (show saved results)"));
     for (int r = 3; r < 16; r += 3) {
         QCOMPARE(f.cell(kRight, r, 2), QStringLiteral(".00")); // the saved layout again
     }
@@ -211,17 +216,17 @@ void TestTableQuantities::heatMapAndLegend()
         TableFixture f(tableSettings(), {}, config.path());
         CamberTableWindow *table = f.open();
         QVERIFY(table->heatMap());
-        QVERIFY(table->heatLegend()->isHidden()); // no differences yet
+        QVERIFY(child<HeatLegendBar>(table, "HeatLegend")->isHidden()); // no differences yet
         table->close();
         f.raisePivots();
         f.open();
         f.baseline("mnuShowBaseline");
-        QVERIFY(table->heatLegend()->isVisible());
+        QVERIFY(child<HeatLegendBar>(table, "HeatLegend")->isVisible());
 
         const CamberTable &shown = table->table();
         const double span = tableHeatSpan(shown);
         QVERIFY(span > 1); // the raised pivots change camber by over a degree
-        const QAbstractItemModel *model = table->grid(kLeft)->model();
+        const QAbstractItemModel *model = grid(table, kLeft)->model();
         for (const auto &[row, column] : { std::pair { 3, 1 }, std::pair { 15, 5 } }) {
             const double difference = readNumber(f.cell(kLeft, row, column).toStdString());
             const HeatColor expected = heatColor(difference, span);
@@ -232,7 +237,7 @@ void TestTableQuantities::heatMapAndLegend()
         QVERIFY(!model->data(model->index(2, 1), Qt::BackgroundRole).isValid()); // "(base)"
         // Selected (a fill selects every cell), a heat cell keeps its colour
         // inside the frame the selection draws.
-        FrozenGridView *left = table->grid(kLeft);
+        FrozenGridView *left = grid(table, kLeft);
         const QModelIndex heated = model->index(3, 1);
         QVERIFY(left->selectionModel()->isSelected(heated));
         const QRect rect = left->visualRect(heated);
@@ -240,7 +245,8 @@ void TestTableQuantities::heatMapAndLegend()
         const QColor heat = model->data(heated, Qt::BackgroundRole).value<QBrush>().color();
         QCOMPARE(shot.pixelColor(rect.left() + 6, rect.center().y()), heat);
         QVERIFY(shot.pixelColor(rect.left() + 1, rect.center().y()) != heat);
-        QCOMPARE(table->heatLegend()->steps().back().text, formatPicture(span, "###.00"));
+        QCOMPARE(child<HeatLegendBar>(table, "HeatLegend")->steps().back().text,
+            formatPicture(span, "###.00"));
 
         // The report names its quantity; its heat colours and legend print
         // only on a colour printer.
@@ -266,10 +272,10 @@ void TestTableQuantities::heatMapAndLegend()
 
         // Off: no colours, no legend, and the choice is kept.
         table->showQuantity(TableQuantity::Camber);
-        model = table->grid(kLeft)->model();
+        model = grid(table, kLeft)->model();
         table->action(QStringLiteral("mnuHeatMap"))->trigger();
         QVERIFY(!table->heatMap());
-        QVERIFY(table->heatLegend()->isHidden());
+        QVERIFY(child<HeatLegendBar>(table, "HeatLegend")->isHidden());
         QVERIFY(!model->data(model->index(3, 1), Qt::BackgroundRole).isValid());
     }
     TableFixture f(tableSettings(), {}, config.path());

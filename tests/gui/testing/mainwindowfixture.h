@@ -10,8 +10,10 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
+#include "testing/findwidget.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -26,6 +28,12 @@ inline DataFolder shippedData()
 inline QString exampleFile(const QString &name)
 {
     return shippedData().path(QStringLiteral("tkfiles/") + name);
+}
+
+// An entry's box in the main window (SpecDataN, the dive and roll boxes too).
+inline QLineEdit *entryBox(const QWidget *window, int entry)
+{
+    return child<QLineEdit>(window, QStringLiteral("SpecData%1").arg(entry));
 }
 
 // The window with its document and settings, as start-up makes them.
@@ -55,7 +63,25 @@ struct WindowFixture
         QApplication::processEvents();
     }
 
-    QLineEdit *box(int entry) const { return window->box(entry); }
+    // The window's widgets, by their object names.
+    template <class T = QWidget> T *widget(const char *name) const
+    {
+        return child<T>(window.get(), name);
+    }
+    QLineEdit *box(int entry) const { return entryBox(window.get(), entry); }
+    bool hasBox(int entry) const // false for a result-only entry
+    {
+        return window->findChild<QLineEdit *>(QStringLiteral("SpecData%1").arg(entry)) != nullptr;
+    }
+    QLabel *result(int entry) const
+    {
+        return child<QLabel>(window.get(), QStringLiteral("Result%1").arg(entry));
+    }
+    QLabel *track(int index) const // right, total, left
+    {
+        return child<QLabel>(window.get(), QStringLiteral("Track%1").arg(index));
+    }
+    QString helpText() const { return widget<QLabel>("HelpText")->text(); }
     bool changed() const { return document->isChanged(); }
     // An entry given a text as a file would give it: nothing left to save.
     void setEntry(int entry, const QString &text)
@@ -63,7 +89,7 @@ struct WindowFixture
         document->setEntries({ { entry, text } });
         document->setChanged(false);
     }
-    QString text(int entry) const { return window->box(entry)->text(); }
+    QString text(int entry) const { return box(entry)->text(); }
 
     // Focus the box and replace its text by typing; the box keeps the focus.
     void typeWithoutLeaving(int entry, const QString &typed)

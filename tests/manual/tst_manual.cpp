@@ -8,6 +8,7 @@
 #include "core/layout/spinstep.h"
 #include "core/layout/vehiclefile.h"
 #include "table/tablefixture.h"
+#include "testing/leftoverwindows.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +41,7 @@ QString simplified(const QString &text)
 
 QString chapters()
 {
-    return QFINDTESTDATA("../../../docs/manual");
+    return QFINDTESTDATA("../../docs/manual");
 }
 
 // Every chapter's text, one after the other.
@@ -88,6 +89,7 @@ class TestManual : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { tarvik::gui::testing::failOnLeftoverWindows(); }
     void initTestCase();
     void helpTextsPointAtTheirTopic();
     void shimNotePointsAtTheAddingOrRemovingExplanation();
