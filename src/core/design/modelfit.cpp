@@ -108,25 +108,25 @@ double rmsResidual(const std::vector<FitPoint> &points, bool after)
     return std::sqrt(sum / static_cast<double>(points.size()));
 }
 
-FitResult runModelFit(const FitRequest &request, const OptimizerOptions &options,
-    const std::function<void(PickupOptimizer &)> &started)
+FitResult runModelFit(const FitRequest &request, const OptimizerOptions &options)
 {
-    FitResult out;
-    out.refusal = fitRefusal(request);
-    if (!out.refusal.empty()) {
+    if (std::string refusal = fitRefusal(request); !refusal.empty()) {
+        FitResult out;
+        out.refusal = std::move(refusal);
         return out;
     }
-    const std::optional<std::vector<FitPoint>> before
-        = modelAtMeasurements(request.layout, request.settings, request.measured);
-    PickupOptimizer optimizer(fitProblem(request), options);
-    if (started) {
-        started(optimizer);
-    }
-    const OptimizerResult result = optimizer.run();
+    return fitOutcome(request, PickupOptimizer(fitProblem(request), options).run());
+}
+
+FitResult fitOutcome(const FitRequest &request, const OptimizerResult &result)
+{
+    FitResult out;
     if (!result.refusal.empty()) {
         out.refusal = result.refusal;
         return out;
     }
+    const std::optional<std::vector<FitPoint>> before
+        = modelAtMeasurements(request.layout, request.settings, request.measured);
     out.points = before ? *before : pointsOf(readingTargets(request.measured));
     for (std::size_t i = 0; i < out.points.size() && i < result.targets.size(); ++i) {
         out.points[i].after = result.targets[i].achieved;

@@ -78,11 +78,11 @@ DesignProblem fitProblem(const FitRequest &request);
 // "" or why the fit cannot run: no reading, no coordinate, or the design
 // problem's own refusal.
 std::string fitRefusal(const FitRequest &request);
-// Runs the whole fit (blocking); options as for the optimizer. optimizer,
-// when given, receives the running optimizer so another thread may cancel
-// it or read its progress.
-FitResult runModelFit(const FitRequest &request, const OptimizerOptions &options,
-    const std::function<void(PickupOptimizer &)> &started = {});
+// Runs the whole fit (blocking); options as for the optimizer.
+FitResult runModelFit(const FitRequest &request, const OptimizerOptions &options);
+// What a search of fitProblem(request) found, as a fit: the windows run the
+// search on a thread of their own and take its answer here.
+FitResult fitOutcome(const FitRequest &request, const OptimizerResult &result);
 
 // The model's camber at every reading of the set, in FitPoint order (after
 // is left 0); nullopt when the layout is a problem. Also the RMS residual.

@@ -8,6 +8,7 @@
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/optimizerworker.h"
+#include "gui/design/sensitivitypanel.h"
 #include "gui/platform/platform.h"
 
 #include <QCheckBox>
@@ -169,7 +170,8 @@ void PickupOptimizerWindow::build()
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
     bottom->addWidget(m_close);
-    grid->addLayout(bottom, 2, 0, 1, 2);
+    grid->addWidget(new SensitivityPanel(m_document, m_settings, this), 2, 0, 1, 2);
+    grid->addLayout(bottom, 3, 0, 1, 2);
 
     connect(m_start, &QPushButton::clicked, this, &PickupOptimizerWindow::startCommand);
     connect(m_stop, &QPushButton::clicked, this, &PickupOptimizerWindow::stopCommand);

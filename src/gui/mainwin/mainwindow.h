@@ -56,6 +56,7 @@ struct MainWindowHooks
     std::function<void()> showHelp;
     std::function<void()> openTable; // "Table & Graph"
     std::function<void()> openDesign; // "Design > Find Pick-up Points..."
+    std::function<void()> openFit; // "Design > Fit Model to Measurements..."
     // The calculation window in a mode (1 shims, 2 camber-gain definition,
     // 11 spring rate); shimSide 0 right, 1 left for mode 1.
     std::function<void(int mode, int shimSide)> openCalc;

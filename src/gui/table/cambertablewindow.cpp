@@ -10,6 +10,7 @@
 #include "gui/app/layoutdocument.h"
 #include "gui/app/settingsowner.h"
 #include "gui/common/screenplacement.h"
+#include "gui/design/measurementowner.h"
 #include "gui/platform/platform.h"
 #include "gui/support/helpwindow.h"
 #include "gui/table/cambertablemenus.h"
@@ -378,6 +379,9 @@ int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
             width = qMax(width, metrics.horizontalAdvance(qs(row.front())) + 12);
         }
     }
+    if (m_measurements && m_measurements->get().hasReadings()) {
+        width = qMax(width, metrics.horizontalAdvance(QStringLiteral("-00.00 (measured)")) + 12);
+    }
     const QLabel *caption = m_sideCaptions[kRight];
     return qMax(width, QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 12);
 }
@@ -533,7 +537,9 @@ void CamberTableWindow::graph()
     if (!outcome.graph->limitMessage.empty()) {
         m_dialogs.note(outcome.graph->limitMessage);
     }
-    emit graphRequested(*outcome.graph);
+    GraphData shown = *outcome.graph;
+    addMeasuredMarkers(shown);
+    emit graphRequested(shown);
 }
 
 GraphData CamberTableWindow::loadGraph()
@@ -543,6 +549,7 @@ GraphData CamberTableWindow::loadGraph()
     if (!data.limitMessage.empty()) {
         m_dialogs.note(data.limitMessage);
     }
+    addMeasuredMarkers(data);
     return data;
 }
 
