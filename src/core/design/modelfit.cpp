@@ -164,7 +164,9 @@ FitResult fitOutcome(const FitRequest &request, const OptimizerResult &result)
 
 std::string fitFlagText(double tolerance, int unitsFlag)
 {
-    return "probably measured wrong by more than " + measurementNumberText(tolerance)
+    // A tolerance taken back from a range's ends carries binary noise.
+    const double shown = std::round(tolerance * 1e6) / 1e6;
+    return "probably measured wrong by more than " + measurementNumberText(shown)
         + (unitsFlag == 0 ? " in" : " mm");
 }
 

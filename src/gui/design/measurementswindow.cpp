@@ -147,7 +147,12 @@ QString MeasurementsWindow::gridText() const
         }
         text += (any ? cells.join(QLatin1Char('\t')) : QString()) + QLatin1Char('\n');
     }
-    return text;
+    // Without the empty rows at the end, a pasted row's number is the grid
+    // row it lands in.
+    while (text.endsWith(QStringLiteral("\n\n"))) {
+        text.chop(1);
+    }
+    return text == QStringLiteral("\n") ? QString() : text;
 }
 
 void MeasurementsWindow::take(const QString &text)

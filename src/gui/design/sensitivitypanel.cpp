@@ -29,7 +29,7 @@ constexpr int kSizeRole = Qt::UserRole + 1;
 
 SensitivityPanel::SensitivityPanel(
     LayoutDocument &document, SettingsOwner &settings, QWidget *parent)
-    : QGroupBox(QStringLiteral("Which Point Matters (change per unit of each coordinate)"), parent)
+    : QWidget(parent)
     , m_document(document)
     , m_settings(settings)
 {
@@ -59,10 +59,15 @@ SensitivityPanel::SensitivityPanel(
     motion->addWidget(m_dive);
     motion->addWidget(new QLabel(QStringLiteral("roll:"), this));
     motion->addWidget(m_roll);
-    motion->addWidget(new QLabel(
-        QStringLiteral("(empty: no camber column). Click a heading to sort by its size."), this));
     motion->addStretch(1);
     auto *layout = new QVBoxLayout(this);
+    auto *about = new QLabel(
+        QStringLiteral("Each cell is how much the result changes per inch (per mm on a metric "
+                       "layout) the coordinate moves, as typed (X outward on both sides). Type a "
+                       "dive and roll for the camber there. Click a heading to sort by its size."),
+        this);
+    about->setWordWrap(true);
+    layout->addWidget(about);
     layout->addLayout(motion);
     layout->addWidget(m_view, 1);
 

@@ -1,5 +1,5 @@
-// Which point matters: the sensitivity table of the present layout in the
-// Design window. One row per pick-up point coordinate, one column per result
+// Which point matters: the sensitivity table of the present layout, a tab
+// of the Design window. One row per pick-up point coordinate, one column per result
 // (core computeSensitivity), each cell the change of the result per inch (per
 // mm on a metric layout) of the coordinate, coloured on the heat map's
 // scale by size and sign (each column on its own scale, as their units
@@ -11,8 +11,8 @@
 // SensitivityRoll.
 #pragma once
 
-#include <QGroupBox>
 #include <QTimer>
+#include <QWidget>
 
 class QLineEdit;
 class QSortFilterProxyModel;
@@ -24,7 +24,7 @@ namespace tarvik::gui {
 class LayoutDocument;
 class SettingsOwner;
 
-class SensitivityPanel : public QGroupBox
+class SensitivityPanel : public QWidget
 {
     Q_OBJECT
 public:
