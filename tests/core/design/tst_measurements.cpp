@@ -1,6 +1,7 @@
 // The measured-camber file: what reads, what is refused with its row and
 // reason, and that a written set reads back the same.
 #include "core/design/measurements.h"
+#include "core/design/measurementsheet.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -65,6 +66,19 @@ TEST(Measurements, RefusesBadRowsWithRowAndReasonAndKeepsNothing)
     ASSERT_TRUE(pasted.ok) << pasted.message;
     EXPECT_EQ(pasted.set.rows.size(), 2u);
     EXPECT_FALSE(parsePastedMeasurements("1\t0\t-1.2\n").ok);
+}
+
+TEST(Measurements, SheetListsThePositionsOrAPlan)
+{
+    const MeasurementSheet planned = measurementSheet({}, 1, "CAR.TK");
+    EXPECT_EQ(planned.rows.size(), 12u);
+    EXPECT_EQ(planned.columns.front(), "Dive, mm");
+    EXPECT_EQ(planned.rows.back(), (std::vector<std::string> { "50", "2", "", "" }));
+    MeasurementSet set;
+    set.rows.push_back({ 1.5, -2, { -1.25, std::nullopt } });
+    const MeasurementSheet sheet = measurementSheet(set, 0, "");
+    EXPECT_EQ(sheet.vehicle, "(untitled)");
+    EXPECT_EQ(sheet.rows, (std::vector<std::vector<std::string>> { { "1.5", "-2", "-1.25", "" } }));
 }
 
 TEST(Measurements, FileSitsBesideTheVehicleFileAndAMissingOneIsNoError)
