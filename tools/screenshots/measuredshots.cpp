@@ -76,7 +76,8 @@ QImage measuredTable(ShotContext &context)
 {
     MeasuredScene scene(context.data);
     gui::CamberTableWindow *window = scene.openTable();
-    window->resize(window->width(), 660);
+    window->setMinimumWidth(720);
+    window->resize(720, 660);
     return grabWindow(window);
 }
 
@@ -98,6 +99,7 @@ QImage fitWindow(ShotContext &context)
     gui::ModelFitWindow *window = scene.windows.openFit(scene.window.get());
     window->vary(QStringLiteral("right.upper_ball_joint.y"), 0.25);
     window->vary(QStringLiteral("right.upper_frame_pivot.y"), 0.1);
+    window->resize(1000, 560);
     window->startCommand();
     QElapsedTimer timer;
     timer.start();

@@ -39,7 +39,8 @@ MeasurementSheet measurementSheet(
         "the wheel face (or the hub), off the rim lip and any bulge of the tyre. Negative "
         "camber leans the top of the wheel toward the car. Write the reading in its box; "
         "leave a box empty if you could not read it.",
-        "5. Type the readings into Table & Graph > Measurements. The camber table then "
+        "5. Type the readings into the Measurements window (Measurements... on the camber "
+        "table's menu bar). The camber table then "
         "shows them beside the model, and Design > Fit Model to Measurements moves the "
         "pick-up points you are unsure of to match them.",
     };

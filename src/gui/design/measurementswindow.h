@@ -1,4 +1,4 @@
-// Table & Graph > Measurements: the camber read on the car, typed or pasted
+// Measurements... (on the camber table's menu bar): the camber read on the car, typed or pasted
 // into a grid (dive, roll, right camber, left camber; a blank camber is not
 // measured) or imported from a measurement file. Each edit is checked as a
 // whole: a good grid becomes the measurement owner's set (and so the file

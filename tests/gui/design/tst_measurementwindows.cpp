@@ -1,8 +1,8 @@
 // The readings on the car in the windows: pasted into the Measurements
 // window (a bad row refused with its row, the set kept), written beside the
-// vehicle file and read again when it opens; the fit run from its window and
-// applied as one change that Undo takes back; the sensitivity table of the
-// Design window sorted by the size of a column.
+// vehicle file and read again when it opens; the measurement sheet printed; the fit run from its
+// window and applied as one change that Undo takes back; the sensitivity table of the Design window
+// sorted by the size of a column.
 #include "core/design/pickupoptimizer.h"
 #include "core/layout/entrynumbers.h"
 #include "gui/design/measurementowner.h"
@@ -11,6 +11,7 @@
 #include "gui/design/modelfitwindow.h"
 #include "gui/design/pickupoptimizerwindow.h"
 #include "testing/mainwindowfixture.h"
+#include "testing/pdffacts.h"
 
 #include <QAbstractItemModel>
 #include <QFile>
@@ -72,6 +73,17 @@ private slots:
         QCOMPARE(f.windows.owner().get().rows.size(), std::size_t(6));
         QTRY_COMPARE(w->grid()->rowCount(), 7); // and one empty row to type into
         QVERIFY(QFile::exists(f.measuredFile()));
+
+        // The sheet lists the procedure and the six positions with their boxes.
+        const QString pdf = f.folder.filePath(QStringLiteral("sheet.pdf"));
+        answerPrintToPdf(f.platform, pdf);
+        w->printSheetCommand();
+        QCOMPARE(readPdfFacts(pdf).pages, 1);
+        const QString sheet = pdfText(pdf);
+        QVERIFY2(sheet.contains(QStringLiteral("Camber Measurement Sheet"))
+                && sheet.contains(QStringLiteral("camber gauge"))
+                && sheet.contains(QStringLiteral("-4.55")),
+            qPrintable(sheet));
 
         // A typed cell that does not read keeps the set as it was.
         w->grid()->item(0, 2)->setText(QStringLiteral("abc"));
