@@ -1,6 +1,8 @@
 // tarvik-cli: the geometry engine without a window, for scripting and checks.
 #include "cli/drawcommand.h"
+#include "cli/fitcommand.h"
 #include "cli/optimizecommand.h"
+#include "cli/sensitivitycommand.h"
 #include "cli/solvecommand.h"
 #include "cli/tablecommand.h"
 #include "cli/usage.h"
@@ -37,6 +39,12 @@ int main(int argc, char **argv)
     }
     if (command == "optimize") {
         return tarvik::cli::runOptimizeCommand(rest);
+    }
+    if (command == "fit") {
+        return tarvik::cli::runFitCommand(rest);
+    }
+    if (command == "sensitivity") {
+        return tarvik::cli::runSensitivityCommand(rest);
     }
     if (command == "table") {
         return tarvik::cli::runTableCommand(rest);

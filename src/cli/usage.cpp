@@ -21,6 +21,12 @@ constexpr std::string_view kOptimizeSynopsis
     = "usage: tarvik-cli optimize FILE --target NAME=VALUE[:WEIGHT]... --vary COORD=MIN:MAX...\n"
       "                        [--symmetric] [--prefer-small-change W] [--seed N]\n"
       "                        [--time-limit S] [--threads N]\n";
+constexpr std::string_view kFitSynopsis
+    = "usage: tarvik-cli fit FILE --measured M.csv --vary COORD=TOL... [--seed N]\n"
+      "                        [--time-limit S] [--threads N]\n";
+constexpr std::string_view kSensitivitySynopsis
+    = "usage: tarvik-cli sensitivity FILE [--dive D --roll R] [--entry-mode xy|arm]\n"
+      "                        [--format json|csv]\n";
 
 constexpr std::string_view kCommonOptions
     = "  --entry-mode xy|arm  arms from X and Height (default) or from length and angle\n"
@@ -72,6 +78,24 @@ constexpr std::string_view kOptimizeHelp
       "weight, reached: within 0.01), error, movement (total: the summed change of the\n"
       "boxes; in_ranges: the distance moved in units of each range), layout_problem,\n"
       "evaluations (engine calls), stopped, seed.\n";
+constexpr std::string_view kFitHelp
+    = "\nMoves the coordinates you are unsure of, each within TOL of its typed value (or\n"
+      "within MIN:MAX, as COORD=MIN:MAX), until the model's camber at the measured dive\n"
+      "and roll positions comes closest to the readings (least root-mean-square).\n"
+      "  --measured M.csv  the readings: header dive,roll,camber_right,camber_left; a\n"
+      "               blank camber is not measured; dive in the file's length unit\n"
+      "  COORD:    as for optimize (right|left . POINT . x|y)\n"
+      "  --seed N, --time-limit S (default 60), --threads N  as for optimize\n"
+      "prints JSON: residual_before, residual_after (RMS, deg), entries (new values),\n"
+      "moved (the change of each), at_tolerance (names that ended at the edge of\n"
+      "their range), points (each row: measured, before, after per side),\n"
+      "layout_problem, evaluations, stopped, seed.\n";
+constexpr std::string_view kSensitivityHelp
+    = "\nHow much each result changes per inch (per mm on a metric file) of each\n"
+      "pick-up point coordinate, largest effects first: rc-height, rc-migration,\n"
+      "camber-gain-right, camber-gain-left, scrub-right, scrub-left and, with --dive\n"
+      "and --roll, camber-right@D,R and camber-left@D,R.\n"
+      "  --format json|csv    (default json)\n";
 
 constexpr std::string_view kSummary
     = "       tarvik-cli COMMAND --help | tarvik-cli --help | --version\n"
@@ -83,7 +107,9 @@ constexpr std::string_view kSummary
       "  draw      the front view as an SVG picture of WxH pixels (default 800x480);\n"
       "            with --dive or --roll the dive-and-roll pass is drawn over the gray\n"
       "            static layout; -o - writes it to standard output\n"
-      "  optimize  the pick-up point moves that come closest to the results asked for\n";
+      "  optimize  the pick-up point moves that come closest to the results asked for\n"
+      "  fit       the coordinates moved within their tolerances to match measured camber\n"
+      "  sensitivity  each result's change per unit of each pick-up point coordinate\n";
 
 // The synopsis lines after the first start "       tarvik-cli" in the full text.
 std::string continued(std::string_view synopsis)
@@ -98,7 +124,8 @@ std::string continued(std::string_view synopsis)
 std::string fullUsage()
 {
     return std::string(kSolveSynopsis) + continued(kTableSynopsis) + continued(kDrawSynopsis)
-        + continued(kOptimizeSynopsis) + std::string(kSummary);
+        + continued(kOptimizeSynopsis) + continued(kFitSynopsis) + continued(kSensitivitySynopsis)
+        + std::string(kSummary);
 }
 
 std::string commandUsage(std::string_view command)
@@ -114,6 +141,12 @@ std::string commandUsage(std::string_view command)
     }
     if (command == "optimize") {
         return std::string(kOptimizeSynopsis) + std::string(kOptimizeHelp);
+    }
+    if (command == "fit") {
+        return std::string(kFitSynopsis) + std::string(kFitHelp);
+    }
+    if (command == "sensitivity") {
+        return std::string(kSensitivitySynopsis) + std::string(kSensitivityHelp);
     }
     return {};
 }

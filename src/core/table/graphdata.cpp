@@ -229,6 +229,7 @@ GraphData loadGraphFromTable(
                 : pairs++;
             const char *prefix = !perSide ? "RC," : side == kRight ? "Rt," : "Lt,";
             series.legend = std::string(prefix) + " " + rowName + " = " + header;
+            series.rowValue = readNumber(header);
             if (givenLabels) {
                 series.legend = relabel(series.legend, options);
             }

@@ -73,6 +73,9 @@ struct GraphSeries
     int pair = 0;
     bool baseline = false;
     std::vector<GraphPoint> points; // pointCount points
+    double rowValue = 0; // the table row's dive or roll
+    // Readings on the car at this row value, drawn as markers (measuredrows.h).
+    std::vector<GraphPoint> measured;
 };
 
 struct GraphData

@@ -5,6 +5,7 @@
 #include "core/support/helptopic.h"
 #include "core/support/warningtext.h"
 #include "gui/calc/calcopener.h"
+#include "gui/design/measurementwindows.h"
 #include "gui/design/pickupoptimizerwindow.h"
 #include "gui/document/recoverywriter.h"
 #include "gui/mainwin/filecommands.h"
@@ -81,6 +82,8 @@ MainWindow *Startup::load(const QString &vehicleFile)
     hooks.showDocument
         = [this](OutsideDocument document) { m_documents->show(document, m_window); };
     hooks.openDesign = [this] { openDesign(); };
+    m_measurements = std::make_unique<MeasurementWindows>(m_platform, *m_document, m_settings);
+    hooks.openFit = [this] { m_measurements->openFit(m_window); };
     hooks.writeSettings = [this] {
         m_tables->closeAll(); // a table still open is the next run's previous table
         writeSettings();
@@ -101,6 +104,8 @@ MainWindow *Startup::load(const QString &vehicleFile)
     m_calc->setMainWindow(m_window);
     m_tables = std::make_unique<TableWindows>(
         m_platform, m_data, m_settings, *m_document, m_window, std::move(tableSpecs), m_configDir);
+    m_tables->setMeasurements(
+        &m_measurements->owner(), [this] { m_measurements->openMeasurements(m_window); });
     if (!vehicleFile.isEmpty()) {
         m_window->files().openFile(vehicleFile);
     }

@@ -28,6 +28,7 @@ namespace tarvik::gui {
 
 class CalcOpener;
 class MainWindow;
+class MeasurementWindows;
 class OutsideDocuments;
 class PickupOptimizerWindow;
 class Platform;
@@ -54,6 +55,8 @@ public:
     // Design > Find Pick-up Points: the one pick-up point window, opened or
     // brought to the front.
     PickupOptimizerWindow *openDesign();
+    // The measured camber and its windows (Measurements, Fit Model).
+    MeasurementWindows *measurements() const { return m_measurements.get(); }
 
     // The main window's load step; vehicleFile may be empty.
     MainWindow *load(const QString &vehicleFile = {});
@@ -86,6 +89,7 @@ private:
     bool m_introDone = false;
     QPointer<MainWindow> m_window;
     QPointer<PickupOptimizerWindow> m_design;
+    std::unique_ptr<MeasurementWindows> m_measurements; // before the document goes
     std::unique_ptr<OutsideDocuments> m_documents; // the Help menu's manual, readme, web site
     std::unique_ptr<TableWindows> m_tables; // last: its windows go before the rest
 };

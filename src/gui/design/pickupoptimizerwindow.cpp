@@ -6,6 +6,7 @@
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/optimizerworker.h"
+#include "gui/design/sensitivitypanel.h"
 #include "gui/document/layoutdocument.h"
 #include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
@@ -21,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace tarvik::gui {
 
@@ -159,7 +162,15 @@ void PickupOptimizerWindow::build()
     m_status->setWordWrap(true);
     m_close = button(this, QStringLiteral("&Close"), QStringLiteral("DesignClose"));
 
-    auto *grid = new QGridLayout(this);
+    // The search on one tab, the sensitivity table of the layout on another.
+    auto *tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("DesignTabs"));
+    auto *searchPage = new QWidget(tabs);
+    tabs->addTab(searchPage, QStringLiteral("&Find Pick-up Points"));
+    tabs->addTab(
+        new SensitivityPanel(m_document, m_settings, tabs), QStringLiteral("&Which Point Matters"));
+    auto *grid = new QGridLayout(searchPage);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(m_targets, 0, 0);
     grid->addWidget(m_coordinates, 0, 1, 2, 1);
     auto *lower = new QHBoxLayout;
@@ -169,7 +180,9 @@ void PickupOptimizerWindow::build()
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
     bottom->addWidget(m_close);
-    grid->addLayout(bottom, 2, 0, 1, 2);
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(tabs, 1);
+    page->addLayout(bottom);
 
     connect(m_start, &QPushButton::clicked, this, &PickupOptimizerWindow::startCommand);
     connect(m_stop, &QPushButton::clicked, this, &PickupOptimizerWindow::stopCommand);

@@ -251,6 +251,13 @@ void MainMenus::build()
         m_window.commitPendingEdit();
         m_hooks.openDesign();
     });
+    QAction *fit = addItem(
+        design, QStringLiteral("Fit Model to &Measurements\u2026"), QStringLiteral("mnuFitModel"));
+    fit->setEnabled(bool(m_hooks.openFit));
+    connect(fit, &QAction::triggered, this, [this] {
+        m_window.commitPendingEdit();
+        m_hooks.openFit();
+    });
 
     QAction *comments = m_window.menuBar()->addAction(QStringLiteral("&Comments"));
     comments->setObjectName(QStringLiteral("mnuComments"));

@@ -55,6 +55,7 @@ struct MainWindowHooks
     std::function<void()> showHelp;
     std::function<void()> openTable; // "Table & Graph"
     std::function<void()> openDesign; // "Design > Find Pick-up Points..."
+    std::function<void()> openFit; // "Design > Fit Model to Measurements..."
     // The calculation window in a mode (shims, camber-gain definition,
     // spring rate); shimSide kSideRight or kSideLeft for the shims.
     std::function<void(CalcMode mode, int shimSide)> openCalc;

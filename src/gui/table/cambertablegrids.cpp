@@ -2,6 +2,7 @@
 // and its legend, the notes about stored baselines, and the selections a
 // graph is drawn from; see cambertablewindow.h.
 #include "core/layout/maintexts.h"
+#include "gui/design/measurementowner.h"
 #include "gui/platform/platform.h"
 #include "gui/table/cambertablemodel.h"
 #include "gui/table/cambertablewindow.h"
@@ -111,6 +112,9 @@ int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
         if (!row.empty()) {
             width = qMax(width, metrics.horizontalAdvance(qs(row.front())) + 12);
         }
+    }
+    if (m_measurements && m_measurements->get().hasReadings()) {
+        width = qMax(width, metrics.horizontalAdvance(QStringLiteral("-00.00 (measured)")) + 12);
     }
     const QLabel *caption = m_sideCaptions[kRight];
     return qMax(width, QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 12);

@@ -108,6 +108,8 @@ QMenu *buildCamberTableMenus(CamberTableWindow &window, bool canOpenTableSpecs)
     QMenu *baseline = buildBaseline(window, bar);
     QObject::connect(addCommand(bar, QStringLiteral("&Graph"), "mnuGraph"), &QAction::triggered,
         &window, &CamberTableWindow::graph);
+    QObject::connect(addCommand(bar, QStringLiteral("&Measurements..."), "mnuMeasurements"),
+        &QAction::triggered, &window, &CamberTableWindow::openMeasurements);
     QAction *help = addCommand(bar, QStringLiteral("&Help"), "mnuHelp");
     help->setShortcut(QKeySequence::HelpContents); // F1, as in every window
     QObject::connect(help, &QAction::triggered, &window, &CamberTableWindow::showHelp);

@@ -21,7 +21,46 @@ void CamberTableModel::setTable(const CamberTable *table)
     beginResetModel();
     m_table = table;
     m_heatSpan = table != nullptr ? tableHeatSpan(*table) : kMinimumHeatSpan;
+    m_measuredRows = table != nullptr && m_measured != nullptr
+        ? measuredTableRows(*table, *m_measured)
+        : MeasuredTableRows {};
     endResetModel();
+}
+
+void CamberTableModel::setMeasurements(const MeasurementSet *measured)
+{
+    m_measured = measured;
+    setTable(m_table);
+}
+
+const QVariant CamberTableModel::measuredData(int row, int column, int role) const
+{
+    const auto s = static_cast<std::size_t>(m_side);
+    const auto r = static_cast<std::size_t>(row);
+    const auto c = static_cast<std::size_t>(column);
+    const std::optional<double> difference = m_measuredRows.differences[s][r][c];
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(m_measuredRows.grids[s][r][c]);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
+    case Qt::BackgroundRole:
+        if (column == 0) {
+            return QApplication::palette().brush(QPalette::Button);
+        }
+        if (difference) {
+            return QBrush(heatQColor(tarvik::heatColor(*difference, m_measuredRows.heatSpan)));
+        }
+        return {};
+    case Qt::ForegroundRole:
+        if (difference) {
+            return QBrush(heatInk(tarvik::heatColor(*difference, m_measuredRows.heatSpan)));
+        }
+        return {};
+    default:
+        return {};
+    }
 }
 
 void CamberTableModel::setHeatMap(bool on)
@@ -54,7 +93,8 @@ int CamberTableModel::rowCount(const QModelIndex &parent) const
     if (parent.isValid() || m_table == nullptr) {
         return 0;
     }
-    return static_cast<int>(m_table->grids[static_cast<std::size_t>(m_side)].size());
+    return static_cast<int>(m_table->grids[static_cast<std::size_t>(m_side)].size())
+        + m_measuredRows.rowCount();
 }
 
 int CamberTableModel::columnCount(const QModelIndex &parent) const
@@ -71,6 +111,10 @@ QVariant CamberTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || m_table == nullptr || index.row() >= rowCount()
         || index.column() >= columnCount()) {
         return {};
+    }
+    const int tableRows = m_table->gridRows();
+    if (index.row() >= tableRows) {
+        return measuredData(index.row() - tableRows, index.column(), role);
     }
     switch (role) {
     case Qt::DisplayRole: {
@@ -106,7 +150,7 @@ Qt::ItemFlags CamberTableModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     }
     // The fixed row and column are labels: they take part in no selection.
-    if (isHeaderCell(index)) {
+    if (isHeaderCell(index) || (m_table != nullptr && index.row() >= m_table->gridRows())) {
         return Qt::ItemIsEnabled;
     }
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;

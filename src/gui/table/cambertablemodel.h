@@ -6,12 +6,17 @@
 // selection reads back in the grid coordinates the graph rules use. No text
 // is made here: the model only shows what the table holds.
 //
+// The readings on the car add rows below the grid (measuredrows.h); their
+// "Model - Measured" cells are always coloured on the heat scale.
+//
 // With the heat map on, the data cells of "Difference" rows carry their
 // heat-scale colour as their background (and a readable text colour), on
 // the scale of the whole table's span, so both grids use the same colours.
 #pragma once
 
+#include "core/design/measurements.h"
 #include "core/table/heatscale.h"
+#include "core/table/measuredrows.h"
 
 #include <QAbstractTableModel>
 #include <optional>
@@ -28,6 +33,12 @@ public:
     // The table to show; it must outlive the model or be replaced first.
     // Call again after the table was filled anew: the views reset once.
     void setTable(const CamberTable *table);
+    // The readings on the car (or nullptr): for each row value with a
+    // reading, a "(measured)" row and a "Model - Measured" row below the
+    // table's grid, which take part in no selection. The set must outlive
+    // the model or be replaced first; call again after it changed.
+    void setMeasurements(const MeasurementSet *measured);
+    int measuredRowCount() const { return m_measuredRows.rowCount(); }
     int side() const { return m_side; }
     void setHeatMap(bool on);
     bool heatMap() const { return m_heatMap; }
@@ -45,7 +56,11 @@ public:
 private:
     std::optional<HeatColor> heatColor(const QModelIndex &index) const;
 
+    const QVariant measuredData(int row, int column, int role) const;
+
     int m_side;
+    const MeasurementSet *m_measured = nullptr;
+    MeasuredTableRows m_measuredRows;
     const CamberTable *m_table = nullptr;
     bool m_heatMap = false;
     double m_heatSpan = kMinimumHeatSpan;

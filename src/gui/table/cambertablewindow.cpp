@@ -9,6 +9,7 @@
 #include "core/table/baseline.h"
 #include "core/table/reporttext.h"
 #include "gui/common/screenplacement.h"
+#include "gui/design/measurementowner.h"
 #include "gui/document/layoutdocument.h"
 #include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
@@ -390,7 +391,9 @@ void CamberTableWindow::graph()
     if (!outcome.graph->limitMessage.empty()) {
         m_dialogs.note(outcome.graph->limitMessage);
     }
-    emit graphRequested(*outcome.graph);
+    GraphData shown = *outcome.graph;
+    addMeasuredMarkers(shown);
+    emit graphRequested(shown);
 }
 
 GraphData CamberTableWindow::loadGraph()
@@ -400,6 +403,7 @@ GraphData CamberTableWindow::loadGraph()
     if (!data.limitMessage.empty()) {
         m_dialogs.note(data.limitMessage);
     }
+    addMeasuredMarkers(data);
     return data;
 }
 

@@ -49,6 +49,7 @@ class CamberTableModel;
 class FrozenGridView;
 class HeatLegendBar;
 class LayoutDocument;
+class MeasurementOwner;
 class Platform;
 class SettingsOwner;
 
@@ -97,6 +98,11 @@ public:
     // reload), with a limit message only if none was shown since "Graph".
     GraphData loadGraph();
 
+    // The readings on the car, shown below the grids and as graph markers
+    // (cambertablemeasured.cpp); open: "Measurements...".
+    void setMeasurements(MeasurementOwner *owner, std::function<void()> open);
+    void openMeasurements();
+
     const CamberTable &table() const { return m_session.table(); }
     int fillCount() const { return m_fills; }
     // The baseline of the quantity shown.
@@ -133,6 +139,7 @@ private:
     void showNotes();
     int headerColumnWidth(const CamberTable &table) const;
     void widenRightSelection();
+    void addMeasuredMarkers(GraphData &graph) const;
 
     Platform &m_platform;
     DataFolder m_data;
@@ -156,6 +163,9 @@ private:
     bool m_warningDue = false;
     bool m_settingSelection = false;
     int m_limitMessageFlag = 0;
+
+    MeasurementOwner *m_measurements = nullptr;
+    std::function<void()> m_openMeasurements;
 
     std::array<CamberTableModel *, 2> m_models {};
     std::array<FrozenGridView *, 2> m_grids {};

@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -144,6 +145,29 @@ QChart *makeGraphChart(const GraphData &graph, const GraphLook &look)
         chart->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
+    }
+    // Readings on the car: hollow markers in their line's colour, after the
+    // lines so they sit on top.
+    for (std::size_t i = 0; i < graph.series.size(); ++i) {
+        const GraphSeries &data = graph.series[i];
+        if (data.measured.empty()) {
+            continue;
+        }
+        auto *markers = new QScatterSeries(chart);
+        markers->setName(QString::fromStdString(data.legend) + QStringLiteral(" (measured)"));
+        markers->setObjectName(QStringLiteral("MeasuredMarkers"));
+        markers->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        markers->setMarkerSize(look.thickLines ? 12 : 9);
+        markers->setBrush(Qt::NoBrush);
+        markers->setPen(QPen(seriesPen(look, i, data).color(), 2));
+        for (const GraphPoint &point : data.measured) {
+            markers->append(point.x, point.y);
+            yLow = std::min(yLow, point.y);
+            yHigh = std::max(yHigh, point.y);
+        }
+        chart->addSeries(markers);
+        markers->attachAxis(xAxis);
+        markers->attachAxis(yAxis);
     }
     fitRange(xAxis, xLow, xHigh, 0.0);
     fitRange(yAxis, yLow, yHigh, 0.08);

@@ -44,6 +44,7 @@ void TableWindows::openTable()
     if (!m_table) {
         m_table = std::make_unique<CamberTableWindow>(
             m_platform, m_data, m_settings, m_document, *m_printer, m_openTableSpecs, m_configDir);
+        m_table->setMeasurements(m_measurements, m_openMeasurements);
         connect(m_table.get(), &CamberTableWindow::graphRequested, this, &TableWindows::showGraph);
         connect(
             m_table.get(), &CamberTableWindow::quantityShown, this, &TableWindows::followQuantity);
@@ -55,6 +56,15 @@ void TableWindows::openTable()
     // The fill follows the window's activation; should the window manager
     // not activate it, it still fills once the window is up.
     QTimer::singleShot(0, m_table.get(), &CamberTableWindow::activated);
+}
+
+void TableWindows::setMeasurements(MeasurementOwner *owner, std::function<void()> open)
+{
+    m_measurements = owner;
+    m_openMeasurements = std::move(open);
+    if (m_table) {
+        m_table->setMeasurements(m_measurements, m_openMeasurements);
+    }
 }
 
 void TableWindows::showGraph(const GraphData &graph)

@@ -29,6 +29,7 @@ namespace tarvik::gui {
 class CamberTableWindow;
 class GraphWindow;
 class LayoutDocument;
+class MeasurementOwner;
 class Platform;
 class SettingsOwner;
 
@@ -49,6 +50,8 @@ public:
     // modal) and fills itself as it is activated.
     void openTable();
     void closeAll();
+    // The readings on the car the table shows, and the way to their window.
+    void setMeasurements(MeasurementOwner *owner, std::function<void()> open);
 
     CamberTableWindow *tableWindow() const { return m_table.get(); }
     QPrinter &printer() { return *m_printer; }
@@ -70,6 +73,8 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CamberTableWindow> m_table;
     QPointer<GraphWindow> m_graph;
+    MeasurementOwner *m_measurements = nullptr;
+    std::function<void()> m_openMeasurements;
     GridSelection m_graphSelection; // the right grid's, when the graph was drawn
 };
 

@@ -3,6 +3,8 @@
 // come from the real sweep with the linear stand-in engine (right camber =
 // 10 x dive + roll, left = -(right)); every base cell reads "1.00".
 #include "core/table/graphdata.h"
+#include "core/table/heatscale.h"
+#include "core/table/measuredrows.h"
 #include "tablefakes.h"
 
 #include <gtest/gtest.h>
@@ -94,4 +96,42 @@ TEST(GraphData, StandardLabelsKeepSettingsBehindTilde)
     EXPECT_EQ(options.plotTitle, "kept");
     EXPECT_EQ(options.currentRunLabel, "new");
     EXPECT_EQ(options.baselineRunLabel, "~ ");
+}
+
+// Readings on the car: rows below the table for each row value with a
+// reading, model minus measured on the heat scale, and markers on the lines
+// of their row value and side. Linear engine: right = 10 x dive + roll.
+TEST(GraphData, MeasuredRowsAndMarkersFollowTheReadings)
+{
+    const CamberTable swept = table(3, 3, false); // dive 0..2, roll 0, 2, 4
+    MeasurementSet measured;
+    measured.rows.push_back({ 1, 2, { 11.5, std::nullopt } }); // model 12 on the right
+    measured.rows.push_back({ 1, 3, { 13.0, -12.0 } }); // between columns: a marker only
+    measured.rows.push_back({ 5, 0, { 1.0, 1.0 } }); // no such row
+    const MeasuredTableRows rows = measuredTableRows(swept, measured);
+    ASSERT_EQ(rows.rowCount(), 2);
+    EXPECT_EQ(rows.grids[0][0][0], "1.00 (measured)");
+    EXPECT_EQ(rows.grids[0][0][2], "11.50");
+    EXPECT_EQ(rows.grids[0][1][0], kModelMinusMeasured);
+    EXPECT_EQ(rows.grids[0][1][2], ".50");
+    EXPECT_EQ(rows.grids[0][1][1], "");
+    EXPECT_EQ(rows.grids[1][1][2], ""); // nothing read on the left there
+    ASSERT_TRUE(rows.differences[0][1][2].has_value());
+    EXPECT_DOUBLE_EQ(*rows.differences[0][1][2], 0.5);
+    EXPECT_DOUBLE_EQ(rows.heatSpan, std::max(0.5, kMinimumHeatSpan));
+
+    int flag = 0;
+    GraphData g = loadGraphFromTable(swept, { 1, 3, 1, 3 }, {}, flag);
+    addMeasuredMarkers(g, swept, measured);
+    ASSERT_EQ(g.series.size(), 6u);
+    EXPECT_TRUE(g.series[0].measured.empty());
+    ASSERT_EQ(g.series[1].measured.size(), 2u); // right, dive 1
+    EXPECT_DOUBLE_EQ(g.series[1].measured[1].x, 3);
+    ASSERT_EQ(g.series[4].measured.size(), 1u); // left, dive 1
+    EXPECT_DOUBLE_EQ(g.series[4].measured[0].y, -12);
+
+    EXPECT_EQ(
+        measuredTableRows(tableForQuantity(swept, TableQuantity::RollCenterHeight, {}), measured)
+            .rowCount(),
+        0);
 }
