@@ -125,11 +125,16 @@ void MeasurementsWindow::refill()
             m_grid->setItem(r, c, new QTableWidgetItem(text));
         }
     }
+    // An untitled layout's readings live only in memory until it is saved.
+    const QString kept = m_owner.filePath().isEmpty() && !set.rows.empty()
+        ? QStringLiteral(" They are kept in a file once the layout is saved.")
+        : QString();
     m_status->setText(m_owner.loadMessage().isEmpty()
             ? QStringLiteral("%1 positions, %2 with readings.")
-                  .arg(set.rows.size())
-                  .arg(std::count_if(set.rows.begin(), set.rows.end(),
-                      [](const MeasurementRow &row) { return row.camber[0] || row.camber[1]; }))
+                    .arg(set.rows.size())
+                    .arg(std::count_if(set.rows.begin(), set.rows.end(),
+                        [](const MeasurementRow &row) { return row.camber[0] || row.camber[1]; }))
+                + kept
             : m_owner.loadMessage());
     m_filling = false;
 }

@@ -4,19 +4,16 @@
 //
 // Messages are information boxes with OK, questions Yes/No boxes; a file
 // path goes to the desktop's handler for documents, a web address to its
-// browser; programs start detached. The file seek is a seam of its own: by
-// default the modal seek window over the mounted file systems, in tests
-// whatever the test gives.
+// browser; programs start detached; the file seek is the platform's seek
+// window over the mounted file systems.
 #pragma once
 
 #include "core/support/documentviewers.h"
 
 #include <QPointer>
 #include <QString>
-#include <functional>
+#include <QWidget>
 #include <optional>
-
-class QWidget;
 
 namespace tarvik::gui {
 
