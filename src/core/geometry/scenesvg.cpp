@@ -3,6 +3,7 @@
 #include "core/geometry/scenesvg.h"
 
 #include "core/geometry/sceneplacement.h"
+#include "core/text/floatchars.h"
 
 #include <algorithm>
 #include <charconv>
@@ -27,8 +28,7 @@ std::string number(double value)
         return "0";
     }
     char buffer[512]; // room for the fixed form of any double
-    const auto [end, error]
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    const auto [end, error] = toCharsFixed(buffer, buffer + sizeof buffer, value, 2);
     if (error != std::errc()) {
         return "0";
     }
