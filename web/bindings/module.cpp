@@ -1,0 +1,199 @@
+// The page's one door into the core: embind names for the browser edition's
+// layout document and the camber table. Values cross as plain JavaScript
+// objects and strings; every text the page shows is made here or deeper.
+#include "core/layout/entrynumbers.h"
+#include "core/table/baseline.h"
+#include "core/table/cambertable.h"
+#include "core/table/tablecsv.h"
+#include "core/table/tablespec.h"
+#include "webdocument.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+namespace tarvik::web {
+
+namespace {
+
+using emscripten::val;
+
+val strings(const auto &list)
+{
+    val out = val::array();
+    for (const auto &text : list) {
+        out.call<void>("push", val(std::string(text)));
+    }
+    return out;
+}
+
+val pairOf(const std::array<std::string, 2> &texts)
+{
+    return strings(texts);
+}
+
+// The texts the main window shows beside the picture and in the result
+// boxes, with their right/left pairs.
+val captionsOf(const WebDocument &doc)
+{
+    const Captions &c = doc.output().captions;
+    val out = val::object();
+    out.set("rollCenterHeight", c.rollCenterHeight);
+    out.set("rollCenterSide", c.rollCenterSide);
+    out.set("movedRollCenterHeight", c.movedRollCenterHeight);
+    out.set("movedRollCenterSide", c.movedRollCenterSide);
+    out.set("camberGain", pairOf(c.camberGain));
+    out.set("gainBasis", c.gainBasis);
+    out.set("status", c.status);
+    out.set("kingPinAngle", pairOf(c.kingPinAngle));
+    out.set("spindleAngle", pairOf(c.spindleAngle));
+    out.set("scrubRadius", pairOf(c.scrubRadius));
+    out.set("track", strings(c.track));
+    out.set("springLength", pairOf(c.springLength));
+    out.set("springAngle", pairOf(c.springAngle));
+    out.set("wheelRate", pairOf(c.wheelRate));
+    out.set("dynamicCamber", pairOf(c.dynamicCamber));
+    out.set("springCompression", pairOf(c.springCompression));
+    out.set("faults", strings(doc.output().faults));
+    return out;
+}
+
+val editOf(WebDocument &doc, int entry, const std::string &typed)
+{
+    const EditReply reply = doc.edit(entry, typed);
+    val out = val::object();
+    out.set("outcome", reply.outcome);
+    out.set("text", reply.text);
+    out.set("message", reply.message);
+    return out;
+}
+
+// File bytes cross as Uint8Array so that a comment's bytes stay as written.
+val fileBytesOf(const WebDocument &doc)
+{
+    const std::string text = doc.fileText();
+    val out = val::global("Uint8Array").new_(text.size());
+    out.call<void>("set",
+        val(emscripten::typed_memory_view(
+            text.size(), reinterpret_cast<const unsigned char *>(text.data()))));
+    return out;
+}
+
+std::string openBytesOf(WebDocument &doc, const val &bytes, const std::string &name)
+{
+    const auto data = emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
+    return doc.openText(std::string(data.begin(), data.end()), name);
+}
+
+val spotsOf(const WebDocument &doc, int width, int height)
+{
+    val out = val::array();
+    for (const PointSpot &s : doc.spots(width, height)) {
+        val spot = val::object();
+        spot.set("side", s.side);
+        spot.set("row", s.row);
+        spot.set("x", s.x);
+        spot.set("y", s.y);
+        spot.set("draggable", s.draggable);
+        out.call<void>("push", spot);
+    }
+    return out;
+}
+
+// The camber table of the current layout with the standard spec, and the
+// baseline it is compared with (the page keeps one per visit).
+class WebTable
+{
+public:
+    explicit WebTable(WebDocument &doc)
+        : m_doc(&doc)
+        , m_spec(standardTableSpec())
+    {
+    }
+
+    val fill()
+    {
+        m_table = fillQuantityTable(TableQuantity::Camber, m_spec,
+            buildEngineInput(m_doc->state(), m_doc->settings()), m_baseline);
+        val out = val::object();
+        val grids = val::array();
+        for (const auto &grid : m_table.grids) {
+            val rows = val::array();
+            for (const auto &row : grid) {
+                rows.call<void>("push", strings(row));
+            }
+            grids.call<void>("push", rows);
+        }
+        out.set("grids", grids);
+        out.set("refusal", m_table.refusal);
+        out.set("baselineShown", m_table.baselineShown);
+        return out;
+    }
+
+    void saveBaseline()
+    {
+        copyTableToBaseline(m_table, m_spec, m_baseline);
+        m_baseline.BaselineIsSaved = 1;
+        m_baseline.ShowBaseline = 1;
+    }
+    void showBaseline(bool shown) { m_baseline.ShowBaseline = shown ? 1 : 0; }
+    std::string csv() const { return tableCsv(m_table); }
+
+private:
+    WebDocument *m_doc;
+    TableSpec m_spec;
+    BaselineState m_baseline;
+    CamberTable m_table;
+};
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(tarvik)
+{
+    using namespace emscripten;
+    class_<WebDocument>("Document")
+        .constructor<std::string>()
+        .function("openText", &WebDocument::openText)
+        .function("openExample", &WebDocument::openExample)
+        .function("newLayout", &WebDocument::newLayout)
+        .function("fileBytes", &fileBytesOf)
+        .function("openBytes", &openBytesOf)
+        .function("fileName", &WebDocument::fileName)
+        .function("markSaved", &WebDocument::markSaved)
+        .function("changed", &WebDocument::changed)
+        .function("setChanged", &WebDocument::setChanged)
+        .function("entry", &WebDocument::entry)
+        .function("edit", &editOf)
+        .function("help", &WebDocument::help)
+        .function("description", &WebDocument::description)
+        .function("rowCaption", &WebDocument::rowCaption)
+        .function("isInput", &WebDocument::isInput)
+        .function("otherSpecsResult", &WebDocument::otherSpecsResult)
+        .function("suspensionType", &WebDocument::suspensionType)
+        .function("setApplyDiveRoll", &WebDocument::setApplyDiveRoll)
+        .function("applyDiveRoll", &WebDocument::applyDiveRoll)
+        .function("undo", &WebDocument::undo)
+        .function("redo", &WebDocument::redo)
+        .function("canUndo", &WebDocument::canUndo)
+        .function("canRedo", &WebDocument::canRedo)
+        .function("svg", &WebDocument::svg)
+        .function("setBigLayout", &WebDocument::setBigLayout)
+        .function("captions", &captionsOf)
+        .function("spots", &spotsOf)
+        .function("beginDrag", &WebDocument::beginDrag)
+        .function("dragTo", &WebDocument::dragTo)
+        .function("endDrag", &WebDocument::endDrag);
+    function("pointEntry", &pointEntry);
+    function("otherSpecsEntry", &otherSpecsEntry);
+    constant("diveEntry", kDiveEntry);
+    constant("rollEntry", kRollEntry);
+    constant("pointRows", kPointRows);
+    constant("otherSpecsRows", kOtherSpecsRows);
+    class_<WebTable>("CamberTable")
+        .constructor<WebDocument &>()
+        .function("fill", &WebTable::fill)
+        .function("saveBaseline", &WebTable::saveBaseline)
+        .function("showBaseline", &WebTable::showBaseline)
+        .function("csv", &WebTable::csv);
+}
+
+} // namespace tarvik::web
