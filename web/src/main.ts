@@ -1,13 +1,14 @@
 // The page: builds the boxes, the front view and the panels, and passes every
 // user action to the core's document. It keeps no rule of its own: what a
 // box accepts, what a refusal says and every result text come from the core.
-import type { TarvikDocument, TarvikModule, TarvikTable } from './tarvik';
+import type { Spot, TarvikDocument, TarvikModule, TarvikTable } from './tarvik';
 import { bytesToString, keep, kept, stringToBytes } from './storage';
 import { showTable } from './table';
 
 declare global {
   interface Window {
     tarvikTimings: Record<string, number>;
+    tarvikSpots: () => Spot[];
   }
 }
 
@@ -339,6 +340,8 @@ async function start(): Promise<void> {
   afterOpen();
   $<HTMLInputElement>('dive-slider').value = doc.entry(mod.diveEntry) || '0';
   $<HTMLInputElement>('roll-slider').value = doc.entry(mod.rollEntry) || '0';
+  // Where the points are drawn, for the browser tests.
+  window.tarvikSpots = () => doc.spots(...viewSize());
   timings.interactive = performance.now();
   document.body.dataset.ready = '1';
   if ('serviceWorker' in navigator) {

@@ -1,0 +1,210 @@
+#!/usr/bin/python3
+"""The browser edition in Debian's headless Chromium, driven by Selenium.
+
+    browser.py SITE_DIR [SCREENSHOT_DIR]
+
+Serves SITE_DIR on a free loopback port and walks what a user does: the first
+visit shows the worked example's roll centre, a typed value changes the
+results, a dragged point moves its boxes, the dive slider moves the car, the
+camber table shows a saved baseline and the differences, a saved file is the
+vehicle file with the edit, and a reload with the server gone still works
+(service worker and browser storage). Prints the measured times and the
+site's gzipped size; with SCREENSHOT_DIR, saves the 1366x768 and 390x844
+pictures there. Run with Debian's /usr/bin/python3 (python3-selenium).
+"""
+import functools
+import gzip
+import http.server
+import os
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+WORKED = os.path.join(HERE, "..", "..", "data", "tkfiles", "WORKED.TK")
+RC = "Roll Center height = 3.7"
+UBJ_HEIGHT = 8  # the right upper ball joint's Height box
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def serve(site):
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=site)
+    handler.log_message = lambda *a: None
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def browser(downloads):
+    o = webdriver.ChromeOptions()
+    o.binary_location = "/usr/bin/chromium"
+    for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+              "--disable-background-networking", "--disable-component-update", "--disable-sync",
+              "--disable-dev-shm-usage", "--window-size=1366,768",
+              f"--user-data-dir={tempfile.mkdtemp(prefix='tarvik-chromium-')}"):
+        o.add_argument(a)
+    o.add_experimental_option("prefs", {"download.default_directory": downloads,
+                                        "download.prompt_for_download": False})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
+
+
+def wait(predicate, timeout=15):
+    end = time.time() + timeout
+    while time.time() < end:
+        try:
+            if predicate():
+                return True
+        except Exception:
+            pass
+        time.sleep(0.05)
+    return False
+
+
+def text(d, element_id):
+    return d.find_element(By.ID, element_id).text
+
+
+def gzipped_size(site):
+    total = 0
+    for name in os.listdir(site):
+        with open(os.path.join(site, name), "rb") as f:
+            total += len(gzip.compress(f.read(), 9))
+    return total
+
+
+def main():
+    site = os.path.abspath(sys.argv[1])
+    shots = sys.argv[2] if len(sys.argv) > 2 else None
+    server = serve(site)
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    downloads = tempfile.mkdtemp(prefix="tarvik-downloads-")
+    d = browser(downloads)
+    try:
+        d.get(url)
+        check(wait(lambda: d.find_element(By.TAG_NAME, "body").get_attribute("data-ready") == "1"),
+              "the page starts")
+        check(text(d, "rc") == RC, f"first visit shows '{RC}' (got {text(d, 'rc')!r})")
+        check(RC in d.find_element(By.ID, "view").get_attribute("innerHTML"), "the front view draws the caption")
+        interactive = d.execute_script("return window.tarvikTimings.interactive")
+
+        box = d.find_element(By.ID, f"entry-{UBJ_HEIGHT}")
+        box.clear()
+        box.send_keys("12" + Keys.ENTER)
+        check(wait(lambda: text(d, "rc") != RC), f"a typed value changes the results ({text(d, 'rc')!r})")
+        edit_ms = d.execute_script("""
+            const box = document.getElementById('entry-%d');
+            let worst = 0;
+            for (const v of ['12.1', '12.2', '12.3', '12.4', '12.0']) {
+              const t = performance.now();
+              box.value = v; box.dispatchEvent(new Event('change'));
+              worst = Math.max(worst, performance.now() - t);
+            }
+            return worst;""" % UBJ_HEIGHT)
+        box = d.find_element(By.ID, f"entry-{UBJ_HEIGHT}")
+        box.clear()
+        box.send_keys("abc" + Keys.ENTER)
+        refused = wait(lambda: d.find_element(By.ID, "message").get_attribute("open") is not None, 3)
+        if refused:
+            d.find_element(By.ID, "message-ok").click()
+        box.clear()
+        box.send_keys("12" + Keys.ENTER)
+
+        lower_pivot = d.find_element(By.ID, "entry-19")  # right lower frame pivot's Height
+        before = lower_pivot.get_attribute("value")
+        spot = d.execute_script("return window.tarvikSpots().find(s => s.side === 0 && s.row === 3)")
+        view = d.find_element(By.ID, "view")
+        rect = d.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.width, r.height];", view)
+        (ActionChains(d).move_to_element_with_offset(view, int(spot["x"] - rect[0] / 2), int(spot["y"] - rect[1] / 2))
+         .click_and_hold().move_by_offset(0, -15).move_by_offset(0, -15).release().perform())
+        check(wait(lambda: d.find_element(By.ID, "entry-19").get_attribute("value") != before, 3),
+              f"dragging the lower frame pivot moves its Height box ({before} -> "
+              f"{d.find_element(By.ID, 'entry-19').get_attribute('value')})")
+        d.find_element(By.ID, "undo").click()
+        check(wait(lambda: d.find_element(By.ID, "entry-19").get_attribute("value") == before, 3),
+              "undo puts the dragged point back")
+
+        slider = d.find_element(By.ID, "dive-slider")
+        slider.click()
+        for _ in range(5):
+            slider.send_keys(Keys.ARROW_RIGHT)
+        check(wait(lambda: text(d, "moved-rc").strip() != ""), f"the dive slider moves the car ({text(d, 'moved-rc')!r})")
+        dive_box = d.find_element(By.ID, "dive").get_attribute("value")
+        d.find_element(By.ID, "apply").click()  # back to the static layout
+
+        d.find_element(By.ID, "table-button").click()
+        check(wait(lambda: len(d.find_elements(By.CSS_SELECTOR, "#table-right tr")) > 1), "the camber table fills")
+        rows_plain = len(d.find_elements(By.CSS_SELECTOR, "#table-right tr"))
+        table_ms = d.execute_script("return window.tarvikTimings.tableFill")
+        d.find_element(By.ID, "baseline").click()
+        box = d.find_element(By.ID, f"entry-{UBJ_HEIGHT}")
+        box.clear()
+        box.send_keys("12.5" + Keys.ENTER)
+        check(wait(lambda: len(d.find_elements(By.CSS_SELECTOR, "#table-right tr")) > rows_plain),
+              "after a baseline and a change the table shows base and difference rows")
+        cells = [e.text for e in d.find_elements(By.CSS_SELECTOR, "#table-right td")]
+        check(any(c not in ("", ".00", "0", "-.00") and c.startswith(("-", ".")) for c in cells),
+              "the differences are not all zero")
+
+        d.find_element(By.ID, "save").click()
+        check(wait(lambda: any(n.upper().endswith(".TK") for n in os.listdir(downloads)), 10), "Save downloads a file")
+        saved = [n for n in os.listdir(downloads) if n.upper().endswith(".TK")]
+        if saved:
+            got = open(os.path.join(downloads, saved[0]), "rb").read()
+            check(same_but_one_line(got, "12.5"),
+                  "the downloaded file is the shipped file with the edited line, byte for byte")
+
+        d.refresh()
+        check(wait(lambda: d.execute_script("return !!navigator.serviceWorker.controller"), 10),
+              "the service worker controls the page")
+        server.shutdown()
+        server.server_close()
+        d.refresh()
+        check(wait(lambda: d.find_element(By.TAG_NAME, "body").get_attribute("data-ready") == "1"),
+              "with the server gone a reload still starts (offline)")
+        check(d.find_element(By.ID, f"entry-{UBJ_HEIGHT}").get_attribute("value") == "12.5",
+              "the layout and its change survive the reload")
+        check(d.find_element(By.ID, "dive").get_attribute("value") == dive_box, "the dive box survives the reload")
+
+        for w, h in ((1366, 768), (390, 844)):
+            d.set_window_size(w, h)
+            time.sleep(0.3)
+            wide = d.execute_script("return document.documentElement.scrollWidth - window.innerWidth")
+            check(wide <= 0, f"no horizontal scrolling at {w}x{h} ({wide} px)")
+            if shots:
+                d.get_screenshot_as_file(os.path.join(shots, f"web-{w}x{h}.png"))
+        print(f"first visit to interactive: {interactive:.0f} ms")
+        print(f"edit to redrawn view: {edit_ms:.1f} ms (worst of 5)")
+        print(f"table fill: {table_ms:.1f} ms")
+        print(f"site gzipped: {gzipped_size(site) / 1024:.0f} KiB")
+    finally:
+        d.quit()
+    print(f"{len(failures)} failed")
+    return 1 if failures else 0
+
+
+def same_but_one_line(got, edited):
+    """The shipped file as the desktop's writer wrote it, with only the edited
+    box's line changed: CR LF ends, the comment and the terminator kept."""
+    want = open(WORKED, "rb").read().split(b"\r\n")
+    have = got.split(b"\r\n")
+    if len(want) != len(have):
+        return False
+    changed = [(a, b) for a, b in zip(want, have) if a != b]
+    return len(changed) == 1 and changed[0][1] == edited.encode()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
