@@ -4,10 +4,12 @@
 #include "core/layout/entrynumbers.h"
 #include "core/table/baseline.h"
 #include "core/table/cambertable.h"
+#include "core/table/heatscale.h"
 #include "core/table/tablecsv.h"
 #include "core/table/tablespec.h"
 #include "webdocument.h"
 
+#include <cstdio>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -124,6 +126,28 @@ public:
             grids.call<void>("push", rows);
         }
         out.set("grids", grids);
+        // The difference cells' heat-map colours ("" elsewhere), as "#rrggbb".
+        const double span = tableHeatSpan(m_table);
+        val heat = val::array();
+        for (int side = 0; side < 2; ++side) {
+            val rows = val::array();
+            const auto &grid = m_table.grids[static_cast<std::size_t>(side)];
+            for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
+                val colors = val::array();
+                for (int c = 0; c < static_cast<int>(grid[static_cast<std::size_t>(r)].size());
+                     ++c) {
+                    const auto color = differenceCellColor(m_table, side, r, c, span);
+                    char text[8] = "";
+                    if (color) {
+                        std::snprintf(text, sizeof text, "#%06x", color->rgb());
+                    }
+                    colors.call<void>("push", val(std::string(text)));
+                }
+                rows.call<void>("push", colors);
+            }
+            heat.call<void>("push", rows);
+        }
+        out.set("heat", heat);
         out.set("refusal", m_table.refusal);
         out.set("baselineShown", m_table.baselineShown);
         return out;

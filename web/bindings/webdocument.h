@@ -90,7 +90,11 @@ private:
         SpecRecord record;
         int suspensionType = 0;
         std::string comment;
-        bool operator==(const Snapshot &) const = default;
+        bool operator==(const Snapshot &other) const
+        {
+            return record.allSlots() == other.record.allSlots()
+                && suspensionType == other.suspensionType && comment == other.comment;
+        }
     };
     Snapshot snapshot() const;
     void restore(const Snapshot &s);

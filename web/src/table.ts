@@ -22,6 +22,8 @@ export function showTable(table: TarvikTable, clock: Performance): void {
       row.forEach((text, c) => {
         const td = document.createElement(r === 0 || c === 0 ? 'th' : 'td');
         td.textContent = text;
+        const color = filled.heat[side][r]?.[c];
+        if (color) td.style.background = color;
         tr.append(td);
       });
       grid.append(tr);

@@ -32,6 +32,7 @@ export interface Captions {
 }
 export interface TableFill {
   grids: string[][][];
+  heat: string[][][];
   refusal: string;
   baselineShown: boolean;
 }
