@@ -54,7 +54,11 @@ function makeBox(entry: number): HTMLInputElement {
 
 function commit(entry: number, box: HTMLInputElement): void {
   if (box.value === doc.entry(entry)) return;
+  const start = performance.now();
   const reply = doc.edit(entry, box.value);
+  timings.lastSolve = performance.now() - start;
+  // A skipped text (an empty box) stays as typed, as on the desktop.
+  if (reply.outcome === 'skip') return;
   box.value = reply.text;
   if (reply.outcome === 'refuse') warn(reply.message);
   if (reply.outcome === 'accept') refresh();
@@ -118,7 +122,8 @@ function drawView(): void {
 function refresh(): void {
   const start = performance.now();
   for (const [entry, box] of boxes) {
-    if (document.activeElement !== box || !box.dataset.editing) box.value = doc.entry(entry);
+    const text = doc.entry(entry);
+    if (box.value !== text) box.value = text;
   }
   for (const r of results) r.cell.textContent = doc.otherSpecsResult(r.side, r.row);
   const c = doc.captions();
@@ -136,11 +141,20 @@ function refresh(): void {
   const name = doc.fileName().replace(/^.*[\\/]/, '').toUpperCase();
   $('file-title').textContent = `${name}${doc.changed() ? ' *' : ''}`;
   timings.lastRedraw = performance.now() - start;
-  remember();
+  rememberSoon();
   if (!$('table-panel').hidden) showTable(table, performance);
 }
 
+// The copy in browser storage is written once the user pauses (a slider's
+// drag redraws many times a second) and when the page goes away.
+let rememberTimer = 0;
+function rememberSoon(): void {
+  clearTimeout(rememberTimer);
+  rememberTimer = window.setTimeout(remember, 250);
+}
+
 function remember(): void {
+  clearTimeout(rememberTimer);
   keep({
     bytes: bytesToString(doc.fileBytes()),
     name: doc.fileName(),
@@ -308,6 +322,8 @@ function wireCommands(): void {
   $('csv').addEventListener('click', () => download(table.csv(), 'camber-table.csv', 'text/csv'));
   $('print').addEventListener('click', () => window.print());
   $('message-ok').addEventListener('click', () => $<HTMLDialogElement>('message').close());
+  window.addEventListener('pagehide', remember);
+  document.addEventListener('visibilitychange', () => document.hidden && remember());
   let resize = 0;
   window.addEventListener('resize', () => {
     clearTimeout(resize);
