@@ -3,6 +3,7 @@
 // objects and strings; every text the page shows is made here or deeper.
 #include "core/layout/entrynumbers.h"
 #include "core/table/baseline.h"
+#include "core/table/baselinefile.h"
 #include "core/table/cambertable.h"
 #include "core/table/heatscale.h"
 #include "core/table/tablecsv.h"
@@ -160,6 +161,17 @@ public:
         m_baseline.ShowBaseline = 1;
     }
     void showBaseline(bool shown) { m_baseline.ShowBaseline = shown ? 1 : 0; }
+    // The baseline as the desktop keeps it in its baseline file, for the
+    // page's storage; a text the reader refuses leaves no baseline.
+    std::string baselineText() const { return baselineFileText(m_baseline, TableQuantity::Camber); }
+    bool takeBaselineText(const std::string &text)
+    {
+        const BaselineFileResult read = parseBaselineText(text);
+        if (read.ok && read.quantity == TableQuantity::Camber) {
+            m_baseline = read.baseline;
+        }
+        return read.ok;
+    }
     std::string csv() const { return tableCsv(m_table); }
 
 private:
@@ -217,7 +229,9 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("fill", &WebTable::fill)
         .function("saveBaseline", &WebTable::saveBaseline)
         .function("showBaseline", &WebTable::showBaseline)
-        .function("csv", &WebTable::csv);
+        .function("csv", &WebTable::csv)
+        .function("baselineText", &WebTable::baselineText)
+        .function("takeBaselineText", &WebTable::takeBaselineText);
 }
 
 } // namespace tarvik::web

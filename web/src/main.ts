@@ -2,7 +2,7 @@
 // user action to the core's document. It keeps no rule of its own: what a
 // box accepts, what a refusal says and every result text come from the core.
 import type { Spot, TarvikDocument, TarvikModule, TarvikTable } from './tarvik';
-import { bytesToString, keep, kept, stringToBytes } from './storage';
+import { bytesToString, keep, keepBaseline, kept, keptBaseline, stringToBytes } from './storage';
 import { showTable } from './table';
 
 declare global {
@@ -317,6 +317,7 @@ function wireCommands(): void {
   });
   $('baseline').addEventListener('click', () => {
     table.saveBaseline();
+    keepBaseline(table.baselineText());
     showTable(table, performance);
   });
   $('csv').addEventListener('click', () => download(table.csv(), 'camber-table.csv', 'text/csv'));
@@ -336,6 +337,8 @@ async function start(): Promise<void> {
   mod = (await createTarvik()) as TarvikModule;
   doc = new mod.Document('/data');
   table = new mod.CamberTable(doc);
+  const baseline = keptBaseline();
+  if (baseline) table.takeBaselineText(baseline);
   const last = kept();
   let restored = false;
   if (last) {

@@ -1,5 +1,6 @@
 // What survives a reload: the layout's file bytes, its name, whether it has
-// unsaved changes, and the dive and roll boxes. Nothing here reads a value.
+// unsaved changes, the dive and roll boxes, and the camber table's baseline.
+// Nothing here reads a value.
 export interface Kept {
   bytes: string; // the file's bytes, one character each
   name: string;
@@ -38,4 +39,23 @@ export function stringToBytes(text: string): Uint8Array {
   const out = new Uint8Array(text.length);
   for (let i = 0; i < text.length; ++i) out[i] = text.charCodeAt(i) & 0xff;
   return out;
+}
+
+// The camber table's saved baseline, in the desktop's baseline file format.
+const BASELINE_KEY = 'tarvik.baseline';
+
+export function keepBaseline(text: string): void {
+  try {
+    localStorage.setItem(BASELINE_KEY, text);
+  } catch {
+    // Only the copy is lost.
+  }
+}
+
+export function keptBaseline(): string | null {
+  try {
+    return localStorage.getItem(BASELINE_KEY);
+  } catch {
+    return null;
+  }
 }

@@ -72,6 +72,8 @@ export interface TarvikTable {
   saveBaseline(): void;
   showBaseline(shown: boolean): void;
   csv(): string;
+  baselineText(): string;
+  takeBaselineText(text: string): boolean;
 }
 export interface TarvikModule extends TarvikNumbering {
   Document: new (dataDir: string) => TarvikDocument;

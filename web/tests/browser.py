@@ -193,6 +193,9 @@ def main():
         check(d.find_element(By.ID, f"entry-{UBJ_HEIGHT}").get_attribute("value") == "12.5",
               "the layout and its change survive the reload")
         check(d.find_element(By.ID, "dive").get_attribute("value") == dive_box, "the dive box survives the reload")
+        d.find_element(By.ID, "table-button").click()
+        check(wait(lambda: len(d.find_elements(By.CSS_SELECTOR, "#table-right tr")) > rows_plain),
+              "the table's baseline survives the reload")
 
         print(f"first visit to interactive: {interactive:.0f} ms")
         print(f"edit to redrawn view: median {edit_ms[0]:.1f} ms, worst {edit_ms[1]:.1f} ms (of 9)")
