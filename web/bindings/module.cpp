@@ -1,6 +1,7 @@
 // The page's one door into the core: embind names for the browser edition's
 // layout document and the camber table. Values cross as plain JavaScript
 // objects and strings; every text the page shows is made here or deeper.
+#include "core/calc/calcdefinition.h"
 #include "core/layout/entrynumbers.h"
 #include "core/table/baseline.h"
 #include "core/table/baselinefile.h"
@@ -8,6 +9,7 @@
 #include "core/table/heatscale.h"
 #include "core/table/tablecsv.h"
 #include "core/table/tablespec.h"
+#include "webcalc.h"
 #include "webdocument.h"
 
 #include <cstdio>
@@ -100,6 +102,119 @@ val spotsOf(const WebDocument &doc, int width, int height)
         out.call<void>("push", spot);
     }
     return out;
+}
+
+val messageOf(const CalcMessage &m)
+{
+    val out = val::object();
+    out.set("title", m.title);
+    out.set("text", m.text);
+    out.set("buttons", static_cast<int>(m.buttons)); // 0 Ok, 1 YesNo, 2 YesNoCancel
+    return out;
+}
+
+val feedbackOf(const CalcFeedback &f)
+{
+    val messages = val::array();
+    for (const CalcMessage &m : f.messages) {
+        messages.call<void>("push", messageOf(m));
+    }
+    val out = val::object();
+    out.set("messages", messages);
+    out.set("keepFocus", f.keepFocus);
+    return out;
+}
+
+val calcOpen(WebCalc &calc, int mode, int side)
+{
+    std::optional<CalcMessage> refusal;
+    val out = feedbackOf(calc.open(mode, side, refusal));
+    out.set("refusal", refusal ? messageOf(*refusal) : val::null());
+    return out;
+}
+
+// Everything the calculation window shows, row by row.
+val calcView(const WebCalc &calc)
+{
+    val out = val::object();
+    if (!calc.isOpen()) {
+        return val::null();
+    }
+    const CalcSession &s = calc.session();
+    out.set("caption", s.caption());
+    out.set("acceptCaption", s.acceptCaption());
+    out.set("note", s.noteVisible() ? s.noteText() : std::string());
+    out.set("frames", strings(std::array<std::string, 2> { s.frameCaption(1), s.frameCaption(2) }));
+    val rows = val::array();
+    for (int k = 1; k <= s.lastRow(); ++k) {
+        const CalcInputRow &r = s.row(k);
+        val row = val::object();
+        row.set("k", k);
+        row.set("isChoice", r.isChoice);
+        row.set("caption", r.caption);
+        row.set("items", strings(r.items));
+        row.set("choiceIndex", r.choiceIndex);
+        row.set("text", r.text);
+        row.set("frame", r.frame);
+        row.set("enabled", r.enabled);
+        row.set("visible", r.visible);
+        rows.call<void>("push", row);
+    }
+    out.set("rows", rows);
+    val outputs = val::array();
+    for (int j = 0; j < 3; ++j) {
+        const CalcOutputRow &o = s.output(j);
+        val row = val::object();
+        row.set("name", o.name);
+        row.set("value", o.value);
+        row.set("visible", o.visible && o.enabled);
+        outputs.call<void>("push", row);
+    }
+    out.set("outputs", outputs);
+    out.set("acceptEnabled", s.acceptEnabled());
+    out.set("isShim", s.mode() == kCalcModeShim);
+    const ShimTargetState &t = s.shimTarget();
+    val target = val::object();
+    target.set("on", t.on);
+    target.set("text", t.text);
+    target.set("camber", t.camber);
+    target.set("residual", t.residual);
+    target.set("note", t.note);
+    out.set("target", target);
+    return out;
+}
+
+val calcAccept(WebCalc &calc)
+{
+    const CalcAcceptResult r = calc.accept();
+    val out = val::object();
+    const char *names[] = { "stay", "ask", "close" };
+    out.set("outcome", std::string(names[static_cast<int>(r.outcome)]));
+    out.set("message", r.message ? messageOf(*r.message) : val::null());
+    out.set("question", static_cast<int>(r.question));
+    return out;
+}
+
+void calcAnswer(WebCalc &calc, int question, int answer)
+{
+    calc.answer(static_cast<CalcQuestion>(question), static_cast<CalcAnswer>(answer));
+}
+
+val calcLeaveBox(WebCalc &calc, int k, const std::string &text)
+{
+    return feedbackOf(calc.leaveBox(k, text));
+}
+val calcChoose(WebCalc &calc, int k, int index)
+{
+    return feedbackOf(calc.choose(k, index));
+}
+val calcTargetOn(WebCalc &calc, bool on)
+{
+    return feedbackOf(calc.setTargetOn(on));
+}
+val calcLeaveTarget(WebCalc &calc, const std::string &text)
+{
+    return feedbackOf(calc.leaveTarget(text));
 }
 
 // The camber table of the current layout with the standard spec, and the
@@ -224,6 +339,19 @@ EMSCRIPTEN_BINDINGS(tarvik)
     constant("rollEntry", kRollEntry);
     constant("pointRows", kPointRows);
     constant("otherSpecsRows", kOtherSpecsRows);
+    class_<WebCalc>("Calculator")
+        .constructor<WebDocument &>()
+        .function("open", &calcOpen)
+        .function("view", &calcView)
+        .function("leaveBox", &calcLeaveBox)
+        .function("choose", &calcChoose)
+        .function("setTargetOn", &calcTargetOn)
+        .function("leaveTarget", &calcLeaveTarget)
+        .function("accept", &calcAccept)
+        .function("answer", &calcAnswer)
+        .function("close", &WebCalc::close);
+    constant("shimMode", kCalcModeShim);
+    constant("springMode", kCalcModeSpring);
     class_<WebTable>("CamberTable")
         .constructor<WebDocument &>()
         .function("fill", &WebTable::fill)

@@ -118,6 +118,28 @@ EditReply WebDocument::edit(int entry, const std::string &typed)
     return { "accept", m_state.record.get(entry), {} };
 }
 
+void WebDocument::applyWriteBack(const CalcWriteBack &writeBack)
+{
+    const Snapshot before = snapshot();
+    for (const CalcEntryWrite &w : writeBack.entries) {
+        if (m_state.record.set(w.entry, w.text)) {
+            m_state.changed = 1;
+        }
+    }
+    if (writeBack.gainDefinition) {
+        m_settings.GainSpecChoice = writeBack.gainDefinition->GainSpecChoice;
+        m_settings.GainDiveText = writeBack.gainDefinition->GainDiveText;
+        m_settings.GainRollText = writeBack.gainDefinition->GainRollText;
+    }
+    if (writeBack.tableSpec) {
+        m_settings.tableSpec = *writeBack.tableSpec;
+    }
+    if (writeBack.redraw || !writeBack.entries.empty()) {
+        redraw(writeBack.camberFollowsEdit);
+    }
+    record(before);
+}
+
 std::string WebDocument::help(int entry) const
 {
     return m_definitions.at(entry).definition;

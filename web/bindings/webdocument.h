@@ -7,6 +7,7 @@
 // Everything the page shows comes from here; the page holds no rule.
 #pragma once
 
+#include "core/calc/calcsession.h"
 #include "core/geometry/engine.h"
 #include "core/geometry/engineinputbuilder.h"
 #include "core/geometry/scenesvg.h"
@@ -78,6 +79,10 @@ public:
     void beginDrag();
     std::string dragTo(int side, int row, double x, double y, int width, int height);
     void endDrag();
+
+    // What an accepted calculation window hands back: its entries as one
+    // step, the settings it changes, and the redraw it asks for.
+    void applyWriteBack(const CalcWriteBack &writeBack);
 
     const LayoutState &state() const { return m_state; }
     const Settings &settings() const { return m_settings; }

@@ -3,6 +3,7 @@
 // box accepts, what a refusal says and every result text come from the core.
 import type { Spot, TarvikDocument, TarvikModule, TarvikTable } from './tarvik';
 import { bytesToString, keep, keepBaseline, kept, keptBaseline, stringToBytes } from './storage';
+import { CalculatorDialog } from './calculator';
 import { showTable } from './table';
 
 declare global {
@@ -337,6 +338,10 @@ async function start(): Promise<void> {
   mod = (await createTarvik()) as TarvikModule;
   doc = new mod.Document('/data');
   table = new mod.CamberTable(doc);
+  const calculator = new CalculatorDialog(new mod.Calculator(doc), afterOpen);
+  $('shim-right').addEventListener('click', () => calculator.open(mod.shimMode, 0));
+  $('shim-left').addEventListener('click', () => calculator.open(mod.shimMode, 1));
+  $('spring').addEventListener('click', () => calculator.open(mod.springMode, 0));
   const baseline = keptBaseline();
   if (baseline) table.takeBaselineText(baseline);
   const last = kept();

@@ -78,6 +78,9 @@ export interface TarvikTable {
 export interface TarvikModule extends TarvikNumbering {
   Document: new (dataDir: string) => TarvikDocument;
   CamberTable: new (doc: TarvikDocument) => TarvikTable;
+  Calculator: new (doc: TarvikDocument) => TarvikCalculator;
+  shimMode: number;
+  springMode: number;
 }
 export interface TarvikNumbering {
   pointEntry(side: number, column: number, row: number): number;
@@ -86,4 +89,46 @@ export interface TarvikNumbering {
   rollEntry: number;
   pointRows: number;
   otherSpecsRows: number;
+}
+export interface CalcMessage {
+  title: string;
+  text: string;
+  buttons: number; // 0 OK, 1 Yes/No, 2 Yes/No/Cancel
+}
+export interface CalcFeedback {
+  messages: CalcMessage[];
+  keepFocus: boolean;
+}
+export interface CalcRow {
+  k: number;
+  isChoice: boolean;
+  caption: string;
+  items: string[];
+  choiceIndex: number;
+  text: string;
+  frame: number;
+  enabled: boolean;
+  visible: boolean;
+}
+export interface CalcView {
+  caption: string;
+  acceptCaption: string;
+  note: string;
+  frames: string[];
+  rows: CalcRow[];
+  outputs: { name: string; value: string; visible: boolean }[];
+  acceptEnabled: boolean;
+  isShim: boolean;
+  target: { on: boolean; text: string; camber: string; residual: string; note: string };
+}
+export interface TarvikCalculator {
+  open(mode: number, side: number): CalcFeedback & { refusal: CalcMessage | null };
+  view(): CalcView | null;
+  leaveBox(k: number, text: string): CalcFeedback;
+  choose(k: number, index: number): CalcFeedback;
+  setTargetOn(on: boolean): CalcFeedback;
+  leaveTarget(text: string): CalcFeedback;
+  accept(): { outcome: 'stay' | 'ask' | 'close'; message: CalcMessage | null; question: number };
+  answer(question: number, answer: number): void;
+  close(): void;
 }

@@ -173,6 +173,15 @@ def main():
         check(any(c not in ("", ".00", "0", "-.00") and c.startswith(("-", ".")) for c in cells),
               "the differences are not all zero")
 
+        for button in ("shim-right", "spring"):
+            d.find_element(By.ID, button).click()
+            opened = wait(lambda: d.find_element(By.ID, "calc").get_attribute("open") is not None, 5)
+            rows = len(d.find_elements(By.CSS_SELECTOR, "#calc-body tr"))
+            title = text(d, "calc-title")
+            check(opened and rows > 0 and title != "", f"the {button} calculator opens ({title!r}, {rows} rows)")
+            if opened:
+                d.find_element(By.ID, "calc-cancel").click()
+
         d.find_element(By.ID, "save").click()
         check(wait(lambda: any(n.upper().endswith(".TK") for n in os.listdir(downloads)), 10), "Save downloads a file")
         saved = [n for n in os.listdir(downloads) if n.upper().endswith(".TK")]
