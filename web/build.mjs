@@ -11,16 +11,18 @@ const [wasmDir, siteDir] = process.argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
 mkdirSync(siteDir, { recursive: true });
 
-await build({
-  entryPoints: [join(here, 'src/main.ts')],
-  bundle: true,
-  format: 'esm',
-  target: 'es2020',
-  minify: true,
-  external: ['./tarvik.mjs'],
-  outfile: join(siteDir, 'app.js'),
-  logLevel: 'warning',
-});
+for (const [entry, out] of [['main.ts', 'app.js'], ['worker.ts', 'worker.js']]) {
+  await build({
+    entryPoints: [join(here, 'src', entry)],
+    bundle: true,
+    format: 'esm',
+    target: 'es2020',
+    minify: true,
+    external: ['./tarvik.mjs'],
+    outfile: join(siteDir, out),
+    logLevel: 'warning',
+  });
+}
 for (const name of readdirSync(join(here, 'static'))) {
   copyFileSync(join(here, 'static', name), join(siteDir, name));
 }

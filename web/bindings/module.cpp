@@ -10,6 +10,7 @@
 #include "core/table/tablecsv.h"
 #include "core/table/tablespec.h"
 #include "webcalc.h"
+#include "webdesign.h"
 #include "webdocument.h"
 
 #include <cstdio>
@@ -70,6 +71,20 @@ val editOf(WebDocument &doc, int entry, const std::string &typed)
     out.set("text", reply.text);
     out.set("message", reply.message);
     return out;
+}
+
+// Entries set as one step of the layout ([{entry, text}]), as the desktop
+// applies an answer of Find Pick-up Points, then a redraw.
+void applyEntriesOf(WebDocument &doc, const val &entries)
+{
+    CalcWriteBack writeBack;
+    const int count = entries["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        const val e = entries[i];
+        writeBack.entries.push_back({ e["entry"].as<int>(), e["text"].as<std::string>() });
+    }
+    writeBack.redraw = true;
+    doc.applyWriteBack(writeBack);
 }
 
 // File bytes cross as Uint8Array so that a comment's bytes stay as written.
@@ -308,6 +323,7 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("newLayout", &WebDocument::newLayout)
         .function("fileBytes", &fileBytesOf)
         .function("openBytes", &openBytesOf)
+        .function("applyEntries", &applyEntriesOf)
         .function("fileName", &WebDocument::fileName)
         .function("markSaved", &WebDocument::markSaved)
         .function("changed", &WebDocument::changed)
@@ -350,6 +366,14 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("accept", &calcAccept)
         .function("answer", &calcAnswer)
         .function("close", &WebCalc::close);
+    class_<WebDesign>("PickupSearch")
+        .constructor<WebDocument &>()
+        .function("view", &WebDesign::view)
+        .function("setTarget", &WebDesign::setTarget)
+        .function("setCoordinate", &WebDesign::setCoordinate)
+        .function("setSymmetric", &WebDesign::setSymmetric)
+        .function("setPreferSmallChange", &WebDesign::setPreferSmallChange)
+        .function("run", &WebDesign::run);
     constant("shimMode", kCalcModeShim);
     constant("springMode", kCalcModeSpring);
     class_<WebTable>("CamberTable")

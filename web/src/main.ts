@@ -4,6 +4,7 @@
 import type { Spot, TarvikDocument, TarvikModule, TarvikTable } from './tarvik';
 import { bytesToString, keep, keepBaseline, kept, keptBaseline, stringToBytes } from './storage';
 import { CalculatorDialog } from './calculator';
+import { DesignDialog } from './design';
 import { showTable } from './table';
 
 declare global {
@@ -342,6 +343,8 @@ async function start(): Promise<void> {
   $('shim-right').addEventListener('click', () => calculator.open(mod.shimMode, 0));
   $('shim-left').addEventListener('click', () => calculator.open(mod.shimMode, 1));
   $('spring').addEventListener('click', () => calculator.open(mod.springMode, 0));
+  const design = new DesignDialog(doc, new mod.PickupSearch(doc), afterOpen);
+  $('design-button').addEventListener('click', () => design.open());
   const baseline = keptBaseline();
   if (baseline) table.takeBaselineText(baseline);
   const last = kept();

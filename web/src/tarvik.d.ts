@@ -39,6 +39,7 @@ export interface TableFill {
 export interface TarvikDocument {
   openExample(name: string): string;
   openBytes(bytes: Uint8Array, name: string): string;
+  applyEntries(entries: { entry: number; text: string }[]): void;
   newLayout(): void;
   fileBytes(): Uint8Array;
   fileName(): string;
@@ -79,6 +80,7 @@ export interface TarvikModule extends TarvikNumbering {
   Document: new (dataDir: string) => TarvikDocument;
   CamberTable: new (doc: TarvikDocument) => TarvikTable;
   Calculator: new (doc: TarvikDocument) => TarvikCalculator;
+  PickupSearch: new (doc: TarvikDocument) => TarvikPickupSearch;
   shimMode: number;
   springMode: number;
 }
@@ -131,4 +133,53 @@ export interface TarvikCalculator {
   accept(): { outcome: 'stay' | 'ask' | 'close'; message: CalcMessage | null; question: number };
   answer(question: number, answer: number): void;
   close(): void;
+}
+export interface DesignTargetRow {
+  label: string;
+  used: boolean;
+  value: string;
+  weight: string;
+  isCamber: boolean;
+  dive: string;
+  roll: string;
+  now: string;
+  unit: string;
+}
+export interface DesignCoordinateRow {
+  entry: number;
+  label: string;
+  used: boolean;
+  minimum: string;
+  maximum: string;
+  now: string;
+  computed: boolean;
+}
+export interface DesignForm {
+  targets: DesignTargetRow[];
+  coordinates: DesignCoordinateRow[];
+  symmetric: boolean;
+  preferSmallChange: boolean;
+  lengthUnit: string;
+}
+export interface DesignProgress {
+  stage: string;
+  error: string;
+  evaluations: number;
+  elapsed: number;
+}
+export interface DesignResult {
+  refusal: string;
+  entries: { entry: number; text: string }[];
+  changes: { label: string; before: string; after: string }[];
+  targets: { name: string; target: string; achieved: string; reached: boolean }[];
+  movement: string;
+  layoutProblem: boolean;
+}
+export interface TarvikPickupSearch {
+  view(): DesignForm;
+  setTarget(i: number, used: boolean, value: string, weight: string, dive: string, roll: string): void;
+  setCoordinate(i: number, used: boolean, minimum: string, maximum: string): void;
+  setSymmetric(symmetric: boolean): void;
+  setPreferSmallChange(prefer: boolean): void;
+  run(onProgress: (p: DesignProgress) => void): DesignResult;
 }

@@ -1,0 +1,154 @@
+// Find Pick-up Points for the browser edition: the core's design form over
+// the page's layout, and the search itself. The page runs the search in a
+// Web Worker with its own module and document (a static host gives no
+// WebAssembly threads, so the evaluation pool runs on that one thread);
+// progress goes out through a callback, and Stop ends the worker.
+#include "webdesign.h"
+
+#include "core/design/pickupoptimizer.h"
+
+#include <cmath>
+
+namespace tarvik::web {
+
+namespace {
+
+using emscripten::val;
+
+val designResultOf(const OptimizerResult &r, const LayoutState &before)
+{
+    val out = val::object();
+    out.set("refusal", r.refusal);
+    val entries = val::array();
+    for (const DesignEntryChange &e : r.entries) {
+        val entry = val::object();
+        entry.set("entry", e.entry);
+        entry.set("text", e.text);
+        entries.call<void>("push", entry);
+    }
+    out.set("entries", entries);
+    val changes = val::array();
+    for (const DesignChange &c : designChanges(before, r)) {
+        val change = val::object();
+        change.set("label", c.label);
+        change.set("before", c.before);
+        change.set("after", c.after);
+        changes.call<void>("push", change);
+    }
+    out.set("changes", changes);
+    val targets = val::array();
+    for (const DesignTargetOutcome &t : r.targets) {
+        val target = val::object();
+        target.set("name", t.name);
+        target.set("target", designValueText(t.target));
+        target.set("achieved", designValueText(t.achieved));
+        target.set("reached", t.reached);
+        targets.call<void>("push", target);
+    }
+    out.set("targets", targets);
+    out.set(
+        "movement", r.refusal.empty() ? designMovementText(r, before.unitsFlag) : std::string());
+    out.set("layoutProblem", r.layoutProblem);
+    return out;
+}
+
+} // namespace
+
+WebDesign::WebDesign(WebDocument &doc)
+    : m_doc(&doc)
+    , m_form(doc.state(), doc.settings())
+{
+}
+
+val WebDesign::view()
+{
+    // A form of its own for every opening: its targets and ranges start
+    // from the layout as it stands now.
+    m_form = DesignForm(m_doc->state(), m_doc->settings());
+    val out = val::object();
+    val targets = val::array();
+    for (const DesignTargetRow &row : m_form.targets()) {
+        val t = val::object();
+        t.set("label", row.label);
+        t.set("used", row.used);
+        t.set("value", row.value);
+        t.set("weight", row.weight);
+        t.set("isCamber", row.target.kind == DesignTargetKind::Camber);
+        t.set("dive", row.dive);
+        t.set("roll", row.roll);
+        t.set("now", std::isnan(row.now) ? std::string() : designValueText(row.now));
+        t.set("unit", m_form.unit(row));
+        targets.call<void>("push", t);
+    }
+    out.set("targets", targets);
+    val coordinates = val::array();
+    for (const DesignCoordinateRow &row : m_form.coordinates()) {
+        val c = val::object();
+        c.set("entry", row.entry);
+        c.set("label", row.label);
+        c.set("used", row.used);
+        c.set("minimum", row.minimum);
+        c.set("maximum", row.maximum);
+        c.set("now", row.now);
+        c.set("computed", row.computed);
+        coordinates.call<void>("push", c);
+    }
+    out.set("coordinates", coordinates);
+    out.set("symmetric", m_form.symmetric());
+    out.set("preferSmallChange", m_form.preferSmallChange());
+    out.set("lengthUnit", m_form.lengthUnit());
+    return out;
+}
+
+void WebDesign::setTarget(int i, bool used, const std::string &value, const std::string &weight,
+    const std::string &dive, const std::string &roll)
+{
+    auto &rows = m_form.targets();
+    if (i < 0 || i >= static_cast<int>(rows.size())) {
+        return;
+    }
+    DesignTargetRow &row = rows[static_cast<std::size_t>(i)];
+    row.used = used;
+    row.value = value;
+    row.weight = weight;
+    row.dive = dive;
+    row.roll = roll;
+}
+
+void WebDesign::setCoordinate(
+    int i, bool used, const std::string &minimum, const std::string &maximum)
+{
+    auto &rows = m_form.coordinates();
+    if (i < 0 || i >= static_cast<int>(rows.size())) {
+        return;
+    }
+    DesignCoordinateRow &row = rows[static_cast<std::size_t>(i)];
+    row.used = used;
+    row.minimum = minimum;
+    row.maximum = maximum;
+}
+
+val WebDesign::run(val onProgress)
+{
+    const DesignFormProblem posed = m_form.problem();
+    if (!posed.refusal.empty()) {
+        OptimizerResult refused;
+        refused.refusal = posed.refusal;
+        return designResultOf(refused, m_doc->state());
+    }
+    OptimizerOptions options;
+    options.threads = 1;
+    options.progressIntervalS = 0.2;
+    options.onProgress = [&onProgress](const OptimizerProgress &p) {
+        val progress = val::object();
+        progress.set("stage", p.stage);
+        progress.set("error", p.sound ? designValueText(p.error) : std::string());
+        progress.set("evaluations", static_cast<double>(p.evaluations));
+        progress.set("elapsed", p.elapsedS);
+        onProgress(progress);
+    };
+    PickupOptimizer optimizer(posed.problem, options);
+    return designResultOf(optimizer.run(), m_doc->state());
+}
+
+} // namespace tarvik::web
