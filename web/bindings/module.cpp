@@ -3,17 +3,12 @@
 // objects and strings; every text the page shows is made here or deeper.
 #include "core/calc/calcdefinition.h"
 #include "core/layout/entrynumbers.h"
-#include "core/table/baseline.h"
-#include "core/table/baselinefile.h"
-#include "core/table/cambertable.h"
-#include "core/table/heatscale.h"
-#include "core/table/tablecsv.h"
-#include "core/table/tablespec.h"
+#include "core/table/reporttext.h"
 #include "webcalc.h"
 #include "webdesign.h"
 #include "webdocument.h"
+#include "webtable.h"
 
-#include <cstdio>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -232,85 +227,6 @@ val calcLeaveTarget(WebCalc &calc, const std::string &text)
     return feedbackOf(calc.leaveTarget(text));
 }
 
-// The camber table of the current layout with the standard spec, and the
-// baseline it is compared with (the page keeps one per visit).
-class WebTable
-{
-public:
-    explicit WebTable(WebDocument &doc)
-        : m_doc(&doc)
-        , m_spec(standardTableSpec())
-    {
-    }
-
-    val fill()
-    {
-        m_table = fillQuantityTable(TableQuantity::Camber, m_spec,
-            buildEngineInput(m_doc->state(), m_doc->settings()), m_baseline);
-        val out = val::object();
-        val grids = val::array();
-        for (const auto &grid : m_table.grids) {
-            val rows = val::array();
-            for (const auto &row : grid) {
-                rows.call<void>("push", strings(row));
-            }
-            grids.call<void>("push", rows);
-        }
-        out.set("grids", grids);
-        // The difference cells' heat-map colours ("" elsewhere), as "#rrggbb".
-        const double span = tableHeatSpan(m_table);
-        val heat = val::array();
-        for (int side = 0; side < 2; ++side) {
-            val rows = val::array();
-            const auto &grid = m_table.grids[static_cast<std::size_t>(side)];
-            for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
-                val colors = val::array();
-                for (int c = 0; c < static_cast<int>(grid[static_cast<std::size_t>(r)].size());
-                     ++c) {
-                    const auto color = differenceCellColor(m_table, side, r, c, span);
-                    char text[8] = "";
-                    if (color) {
-                        std::snprintf(text, sizeof text, "#%06x", color->rgb());
-                    }
-                    colors.call<void>("push", val(std::string(text)));
-                }
-                rows.call<void>("push", colors);
-            }
-            heat.call<void>("push", rows);
-        }
-        out.set("heat", heat);
-        out.set("refusal", m_table.refusal);
-        out.set("baselineShown", m_table.baselineShown);
-        return out;
-    }
-
-    void saveBaseline()
-    {
-        copyTableToBaseline(m_table, m_spec, m_baseline);
-        m_baseline.BaselineIsSaved = 1;
-        m_baseline.ShowBaseline = 1;
-    }
-    void showBaseline(bool shown) { m_baseline.ShowBaseline = shown ? 1 : 0; }
-    // The baseline as the desktop keeps it in its baseline file, for the
-    // page's storage; a text the reader refuses leaves no baseline.
-    std::string baselineText() const { return baselineFileText(m_baseline, TableQuantity::Camber); }
-    bool takeBaselineText(const std::string &text)
-    {
-        const BaselineFileResult read = parseBaselineText(text);
-        if (read.ok && read.quantity == TableQuantity::Camber) {
-            m_baseline = read.baseline;
-        }
-        return read.ok;
-    }
-    std::string csv() const { return tableCsv(m_table); }
-
-private:
-    WebDocument *m_doc;
-    TableSpec m_spec;
-    BaselineState m_baseline;
-    CamberTable m_table;
-};
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tarvik)
@@ -338,6 +254,9 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("suspensionType", &WebDocument::suspensionType)
         .function("setApplyDiveRoll", &WebDocument::setApplyDiveRoll)
         .function("applyDiveRoll", &WebDocument::applyDiveRoll)
+        .function("shownEntry", &WebDocument::shownEntry)
+        .function("setUnits", &WebDocument::setUnits)
+        .function("metric", &WebDocument::metric)
         .function("undo", &WebDocument::undo)
         .function("redo", &WebDocument::redo)
         .function("canUndo", &WebDocument::canUndo)
@@ -375,10 +294,16 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("setPreferSmallChange", &WebDesign::setPreferSmallChange)
         .function("run", &WebDesign::run);
     constant("shimMode", kCalcModeShim);
+    constant("reportCommentPrompt", std::string(kReportCommentPrompt));
     constant("springMode", kCalcModeSpring);
     class_<WebTable>("CamberTable")
         .constructor<WebDocument &>()
         .function("fill", &WebTable::fill)
+        .function("showQuantity", &WebTable::showQuantity)
+        .function("quantities", &WebTable::quantities)
+        .function("quantity", &WebTable::quantity)
+        .function("graph", &WebTable::graph)
+        .function("report", &WebTable::report)
         .function("saveBaseline", &WebTable::saveBaseline)
         .function("showBaseline", &WebTable::showBaseline)
         .function("csv", &WebTable::csv)

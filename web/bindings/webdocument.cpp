@@ -6,6 +6,7 @@
 #include "core/layout/entryvalidation.h"
 #include "core/layout/pointdrag.h"
 #include "core/layout/units.h"
+#include "core/table/tablespec.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -39,6 +40,7 @@ const LayoutPoint &rowPoint(const SideSolution &s, int row)
 WebDocument::WebDocument(std::string dataDir)
     : m_dataDir(std::move(dataDir))
 {
+    m_settings.tableSpec = standardTableSpec();
     loadDefinitions();
     m_saved = snapshot();
     redraw(false);
@@ -57,10 +59,7 @@ std::string WebDocument::openText(const std::string &text, const std::string &na
         return read.message;
     }
     m_state.takeVehicle(read.data, name);
-    if (m_state.unitsFlag != m_settings.unitsFlag) {
-        m_settings.unitsFlag = m_state.unitsFlag;
-    }
-    loadDefinitions();
+    takeUnits(m_state.unitsFlag);
     m_undo.clear();
     m_redo.clear();
     m_saved = snapshot();
@@ -140,6 +139,34 @@ void WebDocument::applyWriteBack(const CalcWriteBack &writeBack)
     record(before);
 }
 
+std::string WebDocument::shownEntry(int entry) const
+{
+    return shownEntryText(m_state.record.get(entry), entry, m_state.unitsFlag);
+}
+
+void WebDocument::setUnits(bool metric)
+{
+    if (metric == (m_state.unitsFlag != 0)) {
+        return;
+    }
+    const Snapshot before = snapshot();
+    m_state.record = convertRecord(m_state.record, metric);
+    m_state.changed = 1;
+    takeUnits(metric ? 1 : 0);
+    redraw(false);
+    record(before);
+}
+
+// The settings and the definitions follow the layout's units flag.
+void WebDocument::takeUnits(int unitsFlag)
+{
+    m_state.unitsFlag = unitsFlag;
+    if ((m_settings.unitsFlag != 0) != (unitsFlag != 0)) {
+        convertSettingsUnits(m_settings, unitsFlag);
+    }
+    loadDefinitions();
+}
+
 std::string WebDocument::help(int entry) const
 {
     return m_definitions.at(entry).definition;
@@ -191,7 +218,7 @@ void WebDocument::setApplyDiveRoll(bool applied)
 
 WebDocument::Snapshot WebDocument::snapshot() const
 {
-    return { m_state.record, m_state.suspensionType, m_state.comment };
+    return { m_state.record, m_state.suspensionType, m_state.unitsFlag, m_state.comment };
 }
 
 void WebDocument::restore(const Snapshot &s)
@@ -199,6 +226,9 @@ void WebDocument::restore(const Snapshot &s)
     m_state.record = s.record;
     m_state.suspensionType = s.suspensionType;
     m_state.comment = s.comment;
+    if (s.unitsFlag != m_state.unitsFlag) {
+        takeUnits(s.unitsFlag);
+    }
     m_state.changed = s == m_saved ? 0 : 1;
     redraw(false);
 }

@@ -53,6 +53,8 @@ public:
 
     // Boxes.
     std::string entry(int entry) const { return m_state.record.get(entry); }
+    // What the entry's box shows (a converted metric length with two decimals).
+    std::string shownEntry(int entry) const;
     EditReply edit(int entry, const std::string &typed);
     std::string help(int entry) const;
     std::string description(int entry) const;
@@ -63,6 +65,10 @@ public:
     int suspensionType() const { return m_state.suspensionType; }
     void setApplyDiveRoll(bool applied);
     bool applyDiveRoll() const { return m_state.applyDiveRoll != 0; }
+    // Options, Metric Units: the layout and the settings' dive ranges are
+    // converted, the units' definitions loaded; one step of the history.
+    void setUnits(bool metric);
+    bool metric() const { return m_state.unitsFlag != 0; }
 
     // History.
     bool undo();
@@ -94,11 +100,13 @@ private:
     {
         SpecRecord record;
         int suspensionType = 0;
+        int unitsFlag = 0;
         std::string comment;
         bool operator==(const Snapshot &other) const
         {
             return record.allSlots() == other.record.allSlots()
-                && suspensionType == other.suspensionType && comment == other.comment;
+                && suspensionType == other.suspensionType && unitsFlag == other.unitsFlag
+                && comment == other.comment;
         }
     };
     Snapshot snapshot() const;
@@ -107,6 +115,7 @@ private:
     void redraw(bool camberFollows);
     std::vector<int> applyWriteBacks();
     void loadDefinitions();
+    void takeUnits(int unitsFlag);
 
     std::string m_dataDir;
     LayoutState m_state;

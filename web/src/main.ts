@@ -2,15 +2,16 @@
 // user action to the core's document. It keeps no rule of its own: what a
 // box accepts, what a refusal says and every result text come from the core.
 import type { Spot, TarvikDocument, TarvikModule, TarvikTable } from './tarvik';
-import { bytesToString, keep, keepBaseline, kept, keptBaseline, stringToBytes } from './storage';
+import { bytesToString, keep, keepBaseline, kept, keptBaselines, stringToBytes } from './storage';
 import { CalculatorDialog } from './calculator';
 import { DesignDialog } from './design';
-import { showTable } from './table';
+import { TablePanel, buildReport } from './table';
 
 declare global {
   interface Window {
     tarvikTimings: Record<string, number>;
     tarvikSpots: () => Spot[];
+    tarvikPrintView: (comment: string) => number;
   }
 }
 
@@ -21,6 +22,7 @@ window.tarvikTimings = timings;
 let mod: TarvikModule;
 let doc: TarvikDocument;
 let table: TarvikTable;
+let panel: TablePanel;
 const boxes = new Map<number, HTMLInputElement>();
 const results: { side: number; row: number; cell: HTMLElement }[] = [];
 
@@ -55,13 +57,13 @@ function makeBox(entry: number): HTMLInputElement {
 }
 
 function commit(entry: number, box: HTMLInputElement): void {
-  if (box.value === doc.entry(entry)) return;
+  if (box.value === doc.shownEntry(entry)) return;
   const start = performance.now();
   const reply = doc.edit(entry, box.value);
   timings.lastSolve = performance.now() - start;
   // A skipped text (an empty box) stays as typed, as on the desktop.
   if (reply.outcome === 'skip') return;
-  box.value = reply.text;
+  box.value = doc.shownEntry(entry);
   if (reply.outcome === 'refuse') warn(reply.message);
   if (reply.outcome === 'accept') refresh();
 }
@@ -124,7 +126,7 @@ function drawView(): void {
 function refresh(): void {
   const start = performance.now();
   for (const [entry, box] of boxes) {
-    const text = doc.entry(entry);
+    const text = doc.shownEntry(entry);
     if (box.value !== text) box.value = text;
   }
   for (const r of results) r.cell.textContent = doc.otherSpecsResult(r.side, r.row);
@@ -144,7 +146,7 @@ function refresh(): void {
   $('file-title').textContent = `${name}${doc.changed() ? ' *' : ''}`;
   timings.lastRedraw = performance.now() - start;
   rememberSoon();
-  if (!$('table-panel').hidden) showTable(table, performance);
+  if (!$('table-panel').hidden) panel.fill();
 }
 
 // The copy in browser storage is written once the user pauses (a slider's
@@ -264,6 +266,7 @@ async function openFile(file: File): Promise<void> {
 function afterOpen(): void {
   buildGrid();
   $<HTMLInputElement>('apply').checked = doc.applyDiveRoll();
+  $<HTMLInputElement>('metric').checked = doc.metric();
   refresh();
 }
 
@@ -313,17 +316,26 @@ function wireCommands(): void {
     refresh();
   });
   $('table-button').addEventListener('click', () => {
-    const panel = $('table-panel');
-    panel.hidden = !panel.hidden;
-    if (!panel.hidden) showTable(table, performance);
+    const shown = $('table-panel');
+    shown.hidden = !shown.hidden;
+    if (!shown.hidden) panel.fill();
   });
   $('baseline').addEventListener('click', () => {
     table.saveBaseline();
-    keepBaseline(table.baselineText());
-    showTable(table, performance);
+    keepBaseline(table.quantity(), table.baselineText());
+    panel.fill();
   });
   $('csv').addEventListener('click', () => download(table.csv(), 'camber-table.csv', 'text/csv'));
-  $('print').addEventListener('click', () => window.print());
+  $('print').addEventListener('click', () => {
+    const comment = window.prompt(mod.reportCommentPrompt, '');
+    if (comment === null) return;
+    printView(comment);
+    window.print();
+  });
+  $<HTMLInputElement>('metric').addEventListener('change', (e) => {
+    doc.setUnits((e.target as HTMLInputElement).checked);
+    afterOpen();
+  });
   $('message-ok').addEventListener('click', () => $<HTMLDialogElement>('message').close());
   window.addEventListener('pagehide', remember);
   document.addEventListener('visibilitychange', () => document.hidden && remember());
@@ -332,6 +344,13 @@ function wireCommands(): void {
     clearTimeout(resize);
     resize = window.setTimeout(drawView, 50);
   });
+}
+
+// The printed report of the table as it stands, in the print view; returns
+// its number of pages.
+function printView(comment: string): number {
+  panel.fill();
+  return buildReport(table, comment);
 }
 
 async function start(): Promise<void> {
@@ -345,8 +364,8 @@ async function start(): Promise<void> {
   $('spring').addEventListener('click', () => calculator.open(mod.springMode, 0));
   const design = new DesignDialog(doc, new mod.PickupSearch(doc), afterOpen);
   $('design-button').addEventListener('click', () => design.open());
-  const baseline = keptBaseline();
-  if (baseline) table.takeBaselineText(baseline);
+  panel = new TablePanel(table, warn);
+  for (const text of keptBaselines(table.quantities().length)) table.takeBaselineText(text);
   const last = kept();
   let restored = false;
   if (last) {
@@ -369,6 +388,7 @@ async function start(): Promise<void> {
   $<HTMLInputElement>('roll-slider').value = doc.entry(mod.rollEntry) || '0';
   // Where the points are drawn, for the browser tests.
   window.tarvikSpots = () => doc.spots(...viewSize());
+  window.tarvikPrintView = printView;
   timings.interactive = performance.now();
   document.body.dataset.ready = '1';
   if ('serviceWorker' in navigator) {

@@ -41,21 +41,28 @@ export function stringToBytes(text: string): Uint8Array {
   return out;
 }
 
-// The camber table's saved baseline, in the desktop's baseline file format.
+// The camber table's saved baselines, one per quantity the table shows, in
+// the desktop's baseline file format (the file names its quantity).
 const BASELINE_KEY = 'tarvik.baseline';
+const baselineKey = (quantity: number) => (quantity === 0 ? BASELINE_KEY : `${BASELINE_KEY}.${quantity}`);
 
-export function keepBaseline(text: string): void {
+export function keepBaseline(quantity: number, text: string): void {
   try {
-    localStorage.setItem(BASELINE_KEY, text);
+    localStorage.setItem(baselineKey(quantity), text);
   } catch {
     // Only the copy is lost.
   }
 }
 
-export function keptBaseline(): string | null {
+export function keptBaselines(count: number): string[] {
+  const out: string[] = [];
   try {
-    return localStorage.getItem(BASELINE_KEY);
+    for (let q = 0; q < count; ++q) {
+      const text = localStorage.getItem(baselineKey(q));
+      if (text) out.push(text);
+    }
   } catch {
-    return null;
+    // Nothing kept.
   }
+  return out;
 }

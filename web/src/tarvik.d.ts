@@ -34,7 +34,36 @@ export interface TableFill {
   grids: string[][][];
   heat: string[][][];
   refusal: string;
+  notice: string;
   baselineShown: boolean;
+  perSide: boolean;
+  caption: string;
+  columnCaption: string;
+  groupSize: number;
+}
+export interface GraphView {
+  firstRow: number;
+  lastRow: number;
+  refusal: string;
+  limitMessage: string;
+  title: string;
+  xAxisTitle: string;
+  yAxisTitle: string;
+  series: { legend: string; pair: number; baseline: boolean; points: [number, number][] }[];
+}
+export interface ReportItem {
+  kind: 'text' | 'rule' | 'frame' | 'page' | 'fill';
+  x: number;
+  y: number;
+  x2: number;
+  y2: number;
+  size: number;
+  text: string;
+  color: string;
+}
+export interface ReportView {
+  items: ReportItem[];
+  pages: number;
 }
 export interface TarvikDocument {
   openExample(name: string): string;
@@ -47,6 +76,9 @@ export interface TarvikDocument {
   changed(): boolean;
   setChanged(changed: boolean): void;
   entry(entry: number): string;
+  shownEntry(entry: number): string;
+  setUnits(metric: boolean): void;
+  metric(): boolean;
   edit(entry: number, typed: string): EditReply;
   help(entry: number): string;
   description(entry: number): string;
@@ -70,6 +102,12 @@ export interface TarvikDocument {
 }
 export interface TarvikTable {
   fill(): TableFill;
+  showQuantity(quantity: number): TableFill;
+  quantities(): string[];
+  quantity(): number;
+  graph(firstRow: number, lastRow: number): GraphView;
+  report(width: number, height: number, comment: string,
+    measure: (text: string, size: number) => [number, number]): ReportView;
   saveBaseline(): void;
   showBaseline(shown: boolean): void;
   csv(): string;
@@ -82,6 +120,7 @@ export interface TarvikModule extends TarvikNumbering {
   Calculator: new (doc: TarvikDocument) => TarvikCalculator;
   PickupSearch: new (doc: TarvikDocument) => TarvikPickupSearch;
   shimMode: number;
+  reportCommentPrompt: string;
   springMode: number;
 }
 export interface TarvikNumbering {

@@ -172,6 +172,8 @@ def main():
         cells = [e.text for e in d.find_elements(By.CSS_SELECTOR, "#table-right td")]
         check(any(c not in ("", ".00", "0", "-.00") and c.startswith(("-", ".")) for c in cells),
               "the differences are not all zero")
+        table_views(d)
+        print_view(d)
 
         for button in ("shim-right", "spring"):
             d.find_element(By.ID, button).click()
@@ -213,6 +215,8 @@ def main():
                   "the downloaded file is, byte for byte, the desktop's save of the same edit "
                   f"({got.splitlines()[3 + UBJ_HEIGHT]!r})")
 
+        metric_units(d)
+
         d.refresh()
         check(wait(lambda: d.execute_script("return !!navigator.serviceWorker.controller"), 10),
               "the service worker controls the page")
@@ -237,6 +241,75 @@ def main():
         d.quit()
     print(f"{len(failures)} failed")
     return 1 if failures else 0
+
+
+def table_views(d):
+    """Rows chosen in the right grid are graphed from the core's graph data;
+    the roll-centre views show one roll centre in both grids, and an open
+    graph follows the quantity."""
+    rows = d.find_elements(By.CSS_SELECTOR, "#table-right tr")
+    rows[1].click()
+    ActionChains(d).key_down(Keys.SHIFT).click(rows[4]).key_up(Keys.SHIFT).perform()
+    d.find_element(By.ID, "graph").click()
+    lines = d.find_elements(By.CSS_SELECTOR, "#graph-view polyline")
+    legends = [e.text for e in d.find_elements(By.CSS_SELECTOR, "#graph-view .graph-legend")]
+    title = d.find_element(By.CSS_SELECTOR, "#graph-view .graph-title").text
+    # Two data rows with their baseline groups: new and base lines per side.
+    check(len(lines) == 8 and any(t.startswith("Rt") for t in legends) and any(t.startswith("Lt") for t in legends)
+          and "Camber" in title, f"the chosen rows are graphed ({len(lines)} lines, {title!r}, {legends[:2]})")
+    dashed = d.find_elements(By.CSS_SELECTOR, "#graph-view polyline[stroke-dasharray]")
+    check(len(dashed) == 4, f"the baseline rows are drawn dashed ({len(dashed)})")
+    quantity = d.find_element(By.ID, "table-quantity")
+    for value, name in (("1", "Roll Center Height"), ("2", "Roll Center Lateral")):
+        quantity.find_element(By.CSS_SELECTOR, f"option[value='{value}']").click()
+        right = [e.text for e in d.find_elements(By.CSS_SELECTOR, "#table-right td")]
+        left = [e.text for e in d.find_elements(By.CSS_SELECTOR, "#table-left td")]
+        title = d.find_element(By.CSS_SELECTOR, "#graph-view .graph-title").text
+        lines = len(d.find_elements(By.CSS_SELECTOR, "#graph-view polyline"))
+        chosen = len(d.find_elements(By.CSS_SELECTOR, "#table-right tr.chosen"))
+        check(right == left and right and name in title and lines == min(chosen, 6),
+              f"the {name} view shows one roll centre and graphs each chosen row once "
+              f"({title!r}, {lines} lines, {chosen} rows)")
+    quantity.find_element(By.CSS_SELECTOR, "option[value='0']").click()
+
+
+def print_view(d):
+    """The printed report in headless Chromium's own PDF: the desktop's report
+    texts, the table's numbers and the comment, on the pages the core laid out."""
+    import base64
+    pages = d.execute_script("return window.tarvikPrintView('Spring test day')")
+    cells = [e.text for e in d.find_elements(By.CSS_SELECTOR, "#table-right td")]
+    pdf = base64.b64decode(d.print_page())
+    with tempfile.NamedTemporaryFile(suffix=".pdf") as f:
+        f.write(pdf)
+        f.flush()
+        got = subprocess.run(["pdftotext", "-layout", f.name, "-"], capture_output=True, text=True).stdout
+    printed = got.count("\f")
+    got = " ".join(got.split())  # the PDF's text keeps no runs of blanks
+    check(pages >= 1 and printed == pages, f"the report prints on its {pages} page(s) ({printed} in the PDF)")
+    for want in ("Camber, degrees", "Report Comment: Spring test day", "Vehicle File:", "Right", "Left",
+                 "Difference", cells[0]):
+        check(want in got, f"the printed report holds {want!r}")
+    check("Find Pick-up Points" not in got and "Static Layout" not in got, "the print shows only the report")
+
+
+def metric_units(d):
+    """Metric units: the core converts the layout (the boxes show millimetres),
+    the results and the table follow, and undo brings the inches back."""
+    before = d.find_element(By.ID, f"entry-{UBJ_HEIGHT}").get_attribute("value")
+    rc = text(d, "rc")
+    d.find_element(By.ID, "metric").click()
+    got = d.find_element(By.ID, f"entry-{UBJ_HEIGHT}").get_attribute("value")
+    check(abs(float(got) - float(before) * 25.4) < 0.01, f"metric units convert the boxes ({before} -> {got})")
+    check(text(d, "rc") != rc, f"the results follow the units ({text(d, 'rc')!r})")
+    d.find_element(By.ID, "table-quantity").find_element(By.CSS_SELECTOR, "option[value='1']").click()
+    caption = d.find_element(By.CSS_SELECTOR, "#table-grids p").text
+    check("millimeters" in caption, f"the table names millimetres ({caption!r})")
+    d.find_element(By.ID, "table-quantity").find_element(By.CSS_SELECTOR, "option[value='0']").click()
+    d.find_element(By.ID, "undo").click()
+    check(wait(lambda: d.find_element(By.ID, f"entry-{UBJ_HEIGHT}").get_attribute("value") == before, 3)
+          and not d.find_element(By.ID, "metric").is_selected() and text(d, "rc") == rc,
+          "undo brings the inches back")
 
 
 def as_desktop_saves(got, edited, cli):
