@@ -6,7 +6,10 @@
 #include "webdesign.h"
 
 #include "core/design/pickupoptimizer.h"
+#include "core/text/numberreading.h"
+#include "core/text/pictureformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvik::web {
@@ -49,7 +52,72 @@ val designResultOf(const OptimizerResult &r, const LayoutState &before)
     out.set(
         "movement", r.refusal.empty() ? designMovementText(r, before.unitsFlag) : std::string());
     out.set("layoutProblem", r.layoutProblem);
+    // What the window says of the answer, as the desktop's window says it.
+    const std::string how = r.stop == OptimizerStop::Cancelled ? "Stopped"
+        : r.stop == OptimizerStop::TimeLimit                   ? "Time limit reached"
+                                                               : "Done";
+    std::string status;
+    if (!r.refusal.empty()) {
+        status = r.refusal;
+    } else if (r.layoutProblem) {
+        status = how + ": no allowed move gives a sound layout; nothing to apply.";
+    } else if (designChanges(before, r).empty()) {
+        status = how + ": the layout as it stands is the best answer; nothing changes.";
+    } else {
+        status = how + ": Apply writes these boxes into the layout as one change.";
+    }
+    out.set("status", status);
+    out.set("applicable", r.refusal.empty() && !r.layoutProblem && !r.entries.empty());
     return out;
+}
+
+// The answer Stop gives: the best layout so far rounded to the boxes'
+// hundredths and scored once more on those texts, as the search itself ends
+// after a cancel. The page's worker cannot be asked to cancel while it
+// searches (no shared memory on a static host), so every progress message
+// carries this answer and Stop ends the worker and offers the last one.
+OptimizerResult bestSoFar(
+    const DesignProblem &problem, const std::vector<double> &values, const LayoutState &layout)
+{
+    OptimizerResult r;
+    r.stop = OptimizerStop::Cancelled;
+    if (values.size() != problem.variables.size()) {
+        r.layoutProblem = true;
+        return r;
+    }
+    std::vector<std::string> texts;
+    for (const double v : values) {
+        texts.push_back(formatPicture(std::round(v * 100.0) / 100.0, "###.00"));
+    }
+    LayoutEvaluator evaluator(problem);
+    std::vector<double> achieved(problem.targets.size(), 0.0);
+    const double error = evaluator.evaluateTexts(texts, achieved);
+    double squaredRange = 0;
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        const DesignVariable &v = problem.variables[j];
+        const double span = v.maxValue - v.minValue;
+        for (const int entry : v.entries) {
+            r.entries.push_back({ entry, coordinateName(entry), texts[j] });
+            const double start = readNumber(layout.record.get(entry));
+            r.movement += std::fabs(readNumber(texts[j]) - start);
+            if (span > 0) {
+                squaredRange += std::pow((readNumber(texts[j]) - start) / span, 2);
+            }
+        }
+    }
+    std::sort(r.entries.begin(), r.entries.end(),
+        [](const DesignEntryChange &a, const DesignEntryChange &b) { return a.entry < b.entry; });
+    r.rangeMovement = std::sqrt(squaredRange);
+    r.layoutProblem = !(error < kInfeasibleError);
+    r.error = r.layoutProblem ? kInfeasibleError : error / evaluator.scoreFactor();
+    for (std::size_t t = 0; t < problem.targets.size(); ++t) {
+        const DesignTarget &target = problem.targets[t];
+        const bool reached
+            = !r.layoutProblem && std::fabs(achieved[t] - target.value) <= kDesignReachedTolerance;
+        r.targets.push_back(
+            { designTargetName(target), target.value, target.weight, achieved[t], reached });
+    }
+    return r;
 }
 
 } // namespace
@@ -139,8 +207,13 @@ val WebDesign::run(val onProgress)
     OptimizerOptions options;
     options.threads = 1;
     options.progressIntervalS = 0.2;
-    options.onProgress = [&onProgress](const OptimizerProgress &p) {
+    const DesignProblem &problem = posed.problem;
+    const LayoutState &layout = m_doc->state();
+    options.onProgress = [&onProgress, &problem, &layout](const OptimizerProgress &p) {
         val progress = val::object();
+        if (p.sound && p.stage != "done") {
+            progress.set("best", designResultOf(bestSoFar(problem, p.values, layout), layout));
+        }
         progress.set("stage", p.stage);
         progress.set("error", p.sound ? designValueText(p.error) : std::string());
         progress.set("evaluations", static_cast<double>(p.evaluations));

@@ -36,6 +36,7 @@ export class DesignDialog {
   private form: DesignForm | null = null;
   private worker: Worker | null = null;
   private result: DesignResult | null = null;
+  private best: DesignResult | null = null; // what Stop offers: the best layout so far
 
   constructor(
     private doc: TarvikDocument,
@@ -43,7 +44,7 @@ export class DesignDialog {
     private applied: () => void,
   ) {
     document.getElementById('design-run')!.addEventListener('click', () => this.run());
-    document.getElementById('design-stop')!.addEventListener('click', () => this.stop('Stopped: nothing changed.'));
+    document.getElementById('design-stop')!.addEventListener('click', () => this.stopWithBest());
     document.getElementById('design-apply')!.addEventListener('click', () => this.apply());
     document.getElementById('design-close')!.addEventListener('click', () => {
       this.stop('');
@@ -100,28 +101,41 @@ export class DesignDialog {
     (document.getElementById('design-apply') as HTMLButtonElement).disabled = true;
     const started = performance.now();
     this.worker = new Worker('./worker.js', { type: 'module' });
+    this.best = null;
     this.worker.onmessage = (e) => {
       if (e.data.progress) {
         const p = e.data.progress;
+        if (p.best) this.best = p.best;
         this.status.textContent = `${p.stage}  ${p.error}  (${p.evaluations} solves, ${p.elapsed.toFixed(1)} s)`;
         return;
       }
-      const r: DesignResult = e.data.result;
       this.worker?.terminate();
       this.worker = null;
       window.tarvikTimings.designSearch = performance.now() - started;
-      if (r.refusal) {
-        this.status.textContent = r.refusal;
-        return;
-      }
-      this.result = r;
-      const lines = r.targets.map((t) => `${t.name}: ${t.achieved} (target ${t.target})${t.reached ? '' : ' *'}`);
-      lines.push(...r.changes.map((c) => `${c.label}: ${c.before} -> ${c.after}`), r.movement);
-      this.status.textContent = lines.join('\n');
-      (document.getElementById('design-apply') as HTMLButtonElement).disabled = r.entries.length === 0;
+      this.show(e.data.result);
     };
     this.worker.postMessage({ bytes: this.doc.fileBytes(), name: this.doc.fileName(), form: this.read() });
     this.status.textContent = 'Searching...';
+  }
+
+  private show(r: DesignResult): void {
+    if (r.refusal) {
+      this.status.textContent = r.refusal;
+      return;
+    }
+    this.result = r;
+    const lines = r.targets.map((t) => `${t.name}: ${t.achieved} (target ${t.target})${t.reached ? '' : ' *'}`);
+    lines.push(...r.changes.map((c) => `${c.label}: ${c.before} -> ${c.after}`), r.movement, r.status);
+    this.status.textContent = lines.join('\n');
+    (document.getElementById('design-apply') as HTMLButtonElement).disabled = !r.applicable;
+  }
+
+  // Stop ends the worker at once and offers the best layout it had reported.
+  private stopWithBest(): void {
+    if (!this.worker) return;
+    this.stop('Stopped: nothing changed.');
+    if (this.best) this.show(this.best);
+    this.best = null;
   }
 
   private stop(message: string): void {

@@ -205,6 +205,7 @@ export interface DesignProgress {
   error: string;
   evaluations: number;
   elapsed: number;
+  best?: DesignResult;
 }
 export interface DesignResult {
   refusal: string;
@@ -213,6 +214,8 @@ export interface DesignResult {
   targets: { name: string; target: string; achieved: string; reached: boolean }[];
   movement: string;
   layoutProblem: boolean;
+  status: string;
+  applicable: boolean;
 }
 export interface TarvikPickupSearch {
   view(): DesignForm;

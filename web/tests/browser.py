@@ -206,6 +206,8 @@ def main():
         else:
             d.find_element(By.ID, "design-close").click()
 
+        design_stop(d)
+
         d.find_element(By.ID, "save").click()
         check(wait(lambda: any(n.upper().endswith(".TK") for n in os.listdir(downloads)), 10), "Save downloads a file")
         saved = [n for n in os.listdir(downloads) if n.upper().endswith(".TK")]
@@ -291,6 +293,38 @@ def print_view(d):
                  "Difference", cells[0]):
         check(want in got, f"the printed report holds {want!r}")
     check("Find Pick-up Points" not in got and "Static Layout" not in got, "the print shows only the report")
+
+
+def design_stop(d):
+    """Stop during a long search ends the worker and offers the best layout
+    reported so far; Apply writes it as one undo step."""
+    boxes = lambda: [e.get_attribute("value") for e in d.find_elements(By.CSS_SELECTOR, "#points input")]
+    before = boxes()
+    d.find_element(By.ID, "design-button").click()
+    wait(lambda: d.find_element(By.ID, "design").get_attribute("open") is not None, 5)
+    d.find_element(By.ID, "design-use-0").click()
+    d.find_element(By.ID, "design-value-0").clear()
+    d.find_element(By.ID, "design-value-0").send_keys("1.5")
+    if d.find_element(By.ID, "design-symmetric").is_selected():
+        d.find_element(By.ID, "design-symmetric").click()
+    varied = [e for e in d.find_elements(By.CSS_SELECTOR, "#design-coordinates input[type=checkbox]")
+              if e.is_enabled()][:8]
+    for e in varied:
+        if not e.is_selected():
+            e.click()
+    d.find_element(By.ID, "design-run").click()
+    searching = wait(lambda: text(d, "design-status").startswith(("evolving", "polishing")), 60)
+    d.find_element(By.ID, "design-stop").click()
+    status = text(d, "design-status")
+    check(searching and "Stopped" in status and d.find_element(By.ID, "design-apply").is_enabled(),
+          f"Stop offers the best layout so far ({status.splitlines()[-1] if status else ''!r})")
+    if d.find_element(By.ID, "design-apply").is_enabled():
+        d.find_element(By.ID, "design-apply").click()
+        check(wait(lambda: boxes() != before, 3), "Apply writes the stopped search's answer")
+        d.find_element(By.ID, "undo").click()
+        check(wait(lambda: boxes() == before, 3), "one undo takes the whole answer back")
+    else:
+        d.find_element(By.ID, "design-close").click()
 
 
 def metric_units(d):

@@ -55,6 +55,21 @@ def compare(twin_run, native_run):
     return problems, twin_run.stdout == native_run.stdout
 
 
+def threads_problems(twin, case):
+    """The twin has no threads: a successful optimize case asked for several
+    gives the answer of one thread (the same for a seed)."""
+    args = case_args(case)
+    if args[:1] != ["optimize"]:
+        return []
+    one = subprocess.run([twin] + args, capture_output=True, timeout=60)
+    if one.returncode != 0:
+        return []
+    many = subprocess.run([twin] + args + ["--threads", "4"], capture_output=True, timeout=60)
+    if (many.returncode, many.stdout, many.stderr) != (one.returncode, one.stdout, one.stderr):
+        return [f"with --threads 4 the twin answers otherwise (exit {many.returncode}: {many.stderr[:80]!r})"]
+    return []
+
+
 def main():
     args = sys.argv[1:]
     native = None
@@ -79,6 +94,7 @@ def main():
                 more, same = compare(a, b)
                 problems += more
                 identical += same
+            problems += threads_problems(twin, case)
         except Exception as e:  # a crash or hang of the twin fails that case
             problems = [f"{type(e).__name__}: {e}"]
         if problems:
