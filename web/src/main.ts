@@ -12,6 +12,7 @@ declare global {
     tarvikTimings: Record<string, number>;
     tarvikSpots: () => Spot[];
     tarvikPrintView: (comment: string) => number;
+    tarvikSvg: () => string;
   }
 }
 
@@ -59,7 +60,9 @@ function makeBox(entry: number): HTMLInputElement {
 function commit(entry: number, box: HTMLInputElement): void {
   if (box.value === doc.shownEntry(entry)) return;
   const start = performance.now();
+  performance.mark('edit');
   const reply = doc.edit(entry, box.value);
+  lap('solve', 'edit');
   timings.lastSolve = performance.now() - start;
   // A skipped text (an empty box) stays as typed, as on the desktop.
   if (reply.outcome === 'skip') return;
@@ -112,23 +115,91 @@ function buildGrid(): void {
   }
 }
 
+// The picture's size follows the view's width. It is read again only when
+// the view is resized: reading it after the boxes changed would make the
+// browser lay the page out in the middle of every edit.
+let viewWidth = 0;
 function viewSize(): [number, number] {
-  const view = $('view');
-  const width = Math.max(300, Math.floor(view.clientWidth));
-  return [width, Math.floor(width * 0.62)];
+  if (!viewWidth) viewWidth = Math.max(300, Math.floor($('view').clientWidth));
+  return [viewWidth, Math.floor(viewWidth * 0.62)];
+}
+
+// The front view is redrawn by patching the drawn SVG. The core's picture is
+// cut into its tags; where the new picture has the same tags in the same
+// order, only the tags whose text changed are written into their live
+// elements (attributes and text), so an edit neither parses nor rebuilds
+// the whole picture. A picture of another shape replaces the old one.
+let drawn = '';
+let drawnTags: string[] = [];
+let drawnNodes: Element[] = [];
+const entities: Record<string, string> = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
+const unescape = (t: string) =>
+  t.replace(/&(#x?[0-9a-f]+|[a-z]+);/gi, (m, e: string) =>
+    e[0] !== '#' ? (entities[e] ?? m) : String.fromCodePoint(parseInt(e.slice(e[1] === 'x' ? 2 : 1), e[1] === 'x' ? 16 : 10)));
+
+// The opening tags in document order, each with the text that follows it.
+function tagsOf(svg: string): string[] | null {
+  const tags: string[] = [];
+  for (const piece of svg.split(/(?=<)/)) {
+    if (piece.startsWith('</')) {
+      if (piece.slice(piece.indexOf('>') + 1).trim()) return null; // text after a child: rebuild
+    } else if (piece.startsWith('<') && !piece.startsWith('<?') && !piece.startsWith('<!')) {
+      tags.push(piece);
+    }
+  }
+  return tags;
+}
+
+function patchTag(node: Element, tag: string): boolean {
+  const close = tag.lastIndexOf('>');
+  const head = tag.slice(0, close);
+  const name = /^<([\w:-]+)/.exec(head)?.[1];
+  if (name !== node.tagName) return false;
+  const attrs = new Map<string, string>();
+  for (const m of head.matchAll(/([\w:-]+)="([^"]*)"/g)) attrs.set(m[1], unescape(m[2]));
+  for (const [k, v] of attrs) if (node.getAttribute(k) !== v) node.setAttribute(k, v);
+  for (const { name: k } of Array.from(node.attributes)) if (!attrs.has(k)) node.removeAttribute(k);
+  const text = unescape(tag.slice(close + 1));
+  if (node.childElementCount > 0) return !text.trim();
+  if (!head.endsWith('/') && node.textContent !== text) node.textContent = text;
+  return true;
 }
 
 function drawView(): void {
   const [w, h] = viewSize();
-  $('view').innerHTML = doc.svg(w, h);
+  performance.mark('draw');
+  const svg = doc.svg(w, h);
+  lap('svg-text', 'draw');
+  if (svg === drawn) return;
+  const view = $('view');
+  const tags = tagsOf(svg);
+  let patched = !!tags && tags.length === drawnTags.length && drawnNodes.length === tags.length;
+  for (let i = 0; patched && tags && i < tags.length; ++i) {
+    if (tags[i] !== drawnTags[i]) patched = patchTag(drawnNodes[i], tags[i]);
+  }
+  if (!patched) {
+    view.innerHTML = svg;
+    drawnNodes = Array.from(view.querySelectorAll('*'));
+  }
+  drawn = svg;
+  drawnTags = tags ?? [];
+}
+
+// Where an edit's time goes, as Performance API measures (solve, boxes,
+// results, picture) that the browser tests read back.
+function lap(name: string, from: string): void {
+  performance.mark(`${name}-end`);
+  performance.measure(`tarvik-${name}`, from, `${name}-end`);
 }
 
 function refresh(): void {
   const start = performance.now();
+  performance.mark('refresh');
   for (const [entry, box] of boxes) {
     const text = doc.shownEntry(entry);
     if (box.value !== text) box.value = text;
   }
+  lap('boxes', 'refresh');
   for (const r of results) r.cell.textContent = doc.otherSpecsResult(r.side, r.row);
   const c = doc.captions();
   $('rc').textContent = c.rollCenterHeight;
@@ -139,7 +210,9 @@ function refresh(): void {
   $('spindle').textContent = `${c.spindleAngle[0]} / ${c.spindleAngle[1]}`;
   $('track').textContent = c.track.join(' / ');
   $('gain').textContent = `${c.camberGain[0]}  ${c.camberGain[1]}  ${c.gainBasis}`;
+  lap('results', 'boxes-end');
   drawView();
+  lap('picture', 'results-end');
   $<HTMLButtonElement>('undo').disabled = !doc.canUndo();
   $<HTMLButtonElement>('redo').disabled = !doc.canRedo();
   const name = doc.fileName().replace(/^.*[\\/]/, '').toUpperCase();
@@ -340,10 +413,15 @@ function wireCommands(): void {
   window.addEventListener('pagehide', remember);
   document.addEventListener('visibilitychange', () => document.hidden && remember());
   let resize = 0;
-  window.addEventListener('resize', () => {
+  new ResizeObserver(() => {
     clearTimeout(resize);
-    resize = window.setTimeout(drawView, 50);
-  });
+    resize = window.setTimeout(() => {
+      const width = Math.max(300, Math.floor($('view').clientWidth));
+      if (width === viewWidth) return;
+      viewWidth = width;
+      drawView();
+    }, 50);
+  }).observe($('view'));
 }
 
 // The printed report of the table as it stands, in the print view; returns
@@ -389,6 +467,7 @@ async function start(): Promise<void> {
   // Where the points are drawn, for the browser tests.
   window.tarvikSpots = () => doc.spots(...viewSize());
   window.tarvikPrintView = printView;
+  window.tarvikSvg = () => doc.svg(...viewSize());
   timings.interactive = performance.now();
   document.body.dataset.ready = '1';
   if ('serviceWorker' in navigator) {
