@@ -157,6 +157,11 @@ void WebDocument::setUnits(bool metric)
     record(before);
 }
 
+double WebDocument::lengthFactor() const
+{
+    return unitFactor(Quantity::Length, m_state.unitsFlag);
+}
+
 // The settings and the definitions follow the layout's units flag.
 void WebDocument::takeUnits(int unitsFlag)
 {

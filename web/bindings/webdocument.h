@@ -69,6 +69,8 @@ public:
     // converted, the units' definitions loaded; one step of the history.
     void setUnits(bool metric);
     bool metric() const { return m_state.unitsFlag != 0; }
+    // Layout length units per inch (25.4 on a metric layout): the dive slider's scale.
+    double lengthFactor() const;
 
     // History.
     bool undo();

@@ -340,6 +340,11 @@ function afterOpen(): void {
   buildGrid();
   $<HTMLInputElement>('apply').checked = doc.applyDiveRoll();
   $<HTMLInputElement>('metric').checked = doc.metric();
+  // The dive slider spans the same travel in the layout's length units.
+  const dive = $<HTMLInputElement>('dive-slider');
+  const factor = doc.lengthFactor();
+  [dive.min, dive.max, dive.step] = [-3, 3, 0.1].map((v) => String(+(v * factor).toFixed(2)));
+  dive.value = doc.entry(mod.diveEntry) || '0';
   refresh();
 }
 

@@ -36,8 +36,10 @@ export class TablePanel {
   }
 
   private show(filled: TableFill): void {
+    const before = this.filled;
     this.filled = filled;
     if (filled.notice) this.warn(filled.notice);
+    if (before && !filled.refusal && !before.refusal && this.patch(before, filled)) return;
     const host = $('table-grids');
     host.replaceChildren();
     if (filled.refusal) {
@@ -68,6 +70,29 @@ export class TablePanel {
       host.append(heading, grid);
     });
     this.mark();
+  }
+
+  // A refill of the same shape (every edit with the table open) writes only
+  // the cells whose text or colour changed.
+  private patch(before: TableFill, filled: TableFill): boolean {
+    const same = (a: string[][], b: string[][]) =>
+      a.length === b.length && a.every((row, r) => row.length === b[r].length);
+    if (!same(before.grids[0], filled.grids[0]) || !same(before.grids[1], filled.grids[1])) return false;
+    const caption = $('table-grids').querySelector('p');
+    if (caption && caption.textContent !== filled.caption) caption.textContent = filled.caption;
+    ['right', 'left'].forEach((name, side) => {
+      const rows = (document.getElementById(`table-${name}`) as HTMLTableElement).rows;
+      filled.grids[side].forEach((row, r) =>
+        row.forEach((text, c) => {
+          const color = filled.heat[side][r]?.[c] ?? '';
+          if (text === before.grids[side][r][c] && color === (before.heat[side][r]?.[c] ?? '')) return;
+          const td = rows[r].cells[c];
+          td.textContent = text;
+          td.style.background = color;
+        }),
+      );
+    });
+    return true;
   }
 
   // A click chooses a row for the graph; a shift-click extends the choice.

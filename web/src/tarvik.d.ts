@@ -79,6 +79,7 @@ export interface TarvikDocument {
   shownEntry(entry: number): string;
   setUnits(metric: boolean): void;
   metric(): boolean;
+  lengthFactor(): number;
   edit(entry: number, typed: string): EditReply;
   help(entry: number): string;
   description(entry: number): string;
