@@ -43,21 +43,20 @@ std::string colorText(unsigned rgb)
 
 WebTable::WebTable(WebDocument &doc)
     : m_doc(&doc)
-    , m_unitsFlag(doc.state().unitsFlag)
 {
 }
 
 void WebTable::followUnits()
 {
     const int units = m_doc->state().unitsFlag;
-    if ((units != 0) == (m_unitsFlag != 0)) {
-        return;
-    }
     for (const TableQuantity q : kTableQuantities) {
-        convertBaselineUnits(
-            m_baselines[static_cast<std::size_t>(quantityIndex(q))], q, units != 0);
+        int &kept = m_baselineUnits[static_cast<std::size_t>(quantityIndex(q))];
+        if ((kept != 0) != (units != 0)) {
+            convertBaselineUnits(
+                m_baselines[static_cast<std::size_t>(quantityIndex(q))], q, units != 0);
+            kept = units;
+        }
     }
-    m_unitsFlag = units;
 }
 
 val WebTable::fill()
@@ -140,6 +139,7 @@ val WebTable::view() const
 
 void WebTable::saveBaseline()
 {
+    m_baselineUnits[static_cast<std::size_t>(quantity())] = m_doc->state().unitsFlag;
     copyTableToBaseline(m_table, m_doc->settings().tableSpec, baseline());
     baseline().BaselineIsSaved = 1;
     baseline().ShowBaseline = 1;
@@ -155,11 +155,13 @@ std::string WebTable::baselineText() const
     return baselineFileText(m_baselines[static_cast<std::size_t>(quantity())], m_quantity);
 }
 
-bool WebTable::takeBaselineText(const std::string &text)
+bool WebTable::takeBaselineText(const std::string &text, bool metric)
 {
     const BaselineFileResult read = parseBaselineText(text);
     if (read.ok) {
-        m_baselines[static_cast<std::size_t>(quantityIndex(read.quantity))] = read.baseline;
+        const auto q = static_cast<std::size_t>(quantityIndex(read.quantity));
+        m_baselines[q] = read.baseline;
+        m_baselineUnits[q] = metric ? 1 : 0;
     }
     return read.ok;
 }

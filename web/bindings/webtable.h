@@ -28,9 +28,11 @@ public:
     void showBaseline(bool shown);
     // The shown quantity's baseline in the desktop's baseline file format,
     // for the page's storage; takeBaselineText() puts a stored one back as
-    // the baseline of the quantity it names (a refused text changes nothing).
+    // the baseline of the quantity it names (a refused text changes nothing),
+    // with the units it was kept in, so the next fill brings it into the
+    // layout's.
     std::string baselineText() const;
-    bool takeBaselineText(const std::string &text);
+    bool takeBaselineText(const std::string &text, bool metric);
     std::string csv() const;
 
     // The "Graph" command for data rows first..last (grid rows, 1 based) of
@@ -50,7 +52,7 @@ private:
     WebDocument *m_doc;
     TableQuantity m_quantity = TableQuantity::Camber;
     std::array<BaselineState, kTableQuantityCount> m_baselines;
-    int m_unitsFlag = 0;
+    std::array<int, kTableQuantityCount> m_baselineUnits {}; // each baseline's units flag
     bool m_filled = false;
     CamberTable m_table;
     std::string m_notice; // a message the window shows once (baseline spec mismatch)

@@ -400,7 +400,7 @@ function wireCommands(): void {
   });
   $('baseline').addEventListener('click', () => {
     table.saveBaseline();
-    keepBaseline(table.quantity(), table.baselineText());
+    keepBaseline(table.quantity(), table.baselineText(), doc.metric());
     panel.fill();
   });
   $('csv').addEventListener('click', () => download(table.csv(), 'camber-table.csv', 'text/csv'));
@@ -448,7 +448,7 @@ async function start(): Promise<void> {
   const design = new DesignDialog(doc, new mod.PickupSearch(doc), afterOpen);
   $('design-button').addEventListener('click', () => design.open());
   panel = new TablePanel(table, warn);
-  for (const text of keptBaselines(table.quantities().length)) table.takeBaselineText(text);
+  for (const kept of keptBaselines(table.quantities().length)) table.takeBaselineText(kept.text, kept.metric);
   const last = kept();
   let restored = false;
   if (last) {

@@ -46,20 +46,22 @@ export function stringToBytes(text: string): Uint8Array {
 const BASELINE_KEY = 'tarvik.baseline';
 const baselineKey = (quantity: number) => (quantity === 0 ? BASELINE_KEY : `${BASELINE_KEY}.${quantity}`);
 
-export function keepBaseline(quantity: number, text: string): void {
+// A baseline is kept with the units of the layout it was saved from.
+export function keepBaseline(quantity: number, text: string, metric: boolean): void {
   try {
     localStorage.setItem(baselineKey(quantity), text);
+    localStorage.setItem(`${baselineKey(quantity)}.metric`, metric ? '1' : '');
   } catch {
     // Only the copy is lost.
   }
 }
 
-export function keptBaselines(count: number): string[] {
-  const out: string[] = [];
+export function keptBaselines(count: number): { text: string; metric: boolean }[] {
+  const out: { text: string; metric: boolean }[] = [];
   try {
     for (let q = 0; q < count; ++q) {
       const text = localStorage.getItem(baselineKey(q));
-      if (text) out.push(text);
+      if (text) out.push({ text, metric: !!localStorage.getItem(`${baselineKey(q)}.metric`) });
     }
   } catch {
     // Nothing kept.

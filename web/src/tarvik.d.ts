@@ -113,7 +113,7 @@ export interface TarvikTable {
   showBaseline(shown: boolean): void;
   csv(): string;
   baselineText(): string;
-  takeBaselineText(text: string): boolean;
+  takeBaselineText(text: string, metric: boolean): boolean;
 }
 export interface TarvikModule extends TarvikNumbering {
   Document: new (dataDir: string) => TarvikDocument;
