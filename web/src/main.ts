@@ -410,6 +410,11 @@ function wireCommands(): void {
     printView(comment);
     window.print();
   });
+  // The browser's own print command (Ctrl+P) prints the report too, without a comment.
+  window.addEventListener('beforeprint', () => {
+    if (!$('report').childElementCount) printView('');
+  });
+  window.addEventListener('afterprint', () => $('report').replaceChildren());
   $<HTMLInputElement>('metric').addEventListener('change', (e) => {
     doc.setUnits((e.target as HTMLInputElement).checked);
     afterOpen();

@@ -311,6 +311,12 @@ def print_view(d):
                  "Difference", cells[0]):
         check(want in got, f"the printed report holds {want!r}")
     check("Find Pick-up Points" not in got and "Static Layout" not in got, "the print shows only the report")
+    with tempfile.NamedTemporaryFile(suffix=".pdf") as f:  # the browser's own print command
+        f.write(base64.b64decode(d.print_page()))
+        f.flush()
+        again = subprocess.run(["pdftotext", f.name, "-"], capture_output=True, text=True).stdout
+    check("Camber, degrees" in again and "Spring test day" not in again,
+          "the browser's print command prints the report afresh, without the comment")
 
 
 def design_stop(d):
