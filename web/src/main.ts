@@ -6,6 +6,7 @@ import { bytesToString, keep, keepBaseline, kept, keptBaselines, stringToBytes }
 import { CalculatorDialog } from './calculator';
 import { DesignDialog } from './design';
 import { TablePanel, buildReport } from './table';
+import { showPicture } from './picture';
 
 declare global {
   interface Window {
@@ -124,65 +125,12 @@ function viewSize(): [number, number] {
   return [viewWidth, Math.floor(viewWidth * 0.62)];
 }
 
-// The front view is redrawn by patching the drawn SVG. The core's picture is
-// cut into its tags; where the new picture has the same tags in the same
-// order, only the tags whose text changed are written into their live
-// elements (attributes and text), so an edit neither parses nor rebuilds
-// the whole picture. A picture of another shape replaces the old one.
-let drawn = '';
-let drawnTags: string[] = [];
-let drawnNodes: Element[] = [];
-const entities: Record<string, string> = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
-const unescape = (t: string) =>
-  t.replace(/&(#x?[0-9a-f]+|[a-z]+);/gi, (m, e: string) =>
-    e[0] !== '#' ? (entities[e] ?? m) : String.fromCodePoint(parseInt(e.slice(e[1] === 'x' ? 2 : 1), e[1] === 'x' ? 16 : 10)));
-
-// The opening tags in document order, each with the text that follows it.
-function tagsOf(svg: string): string[] | null {
-  const tags: string[] = [];
-  for (const piece of svg.split(/(?=<)/)) {
-    if (piece.startsWith('</')) {
-      if (piece.slice(piece.indexOf('>') + 1).trim()) return null; // text after a child: rebuild
-    } else if (piece.startsWith('<') && !piece.startsWith('<?') && !piece.startsWith('<!')) {
-      tags.push(piece);
-    }
-  }
-  return tags;
-}
-
-function patchTag(node: Element, tag: string): boolean {
-  const close = tag.lastIndexOf('>');
-  const head = tag.slice(0, close);
-  const name = /^<([\w:-]+)/.exec(head)?.[1];
-  if (name !== node.tagName) return false;
-  const attrs = new Map<string, string>();
-  for (const m of head.matchAll(/([\w:-]+)="([^"]*)"/g)) attrs.set(m[1], unescape(m[2]));
-  for (const [k, v] of attrs) if (node.getAttribute(k) !== v) node.setAttribute(k, v);
-  for (const { name: k } of Array.from(node.attributes)) if (!attrs.has(k)) node.removeAttribute(k);
-  const text = unescape(tag.slice(close + 1));
-  if (node.childElementCount > 0) return !text.trim();
-  if (!head.endsWith('/') && node.textContent !== text) node.textContent = text;
-  return true;
-}
-
 function drawView(): void {
   const [w, h] = viewSize();
   performance.mark('draw');
   const svg = doc.svg(w, h);
   lap('svg-text', 'draw');
-  if (svg === drawn) return;
-  const view = $('view');
-  const tags = tagsOf(svg);
-  let patched = !!tags && tags.length === drawnTags.length && drawnNodes.length === tags.length;
-  for (let i = 0; patched && tags && i < tags.length; ++i) {
-    if (tags[i] !== drawnTags[i]) patched = patchTag(drawnNodes[i], tags[i]);
-  }
-  if (!patched) {
-    view.innerHTML = svg;
-    drawnNodes = Array.from(view.querySelectorAll('*'));
-  }
-  drawn = svg;
-  drawnTags = tags ?? [];
+  showPicture($('view'), svg);
 }
 
 // Where an edit's time goes, as Performance API measures (solve, boxes,
