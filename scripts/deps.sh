@@ -19,7 +19,16 @@ TARVIK_PACKAGES=(
   # cpack's .deb: dpkg-shlibdeps, and file to pick out the programs; the
   # install test's desktop-file and MIME-type checks.
   dpkg-dev file desktop-file-utils shared-mime-info
+  # The browser edition (scripts/web): the core compiled to WebAssembly, the
+  # page's TypeScript built with Node's npm, and its tests in a headless
+  # Chromium driven by Selenium.
+  emscripten nodejs chromium chromium-driver python3-selenium
 )
+# Debian's npm goes with Debian's nodejs; a Node.js from another source
+# (NodeSource's package conflicts with npm) brings its own npm command.
+if ! command -v npm >/dev/null 2>&1; then
+  TARVIK_PACKAGES+=(npm)
+fi
 
 tarvik_missing_packages() {
   local p

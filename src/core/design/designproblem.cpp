@@ -4,6 +4,7 @@
 
 #include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
+#include "core/text/floatchars.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
@@ -40,7 +41,7 @@ bool readDesignNumber(std::string_view text, double &value)
             return false;
         }
     }
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = fromChars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 

@@ -4,6 +4,7 @@
 #include "core/geometry/engineinputbuilder.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/specrecord.h"
+#include "core/text/floatchars.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 
@@ -74,8 +75,7 @@ double LayoutEvaluator::evaluate(std::span<const double> values, std::span<doubl
 {
     for (std::size_t i = 0; i < values.size() && i < m_problem.variables.size(); ++i) {
         char buffer[64];
-        const auto [end, ec]
-            = std::to_chars(buffer, buffer + sizeof buffer, values[i], std::chars_format::fixed, 6);
+        const auto [end, ec] = toCharsFixed(buffer, buffer + sizeof buffer, values[i], 6);
         const std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0;
         for (const int entry : m_problem.variables[i].entries) {
             m_input.entries[at(entry)].assign(buffer, length);

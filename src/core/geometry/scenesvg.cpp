@@ -3,6 +3,7 @@
 #include "core/geometry/scenesvg.h"
 
 #include "core/geometry/sceneplacement.h"
+#include "core/text/floatchars.h"
 
 #include <algorithm>
 #include <charconv>
@@ -27,8 +28,7 @@ std::string number(double value)
         return "0";
     }
     char buffer[512]; // room for the fixed form of any double
-    const auto [end, error]
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    const auto [end, error] = toCharsFixed(buffer, buffer + sizeof buffer, value, 2);
     if (error != std::errc()) {
         return "0";
     }
@@ -124,9 +124,7 @@ public:
     {
         // Placed as the main window's normal picture places it, with the
         // captions' own line spacing.
-        const ScenePlacement placed
-            = placeFrontView(scene, { 0, 0, double(m_width), double(m_height) },
-                options.captions ? kCaptionLine * captionSize() : 0, false);
+        const ScenePlacement placed = sceneSvgPlacement(scene, options);
         m_scale = placed.scale;
         m_offsetX = placed.originX;
         m_offsetY = placed.originY;
@@ -275,6 +273,7 @@ private:
             + "</text>\n";
     }
 
+    // The same size sceneSvgPlacement gives the caption rows.
     double captionSize() const { return std::clamp(m_width / 60.0, 11.0, 16.0); }
 
     void addCaptions(const Captions &c)
@@ -314,6 +313,15 @@ private:
 };
 
 } // namespace
+
+ScenePlacement sceneSvgPlacement(const Scene &scene, const SvgOptions &options)
+{
+    const int width = std::clamp(options.width, kMinSide, kMaxSide);
+    const int height = std::clamp(options.height, kMinSide, kMaxSide);
+    const double captionSize = std::clamp(width / 60.0, 11.0, 16.0);
+    return placeFrontView(scene, { 0, 0, double(width), double(height) },
+        options.captions ? kCaptionLine * captionSize : 0, false);
+}
 
 std::string sceneSvg(const Scene &scene, const Captions &captions, const SvgOptions &options)
 {

@@ -16,6 +16,7 @@
 #pragma once
 
 #include "core/geometry/engine.h"
+#include "core/geometry/sceneplacement.h"
 
 #include <string>
 
@@ -29,5 +30,9 @@ struct SvgOptions
 };
 
 std::string sceneSvg(const Scene &scene, const Captions &captions, const SvgOptions &options = {});
+
+// Where sceneSvg puts picture units in its picture: for pointing at what it
+// drew (dragging a point).
+ScenePlacement sceneSvgPlacement(const Scene &scene, const SvgOptions &options = {});
 
 } // namespace tarvik

@@ -3,6 +3,8 @@
 // digits so that a value like 2.675 rounds the way its text reads.
 #include "core/text/decimaldigits.h"
 
+#include "core/text/floatchars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -76,8 +78,7 @@ template <typename T> DecimalDigits shortestOf(T value)
         return nonFinite(value);
     }
     char buffer[64];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const auto result = toCharsScientific(buffer, buffer + sizeof buffer, value);
     return fromScientific(buffer, result.ptr);
 }
 
@@ -90,15 +91,13 @@ template <typename T> DecimalDigits limitedOf(T value, int significant)
         significant = 1;
     }
     char buffer[64];
-    auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    auto result = toCharsScientific(buffer, buffer + sizeof buffer, value);
     int count = 0;
     for (const char *p = buffer; p != result.ptr && *p != 'e'; ++p) {
         count += (*p >= '0' && *p <= '9') ? 1 : 0;
     }
     if (count > significant) {
-        result = std::to_chars(
-            buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
+        result = toCharsScientific(buffer, buffer + sizeof buffer, value, significant - 1);
     }
     return fromScientific(buffer, result.ptr);
 }

@@ -5,6 +5,8 @@
 // finite double so that no infinity reaches the geometry.
 #include "core/text/numberreading.h"
 
+#include "core/text/floatchars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -147,7 +149,7 @@ double readNumber(std::string_view text)
         return negative ? -value : value;
     }
     double value = 0.0;
-    const auto result = std::from_chars(s.data() + start, s.data() + end, value);
+    const auto result = fromChars(s.data() + start, s.data() + end, value);
     if (result.ec == std::errc::result_out_of_range)
         value = decimalMagnitude(s.substr(start, end - start)) < 0
             ? 0.0
