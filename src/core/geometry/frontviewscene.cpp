@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <vector>
 
 namespace tarvik {
@@ -248,17 +249,56 @@ struct Obstacle
     double left = 0, right = 0, bottom = 0, top = 0; // the box around it
 };
 
-std::vector<Obstacle> obstaclesOf(const Scene &scene)
+// The squared distance from p to a box (0 inside it).
+double boxDistance2(double left, double right, double bottom, double top, const ScenePoint &p)
 {
-    std::vector<Obstacle> out;
-    const auto segment = [&out](const ScenePoint &a, const ScenePoint &b) {
-        out.push_back({ a, b, false, 0, std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y),
+    const double dx = std::max(std::max(left - p.x, p.x - right), 0.0);
+    const double dy = std::max(std::max(bottom - p.y, p.y - top), 0.0);
+    return dx * dx + dy * dy;
+}
+
+// The obstacles of one scene element, with the box around them all.
+struct ObstacleGroup
+{
+    std::size_t begin = 0, end = 0;
+    double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+};
+
+struct Obstacles
+{
+    std::vector<Obstacle> items;
+    std::vector<ObstacleGroup> groups;
+};
+
+Obstacles obstaclesOf(const Scene &scene)
+{
+    Obstacles out;
+    out.items.reserve(4 * scene.items.size());
+    out.groups.reserve(scene.items.size());
+    std::string_view groupRole;
+    const auto add = [&out](const Obstacle &o) {
+        out.items.push_back(o);
+        ObstacleGroup &g = out.groups.back();
+        g.left = std::min(g.left, o.left);
+        g.right = std::max(g.right, o.right);
+        g.bottom = std::min(g.bottom, o.bottom);
+        g.top = std::max(g.top, o.top);
+    };
+    const auto segment = [&add](const ScenePoint &a, const ScenePoint &b) {
+        add({ a, b, false, 0, std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y),
             std::max(a.y, b.y) });
     };
     for (const SceneItem &item : scene.items) {
         const std::string_view role = item.role;
-        if (role == "white-box" || role == "ground" || role == "extension" || role == "roll-line") {
+        if (item.kind == SceneItem::Kind::Label || item.kind == SceneItem::Kind::FilledBox
+            || role == "extension" || role == "roll-line") {
             continue;
+        }
+        // A run of elements of one role (the coils of a spring) is one group.
+        if (out.groups.empty() || role != groupRole
+            || out.items.size() - out.groups.back().begin > 16) {
+            out.groups.push_back({ out.items.size(), out.items.size() });
+            groupRole = role;
         }
         const ScenePoints &q = item.points;
         switch (item.kind) {
@@ -274,7 +314,7 @@ std::vector<Obstacle> obstaclesOf(const Scene &scene)
         case SceneItem::Kind::Circle:
             if (!q.empty()) {
                 const double r = std::fabs(item.radius);
-                out.push_back({ q[0], q[0], true, item.radius, q[0].x - r, q[0].x + r, q[0].y - r,
+                add({ q[0], q[0], true, item.radius, q[0].x - r, q[0].x + r, q[0].y - r,
                     q[0].y + r });
             }
             break;
@@ -282,6 +322,7 @@ std::vector<Obstacle> obstaclesOf(const Scene &scene)
         case SceneItem::Kind::FilledBox:
             break;
         }
+        out.groups.back().end = out.items.size();
     }
     return out;
 }
@@ -299,32 +340,54 @@ double distanceTo(const Obstacle &o, const ScenePoint &p)
 // circle's distance is taken from its ring, which lies in its box.
 bool boxWithin(const Obstacle &o, const ScenePoint &p, double reach)
 {
-    const double dx = std::max({ o.left - p.x, 0.0, p.x - o.right });
-    const double dy = std::max({ o.bottom - p.y, 0.0, p.y - o.top });
-    return dx * dx + dy * dy <= reach * reach;
+    return boxDistance2(o.left, o.right, o.bottom, o.top, p) <= reach * reach;
 }
 
-// How far a point lies from the obstacles and the letters placed so far;
-// near holds the obstacles that can be nearest (see placeLetters).
-double clearance(const std::vector<const Obstacle *> &near,
-    const std::vector<const SceneItem *> &labels, std::size_t placedLetters, const ScenePoint &p)
+// An obstacle as one letter sees it: reach is no more than the distance
+// from the letter's point to the obstacle's box.
+struct Candidate
+{
+    double reach = 0;
+    const Obstacle *obstacle = nullptr;
+};
+
+// A letter placed: its point and the offset of its box's centre.
+struct PlacedLetter
+{
+    ScenePoint at, off;
+};
+
+// How far p, offLength from the letter's point, lies from the letters
+// placed so far and the candidates, which are in order of reach. Returns
+// as soon as the nearest found is no further than cutoff: the caller then
+// rejects the side whatever the rest would give. Otherwise the answer is the
+// nearest of all: a candidate is skipped only when its box is clearly
+// further from p than the nearest so far (its reach less offLength is no
+// more than that distance), and with it every later one.
+double clearance(std::span<const Candidate> candidates, std::span<const PlacedLetter> letters,
+    const ScenePoint &p, double offLength, double cutoff)
 {
     double nearest = INFINITY;
-    for (const Obstacle *o : near) {
-        // An obstacle whose box is clearly further than the nearest so far
-        // cannot be nearer.
-        if (nearest == INFINITY || boxWithin(*o, p, nearest * (1 + 1e-9) + 1e-9)) {
-            nearest = std::min(nearest, distanceTo(*o, p));
-        }
+    for (const PlacedLetter &l : letters) {
+        nearest = std::min(
+            nearest, length(p.x - l.at.x - l.off.x, p.y - l.at.y - l.off.y) - kLetterSize / 2);
     }
-    // The letters placed so far, as boxes of their own.
-    for (std::size_t i = 0; i < placedLetters && i < labels.size(); ++i) {
-        const ScenePoints &q = labels[i]->points;
-        if (!q.empty()) {
-            const ScenePoint off
-                = labelOffset(labels[i]->toward, labels[i]->radius, kLetterSize, kLetterSize);
-            nearest = std::min(
-                nearest, length(p.x - q[0].x - off.x, p.y - q[0].y - off.y) - kLetterSize / 2);
+    if (nearest <= cutoff) {
+        return nearest;
+    }
+    for (const Candidate &c : candidates) {
+        if (nearest != INFINITY) {
+            const double within = nearest * (1 + 1e-9) + 1e-9;
+            if (c.reach - offLength - 1e-9 > within) {
+                break;
+            }
+            if (!boxWithin(*c.obstacle, p, within)) {
+                continue;
+            }
+        }
+        nearest = std::min(nearest, distanceTo(*c.obstacle, p));
+        if (nearest <= cutoff) {
+            return nearest;
         }
     }
     return nearest;
@@ -338,50 +401,70 @@ void placeLetters(Scene &scene)
     static constexpr std::array<ScenePoint, 8> kSides
         = { { { kDiagonal, -kDiagonal }, { 1, 0 }, { 0, -1 }, { -kDiagonal, -kDiagonal }, { -1, 0 },
             { kDiagonal, kDiagonal }, { 0, 1 }, { -kDiagonal, kDiagonal } } };
-    // Only what lies near a letter can be what is nearest to its sides: an
-    // obstacle whose box is further than kNear from the point is skipped,
-    // and all are looked at whenever the nearest found is not clearly
+    // Only what lies near a letter can be what is nearest to its sides: the
+    // obstacles whose boxes are within kNear of the point are looked at
+    // first, and all of them whenever the nearest found is not clearly
     // inside that reach, so the answer is that of looking at every one.
-    constexpr double kNear = 4 * kLetterSize;
-    const std::vector<Obstacle> obstacles = obstaclesOf(scene);
-    std::vector<const Obstacle *> all;
-    all.reserve(obstacles.size());
-    for (const Obstacle &o : obstacles) {
-        all.push_back(&o);
-    }
-    std::vector<const SceneItem *> labels;
-    for (const SceneItem &item : scene.items) {
-        if (item.kind == SceneItem::Kind::Label) {
-            labels.push_back(&item);
-        }
-    }
-    std::vector<const Obstacle *> near;
-    std::size_t placed = 0;
+    constexpr double kNear = 2.25 * kLetterSize;
+    const Obstacles obstacles = obstaclesOf(scene);
+    std::vector<Candidate> candidates;
+    candidates.reserve(obstacles.items.size());
+    std::vector<PlacedLetter> placed;
+    placed.reserve(16);
     for (SceneItem &item : scene.items) {
         if (item.kind != SceneItem::Kind::Label || item.points.empty()) {
             continue;
         }
         const ScenePoint at = item.points[0];
-        near.clear();
-        for (const Obstacle *o : all) {
-            if (boxWithin(*o, at, kNear)) {
-                near.push_back(o);
+        // The near ones in order of reach; the rest only when asked for.
+        candidates.clear();
+        for (const ObstacleGroup &g : obstacles.groups) {
+            if (boxDistance2(g.left, g.right, g.bottom, g.top, at) > kNear * kNear) {
+                continue;
+            }
+            for (std::size_t i = g.begin; i < g.end; ++i) {
+                const Obstacle &o = obstacles.items[i];
+                const double reach2 = boxDistance2(o.left, o.right, o.bottom, o.top, at);
+                if (reach2 <= kNear * kNear) {
+                    candidates.push_back({ std::sqrt(reach2), &o });
+                }
             }
         }
+        std::sort(candidates.begin(), candidates.end(),
+            [](const Candidate &a, const Candidate &b) { return a.reach < b.reach; });
+        const std::size_t nearCount = candidates.size();
+        const auto everyOne = [&] {
+            // Every other obstacle is further than kNear from the point.
+            if (candidates.size() == nearCount) {
+                for (const Obstacle &o : obstacles.items) {
+                    if (boxDistance2(o.left, o.right, o.bottom, o.top, at) > kNear * kNear) {
+                        candidates.push_back({ kNear, &o });
+                    }
+                }
+            }
+            return std::span<const Candidate>(candidates);
+        };
+        const std::span<const PlacedLetter> letters(placed);
         double best = -INFINITY;
         for (const ScenePoint &side : kSides) {
             const ScenePoint off = labelOffset(side, item.radius, kLetterSize, kLetterSize);
             const ScenePoint p { at.x + off.x, at.y + off.y };
-            double free = clearance(near, labels, placed, p);
-            if (!(free < kNear - std::hypot(off.x, off.y) - 1e-6)) {
-                free = clearance(all, labels, placed, p);
+            const double offLength = std::hypot(off.x, off.y);
+            const double cutoff = best + kFreerBy;
+            double free = clearance(std::span<const Candidate>(candidates).first(nearCount),
+                letters, p, offLength, cutoff);
+            if (free <= cutoff) {
+                continue; // no freer than the side taken so far
             }
-            if (free > best + kFreerBy) {
+            if (!(free < kNear - offLength - 1e-6)) {
+                free = clearance(everyOne(), letters, p, offLength, cutoff);
+            }
+            if (free > cutoff) {
                 best = free;
                 item.toward = side;
             }
         }
-        ++placed;
+        placed.push_back({ at, labelOffset(item.toward, item.radius, kLetterSize, kLetterSize) });
     }
 }
 
