@@ -17,11 +17,6 @@ namespace {
 // The small symmetric roll the roll-centre migration is measured over, deg.
 constexpr double kMigrationRollDeg = 1.0;
 
-std::size_t at(int entry)
-{
-    return static_cast<std::size_t>(entry);
-}
-
 } // namespace
 
 LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
@@ -37,6 +32,8 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
     m_input.gainDiveText.clear();
     m_input.gainRollText.clear();
     m_input.camberFollowsEdit = false;
+    // The texts are read once; an evaluation gives only the varied boxes.
+    m_numbers = LayoutInputs(m_input.entries, m_input.unitsFlag);
 
     // The distinct chassis motions the targets need, in the order met.
     const auto callFor = [this](double dive, double roll) {
@@ -78,7 +75,7 @@ double LayoutEvaluator::evaluate(std::span<const double> values, std::span<doubl
             = std::to_chars(buffer, buffer + sizeof buffer, values[i], std::chars_format::fixed, 6);
         const std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0;
         for (const int entry : m_problem.variables[i].entries) {
-            m_input.entries[at(entry)].assign(buffer, length);
+            m_numbers.set(entry, std::string_view(buffer, length));
         }
     }
     return solveAndScore(achieved);
@@ -89,7 +86,7 @@ double LayoutEvaluator::evaluateTexts(
 {
     for (std::size_t i = 0; i < texts.size() && i < m_problem.variables.size(); ++i) {
         for (const int entry : m_problem.variables[i].entries) {
-            m_input.entries[at(entry)] = texts[i];
+            m_numbers.set(entry, texts[i]);
         }
     }
     return solveAndScore(achieved);
@@ -101,9 +98,9 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
     for (std::size_t c = 0; c < m_calls.size(); ++c) {
         const Call &call = m_calls[c];
         m_input.applyDiveRoll = call.moved ? 1 : 0;
-        m_input.entries[at(kDiveEntry)] = call.diveText;
-        m_input.entries[at(kRollEntry)] = call.rollText;
-        m_outputs[c] = runEngine(m_input);
+        m_numbers.set(kDiveEntry, call.diveText);
+        m_numbers.set(kRollEntry, call.rollText);
+        m_outputs[c] = runEngine(m_input, m_numbers);
         ++m_engineCalls;
         feasible = feasible && !m_outputs[c].layoutProblem && m_outputs[c].faults.empty();
     }

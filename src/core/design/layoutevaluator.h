@@ -56,7 +56,8 @@ private:
     double solveAndScore(std::span<double> achieved);
 
     const DesignProblem &m_problem;
-    EngineInput m_input;
+    EngineInput m_input; // the start layout's texts and the settings
+    LayoutInputs m_numbers; // the numbers solved: the start layout with the varied boxes
     std::vector<Call> m_calls; // at least one
     std::vector<EngineOutput> m_outputs;
     // Per target: the call whose moved pass it reads (Camber), or the +1 and

@@ -11,6 +11,7 @@
 #include "core/geometry/faultlog.h"
 #include "core/geometry/frontviewscene.h"
 #include "core/geometry/layoutsolver.h"
+#include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
@@ -48,15 +49,9 @@ struct Units
     bool metric = false;
 };
 
-constexpr int kStaticCamberEntry[2] = { 38, 49 };
 constexpr int kGrayColor = 7;
 constexpr int kDarkGrayColor = 8;
 constexpr int kCaptionColor = 0;
-
-int entryOf(int side, int column, int row)
-{
-    return side * 16 + column * 8 + row;
-}
 
 std::string faultMessage(int code)
 {
@@ -104,27 +99,29 @@ void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, E
             const double sign = (s == kRight ? -1.0 : 1.0) * u.length;
             if (solver.derivedArm(s, true)) {
                 const LayoutPoint p = solver.upperFramePivot(s);
-                out.writeBacks.push_back({ entryOf(s, 0, 1), formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back(
-                    { entryOf(s, 1, 1), formatPicture(p.y * u.length, "###.00") });
+                out.writeBacks.push_back({ pointEntry(s, kColumnX, kUpperFramePivot),
+                    formatPicture(sign * p.x, "###.00") });
+                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kUpperFramePivot),
+                    formatPicture(p.y * u.length, "###.00") });
             }
             if (solver.derivedArm(s, false)) {
                 const LayoutPoint p = solver.lowerBallJoint(s);
-                out.writeBacks.push_back({ entryOf(s, 0, 2), formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back(
-                    { entryOf(s, 1, 2), formatPicture(p.y * u.length, "###.00") });
+                out.writeBacks.push_back({ pointEntry(s, kColumnX, kLowerBallJoint),
+                    formatPicture(sign * p.x, "###.00") });
+                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kLowerBallJoint),
+                    formatPicture(p.y * u.length, "###.00") });
             }
             continue;
         }
         for (const bool upper : { true, false }) {
-            const int row = upper ? 6 : 7;
+            const int row = upper ? kUpperArmDim : kLowerArmDim;
             const double length = solver.armLength(s, upper);
             out.writeBacks.push_back(
-                { entryOf(s, 0, row), formatPicture(length * u.length, "##.00") });
+                { pointEntry(s, kColumnX, row), formatPicture(length * u.length, "##.00") });
             if (length > 0) {
                 const char *picture = upper ? "###.00" : "###.0";
-                out.writeBacks.push_back(
-                    { entryOf(s, 1, row), formatPicture(solver.armAngle(s, upper), picture) });
+                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, row),
+                    formatPicture(solver.armAngle(s, upper), picture) });
             }
         }
     }
@@ -133,7 +130,7 @@ void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, E
 // Scrub only when the ball joint is placed and the upper joint lies on its
 // own side of the centreline, read on the boxes as they stand once the solve
 // has written its derived arm ends back.
-void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &values,
+void scrubCaptions(const PassSolution &pass, const LayoutInputs &inputs,
     const std::vector<BoxWriteBack> &writeBacks, const Units &u, Captions &c)
 {
     const auto boxValue = [&](int entry) {
@@ -142,22 +139,22 @@ void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &value
                 return readNumber(writeBack.text);
             }
         }
-        return values[static_cast<std::size_t>(entry)];
+        return inputs.value(entry);
     };
     for (int s = 0; s < 2; ++s) {
-        const bool shown = boxValue(entryOf(s, 0, 2)) != 0 && boxValue(entryOf(s, 0, 0)) > 0;
+        const bool shown = boxValue(pointEntry(s, kColumnX, kLowerBallJoint)) != 0
+            && boxValue(pointEntry(s, kColumnX, kUpperBallJoint)) > 0;
         c.scrubRadius[s]
             = shown ? formatPicture(pass.side[s].scrubRadius * u.length, "####.0") : std::string();
     }
 }
 
-bool anyBlank(const EngineInput &in, std::initializer_list<int> rows)
+bool anyBlank(const LayoutInputs &in, std::initializer_list<int> rows)
 {
     for (int s = 0; s < 2; ++s) {
         for (const int row : rows) {
-            for (int column = 0; column < 2; ++column) {
-                const std::string &text = in.entries[entryOf(s, column, row)];
-                if (text.find_first_not_of(" \t") == std::string::npos) {
+            for (const int column : { kColumnX, kColumnHeight }) {
+                if (in.blank(pointEntry(s, column, row))) {
                     return true;
                 }
             }
@@ -166,16 +163,17 @@ bool anyBlank(const EngineInput &in, std::initializer_list<int> rows)
     return false;
 }
 
-bool shimMenuEnabled(const EngineInput &in, EntryMode mode)
+bool shimMenuEnabled(const EngineInput &in, const LayoutInputs &inputs, EntryMode mode)
 {
     if (mode == EntryMode::LengthAndAngle || in.suspensionType == SuspensionType::Strut) {
         return false;
     }
     for (int s = 0; s < 2; ++s) {
         bool filled = true;
-        for (const int e :
-            { entryOf(s, 0, 0), entryOf(s, 1, 0), entryOf(s, 0, 1), entryOf(s, 1, 1) }) {
-            filled = filled && !in.entries[e].empty();
+        for (const int row : { kUpperBallJoint, kUpperFramePivot }) {
+            for (const int column : { kColumnX, kColumnHeight }) {
+                filled = filled && !inputs.empty(pointEntry(s, column, row));
+            }
         }
         if (filled) {
             return true;
@@ -231,9 +229,15 @@ void toLayoutUnits(const Units &units, EngineOutput &out)
 
 EngineOutput runEngine(const EngineInput &input)
 {
+    return runEngine(input, LayoutInputs(input.entries, input.unitsFlag));
+}
+
+EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
+{
     EngineOutput out;
     Captions &cap = out.captions;
     FaultLog faults;
+    faults.codes = inputs.faults();
     // King-pin captions of the previous call, before anything is solved.
     const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kRight]),
         readNumber(input.previousKingPinCaptions[kLeft]) };
@@ -242,17 +246,10 @@ EngineOutput runEngine(const EngineInput &input)
     // what comes out is converted back at the end.
     const Units units { unitFactor(Quantity::Length, input.unitsFlag),
         unitFactor(Quantity::Rate, input.unitsFlag), input.unitsFlag != 0 };
-    std::array<double, 56> values {};
-    for (std::size_t e = 0; e < values.size(); ++e) {
-        values[e] = input.entries[e].empty()
-            ? 0.0
-            : checkedValue(readNumber(input.entries[e]), 0.0, &faults)
-                / unitFactor(entryQuantity(static_cast<int>(e)), input.unitsFlag);
-    }
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
     const double staticCamber[2]
-        = { values[kStaticCamberEntry[kRight]], values[kStaticCamberEntry[kLeft]] };
+        = { inputs.side[kRight].staticCamber, inputs.side[kLeft].staticCamber };
     const bool diveRoll = input.applyDiveRoll == 1;
     const int grayColor = input.draw.darkGrayBackground ? kDarkGrayColor : kGrayColor;
     // Formatting the texts costs more than solving; the sweep goes without.
@@ -266,7 +263,7 @@ EngineOutput runEngine(const EngineInput &input)
     }
 
     // Static pass.
-    LayoutSolver solver(values, input.suspensionType, mode, &faults);
+    LayoutSolver solver(inputs, input.suspensionType, mode, &faults);
     solver.readPoints();
     solver.solve(true);
     solver.fill(out.staticPass);
@@ -281,7 +278,7 @@ EngineOutput runEngine(const EngineInput &input)
         rollCenterCaptions(
             out.staticPass.rollCenter, units, cap.rollCenterHeight, cap.rollCenterSide);
         writeBackArms(solver, mode, units, out);
-        scrubCaptions(out.staticPass, values, out.writeBacks, units, cap);
+        scrubCaptions(out.staticPass, inputs, out.writeBacks, units, cap);
     }
     cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
     solver.saveStatic();
@@ -327,7 +324,7 @@ EngineOutput runEngine(const EngineInput &input)
         }
     }
     cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
-    const double rightSpringRate = values[35];
+    const double rightSpringRate = inputs.side[kRight].springRate;
     if (rightSpringRate > 0) {
         out.rightWheelRateRatio = out.wheelRate[kRight] / rightSpringRate;
     }
@@ -335,8 +332,8 @@ EngineOutput runEngine(const EngineInput &input)
     // Dive-and-roll pass: the layout read afresh and moved by the shown
     // dive and roll, compared with the values saved from the static pass.
     if (diveRoll) {
-        const double dive = values[54];
-        const double roll = values[55];
+        const double dive = inputs.dive;
+        const double roll = inputs.roll;
         solver.readPoints();
         out.layoutProblem = solver.move(dive, roll) || out.layoutProblem;
         solver.solve(false);
@@ -368,8 +365,8 @@ EngineOutput runEngine(const EngineInput &input)
     // change of the shown king-pin angle, with the opposite sign.
     if (input.camberFollowsEdit && captions) {
         for (const int s : { kRight, kLeft }) {
-            const int entry = kStaticCamberEntry[s];
-            const double box = values[entry];
+            const int entry = staticCamberEntry(s);
+            const double box = inputs.side[static_cast<std::size_t>(s)].staticCamber;
             const std::string text
                 = formatPicture(box - readNumber(cap.kingPinAngle[s]) + oldKingPin[s], "####.00");
             if (readNumber(text) != box) {
@@ -379,8 +376,11 @@ EngineOutput runEngine(const EngineInput &input)
     }
 
     const bool blankWatched = mode == EntryMode::LengthAndAngle
-        ? anyBlank(input, { 0, 1, 2, 3, 6, 7 })
-        : anyBlank(input, { 0, 1, 2, 3 });
+        ? anyBlank(inputs,
+            { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot, kUpperArmDim,
+                kLowerArmDim })
+        : anyBlank(
+            inputs, { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot });
     out.showGeometryWarning = out.layoutProblem && !blankWatched;
     if (out.showGeometryWarning && captions) {
         cap.status = kLayoutProblemStatus;
@@ -390,9 +390,9 @@ EngineOutput runEngine(const EngineInput &input)
             out.faults.push_back(faultMessage(code));
         }
     }
-    out.shimMenuEnabled = shimMenuEnabled(input, mode);
+    out.shimMenuEnabled = shimMenuEnabled(input, inputs, mode);
     if (input.withScene) {
-        buildFrontViewScene(input, out);
+        buildFrontViewScene(input, inputs, out);
     }
     if (units.metric) {
         toLayoutUnits(units, out);

@@ -151,8 +151,8 @@ void addSpring(SceneBuilder &b, const LayoutPoint &top, const LayoutPoint &botto
     b.line(last, SceneBuilder::at(top), "spring", color);
 }
 
-void addPass(const EngineInput &input, const PassSolution &pass, int passIndex, const Colors &c,
-    bool extension, Scene &scene)
+void addPass(const EngineInput &input, const LayoutInputs &inputs, const PassSolution &pass,
+    int passIndex, const Colors &c, bool extension, Scene &scene)
 {
     SceneBuilder b(scene, passIndex);
     const bool strut = input.suspensionType == SuspensionType::Strut;
@@ -166,8 +166,7 @@ void addPass(const EngineInput &input, const PassSolution &pass, int passIndex, 
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
         // The rim is drawn at its physical size: a metric width in inches.
-        const double rimWidth = std::fabs(readNumber(input.entries[s == kRight ? 41 : 52]))
-            / unitFactor(Quantity::Length, input.unitsFlag);
+        const double rimWidth = std::fabs(inputs.side[static_cast<std::size_t>(s)].rimWidth);
         addWheel(b, d, s, std::isfinite(rimWidth) && rimWidth < 1e4 ? rimWidth : 0.0, c.plain);
         if (!strut) {
             b.line(b.at(d.upperFramePivot), b.at(d.upperBallJoint), "upper-arm", c.linkage, 2);
@@ -499,7 +498,7 @@ void findCarBox(Scene &scene)
 
 } // namespace
 
-void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
+void buildFrontViewScene(const EngineInput &input, const LayoutInputs &inputs, EngineOutput &output)
 {
     Scene &scene = output.scene;
     scene.items.clear();
@@ -527,9 +526,10 @@ void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
 
     addLetters(output.staticPass, staticColors.plain, scene);
     // No extension lines on the gray static background.
-    addPass(input, output.staticPass, 0, staticColors, input.draw.extensionLines && !moved, scene);
+    addPass(input, inputs, output.staticPass, 0, staticColors, input.draw.extensionLines && !moved,
+        scene);
     if (moved) {
-        addPass(input, *output.movedPass, 1, movedColors, input.draw.extensionLines, scene);
+        addPass(input, inputs, *output.movedPass, 1, movedColors, input.draw.extensionLines, scene);
     }
     placeLetters(scene);
     findCarBox(scene);

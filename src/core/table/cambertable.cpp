@@ -182,12 +182,23 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     input.withScene = false;
     input.withCaptions = false; // a cell reads only numbers and the problem flags
     table.values.reserve(static_cast<std::size_t>(rows.count * columns.count));
+    // The layout's texts are read once; each cell gives only its dive and
+    // roll texts, as the boxes would hold them.
+    LayoutInputs numbers(input.entries, input.unitsFlag);
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
-        input.entries[static_cast<std::size_t>(rowEntry)] = numberText(rows.value(k));
+        const std::string rowText = numberText(rows.value(k));
+        numbers.set(rowEntry, rowText);
+        if (engine) {
+            input.entries[static_cast<std::size_t>(rowEntry)] = rowText;
+        }
         for (int j = 0; j < columns.count; ++j) {
-            input.entries[static_cast<std::size_t>(columnEntry)] = numberText(columns.value(j));
-            const EngineOutput out = engine(input);
+            const std::string columnText = numberText(columns.value(j));
+            numbers.set(columnEntry, columnText);
+            if (engine) {
+                input.entries[static_cast<std::size_t>(columnEntry)] = columnText;
+            }
+            const EngineOutput out = engine ? engine(input) : runEngine(input, numbers);
             if (out.layoutProblem) {
                 ++table.problemCells;
             }
