@@ -34,6 +34,9 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
     m_input.camberFollowsEdit = false;
     // The texts are read once; an evaluation gives only the varied boxes.
     m_numbers = LayoutInputs(m_input.entries, m_input.unitsFlag);
+    m_request.suspensionType = m_input.suspensionType;
+    m_request.entryMode = m_input.suspensionType == SuspensionType::Strut ? EntryMode::XAndHeight
+                                                                          : m_input.entryMode;
 
     // The distinct chassis motions the targets need, in the order met.
     const auto callFor = [this](double dive, double roll) {
@@ -97,15 +100,21 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
     bool feasible = true;
     for (std::size_t c = 0; c < m_calls.size(); ++c) {
         const Call &call = m_calls[c];
-        m_input.applyDiveRoll = call.moved ? 1 : 0;
-        m_numbers.set(kDiveEntry, call.diveText);
-        m_numbers.set(kRollEntry, call.rollText);
-        m_outputs[c] = runEngine(m_input, m_numbers);
+        if (c != m_currentCall) {
+            m_numbers.set(kDiveEntry, call.diveText);
+            m_numbers.set(kRollEntry, call.rollText);
+            m_currentCall = c;
+        }
+        m_request.diveRoll = call.moved;
+        // Numbers only: no caption, write-back or scene is made for a search.
+        LayoutNumbers &out = m_outputs[c];
+        out = solveLayoutNumbers(m_numbers, m_request);
+        toLayoutUnits(out, m_input.unitsFlag);
         ++m_engineCalls;
-        feasible = feasible && !m_outputs[c].layoutProblem && m_outputs[c].faults.empty();
+        feasible = feasible && !out.layoutProblem && !hasShownFault(out.faults);
     }
 
-    const EngineOutput &first = m_outputs.front();
+    const LayoutNumbers &first = m_outputs.front();
     double error = 0;
     for (std::size_t k = 0; k < m_problem.targets.size() && k < achieved.size(); ++k) {
         const DesignTarget &t = m_problem.targets[k];
@@ -116,11 +125,12 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
             value = first.staticPass.rollCenter.y;
             break;
         case DesignTargetKind::RollCenterMigration: {
-            const auto &plus = m_outputs[static_cast<std::size_t>(m_rollPlusCall)].movedPass;
-            const auto &minus = m_outputs[static_cast<std::size_t>(m_rollMinusCall)].movedPass;
-            value = plus && minus ? (double(plus->rollCenter.x) - double(minus->rollCenter.x))
+            const LayoutNumbers &plus = m_outputs[static_cast<std::size_t>(m_rollPlusCall)];
+            const LayoutNumbers &minus = m_outputs[static_cast<std::size_t>(m_rollMinusCall)];
+            value = plus.moved && minus.moved
+                ? (double(plus.movedPass.rollCenter.x) - double(minus.movedPass.rollCenter.x))
                     / (2 * kMigrationRollDeg)
-                                  : std::nan("");
+                : std::nan("");
             break;
         }
         case DesignTargetKind::CamberGain:

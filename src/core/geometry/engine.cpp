@@ -8,9 +8,8 @@
 // overflow (fault 6, also 0/0) is ignored silently, as it always was.
 #include "core/geometry/engine.h"
 
-#include "core/geometry/faultlog.h"
 #include "core/geometry/frontviewscene.h"
-#include "core/geometry/layoutsolver.h"
+#include "core/geometry/layoutnumbers.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
@@ -91,21 +90,23 @@ void passCaptions(const PassSolution &pass, bool overwritten, const Units &u, Ca
         formatPicture(left * u.length, "##0.0") };
 }
 
-void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, EngineOutput &out)
+// The static pass's arm ends or dimensions written back into their boxes.
+void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u, EngineOutput &out)
 {
     for (int s = 0; s < 2; ++s) {
+        const SideSolution &d = numbers.staticPass.side[s];
         if (mode == EntryMode::LengthAndAngle) {
             // Derived arm ends go back into their X and Height boxes.
             const double sign = (s == kRight ? -1.0 : 1.0) * u.length;
-            if (solver.derivedArm(s, true)) {
-                const LayoutPoint p = solver.upperFramePivot(s);
+            if (numbers.derivedArm[s][0]) {
+                const LayoutPoint p = d.upperFramePivot;
                 out.writeBacks.push_back({ pointEntry(s, kColumnX, kUpperFramePivot),
                     formatPicture(sign * p.x, "###.00") });
                 out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kUpperFramePivot),
                     formatPicture(p.y * u.length, "###.00") });
             }
-            if (solver.derivedArm(s, false)) {
-                const LayoutPoint p = solver.lowerBallJoint(s);
+            if (numbers.derivedArm[s][1]) {
+                const LayoutPoint p = d.lowerBallJoint;
                 out.writeBacks.push_back({ pointEntry(s, kColumnX, kLowerBallJoint),
                     formatPicture(sign * p.x, "###.00") });
                 out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kLowerBallJoint),
@@ -115,13 +116,13 @@ void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, E
         }
         for (const bool upper : { true, false }) {
             const int row = upper ? kUpperArmDim : kLowerArmDim;
-            const double length = solver.armLength(s, upper);
+            const double length = upper ? d.upperArmLength : d.lowerArmLength;
             out.writeBacks.push_back(
                 { pointEntry(s, kColumnX, row), formatPicture(length * u.length, "##.00") });
             if (length > 0) {
                 const char *picture = upper ? "###.00" : "###.0";
                 out.writeBacks.push_back({ pointEntry(s, kColumnHeight, row),
-                    formatPicture(solver.armAngle(s, upper), picture) });
+                    formatPicture(upper ? d.upperArmAngle : d.lowerArmAngle, picture) });
             }
         }
     }
@@ -149,20 +150,6 @@ void scrubCaptions(const PassSolution &pass, const LayoutInputs &inputs,
     }
 }
 
-bool anyBlank(const LayoutInputs &in, std::initializer_list<int> rows)
-{
-    for (int s = 0; s < 2; ++s) {
-        for (const int row : rows) {
-            for (const int column : { kColumnX, kColumnHeight }) {
-                if (in.blank(pointEntry(s, column, row))) {
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
 bool shimMenuEnabled(const EngineInput &in, const LayoutInputs &inputs, EntryMode mode)
 {
     if (mode == EntryMode::LengthAndAngle || in.suspensionType == SuspensionType::Strut) {
@@ -180,32 +167,6 @@ bool shimMenuEnabled(const EngineInput &in, const LayoutInputs &inputs, EntryMod
         }
     }
     return false;
-}
-
-void scalePoint(LayoutPoint &p, double factor)
-{
-    p = { toSingle(p.x * factor), toSingle(p.y * factor) };
-}
-
-// Every length of a pass in the layout's units (angles stay degrees).
-void scalePass(PassSolution &pass, double factor)
-{
-    for (SideSolution &d : pass.side) {
-        for (LayoutPoint *p : { &d.upperBallJoint, &d.upperFramePivot, &d.lowerBallJoint,
-                 &d.lowerFramePivot, &d.upperSpringPad, &d.lowerSpringPad, &d.instantCenter,
-                 &d.contactPoint, &d.kingPinGround }) {
-            scalePoint(*p, factor);
-        }
-        for (double *length : { &d.scrubRadius, &d.contactDistance, &d.upperArmLength,
-                 &d.lowerArmLength, &d.springLength }) {
-            *length *= factor;
-        }
-    }
-    scalePoint(pass.rollCenter, factor);
-    for (LayoutPoint &p : pass.chassis) {
-        scalePoint(p, factor);
-    }
-    pass.diveIn *= factor;
 }
 
 // The results of a metric layout, solved in inches, in millimetres and
@@ -236,128 +197,86 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
 {
     EngineOutput out;
     Captions &cap = out.captions;
-    FaultLog faults;
-    faults.codes = inputs.faults();
     // King-pin captions of the previous call, before anything is solved.
     const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kRight]),
         readNumber(input.previousKingPinCaptions[kLeft]) };
 
-    // The solve runs in inches: a metric layout's texts are converted here and
-    // what comes out is converted back at the end.
+    // The solve runs in inches: a metric layout's texts are converted in
+    // inputs and what comes out is converted back at the end.
     const Units units { unitFactor(Quantity::Length, input.unitsFlag),
         unitFactor(Quantity::Rate, input.unitsFlag), input.unitsFlag != 0 };
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
-    const double staticCamber[2]
-        = { inputs.side[kRight].staticCamber, inputs.side[kLeft].staticCamber };
     const bool diveRoll = input.applyDiveRoll == 1;
     const int grayColor = input.draw.darkGrayBackground ? kDarkGrayColor : kGrayColor;
     // Formatting the texts costs more than solving; the sweep goes without.
     const bool captions = input.withCaptions;
+
+    // Camber-gain definition: the standard inch of dive, or the typed one.
+    NumbersRequest request;
+    request.suspensionType = input.suspensionType;
+    request.entryMode = mode;
+    request.diveRoll = diveRoll;
+    if (input.gainSpecChoice != 0) {
+        request.gainDive = readNumber(input.gainDiveText) / units.length;
+        request.gainRoll = readNumber(input.gainRollText);
+    }
+    const LayoutNumbers numbers = solveLayoutNumbers(inputs, request);
+    out.staticPass = numbers.staticPass;
+    out.gainPass = numbers.gainPass;
+    if (numbers.moved) {
+        out.movedPass = numbers.movedPass;
+    }
+    out.camberGain = numbers.camberGain;
+    out.wheelRate = numbers.wheelRate;
+    out.rightWheelRateRatio = numbers.rightWheelRateRatio;
+    out.camber = numbers.camber;
+    out.springCompression = numbers.springCompression;
+    out.layoutProblem = numbers.layoutProblem;
+    out.showGeometryWarning = numbers.showGeometryWarning;
 
     if (captions) {
         cap.rowCaptions = strut
             ? std::array<std::string, 3> { "Upper Strut Loc.", "Lower Strut Loc.", "Strut Dim." }
             : std::array<std::string, 3> { "Upper Ball Joint", "Upper Frame Pivot",
                   "Upper Arm Dim." };
-    }
-
-    // Static pass.
-    LayoutSolver solver(inputs, input.suspensionType, mode, &faults);
-    solver.readPoints();
-    solver.solve(true);
-    solver.fill(out.staticPass);
-    for (int s = 0; s < 2; ++s) {
-        SideSolution &d = out.staticPass.side[s];
-        d.camber = staticCamber[s];
-        d.spindleAngle = d.camber + d.kingPinAngle;
-        out.camber[s] = staticCamber[s];
-    }
-    if (captions) {
         passCaptions(out.staticPass, diveRoll, units, cap);
         rollCenterCaptions(
             out.staticPass.rollCenter, units, cap.rollCenterHeight, cap.rollCenterSide);
-        writeBackArms(solver, mode, units, out);
+        writeBackArms(numbers, mode, units, out);
         scrubCaptions(out.staticPass, inputs, out.writeBacks, units, cap);
-    }
-    cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
-    solver.saveStatic();
-
-    // Camber-gain pass: the static layout moved by the gain definition.
-    double gainDive = 1.0;
-    double gainRoll = 0.0;
-    // The dive's mark: an inch mark, or " mm" for a metric layout.
-    const std::string diveMark = units.metric ? " mm" : "\"";
-    if (input.gainSpecChoice != 0) {
-        gainDive = readNumber(input.gainDiveText) / units.length;
-        gainRoll = readNumber(input.gainRollText);
-        if (captions) {
+        // The dive's mark: an inch mark, or " mm" for a metric layout.
+        const std::string diveMark = units.metric ? " mm" : "\"";
+        if (input.gainSpecChoice != 0) {
             cap.gainBasis = "Gain based on " + input.gainDiveText + diveMark + " Dive and "
                 + input.gainRollText + " deg Roll.";
+        } else {
+            cap.gainBasis
+                = "Gain based on " + std::string(units.metric ? "25.4" : "1") + diveMark + " Dive.";
         }
-    } else if (captions) {
-        cap.gainBasis
-            = "Gain based on " + std::string(units.metric ? "25.4" : "1") + diveMark + " Dive.";
-    }
-    out.layoutProblem = solver.move(gainDive, gainRoll) || out.layoutProblem;
-    solver.solve(false);
-    out.wheelRate = solver.wheelRates();
-    for (double &rate : out.wheelRate) {
-        rate = checkedValue(rate, 0.0, &faults);
-    }
-    PassSolution &gain = out.gainPass.emplace();
-    solver.fill(gain);
-    gain.diveIn = gainDive;
-    gain.rollDeg = gainRoll;
-    out.camberGain = { solver.camberChange(kRight), solver.camberChange(kLeft) };
-    for (int s = 0; s < 2; ++s) {
-        gain.side[s].camber = staticCamber[s];
-        gain.side[s].spindleAngle = staticCamber[s] + gain.side[s].kingPinAngle;
-        if (!captions) {
-            continue;
-        }
-        cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
-        if (out.wheelRate[s] != 0) {
-            // Newtons per millimetre are small numbers: one decimal.
-            const char *picture = units.metric ? "##0.0" : (s == kRight ? "###0" : "####");
-            cap.wheelRate[s] = formatPicture(out.wheelRate[s] * units.rate, picture);
-        }
-    }
-    cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
-    const double rightSpringRate = inputs.side[kRight].springRate;
-    if (rightSpringRate > 0) {
-        out.rightWheelRateRatio = out.wheelRate[kRight] / rightSpringRate;
-    }
-
-    // Dive-and-roll pass: the layout read afresh and moved by the shown
-    // dive and roll, compared with the values saved from the static pass.
-    if (diveRoll) {
-        const double dive = inputs.dive;
-        const double roll = inputs.roll;
-        solver.readPoints();
-        out.layoutProblem = solver.move(dive, roll) || out.layoutProblem;
-        solver.solve(false);
-        PassSolution &moved = out.movedPass.emplace();
-        solver.fill(moved);
-        moved.diveIn = dive;
-        moved.rollDeg = roll;
-        out.camber[kLeft] = staticCamber[kLeft] + solver.camberChange(kLeft);
-        out.camber[kRight] = staticCamber[kRight] + solver.camberChange(kRight);
         for (int s = 0; s < 2; ++s) {
-            moved.side[s].camber = out.camber[s];
-            moved.side[s].spindleAngle = out.camber[s] + moved.side[s].kingPinAngle;
-            out.springCompression[s] = solver.staticSpringLength(s) - solver.springLength(s);
-            if (captions) {
+            cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
+            if (out.wheelRate[s] != 0) {
+                // Newtons per millimetre are small numbers: one decimal.
+                const char *picture = units.metric ? "##0.0" : (s == kRight ? "###0" : "####");
+                cap.wheelRate[s] = formatPicture(out.wheelRate[s] * units.rate, picture);
+            }
+        }
+        if (numbers.moved) {
+            const PassSolution &moved = numbers.movedPass;
+            for (int s = 0; s < 2; ++s) {
                 cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
                 cap.springCompression[s]
                     = formatPicture(out.springCompression[s] * units.length, "##.00");
             }
-        }
-        if (captions) {
             passCaptions(moved, false, units, cap);
             rollCenterCaptions(
                 moved.rollCenter, units, cap.movedRollCenterHeight, cap.movedRollCenterSide);
         }
+    }
+    cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
+    cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
+    if (numbers.moved) {
         cap.movedRollCenterColor = kCaptionColor;
     }
 
@@ -375,17 +294,10 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
         }
     }
 
-    const bool blankWatched = mode == EntryMode::LengthAndAngle
-        ? anyBlank(inputs,
-            { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot, kUpperArmDim,
-                kLowerArmDim })
-        : anyBlank(
-            inputs, { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot });
-    out.showGeometryWarning = out.layoutProblem && !blankWatched;
     if (out.showGeometryWarning && captions) {
         cap.status = kLayoutProblemStatus;
     }
-    for (const int code : faults.codes) {
+    for (const int code : numbers.faults.codes) {
         if (code != kFaultOverflow) {
             out.faults.push_back(faultMessage(code));
         }
