@@ -98,6 +98,9 @@ double LayoutEvaluator::evaluateTexts(
 double LayoutEvaluator::solveAndScore(std::span<double> achieved)
 {
     bool feasible = true;
+    // The calls differ only in dive and roll: the static and camber-gain
+    // passes are solved once for all of them.
+    const LayoutPasses passes(m_numbers, m_request);
     for (std::size_t c = 0; c < m_calls.size(); ++c) {
         const Call &call = m_calls[c];
         if (c != m_currentCall) {
@@ -105,10 +108,9 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
             m_numbers.set(kRollEntry, call.rollText);
             m_currentCall = c;
         }
-        m_request.diveRoll = call.moved;
         // Numbers only: no caption, write-back or scene is made for a search.
         LayoutNumbers &out = m_outputs[c];
-        out = solveLayoutNumbers(m_numbers, m_request);
+        passes.solve(out, call.moved);
         toLayoutUnits(out, m_input.unitsFlag);
         ++m_engineCalls;
         feasible = feasible && !out.layoutProblem && !hasShownFault(out.faults);

@@ -30,16 +30,20 @@ void scalePoint(LayoutPoint &p, double factor)
 
 } // namespace
 
-LayoutNumbers solveLayoutNumbers(const LayoutInputs &inputs, const NumbersRequest &request)
+LayoutPasses::LayoutPasses(const LayoutInputs &inputs, const NumbersRequest &request)
+    : m_inputs(inputs)
+    , m_request(request)
+    , m_readFaults(inputs.faults())
+    , m_solver(inputs, request.suspensionType, request.entryMode, &m_base.faults)
 {
-    LayoutNumbers out;
+    LayoutNumbers &out = m_base;
     FaultLog &faults = out.faults;
     faults.codes = inputs.faults();
     const double staticCamber[2]
         = { inputs.side[kRight].staticCamber, inputs.side[kLeft].staticCamber };
 
     // Static pass.
-    LayoutSolver solver(inputs, request.suspensionType, request.entryMode, &faults);
+    LayoutSolver &solver = m_solver;
     solver.readPoints();
     solver.solve(true);
     solver.fill(out.staticPass);
@@ -73,11 +77,35 @@ LayoutNumbers solveLayoutNumbers(const LayoutInputs &inputs, const NumbersReques
         out.rightWheelRateRatio = out.wheelRate[kRight] / rightSpringRate;
     }
 
+    m_blankWatched = request.entryMode == EntryMode::LengthAndAngle
+        ? anyBlank(inputs,
+            { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot, kUpperArmDim,
+                kLowerArmDim })
+        : anyBlank(
+            inputs, { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot });
+}
+
+void LayoutPasses::solve(LayoutNumbers &out, bool diveRoll) const
+{
+    out = m_base;
+    const std::vector<int> &readFaults = m_inputs.faults();
+    if (readFaults.size() != m_readFaults.size()) {
+        // Reading the dive or roll met a fault: it comes before the passes'.
+        out.faults.codes = readFaults;
+        out.faults.codes.insert(out.faults.codes.end(),
+            m_base.faults.codes.begin() + static_cast<std::ptrdiff_t>(m_readFaults.size()),
+            m_base.faults.codes.end());
+    }
+
     // Dive-and-roll pass: the layout read afresh and moved by the shown
     // dive and roll, compared with the values saved from the static pass.
-    if (request.diveRoll) {
-        const double dive = inputs.dive;
-        const double roll = inputs.roll;
+    if (diveRoll) {
+        const double staticCamber[2]
+            = { m_inputs.side[kRight].staticCamber, m_inputs.side[kLeft].staticCamber };
+        LayoutSolver solver = m_solver;
+        solver.setFaultLog(&out.faults);
+        const double dive = m_inputs.dive;
+        const double roll = m_inputs.roll;
         solver.readPoints();
         out.layoutProblem = solver.move(dive, roll) || out.layoutProblem;
         solver.solve(false);
@@ -94,14 +122,13 @@ LayoutNumbers solveLayoutNumbers(const LayoutInputs &inputs, const NumbersReques
             out.springCompression[s] = solver.staticSpringLength(s) - solver.springLength(s);
         }
     }
+    out.showGeometryWarning = out.layoutProblem && !m_blankWatched;
+}
 
-    const bool blankWatched = request.entryMode == EntryMode::LengthAndAngle
-        ? anyBlank(inputs,
-            { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot, kUpperArmDim,
-                kLowerArmDim })
-        : anyBlank(
-            inputs, { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot });
-    out.showGeometryWarning = out.layoutProblem && !blankWatched;
+LayoutNumbers solveLayoutNumbers(const LayoutInputs &inputs, const NumbersRequest &request)
+{
+    LayoutNumbers out;
+    LayoutPasses(inputs, request).solve(out);
     return out;
 }
 

@@ -8,9 +8,11 @@
 #include "core/geometry/engine.h"
 #include "core/geometry/faultlog.h"
 #include "core/geometry/layoutinputs.h"
+#include "core/geometry/layoutsolver.h"
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace tarvik {
 
@@ -46,6 +48,32 @@ struct NumbersRequest
 
 // The numbers in inches (the solve's own units).
 LayoutNumbers solveLayoutNumbers(const LayoutInputs &inputs, const NumbersRequest &request);
+
+// The static and camber-gain passes of one layout solved once, for many
+// dives and rolls: a table's cells and an optimizer evaluation's chassis
+// motions differ only in the dive-and-roll pass. Each moved() gives exactly
+// what solveLayoutNumbers gives with the inputs' dive and roll at that time.
+// inputs must outlive this and keep every number but dive and roll.
+class LayoutPasses
+{
+public:
+    LayoutPasses(const LayoutInputs &inputs, const NumbersRequest &request);
+    LayoutPasses(const LayoutPasses &) = delete;
+    LayoutPasses &operator=(const LayoutPasses &) = delete;
+
+    // The numbers with the dive-and-roll pass by inputs.dive and inputs.roll
+    // (request.diveRoll) or without it, into out.
+    void solve(LayoutNumbers &out) const { solve(out, m_request.diveRoll); }
+    void solve(LayoutNumbers &out, bool diveRoll) const;
+
+private:
+    const LayoutInputs &m_inputs;
+    NumbersRequest m_request;
+    LayoutNumbers m_base; // after the camber-gain pass
+    std::vector<int> m_readFaults; // the inputs' faults when the passes were solved
+    LayoutSolver m_solver; // as the camber-gain pass left it
+    bool m_blankWatched = false;
+};
 
 // Every length and rate of a metric layout (unitsFlag not 0) in
 // millimetres and newtons per millimetre, as the engine gives them.

@@ -23,6 +23,10 @@ class LayoutSolver
 public:
     LayoutSolver(const LayoutInputs &inputs, SuspensionType type, EntryMode mode, FaultLog *faults);
 
+    // Where the faults met from now on go (a copy of a solver carries on
+    // into a log of its own).
+    void setFaultLog(FaultLog *faults) { m_faults = faults; }
+
     // Reads the points again from the inputs, derives arm ends in the
     // length-and-angle mode, places the chassis outline and the strut offset.
     void readPoints();

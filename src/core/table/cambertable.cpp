@@ -86,16 +86,16 @@ struct CellResult
     bool showGeometryWarning = false;
 };
 
-CellResult solveCell(const EngineInput &input, const LayoutInputs &numbers,
-    const NumbersRequest &request, const EngineFunction &engine)
+CellResult solveCell(const EngineInput &input, const LayoutPasses &passes, LayoutNumbers &out,
+    const EngineFunction &engine)
 {
     if (engine) {
-        const EngineOutput out = engine(input);
+        const EngineOutput given = engine(input);
         const LayoutPoint &rc
-            = out.movedPass ? out.movedPass->rollCenter : out.staticPass.rollCenter;
-        return { valuesOf(out.camber, rc), out.layoutProblem, out.showGeometryWarning };
+            = given.movedPass ? given.movedPass->rollCenter : given.staticPass.rollCenter;
+        return { valuesOf(given.camber, rc), given.layoutProblem, given.showGeometryWarning };
     }
-    LayoutNumbers out = solveLayoutNumbers(numbers, request);
+    passes.solve(out);
     toLayoutUnits(out, input.unitsFlag);
     const LayoutPoint &rc = out.moved ? out.movedPass.rollCenter : out.staticPass.rollCenter;
     return { valuesOf(out.camber, rc), out.layoutProblem, out.showGeometryWarning };
@@ -221,6 +221,10 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
             = readNumber(input.gainDiveText) / unitFactor(Quantity::Length, input.unitsFlag);
         request.gainRoll = readNumber(input.gainRollText);
     }
+    // Every cell shares the static and camber-gain passes: only dive and
+    // roll change from cell to cell.
+    const LayoutPasses passes(numbers, request);
+    LayoutNumbers out;
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
         const std::string rowText = numberText(rows.value(k));
@@ -234,14 +238,14 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
             if (engine) {
                 input.entries[static_cast<std::size_t>(columnEntry)] = columnText;
             }
-            const CellResult out = solveCell(input, numbers, request, engine);
-            if (out.layoutProblem) {
+            const CellResult cell = solveCell(input, passes, out, engine);
+            if (cell.layoutProblem) {
                 ++table.problemCells;
             }
-            if (out.showGeometryWarning) {
+            if (cell.showGeometryWarning) {
                 ++table.warningCells;
             }
-            table.values.push_back(out.values);
+            table.values.push_back(cell.values);
             writeCell(table, k, j, table.values.back(), baseline);
             if (observer) {
                 observer(entryRow(k, g), j + 1);
