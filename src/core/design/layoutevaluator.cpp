@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace tarvik {
 
@@ -73,6 +74,13 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
 double LayoutEvaluator::evaluate(std::span<const double> values, std::span<double> achieved)
 {
     for (std::size_t i = 0; i < values.size() && i < m_problem.variables.size(); ++i) {
+        // The number the box text would read as, made without the text.
+        if (const std::optional<double> read = readSixDecimals(values[i])) {
+            for (const int entry : m_problem.variables[i].entries) {
+                m_numbers.setRead(entry, *read);
+            }
+            continue;
+        }
         char buffer[64];
         const auto [end, ec]
             = std::to_chars(buffer, buffer + sizeof buffer, values[i], std::chars_format::fixed, 6);

@@ -67,6 +67,18 @@ void LayoutInputs::set(int entry, std::string_view text)
             / unitFactor(entryQuantity(entry), m_unitsFlag);
 }
 
+void LayoutInputs::setRead(int entry, double number)
+{
+    double *target = slot(entry);
+    if (target == nullptr) {
+        return;
+    }
+    const std::uint64_t bit = std::uint64_t { 1 } << entry;
+    m_empty &= ~bit;
+    m_blank &= ~bit;
+    *target = checkedValue(number, 0.0, &m_faults) / unitFactor(entryQuantity(entry), m_unitsFlag);
+}
+
 double LayoutInputs::value(int entry) const
 {
     double *target = const_cast<LayoutInputs *>(this)->slot(entry);

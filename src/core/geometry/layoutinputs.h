@@ -55,6 +55,9 @@ public:
 
     // Reads one box's text again (the leading-number rule; blank is 0).
     void set(int entry, std::string_view text);
+    // The same for a text that is not blank and reads as number (saving
+    // the reading when the caller knows what it reads as).
+    void setRead(int entry, double number);
     // The number of an entry, as the slot it went to holds it.
     double value(int entry) const;
 

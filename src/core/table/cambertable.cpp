@@ -225,6 +225,11 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     // roll change from cell to cell.
     const LayoutPasses passes(numbers, request);
     LayoutNumbers out;
+    // Every row gives its cells the same column texts.
+    std::vector<std::string> columnTexts;
+    for (int j = 0; j < columns.count; ++j) {
+        columnTexts.push_back(numberText(columns.value(j)));
+    }
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
         const std::string rowText = numberText(rows.value(k));
@@ -233,7 +238,7 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
             input.entries[static_cast<std::size_t>(rowEntry)] = rowText;
         }
         for (int j = 0; j < columns.count; ++j) {
-            const std::string columnText = numberText(columns.value(j));
+            const std::string &columnText = columnTexts[static_cast<std::size_t>(j)];
             numbers.set(columnEntry, columnText);
             if (engine) {
                 input.entries[static_cast<std::size_t>(columnEntry)] = columnText;
