@@ -10,6 +10,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace tarvik {
 
@@ -17,11 +18,6 @@ namespace {
 
 // The small symmetric roll the roll-centre migration is measured over, deg.
 constexpr double kMigrationRollDeg = 1.0;
-
-std::size_t at(int entry)
-{
-    return static_cast<std::size_t>(entry);
-}
 
 } // namespace
 
@@ -38,6 +34,11 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
     m_input.gainDiveText.clear();
     m_input.gainRollText.clear();
     m_input.camberFollowsEdit = false;
+    // The texts are read once; an evaluation gives only the varied boxes.
+    m_numbers = LayoutInputs(m_input.entries, m_input.unitsFlag);
+    m_request.suspensionType = m_input.suspensionType;
+    m_request.entryMode = m_input.suspensionType == SuspensionType::Strut ? EntryMode::XAndHeight
+                                                                          : m_input.entryMode;
 
     // The distinct chassis motions the targets need, in the order met.
     const auto callFor = [this](double dive, double roll) {
@@ -74,11 +75,18 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
 double LayoutEvaluator::evaluate(std::span<const double> values, std::span<double> achieved)
 {
     for (std::size_t i = 0; i < values.size() && i < m_problem.variables.size(); ++i) {
+        // The number the box text would read as, made without the text.
+        if (const std::optional<double> read = readSixDecimals(values[i])) {
+            for (const int entry : m_problem.variables[i].entries) {
+                m_numbers.setRead(entry, *read);
+            }
+            continue;
+        }
         char buffer[64];
         const auto [end, ec] = toCharsFixed(buffer, buffer + sizeof buffer, values[i], 6);
         const std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0;
         for (const int entry : m_problem.variables[i].entries) {
-            m_input.entries[at(entry)].assign(buffer, length);
+            m_numbers.set(entry, std::string_view(buffer, length));
         }
     }
     return solveAndScore(achieved);
@@ -89,7 +97,7 @@ double LayoutEvaluator::evaluateTexts(
 {
     for (std::size_t i = 0; i < texts.size() && i < m_problem.variables.size(); ++i) {
         for (const int entry : m_problem.variables[i].entries) {
-            m_input.entries[at(entry)] = texts[i];
+            m_numbers.set(entry, texts[i]);
         }
     }
     return solveAndScore(achieved);
@@ -98,17 +106,25 @@ double LayoutEvaluator::evaluateTexts(
 double LayoutEvaluator::solveAndScore(std::span<double> achieved)
 {
     bool feasible = true;
+    // The calls differ only in dive and roll: the static and camber-gain
+    // passes are solved once for all of them.
+    const LayoutPasses passes(m_numbers, m_request);
     for (std::size_t c = 0; c < m_calls.size(); ++c) {
         const Call &call = m_calls[c];
-        m_input.applyDiveRoll = call.moved ? 1 : 0;
-        m_input.entries[at(kDiveEntry)] = call.diveText;
-        m_input.entries[at(kRollEntry)] = call.rollText;
-        m_outputs[c] = runEngine(m_input);
+        if (c != m_currentCall) {
+            m_numbers.set(kDiveEntry, call.diveText);
+            m_numbers.set(kRollEntry, call.rollText);
+            m_currentCall = c;
+        }
+        // Numbers only: no caption, write-back or scene is made for a search.
+        LayoutNumbers &out = m_outputs[c];
+        passes.solve(out, call.moved);
+        toLayoutUnits(out, m_input.unitsFlag);
         ++m_engineCalls;
-        feasible = feasible && !m_outputs[c].layoutProblem && m_outputs[c].faults.empty();
+        feasible = feasible && !out.layoutProblem && !hasShownFault(out.faults);
     }
 
-    const EngineOutput &first = m_outputs.front();
+    const LayoutNumbers &first = m_outputs.front();
     double error = 0;
     for (std::size_t k = 0; k < m_problem.targets.size() && k < achieved.size(); ++k) {
         const DesignTarget &t = m_problem.targets[k];
@@ -119,11 +135,12 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
             value = first.staticPass.rollCenter.y;
             break;
         case DesignTargetKind::RollCenterMigration: {
-            const auto &plus = m_outputs[static_cast<std::size_t>(m_rollPlusCall)].movedPass;
-            const auto &minus = m_outputs[static_cast<std::size_t>(m_rollMinusCall)].movedPass;
-            value = plus && minus ? (double(plus->rollCenter.x) - double(minus->rollCenter.x))
+            const LayoutNumbers &plus = m_outputs[static_cast<std::size_t>(m_rollPlusCall)];
+            const LayoutNumbers &minus = m_outputs[static_cast<std::size_t>(m_rollMinusCall)];
+            value = plus.moved && minus.moved
+                ? (double(plus.movedPass.rollCenter.x) - double(minus.movedPass.rollCenter.x))
                     / (2 * kMigrationRollDeg)
-                                  : std::nan("");
+                : std::nan("");
             break;
         }
         case DesignTargetKind::CamberGain:

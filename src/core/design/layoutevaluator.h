@@ -15,6 +15,7 @@
 
 #include "core/design/designproblem.h"
 #include "core/geometry/engine.h"
+#include "core/geometry/layoutnumbers.h"
 
 #include <cstdint>
 #include <span>
@@ -56,9 +57,12 @@ private:
     double solveAndScore(std::span<double> achieved);
 
     const DesignProblem &m_problem;
-    EngineInput m_input;
+    EngineInput m_input; // the start layout's texts and the settings
+    LayoutInputs m_numbers; // the numbers solved: the start layout with the varied boxes
     std::vector<Call> m_calls; // at least one
-    std::vector<EngineOutput> m_outputs;
+    std::vector<LayoutNumbers> m_outputs;
+    NumbersRequest m_request; // the standard camber gain
+    std::size_t m_currentCall = SIZE_MAX; // whose dive and roll m_numbers holds
     // Per target: the call whose moved pass it reads (Camber), or the +1 and
     // -1 degree calls (RollCenterMigration).
     std::vector<int> m_targetCall;

@@ -8,9 +8,9 @@
 // overflow (fault 6, also 0/0) is ignored silently, as it always was.
 #include "core/geometry/engine.h"
 
-#include "core/geometry/faultlog.h"
 #include "core/geometry/frontviewscene.h"
-#include "core/geometry/layoutsolver.h"
+#include "core/geometry/layoutnumbers.h"
+#include "core/layout/entrynumbers.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
@@ -48,15 +48,9 @@ struct Units
     bool metric = false;
 };
 
-constexpr int kStaticCamberEntry[2] = { 38, 49 };
 constexpr int kGrayColor = 7;
 constexpr int kDarkGrayColor = 8;
 constexpr int kCaptionColor = 0;
-
-int entryOf(int side, int column, int row)
-{
-    return side * 16 + column * 8 + row;
-}
 
 std::string faultMessage(int code)
 {
@@ -96,35 +90,39 @@ void passCaptions(const PassSolution &pass, bool overwritten, const Units &u, Ca
         formatPicture(left * u.length, "##0.0") };
 }
 
-void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, EngineOutput &out)
+// The static pass's arm ends or dimensions written back into their boxes.
+void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u, EngineOutput &out)
 {
     for (int s = 0; s < 2; ++s) {
+        const SideSolution &d = numbers.staticPass.side[s];
         if (mode == EntryMode::LengthAndAngle) {
             // Derived arm ends go back into their X and Height boxes.
             const double sign = (s == kRight ? -1.0 : 1.0) * u.length;
-            if (solver.derivedArm(s, true)) {
-                const LayoutPoint p = solver.upperFramePivot(s);
-                out.writeBacks.push_back({ entryOf(s, 0, 1), formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back(
-                    { entryOf(s, 1, 1), formatPicture(p.y * u.length, "###.00") });
+            if (numbers.derivedArm[s][0]) {
+                const LayoutPoint p = d.upperFramePivot;
+                out.writeBacks.push_back({ pointEntry(s, kColumnX, kUpperFramePivot),
+                    formatPicture(sign * p.x, "###.00") });
+                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kUpperFramePivot),
+                    formatPicture(p.y * u.length, "###.00") });
             }
-            if (solver.derivedArm(s, false)) {
-                const LayoutPoint p = solver.lowerBallJoint(s);
-                out.writeBacks.push_back({ entryOf(s, 0, 2), formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back(
-                    { entryOf(s, 1, 2), formatPicture(p.y * u.length, "###.00") });
+            if (numbers.derivedArm[s][1]) {
+                const LayoutPoint p = d.lowerBallJoint;
+                out.writeBacks.push_back({ pointEntry(s, kColumnX, kLowerBallJoint),
+                    formatPicture(sign * p.x, "###.00") });
+                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kLowerBallJoint),
+                    formatPicture(p.y * u.length, "###.00") });
             }
             continue;
         }
         for (const bool upper : { true, false }) {
-            const int row = upper ? 6 : 7;
-            const double length = solver.armLength(s, upper);
+            const int row = upper ? kUpperArmDim : kLowerArmDim;
+            const double length = upper ? d.upperArmLength : d.lowerArmLength;
             out.writeBacks.push_back(
-                { entryOf(s, 0, row), formatPicture(length * u.length, "##.00") });
+                { pointEntry(s, kColumnX, row), formatPicture(length * u.length, "##.00") });
             if (length > 0) {
                 const char *picture = upper ? "###.00" : "###.0";
-                out.writeBacks.push_back(
-                    { entryOf(s, 1, row), formatPicture(solver.armAngle(s, upper), picture) });
+                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, row),
+                    formatPicture(upper ? d.upperArmAngle : d.lowerArmAngle, picture) });
             }
         }
     }
@@ -133,7 +131,7 @@ void writeBackArms(const LayoutSolver &solver, EntryMode mode, const Units &u, E
 // Scrub only when the ball joint is placed and the upper joint lies on its
 // own side of the centreline, read on the boxes as they stand once the solve
 // has written its derived arm ends back.
-void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &values,
+void scrubCaptions(const PassSolution &pass, const LayoutInputs &inputs,
     const std::vector<BoxWriteBack> &writeBacks, const Units &u, Captions &c)
 {
     const auto boxValue = [&](int entry) {
@@ -142,72 +140,33 @@ void scrubCaptions(const PassSolution &pass, const std::array<double, 56> &value
                 return readNumber(writeBack.text);
             }
         }
-        return values[static_cast<std::size_t>(entry)];
+        return inputs.value(entry);
     };
     for (int s = 0; s < 2; ++s) {
-        const bool shown = boxValue(entryOf(s, 0, 2)) != 0 && boxValue(entryOf(s, 0, 0)) > 0;
+        const bool shown = boxValue(pointEntry(s, kColumnX, kLowerBallJoint)) != 0
+            && boxValue(pointEntry(s, kColumnX, kUpperBallJoint)) > 0;
         c.scrubRadius[s]
             = shown ? formatPicture(pass.side[s].scrubRadius * u.length, "####.0") : std::string();
     }
 }
 
-bool anyBlank(const EngineInput &in, std::initializer_list<int> rows)
-{
-    for (int s = 0; s < 2; ++s) {
-        for (const int row : rows) {
-            for (int column = 0; column < 2; ++column) {
-                const std::string &text = in.entries[entryOf(s, column, row)];
-                if (text.find_first_not_of(" \t") == std::string::npos) {
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
-bool shimMenuEnabled(const EngineInput &in, EntryMode mode)
+bool shimMenuEnabled(const EngineInput &in, const LayoutInputs &inputs, EntryMode mode)
 {
     if (mode == EntryMode::LengthAndAngle || in.suspensionType == SuspensionType::Strut) {
         return false;
     }
     for (int s = 0; s < 2; ++s) {
         bool filled = true;
-        for (const int e :
-            { entryOf(s, 0, 0), entryOf(s, 1, 0), entryOf(s, 0, 1), entryOf(s, 1, 1) }) {
-            filled = filled && !in.entries[e].empty();
+        for (const int row : { kUpperBallJoint, kUpperFramePivot }) {
+            for (const int column : { kColumnX, kColumnHeight }) {
+                filled = filled && !inputs.empty(pointEntry(s, column, row));
+            }
         }
         if (filled) {
             return true;
         }
     }
     return false;
-}
-
-void scalePoint(LayoutPoint &p, double factor)
-{
-    p = { toSingle(p.x * factor), toSingle(p.y * factor) };
-}
-
-// Every length of a pass in the layout's units (angles stay degrees).
-void scalePass(PassSolution &pass, double factor)
-{
-    for (SideSolution &d : pass.side) {
-        for (LayoutPoint *p : { &d.upperBallJoint, &d.upperFramePivot, &d.lowerBallJoint,
-                 &d.lowerFramePivot, &d.upperSpringPad, &d.lowerSpringPad, &d.instantCenter,
-                 &d.contactPoint, &d.kingPinGround }) {
-            scalePoint(*p, factor);
-        }
-        for (double *length : { &d.scrubRadius, &d.contactDistance, &d.upperArmLength,
-                 &d.lowerArmLength, &d.springLength }) {
-            *length *= factor;
-        }
-    }
-    scalePoint(pass.rollCenter, factor);
-    for (LayoutPoint &p : pass.chassis) {
-        scalePoint(p, factor);
-    }
-    pass.diveIn *= factor;
 }
 
 // The results of a metric layout, solved in inches, in millimetres and
@@ -231,136 +190,93 @@ void toLayoutUnits(const Units &units, EngineOutput &out)
 
 EngineOutput runEngine(const EngineInput &input)
 {
+    return runEngine(input, LayoutInputs(input.entries, input.unitsFlag));
+}
+
+EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
+{
     EngineOutput out;
     Captions &cap = out.captions;
-    FaultLog faults;
     // King-pin captions of the previous call, before anything is solved.
     const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kRight]),
         readNumber(input.previousKingPinCaptions[kLeft]) };
 
-    // The solve runs in inches: a metric layout's texts are converted here and
-    // what comes out is converted back at the end.
+    // The solve runs in inches: a metric layout's texts are converted in
+    // inputs and what comes out is converted back at the end.
     const Units units { unitFactor(Quantity::Length, input.unitsFlag),
         unitFactor(Quantity::Rate, input.unitsFlag), input.unitsFlag != 0 };
-    std::array<double, 56> values {};
-    for (std::size_t e = 0; e < values.size(); ++e) {
-        values[e] = input.entries[e].empty()
-            ? 0.0
-            : checkedValue(readNumber(input.entries[e]), 0.0, &faults)
-                / unitFactor(entryQuantity(static_cast<int>(e)), input.unitsFlag);
-    }
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
-    const double staticCamber[2]
-        = { values[kStaticCamberEntry[kRight]], values[kStaticCamberEntry[kLeft]] };
     const bool diveRoll = input.applyDiveRoll == 1;
     const int grayColor = input.draw.darkGrayBackground ? kDarkGrayColor : kGrayColor;
     // Formatting the texts costs more than solving; the sweep goes without.
     const bool captions = input.withCaptions;
+
+    // Camber-gain definition: the standard inch of dive, or the typed one.
+    NumbersRequest request;
+    request.suspensionType = input.suspensionType;
+    request.entryMode = mode;
+    request.diveRoll = diveRoll;
+    if (input.gainSpecChoice != 0) {
+        request.gainDive = readNumber(input.gainDiveText) / units.length;
+        request.gainRoll = readNumber(input.gainRollText);
+    }
+    const LayoutNumbers numbers = solveLayoutNumbers(inputs, request);
+    out.staticPass = numbers.staticPass;
+    out.gainPass = numbers.gainPass;
+    if (numbers.moved) {
+        out.movedPass = numbers.movedPass;
+    }
+    out.camberGain = numbers.camberGain;
+    out.wheelRate = numbers.wheelRate;
+    out.rightWheelRateRatio = numbers.rightWheelRateRatio;
+    out.camber = numbers.camber;
+    out.springCompression = numbers.springCompression;
+    out.layoutProblem = numbers.layoutProblem;
+    out.showGeometryWarning = numbers.showGeometryWarning;
 
     if (captions) {
         cap.rowCaptions = strut
             ? std::array<std::string, 3> { "Upper Strut Loc.", "Lower Strut Loc.", "Strut Dim." }
             : std::array<std::string, 3> { "Upper Ball Joint", "Upper Frame Pivot",
                   "Upper Arm Dim." };
-    }
-
-    // Static pass.
-    LayoutSolver solver(values, input.suspensionType, mode, &faults);
-    solver.readPoints();
-    solver.solve(true);
-    solver.fill(out.staticPass);
-    for (int s = 0; s < 2; ++s) {
-        SideSolution &d = out.staticPass.side[s];
-        d.camber = staticCamber[s];
-        d.spindleAngle = d.camber + d.kingPinAngle;
-        out.camber[s] = staticCamber[s];
-    }
-    if (captions) {
         passCaptions(out.staticPass, diveRoll, units, cap);
         rollCenterCaptions(
             out.staticPass.rollCenter, units, cap.rollCenterHeight, cap.rollCenterSide);
-        writeBackArms(solver, mode, units, out);
-        scrubCaptions(out.staticPass, values, out.writeBacks, units, cap);
-    }
-    cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
-    solver.saveStatic();
-
-    // Camber-gain pass: the static layout moved by the gain definition.
-    double gainDive = 1.0;
-    double gainRoll = 0.0;
-    // The dive's mark: an inch mark, or " mm" for a metric layout.
-    const std::string diveMark = units.metric ? " mm" : "\"";
-    if (input.gainSpecChoice != 0) {
-        gainDive = readNumber(input.gainDiveText) / units.length;
-        gainRoll = readNumber(input.gainRollText);
-        if (captions) {
+        writeBackArms(numbers, mode, units, out);
+        scrubCaptions(out.staticPass, inputs, out.writeBacks, units, cap);
+        // The dive's mark: an inch mark, or " mm" for a metric layout.
+        const std::string diveMark = units.metric ? " mm" : "\"";
+        if (input.gainSpecChoice != 0) {
             cap.gainBasis = "Gain based on " + input.gainDiveText + diveMark + " Dive and "
                 + input.gainRollText + " deg Roll.";
+        } else {
+            cap.gainBasis
+                = "Gain based on " + std::string(units.metric ? "25.4" : "1") + diveMark + " Dive.";
         }
-    } else if (captions) {
-        cap.gainBasis
-            = "Gain based on " + std::string(units.metric ? "25.4" : "1") + diveMark + " Dive.";
-    }
-    out.layoutProblem = solver.move(gainDive, gainRoll) || out.layoutProblem;
-    solver.solve(false);
-    out.wheelRate = solver.wheelRates();
-    for (double &rate : out.wheelRate) {
-        rate = checkedValue(rate, 0.0, &faults);
-    }
-    PassSolution &gain = out.gainPass.emplace();
-    solver.fill(gain);
-    gain.diveIn = gainDive;
-    gain.rollDeg = gainRoll;
-    out.camberGain = { solver.camberChange(kRight), solver.camberChange(kLeft) };
-    for (int s = 0; s < 2; ++s) {
-        gain.side[s].camber = staticCamber[s];
-        gain.side[s].spindleAngle = staticCamber[s] + gain.side[s].kingPinAngle;
-        if (!captions) {
-            continue;
-        }
-        cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
-        if (out.wheelRate[s] != 0) {
-            // Newtons per millimetre are small numbers: one decimal.
-            const char *picture = units.metric ? "##0.0" : (s == kRight ? "###0" : "####");
-            cap.wheelRate[s] = formatPicture(out.wheelRate[s] * units.rate, picture);
-        }
-    }
-    cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
-    const double rightSpringRate = values[35];
-    if (rightSpringRate > 0) {
-        out.rightWheelRateRatio = out.wheelRate[kRight] / rightSpringRate;
-    }
-
-    // Dive-and-roll pass: the layout read afresh and moved by the shown
-    // dive and roll, compared with the values saved from the static pass.
-    if (diveRoll) {
-        const double dive = values[54];
-        const double roll = values[55];
-        solver.readPoints();
-        out.layoutProblem = solver.move(dive, roll) || out.layoutProblem;
-        solver.solve(false);
-        PassSolution &moved = out.movedPass.emplace();
-        solver.fill(moved);
-        moved.diveIn = dive;
-        moved.rollDeg = roll;
-        out.camber[kLeft] = staticCamber[kLeft] + solver.camberChange(kLeft);
-        out.camber[kRight] = staticCamber[kRight] + solver.camberChange(kRight);
         for (int s = 0; s < 2; ++s) {
-            moved.side[s].camber = out.camber[s];
-            moved.side[s].spindleAngle = out.camber[s] + moved.side[s].kingPinAngle;
-            out.springCompression[s] = solver.staticSpringLength(s) - solver.springLength(s);
-            if (captions) {
+            cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
+            if (out.wheelRate[s] != 0) {
+                // Newtons per millimetre are small numbers: one decimal.
+                const char *picture = units.metric ? "##0.0" : (s == kRight ? "###0" : "####");
+                cap.wheelRate[s] = formatPicture(out.wheelRate[s] * units.rate, picture);
+            }
+        }
+        if (numbers.moved) {
+            const PassSolution &moved = numbers.movedPass;
+            for (int s = 0; s < 2; ++s) {
                 cap.dynamicCamber[s] = formatPicture(out.camber[s], "##.00");
                 cap.springCompression[s]
                     = formatPicture(out.springCompression[s] * units.length, "##.00");
             }
-        }
-        if (captions) {
             passCaptions(moved, false, units, cap);
             rollCenterCaptions(
                 moved.rollCenter, units, cap.movedRollCenterHeight, cap.movedRollCenterSide);
         }
+    }
+    cap.staticRollCenterColor = diveRoll ? grayColor : kCaptionColor;
+    cap.camberGainColor = diveRoll ? grayColor : kCaptionColor;
+    if (numbers.moved) {
         cap.movedRollCenterColor = kCaptionColor;
     }
 
@@ -368,8 +284,8 @@ EngineOutput runEngine(const EngineInput &input)
     // change of the shown king-pin angle, with the opposite sign.
     if (input.camberFollowsEdit && captions) {
         for (const int s : { kRight, kLeft }) {
-            const int entry = kStaticCamberEntry[s];
-            const double box = values[entry];
+            const int entry = staticCamberEntry(s);
+            const double box = inputs.side[static_cast<std::size_t>(s)].staticCamber;
             const std::string text
                 = formatPicture(box - readNumber(cap.kingPinAngle[s]) + oldKingPin[s], "####.00");
             if (readNumber(text) != box) {
@@ -378,21 +294,17 @@ EngineOutput runEngine(const EngineInput &input)
         }
     }
 
-    const bool blankWatched = mode == EntryMode::LengthAndAngle
-        ? anyBlank(input, { 0, 1, 2, 3, 6, 7 })
-        : anyBlank(input, { 0, 1, 2, 3 });
-    out.showGeometryWarning = out.layoutProblem && !blankWatched;
     if (out.showGeometryWarning && captions) {
         cap.status = kLayoutProblemStatus;
     }
-    for (const int code : faults.codes) {
+    for (const int code : numbers.faults.codes) {
         if (code != kFaultOverflow) {
             out.faults.push_back(faultMessage(code));
         }
     }
-    out.shimMenuEnabled = shimMenuEnabled(input, mode);
+    out.shimMenuEnabled = shimMenuEnabled(input, inputs, mode);
     if (input.withScene) {
-        buildFrontViewScene(input, out);
+        buildFrontViewScene(input, inputs, out);
     }
     if (units.metric) {
         toLayoutUnits(units, out);

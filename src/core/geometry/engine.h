@@ -9,6 +9,7 @@
 // the physical size whatever the units.
 #pragma once
 
+#include "core/geometry/layoutinputs.h"
 #include "core/geometry/layoutpoint.h"
 #include "core/geometry/scene.h"
 
@@ -139,6 +140,10 @@ struct EngineOutput
 };
 
 EngineOutput runEngine(const EngineInput &input);
+// The same with the numbers of input.entries already read (inputs must be
+// what LayoutInputs(input.entries, input.unitsFlag) gives, or that with
+// some boxes set again): a sweep or a search reads the texts once.
+EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs);
 
 // The geometry warning pair, shown when a linkage cannot be closed.
 extern const char *const kGeometryWarningTitle;

@@ -5,13 +5,9 @@
 // centre) in 4, the wheels, springs, ground and letters in 0; the static
 // layout under dive and roll uses the gray for all three. Widths are in
 // pixels; everything else is in picture units.
-//
-// Each letter stands on the free side of its point: of eight sides around
-// it, the one whose letter box lies furthest from the drawn lines and
-// markers (the moved layout's too) and the letters placed before it (below
-// right when that is as free as any).
 #include "core/geometry/frontviewscene.h"
 
+#include "core/geometry/letterplacement.h"
 #include "core/geometry/primitives.h"
 #include "core/layout/units.h"
 #include "core/text/numberreading.h"
@@ -41,11 +37,6 @@ constexpr double kRimStep5 = 5.0;
 constexpr double kPickupRadius = 0.4; // inches
 constexpr int kSpringCoils = 6;
 constexpr double kSpringHalfWidth = 1.2; // inches
-// A letter's box as the normal picture shows it, picture units.
-constexpr double kLetterSize = 5.5;
-// A side this much freer (picture units) than the one before it in the
-// order of preference is taken instead.
-constexpr double kFreerBy = 0.25;
 
 class SceneBuilder
 {
@@ -150,8 +141,8 @@ void addSpring(SceneBuilder &b, const LayoutPoint &top, const LayoutPoint &botto
     b.line(last, SceneBuilder::at(top), "spring", color);
 }
 
-void addPass(const EngineInput &input, const PassSolution &pass, int passIndex, const Colors &c,
-    bool extension, Scene &scene)
+void addPass(const EngineInput &input, const LayoutInputs &inputs, const PassSolution &pass,
+    int passIndex, const Colors &c, bool extension, Scene &scene)
 {
     SceneBuilder b(scene, passIndex);
     const bool strut = input.suspensionType == SuspensionType::Strut;
@@ -165,8 +156,7 @@ void addPass(const EngineInput &input, const PassSolution &pass, int passIndex, 
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
         // The rim is drawn at its physical size: a metric width in inches.
-        const double rimWidth = std::fabs(readNumber(input.entries[s == kRight ? 41 : 52]))
-            / unitFactor(Quantity::Length, input.unitsFlag);
+        const double rimWidth = std::fabs(inputs.side[static_cast<std::size_t>(s)].rimWidth);
         addWheel(b, d, s, std::isfinite(rimWidth) && rimWidth < 1e4 ? rimWidth : 0.0, c.plain);
         if (!strut) {
             b.line(b.at(d.upperFramePivot), b.at(d.upperBallJoint), "upper-arm", c.linkage, 2);
@@ -221,170 +211,6 @@ void addLetters(const PassSolution &pass, int color, Scene &scene)
     }
 }
 
-// The length of (x, y). The picture's coordinates are small, so the plain
-// root needs none of hypot's care against overflow, and is much quicker.
-double length(double x, double y)
-{
-    return std::sqrt(x * x + y * y);
-}
-
-double segmentDistance(const ScenePoint &p, const ScenePoint &a, const ScenePoint &b)
-{
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t
-        = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    return length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
-}
-
-// What a letter must keep clear of: the drawn lines, polygon edges and
-// circles, gathered once with their bounding boxes.
-struct Obstacle
-{
-    ScenePoint a, b; // a segment's ends; a circle's centre in a
-    bool circle = false;
-    double radius = 0; // of a circle
-    double left = 0, right = 0, bottom = 0, top = 0; // the box around it
-};
-
-std::vector<Obstacle> obstaclesOf(const Scene &scene)
-{
-    std::vector<Obstacle> out;
-    const auto segment = [&out](const ScenePoint &a, const ScenePoint &b) {
-        out.push_back({ a, b, false, 0, std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y),
-            std::max(a.y, b.y) });
-    };
-    for (const SceneItem &item : scene.items) {
-        const std::string_view role = item.role;
-        if (role == "white-box" || role == "ground" || role == "extension" || role == "roll-line") {
-            continue;
-        }
-        const ScenePoints &q = item.points;
-        switch (item.kind) {
-        case SceneItem::Kind::Line:
-        case SceneItem::Kind::Polygon:
-            for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-                segment(q[i], q[i + 1]);
-            }
-            if (item.kind == SceneItem::Kind::Polygon && q.size() > 2) {
-                segment(q.back(), q.front());
-            }
-            break;
-        case SceneItem::Kind::Circle:
-            if (!q.empty()) {
-                const double r = std::fabs(item.radius);
-                out.push_back({ q[0], q[0], true, item.radius, q[0].x - r, q[0].x + r, q[0].y - r,
-                    q[0].y + r });
-            }
-            break;
-        case SceneItem::Kind::Label:
-        case SceneItem::Kind::FilledBox:
-            break;
-        }
-    }
-    return out;
-}
-
-double distanceTo(const Obstacle &o, const ScenePoint &p)
-{
-    if (!o.circle) {
-        return segmentDistance(p, o.a, o.b);
-    }
-    return std::fabs(length(p.x - o.a.x, p.y - o.a.y) - o.radius);
-}
-
-// Whether p lies within reach of the box (inside it counts): anything in
-// the box further from p than reach is then further than the box too. A
-// circle's distance is taken from its ring, which lies in its box.
-bool boxWithin(const Obstacle &o, const ScenePoint &p, double reach)
-{
-    const double dx = std::max({ o.left - p.x, 0.0, p.x - o.right });
-    const double dy = std::max({ o.bottom - p.y, 0.0, p.y - o.top });
-    return dx * dx + dy * dy <= reach * reach;
-}
-
-// How far a point lies from the obstacles and the letters placed so far;
-// near holds the obstacles that can be nearest (see placeLetters).
-double clearance(const std::vector<const Obstacle *> &near,
-    const std::vector<const SceneItem *> &labels, std::size_t placedLetters, const ScenePoint &p)
-{
-    double nearest = INFINITY;
-    for (const Obstacle *o : near) {
-        // An obstacle whose box is clearly further than the nearest so far
-        // cannot be nearer.
-        if (nearest == INFINITY || boxWithin(*o, p, nearest * (1 + 1e-9) + 1e-9)) {
-            nearest = std::min(nearest, distanceTo(*o, p));
-        }
-    }
-    // The letters placed so far, as boxes of their own.
-    for (std::size_t i = 0; i < placedLetters && i < labels.size(); ++i) {
-        const ScenePoints &q = labels[i]->points;
-        if (!q.empty()) {
-            const ScenePoint off
-                = labelOffset(labels[i]->toward, labels[i]->radius, kLetterSize, kLetterSize);
-            nearest = std::min(
-                nearest, length(p.x - q[0].x - off.x, p.y - q[0].y - off.y) - kLetterSize / 2);
-        }
-    }
-    return nearest;
-}
-
-// Puts every letter on the freest side of its point.
-void placeLetters(Scene &scene)
-{
-    // Below right first (where the letters always stood), then round about.
-    static constexpr double kDiagonal = 0.70710678118654752;
-    static constexpr std::array<ScenePoint, 8> kSides
-        = { { { kDiagonal, -kDiagonal }, { 1, 0 }, { 0, -1 }, { -kDiagonal, -kDiagonal }, { -1, 0 },
-            { kDiagonal, kDiagonal }, { 0, 1 }, { -kDiagonal, kDiagonal } } };
-    // Only what lies near a letter can be what is nearest to its sides: an
-    // obstacle whose box is further than kNear from the point is skipped,
-    // and all are looked at whenever the nearest found is not clearly
-    // inside that reach, so the answer is that of looking at every one.
-    constexpr double kNear = 4 * kLetterSize;
-    const std::vector<Obstacle> obstacles = obstaclesOf(scene);
-    std::vector<const Obstacle *> all;
-    all.reserve(obstacles.size());
-    for (const Obstacle &o : obstacles) {
-        all.push_back(&o);
-    }
-    std::vector<const SceneItem *> labels;
-    for (const SceneItem &item : scene.items) {
-        if (item.kind == SceneItem::Kind::Label) {
-            labels.push_back(&item);
-        }
-    }
-    std::vector<const Obstacle *> near;
-    std::size_t placed = 0;
-    for (SceneItem &item : scene.items) {
-        if (item.kind != SceneItem::Kind::Label || item.points.empty()) {
-            continue;
-        }
-        const ScenePoint at = item.points[0];
-        near.clear();
-        for (const Obstacle *o : all) {
-            if (boxWithin(*o, at, kNear)) {
-                near.push_back(o);
-            }
-        }
-        double best = -INFINITY;
-        for (const ScenePoint &side : kSides) {
-            const ScenePoint off = labelOffset(side, item.radius, kLetterSize, kLetterSize);
-            const ScenePoint p { at.x + off.x, at.y + off.y };
-            double free = clearance(near, labels, placed, p);
-            if (!(free < kNear - std::hypot(off.x, off.y) - 1e-6)) {
-                free = clearance(all, labels, placed, p);
-            }
-            if (free > best + kFreerBy) {
-                best = free;
-                item.toward = side;
-            }
-        }
-        ++placed;
-    }
-}
-
 void findCarBox(Scene &scene)
 {
     // The ground under the car is part of it; the picture's margins are not.
@@ -416,7 +242,7 @@ void findCarBox(Scene &scene)
 
 } // namespace
 
-void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
+void buildFrontViewScene(const EngineInput &input, const LayoutInputs &inputs, EngineOutput &output)
 {
     Scene &scene = output.scene;
     scene.items.clear();
@@ -444,9 +270,10 @@ void buildFrontViewScene(const EngineInput &input, EngineOutput &output)
 
     addLetters(output.staticPass, staticColors.plain, scene);
     // No extension lines on the gray static background.
-    addPass(input, output.staticPass, 0, staticColors, input.draw.extensionLines && !moved, scene);
+    addPass(input, inputs, output.staticPass, 0, staticColors, input.draw.extensionLines && !moved,
+        scene);
     if (moved) {
-        addPass(input, *output.movedPass, 1, movedColors, input.draw.extensionLines, scene);
+        addPass(input, inputs, *output.movedPass, 1, movedColors, input.draw.extensionLines, scene);
     }
     placeLetters(scene);
     findCarBox(scene);

@@ -14,6 +14,7 @@ namespace tarvik {
 inline constexpr double kDrawingFactor = 140.0 / 38.0;
 
 // Builds output.scene from the passes already in output.
-void buildFrontViewScene(const EngineInput &input, EngineOutput &output);
+void buildFrontViewScene(
+    const EngineInput &input, const LayoutInputs &inputs, EngineOutput &output);
 
 } // namespace tarvik

@@ -14,12 +14,6 @@ namespace tarvik {
 
 namespace {
 
-// Other Specs rows of the entry numbering (right 32 + row, left 43 + row).
-constexpr int kSpringRateRow = 3;
-constexpr int kHubDistanceRow = 8;
-constexpr int kRimWidthRow = 9;
-constexpr int kRimOffsetRow = 10;
-
 // Chassis outline points sit this far inboard of their frame pivots (inches).
 constexpr float kChassisInset = 3.0f;
 
@@ -38,22 +32,12 @@ int linkSide(int s)
 } // namespace
 
 LayoutSolver::LayoutSolver(
-    const std::array<double, 56> &values, SuspensionType type, EntryMode mode, FaultLog *faults)
-    : m_values(values)
+    const LayoutInputs &inputs, SuspensionType type, EntryMode mode, FaultLog *faults)
+    : m_inputs(inputs)
     , m_type(type)
     , m_mode(type == SuspensionType::Strut ? EntryMode::XAndHeight : mode)
     , m_faults(faults)
 {
-}
-
-double LayoutSolver::value(int side, int column, int row) const
-{
-    return m_values[static_cast<std::size_t>(side * 16 + column * 8 + row)];
-}
-
-static double otherSpec(const std::array<double, 56> &values, int s, int row)
-{
-    return values[static_cast<std::size_t>((s == kRight ? 32 : 43) + row)];
 }
 
 void LayoutSolver::readPoints()
@@ -62,10 +46,14 @@ void LayoutSolver::readPoints()
         Side &d = m_side[s];
         d = Side {};
         const double sign = s == kRight ? -1.0 : 1.0;
-        LayoutPoint *rows[6] = { &d.ubj, &d.ufp, &d.lbj, &d.lfp, &d.usp, &d.lsp };
-        for (int row = 0; row < 6; ++row) {
-            storeFloat(rows[row]->x, sign * value(s, 0, row), m_faults);
-            storeFloat(rows[row]->y, value(s, 1, row), m_faults);
+        const SideInputs &in = m_inputs.side[static_cast<std::size_t>(s)];
+        const std::pair<LayoutPoint *, const TypedPoint *> points[6]
+            = { { &d.ubj, &in.upperBallJoint }, { &d.ufp, &in.upperFramePivot },
+                  { &d.lbj, &in.lowerBallJoint }, { &d.lfp, &in.lowerFramePivot },
+                  { &d.usp, &in.upperSpringPad }, { &d.lsp, &in.lowerSpringPad } };
+        for (const auto &[point, typed] : points) {
+            storeFloat(point->x, sign * typed->x, m_faults);
+            storeFloat(point->y, typed->height, m_faults);
         }
         if (m_mode == EntryMode::LengthAndAngle) {
             deriveArmEnds(s);
@@ -103,18 +91,19 @@ void LayoutSolver::deriveArmEnds(int s)
     // The angle is the arm's, from the frame pivot outward to the ball joint,
     // positive when the ball joint is higher; the right side is mirrored.
     Side &d = m_side[s];
-    const double upperLength = value(s, 0, 6);
+    const SideInputs &in = m_inputs.side[static_cast<std::size_t>(s)];
+    const double upperLength = in.upperArm.length;
     if (upperLength > 0) {
-        const double a = value(s, 1, 6) * kRadPerDeg;
+        const double a = in.upperArm.angle * kRadPerDeg;
         const double dx = upperLength * std::cos(a);
         const double dy = upperLength * std::sin(a);
         storeFloat(d.ufp.x, s == kLeft ? double(d.ubj.x) - dx : double(d.ubj.x) + dx, m_faults);
         storeFloat(d.ufp.y, double(d.ubj.y) - dy, m_faults);
         d.upperDerived = true;
     }
-    const double lowerLength = value(s, 0, 7);
+    const double lowerLength = in.lowerArm.length;
     if (lowerLength > 0) {
-        const double a = value(s, 1, 7) * kRadPerDeg;
+        const double a = in.lowerArm.angle * kRadPerDeg;
         const double dx = lowerLength * std::cos(a);
         const double dy = lowerLength * std::sin(a);
         storeFloat(d.lbj.x, s == kLeft ? double(d.lfp.x) + dx : double(d.lfp.x) - dx, m_faults);
@@ -130,9 +119,8 @@ void LayoutSolver::solve(bool staticPass)
         Side &d = m_side[s];
         // Tyre contact: outboard of the ball joint by hub distance and half
         // the rim, less the rim offset beyond half an inch; on the ground.
-        const double outboard = otherSpec(m_values, s, kHubDistanceRow)
-            + otherSpec(m_values, s, kRimWidthRow) / 2
-            - (otherSpec(m_values, s, kRimOffsetRow) - 0.5);
+        const SideInputs &in = m_inputs.side[static_cast<std::size_t>(s)];
+        const double outboard = in.hubDistance + in.rimWidth / 2 - (in.rimOffset - 0.5);
         if (s == kLeft) {
             storeFloat(d.contact.x, double(d.lbj.x) + outboard, m_faults);
         } else {
@@ -359,12 +347,11 @@ std::array<double, 2> LayoutSolver::wheelRates() const
     const Side &r = m_side[kRight];
     const Side &l = m_side[kLeft];
     // Levers are horizontal distances from the lower frame pivot, outboard positive.
-    return {
-        wheelRateFromSpring(otherSpec(m_values, kRight, kSpringRateRow),
-            double(r.lfp.x) - double(r.lsp.x), double(r.lfp.x) - double(r.lbj.x), r.springAngleRad),
-        wheelRateFromSpring(otherSpec(m_values, kLeft, kSpringRateRow),
-            double(l.lsp.x) - double(l.lfp.x), double(l.lbj.x) - double(l.lfp.x), l.springAngleRad)
-    };
+    return { wheelRateFromSpring(m_inputs.side[kRight].springRate,
+                 double(r.lfp.x) - double(r.lsp.x), double(r.lfp.x) - double(r.lbj.x),
+                 r.springAngleRad),
+        wheelRateFromSpring(m_inputs.side[kLeft].springRate, double(l.lsp.x) - double(l.lfp.x),
+            double(l.lbj.x) - double(l.lfp.x), l.springAngleRad) };
 }
 
 double LayoutSolver::armLength(int side, bool upper) const

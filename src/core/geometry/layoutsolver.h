@@ -10,19 +10,24 @@
 
 #include "core/geometry/engine.h"
 #include "core/geometry/faultlog.h"
+#include "core/geometry/layoutinputs.h"
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace tarvik {
 
 class LayoutSolver
 {
 public:
-    LayoutSolver(const std::array<double, 56> &values, SuspensionType type, EntryMode mode,
-        FaultLog *faults);
+    LayoutSolver(const LayoutInputs &inputs, SuspensionType type, EntryMode mode, FaultLog *faults);
 
-    // Reads the points again from the entries, derives arm ends in the
+    // Where the faults met from now on go (a copy of a solver carries on
+    // into a log of its own).
+    void setFaultLog(FaultLog *faults) { m_faults = faults; }
+
+    // Reads the points again from the inputs, derives arm ends in the
     // length-and-angle mode, places the chassis outline and the strut offset.
     void readPoints();
     // The solve from the tyre contacts on: contacts, instant centres,
@@ -76,13 +81,12 @@ private:
         bool upperDerived = false, lowerDerived = false;
     };
 
-    double value(int side, int column, int row) const;
     void deriveArmEnds(int s);
     void moveSide(int s, double rollRad, double heightOffset, bool &problem);
     void solveKingPin(int s);
     void placeStrut(int s, bool &problem);
 
-    const std::array<double, 56> &m_values;
+    const LayoutInputs &m_inputs;
     SuspensionType m_type;
     EntryMode m_mode;
     FaultLog *m_faults;

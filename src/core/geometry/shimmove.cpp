@@ -5,8 +5,9 @@
 #include "core/geometry/shimmove.h"
 
 #include "core/geometry/engine.h"
+#include "core/geometry/layoutinputs.h"
 #include "core/geometry/primitives.h"
-#include "core/text/numberreading.h"
+#include "core/layout/entrynumbers.h"
 
 #include <cmath>
 
@@ -81,15 +82,23 @@ ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness,
 
 ShimPoints shimPointsFromEntries(const std::array<std::string, 56> &entries, int side)
 {
-    const auto at = [&](int column, int row) {
-        return toSingle(
-            readNumber(entries[static_cast<std::size_t>(side * 16 + column * 8 + row)]));
+    // The boxes as typed: the shim move works in the layout's own units.
+    LayoutInputs typed;
+    for (const int row : { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot }) {
+        for (const int column : { kColumnX, kColumnHeight }) {
+            const int entry = pointEntry(side, column, row);
+            typed.set(entry, entries[static_cast<std::size_t>(entry)]);
+        }
+    }
+    const SideInputs &in = typed.side[static_cast<std::size_t>(side)];
+    const auto point = [](const TypedPoint &p) {
+        return LayoutPoint { toSingle(p.x), toSingle(p.height) };
     };
     ShimPoints p;
-    p.upperBallJoint = { at(0, 0), at(1, 0) };
-    p.upperFramePivot = { at(0, 1), at(1, 1) };
-    p.lowerBallJoint = { at(0, 2), at(1, 2) };
-    p.lowerFramePivot = { at(0, 3), at(1, 3) };
+    p.upperBallJoint = point(in.upperBallJoint);
+    p.upperFramePivot = point(in.upperFramePivot);
+    p.lowerBallJoint = point(in.lowerBallJoint);
+    p.lowerFramePivot = point(in.lowerFramePivot);
     return p;
 }
 

@@ -7,7 +7,10 @@
 // computed, because the baseline rows address a 10 x 11 array.
 #include "core/table/cambertable.h"
 
+#include "core/geometry/layoutnumbers.h"
 #include "core/layout/specrecord.h"
+#include "core/layout/units.h"
+#include "core/text/numberreading.h"
 #include "core/text/numbertext.h"
 #include "core/text/pictureformat.h"
 
@@ -65,14 +68,37 @@ void writeHeaders(
 // The numbers of one cell. The engine always gives a moved pass when dive
 // and roll are applied; an engine without one (a stand-in) has not moved the
 // car, so its roll centre is the static one.
-TableCellValues valuesOf(const EngineOutput &out)
+TableCellValues valuesOf(const std::array<double, 2> &camber, const LayoutPoint &rc)
 {
     TableCellValues cell;
-    cell.camber = out.camber;
-    const LayoutPoint &rc = out.movedPass ? out.movedPass->rollCenter : out.staticPass.rollCenter;
+    cell.camber = camber;
     cell.rollCenterHeight = static_cast<double>(rc.y);
     cell.rollCenterLateral = static_cast<double>(rc.x); // layout x: positive toward the left
     return cell;
+}
+
+// A cell's numbers and flags, from the engine given or from the numbers
+// alone (no captions, write-backs or scene).
+struct CellResult
+{
+    TableCellValues values;
+    bool layoutProblem = false;
+    bool showGeometryWarning = false;
+};
+
+CellResult solveCell(const EngineInput &input, const LayoutPasses &passes, LayoutNumbers &out,
+    const EngineFunction &engine)
+{
+    if (engine) {
+        const EngineOutput given = engine(input);
+        const LayoutPoint &rc
+            = given.movedPass ? given.movedPass->rollCenter : given.staticPass.rollCenter;
+        return { valuesOf(given.camber, rc), given.layoutProblem, given.showGeometryWarning };
+    }
+    passes.solve(out);
+    toLayoutUnits(out, input.unitsFlag);
+    const LayoutPoint &rc = out.moved ? out.movedPass.rollCenter : out.staticPass.rollCenter;
+    return { valuesOf(out.camber, rc), out.layoutProblem, out.showGeometryWarning };
 }
 
 // Everything but the data cells: the spec check of a shown baseline, the
@@ -182,19 +208,49 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     input.withScene = false;
     input.withCaptions = false; // a cell reads only numbers and the problem flags
     table.values.reserve(static_cast<std::size_t>(rows.count * columns.count));
+    // The layout's texts are read once; each cell gives only its dive and
+    // roll texts, as the boxes would hold them.
+    LayoutInputs numbers(input.entries, input.unitsFlag);
+    NumbersRequest request;
+    request.suspensionType = input.suspensionType;
+    request.entryMode
+        = input.suspensionType == SuspensionType::Strut ? EntryMode::XAndHeight : input.entryMode;
+    request.diveRoll = true;
+    if (input.gainSpecChoice != 0) {
+        request.gainDive
+            = readNumber(input.gainDiveText) / unitFactor(Quantity::Length, input.unitsFlag);
+        request.gainRoll = readNumber(input.gainRollText);
+    }
+    // Every cell shares the static and camber-gain passes: only dive and
+    // roll change from cell to cell.
+    const LayoutPasses passes(numbers, request);
+    LayoutNumbers out;
+    // Every row gives its cells the same column texts.
+    std::vector<std::string> columnTexts;
+    for (int j = 0; j < columns.count; ++j) {
+        columnTexts.push_back(numberText(columns.value(j)));
+    }
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
-        input.entries[static_cast<std::size_t>(rowEntry)] = numberText(rows.value(k));
+        const std::string rowText = numberText(rows.value(k));
+        numbers.set(rowEntry, rowText);
+        if (engine) {
+            input.entries[static_cast<std::size_t>(rowEntry)] = rowText;
+        }
         for (int j = 0; j < columns.count; ++j) {
-            input.entries[static_cast<std::size_t>(columnEntry)] = numberText(columns.value(j));
-            const EngineOutput out = engine(input);
-            if (out.layoutProblem) {
+            const std::string &columnText = columnTexts[static_cast<std::size_t>(j)];
+            numbers.set(columnEntry, columnText);
+            if (engine) {
+                input.entries[static_cast<std::size_t>(columnEntry)] = columnText;
+            }
+            const CellResult cell = solveCell(input, passes, out, engine);
+            if (cell.layoutProblem) {
                 ++table.problemCells;
             }
-            if (out.showGeometryWarning) {
+            if (cell.showGeometryWarning) {
                 ++table.warningCells;
             }
-            table.values.push_back(valuesOf(out));
+            table.values.push_back(cell.values);
             writeCell(table, k, j, table.values.back(), baseline);
             if (observer) {
                 observer(entryRow(k, g), j + 1);

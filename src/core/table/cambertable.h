@@ -75,18 +75,20 @@ using EngineFunction = std::function<EngineOutput(const EngineInput &)>;
 // "(new)" row, so a window can repaint as the table grows.
 using CellObserver = std::function<void(int gridRow, int gridColumn)>;
 
+// engine: empty for runEngine itself, which then gets the layout's texts
+// read once for the whole sweep.
 // layout: entries, suspension type, entry mode and camber-gain definition of
 // the current layout; applyDiveRoll, withScene and withCaptions are overridden.
 CamberTable fillCamberTable(const TableSpec &spec, const EngineInput &layout,
-    const BaselineState &baseline, const EngineFunction &engine = runEngine,
+    const BaselineState &baseline, const EngineFunction &engine = {},
     const CellObserver &observer = {});
 
 // The same sweep with the grids showing quantity; baseline is that
 // quantity's own baseline. The moved roll centre of a cell is the one the
 // main window shows for that dive and roll.
 CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
-    const EngineInput &layout, const BaselineState &baseline,
-    const EngineFunction &engine = runEngine, const CellObserver &observer = {});
+    const EngineInput &layout, const BaselineState &baseline, const EngineFunction &engine = {},
+    const CellObserver &observer = {});
 
 // The table of another quantity from the numbers a sweep kept, with that
 // quantity's baseline (checked against the swept spec as a fill checks it).

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -157,6 +158,27 @@ double readNumber(std::string_view text)
     else if (result.ec != std::errc())
         value = 0.0;
     return negative ? -value : value;
+}
+
+std::optional<double> readSixDecimals(double value)
+{
+    const double a = std::fabs(value);
+    // Below 10^8 the text has at most fifteen digits: the reading divides.
+    if (!(a < 1e8)) {
+        return std::nullopt;
+    }
+    // a * 10^6 is exactly p + err. The text rounds the exact value to a
+    // whole number; the sign of (p - n - 0.5) + err, a sum of two doubles,
+    // is the sign of its exact value, so the rounding is decided exactly.
+    const double p = a * 1e6;
+    const double err = std::fma(a, 1e6, -p);
+    double n = std::floor(p);
+    const double beyondHalf = ((p - n) - 0.5) + err;
+    if (beyondHalf > 0 || (beyondHalf == 0 && std::fmod(n, 2.0) != 0)) {
+        n += 1;
+    }
+    const double read = n / kPowersOfTen[6];
+    return std::signbit(value) ? -read : read;
 }
 
 } // namespace tarvik

@@ -7,6 +7,7 @@
 // number reads as 0. Locale-independent: the decimal symbol is always '.'.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace tarvik {
@@ -15,5 +16,12 @@ double readNumber(std::string_view text);
 // Whether the rule above finds a number at the start of the text at all
 // ("12abc" and " -.5" do; "abc", "-", "." and "x12" do not).
 bool hasLeadingNumber(std::string_view text);
+
+// What readNumber gives for value written with six decimals (std::to_chars,
+// fixed, precision 6), made without the text: the value rounded to whole
+// millionths, ties to even, then divided as the reading divides. Empty for
+// values whose text the reading would take another way (not finite, or
+// more than fifteen digits).
+std::optional<double> readSixDecimals(double value);
 
 } // namespace tarvik

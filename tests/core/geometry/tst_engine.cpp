@@ -31,6 +31,40 @@ const std::string *writeBack(const EngineOutput &out, int entry)
     return found;
 }
 
+// Every box lands in its own named slot, a metric length in inches, and a
+// box given again replaces its number and its blank state; the engine on
+// numbers read once and changed box by box gives what it gives on the texts.
+TEST(Engine, LayoutInputsReadEachBoxIntoItsSlotOnce)
+{
+    EngineInput in = workedExample();
+    in.entries[19] = "254"; // left lower frame pivot X
+    in.entries[41] = " 7 "; // right rim width
+    in.entries[54] = "1";
+    in.entries[1] = "  ";
+    LayoutInputs metric(in.entries, 1);
+    EXPECT_DOUBLE_EQ(metric.side[1].lowerFramePivot.x, 10.0);
+    EXPECT_DOUBLE_EQ(metric.side[0].rimWidth, 7 / 25.4);
+    EXPECT_DOUBLE_EQ(metric.dive, 1 / 25.4);
+    EXPECT_EQ(metric.side[1].staticCamber, metric.value(49));
+    EXPECT_TRUE(metric.blank(1));
+    EXPECT_FALSE(metric.empty(1));
+    metric.set(1, "3x");
+    EXPECT_FALSE(metric.blank(1));
+    EXPECT_DOUBLE_EQ(metric.side[0].upperFramePivot.x, 3 / 25.4);
+
+    in.applyDiveRoll = 1;
+    in.entries[55] = "2";
+    LayoutInputs numbers(workedExample().entries, in.unitsFlag);
+    for (int entry = 0; entry < 56; ++entry) {
+        numbers.set(entry, in.entries[static_cast<std::size_t>(entry)]);
+    }
+    const EngineOutput fromTexts = runEngine(in);
+    const EngineOutput fromNumbers = runEngine(in, numbers);
+    EXPECT_EQ(fromTexts.captions.dynamicCamber, fromNumbers.captions.dynamicCamber);
+    EXPECT_EQ(fromTexts.camber, fromNumbers.camber);
+    EXPECT_EQ(fromTexts.scene.items.size(), fromNumbers.scene.items.size());
+}
+
 // The derived positions themselves are held by the golden arm-mode cases;
 // here, what goes back into the boxes.
 TEST(Engine, LengthAndAngleModeWritesDerivedEndsBack)

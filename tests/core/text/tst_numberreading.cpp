@@ -4,6 +4,8 @@
 #include "core/text/entrytext.h"
 #include "core/text/numberreading.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +13,7 @@
 #include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tarvik {
 namespace {
@@ -68,6 +71,41 @@ TEST(ReadNumber, ShortAndLongDigitRunsReadAsCorrectlyRounded)
              "1.00000000000000011", ".000000000000001" }) {
         EXPECT_EQ(readNumber(text), std::strtod(text, nullptr)) << text;
     }
+}
+
+TEST(ReadNumber, SixDecimalsWithoutTheTextReadAsTheTextDoes)
+{
+    // Exact halves of a millionth (k/128 thousandths) round to even, as the
+    // text does; random values, tiny ones, signed zeros and the largest
+    // values taken must all read back bit for bit as their text.
+    std::uint64_t seed = 7;
+    const auto next = [&seed]() {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        return seed >> 11;
+    };
+    std::vector<double> values { 0.0, -0.0, 0.5e-6, 1.5e-6, 2.5e-6, -2.5e-6, 1e-300,
+        99999999.9999995, 14.0078125, 0.0000005 };
+    for (int round = 0; round < 20000; ++round) {
+        const auto k = static_cast<double>(next() % 100000000) - 5e7;
+        values.push_back(k / 128.0 / 1000.0);
+        values.push_back(k * 1e-7);
+        values.push_back(std::ldexp(static_cast<double>(next()), -static_cast<int>(next() % 80)));
+    }
+    for (const double value : values) {
+        char buffer[64];
+        const auto end
+            = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6).ptr;
+        const std::optional<double> read = readSixDecimals(value);
+        if (std::fabs(value) >= 1e8) {
+            EXPECT_FALSE(read) << value;
+            continue;
+        }
+        const double expected = readNumber(std::string_view(buffer, end));
+        ASSERT_TRUE(read) << value;
+        ASSERT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << value;
+    }
+    EXPECT_FALSE(readSixDecimals(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(readSixDecimals(std::numeric_limits<double>::infinity()));
 }
 
 TEST(EntryText, FractionsWholeNumbersAndPlainNumbers)
