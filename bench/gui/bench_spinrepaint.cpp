@@ -21,6 +21,7 @@
 #include "gui/platform/scriptedplatform.h"
 #include "qtbenchmain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -54,7 +55,7 @@ struct BenchWindow
         if (!window->files().openFile(data.path(QStringLiteral("tkfiles/WORKED.TK")))) {
             return;
         }
-        window->diveRollPanel()->yesButton()->click();
+        window->findChild<QAbstractButton *>(QStringLiteral("ApplyYes"))->click();
         QApplication::processEvents();
         ready = document.state().applyDiveRoll == 1 && document.output().movedPass.has_value();
     }
@@ -71,9 +72,9 @@ void spinAndRepaint(benchmark::State &state, bool wholeWindow)
         return;
     }
     MainWindow &window = *bench.window;
-    tarvik::gui::DiveRollPanel *panel = window.diveRollPanel();
-    QToolButton *buttons[2] = { panel->spinButton(tarvik::kDiveEntry, true),
-        panel->spinButton(tarvik::kDiveEntry, false) };
+    tarvik::gui::DiveRollPanel *panel = window.findChild<tarvik::gui::DiveRollPanel *>();
+    QToolButton *buttons[2] = { panel->findChild<QToolButton *>(QStringLiteral("DiveUp")),
+        panel->findChild<QToolButton *>(QStringLiteral("DiveDown")) };
     // One press must change the dive; the next one takes it back.
     const QString diveBefore = panel->diveBox()->text();
     buttons[0]->click();
@@ -90,7 +91,7 @@ void spinAndRepaint(benchmark::State &state, bool wholeWindow)
         if (wholeWindow) {
             QApplication::processEvents();
         } else {
-            window.frontView()->repaint();
+            window.findChild<QWidget *>(QStringLiteral("FrontView"))->repaint();
         }
     }
     QApplication::processEvents();

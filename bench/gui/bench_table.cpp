@@ -115,7 +115,12 @@ void BM_GraphOpenToPaint(benchmark::State &state)
     for (auto _ : state) {
         table->setSelection(kRight, { 1, 6, 1, 11 });
         graph->trigger();
-        GraphWindow *window = bench.tables->graphWindow();
+        GraphWindow *window = nullptr;
+        for (QWidget *shown : QApplication::topLevelWidgets()) {
+            if (auto *g = qobject_cast<GraphWindow *>(shown); g && g->isVisible()) {
+                window = g;
+            }
+        }
         if (window == nullptr) {
             state.SkipWithError("no graph window");
             return;

@@ -88,7 +88,12 @@ QImage measuredGraph(ShotContext &context)
     // Dive 0, 1 and 2 over every roll.
     window->setSelection(kRight, { 3, 5, 1, window->table().gridColumns() - 1 });
     window->graph();
-    gui::GraphWindow *graph = scene.tables.graphWindow();
+    gui::GraphWindow *graph = nullptr;
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        if (auto *g = qobject_cast<gui::GraphWindow *>(shown); g && g->isVisible()) {
+            graph = g;
+        }
+    }
     graph->resize(900, 600);
     return grabWindow(graph);
 }
