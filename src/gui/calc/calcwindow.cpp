@@ -86,14 +86,10 @@ CalcWindow::~CalcWindow()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-
 QLineEdit *CalcWindow::box(int k) const
 {
     return k >= 1 && k <= kCalcMaxInputRows ? m_rows[std::size_t(k)].box : nullptr;
 }
-
-
-
 
 QGroupBox *CalcWindow::frame(int f) const
 {

@@ -2,10 +2,10 @@
 #include "gui/design/measurementswindow.h"
 
 #include "core/design/measurementsheet.h"
-#include "gui/document/layoutdocument.h"
 #include "gui/common/screenplacement.h"
 #include "gui/design/measurementowner.h"
 #include "gui/design/measurementsheetprinter.h"
+#include "gui/document/layoutdocument.h"
 #include "gui/platform/platform.h"
 
 #include <QApplication>

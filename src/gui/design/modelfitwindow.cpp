@@ -3,11 +3,11 @@
 
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
-#include "gui/document/layoutdocument.h"
-#include "gui/document/settingsowner.h"
 #include "gui/common/screenplacement.h"
 #include "gui/design/measurementowner.h"
 #include "gui/design/optimizerworker.h"
+#include "gui/document/layoutdocument.h"
+#include "gui/document/settingsowner.h"
 #include "gui/platform/platform.h"
 
 #include <QCloseEvent>
