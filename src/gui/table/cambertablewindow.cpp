@@ -318,34 +318,52 @@ void CamberTableWindow::activated()
     });
 }
 
+void CamberTableWindow::runBaselineItem(BaselineItem item)
+{
+    run([this, item] {
+        TableAnswers answers;
+        for (;;) {
+            const BaselineStep step = m_baselineCommands.next(item, answers);
+            for (const std::string &note : step.notes) {
+                m_dialogs.note(note);
+            }
+            if (!step.question) {
+                break;
+            }
+            answers.push_back(m_dialogs.ask(*step.question));
+        }
+        m_baselineCommands.finish(item, answers);
+    });
+}
+
 void CamberTableWindow::showBaselineData()
 {
-    run([this] { m_baselineCommands.showBaselineData(); });
+    runBaselineItem(BaselineItem::ShowBaselineData);
 }
 
 void CamberTableWindow::hideBaselineData()
 {
-    run([this] { m_baselineCommands.hideBaselineData(); });
+    runBaselineItem(BaselineItem::HideBaselineData);
 }
 
 void CamberTableWindow::baselineComment()
 {
-    run([this] { m_baselineCommands.baselineComment(); });
+    runBaselineItem(BaselineItem::BaselineComment);
 }
 
 void CamberTableWindow::previousTableIsBaseline()
 {
-    run([this] { m_baselineCommands.previousTableIsBaseline(); });
+    runBaselineItem(BaselineItem::PreviousTableIsBaseline);
 }
 
 void CamberTableWindow::savedTableIsBaseline()
 {
-    run([this] { m_baselineCommands.savedTableIsBaseline(); });
+    runBaselineItem(BaselineItem::SavedTableIsBaseline);
 }
 
 void CamberTableWindow::saveThisDataAsBaseline()
 {
-    run([this] { m_baselineCommands.saveThisDataAsBaseline(); });
+    runBaselineItem(BaselineItem::SaveThisDataAsBaseline);
 }
 
 void CamberTableWindow::printReport()

@@ -132,6 +132,8 @@ private:
     // hands a changed baseline back and shows a table filled meanwhile.
     // Commands do not nest: a dialog of one cannot start another.
     template <class Command> void run(Command &&command);
+    // A "Baseline" item: its notes and questions, then its changes.
+    void runBaselineItem(BaselineItem item);
     CamberTable sweep(const TableSpec &spec, const BaselineState &baseline);
     void showTable();
     void showGrids(const CamberTable &table);
