@@ -336,36 +336,6 @@ void CamberTableWindow::runBaselineItem(BaselineItem item)
     });
 }
 
-void CamberTableWindow::showBaselineData()
-{
-    runBaselineItem(BaselineItem::ShowBaselineData);
-}
-
-void CamberTableWindow::hideBaselineData()
-{
-    runBaselineItem(BaselineItem::HideBaselineData);
-}
-
-void CamberTableWindow::baselineComment()
-{
-    runBaselineItem(BaselineItem::BaselineComment);
-}
-
-void CamberTableWindow::previousTableIsBaseline()
-{
-    runBaselineItem(BaselineItem::PreviousTableIsBaseline);
-}
-
-void CamberTableWindow::savedTableIsBaseline()
-{
-    runBaselineItem(BaselineItem::SavedTableIsBaseline);
-}
-
-void CamberTableWindow::saveThisDataAsBaseline()
-{
-    runBaselineItem(BaselineItem::SaveThisDataAsBaseline);
-}
-
 void CamberTableWindow::printReport()
 {
     run([this] {
