@@ -185,36 +185,59 @@ bool DocumentViewers::startManualViewer(const std::string &target)
     return startFromSeek(kPdfViewerSeekName, target, m_settings.pdfViewerFolder);
 }
 
-void DocumentViewers::offerManualFolder(const std::filesystem::path &manual)
+ViewerOutcome DocumentViewers::offerManualFolder(const std::filesystem::path &manual)
 {
-    const std::string folder = manual.parent_path().string();
-    if (m_host.ask(manualNotShownQuestion(manual.string())) && !m_host.openWithDesktop(folder)) {
-        m_host.say(folderNotOpenedMessage(folder));
-    }
+    ViewerOutcome outcome;
+    outcome.step = ViewerOutcome::Step::OpenManualFolder;
+    outcome.question = manualNotShownQuestion(manual.string());
+    outcome.manual = manual;
+    return outcome;
 }
 
-bool DocumentViewers::showManual()
+ViewerOutcome DocumentViewers::showManual()
 {
     const auto folder = m_dataFolder / kManualFolder;
     const auto manual = findFileIgnoringCase(folder, kManualFileName);
     if (!manual) {
         m_host.say(documentMissingMessage((folder / kManualFileName).string()));
-        return false;
+        return ViewerOutcome::finished(false);
     }
     if (startManualViewer(manual->string())) {
         sayManualNoteOnce();
-        return true;
+        return ViewerOutcome::finished(true);
     }
-    // A download page that opened is the user's way on; anything else ends
-    // with where the manual is.
-    if (m_host.ask(pdfViewerDownloadQuestion())) {
-        m_host.say(pdfViewerDownloadNote());
-        if (showWebAddress(kPdfViewerDownloadAddress)) {
-            return false;
+    ViewerOutcome outcome;
+    outcome.step = ViewerOutcome::Step::DownloadViewer;
+    outcome.question = pdfViewerDownloadQuestion();
+    outcome.manual = *manual;
+    return outcome;
+}
+
+ViewerOutcome DocumentViewers::carryOn(const ViewerOutcome &asked, bool yes)
+{
+    switch (asked.step) {
+    case ViewerOutcome::Step::Finished:
+        break;
+    case ViewerOutcome::Step::DownloadViewer:
+        // A download page that opened is the user's way on; anything else
+        // ends with where the manual is.
+        if (yes) {
+            m_host.say(pdfViewerDownloadNote());
+            if (showWebAddress(kPdfViewerDownloadAddress)) {
+                return ViewerOutcome::finished(false);
+            }
         }
+        return offerManualFolder(asked.manual);
+    case ViewerOutcome::Step::OpenManualFolder:
+        if (yes) {
+            const std::string folder = asked.manual.parent_path().string();
+            if (!m_host.openWithDesktop(folder)) {
+                m_host.say(folderNotOpenedMessage(folder));
+            }
+        }
+        break;
     }
-    offerManualFolder(*manual);
-    return false;
+    return ViewerOutcome::finished(false);
 }
 
 bool DocumentViewers::showReadme()

@@ -5,8 +5,11 @@
 // The launchers hold only the order of attempts; the desktop side is a
 // ViewerHost: message boxes, the desktop's default handler for a file or an
 // address, starting a program with arguments, the search-path lookup and
-// the file seek window. Each chain, first to last, moving on only when a
-// start fails:
+// the file seek window. The manual's chain asks the user Yes/No questions by
+// handing them back: showManual() returns a ViewerOutcome with the question,
+// the window asks it and calls carryOn() with the outcome and the answer, and
+// the chain goes on from where it stopped (nothing it did is done again).
+// Each chain, first to last, moving on only when a start fails:
 //
 // - manual: the remembered PDF viewer, the desktop's handler for PDF files,
 //   the known PDF viewers on the search path, the file seek for one of them;
@@ -28,6 +31,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -69,8 +73,6 @@ public:
 
     // An information box with an OK button.
     virtual void say(const ViewerMessage &message) = 0;
-    // A question with Yes and No; true for Yes.
-    virtual bool ask(const ViewerMessage &question) = 0;
     // Hands an absolute file or folder path (starting with '/') or a web
     // address to the desktop's default handler; false when it could not be
     // handed on, or the desktop has no application for its type.
@@ -108,6 +110,28 @@ ViewerMessage browserNotLocatedMessage(std::string_view address);
 // address without its scheme and path ("tarvik.example.org").
 std::string webSiteName(std::string_view address);
 
+// Where a chain stands: finished (started says whether a viewer started),
+// or stopped at a Yes/No question to ask before carryOn().
+struct ViewerOutcome
+{
+    enum class Step {
+        Finished,
+        DownloadViewer, // pdfViewerDownloadQuestion()
+        OpenManualFolder // manualNotShownQuestion()
+    };
+    Step step = Step::Finished;
+    bool started = false;
+    std::optional<ViewerMessage> question;
+    std::filesystem::path manual; // the manual the chain was showing
+
+    static ViewerOutcome finished(bool started)
+    {
+        ViewerOutcome outcome;
+        outcome.started = started;
+        return outcome;
+    }
+};
+
 // The Help menu's three launchers for one run of the program; the
 // first-time note of the manual is said once per object.
 class DocumentViewers
@@ -115,8 +139,12 @@ class DocumentViewers
 public:
     DocumentViewers(ViewerHost &host, Settings &settings, std::filesystem::path dataFolder);
 
-    // Help "Display User's Manual". True when a viewer was started.
-    bool showManual();
+    // Help "Display User's Manual"; finished with started true when a
+    // viewer was started.
+    ViewerOutcome showManual();
+    // Goes on with the chain that stopped at asked's question, with the
+    // user's answer (true for Yes).
+    ViewerOutcome carryOn(const ViewerOutcome &asked, bool yes);
     // Help "Display Readme.doc File (recent changes)".
     bool showReadme();
     // Help "Quellmark on the Web".
@@ -130,7 +158,7 @@ private:
         std::string *remember);
     bool startFromSeek(std::string_view name, const std::string &target, std::string &remember);
     bool startManualViewer(const std::string &target);
-    void offerManualFolder(const std::filesystem::path &manual);
+    static ViewerOutcome offerManualFolder(const std::filesystem::path &manual);
     void sayManualNoteOnce();
 
     ViewerHost &m_host;

@@ -2,8 +2,14 @@
 // show-baseline question and the check marks.
 //
 // Every item works on the program-wide baseline state and the table of the
-// session, asks its questions through the session's TableDialogs and refills
-// the table through the session when the item changes what the table shows.
+// session, and refills the table through the session when the item changes
+// what the table shows. An item asks by handing its question back: the
+// window calls next() with the answers so far, shows the step's notes, asks
+// the step's question and calls next() again with the answer added; when a
+// step has no question the window calls finish() with the same answers.
+// Nothing changes before finish(), which applies the item's changes in the
+// order the item makes them: the comment, the saved/previous mode, the copy
+// of the table into the baseline, ShowBaseline, the refill.
 //
 // Three choices differ from the old program, which lost the user's data on a
 // cancelled input box and asked up to four questions in a row:
@@ -17,6 +23,12 @@
 //     (the baseline can be shown from the menu); the notes that introduce a
 //     step stay.
 #pragma once
+
+#include "core/table/tabledialogs.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -36,6 +48,25 @@ struct BaselineMenuChecks
 
 BaselineMenuChecks baselineMenuChecks(const BaselineState &baseline);
 
+enum class BaselineItem {
+    ShowBaselineData, // "Show Baseline Data"
+    HideBaselineData, // "Hide Baseline Data"
+    BaselineComment, // "Baseline Comment"
+    PreviousTableIsBaseline, // "Previous Table is Baseline Data"
+    SavedTableIsBaseline, // "Saved Table is Baseline Data"
+    SaveThisDataAsBaseline // "Save This Data as Baseline"
+};
+
+// What an item shows next: its notes (each in an OK box), then its question
+// when it has one.
+struct BaselineStep
+{
+    std::vector<std::string> notes;
+    std::optional<TableQuestion> question;
+
+    friend bool operator==(const BaselineStep &, const BaselineStep &) = default;
+};
+
 class BaselineMenu
 {
 public:
@@ -44,24 +75,23 @@ public:
     {
     }
 
-    void showBaselineData(); // "Show Baseline Data"
-    void hideBaselineData(); // "Hide Baseline Data"
-    void baselineComment(); // "Baseline Comment"
-    void previousTableIsBaseline(); // "Previous Table is Baseline Data"
-    void savedTableIsBaseline(); // "Saved Table is Baseline Data"
-    // "Save This Data as Baseline"; false when the comment input was
-    // cancelled and nothing was saved.
-    bool saveThisDataAsBaseline();
-
-    // The show-baseline question: asked only while the baseline is hidden;
-    // Yes shows it and refills the table.
-    void askShowBaseline();
+    // What item shows after the given answers; changes nothing.
+    BaselineStep next(BaselineItem item, const TableAnswers &answers) const;
+    // Applies item for the given answers, all of them in (next() has no
+    // question left); a missing answer counts as No or Cancel.
+    void finish(BaselineItem item, const TableAnswers &answers);
 
     BaselineMenuChecks checks() const;
 
 private:
-    // The save; offerToShow asks the show-baseline question when hidden.
-    bool save(bool offerToShow);
+    struct Plan;
+    class Walk;
+
+    // Runs item over answers: fills step with what comes after the last
+    // answer, and plan with the changes once every question is answered.
+    void walk(BaselineItem item, Walk &walk, Plan &plan) const;
+    void save(bool offerToShow, Walk &walk, Plan &plan) const;
+    void offerToShow(Walk &walk, Plan &plan) const;
 
     CamberTableSession *m_session;
 };

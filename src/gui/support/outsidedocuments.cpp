@@ -21,9 +21,14 @@ bool OutsideDocuments::show(OutsideDocument document, QWidget *parent)
 
     bool started = false;
     switch (document) {
-    case OutsideDocument::Manual:
-        started = m_viewers.showManual();
+    case OutsideDocument::Manual: {
+        ViewerOutcome outcome = m_viewers.showManual();
+        while (outcome.question) {
+            outcome = m_viewers.carryOn(outcome, m_host.ask(*outcome.question));
+        }
+        started = outcome.started;
         break;
+    }
     case OutsideDocument::Readme:
         started = m_viewers.showReadme();
         break;

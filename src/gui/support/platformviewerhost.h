@@ -31,7 +31,8 @@ public:
     void setSearchPath(const QString &searchPath) { m_searchPath = searchPath; }
 
     void say(const ViewerMessage &message) override;
-    bool ask(const ViewerMessage &question) override;
+    // The Yes/No question a chain stopped at; true for Yes.
+    bool ask(const ViewerMessage &question);
     bool openWithDesktop(const std::string &target) override;
     bool startProgram(
         const std::string &program, const std::vector<std::string> &arguments) override;

@@ -318,34 +318,22 @@ void CamberTableWindow::activated()
     });
 }
 
-void CamberTableWindow::showBaselineData()
+void CamberTableWindow::runBaselineItem(BaselineItem item)
 {
-    run([this] { m_baselineCommands.showBaselineData(); });
-}
-
-void CamberTableWindow::hideBaselineData()
-{
-    run([this] { m_baselineCommands.hideBaselineData(); });
-}
-
-void CamberTableWindow::baselineComment()
-{
-    run([this] { m_baselineCommands.baselineComment(); });
-}
-
-void CamberTableWindow::previousTableIsBaseline()
-{
-    run([this] { m_baselineCommands.previousTableIsBaseline(); });
-}
-
-void CamberTableWindow::savedTableIsBaseline()
-{
-    run([this] { m_baselineCommands.savedTableIsBaseline(); });
-}
-
-void CamberTableWindow::saveThisDataAsBaseline()
-{
-    run([this] { m_baselineCommands.saveThisDataAsBaseline(); });
+    run([this, item] {
+        TableAnswers answers;
+        for (;;) {
+            const BaselineStep step = m_baselineCommands.next(item, answers);
+            for (const std::string &note : step.notes) {
+                m_dialogs.note(note);
+            }
+            if (!step.question) {
+                break;
+            }
+            answers.push_back(m_dialogs.ask(*step.question));
+        }
+        m_baselineCommands.finish(item, answers);
+    });
 }
 
 void CamberTableWindow::printReport()

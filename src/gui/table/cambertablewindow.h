@@ -73,12 +73,12 @@ public:
     void activated();
 
     // The "Baseline" menu items.
-    void showBaselineData();
-    void hideBaselineData();
-    void baselineComment();
-    void previousTableIsBaseline();
-    void savedTableIsBaseline();
-    void saveThisDataAsBaseline();
+    void showBaselineData() { runBaselineItem(BaselineItem::ShowBaselineData); }
+    void hideBaselineData() { runBaselineItem(BaselineItem::HideBaselineData); }
+    void baselineComment() { runBaselineItem(BaselineItem::BaselineComment); }
+    void previousTableIsBaseline() { runBaselineItem(BaselineItem::PreviousTableIsBaseline); }
+    void savedTableIsBaseline() { runBaselineItem(BaselineItem::SavedTableIsBaseline); }
+    void saveThisDataAsBaseline() { runBaselineItem(BaselineItem::SaveThisDataAsBaseline); }
     // "Print": the report comment, the print dialog, the report.
     void printReport();
     // "Export CSV": the shown table in a file the user names.
@@ -132,6 +132,8 @@ private:
     // hands a changed baseline back and shows a table filled meanwhile.
     // Commands do not nest: a dialog of one cannot start another.
     template <class Command> void run(Command &&command);
+    // A "Baseline" item: its notes and questions, then its changes.
+    void runBaselineItem(BaselineItem item);
     CamberTable sweep(const TableSpec &spec, const BaselineState &baseline);
     void showTable();
     void showGrids(const CamberTable &table);

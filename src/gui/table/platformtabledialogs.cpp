@@ -23,22 +23,20 @@ void PlatformTableDialogs::note(const std::string &text)
         MessageButtons::Ok, MessageIcon::Information);
 }
 
-bool PlatformTableDialogs::askYesNo(const std::string &title, const std::string &text)
+TableAnswer PlatformTableDialogs::ask(const TableQuestion &question)
 {
-    return m_platform.message(
-               m_parent, qs(title), qs(text), MessageButtons::YesNo, MessageIcon::Question)
-        == MessageAnswer::Yes;
-}
-
-std::optional<std::string> PlatformTableDialogs::askText(
-    const std::string &title, const std::string &prompt, const std::string &defaultText)
-{
-    const std::optional<QString> answer
-        = m_platform.askText(m_parent, qs(title), qs(prompt), qs(defaultText));
-    if (!answer) {
-        return std::nullopt;
+    if (question.kind == TableQuestion::Kind::YesNo) {
+        return TableAnswer::yesNo(
+            m_platform.message(m_parent, qs(question.title), qs(question.text),
+                MessageButtons::YesNo, MessageIcon::Question)
+            == MessageAnswer::Yes);
     }
-    return answer->toStdString();
+    const std::optional<QString> answer = m_platform.askText(
+        m_parent, qs(question.title), qs(question.text), qs(question.defaultText));
+    if (!answer) {
+        return TableAnswer::typed(std::nullopt);
+    }
+    return TableAnswer::typed(answer->toStdString());
 }
 
 } // namespace tarvik::gui

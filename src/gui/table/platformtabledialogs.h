@@ -1,9 +1,8 @@
-// The Camber Table's questions (the core's TableDialogs) asked through the
-// platform layer: notes in an OK box under the program's title, Yes/No
-// questions with their own titles, and the comment input that tells Cancel
-// from an empty OK, so the core's two Cancel rules (a cancelled "Baseline
-// Comment" keeps the comment, a cancelled save comment abandons the save)
-// hold in the window too.
+// The Camber Table's notes (the core's TableDialogs) and questions (the
+// core's TableQuestion) through the platform layer: notes in an OK box under
+// the program's title, Yes/No questions with their own titles, and the comment input that tells
+// Cancel from an empty OK, so the core's two Cancel rules (a cancelled "Baseline Comment" keeps the
+// comment, a cancelled save comment abandons the save) hold in the window too.
 #pragma once
 
 #include "core/table/tabledialogs.h"
@@ -24,9 +23,7 @@ public:
     }
 
     void note(const std::string &text) override;
-    bool askYesNo(const std::string &title, const std::string &text) override;
-    std::optional<std::string> askText(const std::string &title, const std::string &prompt,
-        const std::string &defaultText) override;
+    TableAnswer ask(const TableQuestion &question);
 
 private:
     Platform &m_platform;

@@ -6,6 +6,7 @@
 #include "core/geometry/engine.h"
 #include "core/layout/specrecord.h"
 #include "core/table/baseline.h"
+#include "core/table/baselinemenu.h"
 #include "core/table/tabledialogs.h"
 
 #include <deque>
@@ -43,8 +44,9 @@ inline BaselineState filledBaseline(const TableSpec &spec, const char *cellText,
     return b;
 }
 
-// Replays answers in order and logs "note:" + text, "ask:" + title and
-// title + ":" + default text; an unscripted question fails the test.
+// Logs "note:" + text for each note, "ask:" + title for a Yes/No question and
+// title + ":" + default text for an input, and replays the scripted answers
+// in order; an unscripted question fails the test.
 class ScriptedDialogs : public TableDialogs
 {
 public:
@@ -53,16 +55,35 @@ public:
     std::vector<std::string> log;
 
     void note(const std::string &text) override { log.push_back("note:" + text); }
-    bool askYesNo(const std::string &title, const std::string &) override
+    TableAnswer ask(const TableQuestion &question)
     {
-        log.push_back("ask:" + title);
-        return next(yesNo, false);
+        if (question.kind == TableQuestion::Kind::YesNo) {
+            log.push_back("ask:" + question.title);
+            return TableAnswer::yesNo(next(yesNo, false));
+        }
+        log.push_back(question.title + ":" + question.defaultText);
+        return TableAnswer::typed(next(texts, std::optional<std::string>()));
     }
-    std::optional<std::string> askText(
-        const std::string &title, const std::string &, const std::string &defaultText) override
+
+    // Runs a "Baseline" item as the window does: each step's notes, its
+    // question, the next step with the answer added; then the changes.
+    // Checks that nothing changes before the last answer is in.
+    void run(BaselineMenu &menu, BaselineItem item, const BaselineState &state)
     {
-        log.push_back(title + ":" + defaultText);
-        return next(texts, std::optional<std::string>());
+        TableAnswers answers;
+        const BaselineState before = state;
+        for (;;) {
+            const BaselineStep step = menu.next(item, answers);
+            for (const std::string &text : step.notes) {
+                note(text);
+            }
+            if (!step.question) {
+                break;
+            }
+            answers.push_back(ask(*step.question));
+            EXPECT_EQ(state, before) << "changed before its last answer";
+        }
+        menu.finish(item, answers);
     }
 
 private:

@@ -27,6 +27,8 @@ struct Fixture
         dialogs };
     BaselineMenu menu { session };
 
+    void run(BaselineItem item) { dialogs.run(menu, item, baseline); }
+
     const std::string &cell(int row, int column) const
     {
         return session.table()
@@ -63,7 +65,7 @@ TEST(TableSession, PreviousTableBecomesBaselineOnClose)
     EXPECT_EQ(f.baseline.cell(kRight, 0, 0), "-24.00");
 
     // Shown, then a changed spec: hidden with the message, before the sweep.
-    f.menu.showBaselineData();
+    f.run(BaselineItem::ShowBaselineData);
     f.spec.RollIncIndex = 2;
     f.session.fill();
     EXPECT_EQ(f.dialogs.log,
@@ -89,7 +91,7 @@ TEST(BaselineMenu, CancelledNewSavedBaselineKeepsWhatWasStored)
     const BaselineState before = f.baseline;
     f.dialogs.yesNo = { true }; // "Save New Baseline?"
     f.dialogs.texts = { std::nullopt };
-    f.menu.savedTableIsBaseline();
+    f.run(BaselineItem::SavedTableIsBaseline);
     EXPECT_EQ(f.baseline, before);
     EXPECT_EQ(f.dialogs.log,
         (std::vector<std::string> { "ask:Save New Baseline?", "note:" + saveBaselineNote(before),
@@ -102,9 +104,19 @@ TEST(BaselineMenu, SavedModeAsksAtMostTwoQuestions)
     Fixture f;
     f.session.fill();
     const std::string note = "note:The current Table's data will be saved as a Baseline.";
+    // The first step is the note and the comment input; an OK that empties
+    // the comment goes on to the show question, with no note in between.
+    EXPECT_EQ(f.menu.next(BaselineItem::SavedTableIsBaseline, {}),
+        (BaselineStep { { note.substr(5) },
+            TableQuestion {
+                TableQuestion::Kind::Text, kBaselineCommentTitle, kBaselineCommentPrompt, "" } }));
+    EXPECT_EQ(f.menu.next(BaselineItem::SavedTableIsBaseline, { TableAnswer::typed("") }),
+        (BaselineStep { {},
+            TableQuestion {
+                TableQuestion::Kind::YesNo, kShowBaselineTitle, showBaselineQuestion(), "" } }));
     f.dialogs.texts = { std::string("") };
     f.dialogs.yesNo = { false };
-    f.menu.savedTableIsBaseline();
+    f.run(BaselineItem::SavedTableIsBaseline);
     EXPECT_EQ(f.dialogs.log,
         (std::vector<std::string> { note, "Baseline Comment:", "ask:Show Baseline Data?" }));
     EXPECT_EQ(f.baseline.BaselineIsSaved, 1);
@@ -114,7 +126,7 @@ TEST(BaselineMenu, SavedModeAsksAtMostTwoQuestions)
     f.dialogs.log.clear();
     f.dialogs.yesNo = { true };
     f.dialogs.texts = { std::string("again") };
-    f.menu.savedTableIsBaseline();
+    f.run(BaselineItem::SavedTableIsBaseline);
     EXPECT_EQ(f.dialogs.log,
         (std::vector<std::string> { "ask:Save New Baseline?", note, "Baseline Comment:" }));
     EXPECT_EQ(f.baseline.BaselineComment, "again");
@@ -123,7 +135,7 @@ TEST(BaselineMenu, SavedModeAsksAtMostTwoQuestions)
     // A No to "Save New Baseline?" stops the item.
     f.dialogs.log.clear();
     f.dialogs.yesNo = { false };
-    f.menu.savedTableIsBaseline();
+    f.run(BaselineItem::SavedTableIsBaseline);
     EXPECT_EQ(f.dialogs.log, (std::vector<std::string> { "ask:Save New Baseline?" }));
 }
 
@@ -134,12 +146,12 @@ TEST(BaselineMenu, PreviousModeFromSavedCopiesWithoutRefill)
     f.baseline.BaselineIsSaved = 1;
     f.baseline.BaselineData[kRight][0][0] = "saved";
     f.dialogs.yesNo = { false };
-    f.menu.previousTableIsBaseline(); // No: stop
+    f.run(BaselineItem::PreviousTableIsBaseline); // No: stop
     EXPECT_EQ(f.baseline.BaselineIsSaved, 1);
 
     f.dialogs.log.clear();
     f.dialogs.yesNo = { true, false };
-    f.menu.previousTableIsBaseline();
+    f.run(BaselineItem::PreviousTableIsBaseline);
     EXPECT_EQ(f.dialogs.log,
         (std::vector<std::string> { "ask:Abandon Saved Baseline?", "ask:Show Baseline Data?" }));
     EXPECT_EQ(f.baseline.BaselineIsSaved, 0);
@@ -149,7 +161,7 @@ TEST(BaselineMenu, PreviousModeFromSavedCopiesWithoutRefill)
 
     f.dialogs.log.clear();
     f.dialogs.yesNo = { true };
-    f.menu.previousTableIsBaseline();
+    f.run(BaselineItem::PreviousTableIsBaseline);
     EXPECT_EQ(f.dialogs.log.front(), std::string("note:") + kAlreadyPreviousMode);
     EXPECT_EQ(f.baseline.ShowBaseline, 1);
     EXPECT_TRUE(f.session.table().baselineShown);
