@@ -9,6 +9,7 @@
 #include "cli/fitcommand.h"
 
 #include "cli/clioptions.h"
+#include "cli/searchstop.h"
 #include "core/design/modelfit.h"
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
@@ -63,19 +64,6 @@ bool parseFitVary(const std::string &argument, const LayoutState &layout, Design
     }
     variable = makeDesignVariable(entry, low, high, false);
     return true;
-}
-
-const char *stopName(OptimizerStop stop)
-{
-    switch (stop) {
-    case OptimizerStop::Cancelled:
-        return "cancelled";
-    case OptimizerStop::TimeLimit:
-        return "time-limit";
-    case OptimizerStop::Finished:
-        break;
-    }
-    return "finished";
 }
 
 ordered_json optionalNumber(const std::optional<double> &value)

@@ -16,6 +16,7 @@
 #include "cli/optimizecommand.h"
 
 #include "cli/clioptions.h"
+#include "cli/searchstop.h"
 #include "core/design/pickupoptimizer.h"
 #include "core/text/numberreading.h"
 
@@ -104,19 +105,6 @@ bool parseSeed(const std::string &text, std::uint64_t &seed)
 {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
     return !text.empty() && ec == std::errc() && end == text.data() + text.size();
-}
-
-const char *stopName(OptimizerStop stop)
-{
-    switch (stop) {
-    case OptimizerStop::Cancelled:
-        return "cancelled";
-    case OptimizerStop::TimeLimit:
-        return "time-limit";
-    case OptimizerStop::Finished:
-        break;
-    }
-    return "finished";
 }
 
 bool alreadyTied(const std::vector<DesignVariable> &variables, const DesignVariable &v)
