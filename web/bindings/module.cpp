@@ -4,6 +4,7 @@
 #include "core/calc/calcdefinition.h"
 #include "core/layout/entrynumbers.h"
 #include "core/table/reporttext.h"
+#include "jsvalues.h"
 #include "webcalc.h"
 #include "webdesign.h"
 #include "webdocument.h"
@@ -17,15 +18,6 @@ namespace tarvik::web {
 namespace {
 
 using emscripten::val;
-
-val strings(const auto &list)
-{
-    val out = val::array();
-    for (const auto &text : list) {
-        out.call<void>("push", val(std::string(text)));
-    }
-    return out;
-}
 
 val pairOf(const std::array<std::string, 2> &texts)
 {
@@ -182,8 +174,8 @@ val calcView(const WebCalc &calc)
     }
     out.set("outputs", outputs);
     out.set("acceptEnabled", s.acceptEnabled());
-    out.set("isShim", s.mode() == kCalcModeShim);
-    const ShimTargetState &t = s.shimTarget();
+    out.set("isShim", calc.shim() != nullptr);
+    const ShimTargetState t = calc.shim() ? calc.shim()->shimTarget() : ShimTargetState {};
     val target = val::object();
     target.set("on", t.on);
     target.set("text", t.text);
@@ -294,9 +286,9 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("setSymmetric", &WebDesign::setSymmetric)
         .function("setPreferSmallChange", &WebDesign::setPreferSmallChange)
         .function("run", &WebDesign::run);
-    constant("shimMode", kCalcModeShim);
+    constant("shimMode", static_cast<int>(CalcMode::Shim));
     constant("reportCommentPrompt", std::string(kReportCommentPrompt));
-    constant("springMode", kCalcModeSpring);
+    constant("springMode", static_cast<int>(CalcMode::Spring));
     class_<WebTable>("CamberTable")
         .constructor<WebDocument &>()
         .function("fill", &WebTable::fill)

@@ -6,15 +6,14 @@ namespace tarvik::web {
 CalcFeedback WebCalc::open(int mode, int side, std::optional<CalcMessage> &refusal)
 {
     m_answers = {};
-    m_session.reset();
+    close();
     const int s = side == kSideLeft ? kSideLeft : kSideRight;
     const CalcContext context(
         m_doc->state(), m_doc->settings(), s, m_shimChoices[static_cast<std::size_t>(s)]);
-    CalcOpenResult opened = openCalcWindow(mode, m_doc->dataDir(), context);
+    CalcOpenResult opened = openCalcWindow(static_cast<CalcMode>(mode), m_doc->dataDir(), context);
     refusal = opened.refusal;
-    if (opened.session) {
-        m_session.emplace(std::move(*opened.session));
-    }
+    m_session = std::move(opened.session);
+    m_shim = dynamic_cast<ShimCalc *>(m_session.get());
     return opened.feedback;
 }
 
@@ -30,16 +29,16 @@ CalcFeedback WebCalc::choose(int k, int index)
 
 CalcFeedback WebCalc::setTargetOn(bool on)
 {
-    return m_session ? m_session->setShimTargetOn(on) : CalcFeedback {};
+    return m_shim ? m_shim->setShimTargetOn(on) : CalcFeedback {};
 }
 
 CalcFeedback WebCalc::leaveTarget(const std::string &text)
 {
-    if (!m_session) {
+    if (!m_shim) {
         return {};
     }
-    m_session->shimTargetEntered();
-    return m_session->leaveShimTarget(text);
+    m_shim->shimTargetEntered();
+    return m_shim->leaveShimTarget(text);
 }
 
 CalcAcceptResult WebCalc::accept()
@@ -64,6 +63,7 @@ CalcAcceptResult WebCalc::accept()
 
 void WebCalc::close()
 {
+    m_shim = nullptr;
     m_session.reset();
     m_answers = {};
 }

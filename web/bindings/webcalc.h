@@ -5,9 +5,11 @@
 #pragma once
 
 #include "core/calc/calcsession.h"
+#include "core/calc/shimcalc.h"
 #include "webdocument.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,8 +26,10 @@ public:
     // Opens mode (1 shim, 11 spring) for side; the refusal or the first
     // calculation's messages.
     CalcFeedback open(int mode, int side, std::optional<CalcMessage> &refusal);
-    bool isOpen() const { return m_session.has_value(); }
+    bool isOpen() const { return m_session != nullptr; }
     const CalcSession &session() const { return *m_session; }
+    // The shim calculator, with its target camber; none in another mode.
+    const ShimCalc *shim() const { return m_shim; }
     CalcFeedback leaveBox(int k, const std::string &text);
     CalcFeedback choose(int k, int index);
     CalcFeedback setTargetOn(bool on);
@@ -38,7 +42,8 @@ public:
 
 private:
     WebDocument *m_doc;
-    std::optional<CalcSession> m_session;
+    std::unique_ptr<CalcSession> m_session;
+    ShimCalc *m_shim = nullptr; // m_session, when it is the shim calculator
     CalcAnswers m_answers;
     std::array<std::optional<ShimChoices>, 2> m_shimChoices;
 };

@@ -12,6 +12,7 @@
 #include "core/table/heatscale.h"
 #include "core/table/tablecsv.h"
 #include "core/table/tablereport.h"
+#include "jsvalues.h"
 
 #include <cstdio>
 #include <ctime>
@@ -22,15 +23,6 @@ namespace tarvik::web {
 namespace {
 
 using emscripten::val;
-
-val strings(const auto &list)
-{
-    val out = val::array();
-    for (const auto &text : list) {
-        out.call<void>("push", val(std::string(text)));
-    }
-    return out;
-}
 
 std::string colorText(unsigned rgb)
 {

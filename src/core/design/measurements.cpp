@@ -2,6 +2,7 @@
 #include "core/design/measurements.h"
 
 #include "core/design/designproblem.h"
+#include "core/text/floatchars.h"
 
 #include <algorithm>
 #include <charconv>
@@ -162,7 +163,7 @@ std::string measurementNumberText(std::optional<double> value)
         return {};
     }
     char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *value);
+    const auto [end, ec] = toCharsShortest(buffer, buffer + sizeof buffer, *value);
     return ec == std::errc() ? std::string(buffer, end) : std::string {};
 }
 

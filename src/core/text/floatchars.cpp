@@ -5,12 +5,14 @@
 // both builds do; the "C" locale is the only one either build runs in.
 #include "core/text/floatchars.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace tarvik {
@@ -206,6 +208,52 @@ std::from_chars_result read(const char *first, const char *last, double &value)
 }
 
 } // namespace charsfallback
+
+std::to_chars_result toCharsShortest(char *first, char *last, double value)
+{
+    char scientific[64];
+    const auto [end, ec] = toCharsScientific(scientific, scientific + sizeof scientific, value);
+    if (ec != std::errc()) {
+        return { last, ec };
+    }
+    const std::string_view text(scientific, static_cast<std::size_t>(end - scientific));
+    const std::size_t e = text.find('e');
+    std::string out;
+    if (e == std::string_view::npos) {
+        out = text; // inf, nan
+    } else {
+        const bool negative = text.front() == '-';
+        std::string digits;
+        for (const char c : text.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+            if (c != '.') {
+                digits += c;
+            }
+        }
+        const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+        const int n = static_cast<int>(digits.size());
+        std::string fixed;
+        if (exponent >= n - 1) {
+            // A whole number: fixed notation shows its exact digits, which
+            // past 2^53 are not the shortest digits followed by zeros.
+            char whole[400];
+            const int length = std::snprintf(whole, sizeof whole, "%.0f", std::fabs(value));
+            fixed.assign(whole, static_cast<std::size_t>(std::max(length, 0)));
+        } else if (exponent >= 0) {
+            fixed = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + '.'
+                + digits.substr(static_cast<std::size_t>(exponent + 1));
+        } else {
+            fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        }
+        const std::size_t scientificLength = text.size() - (negative ? 1 : 0);
+        out = std::string(negative ? "-" : "")
+            + (fixed.size() <= scientificLength ? fixed
+                                                : std::string(text.substr(negative ? 1 : 0)));
+    }
+    if (static_cast<std::size_t>(last - first) < out.size()) {
+        return { last, std::errc::value_too_large };
+    }
+    return { std::copy(out.begin(), out.end(), first), std::errc() };
+}
 
 #if defined(__cpp_lib_to_chars)
 

@@ -13,6 +13,10 @@ namespace tarvik {
 // Shortest text that reads back as the same value, as "d.ddde+XX".
 std::to_chars_result toCharsScientific(char *first, char *last, double value);
 std::to_chars_result toCharsScientific(char *first, char *last, float value);
+// Shortest text that reads back as the same value, in fixed notation
+// ("-12.5", "300", "0.001") or scientific ("1e+300"), whichever is shorter,
+// fixed on a tie: what std::to_chars gives with no format.
+std::to_chars_result toCharsShortest(char *first, char *last, double value);
 // The exact value rounded to `precision` digits after the first one.
 std::to_chars_result toCharsScientific(char *first, char *last, double value, int precision);
 std::to_chars_result toCharsScientific(char *first, char *last, float value, int precision);

@@ -134,6 +134,9 @@ TEST(FloatChars, ReplacementMatchesTheLibraryExactly)
                 std::to_chars(theirs, theirs + 512, f, std::chars_format::scientific)))
                 << mine;
         }
+        ASSERT_TRUE(same(
+            toCharsShortest(mine, mine + 512, value), std::to_chars(theirs, theirs + 512, value)))
+            << mine;
         const int precision = decimals(random);
         ASSERT_TRUE(same(charsfallback::scientific(mine, mine + 512, value, precision),
             std::to_chars(theirs, theirs + 512, value, std::chars_format::scientific, precision)));
