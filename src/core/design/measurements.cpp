@@ -177,7 +177,11 @@ bool readMeasurementField(
     }
     double number = 0;
     if (!readDesignNumber(text, number)) {
-        reason = "'" + std::string(text.substr(0, 20)) + "' is not a number.";
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (restrict)
+        // on a chain of string additions here.
+        reason = "'";
+        reason.append(text.substr(0, 20));
+        reason += "' is not a number.";
         return false;
     }
     if (std::abs(number) > limit) {
