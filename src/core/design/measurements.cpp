@@ -167,12 +167,6 @@ std::string measurementNumberText(std::optional<double> value)
     return ec == std::errc() ? std::string(buffer, end) : std::string {};
 }
 
-// GCC 12 at -O3 warns falsely (restrict) on the refusal text's string
-// additions once it inlines them here.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
 bool readMeasurementField(
     std::string_view text, double limit, std::optional<double> &value, std::string &reason)
 {
@@ -193,9 +187,6 @@ bool readMeasurementField(
     value = number == 0 ? 0.0 : number; // no "-0" in the file
     return true;
 }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
 
 std::string measurementFileText(const MeasurementSet &set)
 {
