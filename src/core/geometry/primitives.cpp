@@ -3,7 +3,10 @@
 // of the single-precision roundings decides the last digits of the results.
 #include "core/geometry/primitives.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace tarvik {
 
@@ -111,24 +114,80 @@ double pointAngleFrom(const LayoutPoint &pivot, const LayoutPoint &q)
     return theta;
 }
 
+namespace {
+
+// q's offset from pivot after turning it about pivot by turnRad: the
+// arithmetic of the motion steps (polar form with the 3.14159 half turn,
+// then sine and cosine of the turned angle).
+struct TurnedOffset
+{
+    double across = 0, up = 0;
+};
+
+TurnedOffset computeTurnedOffset(const LayoutPoint &pivot, const LayoutPoint &q, double turnRad)
+{
+    const double theta = pointAngleFrom(pivot, q);
+    const double r = distance(q, pivot);
+    const double phi = theta + turnRad;
+    return { r * std::cos(phi), r * std::sin(phi) };
+}
+
+// A sweep or a search rolls the same static points by the same angles over
+// and over (every dive of a roll column, every point a search does not
+// vary). The offset is a pure function of its inputs, so an answer
+// remembered for exactly equal inputs is the one the arithmetic gives; a
+// small direct-mapped memory per thread saves the atan, root, sine and
+// cosine of those repeats.
+struct TurnMemo
+{
+    float px = 0, py = 0, qx = 0, qy = 0;
+    double turnRad = 0;
+    TurnedOffset offset;
+    bool used = false;
+};
+
+constexpr std::size_t kTurnMemoSize = 256;
+
+TurnedOffset turnedOffset(const LayoutPoint &pivot, const LayoutPoint &q, double turnRad)
+{
+    thread_local std::array<TurnMemo, kTurnMemoSize> memory;
+    // The point and the angle are mixed apart: a mirrored point turned the
+    // other way must not land in the same place.
+    const std::uint64_t point = std::uint64_t(std::bit_cast<std::uint32_t>(q.x)) << 32
+        | std::bit_cast<std::uint32_t>(q.y);
+    std::uint64_t mixed = point ^ std::rotl(std::bit_cast<std::uint64_t>(turnRad), 29)
+        ^ std::bit_cast<std::uint32_t>(pivot.y);
+    mixed = (mixed ^ (mixed >> 31)) * 0x9E3779B97F4A7C15ull;
+    mixed = (mixed ^ (mixed >> 29)) * 0xC2B2AE3D27D4EB4Full;
+    TurnMemo &m = memory[(mixed >> 56) % kTurnMemoSize];
+    // Equal as numbers is enough: 0 and -0 give the same offset.
+    if (m.used && m.qx == q.x && m.qy == q.y && m.px == pivot.x && m.py == pivot.y
+        && m.turnRad == turnRad) {
+        return m.offset;
+    }
+    const TurnedOffset offset = computeTurnedOffset(pivot, q, turnRad);
+    m = { pivot.x, pivot.y, q.x, q.y, turnRad, offset, true };
+    return offset;
+}
+
+} // namespace
+
 void carryPointWithArm(const LayoutPoint &oldPivot, const LayoutPoint &newPivot, double oldAngleDeg,
     double newAngleDeg, LayoutPoint &q, FaultLog *faults)
 {
-    const double theta = pointAngleFrom(oldPivot, q);
-    const double r = distance(q, oldPivot);
-    const double phi = theta + kRadPerDeg * (newAngleDeg - oldAngleDeg);
-    storeFloat(q.y, r * std::sin(phi) + double(newPivot.y), faults);
-    storeFloat(q.x, r * std::cos(phi) + double(newPivot.x), faults);
+    // Not remembered: the arm's turn differs at every step.
+    const TurnedOffset t
+        = computeTurnedOffset(oldPivot, q, kRadPerDeg * (newAngleDeg - oldAngleDeg));
+    storeFloat(q.y, t.up + double(newPivot.y), faults);
+    storeFloat(q.x, t.across + double(newPivot.x), faults);
 }
 
 void rollAndDivePoint(LayoutPoint &q, const LayoutPoint &pivot, double rollRad,
     double newHeightOffset, FaultLog *faults)
 {
-    const double theta = pointAngleFrom(pivot, q);
-    const double r = distance(q, pivot);
-    const double phi = rollRad + theta;
-    storeFloat(q.y, r * std::sin(phi) + newHeightOffset, faults);
-    storeFloat(q.x, r * std::cos(phi), faults);
+    const TurnedOffset t = turnedOffset(pivot, q, rollRad);
+    storeFloat(q.y, t.up + newHeightOffset, faults);
+    storeFloat(q.x, t.across, faults);
 }
 
 void swingArmEnd(const LayoutPoint &oldFixed, const LayoutPoint &oldMoving,

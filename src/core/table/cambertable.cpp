@@ -225,21 +225,24 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     // roll change from cell to cell.
     const LayoutPasses passes(numbers, request);
     LayoutNumbers out;
-    // Every row gives its cells the same column texts.
+    // Every row gives its cells the same column texts, each read once: a
+    // number's text always reads back as a number.
     std::vector<std::string> columnTexts;
+    std::vector<double> columnReads;
     for (int j = 0; j < columns.count; ++j) {
         columnTexts.push_back(numberText(columns.value(j)));
+        columnReads.push_back(readNumber(columnTexts.back()));
     }
     const int g = table.groupSize();
     for (int k = 0; k < rows.count; ++k) {
         const std::string rowText = numberText(rows.value(k));
-        numbers.set(rowEntry, rowText);
+        numbers.setRead(rowEntry, readNumber(rowText));
         if (engine) {
             input.entries[static_cast<std::size_t>(rowEntry)] = rowText;
         }
         for (int j = 0; j < columns.count; ++j) {
             const std::string &columnText = columnTexts[static_cast<std::size_t>(j)];
-            numbers.set(columnEntry, columnText);
+            numbers.setRead(columnEntry, columnReads[static_cast<std::size_t>(j)]);
             if (engine) {
                 input.entries[static_cast<std::size_t>(columnEntry)] = columnText;
             }

@@ -4,8 +4,10 @@
 // ordinary layouts is held by the golden solve cases.
 #include "core/geometry/primitives.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tarvik {
 namespace {
@@ -77,6 +79,39 @@ TEST(RollAndDivePoint, PointOnTheCentreline)
     rollAndDivePoint(onCenter, {}, 0, 0);
     EXPECT_NEAR(onCenter.x, 0, 1e-3);
     EXPECT_NEAR(onCenter.y, 8, 1e-4);
+}
+
+// Rolled offsets are remembered between calls: mirrored points rolled the
+// opposite way, neighbouring angles and a pivot off the origin must each
+// keep their own answer, in whatever order they come.
+TEST(RollAndDivePoint, RepeatsGiveThePlainArithmetic)
+{
+    struct Case
+    {
+        float x, pivotY;
+        double rollRad;
+    };
+    std::vector<Case> cases;
+    for (const float x : { 12.0f, -12.0f, 7.5f }) {
+        for (const double r : { 0.0, 0.0872, -0.0872, 0.0873 }) {
+            for (const float pivotY : { 0.0f, 2.0f }) {
+                cases.push_back({ x, pivotY, r });
+            }
+        }
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+        for (const Case &c : cases) {
+            LayoutPoint q { c.x, 14.0f };
+            rollAndDivePoint(q, { 0, c.pivotY }, c.rollRad, 0.5);
+            const double dx = c.x;
+            const double dy = 14.0 - double(c.pivotY);
+            const double theta = std::atan(dy / dx) + (dx < 0 ? kHalfTurn : 0.0);
+            const double r = std::sqrt(dx * dx + dy * dy);
+            EXPECT_EQ(q.x, float(r * std::cos(c.rollRad + theta))) << c.x << " " << c.rollRad;
+            EXPECT_EQ(q.y, float(r * std::sin(c.rollRad + theta) + 0.5)) << c.x << " " << c.rollRad;
+        }
+        std::reverse(cases.begin(), cases.end());
+    }
 }
 
 TEST(SwingArmEnd, UnreachableOrVerticalDropsUnderThePivot)
