@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace tarvik {
 
@@ -140,33 +141,43 @@ TurnedOffset computeTurnedOffset(const LayoutPoint &pivot, const LayoutPoint &q,
 // cosine of those repeats.
 struct TurnMemo
 {
-    float px = 0, py = 0, qx = 0, qy = 0;
-    double turnRad = 0;
+    // The inputs' bits: -0 and 0 are told apart, as the arithmetic can.
+    std::uint64_t point = 0, pivot = 0, turn = 0;
     TurnedOffset offset;
     bool used = false;
 };
 
 constexpr std::size_t kTurnMemoSize = 256;
 
+// A number's bits (memcpy: the browser build's library has no bit_cast).
+template <class Bits, class T> Bits bitsOf(T value)
+{
+    static_assert(sizeof(Bits) == sizeof(T));
+    Bits bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 TurnedOffset turnedOffset(const LayoutPoint &pivot, const LayoutPoint &q, double turnRad)
 {
     thread_local std::array<TurnMemo, kTurnMemoSize> memory;
+    const auto pointBits = [](const LayoutPoint &p) {
+        return std::uint64_t(bitsOf<std::uint32_t>(p.x)) << 32 | bitsOf<std::uint32_t>(p.y);
+    };
+    const std::uint64_t point = pointBits(q);
+    const std::uint64_t around = pointBits(pivot);
+    const std::uint64_t turn = bitsOf<std::uint64_t>(turnRad);
     // The point and the angle are mixed apart: a mirrored point turned the
     // other way must not land in the same place.
-    const std::uint64_t point = std::uint64_t(std::bit_cast<std::uint32_t>(q.x)) << 32
-        | std::bit_cast<std::uint32_t>(q.y);
-    std::uint64_t mixed = point ^ std::rotl(std::bit_cast<std::uint64_t>(turnRad), 29)
-        ^ std::bit_cast<std::uint32_t>(pivot.y);
+    std::uint64_t mixed = point ^ std::rotl(turn, 29) ^ std::rotl(around, 47);
     mixed = (mixed ^ (mixed >> 31)) * 0x9E3779B97F4A7C15ull;
     mixed = (mixed ^ (mixed >> 29)) * 0xC2B2AE3D27D4EB4Full;
     TurnMemo &m = memory[(mixed >> 56) % kTurnMemoSize];
-    // Equal as numbers is enough: 0 and -0 give the same offset.
-    if (m.used && m.qx == q.x && m.qy == q.y && m.px == pivot.x && m.py == pivot.y
-        && m.turnRad == turnRad) {
+    if (m.used && m.point == point && m.pivot == around && m.turn == turn) {
         return m.offset;
     }
     const TurnedOffset offset = computeTurnedOffset(pivot, q, turnRad);
-    m = { pivot.x, pivot.y, q.x, q.y, turnRad, offset, true };
+    m = { point, around, turn, offset, true };
     return offset;
 }
 

@@ -112,6 +112,15 @@ TEST(RollAndDivePoint, RepeatsGiveThePlainArithmetic)
         }
         std::reverse(cases.begin(), cases.end());
     }
+    // A point at the pivot's height rolled by 0 and by -0 with no dive:
+    // the arithmetic gives heights 0 and -0, and so must every repeat.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const double turn : { 0.0, -0.0 }) {
+            LayoutPoint q { 5, -0.0f };
+            rollAndDivePoint(q, {}, turn, -0.0);
+            EXPECT_EQ(std::signbit(q.y), std::signbit(turn)) << turn;
+        }
+    }
 }
 
 TEST(SwingArmEnd, UnreachableOrVerticalDropsUnderThePivot)
