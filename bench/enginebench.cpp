@@ -10,7 +10,7 @@ namespace {
 void BM_EngineCall(benchmark::State &state)
 {
     tarvik::EngineInput input = tarvik::bench::workedExampleInput();
-    input.applyDiveRoll = 1;
+    input.applyDiveRoll = true;
     input.entries[tarvik::kDiveEntry] = "1";
     input.entries[tarvik::kRollEntry] = "2";
     input.withScene = true;

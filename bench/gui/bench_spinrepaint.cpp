@@ -57,7 +57,7 @@ struct BenchWindow
         }
         window->findChild<QAbstractButton *>(QStringLiteral("ApplyYes"))->click();
         QApplication::processEvents();
-        ready = document.state().applyDiveRoll == 1 && document.output().movedPass.has_value();
+        ready = document.state().applyDiveRoll && document.output().movedPass.has_value();
     }
 };
 

@@ -113,7 +113,7 @@ void BM_GraphOpenToPaint(benchmark::State &state)
     CamberTableWindow *table = bench.table();
     QAction *graph = table->action(QStringLiteral("mnuGraph"));
     for (auto _ : state) {
-        table->setSelection(kRight, { 1, 6, 1, 11 });
+        table->setSelection(kSideRight, { 1, 6, 1, 11 });
         graph->trigger();
         GraphWindow *window = nullptr;
         for (QWidget *shown : QApplication::topLevelWidgets()) {

@@ -134,7 +134,7 @@ bool loadMovedLayout(
     const bool moved = args.find("dive") != nullptr || args.find("roll") != nullptr;
     layout.record.set(kDiveEntry, moved ? numberText(dive) : std::string());
     layout.record.set(kRollEntry, moved ? numberText(roll) : std::string());
-    layout.applyDiveRoll = moved ? 1 : 0;
+    layout.applyDiveRoll = moved;
     return true;
 }
 
@@ -145,7 +145,7 @@ bool readSolveSettings(const CliArgs &args, Settings &settings, std::string &mes
             message = "option '--entry-mode' takes xy or arm, not '" + *text + "'";
             return false;
         }
-        settings.entryMode = 1;
+        settings.entryMode = EntryMode::LengthAndAngle;
     }
     const std::string *dive = args.find("gain-dive");
     const std::string *roll = args.find("gain-roll");

@@ -54,7 +54,7 @@ bool readSize(const CliArgs &args, SvgOptions &options, std::string &message)
     return true;
 }
 
-bool readOnOff(const CliArgs &args, std::string_view name, int &value, std::string &message)
+bool readOnOff(const CliArgs &args, std::string_view name, bool &value, std::string &message)
 {
     const std::string *text = args.find(name);
     if (text == nullptr) {
@@ -64,7 +64,7 @@ bool readOnOff(const CliArgs &args, std::string_view name, int &value, std::stri
         message = "option '--" + std::string(name) + "' takes on or off, not '" + *text + "'";
         return false;
     }
-    value = *text == "on" ? 1 : 0;
+    value = *text == "on";
     return true;
 }
 

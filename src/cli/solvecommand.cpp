@@ -87,8 +87,8 @@ ordered_json display(const EngineOutput &out)
         d["moved_roll_center_height"] = c.movedRollCenterHeight;
         d["moved_roll_center_side"] = c.movedRollCenterSide;
     }
-    d["camber_gain_right"] = c.camberGain[kRight];
-    d["camber_gain_left"] = c.camberGain[kLeft];
+    d["camber_gain_right"] = c.camberGain[kSideRight];
+    d["camber_gain_left"] = c.camberGain[kSideLeft];
     d["gain_basis"] = c.gainBasis;
     d["status"] = c.status;
     const char *names[2] = { "right", "left" };
@@ -119,13 +119,15 @@ ordered_json display(const EngineOutput &out)
     for (int s = 0; s < 2; ++s) {
         d[std::string("spring_compression_") + names[s]] = c.springCompression[s];
     }
-    // The arm-dimension boxes: entry = side * 16 + column * 8 + row.
+    // The arm-dimension boxes (length in the X column, angle in the Height one).
     for (int s = 0; s < 2; ++s) {
         const std::string side = names[s];
-        d["upper_arm_length_" + side] = writeBackText(out, s * 16 + 6);
-        d["upper_arm_angle_" + side] = writeBackText(out, s * 16 + 14);
-        d["lower_arm_length_" + side] = writeBackText(out, s * 16 + 7);
-        d["lower_arm_angle_" + side] = writeBackText(out, s * 16 + 15);
+        d["upper_arm_length_" + side] = writeBackText(out, pointEntry(s, kColumnX, kUpperArmDim));
+        d["upper_arm_angle_" + side]
+            = writeBackText(out, pointEntry(s, kColumnHeight, kUpperArmDim));
+        d["lower_arm_length_" + side] = writeBackText(out, pointEntry(s, kColumnX, kLowerArmDim));
+        d["lower_arm_angle_" + side]
+            = writeBackText(out, pointEntry(s, kColumnHeight, kLowerArmDim));
     }
     return d;
 }
@@ -163,11 +165,15 @@ int runSolveCommand(const std::vector<std::string> &args)
         { "layout_problem", out.layoutProblem },
         { "roll_center", point(st.rollCenter) },
         { "track",
-            { { "right", st.side[kRight].contactDistance },
-                { "left", st.side[kLeft].contactDistance },
-                { "total", st.side[kRight].contactDistance + st.side[kLeft].contactDistance } } },
-        { "right", staticSide(st.side[kRight], out.camberGain[kRight], out.wheelRate[kRight]) },
-        { "left", staticSide(st.side[kLeft], out.camberGain[kLeft], out.wheelRate[kLeft]) },
+            { { "right", st.side[kSideRight].contactDistance },
+                { "left", st.side[kSideLeft].contactDistance },
+                { "total",
+                    st.side[kSideRight].contactDistance + st.side[kSideLeft].contactDistance } } },
+        { "right",
+            staticSide(
+                st.side[kSideRight], out.camberGain[kSideRight], out.wheelRate[kSideRight]) },
+        { "left",
+            staticSide(st.side[kSideLeft], out.camberGain[kSideLeft], out.wheelRate[kSideLeft]) },
     };
     if (out.movedPass) {
         const PassSolution &mv = *out.movedPass;
@@ -175,8 +181,8 @@ int runSolveCommand(const std::vector<std::string> &args)
             { "dive", dive },
             { "roll", roll },
             { "roll_center", point(mv.rollCenter) },
-            { "right", movedSide(mv.side[kRight], out.springCompression[kRight]) },
-            { "left", movedSide(mv.side[kLeft], out.springCompression[kLeft]) },
+            { "right", movedSide(mv.side[kSideRight], out.springCompression[kSideRight]) },
+            { "left", movedSide(mv.side[kSideLeft], out.springCompression[kSideLeft]) },
         };
     }
     json["display"] = display(out);

@@ -108,8 +108,8 @@ void printJson(const CamberTable &table, bool nameQuantity)
     if (nameQuantity) {
         out["quantity"] = std::string(tableQuantityKey(table.quantity));
     }
-    out["right"] = table.grids[kRight];
-    out["left"] = table.grids[kLeft];
+    out["right"] = table.grids[kSideRight];
+    out["left"] = table.grids[kSideLeft];
     std::cout << out.dump() << '\n';
 }
 

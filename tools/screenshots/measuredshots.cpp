@@ -86,7 +86,7 @@ QImage measuredGraph(ShotContext &context)
     MeasuredScene scene(context.data);
     gui::CamberTableWindow *window = scene.openTable();
     // Dive 0, 1 and 2 over every roll.
-    window->setSelection(kRight, { 3, 5, 1, window->table().gridColumns() - 1 });
+    window->setSelection(kSideRight, { 3, 5, 1, window->table().gridColumns() - 1 });
     window->graph();
     gui::GraphWindow *graph = nullptr;
     for (QWidget *shown : QApplication::topLevelWidgets()) {

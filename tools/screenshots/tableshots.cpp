@@ -53,7 +53,7 @@ struct TableScene : MainScene
 QImage grabTable(gui::CamberTableWindow *window, int height, bool selected = false)
 {
     window->resize(window->width(), height);
-    for (int side : { kRight, kLeft }) {
+    for (int side : { kSideRight, kSideLeft }) {
         if (!selected) {
             window->findChild<gui::FrozenGridView *>(QStringLiteral("Grid1_%1").arg(side))
                 ->clearSelection();
@@ -93,7 +93,7 @@ QImage graph(ShotContext &context)
     TableScene scene(context.data);
     gui::CamberTableWindow *window = scene.openWithBaseline();
     // The first two entries over every column: four lines a side.
-    window->setSelection(kRight, { 1, 6, 1, window->table().gridColumns() - 1 });
+    window->setSelection(kSideRight, { 1, 6, 1, window->table().gridColumns() - 1 });
     window->graph();
     gui::GraphWindow *graphWindow = nullptr;
     for (QWidget *shown : QApplication::topLevelWidgets()) {

@@ -92,7 +92,7 @@ std::string WebDocument::fileText() const
 void WebDocument::markSaved(const std::string &name)
 {
     m_state.currentFile = name;
-    m_state.changed = 0;
+    m_state.changed = false;
     m_saved = snapshot();
 }
 
@@ -109,10 +109,10 @@ EditReply WebDocument::edit(int entry, const std::string &typed)
     }
     const Snapshot before = snapshot();
     if (m_state.record.set(entry, check.text)) {
-        m_state.changed = 1;
+        m_state.changed = true;
         m_state.lastEditedEntry = entry;
     }
-    redraw(m_settings.camberOption == 1);
+    redraw(m_settings.camberFollowsEdits);
     record(before);
     return { "accept", m_state.record.get(entry), {} };
 }
@@ -122,7 +122,7 @@ void WebDocument::applyWriteBack(const CalcWriteBack &writeBack)
     const Snapshot before = snapshot();
     for (const CalcEntryWrite &w : writeBack.entries) {
         if (m_state.record.set(w.entry, w.text)) {
-            m_state.changed = 1;
+            m_state.changed = true;
         }
     }
     if (writeBack.gainDefinition) {
@@ -151,7 +151,7 @@ void WebDocument::setUnits(bool metric)
     }
     const Snapshot before = snapshot();
     m_state.record = convertRecord(m_state.record, metric);
-    m_state.changed = 1;
+    m_state.changed = true;
     takeUnits(metric ? 1 : 0);
     redraw(false);
     record(before);
@@ -217,7 +217,7 @@ std::string WebDocument::otherSpecsResult(int side, int row) const
 
 void WebDocument::setApplyDiveRoll(bool applied)
 {
-    m_state.applyDiveRoll = applied ? 1 : 0;
+    m_state.applyDiveRoll = applied;
     redraw(false);
 }
 
@@ -234,7 +234,7 @@ void WebDocument::restore(const Snapshot &s)
     if (s.unitsFlag != m_state.unitsFlag) {
         takeUnits(s.unitsFlag);
     }
-    m_state.changed = s == m_saved ? 0 : 1;
+    m_state.changed = s != m_saved;
     redraw(false);
 }
 
@@ -274,8 +274,8 @@ bool WebDocument::redo()
 void WebDocument::redraw(bool camberFollows)
 {
     // A strut solves with X and Height entry, as on the desktop.
-    if (m_state.suspensionType == 1) {
-        m_settings.entryMode = 0;
+    if (m_state.suspensionType == SuspensionType::Strut) {
+        m_settings.entryMode = EntryMode::XAndHeight;
     }
     m_view.camberFollowsEdit = camberFollows;
     m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
@@ -363,9 +363,9 @@ std::string WebDocument::dragTo(int side, int row, double x, double y, int width
     const bool a = m_state.record.set(outcome.point->xEntry, outcome.point->xText);
     const bool b = m_state.record.set(outcome.point->heightEntry, outcome.point->heightText);
     if (a || b) {
-        m_state.changed = 1;
+        m_state.changed = true;
     }
-    redraw(m_settings.camberOption == 1);
+    redraw(m_settings.camberFollowsEdits);
     return {};
 }
 

@@ -48,8 +48,8 @@ public:
     std::string fileText() const; // what Save writes, byte for byte
     std::string fileName() const { return m_state.currentFile; }
     void markSaved(const std::string &name);
-    bool changed() const { return m_state.changed != 0; }
-    void setChanged(bool changed) { m_state.changed = changed ? 1 : 0; }
+    bool changed() const { return m_state.changed; }
+    void setChanged(bool changed) { m_state.changed = changed; }
 
     // Boxes.
     std::string entry(int entry) const { return m_state.record.get(entry); }
@@ -62,9 +62,10 @@ public:
     bool isInput(int entry) const;
     // What a result row of Other Specs shows for a side ("" on input rows).
     std::string otherSpecsResult(int side, int row) const;
-    int suspensionType() const { return m_state.suspensionType; }
+    // 0 double A arm, 1 strut, as the page expects.
+    int suspensionType() const { return m_state.suspensionType == SuspensionType::Strut ? 1 : 0; }
     void setApplyDiveRoll(bool applied);
-    bool applyDiveRoll() const { return m_state.applyDiveRoll != 0; }
+    bool applyDiveRoll() const { return m_state.applyDiveRoll; }
     // Options, Metric Units: the layout and the settings' dive ranges are
     // converted, the units' definitions loaded; one step of the history.
     void setUnits(bool metric);
@@ -101,7 +102,7 @@ private:
     struct Snapshot
     {
         SpecRecord record;
-        int suspensionType = 0;
+        SuspensionType suspensionType = SuspensionType::DoubleAArm;
         int unitsFlag = 0;
         std::string comment;
         bool operator==(const Snapshot &other) const

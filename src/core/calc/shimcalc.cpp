@@ -71,7 +71,7 @@ std::optional<CalcMessage> shimOpenRefusal(const SpecRecord &record, int side)
 ShimCalc::ShimCalc(const CalcDefinition &definition, const CalcContext &context)
     : CalcSession(CalcMode::Shim, definition, context)
     , m_shimSide(context.shimSide == kSideLeft ? kSideLeft : kSideRight)
-    , m_camberOption(context.settings.camberOption)
+    , m_camberFollowsEdits(context.settings.camberFollowsEdits)
 {
     m_caption += m_shimSide == kSideRight ? " - Right Side" : " - Left Side";
     m_noteText += kShimNoteTail;
@@ -192,7 +192,7 @@ CalcAcceptResult ShimCalc::acceptWithin(const CalcAnswers &answers) const
         return refused;
     }
 
-    bool camberFollows = m_camberOption == 1;
+    bool camberFollows = m_camberFollowsEdits;
     if (!camberFollows) {
         if (!answers.letCamberChange) {
             return CalcAcceptResult::ask(CalcQuestion::LetCamberChange,

@@ -49,7 +49,7 @@ private:
     void clearShimTargetStack();
 
     int m_shimSide = kSideRight;
-    int m_camberOption = 0;
+    bool m_camberFollowsEdits = false;
     ShimTargetState m_target;
 };
 

@@ -205,7 +205,8 @@ std::string coordinateName(int entry)
 
 bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, int entry)
 {
-    if (settings.entryMode != 1 || layout.suspensionType != 0 || coordinateName(entry).empty()) {
+    if (settings.entryMode != EntryMode::LengthAndAngle
+        || layout.suspensionType != SuspensionType::DoubleAArm || coordinateName(entry).empty()) {
         return false;
     }
     // Upper frame pivot and lower ball joint follow the arm rows when the arm

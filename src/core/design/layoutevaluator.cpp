@@ -128,7 +128,7 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
     double error = 0;
     for (std::size_t k = 0; k < m_problem.targets.size() && k < achieved.size(); ++k) {
         const DesignTarget &t = m_problem.targets[k];
-        const int side = t.side == kSideLeft ? kLeft : kRight;
+        const int side = t.side == kSideLeft ? kSideLeft : kSideRight;
         double value = 0;
         switch (t.kind) {
         case DesignTargetKind::RollCenterHeight:
@@ -144,8 +144,9 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
             break;
         }
         case DesignTargetKind::CamberGain:
-            value = t.side == kBothSides ? (first.camberGain[kRight] + first.camberGain[kLeft]) / 2
-                                         : first.camberGain[static_cast<std::size_t>(side)];
+            value = t.side == kBothSides
+                ? (first.camberGain[kSideRight] + first.camberGain[kSideLeft]) / 2
+                : first.camberGain[static_cast<std::size_t>(side)];
             break;
         case DesignTargetKind::Camber:
             value = m_outputs[static_cast<std::size_t>(m_targetCall[k])]

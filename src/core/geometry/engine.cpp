@@ -78,13 +78,13 @@ void passCaptions(const PassSolution &pass, bool overwritten, const Units &u, Ca
         c.kingPinAngle[s] = formatPicture(d.kingPinAngle, "####.00");
         c.spindleAngle[s] = formatPicture(d.spindleAngle, "####.00");
         c.springLength[s] = formatPicture(d.springLength * u.length, "##.00");
-        c.springAngle[s] = formatPicture(d.springAngle, s == kRight ? "##.0" : "####.0");
+        c.springAngle[s] = formatPicture(d.springAngle, s == kSideRight ? "##.0" : "####.0");
     }
     if (overwritten) {
         return;
     }
-    const double right = pass.side[kRight].contactDistance;
-    const double left = pass.side[kLeft].contactDistance;
+    const double right = pass.side[kSideRight].contactDistance;
+    const double left = pass.side[kSideLeft].contactDistance;
     c.track = { formatPicture(right * u.length, "##0.0"),
         formatPicture((right + left) * u.length, "##0.0"),
         formatPicture(left * u.length, "##0.0") };
@@ -97,7 +97,7 @@ void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u,
         const SideSolution &d = numbers.staticPass.side[s];
         if (mode == EntryMode::LengthAndAngle) {
             // Derived arm ends go back into their X and Height boxes.
-            const double sign = (s == kRight ? -1.0 : 1.0) * u.length;
+            const double sign = (s == kSideRight ? -1.0 : 1.0) * u.length;
             if (numbers.derivedArm[s][0]) {
                 const LayoutPoint p = d.upperFramePivot;
                 out.writeBacks.push_back({ pointEntry(s, kColumnX, kUpperFramePivot),
@@ -198,8 +198,8 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
     EngineOutput out;
     Captions &cap = out.captions;
     // King-pin captions of the previous call, before anything is solved.
-    const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kRight]),
-        readNumber(input.previousKingPinCaptions[kLeft]) };
+    const double oldKingPin[2] = { readNumber(input.previousKingPinCaptions[kSideRight]),
+        readNumber(input.previousKingPinCaptions[kSideLeft]) };
 
     // The solve runs in inches: a metric layout's texts are converted in
     // inputs and what comes out is converted back at the end.
@@ -207,7 +207,7 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
         unitFactor(Quantity::Rate, input.unitsFlag), input.unitsFlag != 0 };
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
-    const bool diveRoll = input.applyDiveRoll == 1;
+    const bool diveRoll = input.applyDiveRoll;
     const int grayColor = input.draw.darkGrayBackground ? kDarkGrayColor : kGrayColor;
     // Formatting the texts costs more than solving; the sweep goes without.
     const bool captions = input.withCaptions;
@@ -258,7 +258,7 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
             cap.camberGain[s] = "Camber Gain: " + formatPicture(out.camberGain[s], "###.00");
             if (out.wheelRate[s] != 0) {
                 // Newtons per millimetre are small numbers: one decimal.
-                const char *picture = units.metric ? "##0.0" : (s == kRight ? "###0" : "####");
+                const char *picture = units.metric ? "##0.0" : (s == kSideRight ? "###0" : "####");
                 cap.wheelRate[s] = formatPicture(out.wheelRate[s] * units.rate, picture);
             }
         }
@@ -283,7 +283,7 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
     // Camber follows the king-pin axis: the static camber moves by the
     // change of the shown king-pin angle, with the opposite sign.
     if (input.camberFollowsEdit && captions) {
-        for (const int s : { kRight, kLeft }) {
+        for (const int s : { kSideRight, kSideLeft }) {
             const int entry = staticCamberEntry(s);
             const double box = inputs.side[static_cast<std::size_t>(s)].staticCamber;
             const std::string text

@@ -12,6 +12,8 @@
 #include "core/geometry/layoutinputs.h"
 #include "core/geometry/layoutpoint.h"
 #include "core/geometry/scene.h"
+#include "core/layout/entrynumbers.h"
+#include "core/layout/layoutkinds.h"
 
 #include <array>
 #include <optional>
@@ -19,13 +21,6 @@
 #include <vector>
 
 namespace tarvik {
-
-enum class SuspensionType { DoubleAArm = 0, Strut = 1 };
-enum class EntryMode { XAndHeight = 0, LengthAndAngle = 1 };
-
-// Side index used by every per-side array here: 0 = car's right, 1 = car's left.
-inline constexpr int kRight = 0;
-inline constexpr int kLeft = 1;
 
 struct DrawOptions
 {
@@ -38,14 +33,14 @@ struct DrawOptions
 
 struct EngineInput
 {
-    std::array<std::string, 56> entries; // the box texts by entry number (results ignored)
+    std::array<std::string, kEntryCount> entries; // the box texts by entry number (results ignored)
     // 0: the texts are inches and pounds per inch; otherwise millimetres and
     // newtons per millimetre, and so is everything that comes out (points,
     // lengths, rates, captions, write-backs). The solve itself runs in inches.
     int unitsFlag = 0;
     SuspensionType suspensionType = SuspensionType::DoubleAArm;
     EntryMode entryMode = EntryMode::XAndHeight;
-    int applyDiveRoll = 0; // 0 static only, 1 dive and roll shown
+    int applyDiveRoll = false; // 0 static only, 1 dive and roll shown
     // Camber-gain definition: choice 0 is the standard 1 inch of dive, no roll.
     int gainSpecChoice = 0;
     std::string gainDiveText;

@@ -11,19 +11,18 @@ EngineInput buildEngineInput(
         input.entries[static_cast<std::size_t>(entry)] = layout.record.get(entry);
     }
     input.unitsFlag = layout.unitsFlag;
-    const bool strut = layout.suspensionType == 1;
-    input.suspensionType = strut ? SuspensionType::Strut : SuspensionType::DoubleAArm;
+    const bool strut = layout.suspensionType == SuspensionType::Strut;
+    input.suspensionType = layout.suspensionType;
     // The strut always works with X and Height entry.
-    input.entryMode
-        = !strut && settings.entryMode == 1 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
-    input.applyDiveRoll = layout.applyDiveRoll == 1 ? 1 : 0;
+    input.entryMode = strut ? EntryMode::XAndHeight : settings.entryMode;
+    input.applyDiveRoll = layout.applyDiveRoll;
     input.gainSpecChoice = settings.GainSpecChoice;
     input.gainDiveText = settings.GainDiveText;
     input.gainRollText = settings.GainRollText;
     input.camberFollowsEdit = options.camberFollowsEdit;
     input.previousKingPinCaptions = options.previousKingPinCaptions;
-    input.draw.extensionLines = settings.extensionLines != 0;
-    input.draw.darkGrayBackground = settings.backgroundColour != 0;
+    input.draw.extensionLines = settings.extensionLines;
+    input.draw.darkGrayBackground = settings.darkGrayBackground;
     input.draw.bigLayout = options.bigLayout;
     input.draw.afterPrinting = options.afterPrinting;
     input.withScene = options.withScene;

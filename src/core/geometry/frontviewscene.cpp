@@ -91,7 +91,7 @@ struct Colors
 // positive camber leans the top outboard (+x on the left side).
 void addWheel(SceneBuilder &b, const SideSolution &d, int side, double rimWidth, int color)
 {
-    const double outward = side == kLeft ? 1.0 : -1.0;
+    const double outward = side == kSideLeft ? 1.0 : -1.0;
     const double lean = outward * kTyreHeight * std::tan(d.camber / kDegPerRad);
     const double cx = d.contactPoint.x;
     // A point across the wheel (u, outboard positive) at height v.
@@ -199,7 +199,7 @@ void addLetters(const PassSolution &pass, int color, Scene &scene)
     // A to F on the car's right side, G to L on its left, in row order.
     SceneBuilder b(scene, 0);
     char letter = 'A';
-    for (const int s : { kRight, kLeft }) {
+    for (const int s : { kSideRight, kSideLeft }) {
         const SideSolution &d = pass.side[s];
         for (const LayoutPoint *p : { &d.upperBallJoint, &d.upperFramePivot, &d.lowerBallJoint,
                  &d.lowerFramePivot, &d.upperSpringPad, &d.lowerSpringPad }) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/geometry/faultlog.h"
+#include "core/layout/entrynumbers.h"
 
 #include <array>
 #include <cstdint>
@@ -47,7 +48,7 @@ struct SideInputs
 class LayoutInputs
 {
 public:
-    static constexpr int kEntries = 56;
+    static constexpr int kEntries = kEntryCount;
 
     LayoutInputs() = default;
     // unitsFlag 0: the texts are inches; otherwise millimetres.

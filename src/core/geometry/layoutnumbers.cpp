@@ -40,7 +40,7 @@ LayoutPasses::LayoutPasses(const LayoutInputs &inputs, const NumbersRequest &req
     FaultLog &faults = out.faults;
     faults.codes = inputs.faults();
     const double staticCamber[2]
-        = { inputs.side[kRight].staticCamber, inputs.side[kLeft].staticCamber };
+        = { inputs.side[kSideRight].staticCamber, inputs.side[kSideLeft].staticCamber };
 
     // Static pass.
     LayoutSolver &solver = m_solver;
@@ -67,14 +67,14 @@ LayoutPasses::LayoutPasses(const LayoutInputs &inputs, const NumbersRequest &req
     solver.fill(gain);
     gain.diveIn = request.gainDive;
     gain.rollDeg = request.gainRoll;
-    out.camberGain = { solver.camberChange(kRight), solver.camberChange(kLeft) };
+    out.camberGain = { solver.camberChange(kSideRight), solver.camberChange(kSideLeft) };
     for (int s = 0; s < 2; ++s) {
         gain.side[s].camber = staticCamber[s];
         gain.side[s].spindleAngle = staticCamber[s] + gain.side[s].kingPinAngle;
     }
-    const double rightSpringRate = inputs.side[kRight].springRate;
+    const double rightSpringRate = inputs.side[kSideRight].springRate;
     if (rightSpringRate > 0) {
-        out.rightWheelRateRatio = out.wheelRate[kRight] / rightSpringRate;
+        out.rightWheelRateRatio = out.wheelRate[kSideRight] / rightSpringRate;
     }
 
     m_blankWatched = request.entryMode == EntryMode::LengthAndAngle
@@ -101,7 +101,7 @@ void LayoutPasses::solve(LayoutNumbers &out, bool diveRoll) const
     // dive and roll, compared with the values saved from the static pass.
     if (diveRoll) {
         const double staticCamber[2]
-            = { m_inputs.side[kRight].staticCamber, m_inputs.side[kLeft].staticCamber };
+            = { m_inputs.side[kSideRight].staticCamber, m_inputs.side[kSideLeft].staticCamber };
         LayoutSolver solver = m_solver;
         solver.setFaultLog(&out.faults);
         const double dive = m_inputs.dive;
@@ -114,8 +114,8 @@ void LayoutPasses::solve(LayoutNumbers &out, bool diveRoll) const
         solver.fill(moved);
         moved.diveIn = dive;
         moved.rollDeg = roll;
-        out.camber[kLeft] = staticCamber[kLeft] + solver.camberChange(kLeft);
-        out.camber[kRight] = staticCamber[kRight] + solver.camberChange(kRight);
+        out.camber[kSideLeft] = staticCamber[kSideLeft] + solver.camberChange(kSideLeft);
+        out.camber[kSideRight] = staticCamber[kSideRight] + solver.camberChange(kSideRight);
         for (int s = 0; s < 2; ++s) {
             moved.side[s].camber = out.camber[s];
             moved.side[s].spindleAngle = out.camber[s] + moved.side[s].kingPinAngle;

@@ -26,7 +26,7 @@ double distance(const LayoutPoint &a, const LayoutPoint &b)
 
 int linkSide(int s)
 {
-    return s == kRight ? kLinkRightSide : kLinkLeftSide;
+    return s == kSideRight ? kLinkRightSide : kLinkLeftSide;
 }
 
 } // namespace
@@ -45,7 +45,7 @@ void LayoutSolver::readPoints()
     for (int s = 0; s < 2; ++s) {
         Side &d = m_side[s];
         d = Side {};
-        const double sign = s == kRight ? -1.0 : 1.0;
+        const double sign = s == kSideRight ? -1.0 : 1.0;
         const SideInputs &in = m_inputs.side[static_cast<std::size_t>(s)];
         const std::pair<LayoutPoint *, const TypedPoint *> points[6]
             = { { &d.ubj, &in.upperBallJoint }, { &d.ufp, &in.upperFramePivot },
@@ -61,8 +61,8 @@ void LayoutSolver::readPoints()
     }
 
     const bool strut = m_type == SuspensionType::Strut;
-    const Side &left = m_side[kLeft];
-    const Side &right = m_side[kRight];
+    const Side &left = m_side[kSideLeft];
+    const Side &right = m_side[kSideRight];
     const LayoutPoint &leftTop = strut ? left.ubj : left.ufp;
     const LayoutPoint &rightTop = strut ? right.ubj : right.ufp;
     m_chassis[0] = { left.lfp.x - kChassisInset, left.lfp.y };
@@ -97,7 +97,7 @@ void LayoutSolver::deriveArmEnds(int s)
         const double a = in.upperArm.angle * kRadPerDeg;
         const double dx = upperLength * std::cos(a);
         const double dy = upperLength * std::sin(a);
-        storeFloat(d.ufp.x, s == kLeft ? double(d.ubj.x) - dx : double(d.ubj.x) + dx, m_faults);
+        storeFloat(d.ufp.x, s == kSideLeft ? double(d.ubj.x) - dx : double(d.ubj.x) + dx, m_faults);
         storeFloat(d.ufp.y, double(d.ubj.y) - dy, m_faults);
         d.upperDerived = true;
     }
@@ -106,7 +106,7 @@ void LayoutSolver::deriveArmEnds(int s)
         const double a = in.lowerArm.angle * kRadPerDeg;
         const double dx = lowerLength * std::cos(a);
         const double dy = lowerLength * std::sin(a);
-        storeFloat(d.lbj.x, s == kLeft ? double(d.lfp.x) + dx : double(d.lfp.x) - dx, m_faults);
+        storeFloat(d.lbj.x, s == kSideLeft ? double(d.lfp.x) + dx : double(d.lfp.x) - dx, m_faults);
         storeFloat(d.lbj.y, double(d.lfp.y) + dy, m_faults);
         d.lowerDerived = true;
     }
@@ -121,20 +121,20 @@ void LayoutSolver::solve(bool staticPass)
         // the rim, less the rim offset beyond half an inch; on the ground.
         const SideInputs &in = m_inputs.side[static_cast<std::size_t>(s)];
         const double outboard = in.hubDistance + in.rimWidth / 2 - (in.rimOffset - 0.5);
-        if (s == kLeft) {
+        if (s == kSideLeft) {
             storeFloat(d.contact.x, double(d.lbj.x) + outboard, m_faults);
         } else {
             storeFloat(d.contact.x, -(-double(d.lbj.x) + outboard), m_faults);
         }
         d.contact.y = 0.0f;
-        d.contactDistance = s == kLeft ? double(d.contact.x) : -double(d.contact.x);
+        d.contactDistance = s == kSideLeft ? double(d.contact.x) : -double(d.contact.x);
 
         if (staticPass) {
             d.knuckleLen = distance(d.ubj, d.lbj);
             d.frameLen = distance(d.lfp, d.ufp);
             d.upperLen = distance(d.ufp, d.ubj);
             d.lowerLen = distance(d.lfp, d.lbj);
-            const double toDegrees = s == kLeft ? kDegPerRad : -kDegPerRad;
+            const double toDegrees = s == kSideLeft ? kDegPerRad : -kDegPerRad;
             d.upperAngle = std::atan(lineSlope(d.ufp, d.ubj)) * toDegrees;
             d.lowerAngle = std::atan(lineSlope(d.lfp, d.lbj)) * toDegrees;
         }
@@ -159,8 +159,8 @@ void LayoutSolver::solve(bool staticPass)
 
     // Roll centre: where the two lines from the tyre contacts through the
     // instant centres cross.
-    Side &left = m_side[kLeft];
-    Side &right = m_side[kRight];
+    Side &left = m_side[kSideLeft];
+    Side &right = m_side[kSideRight];
     const double mL = lineSlope(left.ic, left.contact);
     const double bL = lineHeightAtCenter(left.ic, left.contact, m_faults);
     const double mR = lineSlope(right.ic, right.contact);
@@ -194,13 +194,13 @@ void LayoutSolver::solveKingPin(int s)
         intersectLines(d.lbj, d.ubj, d.kpGround, groundEnd, d.kpGround, m_faults);
         const double slope = lineSlope(d.lbj, d.ubj);
         const double angle = std::atan(slope) * kDegPerRad;
-        if (s == kLeft) {
+        if (s == kSideLeft) {
             d.knuckleAngle = slope > 0 ? angle : angle + 180.0;
         } else {
             d.knuckleAngle = slope < 0 ? angle + 180.0 : angle;
         }
     }
-    if (s == kLeft) {
+    if (s == kSideLeft) {
         d.scrub = double(d.contact.x) - double(d.kpGround.x);
     } else {
         d.scrub = d.contactDistance + double(d.kpGround.x);
@@ -217,8 +217,8 @@ bool LayoutSolver::move(double diveIn, double rollDeg)
     const double heightOffset = -diveIn;
     const double rollRad = rollDeg * kRadPerDeg;
     bool problem = false;
-    moveSide(kLeft, rollRad, heightOffset, problem);
-    moveSide(kRight, rollRad, heightOffset, problem);
+    moveSide(kSideLeft, rollRad, heightOffset, problem);
+    moveSide(kSideRight, rollRad, heightOffset, problem);
     const LayoutPoint origin;
     for (LayoutPoint &p : m_chassis) {
         rollAndDivePoint(p, origin, rollRad, heightOffset, m_faults);
@@ -253,7 +253,7 @@ void LayoutSolver::moveSide(int s, double rollRad, double heightOffset, bool &pr
 
     // Both angles in screen terms: the right side's stored angle reads mirrored.
     const double newLowerAngle = std::atan(lineSlope(d.lfp, d.lbj)) * kDegPerRad;
-    const double oldLowerAngle = s == kLeft ? saved.lowerAngle : -saved.lowerAngle;
+    const double oldLowerAngle = s == kSideLeft ? saved.lowerAngle : -saved.lowerAngle;
     carryPointWithArm(oldLfp, d.lfp, oldLowerAngle, newLowerAngle, d.lsp, m_faults);
     rollAndDivePoint(d.usp, origin, rollRad, heightOffset, m_faults);
 }
@@ -320,13 +320,13 @@ void LayoutSolver::placeStrut(int s, bool &problem)
     problem = true;
     const double m = lineSlope(d.lbj, d.ubj);
     double strutAngle = std::atan(m) * kDegPerRad;
-    if (s == kLeft ? !(m > 0) : m < 0) {
+    if (s == kSideLeft ? !(m > 0) : m < 0) {
         strutAngle += 180.0;
     }
     const double offsetAngle = saved.strutOffsetAngle - (saved.knuckleAngle - strutAngle);
     const double dx = saved.strutOffsetDist * std::cos(kRadPerDeg * offsetAngle);
     const double dy = saved.strutOffsetDist * std::sin(kRadPerDeg * offsetAngle);
-    const double sign = s == kLeft ? -1.0 : 1.0;
+    const double sign = s == kSideLeft ? -1.0 : 1.0;
     storeFloat(d.ufp.x, double(d.lbj.x) + sign * dx, m_faults);
     storeFloat(d.ufp.y, double(d.lbj.y) + sign * dy, m_faults);
 }
@@ -336,21 +336,21 @@ double LayoutSolver::camberChange(int side) const
     const Side &d = m_side[side];
     if (m_type == SuspensionType::Strut && d.strutTurnRad) {
         const double turnDeg = *d.strutTurnRad * kDegPerRad;
-        return side == kRight ? turnDeg : -turnDeg;
+        return side == kSideRight ? turnDeg : -turnDeg;
     }
     const double change = d.knuckleAngle - m_saved[side].knuckleAngle;
-    return side == kRight ? change : -change;
+    return side == kSideRight ? change : -change;
 }
 
 std::array<double, 2> LayoutSolver::wheelRates() const
 {
-    const Side &r = m_side[kRight];
-    const Side &l = m_side[kLeft];
+    const Side &r = m_side[kSideRight];
+    const Side &l = m_side[kSideLeft];
     // Levers are horizontal distances from the lower frame pivot, outboard positive.
-    return { wheelRateFromSpring(m_inputs.side[kRight].springRate,
+    return { wheelRateFromSpring(m_inputs.side[kSideRight].springRate,
                  double(r.lfp.x) - double(r.lsp.x), double(r.lfp.x) - double(r.lbj.x),
                  r.springAngleRad),
-        wheelRateFromSpring(m_inputs.side[kLeft].springRate, double(l.lsp.x) - double(l.lfp.x),
+        wheelRateFromSpring(m_inputs.side[kSideLeft].springRate, double(l.lsp.x) - double(l.lfp.x),
             double(l.lbj.x) - double(l.lfp.x), l.springAngleRad) };
 }
 
@@ -387,7 +387,7 @@ void LayoutSolver::fill(PassSolution &pass) const
         out.contactPoint = d.contact;
         out.kingPinGround = d.kpGround;
         out.knuckleAngle = d.knuckleAngle;
-        out.kingPinAngle = s == kRight ? 90.0 - d.knuckleAngle : d.knuckleAngle - 90.0;
+        out.kingPinAngle = s == kSideRight ? 90.0 - d.knuckleAngle : d.knuckleAngle - 90.0;
         out.scrubRadius = d.scrub;
         out.contactDistance = d.contactDistance;
         out.upperArmLength = d.upperLen;
@@ -397,7 +397,7 @@ void LayoutSolver::fill(PassSolution &pass) const
         out.springLength = d.springLength;
         // Shown positive when the spring's top leans toward the centreline.
         const double springDeg = -d.springAngleRad * kDegPerRad;
-        out.springAngle = s == kRight ? -springDeg : springDeg;
+        out.springAngle = s == kSideRight ? -springDeg : springDeg;
     }
     pass.rollCenter = m_rollCenter;
     pass.chassis = m_chassis;

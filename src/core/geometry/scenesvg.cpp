@@ -297,8 +297,9 @@ private:
             lineTop += line;
         }
         const double lastTop = bottom - line;
-        caption(c.camberGain[kRight], left, lastTop + ascent, "start", color(c.camberGainColor));
-        caption(c.camberGain[kLeft], right, lastTop + ascent, "end", color(c.camberGainColor));
+        caption(
+            c.camberGain[kSideRight], left, lastTop + ascent, "start", color(c.camberGainColor));
+        caption(c.camberGain[kSideLeft], right, lastTop + ascent, "end", color(c.camberGainColor));
         caption(c.status, m_width / 2.0, lastTop - line + ascent, "middle", kStatusColor);
         m_out += "</g>\n";
     }

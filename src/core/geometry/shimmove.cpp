@@ -47,7 +47,7 @@ ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness,
     if (removed) {
         result.shim = -result.shim;
     }
-    const bool left = side == kLeft;
+    const bool left = side == kSideLeft;
     const float sign = left ? 1.0f : -1.0f;
     LayoutPoint ubj { sign * typed.upperBallJoint.x, typed.upperBallJoint.y };
     LayoutPoint ufp { sign * typed.upperFramePivot.x, typed.upperFramePivot.y };
@@ -80,7 +80,7 @@ ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness,
     return result;
 }
 
-ShimPoints shimPointsFromEntries(const std::array<std::string, 56> &entries, int side)
+ShimPoints shimPointsFromEntries(const std::array<std::string, kEntryCount> &entries, int side)
 {
     // The boxes as typed: the shim move works in the layout's own units.
     LayoutInputs typed;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/geometry/layoutpoint.h"
+#include "core/layout/entrynumbers.h"
 
 #include <array>
 #include <string>
@@ -33,11 +34,11 @@ struct ShimResult
     int status = 0; // linkage closure: 0 solved, 2 not closed within 0.1 %
 };
 
-// side is kRight (0) or kLeft (1) of engine.h.
+// side is kSideRight (0) or kSideLeft (1).
 ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness, bool removed);
 
 // The four points of one side from the entry texts (leading-number rule);
 // only that side's boxes are read.
-ShimPoints shimPointsFromEntries(const std::array<std::string, 56> &entries, int side);
+ShimPoints shimPointsFromEntries(const std::array<std::string, kEntryCount> &entries, int side);
 
 } // namespace tarvik

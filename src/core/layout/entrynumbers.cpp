@@ -40,11 +40,11 @@ EntryPosition entryPosition(int entry)
     return p;
 }
 
-std::string pointRowCaption(int row, int suspensionType)
+std::string pointRowCaption(int row, SuspensionType suspensionType)
 {
     if (row < 0 || row >= kPointRows)
         return {};
-    if (suspensionType != 0) {
+    if (suspensionType == SuspensionType::Strut) {
         switch (row) {
         case 0:
             return "Upper Strut Loc.";
@@ -66,7 +66,7 @@ std::string otherSpecsCaption(int row)
     return kOtherSpecsCaptions[static_cast<std::size_t>(row)];
 }
 
-std::string entryDescription(int entry, int suspensionType)
+std::string entryDescription(int entry, SuspensionType suspensionType)
 {
     const EntryPosition p = entryPosition(entry);
     const std::string side = p.side == kSideRight ? "Right " : "Left ";

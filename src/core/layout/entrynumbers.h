@@ -7,10 +7,18 @@
 // 0-10). Dive 54 and roll 55 stand alone.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
+
 #include <string>
 
 namespace tarvik {
 
+inline constexpr int kEntryCount = 56; // entries 0..55
+inline constexpr int kSpecSlots = 61; // the record's slots; 56..60 stay empty
+inline constexpr int kDiveEntry = 54;
+inline constexpr int kRollEntry = 55;
+
+// Side index of every per-side array: 0 the car's right, 1 its left.
 inline constexpr int kSideRight = 0;
 inline constexpr int kSideLeft = 1;
 inline constexpr int kPointRows = 8;
@@ -91,13 +99,13 @@ constexpr int mirrorEntry(int entry)
 }
 EntryPosition entryPosition(int entry);
 
-// Caption of a row of the point and arm block for the suspension type
-// (0 double A arm, otherwise McPherson strut); empty for a row out of range.
-std::string pointRowCaption(int row, int suspensionType);
+// Caption of a row of the point and arm block for the suspension type;
+// empty for a row out of range.
+std::string pointRowCaption(int row, SuspensionType suspensionType);
 std::string otherSpecsCaption(int row);
 // What an entry is, for the user: "Right Upper Ball Joint X", "Left Spring
-// Rate", "Dive", "Roll" (the strut's captions for suspension type 1).
-std::string entryDescription(int entry, int suspensionType);
+// Rate", "Dive", "Roll" (the strut's captions for a strut).
+std::string entryDescription(int entry, SuspensionType suspensionType);
 // True for the arm Length entries (6, 7, 22, 23), where 0 means "not used".
 bool isArmLengthEntry(int entry);
 

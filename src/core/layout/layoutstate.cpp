@@ -39,7 +39,7 @@ void LayoutState::clearForNew()
     record.clear();
     comment.clear();
     currentFile = kUntitled;
-    changed = 0;
+    changed = false;
     lastEditedEntry = -1;
 }
 
@@ -48,7 +48,7 @@ VehicleData LayoutState::vehicleData() const
     VehicleData data;
     for (const int entry : inputWalk())
         data.record.set(entry, record.get(entry));
-    data.suspensionType = suspensionType;
+    data.suspensionType = suspensionType == SuspensionType::Strut ? 1 : 0;
     data.unitsFlag = unitsFlag;
     data.comment = comment;
     return data;
@@ -59,11 +59,11 @@ void LayoutState::takeVehicle(const VehicleData &data, const std::string &path)
     record.clear();
     for (const int entry : inputWalk())
         record.set(entry, data.record.get(entry));
-    suspensionType = data.suspensionType == 1 ? 1 : 0;
+    suspensionType = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
     unitsFlag = data.unitsFlag;
     comment = data.comment;
     currentFile = path;
-    changed = 0;
+    changed = false;
     lastEditedEntry = -1;
 }
 

@@ -3,6 +3,7 @@
 // in the main window's caption.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/layout/specrecord.h"
 #include "core/layout/vehiclefile.h"
 
@@ -16,7 +17,7 @@ inline constexpr const char *kUntitled = "Untitled";
 struct LayoutState
 {
     SpecRecord record;
-    int suspensionType = 0; // 0 double A arm, 1 McPherson strut
+    SuspensionType suspensionType = SuspensionType::DoubleAArm;
     int unitsFlag = 0; // 0 English units
     std::string comment; // lines joined by CR LF
     std::string currentFile = kUntitled; // full path, or "Untitled"
@@ -24,7 +25,7 @@ struct LayoutState
     // Not stored in files: whether the dive and roll entries are applied
     // (0 static only, 1 dive and roll shown), and the entry of the last
     // accepted edit (-1 before any), where the calculation window starts.
-    int applyDiveRoll = 0;
+    int applyDiveRoll = false;
     int lastEditedEntry = -1;
 
     // The state of File > New: every slot, the comment and the file cleared.

@@ -9,12 +9,13 @@
 
 namespace tarvik {
 
-bool canDragPoint(int row, int entryMode, int suspensionType)
+bool canDragPoint(int row, EntryMode entryMode, SuspensionType suspensionType)
 {
     if (row < kUpperBallJoint || row > kLowerSpringPad) {
         return false;
     }
-    const bool armsPlaceJoints = suspensionType == 0 && entryMode == 1;
+    const bool armsPlaceJoints
+        = suspensionType == SuspensionType::DoubleAArm && entryMode == EntryMode::LengthAndAngle;
     return !(armsPlaceJoints && (row == kUpperBallJoint || row == kLowerBallJoint));
 }
 

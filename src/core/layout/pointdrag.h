@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/layout/fieldinfo.h"
+#include "core/layout/layoutkinds.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +20,7 @@ inline constexpr double kDragSnapMillimetres = 1.0;
 // Rows 0-5 of the point block; not the ball joints (rows 0 and 2) that the
 // arm's length and angle place in the length-and-angle entry mode of a
 // double A-arm layout.
-bool canDragPoint(int row, int entryMode, int suspensionType);
+bool canDragPoint(int row, EntryMode entryMode, SuspensionType suspensionType);
 
 struct DraggedPoint
 {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/layout/introflags.h"
+#include "core/layout/layoutkinds.h"
 #include "core/layout/tablerecords.h"
 
 #include <string>
@@ -16,12 +17,16 @@ namespace tarvik {
 inline constexpr int kSettingsRecords = 258;
 inline constexpr const char *kSettingsFileName = "TKCNFG-32.QMK";
 
+// The graph's two background choices, as palette indices.
+inline constexpr int kGraphBlackBackground = 0;
+inline constexpr int kGraphWhiteBackground = 15;
+
 // How the graphs of the camber table look and print.
 struct GraphOptions
 {
     int printColor = 0; // 1 colour, 0 black and white
     int thickLines = 0; // 1 thick, 0 thin
-    int background = 0; // palette index: 0 black, 15 white
+    int background = kGraphBlackBackground; // any other index than white is black
     int labelMode = 0; // 0 standard labels, 1 the labels below
     std::string plotTitle;
     std::string currentRunLabel;
@@ -33,8 +38,8 @@ struct GraphOptions
 struct Settings
 {
     int unitsFlag = 0; // 0 English units
-    int entryMode = 0; // 0 X and Height, 1 length and angle
-    int extensionLines = 0;
+    EntryMode entryMode = EntryMode::XAndHeight;
+    bool extensionLines = false;
     int gainPassSwitch = 0; // written as held; has no effect when read back
     // Camber-gain definition: 0 standard (1 in of dive, no roll), else the texts apply.
     int GainSpecChoice = 0;
@@ -42,8 +47,8 @@ struct Settings
     std::string GainRollText;
     TableSpec tableSpec;
     BaselineState baseline;
-    int backgroundColour = 0; // 0 light grey, 1 dark grey
-    int camberOption = 0; // 1 camber changes with new inputs
+    bool darkGrayBackground = false; // else light grey
+    bool camberFollowsEdits = false; // the static camber follows new inputs
     GraphOptions graph;
     // Intro-help suppression; only flags 0 to 2 are stored.
     IntroHelpFlags introHelp;

@@ -36,9 +36,21 @@ template <class Visitor> void visitRecords(Settings &s, Visitor &v)
             roll();
         }
     };
+    // Switches are stored as 1 and 0. Of other numbers, the drawing's
+    // switches take any but 0 as on, the camber switch only 1.
+    const auto onOff = [&v](bool &on, bool onlyOneIsOn = false) {
+        int stored = on ? 1 : 0;
+        v.integer(stored);
+        on = onlyOneIsOn ? stored == 1 : stored != 0;
+    };
+    const auto entryMode = [&v](EntryMode &mode) {
+        int stored = mode == EntryMode::LengthAndAngle ? 1 : 0;
+        v.integer(stored);
+        mode = stored == 1 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
+    };
     v.integer(s.unitsFlag);
-    v.integer(s.entryMode);
-    v.integer(s.extensionLines);
+    entryMode(s.entryMode);
+    onOff(s.extensionLines);
     v.integer(s.gainPassSwitch);
     v.integer(s.GainSpecChoice);
     v.field(s.GainDiveText);
@@ -54,8 +66,8 @@ template <class Visitor> void visitRecords(Settings &s, Visitor &v)
             }
         }
     }
-    v.integer(s.backgroundColour);
-    v.integer(s.camberOption);
+    onOff(s.darkGrayBackground);
+    onOff(s.camberFollowsEdits, true);
     v.integer(s.graph.printColor);
     v.integer(s.graph.thickLines);
     v.integer(s.graph.background);

@@ -7,6 +7,8 @@
 // and never stored (32-34, 36, 37, 39, 43-45, 47, 48, 50).
 #pragma once
 
+#include "core/layout/entrynumbers.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -14,11 +16,7 @@
 
 namespace tarvik {
 
-inline constexpr int kSpecSlots = 61;
-inline constexpr int kEntryCount = 56;
 inline constexpr int kInputCount = 44;
-inline constexpr int kDiveEntry = 54;
-inline constexpr int kRollEntry = 55;
 
 class SpecRecord
 {

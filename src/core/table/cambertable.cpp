@@ -141,13 +141,14 @@ void writeCell(
     const auto row = static_cast<std::size_t>(entryRow(k, table.groupSize()));
     const auto column = static_cast<std::size_t>(j + 1);
     const bool perSide = tableQuantityPerSide(table.quantity);
-    for (int side : { kRight, kLeft }) {
+    for (int side : { kSideRight, kSideLeft }) {
         TableGrid &grid = table.grids[static_cast<std::size_t>(side)];
         const double value = quantityValue(cell, table.quantity, side);
-        if (perSide || side == kRight) {
+        if (perSide || side == kSideRight) {
             grid[row][column] = formatPicture(value, kCellPicture);
         } else {
-            grid[row][column] = table.grids[kRight][row][column]; // one roll centre, shown twice
+            grid[row][column]
+                = table.grids[kSideRight][row][column]; // one roll centre, shown twice
         }
         if (table.baselineShown) {
             const std::string &base = baseline.cell(side, k, j);
@@ -204,7 +205,7 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     const int rowEntry = spec.rowsRoll() ? kRollEntry : kDiveEntry;
     const int columnEntry = spec.rowsRoll() ? kDiveEntry : kRollEntry;
     EngineInput input = layout;
-    input.applyDiveRoll = 1;
+    input.applyDiveRoll = true;
     input.withScene = false;
     input.withCaptions = false; // a cell reads only numbers and the problem flags
     table.values.reserve(static_cast<std::size_t>(rows.count * columns.count));

@@ -45,7 +45,7 @@ struct CamberTable
     std::string refusal;
     int dataRows = 0; // values of the row variable
     int dataColumns = 0; // values of the column variable
-    std::array<TableGrid, 2> grids; // kRight (upper grid), kLeft (lower grid)
+    std::array<TableGrid, 2> grids; // kSideRight (upper grid), kSideLeft (lower grid)
     std::string columnCaption; // names the column variable, above each grid
     int headerColumnTwips = 1000;
     // Cells whose linkage could not be closed. The geometry warning is shown
@@ -63,7 +63,7 @@ struct CamberTable
     // k * dataColumns + j; empty for a refused table.
     std::vector<TableCellValues> values;
 
-    int gridRows() const { return static_cast<int>(grids[kRight].size()); }
+    int gridRows() const { return static_cast<int>(grids[kSideRight].size()); }
     int gridColumns() const { return dataColumns + 1; }
     int groupSize() const { return baselineShown ? 3 : 1; }
     // nullptr outside the swept cells.

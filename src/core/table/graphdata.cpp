@@ -36,12 +36,12 @@ const std::string &cellText(const TableGrid &grid, int row, int column)
 
 int dataRowsEnd(const CamberTable &table)
 {
-    return static_cast<int>(table.grids[kRight].size()) - 1;
+    return static_cast<int>(table.grids[kSideRight].size()) - 1;
 }
 
 int dataColumnsEnd(const CamberTable &table)
 {
-    const TableGrid &grid = table.grids[kRight];
+    const TableGrid &grid = table.grids[kSideRight];
     return grid.empty() ? 0 : static_cast<int>(grid[0].size()) - 1;
 }
 
@@ -113,7 +113,7 @@ GridSelection extendGridSelection(const CamberTable &table, GridSelection s)
     if (!table.baselineShown || !clampToData(table, s)) {
         return s;
     }
-    const TableGrid &right = table.grids[kRight];
+    const TableGrid &right = table.grids[kSideRight];
     const std::string &first = cellText(right, s.firstRow, 0);
     if (contains(first, "base")) {
         s.firstRow -= 1;
@@ -154,7 +154,7 @@ GraphData loadGraphFromTable(
 {
     GraphData graph;
     const bool givenLabels = options.labelMode == 1;
-    const std::string rowName = axisName(cellText(table.grids[kRight], 0, 0), true);
+    const std::string rowName = axisName(cellText(table.grids[kSideRight], 0, 0), true);
     const std::string columnName = axisName(table.columnCaption, false);
     const TableQuantity quantity = table.quantity;
     const bool perSide = tableQuantityPerSide(quantity);
@@ -204,7 +204,7 @@ GraphData loadGraphFromTable(
     }
 
     int pairs = 0;
-    for (int side = kRight; side < sides; ++side) {
+    for (int side = kSideRight; side < sides; ++side) {
         const TableGrid &grid = table.grids[static_cast<std::size_t>(side)];
         int loaded = 0;
         bool jumped = false;
@@ -227,7 +227,7 @@ GraphData loadGraphFromTable(
             series.pair = series.baseline
                 ? graph.series[static_cast<std::size_t>(seriesPerSide * side + loaded - 1)].pair
                 : pairs++;
-            const char *prefix = !perSide ? "RC," : side == kRight ? "Rt," : "Lt,";
+            const char *prefix = !perSide ? "RC," : side == kSideRight ? "Rt," : "Lt,";
             series.legend = std::string(prefix) + " " + rowName + " = " + header;
             series.rowValue = readNumber(header);
             if (givenLabels) {

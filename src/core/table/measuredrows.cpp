@@ -41,7 +41,7 @@ MeasuredTableRows measuredTableRows(const CamberTable &table, const MeasurementS
         std::array<std::vector<std::string>, 2> readingRow, differenceRow;
         std::array<std::vector<std::optional<double>>, 2> differences;
         bool any = false;
-        for (int side = kRight; side <= kLeft; ++side) {
+        for (int side = kSideRight; side <= kSideLeft; ++side) {
             const auto s = static_cast<std::size_t>(side);
             readingRow[s].assign(width, {});
             differenceRow[s].assign(width, {});
@@ -89,7 +89,7 @@ void addMeasuredMarkers(GraphData &graph, const CamberTable &table, const Measur
         if (series.baseline || series.points.empty()) {
             continue;
         }
-        const std::size_t side = i < perSide ? kRight : kLeft;
+        const std::size_t side = i < perSide ? kSideRight : kSideLeft;
         for (const MeasurementRow &row : measured.rows) {
             const double rowValue = table.RowsAreRoll != 0 ? row.roll : row.dive;
             const double columnValue = table.RowsAreRoll != 0 ? row.dive : row.roll;

@@ -47,9 +47,9 @@ std::string gridCsv(const TableGrid &grid, std::string_view lineEnd)
 
 std::string tableCsv(const CamberTable &table, std::string_view lineEnd)
 {
-    std::string text = gridCsv(table.grids[kRight], lineEnd);
+    std::string text = gridCsv(table.grids[kSideRight], lineEnd);
     text += lineEnd;
-    text += gridCsv(table.grids[kLeft], lineEnd);
+    text += gridCsv(table.grids[kSideLeft], lineEnd);
     return text;
 }
 
@@ -61,10 +61,10 @@ std::string labelledTableCsv(const CamberTable &table, std::string_view lineEnd)
     text += csvRecord({ "Columns", columnAxisCaption(table.spec, table.metric) }, lineEnd);
     text += lineEnd;
     text += csvRecord({ "Right" }, lineEnd);
-    text += gridCsv(table.grids[kRight], lineEnd);
+    text += gridCsv(table.grids[kSideRight], lineEnd);
     text += lineEnd;
     text += csvRecord({ "Left" }, lineEnd);
-    text += gridCsv(table.grids[kLeft], lineEnd);
+    text += gridCsv(table.grids[kSideLeft], lineEnd);
     return text;
 }
 

@@ -65,14 +65,14 @@ bool tableQuantityPerSide(TableQuantity quantity);
 // moved roll centre of that dive and roll.
 struct TableCellValues
 {
-    std::array<double, 2> camber {}; // degrees, kRight and kLeft
+    std::array<double, 2> camber {}; // degrees, kSideRight and kSideLeft
     double rollCenterHeight = 0; // inches above the ground
     double rollCenterLateral = 0; // inches, positive toward the car's left side
 
     friend bool operator==(const TableCellValues &, const TableCellValues &) = default;
 };
 
-// The number a grid of side kRight or kLeft shows for quantity.
+// The number a grid of side kSideRight or kSideLeft shows for quantity.
 double quantityValue(const TableCellValues &cell, TableQuantity quantity, int side);
 
 } // namespace tarvik

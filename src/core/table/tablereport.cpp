@@ -43,10 +43,10 @@ public:
         m_y = m_pageTop = kTopMargin * m_h;
         header(false);
         if (tableQuantityPerSide(table.quantity)) {
-            printTable(table, kRight, "Right");
-            printTable(table, kLeft, "Left");
+            printTable(table, kSideRight, "Right");
+            printTable(table, kSideLeft, "Left");
         } else {
-            printTable(table, kRight, "Right & Left");
+            printTable(table, kSideRight, "Right & Left");
         }
         if (m_heat) {
             legend(table);

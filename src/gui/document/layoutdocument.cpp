@@ -32,7 +32,7 @@ public:
     using Texts = std::vector<std::pair<int, std::string>>;
 
     LayoutStep(LayoutDocument &document, const QString &text, Texts before, Texts after,
-        std::pair<int, int> type, std::pair<std::string, std::string> comment,
+        std::pair<SuspensionType, SuspensionType> type, std::pair<std::string, std::string> comment,
         std::pair<int, int> units)
         : QUndoCommand(text)
         , m_document(document)
@@ -60,7 +60,7 @@ private:
     LayoutDocument &m_document;
     Texts m_before;
     Texts m_after;
-    std::pair<int, int> m_type;
+    std::pair<SuspensionType, SuspensionType> m_type;
     std::pair<std::string, std::string> m_comment;
     std::pair<int, int> m_units;
     bool m_done = false;
@@ -170,13 +170,12 @@ void LayoutDocument::cancelGesture()
     setChanged(gesture->changed);
 }
 
-void LayoutDocument::setSuspensionType(int type)
+void LayoutDocument::setSuspensionType(SuspensionType type)
 {
-    const int newType = type == 1 ? 1 : 0;
     const Snapshot before = snapshot();
     LayoutChange change;
-    change.suspensionType = newType != m_state.suspensionType;
-    m_state.suspensionType = newType;
+    change.suspensionType = type != m_state.suspensionType;
+    m_state.suspensionType = type;
     // The type is stored in the vehicle file.
     commit({}, change, change.suspensionType, false);
     record(before, tr("Suspension Type"));
@@ -193,13 +192,13 @@ void LayoutDocument::setComment(const QString &comment)
     LayoutChange change;
     change.comment = true;
     change.changedFlag = !isChanged();
-    m_state.changed = 1; // the comment is what a save would store
+    m_state.changed = true; // the comment is what a save would store
     emit layoutChanged(change);
 }
 
 void LayoutDocument::setApplyDiveRoll(bool applied)
 {
-    m_state.applyDiveRoll = applied ? 1 : 0;
+    m_state.applyDiveRoll = applied;
     LayoutChange change;
     change.diveRoll = true;
     commit({}, change, false, false);
@@ -226,7 +225,7 @@ void LayoutDocument::setChanged(bool changed)
     if (isChanged() == changed) {
         return;
     }
-    m_state.changed = changed ? 1 : 0;
+    m_state.changed = changed;
     LayoutChange change;
     change.changedFlag = true;
     emit layoutChanged(change);
@@ -234,7 +233,7 @@ void LayoutDocument::setChanged(bool changed)
 
 void LayoutDocument::newLayout()
 {
-    const int applied = m_state.applyDiveRoll;
+    const bool applied = m_state.applyDiveRoll;
     m_state.clearForNew();
     m_state.applyDiveRoll = applied;
     resetHistory();
@@ -271,7 +270,7 @@ void LayoutDocument::takeLayout(const VehicleData &layout, const std::string &fi
     if (changed) {
         // No step leads back to what the file holds: undo never clears the flag.
         m_undo.resetClean();
-        m_state.changed = 1;
+        m_state.changed = true;
     }
     LayoutChange change;
     change.everything = true;
@@ -286,7 +285,7 @@ WriteResult LayoutDocument::save(const QString &path)
         return result;
     }
     m_state.currentFile = QFileInfo(path).absoluteFilePath().toStdString();
-    m_state.changed = 0;
+    m_state.changed = false;
     m_undo.setClean();
     LayoutChange change;
     change.file = change.changedFlag = true;
@@ -308,7 +307,7 @@ void LayoutDocument::discardRecoveryCopy()
 
 void LayoutDocument::boxEntered()
 {
-    m_camberFollowsEdit = m_settings.get().camberOption == 1;
+    m_camberFollowsEdit = m_settings.get().camberFollowsEdits;
 }
 
 void LayoutDocument::setBigLayout(bool big)
@@ -331,7 +330,7 @@ void LayoutDocument::commit(const EntryTexts &texts, LayoutChange change, bool m
         }
     }
     if (markChanged && !isChanged()) {
-        m_state.changed = 1;
+        m_state.changed = true;
         change.changedFlag = true;
     }
     emit layoutChanged(change);
@@ -369,7 +368,7 @@ void LayoutDocument::record(const Snapshot &before, const QString &what)
 }
 
 void LayoutDocument::replay(const std::vector<std::pair<int, std::string>> &texts,
-    int suspensionType, const std::string &comment, int unitsFlag)
+    SuspensionType suspensionType, const std::string &comment, int unitsFlag)
 {
     m_replaying = true;
     LayoutChange change;
@@ -405,8 +404,9 @@ void LayoutDocument::redraw(bool keepCamberFollows)
     }
     // A strut always works with X and Height entry: solving one puts the
     // entry mode back, as the mode the user then finds in the Options menu.
-    if (m_state.suspensionType == 1 && m_settings.get().entryMode != 0) {
-        m_settings.change([](Settings &s) { s.entryMode = 0; });
+    if (m_state.suspensionType == SuspensionType::Strut
+        && m_settings.get().entryMode != EntryMode::XAndHeight) {
+        m_settings.change([](Settings &s) { s.entryMode = EntryMode::XAndHeight; });
     }
     m_view.camberFollowsEdit = m_camberFollowsEdit;
     m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;

@@ -74,7 +74,7 @@ public:
 
     const LayoutState &state() const { return m_state; }
     QString entry(int entry) const;
-    bool isChanged() const { return m_state.changed != 0; }
+    bool isChanged() const { return m_state.changed; }
     QString currentFile() const;
     bool isUntitled() const;
     QString fileTitle() const;
@@ -101,7 +101,7 @@ public:
     void endGesture();
     void cancelGesture();
     bool inGesture() const { return m_gesture.has_value(); }
-    void setSuspensionType(int type);
+    void setSuspensionType(SuspensionType type);
     void setComment(const QString &comment);
     void setApplyDiveRoll(bool applied);
     // The layout converted to millimetres and N/mm (or back to inches), as
@@ -146,7 +146,7 @@ private:
     struct Snapshot
     {
         SpecRecord record;
-        int suspensionType = 0;
+        SuspensionType suspensionType = SuspensionType::DoubleAArm;
         std::string comment;
         int unitsFlag = 0;
     };
@@ -161,8 +161,8 @@ private:
     Snapshot snapshot() const;
     void record(const Snapshot &before, const QString &what);
     // Puts back one side of a step: the slot texts, type, comment and units.
-    void replay(const std::vector<std::pair<int, std::string>> &texts, int suspensionType,
-        const std::string &comment, int unitsFlag);
+    void replay(const std::vector<std::pair<int, std::string>> &texts,
+        SuspensionType suspensionType, const std::string &comment, int unitsFlag);
     void resetHistory();
     // The layout of a file read or a copy recovered, as one change.
     void takeLayout(const VehicleData &layout, const std::string &file, bool changed);

@@ -17,6 +17,7 @@
 // record's full text.
 #pragma once
 
+#include "core/layout/entrynumbers.h"
 #include "gui/mainwin/inputvalidator.h"
 
 #include <QList>
@@ -76,7 +77,7 @@ private:
     Platform &m_platform;
     QWidget *m_window;
     InputValidator m_validator;
-    std::array<QLineEdit *, 56> m_boxes {};
+    std::array<QLineEdit *, kEntryCount> m_boxes {};
     int m_visited = -1; // the box the user entered last, until it is left
     QList<int> m_pending; // boxes left whose check waits for pending events
     bool m_committing = false;

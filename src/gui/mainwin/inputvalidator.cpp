@@ -7,7 +7,7 @@ namespace {
 
 bool validEntry(int entry)
 {
-    return entry >= 0 && entry < 61;
+    return entry >= 0 && entry < kSpecSlots;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // class and its QLineEdits.
 #pragma once
 
+#include "core/layout/entrynumbers.h"
 #include "core/layout/entryvalidation.h"
 #include "core/layout/fieldinfo.h"
 
@@ -42,7 +43,7 @@ public:
 
 private:
     FieldDefinitions m_definitions;
-    std::array<QString, 61> m_restore {};
+    std::array<QString, kSpecSlots> m_restore {};
 };
 
 } // namespace tarvik::gui

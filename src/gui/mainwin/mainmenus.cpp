@@ -155,10 +155,10 @@ void MainMenus::build()
     connect(addCheckItem(options, entryGroup,
                 QStringLiteral("Enter X&&Ht Readings, Frame && Ball Jnts"),
                 QStringLiteral("mnuEntryXHt")),
-        &QAction::triggered, this, [this] { m_window.setEntryMode(0); });
+        &QAction::triggered, this, [this] { m_window.setEntryMode(EntryMode::XAndHeight); });
     connect(addCheckItem(options, entryGroup, QStringLiteral("Enter X&&Ht 1 End, Arm Len && Angle"),
                 QStringLiteral("mnuEntryLenAngle")),
-        &QAction::triggered, this, [this] { m_window.setEntryMode(1); });
+        &QAction::triggered, this, [this] { m_window.setEntryMode(EntryMode::LengthAndAngle); });
     options->addSeparator();
     auto *unitsGroup = new QActionGroup(&m_window);
     connect(addCheckItem(options, unitsGroup, QStringLiteral("English Units (inches)"),
@@ -200,10 +200,11 @@ void MainMenus::build()
     auto *typeGroup = new QActionGroup(&m_window);
     connect(
         addCheckItem(type, typeGroup, QStringLiteral("Double A Arm"), QStringLiteral("mnuAArm")),
-        &QAction::triggered, this, [this] { m_window.setSuspensionType(0); });
+        &QAction::triggered, this,
+        [this] { m_window.setSuspensionType(SuspensionType::DoubleAArm); });
     connect(addCheckItem(
                 type, typeGroup, QStringLiteral("McPhearson Strut"), QStringLiteral("mnuStrut")),
-        &QAction::triggered, this, [this] { m_window.setSuspensionType(1); });
+        &QAction::triggered, this, [this] { m_window.setSuspensionType(SuspensionType::Strut); });
     connect(type, &QMenu::aboutToShow, this, &MainMenus::updateChecks);
 
     // The calculation window's commands: a shim side, the camber-gain
@@ -295,23 +296,23 @@ void MainMenus::build()
 void MainMenus::updateChecks()
 {
     const Settings &settings = m_window.settings().get();
-    const int type = m_window.document().state().suspensionType;
-    const bool xAndHeight = settings.entryMode == 0 || type == 1;
+    const bool strut = m_window.document().state().suspensionType == SuspensionType::Strut;
+    const bool xAndHeight = settings.entryMode == EntryMode::XAndHeight || strut;
     m_window.action(QStringLiteral("mnuEntryXHt"))->setChecked(xAndHeight);
     m_window.action(QStringLiteral("mnuEntryLenAngle"))->setChecked(!xAndHeight);
-    m_window.action(QStringLiteral("mnuEntryLenAngle"))->setEnabled(type == 0);
+    m_window.action(QStringLiteral("mnuEntryLenAngle"))->setEnabled(!strut);
     m_window.action(QStringLiteral("mnuEnglish"))
         ->setChecked(m_window.document().state().unitsFlag == 0);
     m_window.action(QStringLiteral("mnuMetric"))
         ->setChecked(m_window.document().state().unitsFlag != 0);
-    m_window.action(QStringLiteral("mnuLinesOn"))->setChecked(settings.extensionLines != 0);
-    m_window.action(QStringLiteral("mnuLinesOff"))->setChecked(settings.extensionLines == 0);
-    m_window.action(QStringLiteral("mnuLightGray"))->setChecked(settings.backgroundColour == 0);
-    m_window.action(QStringLiteral("mnuDarkGray"))->setChecked(settings.backgroundColour != 0);
-    m_window.action(QStringLiteral("mnuCamberChanges"))->setChecked(settings.camberOption == 1);
-    m_window.action(QStringLiteral("mnuCamberFixed"))->setChecked(settings.camberOption != 1);
-    m_window.action(QStringLiteral("mnuAArm"))->setChecked(type == 0);
-    m_window.action(QStringLiteral("mnuStrut"))->setChecked(type != 0);
+    m_window.action(QStringLiteral("mnuLinesOn"))->setChecked(settings.extensionLines);
+    m_window.action(QStringLiteral("mnuLinesOff"))->setChecked(!settings.extensionLines);
+    m_window.action(QStringLiteral("mnuLightGray"))->setChecked(!settings.darkGrayBackground);
+    m_window.action(QStringLiteral("mnuDarkGray"))->setChecked(settings.darkGrayBackground);
+    m_window.action(QStringLiteral("mnuCamberChanges"))->setChecked(settings.camberFollowsEdits);
+    m_window.action(QStringLiteral("mnuCamberFixed"))->setChecked(!settings.camberFollowsEdits);
+    m_window.action(QStringLiteral("mnuAArm"))->setChecked(!strut);
+    m_window.action(QStringLiteral("mnuStrut"))->setChecked(strut);
 }
 
 } // namespace tarvik::gui

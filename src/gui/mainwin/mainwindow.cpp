@@ -295,7 +295,7 @@ void MainWindow::loadFieldDefinitions()
 
 void MainWindow::refreshPanel()
 {
-    m_panel->showApplied(m_document.state().applyDiveRoll == 1);
+    m_panel->showApplied(m_document.state().applyDiveRoll);
     if (m_settings.get().GainSpecChoice != 0) {
         m_settings.change([](Settings &s) { s.normalizeGainDefinition(); });
     }

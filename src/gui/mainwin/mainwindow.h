@@ -91,12 +91,12 @@ public:
     QAction *action(const QString &objectName) const;
 
     void doEdit(EditCode code);
-    void setEntryMode(int mode);
+    void setEntryMode(EntryMode mode);
     void chooseUnits(bool metric);
     void setExtensionLines(bool on);
     void setDarkGrayBackground(bool dark);
     void setCamberOption(bool changes);
-    void setSuspensionType(int type);
+    void setSuspensionType(SuspensionType type);
     void restartIntroMessages();
     void showComments();
     void spin(int entry, bool increase);

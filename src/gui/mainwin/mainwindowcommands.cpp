@@ -78,11 +78,12 @@ void MainWindow::doEdit(EditCode code)
 
 // ---- Options and Suspension Type ------------------------------------------
 
-void MainWindow::setEntryMode(int mode)
+void MainWindow::setEntryMode(EntryMode mode)
 {
     message(m_platform, this,
-        qs(mode == 0 ? maintexts::kEntryModeXAndHeight : maintexts::kEntryModeLengthAndAngle));
-    m_settings.change([mode](Settings &s) { s.entryMode = mode == 1 ? 1 : 0; });
+        qs(mode == EntryMode::XAndHeight ? maintexts::kEntryModeXAndHeight
+                                         : maintexts::kEntryModeLengthAndAngle));
+    m_settings.change([mode](Settings &s) { s.entryMode = mode; });
     m_document.redraw();
 }
 
@@ -100,23 +101,23 @@ void MainWindow::setExtensionLines(bool on)
         m_extensionHintShown = true;
         message(m_platform, this, qs(maintexts::kExtensionLinesHint));
     }
-    m_settings.change([on](Settings &s) { s.extensionLines = on ? 1 : 0; });
+    m_settings.change([on](Settings &s) { s.extensionLines = on; });
     m_document.redraw();
 }
 
 void MainWindow::setDarkGrayBackground(bool dark)
 {
-    m_settings.change([dark](Settings &s) { s.backgroundColour = dark ? 1 : 0; });
+    m_settings.change([dark](Settings &s) { s.darkGrayBackground = dark; });
     m_document.redraw();
 }
 
 void MainWindow::setCamberOption(bool changes)
 {
     message(m_platform, this, qs(changes ? maintexts::kCamberChanges : maintexts::kCamberFixed));
-    m_settings.change([changes](Settings &s) { s.camberOption = changes ? 1 : 0; });
+    m_settings.change([changes](Settings &s) { s.camberFollowsEdits = changes; });
 }
 
-void MainWindow::setSuspensionType(int type)
+void MainWindow::setSuspensionType(SuspensionType type)
 {
     commitPendingEdit();
     m_document.setSuspensionType(type);

@@ -104,7 +104,7 @@ std::optional<PointDragger::Hit> PointDragger::hitAt(const QPointF &position) co
 
 QString PointDragger::pointStatus(int side, int row) const
 {
-    const int type = m_document.state().suspensionType;
+    const SuspensionType type = m_document.state().suspensionType;
     const QString name = QString::fromStdString(
         (side == kSideRight ? "Right " : "Left ") + pointRowCaption(row, type));
     const QString unit = m_document.state().unitsFlag != 0 ? tr("mm") : tr("in");

@@ -249,7 +249,7 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
 
 QLineEdit *SpecGrid::box(int entry) const
 {
-    return entry >= 0 && entry < 56 ? m_boxes[std::size_t(entry)] : nullptr;
+    return entry >= 0 && entry < kEntryCount ? m_boxes[std::size_t(entry)] : nullptr;
 }
 
 void SpecGrid::showResults(const Captions &captions)

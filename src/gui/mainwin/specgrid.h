@@ -54,8 +54,8 @@ private:
     QLabel *addResult(int line);
     QList<QLabel *> displays() const;
 
-    std::array<QLineEdit *, 56> m_boxes {};
-    std::array<QLabel *, 56> m_results {};
+    std::array<QLineEdit *, kEntryCount> m_boxes {};
+    std::array<QLabel *, kEntryCount> m_results {};
     std::array<ClickLabel *, 8> m_rowCaptions {};
     std::array<QLabel *, 3> m_track {};
     QLabel *m_howToMeasure = nullptr;

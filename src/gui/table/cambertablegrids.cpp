@@ -36,7 +36,7 @@ void CamberTableWindow::showGrids(const CamberTable &table)
 {
     // A roll-centre table shows its one grid, as the printed report does.
     const bool perSide = tableQuantityPerSide(table.quantity);
-    m_sideCaptions[kRight]->setText(
+    m_sideCaptions[kSideRight]->setText(
         perSide ? QStringLiteral(" Right") : QStringLiteral(" Right & Left"));
     const int headerWidth = headerColumnWidth(table);
     int gridWidth = 0;
@@ -51,9 +51,9 @@ void CamberTableWindow::showGrids(const CamberTable &table)
         // did after clearing it; a graph then shows the whole table.
         setSelection(static_cast<int>(s), { 1, table.gridRows() - 1, 1, table.gridColumns() - 1 });
     }
-    for (QWidget *lower : { static_cast<QWidget *>(m_sideCaptions[kLeft]),
-             static_cast<QWidget *>(m_columnCaptions[kLeft]),
-             static_cast<QWidget *>(m_grids[kLeft]) }) {
+    for (QWidget *lower : { static_cast<QWidget *>(m_sideCaptions[kSideLeft]),
+             static_cast<QWidget *>(m_columnCaptions[kSideLeft]),
+             static_cast<QWidget *>(m_grids[kSideLeft]) }) {
         lower->setVisible(perSide);
     }
     // A wider table widens the window to show all its columns; a
@@ -72,7 +72,7 @@ void CamberTableWindow::showHeatMap()
         model->setHeatMap(on);
     }
     const CamberTable &table = m_session.table();
-    m_legend->setLegend(m_models[kRight]->heatSpan(),
+    m_legend->setLegend(m_models[kSideRight]->heatSpan(),
         qs(std::string(tableQuantityUnit(table.quantity, table.metric))));
     m_legend->setVisible(on && table.baselineShown);
 }
@@ -107,8 +107,8 @@ int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
     // would cut a label of the column short ("Dive, inches" in the corner)
     // or the side caption above it.
     int width = table.headerColumnTwips / kTwipsPerPixel;
-    const QFontMetrics metrics(m_grids[kRight]->font());
-    for (const std::vector<std::string> &row : table.grids[kRight]) {
+    const QFontMetrics metrics(m_grids[kSideRight]->font());
+    for (const std::vector<std::string> &row : table.grids[kSideRight]) {
         if (!row.empty()) {
             width = qMax(width, metrics.horizontalAdvance(qs(row.front())) + 12);
         }
@@ -116,7 +116,7 @@ int CamberTableWindow::headerColumnWidth(const CamberTable &table) const
     if (m_measurements && m_measurements->get().hasReadings()) {
         width = qMax(width, metrics.horizontalAdvance(QStringLiteral("-00.00 (measured)")) + 12);
     }
-    const QLabel *caption = m_sideCaptions[kRight];
+    const QLabel *caption = m_sideCaptions[kSideRight];
     return qMax(width, QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 12);
 }
 
@@ -163,13 +163,13 @@ void CamberTableWindow::widenRightSelection()
     // ExtendGridSelection after every selection change in either grid; it
     // acts on the right grid's selection only, and only once the user made one.
     if (m_settingSelection || !table().baselineShown
-        || !m_grids[kRight]->selectionModel()->hasSelection()) {
+        || !m_grids[kSideRight]->selectionModel()->hasSelection()) {
         return;
     }
-    const GridSelection current = selection(kRight);
+    const GridSelection current = selection(kSideRight);
     const GridSelection widened = extendGridSelection(table(), current);
     if (widened != current) {
-        setSelection(kRight, widened);
+        setSelection(kSideRight, widened);
     }
 }
 

@@ -12,7 +12,7 @@ namespace tarvik::gui {
 
 CamberTableModel::CamberTableModel(int side, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_side(side == kLeft ? kLeft : kRight)
+    , m_side(side == kSideLeft ? kSideLeft : kSideRight)
 {
 }
 

@@ -27,7 +27,7 @@ class CamberTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    // side: kRight (the upper grid) or kLeft.
+    // side: kSideRight (the upper grid) or kSideLeft.
     explicit CamberTableModel(int side, QObject *parent = nullptr);
 
     // The table to show; it must outlive the model or be replaced first.

@@ -93,7 +93,7 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
     auto *layout = new QVBoxLayout(central);
     layout->addLayout(buildQuantityRow(central));
     const char *sideCaptions[2] = { " Right", " Left" };
-    for (int side : { kRight, kLeft }) {
+    for (int side : { kSideRight, kSideLeft }) {
         const auto s = static_cast<std::size_t>(side);
         auto *captions = new QHBoxLayout;
         captions->setSpacing(0);
@@ -138,7 +138,7 @@ CamberTableWindow::CamberTableWindow(Platform &platform, const DataFolder &data,
     setCentralWidget(central);
     m_baselineMenu = buildCamberTableMenus(*this, bool(m_openTableSpecs));
     resize(540, 600);
-    m_grids[kRight]->setFocus(); // arrow keys move in the grid, not the switch
+    m_grids[kSideRight]->setFocus(); // arrow keys move in the grid, not the switch
     showTable();
 }
 
@@ -367,10 +367,10 @@ void CamberTableWindow::graph()
     if (m_busy) {
         return;
     }
-    const GraphCommandOutcome outcome = graphCommand(
-        table(), selection(kRight), selection(kLeft), m_settings.get().graph, m_limitMessageFlag);
-    if (m_grids[kRight]->selectionModel()->hasSelection()) {
-        setSelection(kRight, outcome.rightSelection);
+    const GraphCommandOutcome outcome = graphCommand(table(), selection(kSideRight),
+        selection(kSideLeft), m_settings.get().graph, m_limitMessageFlag);
+    if (m_grids[kSideRight]->selectionModel()->hasSelection()) {
+        setSelection(kSideRight, outcome.rightSelection);
     }
     if (!outcome.refusal.empty()) {
         m_dialogs.note(outcome.refusal);
@@ -387,7 +387,7 @@ void CamberTableWindow::graph()
 GraphData CamberTableWindow::loadGraph()
 {
     GraphData data = loadGraphFromTable(
-        table(), selection(kRight), m_settings.get().graph, m_limitMessageFlag);
+        table(), selection(kSideRight), m_settings.get().graph, m_limitMessageFlag);
     if (!data.limitMessage.empty()) {
         m_dialogs.note(data.limitMessage);
     }

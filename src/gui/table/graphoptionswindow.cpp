@@ -116,9 +116,9 @@ GraphOptionsWindow::GraphOptionsWindow(
 
     const auto set = [this](auto apply) { m_settings.change(apply); };
     connect(black, &QRadioButton::clicked, this,
-        [set] { set([](Settings &s) { s.graph.background = 0; }); });
+        [set] { set([](Settings &s) { s.graph.background = kGraphBlackBackground; }); });
     connect(white, &QRadioButton::clicked, this,
-        [set] { set([](Settings &s) { s.graph.background = 15; }); });
+        [set] { set([](Settings &s) { s.graph.background = kGraphWhiteBackground; }); });
     connect(thick, &QRadioButton::clicked, this,
         [set] { set([](Settings &s) { s.graph.thickLines = 1; }); });
     connect(thin, &QRadioButton::clicked, this,
@@ -157,8 +157,8 @@ void GraphOptionsWindow::showSettings()
 void GraphOptionsWindow::showOptions()
 {
     const GraphOptions &options = m_settings.get().graph;
-    option(QStringLiteral("optBlack"))->setChecked(options.background != 15);
-    option(QStringLiteral("optWhite"))->setChecked(options.background == 15);
+    option(QStringLiteral("optBlack"))->setChecked(options.background != kGraphWhiteBackground);
+    option(QStringLiteral("optWhite"))->setChecked(options.background == kGraphWhiteBackground);
     option(QStringLiteral("optThick"))->setChecked(options.thickLines == 1);
     option(QStringLiteral("optThin"))->setChecked(options.thickLines != 1);
     option(QStringLiteral("optGivenLabels"))->setChecked(options.labelMode == 1);

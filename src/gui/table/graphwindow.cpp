@@ -118,7 +118,7 @@ GraphWindow::~GraphWindow() = default;
 void GraphWindow::setGraph(const GraphData &graph)
 {
     m_graph = graph;
-    m_look.blackBackground = graph.background != 15;
+    m_look.blackBackground = graph.background != kGraphWhiteBackground;
     m_look.thickLines = graph.thickLines;
     m_look.patterns.assign(graph.series.size(), 0);
     for (std::size_t i = 0; i < graph.series.size(); ++i) {
@@ -188,7 +188,7 @@ bool GraphWindow::print(bool colour)
         pattern = m_look.thickLines ? kLoadedPattern : 0;
     }
     if (colour) {
-        m_look.blackBackground = options.background != 15;
+        m_look.blackBackground = options.background != kGraphWhiteBackground;
     }
     redraw();
     if (!printed) {

@@ -70,7 +70,7 @@ void TableWindows::setMeasurements(MeasurementOwner *owner, std::function<void()
 void TableWindows::showGraph(const GraphData &graph)
 {
     // The command has just set the widened selection it graphed.
-    m_graphSelection = m_table->selection(kRight);
+    m_graphSelection = m_table->selection(kSideRight);
     if (!m_graph) {
         CamberTableWindow *table = m_table.get();
         m_graph = new GraphWindow(

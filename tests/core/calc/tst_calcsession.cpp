@@ -335,7 +335,7 @@ TEST_F(CalcSessionTest, MetricLayoutsCalculateInInchesAndWriteBackMillimetres)
     // prefilled into the inch row is in inches.
     layout.record = convertRecord(layout.record, true);
     layout.unitsFlag = 1;
-    settings.camberOption = 1;
+    settings.camberFollowsEdits = true;
     CalcSession &shim = open(CalcMode::Shim, kSideLeft, ShimChoices { 0, 1, 2, 0, 0 });
     EXPECT_EQ(shim.output(0).value, "3.1750"); // two 1/16 in shims
     const CalcAcceptResult moved = acceptWith(shim, {});

@@ -142,7 +142,7 @@ TEST_F(ShimTargetSession, TargetMetBeyondReachAndNothingSolvable)
 
 TEST_F(ShimTargetSession, MetricLayoutFindsTheSameInchShims)
 {
-    settings.camberOption = 1;
+    settings.camberFollowsEdits = true;
     ShimCalc &inches = open(kSideRight);
     layout.record = convertRecord(layout.record, true);
     layout.unitsFlag = 1;

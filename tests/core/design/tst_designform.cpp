@@ -112,7 +112,7 @@ TEST(DesignForm, PointsTheEntryModePlacesAreNotFree)
     layout.record.set(pointEntry(kSideRight, kColumnX, kUpperArmDim), "12");
     layout.record.set(pointEntry(kSideRight, kColumnHeight, kUpperArmDim), "4.76");
     Settings arm;
-    arm.entryMode = 1;
+    arm.entryMode = EntryMode::LengthAndAngle;
     DesignForm form(layout, arm);
     EXPECT_TRUE(row(form, kRightPivotHeight).computed);
     EXPECT_TRUE(row(form, 1).computed); // its X

@@ -96,7 +96,7 @@ TEST(DesignProblem, RefusalsNameTheFault)
             "no value of two decimals" },
         { "arm end in arm mode",
             [](DesignProblem &p) {
-                p.settings.entryMode = 1;
+                p.settings.entryMode = EntryMode::LengthAndAngle;
                 p.layout.record.set(6, "12");
             },
             "follows its arm" },

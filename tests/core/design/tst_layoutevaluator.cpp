@@ -49,10 +49,10 @@ TEST(LayoutEvaluator, AchievedValuesAreTheEnginesOwn)
     const EngineOutput minus = solveWith(p.layout, "15.25", "0", "-1");
     ASSERT_FALSE(moved.layoutProblem || plus.layoutProblem || minus.layoutProblem);
     EXPECT_DOUBLE_EQ(achieved[0], moved.staticPass.rollCenter.y);
-    EXPECT_DOUBLE_EQ(achieved[1], (moved.camberGain[kRight] + moved.camberGain[kLeft]) / 2);
-    EXPECT_DOUBLE_EQ(achieved[2], moved.camberGain[kLeft]);
-    EXPECT_DOUBLE_EQ(achieved[3], moved.camber[kRight]);
-    EXPECT_DOUBLE_EQ(achieved[4], moved.staticPass.side[kLeft].scrubRadius);
+    EXPECT_DOUBLE_EQ(achieved[1], (moved.camberGain[kSideRight] + moved.camberGain[kSideLeft]) / 2);
+    EXPECT_DOUBLE_EQ(achieved[2], moved.camberGain[kSideLeft]);
+    EXPECT_DOUBLE_EQ(achieved[3], moved.camber[kSideRight]);
+    EXPECT_DOUBLE_EQ(achieved[4], moved.staticPass.side[kSideLeft].scrubRadius);
     EXPECT_DOUBLE_EQ(achieved[5],
         (double(plus.movedPass->rollCenter.x) - double(minus.movedPass->rollCenter.x)) / 2);
     EXPECT_NE(achieved[5], 0.0);

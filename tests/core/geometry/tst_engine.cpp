@@ -52,7 +52,7 @@ TEST(Engine, LayoutInputsReadEachBoxIntoItsSlotOnce)
     EXPECT_FALSE(metric.blank(1));
     EXPECT_DOUBLE_EQ(metric.side[0].upperFramePivot.x, 3 / 25.4);
 
-    in.applyDiveRoll = 1;
+    in.applyDiveRoll = true;
     in.entries[55] = "2";
     LayoutInputs numbers(workedExample().entries, in.unitsFlag);
     for (int entry = 0; entry < 56; ++entry) {
@@ -78,7 +78,7 @@ TEST(Engine, LengthAndAngleModeWritesDerivedEndsBack)
     }
     setPoint(in, 1, 7, "0", "-3.5"); // a zero length keeps the typed lower ball joint
     const EngineOutput out = runEngine(in);
-    EXPECT_EQ(out.staticPass.side[kLeft].lowerBallJoint.x, 26.0f);
+    EXPECT_EQ(out.staticPass.side[kSideLeft].lowerBallJoint.x, 26.0f);
     // "###.00", right X positive; the arm rows are left as typed.
     ASSERT_NE(writeBack(out, 1), nullptr);
     EXPECT_EQ(*writeBack(out, 1), "12.05");
@@ -98,8 +98,8 @@ TEST(Engine, StrutOffsetPointOnCentrelineIsDoubled)
     const EngineOutput out = runEngine(in);
     LayoutPoint q { -7, 1 }, t { 7, 27 }, g { 10, 6 }, b { 26, 5 }, expected;
     intersectLines(q, t, g, b, expected);
-    EXPECT_NEAR(out.staticPass.side[kLeft].instantCenter.x, expected.x, 1e-4);
-    EXPECT_NEAR(out.staticPass.side[kLeft].instantCenter.y, expected.y, 1e-4);
+    EXPECT_NEAR(out.staticPass.side[kSideLeft].instantCenter.x, expected.x, 1e-4);
+    EXPECT_NEAR(out.staticPass.side[kSideLeft].instantCenter.y, expected.y, 1e-4);
 }
 
 TEST(Engine, CamberFollowsKingPinChange)
@@ -112,7 +112,7 @@ TEST(Engine, CamberFollowsKingPinChange)
     EXPECT_EQ(*writeBack(out, 38), "-1.50");
     EXPECT_EQ(writeBack(out, 49), nullptr); // unchanged king-pin: no write-back
     // This call's results still use the camber as it was.
-    EXPECT_NEAR(out.staticPass.side[kRight].camber, -0.5, 1e-9);
+    EXPECT_NEAR(out.staticPass.side[kSideRight].camber, -0.5, 1e-9);
 
     in.camberFollowsEdit = false;
     EXPECT_EQ(writeBack(runEngine(in), 38), nullptr);
@@ -121,7 +121,7 @@ TEST(Engine, CamberFollowsKingPinChange)
 TEST(Engine, UnclosableLinkageFlagsLayoutProblem)
 {
     EngineInput in = workedExample();
-    in.applyDiveRoll = 1;
+    in.applyDiveRoll = true;
     in.entries[54] = "30"; // far more dive than the lower arm can follow
     const EngineOutput out = runEngine(in);
     EXPECT_TRUE(out.layoutProblem);
@@ -166,8 +166,8 @@ TEST(Engine, ScrubHiddenByItsConditions)
     in.entries[18] = "0"; // left lower ball joint X reads 0
     in.entries[0] = "-3"; // right upper ball joint across the centreline
     const EngineOutput out = runEngine(in);
-    EXPECT_EQ(out.captions.scrubRadius[kLeft], "");
-    EXPECT_EQ(out.captions.scrubRadius[kRight], "");
+    EXPECT_EQ(out.captions.scrubRadius[kSideLeft], "");
+    EXPECT_EQ(out.captions.scrubRadius[kSideRight], "");
     // Shown from the static pass under dive, and from a ball joint X derived
     // in the length-and-angle mode: the golden cases.
 }
@@ -223,7 +223,7 @@ TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
         }
         in.suspensionType = next() % 3 == 0 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
         in.entryMode = next() % 3 == 0 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
-        in.applyDiveRoll = next() % 4 == 0 ? 0 : 1;
+        in.applyDiveRoll = next() % 4 != 0;
         in.entries[54] = any();
         in.entries[55] = any();
         in.gainSpecChoice = next() % 3 == 0 ? 1 : 0;
@@ -234,8 +234,8 @@ TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
         if (next() % 6 == 0) {
             // Left upper frame pivot on the lower ball joint, moved by nothing:
             // a division by zero the solve reports as a fault.
-            setPoint(in, kLeft, 1, "26", "5");
-            in.applyDiveRoll = 1;
+            setPoint(in, kSideLeft, 1, "26", "5");
+            in.applyDiveRoll = true;
             in.entries[54] = "0";
         }
         in.withScene = next() % 2 == 0;

@@ -82,7 +82,7 @@ TEST(FrontViewScene, ConditionalElements)
     // Under dive the static layout is gray (7, or 8 on the dark background)
     // and only the moved one, in colour, has extension lines and no letters.
     in.draw.extensionLines = true;
-    in.applyDiveRoll = 1;
+    in.applyDiveRoll = true;
     in.entries[54] = "1";
     for (const bool dark : { false, true }) {
         in.draw.darkGrayBackground = dark;

@@ -88,7 +88,7 @@ TEST(SceneSvg, OneElementPerItemWithTheMovedCaptions)
         const bool moved
             = std::find(xml.texts.begin(), xml.texts.end(), out.captions.movedRollCenterHeight)
             != xml.texts.end();
-        EXPECT_EQ(moved, applyDiveRoll == 1);
+        EXPECT_EQ(moved, applyDiveRoll);
     }
 }
 

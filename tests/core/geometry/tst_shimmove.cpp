@@ -14,8 +14,8 @@ const ShimPoints kWorked { { 24, 15 }, { 12, 14 }, { 26, 5 }, { 10, 6 } };
 
 TEST(ShimMove, SameShimGivesOppositeSignsOnTheTwoSides)
 {
-    const ShimResult left = shimCamberChange(kLeft, kWorked, 0.125, false);
-    const ShimResult right = shimCamberChange(kRight, kWorked, 0.125, false);
+    const ShimResult left = shimCamberChange(kSideLeft, kWorked, 0.125, false);
+    const ShimResult right = shimCamberChange(kSideRight, kWorked, 0.125, false);
     ASSERT_TRUE(left.solved && right.solved);
     EXPECT_EQ(left.status + right.status, 0);
     EXPECT_GT(std::fabs(left.camberChange), 0.3);
@@ -27,7 +27,7 @@ TEST(ShimMove, SameShimGivesOppositeSignsOnTheTwoSides)
     EXPECT_NEAR(
         std::hypot(left.newJoint.x - 12.125, left.newJoint.y - 14.0), std::hypot(12.0, 1.0), 0.02);
 
-    const ShimResult removed = shimCamberChange(kLeft, kWorked, 0.1, true);
+    const ShimResult removed = shimCamberChange(kSideLeft, kWorked, 0.1, true);
     EXPECT_DOUBLE_EQ(removed.shim, -0.1);
     EXPECT_LT(left.camberChange * removed.camberChange, 0);
 }
@@ -35,7 +35,7 @@ TEST(ShimMove, SameShimGivesOppositeSignsOnTheTwoSides)
 TEST(ShimMove, VerticalKnuckleCountsAsNinetyDegrees)
 {
     const ShimPoints vertical { { 26, 15 }, { 12, 14 }, { 26, 5 }, { 10, 6 } };
-    const ShimResult r = shimCamberChange(kLeft, vertical, 0.1, false);
+    const ShimResult r = shimCamberChange(kSideLeft, vertical, 0.1, false);
     ASSERT_TRUE(r.solved);
     double newAngle = std::atan((r.newJoint.y - 5.0) / (26.0 - r.newJoint.x)) / 0.017453;
     if (newAngle < 0) {
@@ -50,10 +50,10 @@ TEST(ShimMove, EachSideReadsOnlyItsOwnBoxes)
     for (int e = 16; e < 32; ++e) {
         in.entries[static_cast<std::size_t>(e)] = "999";
     }
-    const ShimPoints right = shimPointsFromEntries(in.entries, kRight);
+    const ShimPoints right = shimPointsFromEntries(in.entries, kSideRight);
     EXPECT_EQ(right.upperBallJoint.x, 24.0f);
     EXPECT_EQ(right.lowerFramePivot.y, 6.0f);
-    EXPECT_EQ(shimPointsFromEntries(in.entries, kLeft).upperFramePivot.x, 999.0f);
+    EXPECT_EQ(shimPointsFromEntries(in.entries, kSideLeft).upperFramePivot.x, 999.0f);
 }
 
 } // namespace

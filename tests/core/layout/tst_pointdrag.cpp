@@ -26,8 +26,8 @@ TEST(PointDrag, SnapsSignsAndChecks)
     EXPECT_EQ(metric.point->heightText, "0");
     // Refusals across the centreline and in the length-and-angle mode: the
     // window's drag test; a strut always solves in X and Height.
-    EXPECT_TRUE(canDragPoint(kLowerBallJoint, 1, 1));
-    EXPECT_FALSE(canDragPoint(kUpperArmDim, 0, 0));
+    EXPECT_TRUE(canDragPoint(kLowerBallJoint, EntryMode::LengthAndAngle, SuspensionType::Strut));
+    EXPECT_FALSE(canDragPoint(kUpperArmDim, EntryMode::XAndHeight, SuspensionType::DoubleAArm));
 }
 
 } // namespace

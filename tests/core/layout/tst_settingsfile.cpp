@@ -18,8 +18,8 @@ Settings everySettingSet()
 {
     Settings s;
     s.unitsFlag = 0;
-    s.entryMode = 1;
-    s.extensionLines = 1;
+    s.entryMode = EntryMode::LengthAndAngle;
+    s.extensionLines = true;
     s.gainPassSwitch = 1;
     s.GainSpecChoice = 1;
     s.GainDiveText = "1.5";
@@ -33,8 +33,8 @@ Settings everySettingSet()
             for (int col = 0; col < kMaxTableColumns; ++col)
                 s.baseline.BaselineData[side][row][col]
                     = (row + col) % 4 == 0 ? "" : std::to_string(side * 1000 + row * 20 + col);
-    s.backgroundColour = 1;
-    s.camberOption = 1;
+    s.darkGrayBackground = true;
+    s.camberFollowsEdits = true;
     s.graph = { 2, 3, 4, 5, "Camber, deg, vs roll", "Current, new springs", "  Baseline" };
     s.baseline.BaselineComment = "Track day, \"wet\"";
     s.introHelp.setFlag(0, true);
@@ -103,8 +103,8 @@ TEST(SettingsFile, ShortFileLeavesLaterSettingsAtStartValues)
 TEST(SettingsFile, LenientFieldsAndHostileInput)
 {
     const auto r = parseSettingsText("0,1, 1\n0\n7\n\"a,b\"\nxyz\n99999\n");
-    EXPECT_EQ(r.settings.entryMode, 1);
-    EXPECT_EQ(r.settings.extensionLines, 1);
+    EXPECT_EQ(r.settings.entryMode, EntryMode::LengthAndAngle);
+    EXPECT_TRUE(r.settings.extensionLines);
     EXPECT_EQ(r.settings.GainSpecChoice, 7);
     EXPECT_EQ(r.settings.GainDiveText, "a,b");
     EXPECT_EQ(r.settings.GainRollText, "xyz");
@@ -114,12 +114,40 @@ TEST(SettingsFile, LenientFieldsAndHostileInput)
     EXPECT_EQ(parseSettingsText("\"unclosed").recordsRead, 1);
 }
 
+TEST(SettingsFile, SwitchesReadOtherNumbersAsTheProgramAlwaysDid)
+{
+    // One record per line; the two display switches follow the baseline's cells.
+    std::vector<std::string> records;
+    const std::string text = settingsFileText(Settings {});
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        records.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    const std::size_t background = 23 + 2 * kMaxTableRows * kMaxTableColumns;
+    records[1] = "2"; // entry mode
+    records[2] = "2"; // extension lines
+    records[background] = "-1";
+    records[background + 1] = "2"; // camber follows edits
+    std::string edited;
+    for (const std::string &r : records)
+        edited += r + "\r\n";
+    const Settings read = parseSettingsText(edited).settings;
+    EXPECT_EQ(read.entryMode, EntryMode::XAndHeight);
+    EXPECT_TRUE(read.extensionLines);
+    EXPECT_TRUE(read.darkGrayBackground);
+    EXPECT_FALSE(read.camberFollowsEdits);
+    // Written back as the plain switches they read as.
+    const std::string again = settingsFileText(read);
+    EXPECT_EQ(again.substr(0, 9), "0\r\n0\r\n1\r\n");
+}
+
 TEST(SettingsFile, ShippedDefaultsAreUseful)
 {
     const auto r = readSettingsFile(fs::path(TARVIK_SOURCE_DATA_DIR) / kSettingsFileName);
     ASSERT_TRUE(r.found);
     EXPECT_EQ(r.recordsRead, kSettingsRecords);
-    EXPECT_EQ(r.settings.extensionLines, 1);
+    EXPECT_TRUE(r.settings.extensionLines);
     EXPECT_EQ(r.settings.tableSpec, (TableSpec { 0, "-2", "2", 1, "-4", "4", 1 }));
     EXPECT_EQ(r.settings.introHelp.flag(0), false);
 }

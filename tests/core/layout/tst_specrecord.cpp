@@ -57,11 +57,12 @@ TEST(EntryNumbers, ResultEntriesAndPositions)
 TEST(EntryNumbers, StrutRowCaptions)
 {
     // The A-arm's are checked on the window's grid and drag status.
-    EXPECT_EQ(pointRowCaption(0, 1), "Upper Strut Loc.");
-    EXPECT_EQ(pointRowCaption(1, 1), "Lower Strut Loc.");
-    EXPECT_EQ(pointRowCaption(6, 1), "Strut Dim.");
-    EXPECT_EQ(pointRowCaption(2, 1), pointRowCaption(2, 0));
-    EXPECT_EQ(pointRowCaption(8, 0), "");
+    EXPECT_EQ(pointRowCaption(0, SuspensionType::Strut), "Upper Strut Loc.");
+    EXPECT_EQ(pointRowCaption(1, SuspensionType::Strut), "Lower Strut Loc.");
+    EXPECT_EQ(pointRowCaption(6, SuspensionType::Strut), "Strut Dim.");
+    EXPECT_EQ(
+        pointRowCaption(2, SuspensionType::Strut), pointRowCaption(2, SuspensionType::DoubleAArm));
+    EXPECT_EQ(pointRowCaption(8, SuspensionType::DoubleAArm), "");
 }
 
 TEST(LayoutState, FileTitleRule)

@@ -48,7 +48,7 @@ TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
         inch.takeVehicle(read.data, name);
         inch.record.set(kDiveEntry, "1");
         inch.record.set(kRollEntry, "2");
-        inch.applyDiveRoll = 1;
+        inch.applyDiveRoll = true;
 
         LayoutState metric = inch;
         metric.record = convertRecord(inch.record, true);
@@ -60,7 +60,7 @@ TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
         ASSERT_TRUE(back.ok);
         EXPECT_EQ(back.data.unitsFlag, 1);
         metric.takeVehicle(back.data, name);
-        metric.applyDiveRoll = 1;
+        metric.applyDiveRoll = true;
 
         const Settings settings;
         const EngineOutput a = runEngine(buildEngineInput(inch, settings));
@@ -127,12 +127,12 @@ TEST(Units, MetricTableSweepsTheSameDives)
             buildEngineInput(metric, metricSettings), BaselineState {});
         ASSERT_EQ(b.dataRows, 5);
         ASSERT_EQ(b.dataColumns, a.dataColumns);
-        EXPECT_EQ(b.grids[kRight][0][0], "Dive, mm");
-        EXPECT_EQ(b.grids[kRight][2][0], "-25.40");
+        EXPECT_EQ(b.grids[kSideRight][0][0], "Dive, mm");
+        EXPECT_EQ(b.grids[kSideRight][2][0], "-25.40");
         const double scale = quantity == TableQuantity::Camber ? 1 : 25.4;
         for (std::size_t i = 0; i < a.values.size(); ++i) {
-            EXPECT_NEAR(quantityValue(a.values[i], quantity, kLeft) * scale,
-                quantityValue(b.values[i], quantity, kLeft), 1e-3);
+            EXPECT_NEAR(quantityValue(a.values[i], quantity, kSideLeft) * scale,
+                quantityValue(b.values[i], quantity, kSideLeft), 1e-3);
         }
     }
     EXPECT_EQ(tableQuantityCaption(TableQuantity::RollCenterHeight, true),

@@ -37,31 +37,31 @@ CamberTable tableOf(int dataRows, int dataColumns, bool baselineShown)
 TEST(Baseline, CopyKeepsFirstRowOfEachEntryAndTheSpec)
 {
     BaselineState base;
-    base.BaselineData[kRight][3][0] = "kept";
+    base.BaselineData[kSideRight][3][0] = "kept";
     TableSpec spec = standardTableSpec();
     spec.DiveIncIndex = 2;
     copyTableToBaseline(tableOf(3, 2, true), spec, base);
     EXPECT_EQ(base.BaselineSpec, spec);
     // Grid rows 1, 4 and 7 are the "(new)" rows of entries 0, 1 and 2.
-    EXPECT_EQ(base.cell(kRight, 1, 1), "0:4:2");
-    EXPECT_EQ(base.cell(kLeft, 2, 0), "1:7:1");
+    EXPECT_EQ(base.cell(kSideRight, 1, 1), "0:4:2");
+    EXPECT_EQ(base.cell(kSideLeft, 2, 0), "1:7:1");
     // Cells the table does not cover keep their old texts.
-    EXPECT_EQ(base.cell(kRight, 3, 0), "kept");
-    EXPECT_EQ(base.cell(kRight, 0, 2), "");
+    EXPECT_EQ(base.cell(kSideRight, 3, 0), "kept");
+    EXPECT_EQ(base.cell(kSideRight, 0, 2), "");
 
     // A table bigger than the array: the rest is skipped; reads out of range are empty.
     copyTableToBaseline(tableOf(12, 13, false), standardTableSpec(), base);
-    EXPECT_EQ(base.cell(kRight, 9, 10), "0:10:11");
-    EXPECT_EQ(base.cell(kRight, 10, 0), "");
+    EXPECT_EQ(base.cell(kSideRight, 9, 10), "0:10:11");
+    EXPECT_EQ(base.cell(kSideRight, 10, 0), "");
     EXPECT_EQ(base.cell(2, 0, 0), "");
-    EXPECT_EQ(base.cell(kLeft, 0, -1), "");
+    EXPECT_EQ(base.cell(kSideLeft, 0, -1), "");
 
     // A refused table gives nothing, not even its spec.
     CamberTable refused;
     refused.refusal = "too big";
     copyTableToBaseline(refused, TableSpec {}, base);
     EXPECT_EQ(base.BaselineSpec, standardTableSpec());
-    EXPECT_EQ(base.cell(kRight, 0, 0), "0:1:1");
+    EXPECT_EQ(base.cell(kSideRight, 0, 0), "0:1:1");
 
     // The spec check compares the range ends as texts.
     spec = standardTableSpec();
@@ -111,21 +111,21 @@ TEST(Baseline, UnitsConvertTheSpecAndLengthCells)
 {
     BaselineState base;
     base.BaselineSpec = standardTableSpec();
-    base.BaselineData[kRight][0][0] = "3.69";
-    base.BaselineData[kLeft][9][10] = "-.50";
+    base.BaselineData[kSideRight][0][0] = "3.69";
+    base.BaselineData[kSideLeft][9][10] = "-.50";
     BaselineState camber = base;
 
     convertBaselineUnits(base, TableQuantity::RollCenterHeight, true);
     EXPECT_EQ(base.BaselineSpec.DiveFrom, "-50.8");
     EXPECT_EQ(base.BaselineSpec.RollFrom, standardTableSpec().RollFrom);
-    EXPECT_EQ(base.BaselineData[kRight][0][0], "93.73");
-    EXPECT_EQ(base.BaselineData[kLeft][9][10], "-12.70");
-    EXPECT_EQ(base.BaselineData[kRight][0][1], ""); // blank stays blank
+    EXPECT_EQ(base.BaselineData[kSideRight][0][0], "93.73");
+    EXPECT_EQ(base.BaselineData[kSideLeft][9][10], "-12.70");
+    EXPECT_EQ(base.BaselineData[kSideRight][0][1], ""); // blank stays blank
     convertBaselineUnits(base, TableQuantity::RollCenterHeight, false);
     EXPECT_EQ(base.BaselineSpec, standardTableSpec());
-    EXPECT_EQ(base.BaselineData[kRight][0][0], "3.69");
+    EXPECT_EQ(base.BaselineData[kSideRight][0][0], "3.69");
 
     convertBaselineUnits(camber, TableQuantity::Camber, true);
     EXPECT_EQ(camber.BaselineSpec.DiveTo, "50.8");
-    EXPECT_EQ(camber.BaselineData[kRight][0][0], "3.69");
+    EXPECT_EQ(camber.BaselineData[kSideRight][0][0], "3.69");
 }

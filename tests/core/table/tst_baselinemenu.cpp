@@ -32,7 +32,7 @@ struct Fixture
     const std::string &cell(int row, int column) const
     {
         return session.table()
-            .grids[kRight][static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            .grids[kSideRight][static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
     }
 };
 
@@ -62,7 +62,7 @@ TEST(TableSession, PreviousTableBecomesBaselineOnClose)
     EXPECT_EQ(f.baseline, untouched);
     f.session.fill();
     f.session.unload();
-    EXPECT_EQ(f.baseline.cell(kRight, 0, 0), "-24.00");
+    EXPECT_EQ(f.baseline.cell(kSideRight, 0, 0), "-24.00");
 
     // Shown, then a changed spec: hidden with the message, before the sweep.
     f.run(BaselineItem::ShowBaselineData);
@@ -87,7 +87,7 @@ TEST(BaselineMenu, CancelledNewSavedBaselineKeepsWhatWasStored)
     f.session.fill();
     f.baseline.BaselineIsSaved = 1;
     f.baseline.BaselineComment = "old";
-    f.baseline.BaselineData[kLeft][9][10] = "7.00";
+    f.baseline.BaselineData[kSideLeft][9][10] = "7.00";
     const BaselineState before = f.baseline;
     f.dialogs.yesNo = { true }; // "Save New Baseline?"
     f.dialogs.texts = { std::nullopt };
@@ -144,7 +144,7 @@ TEST(BaselineMenu, PreviousModeFromSavedCopiesWithoutRefill)
     Fixture f;
     f.session.fill();
     f.baseline.BaselineIsSaved = 1;
-    f.baseline.BaselineData[kRight][0][0] = "saved";
+    f.baseline.BaselineData[kSideRight][0][0] = "saved";
     f.dialogs.yesNo = { false };
     f.run(BaselineItem::PreviousTableIsBaseline); // No: stop
     EXPECT_EQ(f.baseline.BaselineIsSaved, 1);
@@ -155,7 +155,7 @@ TEST(BaselineMenu, PreviousModeFromSavedCopiesWithoutRefill)
     EXPECT_EQ(f.dialogs.log,
         (std::vector<std::string> { "ask:Abandon Saved Baseline?", "ask:Show Baseline Data?" }));
     EXPECT_EQ(f.baseline.BaselineIsSaved, 0);
-    EXPECT_EQ(f.baseline.cell(kRight, 0, 0), "-24.00");
+    EXPECT_EQ(f.baseline.cell(kSideRight, 0, 0), "-24.00");
     EXPECT_EQ(f.sweeps, 1);
     EXPECT_EQ(f.menu.checks(), (BaselineMenuChecks { false, true, true, false }));
 

@@ -24,7 +24,7 @@ struct FakeEngine
 
     EngineOutput operator()(const EngineInput &in)
     {
-        EXPECT_EQ(in.applyDiveRoll, 1);
+        EXPECT_TRUE(in.applyDiveRoll);
         EXPECT_FALSE(in.withScene || in.withCaptions);
         EXPECT_EQ(in.entries[0], "24"); // the layout's own texts are passed on
         seen.emplace_back(in.entries[kDiveEntry], in.entries[kRollEntry]);
@@ -61,9 +61,9 @@ TEST(CamberTable, OneEngineCallPerCellWithTheCellsTexts)
     // Rows outer, columns inner; dive -2, roll -4: right -24, left 24.
     EXPECT_EQ(engine.seen[1], std::make_pair(std::string("-2"), std::string("-2")));
     EXPECT_EQ(engine.seen.back(), std::make_pair(std::string("2"), std::string("4")));
-    EXPECT_EQ(t.grids[kRight][1][1], "-24.00");
-    EXPECT_EQ(t.grids[kLeft][1][1], "24.00");
-    EXPECT_EQ(t.grids[kLeft][3][3], ".00");
+    EXPECT_EQ(t.grids[kSideRight][1][1], "-24.00");
+    EXPECT_EQ(t.grids[kSideLeft][1][1], "24.00");
+    EXPECT_EQ(t.grids[kSideLeft][3][3], ".00");
 
     // Rows of roll: the dive is the column, sent in the number text form.
     engine.seen.clear();
@@ -71,7 +71,7 @@ TEST(CamberTable, OneEngineCallPerCellWithTheCellsTexts)
     EXPECT_EQ(t.columnCaption, "Dive, inches");
     EXPECT_EQ(t.dataRows * 10 + t.dataColumns, 35);
     EXPECT_EQ(engine.seen[1], std::make_pair(std::string("-.5"), std::string("-2")));
-    EXPECT_EQ(t.grids[kRight][3][2], "-3.00"); // roll 2, dive -.5
+    EXPECT_EQ(t.grids[kSideRight][3][2], "-3.00"); // roll 2, dive -.5
 }
 
 TEST(CamberTable, OversizedSpecIsRefusedBeforeAnyCell)
@@ -81,7 +81,7 @@ TEST(CamberTable, OversizedSpecIsRefusedBeforeAnyCell)
     EXPECT_EQ(
         t.refusal, "Dive Increment must be increased to stay within 10 as Max Number of Rows.");
     EXPECT_TRUE(engine.seen.empty());
-    EXPECT_TRUE(t.grids[kRight].empty());
+    EXPECT_TRUE(t.grids[kSideRight].empty());
 }
 
 TEST(CamberTable, GeometryWarningIsCountedOncePerSweep)
@@ -91,7 +91,7 @@ TEST(CamberTable, GeometryWarningIsCountedOncePerSweep)
     CamberTable t = sweep(standardTableSpec(), engine);
     EXPECT_EQ(t.problemCells, 10);
     EXPECT_EQ(t.warningCells, 10);
-    EXPECT_EQ(t.grids[kRight][5][3], "20.00"); // flagged cells still get their camber
+    EXPECT_EQ(t.grids[kSideRight][5][3], "20.00"); // flagged cells still get their camber
 
     engine.warnOnProblem = false; // e.g. a blank watched box: flag set, no warning asked
     t = sweep(standardTableSpec(), engine);
@@ -105,8 +105,8 @@ TEST(CamberTable, ShownBaselineAddsBaseAndDifferenceRows)
     BaselineState base;
     base.BaselineSpec = kSmall;
     base.ShowBaseline = 1;
-    base.BaselineData[kRight][0] = { "1.23", "-3.00" };
-    base.BaselineData[kLeft][1] = { "", "oops" }; // texts without a leading number count as 0
+    base.BaselineData[kSideRight][0] = { "1.23", "-3.00" };
+    base.BaselineData[kSideLeft][1] = { "", "oops" }; // texts without a leading number count as 0
     std::vector<std::pair<int, int>> cells;
     const CamberTable t = sweep(
         kSmall, engine, base, [&cells](int row, int column) { cells.emplace_back(row, column); });
@@ -115,13 +115,13 @@ TEST(CamberTable, ShownBaselineAddsBaseAndDifferenceRows)
     EXPECT_EQ(t.headerColumnTwips, 1300);
     // The observer sees each "(new)" cell, in sweep order.
     EXPECT_EQ(cells, (std::vector<std::pair<int, int>> { { 1, 1 }, { 1, 2 }, { 4, 1 }, { 4, 2 } }));
-    const TableGrid &right = t.grids[kRight];
+    const TableGrid &right = t.grids[kSideRight];
     ASSERT_EQ(right.size(), 7u);
     // Dive 0: new 0 and 2, base texts kept as stored, differences from the texts.
     EXPECT_EQ(right[1], (Texts { ".00 (new)", ".00", "2.00" }));
     EXPECT_EQ(right[2], (Texts { ".00 (base)", "1.23", "-3.00" }));
     EXPECT_EQ(right[3], (Texts { "Difference", "-1.23", "5.00" }));
-    const TableGrid &left = t.grids[kLeft];
+    const TableGrid &left = t.grids[kSideLeft];
     EXPECT_EQ(left[5], (Texts { "1.00 (base)", "", "oops" }));
     EXPECT_EQ(left[6], (Texts { "Difference", "-10.00", "-12.00" }));
 }
@@ -136,7 +136,7 @@ TEST(CamberTable, MismatchedBaselineIsHiddenWithTheMessage)
     const CamberTable t = sweep(standardTableSpec(), engine, base);
     EXPECT_FALSE(t.baselineShown);
     EXPECT_EQ(t.baselineMismatch, baselineMismatchMessage(base));
-    EXPECT_EQ(t.grids[kRight].size(), 6u);
+    EXPECT_EQ(t.grids[kSideRight].size(), 6u);
 
     base.ShowBaseline = 0; // hidden baseline: no check, no message
     EXPECT_TRUE(sweep(standardTableSpec(), engine, base).baselineMismatch.empty());

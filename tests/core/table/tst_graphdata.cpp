@@ -61,7 +61,7 @@ TEST(GraphData, LimitKeepsTheFirstRowsAndPointsReadTheirCells)
 TEST(GraphData, RowsOfRollNameTheDiveAxis)
 {
     CamberTable rowsRoll = table(2, 2, false);
-    rowsRoll.grids[kRight][0][0] = "Roll, deg";
+    rowsRoll.grids[kSideRight][0][0] = "Roll, deg";
     rowsRoll.columnCaption = "Dive, inches";
     int flag = 0;
     const GraphData g = loadGraphFromTable(rowsRoll, { 1, 1, 1, 2 }, {}, flag);

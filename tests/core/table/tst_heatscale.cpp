@@ -39,25 +39,26 @@ TEST(HeatScale, SpanAndColoursComeFromTheDifferenceRowsOnly)
 {
     CamberTable t;
     t.baselineShown = true;
-    t.grids[kRight] = { { "Dive, inches", "-4.00", ".00" }, { ".00 (new)", "9.00", "1.00" },
+    t.grids[kSideRight] = { { "Dive, inches", "-4.00", ".00" }, { ".00 (new)", "9.00", "1.00" },
         { ".00 (base)", "-9.00", "1.25" }, { "Difference", "-.40", "-.25" } };
-    t.grids[kLeft] = { { "Dive, inches", "-4.00", ".00" }, { ".00 (new)", "1.00", "1.00" },
+    t.grids[kSideLeft] = { { "Dive, inches", "-4.00", ".00" }, { ".00 (new)", "1.00", "1.00" },
         { ".00 (base)", "1.00", "" }, { "Difference", ".00", "1.00" } };
     EXPECT_DOUBLE_EQ(tableHeatSpan(t), 1.0);
-    EXPECT_EQ(differenceCellColor(t, kLeft, 3, 2, 1.0), kHeatPositive);
-    EXPECT_EQ(differenceCellColor(t, kRight, 3, 1, 0.4), kHeatNegative);
-    for (const auto &[side, row, column] : { std::tuple { kRight, 1, 1 }, { kRight, 2, 1 },
-             { kRight, 3, 0 }, { kLeft, 0, 1 }, { kLeft, 3, 3 }, { kLeft, 4, 1 }, { 2, 3, 1 } }) {
+    EXPECT_EQ(differenceCellColor(t, kSideLeft, 3, 2, 1.0), kHeatPositive);
+    EXPECT_EQ(differenceCellColor(t, kSideRight, 3, 1, 0.4), kHeatNegative);
+    for (const auto &[side, row, column] :
+        { std::tuple { kSideRight, 1, 1 }, { kSideRight, 2, 1 }, { kSideRight, 3, 0 },
+            { kSideLeft, 0, 1 }, { kSideLeft, 3, 3 }, { kSideLeft, 4, 1 }, { 2, 3, 1 } }) {
         EXPECT_FALSE(differenceCellColor(t, side, row, column, 1.0).has_value())
             << side << " " << row << " " << column;
     }
 
-    t.grids[kLeft][3][2] = ".01"; // only rounding left: stays near white
-    t.grids[kRight][3] = { "Difference", ".00", "-.00" };
+    t.grids[kSideLeft][3][2] = ".01"; // only rounding left: stays near white
+    t.grids[kSideRight][3] = { "Difference", ".00", "-.00" };
     EXPECT_DOUBLE_EQ(tableHeatSpan(t), kMinimumHeatSpan);
     t.baselineShown = false; // no difference rows at all
     EXPECT_DOUBLE_EQ(tableHeatSpan(t), kMinimumHeatSpan);
-    EXPECT_FALSE(differenceCellColor(t, kLeft, 3, 2, 1.0).has_value());
+    EXPECT_FALSE(differenceCellColor(t, kSideLeft, 3, 2, 1.0).has_value());
 }
 
 TEST(HeatScale, LegendRunsEvenlyFromMinusToPlusSpan)

@@ -34,8 +34,8 @@ TEST(TableCsv, ExportLabelsQuantityAxesAndSides)
     table.quantity = TableQuantity::RollCenterLateral;
     table.metric = true;
     table.spec.RowsAreRoll = 1;
-    table.grids[kRight] = { { "Roll, deg", "-25.40" }, { "-4.00", "1.50" } };
-    table.grids[kLeft] = table.grids[kRight];
+    table.grids[kSideRight] = { { "Roll, deg", "-25.40" }, { "-4.00", "1.50" } };
+    table.grids[kSideLeft] = table.grids[kSideRight];
     EXPECT_EQ(labelledTableCsv(table, "\n"),
         "Quantity,\"Roll Center Lateral, millimeters (left +)\"\n"
         "Rows,\"Roll, degrees\"\n"

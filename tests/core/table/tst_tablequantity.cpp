@@ -54,9 +54,9 @@ TEST(TableQuantity, OneSweepGivesEveryQuantity)
             = fillQuantityTable(c.quantity, smallSpec(), EngineInput {}, {}, std::ref(direct));
         EXPECT_EQ(t.grids, swept.grids); // switching equals sweeping afresh
         EXPECT_EQ(t.quantity, c.quantity);
-        EXPECT_EQ(t.grids[kRight][2], c.lastRow);
+        EXPECT_EQ(t.grids[kSideRight][2], c.lastRow);
         if (!tableQuantityPerSide(c.quantity)) {
-            EXPECT_EQ(t.grids[kLeft], t.grids[kRight]); // one roll centre, both grids
+            EXPECT_EQ(t.grids[kSideLeft], t.grids[kSideRight]); // one roll centre, both grids
         }
     }
     EXPECT_EQ(engine.calls, 4); // switching never called the engine
@@ -91,15 +91,15 @@ TEST(TableQuantity, SessionSwitchesAndKeepsEveryPreviousBaseline)
 
     session.showQuantity(TableQuantity::RollCenterLateral); // before the first fill: a choice
     session.fill();
-    EXPECT_EQ(session.table().grids[kRight][1][2], "1.00");
+    EXPECT_EQ(session.table().grids[kSideRight][1][2], "1.00");
     session.showQuantity(TableQuantity::RollCenterHeight);
-    EXPECT_EQ(session.table().grids[kRight][3][1], "-5.99"); // 4 - 9.99
+    EXPECT_EQ(session.table().grids[kSideRight][3][1], "-5.99"); // 4 - 9.99
     EXPECT_EQ(engine.calls, 4);
 
     session.unload();
-    EXPECT_EQ(camberBase.BaselineData[kLeft][1][1], "-12.00");
-    EXPECT_EQ(lateralBase.BaselineData[kRight][0][1], "1.00");
-    EXPECT_EQ(heightBase.BaselineData[kRight][0][0], "9.99");
+    EXPECT_EQ(camberBase.BaselineData[kSideLeft][1][1], "-12.00");
+    EXPECT_EQ(lateralBase.BaselineData[kSideRight][0][1], "1.00");
+    EXPECT_EQ(heightBase.BaselineData[kSideRight][0][0], "9.99");
     EXPECT_TRUE(dialogs.log.empty());
 }
 
@@ -157,7 +157,7 @@ TEST(TableQuantity, MetricLayoutNamesMillimetres)
     metric.unitsFlag = 1;
     const CamberTable camber = fillCamberTable(smallSpec(), metric, {}, std::ref(engine));
     EXPECT_TRUE(camber.metric);
-    EXPECT_EQ(camber.grids[kRight][0][0], "Dive, mm");
+    EXPECT_EQ(camber.grids[kSideRight][0][0], "Dive, mm");
     const CamberTable height = tableForQuantity(camber, TableQuantity::RollCenterHeight, {});
     EXPECT_EQ(tableQuantityCaption(TableQuantity::RollCenterLateral, true),
         "Roll Center Lateral, millimeters (left +)");

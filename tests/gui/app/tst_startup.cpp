@@ -143,7 +143,7 @@ private slots:
         {
             Run run(config.path());
             MainWindow *window = run.startup.load();
-            QCOMPARE(run.startup.settings().get().extensionLines, 0);
+            QVERIFY(!run.startup.settings().get().extensionLines);
             window->show();
             run.startup.afterSplash();
             QCOMPARE(introsShown(run.platform), (QList<int> { 1 }));

@@ -76,7 +76,7 @@ private slots:
     void camberFollowsAndUndoRestoresEachStep()
     {
         Settings initial;
-        initial.camberOption = 1;
+        initial.camberFollowsEdits = true;
         SettingsOwner settings(initial);
         LayoutDocument document(settings, QString());
         QString message;
@@ -106,7 +106,7 @@ private slots:
             + readNumber(shown.kingPinAngle[kSideRight]);
         QVERIFY(qAbs(readNumber(shown.spindleAngle[kSideRight]) - spindle) < 0.011);
         QCOMPARE(undo.undoText(), QStringLiteral("Right Upper Ball Joint X"));
-        document.setSuspensionType(1);
+        document.setSuspensionType(SuspensionType::Strut);
         document.setComment(QStringLiteral("strut try"));
         QCOMPARE(undo.count(), 3);
         document.acceptEdit(ubjX, QStringLiteral("25")); // nothing new: no step
@@ -115,7 +115,7 @@ private slots:
         QSignalSpy boxes(&document, &LayoutDocument::layoutChanged);
         undo.undo();
         undo.undo();
-        QCOMPARE(document.state().suspensionType, 0);
+        QVERIFY(document.state().suspensionType == SuspensionType::DoubleAArm);
         QVERIFY(document.state().comment != "strut try");
         QVERIFY(!boxes.isEmpty());
         undo.undo();

@@ -33,7 +33,7 @@ inline TableSpec spec(const char *diveFrom, const char *diveTo, int diveInc, con
     return { rowsAreRoll, diveFrom, diveTo, diveInc, rollFrom, rollTo, rollInc };
 }
 
-// The table window's widgets by their object names; side kRight or kLeft.
+// The table window's widgets by their object names; side kSideRight or kSideLeft.
 inline FrozenGridView *grid(const CamberTableWindow *table, int side)
 {
     return child<FrozenGridView>(table, QStringLiteral("Grid1_%1").arg(side));
@@ -132,7 +132,7 @@ struct TableFixture : WorkedWindow
         const QAbstractItemModel *model = grid(table(), side)->model();
         return model->data(model->index(row, column)).toString();
     }
-    QStringList rowHeaders(int side = kRight) const
+    QStringList rowHeaders(int side = kSideRight) const
     {
         QStringList headers;
         const QAbstractItemModel *model = grid(table(), side)->model();

@@ -85,7 +85,7 @@ void TestCamberTableWindow::fills()
     QFETCH(QString, caption);
     QFETCH(QStringList, rows);
     QFETCH(QStringList, columns);
-    for (int side : { kRight, kLeft }) {
+    for (int side : { kSideRight, kSideLeft }) {
         QCOMPARE(f.cell(side, 0, 0), corner);
         QCOMPARE(columnCaption(table, side)->text(), caption);
         QCOMPARE(f.rowHeaders(side), rows);
@@ -101,7 +101,7 @@ void TestCamberTableWindow::fills()
     f.window->setApplyDiveRoll(true);
     f.document->setEntries({ { kDiveEntry, rowsRoll ? columnValue : rowValue },
         { kRollEntry, rowsRoll ? rowValue : columnValue } });
-    for (int side : { kRight, kLeft }) {
+    for (int side : { kSideRight, kSideLeft }) {
         QCOMPARE(f.cell(side, rows.size(), columns.size()),
             QString::fromStdString(
                 formatPicture(f.document->output().camber[std::size_t(side)], "###.00")));
@@ -125,7 +125,7 @@ void TestCamberTableWindow::refillsWhenSpecsChange()
     QCOMPARE(table->fillCount(), fills);
     table->activateWindow();
     QTRY_COMPARE(table->fillCount(), fills + 1);
-    QCOMPARE(grid(table, kRight)->model()->columnCount(), 10);
+    QCOMPARE(grid(table, kSideRight)->model()->columnCount(), 10);
 
     // Without a table-spec window the item says so instead of doing nothing.
     TableFixture bare;
@@ -143,7 +143,7 @@ void TestCamberTableWindow::previousBaselineAcrossReopenAndRestart()
     {
         TableFixture f;
         f.open();
-        firstTable << f.cell(kRight, 2, 3) << f.cell(kLeft, 5, 1);
+        firstTable << f.cell(kSideRight, 2, 3) << f.cell(kSideLeft, 5, 1);
         f.table()->close();
         QCOMPARE(f.baselineState().BaselineSpec, standardTableSpec());
         f.raisePivots();
@@ -160,10 +160,10 @@ void TestCamberTableWindow::previousBaselineAcrossReopenAndRestart()
         QCOMPARE(f.rowHeaders().size(), 15);
         QCOMPARE(f.rowHeaders().mid(3, 3),
             (QStringList { "-1.00 (new)", "-1.00 (base)", "Difference" }));
-        QCOMPARE(f.cell(kRight, 5, 3), firstTable[0]); // entry 1's base row
-        QCOMPARE(f.cell(kLeft, 14, 1), firstTable[1]);
+        QCOMPARE(f.cell(kSideRight, 5, 3), firstTable[0]); // entry 1's base row
+        QCOMPARE(f.cell(kSideLeft, 14, 1), firstTable[1]);
         const auto number
-            = [&f](int row) { return readNumber(f.cell(kRight, row, 3).toStdString()); };
+            = [&f](int row) { return readNumber(f.cell(kSideRight, row, 3).toStdString()); };
         QVERIFY(std::abs(number(6) - (number(4) - number(5))) <= 0.01);
         QVERIFY(std::abs(number(6)) > 0.1);
         f.table()->close(); // the changed table becomes the baseline
@@ -177,7 +177,7 @@ void TestCamberTableWindow::previousBaselineAcrossReopenAndRestart()
     f.open();
     // Same layout as the baseline: every difference is zero.
     for (int r = 3; r < 16; r += 3) {
-        QCOMPARE(f.cell(kRight, r, 2), QStringLiteral(".00"));
+        QCOMPARE(f.cell(kSideRight, r, 2), QStringLiteral(".00"));
     }
 }
 
@@ -209,17 +209,17 @@ void TestCamberTableWindow::savedBaselineCancelsAndMismatch()
     QCOMPARE(child<QMenu>(f.table(), "mnuBaseline")->title(),
         QStringLiteral("Base&line (show saved results)"));
     for (int r = 1; r < 15; r += 3) {
-        QCOMPARE(f.cell(kLeft, r + 1, 4), f.cell(kLeft, r, 4));
-        QVERIFY(std::abs(readNumber(f.cell(kLeft, r + 2, 4).toStdString())) <= 0.005);
+        QCOMPARE(f.cell(kSideLeft, r + 1, 4), f.cell(kSideLeft, r, 4));
+        QVERIFY(std::abs(readNumber(f.cell(kSideLeft, r + 2, 4).toStdString())) <= 0.005);
     }
-    const QString saved = f.cell(kRight, 1, 1);
+    const QString saved = f.cell(kSideRight, 1, 1);
 
     // Closing in saved mode keeps the saved table; a changed layout differs from it.
     f.table()->close();
     f.raisePivots();
     f.open();
-    QCOMPARE(f.cell(kRight, 2, 1), saved);
-    QVERIFY(f.cell(kRight, 1, 1) != saved);
+    QCOMPARE(f.cell(kSideRight, 2, 1), saved);
+    QVERIFY(f.cell(kSideRight, 1, 1) != saved);
 
     // New increments: the baseline no longer fits and is hidden, with the
     // saved-mode instruction.
@@ -270,7 +270,7 @@ void TestCamberTableWindow::geometryWarningOncePerFillAndMinimising()
     QCOMPARE(warnings(), 2);
 
     // Minimising the main window closes the table, its graph and the graph's options.
-    f.table()->setSelection(kRight, { 1, 1, 1, 3 });
+    f.table()->setSelection(kSideRight, { 1, 1, 1, 3 });
     f.table()->graph();
     QPointer<GraphWindow> graph = f.graphWindow();
     QVERIFY(graph && graph->isVisible());

@@ -33,7 +33,7 @@ Settings nineRows()
 
 GraphWindow *graphOf(TableFixture &f, const GridSelection &selection)
 {
-    f.table()->setSelection(kRight, selection);
+    f.table()->setSelection(kSideRight, selection);
     f.table()->action(QStringLiteral("mnuGraph"))->trigger();
     return f.graphWindow();
 }
@@ -83,20 +83,20 @@ void TestGraphWindow::clickWidensToWholeGroupsAndOneColumnIsRefused()
     TableFixture f;
     f.showPreviousBaseline();
     f.table()->resize(700, 900);
-    FrozenGridView *right = grid(f.table(), kRight);
+    FrozenGridView *right = grid(f.table(), kSideRight);
     clickCell(right, 6, 2); // the "Difference" row of the second entry
-    QCOMPARE(f.table()->selection(kRight), (GridSelection { 4, 6, 2, 2 }));
+    QCOMPARE(f.table()->selection(kSideRight), (GridSelection { 4, 6, 2, 2 }));
     clickCell(right, 8, 3); // a "(base)" row
-    QCOMPARE(f.table()->selection(kRight), (GridSelection { 7, 9, 3, 3 }));
+    QCOMPARE(f.table()->selection(kSideRight), (GridSelection { 7, 9, 3, 3 }));
     // The left grid keeps what the user chose there.
-    clickCell(grid(f.table(), kLeft), 5, 1);
-    QCOMPARE(f.table()->selection(kLeft), (GridSelection { 5, 5, 1, 1 }));
+    clickCell(grid(f.table(), kSideLeft), 5, 1);
+    QCOMPARE(f.table()->selection(kSideLeft), (GridSelection { 5, 5, 1, 1 }));
 
     // One column is no graph; the left grid must span columns too.
     f.platform.clearRecord();
     QVERIFY(graphOf(f, { 1, 3, 2, 2 }) == nullptr);
     QCOMPARE(f.platform.messageTexts(), QStringList { QString::fromLatin1(kSelectMoreColumns) });
-    f.table()->setSelection(kLeft, { 1, 1, 4, 4 });
+    f.table()->setSelection(kSideLeft, { 1, 1, 4, 4 });
     QVERIFY(graphOf(f, { 1, 3, 2, 4 }) == nullptr);
     QCOMPARE(f.platform.messages().size(), 2);
 }
@@ -262,7 +262,7 @@ void TestGraphWindow::followsTheTablesView()
     TableFixture f;
     f.open();
     QPointer<GraphWindow> graph = graphOf(f, { 2, 3, 1, 5 });
-    f.table()->setSelection(kRight, { 1, 1, 1, 1 }); // the graph keeps its own rows
+    f.table()->setSelection(kSideRight, { 1, 1, 1, 1 }); // the graph keeps its own rows
     f.table()->showQuantity(TableQuantity::RollCenterHeight);
     QVERIFY(graph && graph->isVisible());
     QCOMPARE(graph->graph().yAxisTitle, std::string("Roll Center Height, in"));

@@ -79,12 +79,12 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     QCOMPARE(table->fillCount(), fills);
     QCOMPARE(
         child<QLabel>(table, "lblQuantity")->text(), QStringLiteral("Roll Center Height, inches"));
-    QCOMPARE(sideCaption(table, kRight)->text(), QStringLiteral(" Right & Left"));
-    QVERIFY(!grid(table, kLeft)->isVisible()); // one roll centre: one grid
-    QCOMPARE(f.cell(kRight, 0, 0), QStringLiteral("Dive, inches"));
-    const QString height = f.cell(kRight, 5, 4); // dive 2, roll 2
+    QCOMPARE(sideCaption(table, kSideRight)->text(), QStringLiteral(" Right & Left"));
+    QVERIFY(!grid(table, kSideLeft)->isVisible()); // one roll centre: one grid
+    QCOMPARE(f.cell(kSideRight, 0, 0), QStringLiteral("Dive, inches"));
+    const QString height = f.cell(kSideRight, 5, 4); // dive 2, roll 2
 
-    table->setSelection(kRight, { 1, 2, 1, 5 });
+    table->setSelection(kSideRight, { 1, 2, 1, 5 });
     table->graph();
     QCOMPARE(f.graphWindow()->graph().yAxisTitle, std::string("Roll Center Height, in"));
 
@@ -92,7 +92,7 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     QCOMPARE(table->quantity(), TableQuantity::RollCenterLateral);
     QCOMPARE(child<QLabel>(table, "lblQuantity")->text(),
         QStringLiteral("Roll Center Lateral, inches (left +)"));
-    const QString lateral = f.cell(kRight, 5, 4);
+    const QString lateral = f.cell(kSideRight, 5, 4);
     QCOMPARE(table->fillCount(), fills);
 
     const EngineOutput &out = solveAt(f, QStringLiteral("2"), QStringLiteral("2"));
@@ -108,19 +108,19 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     step(table, Qt::Key_Up);
     step(table, Qt::Key_Up);
     QCOMPARE(table->quantity(), TableQuantity::Camber);
-    QVERIFY(grid(table, kLeft)->isVisible());
-    QCOMPARE(sideCaption(table, kRight)->text(), QStringLiteral(" Right"));
+    QVERIFY(grid(table, kSideLeft)->isVisible());
+    QCOMPARE(sideCaption(table, kSideRight)->text(), QStringLiteral(" Right"));
 
     // Metric layouts: the table's dive and roll centre are millimetres, and say so.
     f.document->setUnits(true);
     f.settings.change([](Settings &s) { s.tableSpec = spec("-50.8", "50.8", 1, "-4", "4", 1); });
     f.open();
     table->showQuantity(TableQuantity::RollCenterHeight);
-    QCOMPARE(f.cell(kRight, 0, 0), QStringLiteral("Dive, mm"));
+    QCOMPARE(f.cell(kSideRight, 0, 0), QStringLiteral("Dive, mm"));
     QCOMPARE(child<QLabel>(table, "lblQuantity")->text(),
         QStringLiteral("Roll Center Height, millimeters"));
     QCOMPARE(f.rowHeaders().constLast(), QStringLiteral("50.80")); // steps of 1 in, in mm
-    const QString cell = f.cell(kRight, 5, 5); // dive 50.8 mm, roll 4
+    const QString cell = f.cell(kSideRight, 5, 5); // dive 50.8 mm, roll 4
     QCOMPARE(cell,
         picture(solveAt(f, QStringLiteral("50.8"), QStringLiteral("4")).movedPass->rollCenter.y));
 }
@@ -145,7 +145,7 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
         QVERIFY(f.platform.messageTexts().constFirst().contains(
             QStringLiteral("Roll Center Lateral baseline could not be read")));
         table->showQuantity(TableQuantity::RollCenterHeight);
-        firstHeights << f.cell(kRight, 1, 1) << f.cell(kRight, 5, 5);
+        firstHeights << f.cell(kSideRight, 1, 1) << f.cell(kSideRight, 5, 5);
         table->close(); // previous-table mode: every quantity keeps its table
         heightFile = table->baselineFilePath(TableQuantity::RollCenterHeight);
         QVERIFY(QFile::exists(heightFile));
@@ -156,9 +156,9 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
         QCOMPARE(f.platform.messages().size(), 1); // said once
         f.baseline("mnuShowBaseline");
         QCOMPARE(f.rowHeaders().size(), 15);
-        QCOMPARE(f.cell(kRight, 2, 1), firstHeights[0]);
-        QCOMPARE(f.cell(kRight, 14, 5), firstHeights[1]);
-        QVERIFY(std::abs(readNumber(f.cell(kRight, 3, 1).toStdString())) > 0.1);
+        QCOMPARE(f.cell(kSideRight, 2, 1), firstHeights[0]);
+        QCOMPARE(f.cell(kSideRight, 14, 5), firstHeights[1]);
+        QVERIFY(std::abs(readNumber(f.cell(kSideRight, 3, 1).toStdString())) > 0.1);
         // Camber's baseline is its own, still hidden.
         QCOMPARE(f.baselineState().ShowBaseline, 0);
         table->showQuantity(TableQuantity::Camber);
@@ -191,17 +191,17 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
     QCOMPARE(child<QMenu>(table, "mnuBaseline")->title(),
         QStringLiteral("Base&line (show saved results)"));
     for (int r = 3; r < 16; r += 3) {
-        QCOMPARE(f.cell(kRight, r, 2), QStringLiteral(".00")); // the saved layout again
+        QCOMPARE(f.cell(kSideRight, r, 2), QStringLiteral(".00")); // the saved layout again
     }
 
     // Metric: the stored heights follow into millimetres.
-    const QString inches = f.cell(kRight, 2, 2);
+    const QString inches = f.cell(kSideRight, 2, 2);
     f.document->setUnits(true);
     table->hideBaselineData();
     const BaselineFileResult metric
         = readBaselineFile(heightFile.toStdString(), TableQuantity::RollCenterHeight);
     QVERIFY(metric.ok);
-    QCOMPARE(QString::fromStdString(metric.baseline.BaselineData[kRight][0][1]),
+    QCOMPARE(QString::fromStdString(metric.baseline.BaselineData[kSideRight][0][1]),
         picture(readNumber(inches.toStdString()) * 25.4));
     QCOMPARE(metric.baseline.BaselineSpec.DiveFrom, std::string("-50.8"));
 }
@@ -226,9 +226,9 @@ void TestTableQuantities::heatMapAndLegend()
         const CamberTable &shown = table->table();
         const double span = tableHeatSpan(shown);
         QVERIFY(span > 1); // the raised pivots change camber by over a degree
-        const QAbstractItemModel *model = grid(table, kLeft)->model();
+        const QAbstractItemModel *model = grid(table, kSideLeft)->model();
         for (const auto &[row, column] : { std::pair { 3, 1 }, std::pair { 15, 5 } }) {
-            const double difference = readNumber(f.cell(kLeft, row, column).toStdString());
+            const double difference = readNumber(f.cell(kSideLeft, row, column).toStdString());
             const HeatColor expected = heatColor(difference, span);
             const QModelIndex cell = model->index(row, column);
             QCOMPARE(model->data(cell, Qt::BackgroundRole).value<QBrush>().color(),
@@ -237,7 +237,7 @@ void TestTableQuantities::heatMapAndLegend()
         QVERIFY(!model->data(model->index(2, 1), Qt::BackgroundRole).isValid()); // "(base)"
         // Selected (a fill selects every cell), a heat cell keeps its colour
         // inside the frame the selection draws.
-        FrozenGridView *left = grid(table, kLeft);
+        FrozenGridView *left = grid(table, kSideLeft);
         const QModelIndex heated = model->index(3, 1);
         QVERIFY(left->selectionModel()->isSelected(heated));
         const QRect rect = left->visualRect(heated);
@@ -272,7 +272,7 @@ void TestTableQuantities::heatMapAndLegend()
 
         // Off: no colours, no legend, and the choice is kept.
         table->showQuantity(TableQuantity::Camber);
-        model = grid(table, kLeft)->model();
+        model = grid(table, kSideLeft)->model();
         table->action(QStringLiteral("mnuHeatMap"))->trigger();
         QVERIFY(!table->heatMap());
         QVERIFY(child<HeatLegendBar>(table, "HeatLegend")->isHidden());

@@ -1,0 +1,13 @@
+// The kinds a layout comes in: its suspension and how its arm points are
+// entered. Files hold them as 0 and 1; only their readers and writers see
+// those numbers.
+#pragma once
+
+namespace tarvik {
+
+enum class SuspensionType { DoubleAArm = 0, Strut = 1 };
+// X and Height: every point typed; LengthAndAngle: the arms' lengths and
+// angles place the ball joints (never on a strut).
+enum class EntryMode { XAndHeight = 0, LengthAndAngle = 1 };
+
+} // namespace tarvik
