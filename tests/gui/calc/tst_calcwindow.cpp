@@ -1,9 +1,7 @@
 // The calculation window driven as a user drives it from the main window on
 // the worked example, in each mode: the lists, the boxes and their keys, the
 // range check, Accept with its questions, and what reaches the layout
-// document and the settings; the shim calculator's target camber frame (the
-// switch, the target box with its focus rules, the stack landing in the
-// lists, Accept as one step of the document). The window's life: it closes
+// document and the settings. The window's life: it closes
 // when the user activates another window of the program, but not for its
 // own message boxes and dialogs nor while its help is up; one window at a
 // time; a definition file that is missing or broken opens nothing; Help and
@@ -12,7 +10,6 @@
 #include "core/calc/springrate.h"
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
-#include "gui/calc/shimtargetframe.h"
 #include "gui/support/helpwindow.h"
 #include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
@@ -31,20 +28,6 @@ namespace {
 QString shown(CalcWindow *w, int output)
 {
     return outputValue(w, output)->text();
-}
-
-ShimTargetFrame *switchedOn(CalcWindow *w)
-{
-    ShimTargetFrame *t = child<ShimTargetFrame>(w, "Frame3DTarget");
-    QTest::mouseClick(t->toggle(), Qt::LeftButton);
-    QApplication::processEvents();
-    return t;
-}
-
-QList<int> rows(CalcWindow *w)
-{
-    return { choice(w, 1)->currentIndex(), choice(w, 2)->currentIndex(),
-        choice(w, 3)->currentIndex(), choice(w, 4)->currentIndex() };
 }
 
 // Message boxes that take the activation as real ones do: a window without
@@ -168,14 +151,14 @@ private slots:
     void acceptedShimMovesTheArm()
     {
         // Side, camber option, and the answer to "Let Camber Change?" when asked.
-        const std::tuple<int, int, Answer> cases[] = {
-            { kSideRight, 1, std::nullopt }, // the option on: not asked
-            { kSideLeft, 0, MessageAnswer::Yes },
-            { kSideRight, 0, MessageAnswer::No },
+        const std::tuple<int, bool, Answer> cases[] = {
+            { kSideRight, true, std::nullopt }, // the option on: not asked
+            { kSideLeft, false, MessageAnswer::Yes },
+            { kSideRight, false, MessageAnswer::No },
         };
-        for (const auto &[side, camberOption, answer] : cases) {
+        for (const auto &[side, followsEdits, answer] : cases) {
             Settings initial;
-            initial.camberOption = camberOption;
+            initial.camberFollowsEdits = followsEdits;
             CalcFixture f(initial);
             const std::size_t s = std::size_t(side);
             const std::string kingPin = f.document->output().captions.kingPinAngle[s];
@@ -210,7 +193,7 @@ private slots:
     void shimChoicesRememberedPerSideUntilNew()
     {
         Settings initial;
-        initial.camberOption = 1;
+        initial.camberFollowsEdits = true;
         CalcFixture f(initial);
         CalcWindow *w = f.openCalc(CalcMode::Shim, kSideRight);
         QVERIFY(w);
@@ -287,77 +270,6 @@ private slots:
         click(button(w, "CalcAccept"));
         QCOMPARE(f.settings.get().tableSpec, (TableSpec { 0, "-5", "5", 0, "-4", "6", 1 }));
         QCOMPARE(changed.count(), 1);
-    }
-
-    void stackFoundAndAcceptedAsOneStep()
-    {
-        Settings initial;
-        initial.camberOption = 1;
-        CalcFixture f(initial);
-        const int pivotX = pointEntry(kSideRight, kColumnX, kUpperFramePivot);
-        const int steps = f.document->undoStack().count();
-        f.trigger("mnuShimRight");
-        CalcWindow *w = f.shown();
-        QVERIFY(w && child<ShimTargetFrame>(w, "Frame3DTarget"));
-        QVERIFY(!child<ShimTargetFrame>(w, "Frame3DTarget")->box()->isEnabled());
-
-        ShimTargetFrame *t = switchedOn(w);
-        QVERIFY(t->box()->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), t->box());
-        QVERIFY(!choice(w, 1)->isEnabled() && !choice(w, 2)->isEnabled());
-        typeInto(t->box(), QStringLiteral("-1.50"));
-        QCOMPARE(t->box()->text(), QStringLiteral("-1.5"));
-        QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 })); // a 1/16 and a 1/8 removed
-        QCOMPARE(outputValue(w, 0)->text(), QStringLiteral(".1875"));
-        QCOMPARE(child<QLabel>(w, "CalcTargetCamber")->text(), outputValue(w, 1)->text());
-        QCOMPARE(child<QLabel>(w, "CalcTargetResidual")->text(), QStringLiteral("-.06"));
-
-        // Accepted, the window deletes itself once events run (the click's
-        // may already have), so only a QPointer may look at it afterwards.
-        const QPointer<CalcWindow> accepted = w;
-        click(button(w, "CalcAccept"));
-        QVERIFY(closed(accepted));
-        QVERIFY(!f.calc.window());
-        QVERIFY(f.platform.messages().isEmpty());
-        QCOMPARE(f.document->entry(pivotX), QStringLiteral("11.81"));
-        QVERIFY(f.document->entry(staticCamberEntry(kSideRight)) != QStringLiteral("-.5"));
-        QCOMPARE(f.document->undoStack().count(), steps + 1);
-        f.document->undoStack().undo();
-        QCOMPARE(f.document->entry(pivotX), QStringLiteral("12"));
-
-        // Reopened, the rows hold the stack and the switch is off.
-        w = f.openCalc(CalcMode::Shim, kSideRight);
-        QVERIFY(w && w != accepted);
-        QCOMPARE(rows(w), (QList<int> { 1, 1, 1, 1 }));
-        QVERIFY(!child<ShimTargetFrame>(w, "Frame3DTarget")->toggle()->isChecked()
-            && choice(w, 3)->isEnabled());
-    }
-
-    void refusedTargetKeepsTheFocusAndAcceptTakesTypedText()
-    {
-        CalcFixture f;
-        const QPointer<CalcWindow> w = f.openCalc(CalcMode::Shim, kSideLeft);
-        QVERIFY(w);
-        ShimTargetFrame *t = switchedOn(w);
-        typeInto(t->box(), QStringLiteral("25"));
-        QCOMPARE(f.platform.messages().size(), 1);
-        QCOMPARE(f.platform.messages().first().title, QStringLiteral("Warning"));
-        QCOMPARE(t->box()->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), t->box());
-        click(button(w, "CalcAccept")); // no stack found yet
-        QCOMPARE(f.platform.messages().size(), 2);
-        QVERIFY(!w->isClosing());
-
-        // Typed and not left: Accept takes the text, then asks about camber.
-        t->box()->setFocus(Qt::MouseFocusReason);
-        QTest::keyClicks(t->box(), QStringLiteral("1"));
-        f.platform.answerMessage(MessageAnswer::No);
-        click(button(w, "CalcAccept"));
-        QVERIFY(closed(w));
-        QCOMPARE(f.platform.messages().last().title, QStringLiteral("Let Camber Change?"));
-        QCOMPARE(f.document->entry(pointEntry(kSideLeft, kColumnX, kUpperFramePivot)),
-            QStringLiteral("12.25")); // two 1/8 in shims added
-        QCOMPARE(f.document->entry(staticCamberEntry(kSideLeft)), QStringLiteral("-.5"));
     }
 
     void closesWhenAnotherWindowIsActivatedUnlessItsHelpIsUp()
