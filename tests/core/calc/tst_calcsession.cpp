@@ -7,6 +7,7 @@
 #include "../design/designfixtures.h"
 #include "core/calc/calcsession.h"
 #include "core/calc/shimcalc.h"
+#include "support/namedentries.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,8 +22,8 @@ namespace {
 LayoutState workedLayout()
 {
     LayoutState layout = test::exampleLayout("WORKED.TK");
-    layout.record.set(7, "16");
-    layout.record.set(23, "15.9");
+    layout.record.set(kRightLowerArmLength, "16");
+    layout.record.set(kLeftLowerArmLength, "15.9");
     return layout;
 }
 
@@ -147,7 +148,7 @@ TEST_F(CalcSessionTest, ArrowKeysMoveTheFocusButNeverChangeAChoice)
 TEST_F(CalcSessionTest, ShimOpeningRefusesUnusualGeometry)
 {
     EXPECT_FALSE(shimOpenRefusal(layout.record, kSideLeft));
-    layout.record.set(1, "24"); // right pivot X equal to the ball joint X
+    layout.record.set(kRightUpperFramePivotX, "24"); // right pivot X equal to the ball joint X
     const CalcOpenResult r
         = openCalcWindow(CalcMode::Shim, TARVIK_SOURCE_DATA_DIR, { layout, settings });
     ASSERT_TRUE(r.refusal);
@@ -157,7 +158,8 @@ TEST_F(CalcSessionTest, ShimOpeningRefusesUnusualGeometry)
                                     "The X dimension for Upper Ball Joint",
                   0),
         0u);
-    layout.record.set(24, "5"); // left upper ball joint as low as the lower one
+    layout.record.set(
+        kLeftUpperBallJointHeight, "5"); // left upper ball joint as low as the lower one
     ASSERT_TRUE(shimOpenRefusal(layout.record, kSideLeft));
     EXPECT_NE(shimOpenRefusal(layout.record, kSideLeft)->text.find("below the Lower Ball Joint"),
         std::string::npos);

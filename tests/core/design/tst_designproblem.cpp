@@ -97,7 +97,7 @@ TEST(DesignProblem, RefusalsNameTheFault)
         { "arm end in arm mode",
             [](DesignProblem &p) {
                 p.settings.entryMode = EntryMode::LengthAndAngle;
-                p.layout.record.set(6, "12");
+                p.layout.record.set(pointEntry(kSideRight, kColumnX, kUpperArmDim), "12");
             },
             "follows its arm" },
     };

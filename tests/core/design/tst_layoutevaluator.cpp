@@ -4,6 +4,7 @@
 #include "core/design/layoutevaluator.h"
 #include "core/geometry/engineinputbuilder.h"
 #include "designfixtures.h"
+#include "support/namedentries.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,8 @@ namespace {
 
 EngineOutput solveWith(LayoutState layout, const char *text, const char *dive, const char *roll)
 {
-    layout.record.set(9, text);
-    layout.record.set(25, text);
+    layout.record.set(kRightUpperFramePivotHeight, text);
+    layout.record.set(kLeftUpperFramePivotHeight, text);
     layout.record.set(kDiveEntry, dive);
     layout.record.set(kRollEntry, roll);
     layout.applyDiveRoll = dive[0] != '\0' ? 1 : 0;

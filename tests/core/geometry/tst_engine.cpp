@@ -7,6 +7,7 @@
 // strut cases and the shipped strut's gain in the main window's test.
 #include "core/geometry/engine.h"
 #include "core/geometry/primitives.h"
+#include "support/namedentries.h"
 #include "workedexample.h"
 
 #include <cmath>
@@ -37,23 +38,23 @@ const std::string *writeBack(const EngineOutput &out, int entry)
 TEST(Engine, LayoutInputsReadEachBoxIntoItsSlotOnce)
 {
     EngineInput in = workedExample();
-    in.entries[19] = "254"; // left lower frame pivot X
-    in.entries[41] = " 7 "; // right rim width
-    in.entries[54] = "1";
-    in.entries[1] = "  ";
+    in.entries[kLeftLowerFramePivotX] = "254"; // left lower frame pivot X
+    in.entries[kRightRimWidth] = " 7 "; // right rim width
+    in.entries[kDiveEntry] = "1";
+    in.entries[kRightUpperFramePivotX] = "  ";
     LayoutInputs metric(in.entries, 1);
     EXPECT_DOUBLE_EQ(metric.side[1].lowerFramePivot.x, 10.0);
     EXPECT_DOUBLE_EQ(metric.side[0].rimWidth, 7 / 25.4);
     EXPECT_DOUBLE_EQ(metric.dive, 1 / 25.4);
-    EXPECT_EQ(metric.side[1].staticCamber, metric.value(49));
-    EXPECT_TRUE(metric.blank(1));
-    EXPECT_FALSE(metric.empty(1));
-    metric.set(1, "3x");
+    EXPECT_EQ(metric.side[1].staticCamber, metric.value(staticCamberEntry(kSideLeft)));
+    EXPECT_TRUE(metric.blank(pointEntry(kSideRight, kColumnX, kUpperFramePivot)));
+    EXPECT_FALSE(metric.empty(pointEntry(kSideRight, kColumnX, kUpperFramePivot)));
+    metric.set(kRightUpperFramePivotX, "3x");
     EXPECT_FALSE(metric.blank(1));
     EXPECT_DOUBLE_EQ(metric.side[0].upperFramePivot.x, 3 / 25.4);
 
     in.applyDiveRoll = true;
-    in.entries[55] = "2";
+    in.entries[kRollEntry] = "2";
     LayoutInputs numbers(workedExample().entries, in.unitsFlag);
     for (int entry = 0; entry < 56; ++entry) {
         numbers.set(entry, in.entries[static_cast<std::size_t>(entry)]);
@@ -122,14 +123,14 @@ TEST(Engine, UnclosableLinkageFlagsLayoutProblem)
 {
     EngineInput in = workedExample();
     in.applyDiveRoll = true;
-    in.entries[54] = "30"; // far more dive than the lower arm can follow
+    in.entries[kDiveEntry] = "30"; // far more dive than the lower arm can follow
     const EngineOutput out = runEngine(in);
     EXPECT_TRUE(out.layoutProblem);
     EXPECT_TRUE(out.showGeometryWarning);
     EXPECT_EQ(out.captions.status, "Problem with layout.  Do NOT trust results.");
 
     // A blank watched box keeps the message back.
-    in.entries[3] = " ";
+    in.entries[kRightLowerFramePivotX] = " ";
     const EngineOutput quiet = runEngine(in);
     EXPECT_TRUE(quiet.layoutProblem);
     EXPECT_FALSE(quiet.showGeometryWarning);
@@ -163,8 +164,8 @@ TEST(Engine, ShimMenuRule)
 TEST(Engine, ScrubHiddenByItsConditions)
 {
     EngineInput in = workedExample();
-    in.entries[18] = "0"; // left lower ball joint X reads 0
-    in.entries[0] = "-3"; // right upper ball joint across the centreline
+    in.entries[kLeftLowerBallJointX] = "0"; // left lower ball joint X reads 0
+    in.entries[kRightUpperBallJointX] = "-3"; // right upper ball joint across the centreline
     const EngineOutput out = runEngine(in);
     EXPECT_EQ(out.captions.scrubRadius[kSideLeft], "");
     EXPECT_EQ(out.captions.scrubRadius[kSideRight], "");
@@ -224,8 +225,8 @@ TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
         in.suspensionType = next() % 3 == 0 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
         in.entryMode = next() % 3 == 0 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
         in.applyDiveRoll = next() % 4 != 0;
-        in.entries[54] = any();
-        in.entries[55] = any();
+        in.entries[kDiveEntry] = any();
+        in.entries[kRollEntry] = any();
         in.gainSpecChoice = next() % 3 == 0 ? 1 : 0;
         in.gainDiveText = "2";
         in.gainRollText = any();
@@ -236,7 +237,7 @@ TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
             // a division by zero the solve reports as a fault.
             setPoint(in, kSideLeft, 1, "26", "5");
             in.applyDiveRoll = true;
-            in.entries[54] = "0";
+            in.entries[kDiveEntry] = "0";
         }
         in.withScene = next() % 2 == 0;
         const EngineOutput full = runEngine(in);

@@ -4,6 +4,7 @@
 // the tyre lean, and the car filling its drawing area.
 #include "core/geometry/frontviewscene.h"
 #include "core/geometry/sceneplacement.h"
+#include "support/namedentries.h"
 #include "workedexample.h"
 
 #include <algorithm>
@@ -83,7 +84,7 @@ TEST(FrontViewScene, ConditionalElements)
     // and only the moved one, in colour, has extension lines and no letters.
     in.draw.extensionLines = true;
     in.applyDiveRoll = true;
-    in.entries[54] = "1";
+    in.entries[kDiveEntry] = "1";
     for (const bool dark : { false, true }) {
         in.draw.darkGrayBackground = dark;
         in.draw.afterPrinting = dark;
@@ -175,8 +176,8 @@ TEST(FrontViewScene, CarFillsTheBandBetweenTheCaptions)
 TEST(FrontViewScene, TyreLeansWithCamber)
 {
     EngineInput in = test::workedExample();
-    in.entries[49] = "3"; // positive camber leans the top outboard
-    in.entries[38] = "3";
+    in.entries[kLeftStaticCamber] = "3"; // positive camber leans the top outboard
+    in.entries[kRightStaticCamber] = "3";
     const Scene scene = runEngine(in).scene;
     const SceneItem *right = first(scene, "tyre");
     const auto left = std::find_if(scene.items.rbegin(), scene.items.rend(),

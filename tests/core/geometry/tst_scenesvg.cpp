@@ -2,6 +2,7 @@
 // one element per scene item, the moved layout's captions, and the picture's
 // y-up coordinates scaled into the requested size with y turned downward.
 #include "core/geometry/scenesvg.h"
+#include "support/namedentries.h"
 #include "workedexample.h"
 
 #include <algorithm>
@@ -74,8 +75,8 @@ TEST(SceneSvg, OneElementPerItemWithTheMovedCaptions)
     for (const int applyDiveRoll : { 0, 1 }) {
         SCOPED_TRACE(applyDiveRoll);
         in.applyDiveRoll = applyDiveRoll;
-        in.entries[54] = "1";
-        in.entries[55] = "2";
+        in.entries[kDiveEntry] = "1";
+        in.entries[kRollEntry] = "2";
         const EngineOutput out = runEngine(in);
         const Xml xml = readXml(sceneSvg(out.scene, out.captions));
         ASSERT_TRUE(xml.ok);

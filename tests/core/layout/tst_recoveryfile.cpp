@@ -1,6 +1,7 @@
 // Crash-recovery copies: the file, time and layout come back as written
 // (whatever the path holds), and anything that is not a whole copy is refused.
 #include "core/layout/recoveryfile.h"
+#include "support/namedentries.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ RecoveryData sampleCopy(std::string file)
     data.file = std::move(file);
     data.savedAt = 1717000000;
     data.layout.suspensionType = 1;
-    data.layout.record.set(0, "30");
+    data.layout.record.set(kRightUpperBallJointX, "30");
     data.layout.record.set(kRollEntry, "-2.5");
     data.layout.comment = "kept\r\n";
     return data;

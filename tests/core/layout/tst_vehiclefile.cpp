@@ -3,6 +3,7 @@
 // safe replacement of the file on save. The golden cases read the fields of
 // CR LF and LF-only files.
 #include "core/layout/vehiclefile.h"
+#include "support/namedentries.h"
 
 #include <cerrno>
 #include <cstring>
@@ -42,8 +43,8 @@ VehicleData sampleData()
     d.unitsFlag = 0;
     for (const int e : inputWalk())
         d.record.set(e, e % 3 == 0 ? "" : (e % 3 == 1 ? "12." : "-.5"));
-    d.record.set(54, "1");
-    d.record.set(55, "2.5");
+    d.record.set(kDiveEntry, "1");
+    d.record.set(kRollEntry, "2.5");
     d.comment = "First line\r\nSecond line\r\n";
     return d;
 }
@@ -180,9 +181,9 @@ TEST_F(VehicleFileOnDisk, ValuesThatWouldBreakTheLayoutStillReadBack)
 {
     const fs::path file = m_dir / "odd.tk";
     VehicleData d;
-    d.record.set(0, "1,5");
-    d.record.set(1, "  7");
-    d.record.set(2, "a\r\nb");
+    d.record.set(kRightUpperBallJointX, "1,5");
+    d.record.set(kRightUpperFramePivotX, "  7");
+    d.record.set(kRightLowerBallJointX, "a\r\nb");
     d.comment = "keep\r\n-9999\r\nthis";
     ASSERT_TRUE(writeVehicleFile(file, d).ok);
     const auto r = readVehicleFile(file);

@@ -3,6 +3,7 @@
 // cells are pinned by the golden table cases; here: what the engine is
 // asked, the refusal, the warning counts and the baseline rows.
 #include "core/table/cambertable.h"
+#include "support/namedentries.h"
 #include "tablefakes.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ struct FakeEngine
     {
         EXPECT_TRUE(in.applyDiveRoll);
         EXPECT_FALSE(in.withScene || in.withCaptions);
-        EXPECT_EQ(in.entries[0], "24"); // the layout's own texts are passed on
+        EXPECT_EQ(in.entries[kRightUpperBallJointX], "24"); // the layout's own texts are passed on
         seen.emplace_back(in.entries[kDiveEntry], in.entries[kRollEntry]);
         EngineOutput out = test::linearEngine(in);
         out.layoutProblem = std::stod(in.entries[kDiveEntry]) > problemDiveAbove;
@@ -39,7 +40,7 @@ CamberTable sweep(const TableSpec &spec, FakeEngine &engine, const BaselineState
     const CellObserver &observer = {})
 {
     EngineInput in;
-    in.entries[0] = "24";
+    in.entries[kRightUpperBallJointX] = "24";
     in.entries[kDiveEntry] = "1"; // what the main window shows; the sweep must not care
     in.entries[kRollEntry] = "2";
     return fillCamberTable(spec, in, baseline, std::ref(engine), observer);

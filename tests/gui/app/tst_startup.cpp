@@ -14,6 +14,7 @@
 #include "gui/mainwin/mainwindow.h"
 #include "gui/platform/datafolder.h"
 #include "gui/platform/scriptedplatform.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
@@ -200,7 +201,7 @@ private slots:
             = run.startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
         QCOMPARE(
             window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
-        QCOMPARE(run.startup.document()->entry(0), QStringLiteral("24"));
+        QCOMPARE(run.startup.document()->entry(kRightUpperBallJointX), QStringLiteral("24"));
         QVERIFY(!run.startup.document()->isChanged());
         const QString armLength = testing::entryBox(window, 6)->text();
         QVERIFY(!armLength.isEmpty());
@@ -282,7 +283,8 @@ private slots:
             const QString own = next.startup.document()->recoveryCopy()->path();
             QVERIFY(!QFile::exists(crashed) && QFile::exists(own));
             QVERIFY(window->files().fileSave());
-            QCOMPARE(readVehicleFile(car.toStdString()).data.record.get(0), std::string("30"));
+            QCOMPARE(readVehicleFile(car.toStdString()).data.record.get(kRightUpperBallJointX),
+                std::string("30"));
             QVERIFY(!QFile::exists(own));
 
             // A layout never saved is kept too.

@@ -7,6 +7,7 @@
 #include "gui/document/layoutdocument.h"
 #include "gui/document/recoverywriter.h"
 #include "gui/document/settingsowner.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
@@ -36,10 +37,10 @@ private slots:
         QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
         QCOMPARE(solves.count(), 1);
         // The solve wrote the arm dimensions back without marking a change.
-        QCOMPARE(document.entry(6), QStringLiteral("12.04"));
+        QCOMPARE(document.entry(kRightUpperArmLength), QStringLiteral("12.04"));
         QVERIFY(!document.isChanged());
 
-        document.acceptEdit(0, QStringLiteral("24")); // the text it already had
+        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("24")); // the text it already had
         QVERIFY(!document.isChanged());
         QCOMPARE(document.state().lastEditedEntry, 0);
         QCOMPARE(solves.count(), 2); // still the redraw request
@@ -48,10 +49,10 @@ private slots:
         document.setEntries({ { 9, QStringLiteral("15.") } });
         document.setChanged(false);
         const int steps = document.undoStack().count();
-        document.acceptEdit(9, QStringLiteral("15"));
+        document.acceptEdit(kRightUpperFramePivotHeight, QStringLiteral("15"));
         QVERIFY(!document.isChanged());
         QCOMPARE(document.undoStack().count(), steps);
-        document.acceptEdit(0, QStringLiteral("24.5"));
+        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("24.5"));
         QVERIFY(document.isChanged());
 
         QTemporaryDir dir;
@@ -68,7 +69,7 @@ private slots:
         QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
 
         document.newLayout();
-        QCOMPARE(document.entry(0), QString());
+        QCOMPARE(document.entry(kRightUpperBallJointX), QString());
         QVERIFY(!document.isChanged());
         QCOMPARE(document.fileTitle(), QStringLiteral("UNTITLED"));
     }
@@ -150,13 +151,13 @@ private slots:
 
         // Written a moment after a change (never on every keystroke), and
         // gone once the layout is back to its file.
-        document.acceptEdit(0, QStringLiteral("30"));
+        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("30"));
         QVERIFY(!QFile::exists(copy));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 3 * RecoveryWriter::kDelayMs);
         const RecoveryReadResult kept = readRecoveryFile(copy.toStdString());
         QVERIFY(kept.ok);
         QCOMPARE(QString::fromStdString(kept.data.file), QFileInfo(car).absoluteFilePath());
-        QCOMPARE(kept.data.layout.record.get(0), std::string("30"));
+        QCOMPARE(kept.data.layout.record.get(kRightUpperBallJointX), std::string("30"));
         document.undoStack().undo();
         QVERIFY(!QFile::exists(copy));
         document.undoStack().redo();
@@ -171,8 +172,8 @@ private slots:
         QVERIFY(later.isChanged());
         QCOMPARE(later.currentFile(), QFileInfo(car).absoluteFilePath());
         QCOMPARE(later.fileTitle(), QStringLiteral("CAR.TK"));
-        QCOMPARE(later.entry(0), QStringLiteral("30"));
-        later.acceptEdit(1, QStringLiteral("7"));
+        QCOMPARE(later.entry(kRightUpperBallJointX), QStringLiteral("30"));
+        later.acceptEdit(kRightUpperFramePivotX, QStringLiteral("7"));
         later.undoStack().undo();
         QVERIFY(later.isChanged());
 
@@ -182,7 +183,7 @@ private slots:
         const QString laterCopy = later.recoveryCopy()->path();
         QVERIFY(QFile::exists(laterCopy) && laterCopy != copy);
         later.discardRecoveryCopy();
-        later.acceptEdit(1, QStringLiteral("8"));
+        later.acceptEdit(kRightUpperFramePivotX, QStringLiteral("8"));
         QTest::qWait(RecoveryWriter::kDelayMs + 200);
         QVERIFY(!QFile::exists(laterCopy));
     }

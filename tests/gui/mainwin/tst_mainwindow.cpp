@@ -7,6 +7,7 @@
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/pointdragger.h"
 #include "gui/mainwin/specgrid.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
@@ -73,7 +74,7 @@ void TestMainWindow::startsUntitledWithStaticLayout()
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ UNTITLED[*] ]"));
     QCOMPARE(f.window->grid()->rowCaption(0), QStringLiteral("Upper Ball Joint"));
     QVERIFY(f.widget<QRadioButton>("ApplyNo")->isChecked());
-    QVERIFY(!f.box(54)->isEnabled());
+    QVERIFY(!f.box(kDiveEntry)->isEnabled());
     QVERIFY(!spinButton(f, kRollEntry, true)->isEnabled());
     QVERIFY(!f.changed());
     QVERIFY(!f.widget<QMenu>("mnuShim")->isEnabled());
@@ -82,9 +83,9 @@ void TestMainWindow::startsUntitledWithStaticLayout()
 
     f.open(QStringLiteral("WORKED.TK"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
-    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24"));
     // The solve wrote the arm dimensions back and filled the results.
-    QVERIFY(!f.text(6).isEmpty());
+    QVERIFY(!f.text(kRightUpperArmLength).isEmpty());
     QVERIFY(!f.track(1)->text().isEmpty());
     QVERIFY(f.widget<QMenu>("mnuShim")->isEnabled());
     QVERIFY(!f.widget<FrontView>("FrontView")->scene().items.empty());
@@ -102,51 +103,52 @@ void TestMainWindow::typedEntriesAreNormalisedAndRedrawn()
     // zero are not checked at all.
     WorkedWindow f;
     QSignalSpy redraws(f.document.get(), &LayoutDocument::solved);
-    f.type(40, QString());
-    QCOMPARE(f.text(40), QString());
+    f.type(kRightHubDistance, QString());
+    QCOMPARE(f.text(kRightHubDistance), QString());
     QCOMPARE(redraws.count(), 0);
     // Entering box 6 leaves box 41, whose unchanged value is accepted and
     // redrawn; only what leaving box 6 does counts here.
-    f.box(6)->setFocus(Qt::TabFocusReason);
+    f.box(kRightUpperArmLength)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QApplication::processEvents();
     redraws.clear();
-    f.type(6, QStringLiteral("0.0"));
+    f.type(kRightUpperArmLength, QStringLiteral("0.0"));
     QCOMPARE(redraws.count(), 0);
-    QCOMPARE(f.text(6), QStringLiteral("0.0"));
+    QCOMPARE(f.text(kRightUpperArmLength), QStringLiteral("0.0"));
     QVERIFY(!f.changed());
     QVERIFY(f.platform.messages().isEmpty());
 
-    f.type(8, QStringLiteral("15.0"));
-    QCOMPARE(f.text(8), QStringLiteral("15"));
+    f.type(kRightUpperBallJointHeight, QStringLiteral("15.0"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("15"));
     QVERIFY(!f.changed());
     const QString kingPinBefore = f.widget<QLabel>("KingPinAngle0")->text();
-    f.type(0, QStringLiteral("12 3/4"));
-    QCOMPARE(f.text(0), QStringLiteral("12.75"));
+    f.type(kRightUpperBallJointX, QStringLiteral("12 3/4"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("12.75"));
     QVERIFY(f.changed());
     // The right king-pin angle moved with the ball joint.
     QVERIFY(f.widget<QLabel>("KingPinAngle0")->text() != kingPinBefore);
-    f.type(0, QStringLiteral("60")); // the shipped upper limit is accepted
-    QCOMPARE(f.text(0), QStringLiteral("60"));
+    f.type(kRightUpperBallJointX, QStringLiteral("60")); // the shipped upper limit is accepted
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("60"));
     QVERIFY(f.platform.messages().isEmpty());
 
     // Ctrl+Z in a box being typed in takes back its own text; in a box
     // holding nothing typed it is Edit > Undo, as is Ctrl+Shift+Z for redo.
-    f.typeWithoutLeaving(8, QStringLiteral("16"));
-    QTest::keyClick(f.box(8), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(f.text(8), QStringLiteral("15"));
-    QCOMPARE(f.text(0), QStringLiteral("60"));
-    QTest::keyClick(f.box(8), Qt::Key_Return);
-    QTest::keyClick(f.box(9), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(f.text(0), QStringLiteral("12.75"));
-    QTest::keyClick(f.box(9), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(f.text(0), QStringLiteral("60"));
+    f.typeWithoutLeaving(kRightUpperBallJointHeight, QStringLiteral("16"));
+    QTest::keyClick(f.box(kRightUpperBallJointHeight), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("15"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("60"));
+    QTest::keyClick(f.box(kRightUpperBallJointHeight), Qt::Key_Return);
+    QTest::keyClick(f.box(kRightUpperFramePivotHeight), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("12.75"));
+    QTest::keyClick(
+        f.box(kRightUpperFramePivotHeight), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("60"));
 }
 
 void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
 {
     WorkedWindow f;
-    QLineEdit *edit = f.box(0);
+    QLineEdit *edit = f.box(kRightUpperBallJointX);
     // The window comes up with the focus in a box: that is the box's first visit.
     edit->setFocus(Qt::ActiveWindowFocusReason);
     QApplication::processEvents();
@@ -158,7 +160,7 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
     QApplication::sendEvent(edit, &out);
     QApplication::sendEvent(edit, &in);
     QApplication::processEvents();
-    QCOMPARE(f.text(0), QStringLiteral("75"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("75"));
     QTest::keyClick(edit, Qt::Key_Return);
     QApplication::processEvents();
     QApplication::processEvents();
@@ -170,31 +172,31 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
                        "between  0 and  60 ."));
     QCOMPARE(warnings[0].icon, MessageIcon::Exclamation);
     QCOMPARE(warnings[0].buttons, MessageButtons::Ok);
-    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24"));
     QVERIFY(edit->hasFocus());
     QVERIFY(!f.changed());
 
     // The restore value is the text the box had when it got the focus this time.
-    f.type(0, QStringLiteral("30"));
-    QCOMPARE(f.text(0), QStringLiteral("30"));
-    f.type(0, QStringLiteral("-1"));
-    QCOMPARE(f.text(0), QStringLiteral("30"));
+    f.type(kRightUpperBallJointX, QStringLiteral("30"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("30"));
+    f.type(kRightUpperBallJointX, QStringLiteral("-1"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("30"));
     QCOMPARE(f.platform.messages().size(), 2);
 
     // A text with no number in it is refused the same way, where 0 would
     // pass the limits (and even in an arm length, where 0 is "not used").
     for (const char *typed : { "abc", "-", ".", "x12" }) {
-        f.type(0, QString::fromLatin1(typed));
-        QCOMPARE(f.text(0), QStringLiteral("30"));
+        f.type(kRightUpperBallJointX, QString::fromLatin1(typed));
+        QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("30"));
         QCOMPARE(f.platform.messages().constLast().text,
             QStringLiteral("Right Upper Ball Joint X = %1.  Value must be between  0 and  60 .")
                 .arg(QString::fromLatin1(typed)));
     }
-    f.type(6, QStringLiteral("abc"));
-    QCOMPARE(f.text(6), f.document->entry(6));
+    f.type(kRightUpperArmLength, QStringLiteral("abc"));
+    QCOMPARE(f.text(kRightUpperArmLength), f.document->entry(kRightUpperArmLength));
     QCOMPARE(f.platform.messages().size(), 7);
-    f.type(0, QStringLiteral("28abc"));
-    QCOMPARE(f.text(0), QStringLiteral("28"));
+    f.type(kRightUpperBallJointX, QStringLiteral("28abc"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("28"));
     QCOMPARE(f.platform.messages().size(), 7);
 }
 
@@ -204,16 +206,16 @@ void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
     MainWindowHooks hooks;
     hooks.showHelp = [&helpWindows] { ++helpWindows; };
     WorkedWindow f({}, false, hooks);
-    f.box(4)->setFocus(Qt::TabFocusReason);
+    f.box(kRightUpperSpringPadX)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QVERIFY(f.helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
-    QTRY_COMPARE(f.box(4)->selectedText(), f.text(4));
+    QTRY_COMPARE(f.box(kRightUpperSpringPadX)->selectedText(), f.text(kRightUpperSpringPadX));
 
     // F1 in a box is that box's help, beside it; the window's is the menu's.
-    QTest::keyClick(f.box(4), Qt::Key_F1);
+    QTest::keyClick(f.box(kRightUpperSpringPadX), Qt::Key_F1);
     QCOMPARE(helpWindows, 0);
     QVERIFY(f.helpText().endsWith(QString::fromLatin1(kSpringPadNote)));
-    QVERIFY(f.box(4)->hasFocus());
+    QVERIFY(f.box(kRightUpperSpringPadX)->hasFocus());
     QCOMPARE(f.window->action(QStringLiteral("mnuHelpTarvik"))->shortcut(),
         QKeySequence(QKeySequence::HelpContents));
     f.window->action(QStringLiteral("mnuHelpTarvik"))->trigger();
@@ -229,7 +231,7 @@ void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
     }
 
     // A result caption explains itself and takes the focus off the boxes.
-    QTest::mouseClick(f.result(32), Qt::LeftButton);
+    QTest::mouseClick(f.result(kRightSpringLength), Qt::LeftButton);
     QVERIFY(f.helpText().endsWith(
         QStringLiteral(" These values can't be entered, but are calculated from other inputs.")));
     QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()));
@@ -242,15 +244,15 @@ void TestMainWindow::focusShowsDefinitionKeysMoveAndCaptionsExplain()
             "top of the screen, then select 'Enter X&Ht at Frame, Arm Len & Angle'") });
 
     // The arrow keys and Enter move between boxes; input captions focus theirs.
-    f.box(1)->setFocus(Qt::TabFocusReason);
+    f.box(kRightUpperFramePivotX)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    QTest::keyClick(f.box(1), Qt::Key_Down);
-    QVERIFY(!f.box(1)->hasFocus());
+    QTest::keyClick(f.box(kRightUpperFramePivotX), Qt::Key_Down);
+    QVERIFY(!f.box(kRightUpperFramePivotX)->hasFocus());
     QWidget *next = QApplication::focusWidget();
     QVERIFY(next);
     QTest::keyClick(next, Qt::Key_Up);
-    QVERIFY(f.box(1)->hasFocus());
-    QTest::keyClick(f.box(1), Qt::Key_Return);
+    QVERIFY(f.box(kRightUpperFramePivotX)->hasFocus());
+    QTest::keyClick(f.box(kRightUpperFramePivotX), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), next);
 
     const std::pair<const char *, int> rows[] = {
@@ -279,22 +281,23 @@ void TestMainWindow::camberFollowsTheEditHoweverTheBoxIsLeft()
         Settings options;
         options.camberFollowsEdits = true;
         WorkedWindow f(options);
-        f.typeWithoutLeaving(8, QStringLiteral("15"));
-        QTest::keyClick(f.box(8), Qt::Key_Tab);
+        f.typeWithoutLeaving(kRightUpperBallJointHeight, QStringLiteral("15"));
+        QTest::keyClick(f.box(kRightUpperBallJointHeight), Qt::Key_Tab);
         QApplication::processEvents();
         QApplication::processEvents();
-        QVERIFY(f.box(16)->hasFocus());
-        QTest::keyClicks(f.box(16), QStringLiteral("25"));
+        QVERIFY(f.box(kLeftUpperBallJointX)->hasFocus());
+        QTest::keyClicks(f.box(kLeftUpperBallJointX), QStringLiteral("25"));
         if (byCommand) {
             QTest::mouseClick(f.widget<QPushButton>("DrawButton"), Qt::LeftButton);
         } else {
-            QTest::keyClick(f.box(16), Qt::Key_Tab);
+            QTest::keyClick(f.box(kLeftUpperBallJointX), Qt::Key_Tab);
         }
         QApplication::processEvents();
         QApplication::processEvents();
-        QCOMPARE(f.text(16), QStringLiteral("25"));
-        QVERIFY2(f.text(49) != QStringLiteral("-.5"), qPrintable(f.text(49)));
-        QCOMPARE(f.text(38), QStringLiteral("-.5")); // the right side did not tilt
+        QCOMPARE(f.text(kLeftUpperBallJointX), QStringLiteral("25"));
+        QVERIFY2(f.text(kLeftStaticCamber) != QStringLiteral("-.5"),
+            qPrintable(f.text(kLeftStaticCamber)));
+        QCOMPARE(f.text(kRightStaticCamber), QStringLiteral("-.5")); // the right side did not tilt
     }
 }
 
@@ -343,15 +346,15 @@ void TestMainWindow::spinButtons()
 void TestMainWindow::yesNoSwitchesDiveAndRollAndWarnsOncePerRedraw()
 {
     WorkedWindow f;
-    f.setEntry(54, QStringLiteral("1"));
+    f.setEntry(kDiveEntry, QStringLiteral("1"));
     QTest::mouseClick(f.widget<QRadioButton>("ApplyYes"), Qt::LeftButton);
     QVERIFY((f.document->state().applyDiveRoll));
-    QVERIFY(f.box(54)->isEnabled());
+    QVERIFY(f.box(kDiveEntry)->isEnabled());
     QVERIFY(f.document->output().movedPass.has_value());
     QVERIFY(!f.widget<FrontView>("FrontView")->captions().movedRollCenterHeight.empty());
     QTest::mouseClick(f.widget<QRadioButton>("ApplyNo"), Qt::LeftButton);
     QVERIFY(!(f.document->state().applyDiveRoll));
-    QVERIFY(!f.box(55)->isEnabled());
+    QVERIFY(!f.box(kRollEntry)->isEnabled());
     QVERIFY(!f.document->output().movedPass.has_value());
 
     // A short, steep upper arm cannot follow 6 inches of dive with 10 degrees of roll.

@@ -4,6 +4,7 @@
 #include "core/layout/entrynumbers.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/pointdragger.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
@@ -31,7 +32,7 @@ void TestMainWindowEdits::amountEditCommands()
     WorkedWindow f;
     // Each command moves its own way, here by 1 from the right and left Upper
     // Ball Joint X 24 and Height 15; arm rows are never moved.
-    const QString armLength = f.text(6);
+    const QString armLength = f.text(kRightUpperArmLength);
     const std::pair<EditCode, QStringList> moves[] = {
         { EditCode::Raise, { "24", "24", "16." } },
         { EditCode::Lower, { "24", "24", "14." } },
@@ -43,13 +44,15 @@ void TestMainWindowEdits::amountEditCommands()
     for (const auto &[code, moved] : moves) {
         f.platform.answerInput(QStringLiteral("1"));
         f.window->action(QStringLiteral("mnuEdit%1").arg(int(code)))->trigger();
-        QCOMPARE((QStringList { f.text(0), f.text(16), f.text(8) }), moved);
-        QCOMPARE(f.text(6), armLength);
+        QCOMPARE((QStringList { f.text(kRightUpperBallJointX), f.text(kLeftUpperBallJointX),
+                     f.text(kRightUpperBallJointHeight) }),
+            moved);
+        QCOMPARE(f.text(kRightUpperArmLength), armLength);
         f.document->undoStack().undo();
     }
     f.platform.clearRecord();
 
-    f.setEntry(13, QString()); // an empty box stays empty
+    f.setEntry(kRightLowerSpringPadHeight, QString()); // an empty box stays empty
 
     // 5.01 is refused with a message and the prompt comes again; then 1.25 is used.
     f.platform.answerInput(QStringLiteral("5.01"));
@@ -65,28 +68,28 @@ void TestMainWindowEdits::amountEditCommands()
                        "this, click on 'Cancel'."));
     QCOMPARE(asked[1].text,
         QStringLiteral("The value should be between 0 and 5.  Try again, or click on Cancel."));
-    QCOMPARE(f.text(8), QStringLiteral("16.25"));
-    QCOMPARE(f.text(24), QStringLiteral("16.25"));
-    QCOMPARE(f.text(12), QStringLiteral("17.25"));
-    QCOMPARE(f.text(13), QString());
-    QCOMPARE(f.text(0), QStringLiteral("24")); // X untouched
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16.25"));
+    QCOMPARE(f.text(kLeftUpperBallJointHeight), QStringLiteral("16.25"));
+    QCOMPARE(f.text(kRightUpperSpringPadHeight), QStringLiteral("17.25"));
+    QCOMPARE(f.text(kRightLowerSpringPadHeight), QString());
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24")); // X untouched
     QVERIFY(f.changed());
 
     // The window's activation after the prompt closes refills the boxes
     // from the record, which already holds the moved values.
     f.window->activated();
-    QCOMPARE(f.text(8), QStringLiteral("16.25"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16.25"));
 
     // Move Out by 5 (the limit is accepted) writes whole values with a point.
     f.platform.answerInput(QStringLiteral("5"));
     f.window->doEdit(EditCode::MoveOut);
-    QCOMPARE(f.text(0), QStringLiteral("29."));
-    QCOMPARE(f.text(16), QStringLiteral("29."));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("29."));
+    QCOMPARE(f.text(kLeftUpperBallJointX), QStringLiteral("29."));
 
     // Cancel changes nothing.
     f.platform.answerInput(QString());
     f.window->doEdit(EditCode::MoveLeft);
-    QCOMPARE(f.text(0), QStringLiteral("29."));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("29."));
 }
 
 void TestMainWindowEdits::centreAndCopyCommands()
@@ -100,18 +103,18 @@ void TestMainWindowEdits::centreAndCopyCommands()
     f.window->doEdit(EditCode::CenterOnTrack);
     QVERIFY(qAbs(f.track(0)->text().toDouble() - f.track(2)->text().toDouble()) < 0.11);
 
-    f.setEntry(3, QString());
-    f.setEntry(35, QStringLiteral("650"));
+    f.setEntry(kRightLowerFramePivotX, QString());
+    f.setEntry(kRightSpringRate, QStringLiteral("650"));
     f.window->doEdit(EditCode::CopyRightToLeft);
-    QCOMPARE(f.text(19), QString());
-    QCOMPARE(f.text(46), QStringLiteral("650"));
-    QCOMPARE(f.text(16), f.text(0));
+    QCOMPARE(f.text(kLeftLowerFramePivotX), QString());
+    QCOMPARE(f.text(kLeftSpringRate), QStringLiteral("650"));
+    QCOMPARE(f.text(kLeftUpperBallJointX), f.text(kRightUpperBallJointX));
 
-    f.setEntry(49, QStringLiteral("1.5"));
-    f.setEntry(51, QString());
+    f.setEntry(kLeftStaticCamber, QStringLiteral("1.5"));
+    f.setEntry(kLeftHubDistance, QString());
     f.window->doEdit(EditCode::CopyLeftToRight);
-    QCOMPARE(f.text(38), QStringLiteral("1.5"));
-    QCOMPARE(f.text(40), QString());
+    QCOMPARE(f.text(kRightStaticCamber), QStringLiteral("1.5"));
+    QCOMPARE(f.text(kRightHubDistance), QString());
 
     // A track of 0 makes centring impossible: the left tyre on the centreline.
     for (const auto &[entry, text] :

@@ -7,6 +7,7 @@
 #include "core/layout/vehiclefile.h"
 #include "gui/mainwin/commentsdialog.h"
 #include "gui/mainwin/mainprinting.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
@@ -62,11 +63,11 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     WorkedWindow f;
     // Typed and straight to the menu command: saved as leaving the box would
     // have made it, never the raw fraction text.
-    f.typeWithoutLeaving(0, QStringLiteral("25 1/4"));
+    f.typeWithoutLeaving(kRightUpperBallJointX, QStringLiteral("25 1/4"));
     const QString path = m_dir.filePath(QStringLiteral("round.tk"));
     f.platform.answerSaveFile(path);
     f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
-    QCOMPARE(f.text(0), QStringLiteral("25.25"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("25.25"));
     const PlatformRequest asked = f.platform.requests().constFirst();
     QCOMPARE(asked.kind, PlatformRequest::Kind::SaveFile);
     QCOMPARE(asked.title, QStringLiteral("Save a File"));
@@ -80,7 +81,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 
     // A name given without an extension is saved with ".TK"; one with a
     // dot keeps its name.
-    f.type(41, QStringLiteral("7"));
+    f.type(kRightRimWidth, QStringLiteral("7"));
     QVERIFY(f.window->isWindowModified());
     f.platform.answerSaveFile(m_dir.filePath(QStringLiteral("bare")));
     QVERIFY(f.window->files().fileSaveAs());
@@ -93,13 +94,13 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 
     // A refused value warns, gets its old text back and stops the save; the
     // next Save goes ahead without a dialog (the file has a name).
-    f.typeWithoutLeaving(8, QStringLiteral("99"));
+    f.typeWithoutLeaving(kRightUpperBallJointHeight, QStringLiteral("99"));
     f.platform.clearRecord();
     f.window->action(QStringLiteral("mnuSaveAs"))->trigger();
     f.window->action(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(f.platform.requests().size(), 1);
     QCOMPARE(f.platform.messages().constLast().title, QStringLiteral("Warning"));
-    QCOMPARE(f.text(8), QStringLiteral("15"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("15"));
 
     WindowFixture g;
     g.platform.answerOpenFile(path);
@@ -113,13 +114,13 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
         QStringLiteral("tkfiles"));
     QCOMPARE(asked.file.folder, QFileInfo(exampleFile(QStringLiteral("WORKED.TK"))).absolutePath());
     QVERIFY(g.platform.requests().constFirst().file.sidebar.contains(asked.file.folder));
-    QCOMPARE(g.text(0), QStringLiteral("25.25"));
+    QCOMPARE(g.text(kRightUpperBallJointX), QStringLiteral("25.25"));
     QCOMPARE(QString::fromStdString(g.document->state().comment),
         QString::fromStdString(f.document->state().comment));
     QCOMPARE(g.document->currentFile(), QFileInfo(path).absoluteFilePath());
 
     // Save writes to the current file without asking.
-    g.type(41, QStringLiteral("9"));
+    g.type(kRightRimWidth, QStringLiteral("9"));
     QVERIFY(g.window->files().fileSave());
     QCOMPARE(g.platform.requests().size(), 1);
     QVERIFY(QFile(path).open(QIODevice::ReadOnly));
@@ -128,7 +129,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
     // default), and stays as it was.
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QByteArray kept = readFile(path);
-    g.type(41, QStringLiteral("8"));
+    g.type(kRightRimWidth, QStringLiteral("8"));
     const QString other = m_dir.filePath(QStringLiteral("other.tk"));
     g.platform.answerMessage(MessageAnswer::Yes);
     g.platform.answerSaveFile(other);
@@ -149,7 +150,7 @@ void TestMainWindowFiles::saveAsThenOpenRoundTrip()
 void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
 {
     WorkedWindow f;
-    f.type(8, QStringLiteral("16"));
+    f.type(kRightUpperBallJointHeight, QStringLiteral("16"));
     f.platform.answerMessage(MessageAnswer::Yes);
     f.platform.answerSaveFile(QString());
     f.window->files().fileOpen(); // no open dialog may follow: the script has none
@@ -157,7 +158,7 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
     QCOMPARE(asked.title, QStringLiteral("Save Changes"));
     QCOMPARE(asked.text, QStringLiteral("Save any changes you have made?"));
     QCOMPARE(asked.buttons, MessageButtons::YesNoCancel);
-    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16"));
 
     // Cancel backs out before the dialog, for Open, a recent or dropped file.
     f.platform.answerMessage(MessageAnswer::Cancel);
@@ -165,7 +166,7 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
     f.platform.answerMessage(MessageAnswer::Cancel);
     QVERIFY(!f.window->files().openAsked(exampleFile(QStringLiteral("STRUT.TK"))));
     QCOMPARE(f.platform.pendingAnswers(), 0);
-    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16"));
     QVERIFY(f.changed());
     QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 
@@ -174,7 +175,7 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
     f.platform.answerOpenFile(QString());
     f.window->files().fileOpen();
     QCOMPARE(f.platform.pendingAnswers(), 0);
-    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16"));
 
     // A file that is not a layout is refused and changes nothing either.
     const QString path = m_dir.filePath(QStringLiteral("notes.txt"));
@@ -185,7 +186,7 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
     const PlatformRequest refused = f.platform.messages().constLast();
     QCOMPARE(refused.title, QStringLiteral("Bad File"));
     QCOMPARE(refused.text, QStringLiteral("This is not a Tarvik file and can not be used."));
-    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16"));
     QVERIFY(f.changed());
     QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 
@@ -200,13 +201,13 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
                        "by hand to recreate them.)"));
     QCOMPARE(blanking.buttons, MessageButtons::YesNoCancel);
     QCOMPARE(blanking.icon, MessageIcon::Question);
-    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16"));
 
     // Yes with a cancelled Save As stops the command as well.
     f.platform.answerMessage(MessageAnswer::Yes);
     f.platform.answerSaveFile(QString());
     f.window->files().fileNew();
-    QCOMPARE(f.text(8), QStringLiteral("16"));
+    QCOMPARE(f.text(kRightUpperBallJointHeight), QStringLiteral("16"));
     QVERIFY(f.changed());
     QVERIFY(f.document->currentFile().endsWith(QStringLiteral("WORKED.TK")));
 
@@ -222,7 +223,7 @@ void TestMainWindowFiles::openAndNewAskFirstAndOpenRefusesOtherFiles()
 void TestMainWindowFiles::droppedFileOpensAfterTheQuestion()
 {
     WorkedWindow f;
-    f.type(0, QStringLiteral("25"));
+    f.type(kRightUpperBallJointX, QStringLiteral("25"));
     // A file dropped on the window: the save question first (No), then it
     // opens. (A recent file chosen from the menu is the end-to-end script's.)
     QMimeData data;
@@ -279,7 +280,7 @@ void TestMainWindowFiles::exitQuestion()
         MainWindowHooks hooks;
         hooks.writeSettings = [&]() { ++settingsWrites; };
         WorkedWindow f({}, false, hooks);
-        f.type(16, QStringLiteral("23"));
+        f.type(kLeftUpperBallJointX, QStringLiteral("23"));
         const QString path = saveAs ? m_dir.filePath(QString::fromLatin1(saveAs)) : QString();
         f.platform.answerMessage(answer);
         if (saveAs) {
@@ -316,7 +317,7 @@ void TestMainWindowFiles::exitQuestion()
 void TestMainWindowFiles::reportPrintsOnePageWithComment()
 {
     WorkedWindow f;
-    f.type(0, QStringLiteral("25"));
+    f.type(kRightUpperBallJointX, QStringLiteral("25"));
     f.document->setComment(QString());
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QString helpWhilePrinting;
@@ -361,14 +362,15 @@ void TestMainWindowFiles::worksheetPrintsBlankAndRestores()
     const QString pdf = m_dir.filePath(QStringLiteral("worksheet.pdf"));
     f.platform.answerInput(QStringLiteral("Car 7"));
     answerPrintToPdf(f.platform, pdf);
-    f.box(0)->setFocus(Qt::TabFocusReason); // leaving it while blank must not validate
+    f.box(kRightUpperBallJointX)
+        ->setFocus(Qt::TabFocusReason); // leaving it while blank must not validate
     QApplication::processEvents();
     bool blankWhilePrinting = false;
     connect(f.window.get(), &MainWindow::pageCapturing, this, [&] {
         // An activation arriving while the page is set up leaves it blank.
         f.window->activated();
-        blankWhilePrinting = f.text(0).isEmpty() && !f.track(1)->isVisible()
-            && !f.result(32)->isVisible()
+        blankWhilePrinting = f.text(kRightUpperBallJointX).isEmpty() && !f.track(1)->isVisible()
+            && !f.result(kRightSpringLength)->isVisible()
             && f.window->helpBox()->title() == QStringLiteral("Comments");
     });
     f.window->printing().printWorksheet();

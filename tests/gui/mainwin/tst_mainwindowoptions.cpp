@@ -4,6 +4,7 @@
 #include "core/layout/entrynumbers.h"
 #include "gui/mainwin/frontview.h"
 #include "gui/mainwin/specgrid.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
@@ -78,9 +79,9 @@ void TestMainWindowOptions::optionMessagesAndChecks()
     QVERIFY(f.window->action(QStringLiteral("mnuEnglish"))->isChecked());
     QVERIFY(trigger("mnuMetric").isEmpty());
     QVERIFY(f.window->action(QStringLiteral("mnuMetric"))->isChecked());
-    QCOMPARE(f.text(0), QStringLiteral("609.6"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("609.6"));
     QCOMPARE(f.settings.get().unitsFlag, 1);
-    f.box(0)->setFocus(Qt::TabFocusReason);
+    f.box(kRightUpperBallJointX)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QVERIFY(f.helpText().contains(QStringLiteral(" mm ")));
     const auto labelShown = [&](const QString &text) {
@@ -92,25 +93,25 @@ void TestMainWindowOptions::optionMessagesAndChecks()
         return false;
     };
     QVERIFY(labelShown(QStringLiteral("Dive, mm")) && labelShown(QStringLiteral("Track, mm")));
-    f.setEntry(54, QStringLiteral("0"));
+    f.setEntry(kDiveEntry, QStringLiteral("0"));
     f.window->setApplyDiveRoll(true);
-    f.window->spin(54, true);
-    QCOMPARE(f.text(54), QStringLiteral("2.54"));
+    f.window->spin(kDiveEntry, true);
+    QCOMPARE(f.text(kDiveEntry), QStringLiteral("2.54"));
     QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Dive"));
     // A metric rate shows rounded and keeps its full value through a visit
     // of its box, so English gives back the 500 that was typed.
-    QCOMPARE(f.text(35), QStringLiteral("87.56"));
-    f.type(35, QStringLiteral("87.56"));
-    QCOMPARE(f.document->entry(35), QStringLiteral("87.56341762"));
+    QCOMPARE(f.text(kRightSpringRate), QStringLiteral("87.56"));
+    f.type(kRightSpringRate, QStringLiteral("87.56"));
+    QCOMPARE(f.document->entry(kRightSpringRate), QStringLiteral("87.56341762"));
     QVERIFY(trigger("mnuEnglish").isEmpty());
     QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("English Units"));
-    QCOMPARE(f.text(0), QStringLiteral("24"));
-    QCOMPARE(f.text(35), QStringLiteral("500"));
-    QCOMPARE(f.text(54), QStringLiteral(".1"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24"));
+    QCOMPARE(f.text(kRightSpringRate), QStringLiteral("500"));
+    QCOMPARE(f.text(kDiveEntry), QStringLiteral(".1"));
     // The help box follows the units without the focus moving.
     QVERIFY2(!f.helpText().contains(QStringLiteral(" mm ")), qPrintable(f.helpText()));
     f.document->undoStack().undo();
-    QCOMPARE(f.text(0), QStringLiteral("609.6"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("609.6"));
     QCOMPARE(
         f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo English Units"));
     while (f.document->undoStack().canUndo()) {
@@ -118,7 +119,7 @@ void TestMainWindowOptions::optionMessagesAndChecks()
     }
     QCOMPARE(
         f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo Metric Units"));
-    QCOMPARE(f.text(0), QStringLiteral("24"));
+    QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24"));
     QCOMPARE(f.settings.get().unitsFlag, 0);
     QVERIFY(!f.window->isWindowModified()); // undone to the file as read
     f.window->setApplyDiveRoll(false);
