@@ -142,9 +142,9 @@ void BM_ShimTargetSweep(benchmark::State &state)
         for (const int f : { 0, 1 }) {
             const char *file = f == 0 ? "WORKED.TK" : "CIRCLE.TK";
             const LayoutState layout = example(file);
-            std::array<std::string, kEntryCount> entries;
-            for (int e = 0; e < kEntryCount; ++e) {
-                entries[static_cast<std::size_t>(e)] = layout.record.get(e);
+            EntryTexts entries;
+            for (const Entry e : Entry::every()) {
+                entries[e] = layout.record.get(e);
             }
             for (const int side : { kSideRight, kSideLeft }) {
                 const double low = findShimsForCamber(entries, side, -1e3, 9, 9).best.newCamber;

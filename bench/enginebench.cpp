@@ -11,8 +11,8 @@ void BM_EngineCall(benchmark::State &state)
 {
     tarvik::EngineInput input = tarvik::bench::workedExampleInput();
     input.applyDiveRoll = true;
-    input.entries[tarvik::kDiveEntry] = "1";
-    input.entries[tarvik::kRollEntry] = "2";
+    input.entries[tarvik::Entry::dive()] = "1";
+    input.entries[tarvik::Entry::roll()] = "2";
     input.withScene = true;
     for (auto _ : state) {
         tarvik::EngineOutput out = tarvik::runEngine(input);

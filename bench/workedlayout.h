@@ -49,8 +49,8 @@ inline EngineInput workedExampleInput()
 {
     const VehicleData data = workedExample();
     EngineInput input;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-        input.entries[static_cast<std::size_t>(entry)] = data.record.get(entry);
+    for (const Entry entry : Entry::every()) {
+        input.entries[entry] = data.record.get(entry);
     }
     input.suspensionType
         = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;

@@ -1,40 +1,50 @@
 // The entries the tests type into and read, by name.
 #pragma once
 
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 
 namespace tarvik {
 
-inline constexpr int kLeftHubDistance = otherSpecsEntry(kSideLeft, kHubDistanceRow);
-inline constexpr int kLeftSpringRate = otherSpecsEntry(kSideLeft, kSpringRateRow);
-inline constexpr int kLeftStaticCamber = otherSpecsEntry(kSideLeft, kStaticCamberRow);
-inline constexpr int kRightHubDistance = otherSpecsEntry(kSideRight, kHubDistanceRow);
-inline constexpr int kRightRimWidth = otherSpecsEntry(kSideRight, kRimWidthRow);
-inline constexpr int kRightSpringLength = otherSpecsEntry(kSideRight, kSpringLengthRow);
-inline constexpr int kRightSpringRate = otherSpecsEntry(kSideRight, kSpringRateRow);
-inline constexpr int kRightStaticCamber = otherSpecsEntry(kSideRight, kStaticCamberRow);
-inline constexpr int kLeftUpperBallJointHeight
-    = pointEntry(kSideLeft, kColumnHeight, kUpperBallJoint);
-inline constexpr int kLeftUpperFramePivotHeight
-    = pointEntry(kSideLeft, kColumnHeight, kUpperFramePivot);
-inline constexpr int kLeftLowerArmLength = pointEntry(kSideLeft, kColumnX, kLowerArmDim);
-inline constexpr int kLeftLowerBallJointX = pointEntry(kSideLeft, kColumnX, kLowerBallJoint);
-inline constexpr int kLeftLowerFramePivotX = pointEntry(kSideLeft, kColumnX, kLowerFramePivot);
-inline constexpr int kLeftUpperBallJointX = pointEntry(kSideLeft, kColumnX, kUpperBallJoint);
-inline constexpr int kRightLowerSpringPadHeight
-    = pointEntry(kSideRight, kColumnHeight, kLowerSpringPad);
-inline constexpr int kRightUpperBallJointHeight
-    = pointEntry(kSideRight, kColumnHeight, kUpperBallJoint);
-inline constexpr int kRightUpperFramePivotHeight
-    = pointEntry(kSideRight, kColumnHeight, kUpperFramePivot);
-inline constexpr int kRightUpperSpringPadHeight
-    = pointEntry(kSideRight, kColumnHeight, kUpperSpringPad);
-inline constexpr int kRightLowerArmLength = pointEntry(kSideRight, kColumnX, kLowerArmDim);
-inline constexpr int kRightLowerBallJointX = pointEntry(kSideRight, kColumnX, kLowerBallJoint);
-inline constexpr int kRightLowerFramePivotX = pointEntry(kSideRight, kColumnX, kLowerFramePivot);
-inline constexpr int kRightUpperArmLength = pointEntry(kSideRight, kColumnX, kUpperArmDim);
-inline constexpr int kRightUpperBallJointX = pointEntry(kSideRight, kColumnX, kUpperBallJoint);
-inline constexpr int kRightUpperFramePivotX = pointEntry(kSideRight, kColumnX, kUpperFramePivot);
-inline constexpr int kRightUpperSpringPadX = pointEntry(kSideRight, kColumnX, kUpperSpringPad);
+inline constexpr Entry kLeftHubDistance = Entry::otherSpec(kSideLeft, kHubDistanceRow);
+inline constexpr Entry kLeftSpringRate = Entry::otherSpec(kSideLeft, kSpringRateRow);
+inline constexpr Entry kLeftStaticCamber = Entry::otherSpec(kSideLeft, kStaticCamberRow);
+inline constexpr Entry kRightHubDistance = Entry::otherSpec(kSideRight, kHubDistanceRow);
+inline constexpr Entry kRightRimWidth = Entry::otherSpec(kSideRight, kRimWidthRow);
+inline constexpr Entry kRightSpringLength = Entry::otherSpec(kSideRight, kSpringLengthRow);
+inline constexpr Entry kRightSpringRate = Entry::otherSpec(kSideRight, kSpringRateRow);
+inline constexpr Entry kRightStaticCamber = Entry::otherSpec(kSideRight, kStaticCamberRow);
+inline constexpr Entry kLeftUpperBallJointHeight
+    = Entry::coordinate(kSideLeft, kUpperBallJoint, kColumnHeight);
+inline constexpr Entry kLeftUpperFramePivotHeight
+    = Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnHeight);
+inline constexpr Entry kLeftLowerArmLength = Entry::armDimension(kSideLeft, kLowerArmDim, kColumnX);
+inline constexpr Entry kLeftLowerBallJointX
+    = Entry::coordinate(kSideLeft, kLowerBallJoint, kColumnX);
+inline constexpr Entry kLeftLowerFramePivotX
+    = Entry::coordinate(kSideLeft, kLowerFramePivot, kColumnX);
+inline constexpr Entry kLeftUpperBallJointX
+    = Entry::coordinate(kSideLeft, kUpperBallJoint, kColumnX);
+inline constexpr Entry kRightLowerSpringPadHeight
+    = Entry::coordinate(kSideRight, kLowerSpringPad, kColumnHeight);
+inline constexpr Entry kRightUpperBallJointHeight
+    = Entry::coordinate(kSideRight, kUpperBallJoint, kColumnHeight);
+inline constexpr Entry kRightUpperFramePivotHeight
+    = Entry::coordinate(kSideRight, kUpperFramePivot, kColumnHeight);
+inline constexpr Entry kRightUpperSpringPadHeight
+    = Entry::coordinate(kSideRight, kUpperSpringPad, kColumnHeight);
+inline constexpr Entry kRightLowerArmLength
+    = Entry::armDimension(kSideRight, kLowerArmDim, kColumnX);
+inline constexpr Entry kRightLowerBallJointX
+    = Entry::coordinate(kSideRight, kLowerBallJoint, kColumnX);
+inline constexpr Entry kRightLowerFramePivotX
+    = Entry::coordinate(kSideRight, kLowerFramePivot, kColumnX);
+inline constexpr Entry kRightUpperArmLength
+    = Entry::armDimension(kSideRight, kUpperArmDim, kColumnX);
+inline constexpr Entry kRightUpperBallJointX
+    = Entry::coordinate(kSideRight, kUpperBallJoint, kColumnX);
+inline constexpr Entry kRightUpperFramePivotX
+    = Entry::coordinate(kSideRight, kUpperFramePivot, kColumnX);
+inline constexpr Entry kRightUpperSpringPadX
+    = Entry::coordinate(kSideRight, kUpperSpringPad, kColumnX);
 
 } // namespace tarvik

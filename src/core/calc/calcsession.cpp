@@ -13,6 +13,7 @@
 #include "core/text/numbertext.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tarvik {
 
@@ -78,10 +79,10 @@ CalcSession::CalcSession(
     , m_frameRows(definition.frameRows)
     , m_lastRow(definition.lastRow)
 {
-    for (int e = 0; e < kEntryCount; ++e) {
+    for (const Entry e : Entry::every()) {
         const std::string &text = context.layout.record.get(e);
-        m_entries[static_cast<std::size_t>(e)]
-            = m_unitsFlag != 0 ? convertText(text, entryQuantity(e), false) : text;
+        m_entries[e]
+            = m_unitsFlag != 0 ? convertText(text, entryQuantity(e.number()), false) : text;
     }
     for (std::size_t j = 0; j < m_outputs.size(); ++j) {
         CalcOutputRow &out = m_outputs[j];
@@ -170,10 +171,8 @@ double CalcSession::rowNumber(int k) const
 const std::string &CalcSession::entryText(int entry) const
 {
     static const std::string none;
-    if (entry < 0 || entry >= kEntryCount) {
-        return none;
-    }
-    return m_entries[static_cast<std::size_t>(entry)];
+    const std::optional<Entry> e = Entry::numbered(entry);
+    return e ? m_entries[*e] : none;
 }
 
 int CalcSession::choiceOf(int k) const

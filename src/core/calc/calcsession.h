@@ -19,7 +19,7 @@
 #include "core/calc/calcaccept.h"
 #include "core/calc/calcdefinition.h"
 #include "core/calc/calcmessage.h"
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
 
@@ -181,7 +181,7 @@ protected:
     // Copied from the context at opening, in inches and pounds per inch (a
     // metric layout's texts converted), so every calculation works in the
     // units of its formulas; what goes back is in the layout's units.
-    std::array<std::string, kEntryCount> m_entries;
+    EntryTexts m_entries;
     int m_unitsFlag = 0;
 
 private:

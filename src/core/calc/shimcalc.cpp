@@ -34,8 +34,7 @@ CalcMessage geometryWarning()
     return CalcMessage { kGeometryWarningTitle, geometryWarningText() };
 }
 
-ShimResult runShimMove(
-    const std::array<std::string, kEntryCount> &entries, int side, int direction, double thickness)
+ShimResult runShimMove(const EntryTexts &entries, int side, int direction, double thickness)
 {
     // The move takes the thickness as shown in output 0 and treats only
     // direction index 1 as removed shims.

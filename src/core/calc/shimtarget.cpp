@@ -37,12 +37,12 @@ bool closer(const ShimStack &a, const ShimStack &b)
 
 } // namespace
 
-ShimTargetResult findShimsForCamber(const std::array<std::string, kEntryCount> &entries, int side,
-    double targetCamber, int sixteenthItems, int eighthItems)
+ShimTargetResult findShimsForCamber(
+    const EntryTexts &entries, int side, double targetCamber, int sixteenthItems, int eighthItems)
 {
     const int s = side == kSideLeft ? kSideLeft : kSideRight;
     const ShimPoints points = shimPointsFromEntries(entries, s);
-    const double camber = readNumber(entries[static_cast<std::size_t>(staticCamberEntry(s))]);
+    const double camber = readNumber(entries[Entry::otherSpec(s, kStaticCamberRow)]);
     const int sixteenths = std::clamp(sixteenthItems, 1, 1000);
     const int eighths = std::clamp(eighthItems, 1, 1000);
 

@@ -44,7 +44,7 @@ struct ShimTargetResult
 // side: kSideRight or kSideLeft. Of stacks equally close (within 1e-9 deg)
 // the one with fewer shims wins, then the one with fewer 1/16 in shims, then
 // added before removed.
-ShimTargetResult findShimsForCamber(const std::array<std::string, kEntryCount> &entries, int side,
-    double targetCamber, int sixteenthItems, int eighthItems);
+ShimTargetResult findShimsForCamber(
+    const EntryTexts &entries, int side, double targetCamber, int sixteenthItems, int eighthItems);
 
 } // namespace tarvik

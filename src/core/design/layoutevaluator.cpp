@@ -69,15 +69,21 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
 
     for (const DesignVariable &v : problem.variables) {
         m_startValues.push_back(readNumber(problem.layout.record.get(v.entries.front())));
+        std::vector<Entry> &boxes = m_boxes.emplace_back();
+        for (const int number : v.entries) {
+            if (const std::optional<Entry> entry = Entry::numbered(number)) {
+                boxes.push_back(*entry);
+            }
+        }
     }
 }
 
 double LayoutEvaluator::evaluate(std::span<const double> values, std::span<double> achieved)
 {
-    for (std::size_t i = 0; i < values.size() && i < m_problem.variables.size(); ++i) {
+    for (std::size_t i = 0; i < values.size() && i < m_boxes.size(); ++i) {
         // The number the box text would read as, made without the text.
         if (const std::optional<double> read = readSixDecimals(values[i])) {
-            for (const int entry : m_problem.variables[i].entries) {
+            for (const Entry entry : m_boxes[i]) {
                 m_numbers.setRead(entry, *read);
             }
             continue;
@@ -85,7 +91,7 @@ double LayoutEvaluator::evaluate(std::span<const double> values, std::span<doubl
         char buffer[64];
         const auto [end, ec] = toCharsFixed(buffer, buffer + sizeof buffer, values[i], 6);
         const std::size_t length = ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0;
-        for (const int entry : m_problem.variables[i].entries) {
+        for (const Entry entry : m_boxes[i]) {
             m_numbers.set(entry, std::string_view(buffer, length));
         }
     }
@@ -95,8 +101,8 @@ double LayoutEvaluator::evaluate(std::span<const double> values, std::span<doubl
 double LayoutEvaluator::evaluateTexts(
     std::span<const std::string> texts, std::span<double> achieved)
 {
-    for (std::size_t i = 0; i < texts.size() && i < m_problem.variables.size(); ++i) {
-        for (const int entry : m_problem.variables[i].entries) {
+    for (std::size_t i = 0; i < texts.size() && i < m_boxes.size(); ++i) {
+        for (const Entry entry : m_boxes[i]) {
             m_numbers.set(entry, texts[i]);
         }
     }
@@ -112,8 +118,8 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
     for (std::size_t c = 0; c < m_calls.size(); ++c) {
         const Call &call = m_calls[c];
         if (c != m_currentCall) {
-            m_numbers.set(kDiveEntry, call.diveText);
-            m_numbers.set(kRollEntry, call.rollText);
+            m_numbers.set(Entry::dive(), call.diveText);
+            m_numbers.set(Entry::roll(), call.rollText);
             m_currentCall = c;
         }
         // Numbers only: no caption, write-back or scene is made for a search.

@@ -68,6 +68,7 @@ private:
     std::vector<int> m_targetCall;
     int m_rollPlusCall = -1, m_rollMinusCall = -1;
     std::vector<double> m_startValues;
+    std::vector<std::vector<Entry>> m_boxes; // per variable, the boxes it sets
     double m_missScale = 1;
     std::uint64_t m_engineCalls = 0;
 };

@@ -134,17 +134,17 @@ void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u,
 void scrubCaptions(const PassSolution &pass, const LayoutInputs &inputs,
     const std::vector<BoxWriteBack> &writeBacks, const Units &u, Captions &c)
 {
-    const auto boxValue = [&](int entry) {
+    const auto boxValue = [&](Entry entry) {
         for (const BoxWriteBack &writeBack : writeBacks) {
-            if (writeBack.entry == entry) {
+            if (writeBack.entry == entry.number()) {
                 return readNumber(writeBack.text);
             }
         }
         return inputs.value(entry);
     };
     for (int s = 0; s < 2; ++s) {
-        const bool shown = boxValue(pointEntry(s, kColumnX, kLowerBallJoint)) != 0
-            && boxValue(pointEntry(s, kColumnX, kUpperBallJoint)) > 0;
+        const bool shown = boxValue(Entry::coordinate(s, kLowerBallJoint, kColumnX)) != 0
+            && boxValue(Entry::coordinate(s, kUpperBallJoint, kColumnX)) > 0;
         c.scrubRadius[s]
             = shown ? formatPicture(pass.side[s].scrubRadius * u.length, "####.0") : std::string();
     }
@@ -157,9 +157,9 @@ bool shimMenuEnabled(const EngineInput &in, const LayoutInputs &inputs, EntryMod
     }
     for (int s = 0; s < 2; ++s) {
         bool filled = true;
-        for (const int row : { kUpperBallJoint, kUpperFramePivot }) {
+        for (const PointRow row : { kUpperBallJoint, kUpperFramePivot }) {
             for (const int column : { kColumnX, kColumnHeight }) {
-                filled = filled && !inputs.empty(pointEntry(s, column, row));
+                filled = filled && !inputs.empty(Entry::coordinate(s, row, column));
             }
         }
         if (filled) {

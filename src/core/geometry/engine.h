@@ -12,7 +12,7 @@
 #include "core/geometry/layoutinputs.h"
 #include "core/geometry/layoutpoint.h"
 #include "core/geometry/scene.h"
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 #include "core/layout/layoutkinds.h"
 
 #include <array>
@@ -33,7 +33,7 @@ struct DrawOptions
 
 struct EngineInput
 {
-    std::array<std::string, kEntryCount> entries; // the box texts by entry number (results ignored)
+    EntryTexts entries; // the box texts (results ignored)
     // 0: the texts are inches and pounds per inch; otherwise millimetres and
     // newtons per millimetre, and so is everything that comes out (points,
     // lengths, rates, captions, write-backs). The solve itself runs in inches.

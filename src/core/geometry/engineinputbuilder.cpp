@@ -7,8 +7,8 @@ EngineInput buildEngineInput(
     const LayoutState &layout, const Settings &settings, const SolveOptions &options)
 {
     EngineInput input;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-        input.entries[static_cast<std::size_t>(entry)] = layout.record.get(entry);
+    for (const Entry entry : Entry::every()) {
+        input.entries[entry] = layout.record.get(entry);
     }
     input.unitsFlag = layout.unitsFlag;
     const bool strut = layout.suspensionType == SuspensionType::Strut;

@@ -8,13 +8,11 @@
 
 namespace tarvik {
 
-static_assert(LayoutInputs::kEntries == kEntryCount);
-
-LayoutInputs::LayoutInputs(const std::array<std::string, kEntries> &texts, int unitsFlag)
+LayoutInputs::LayoutInputs(const EntryTexts &texts, int unitsFlag)
     : m_unitsFlag(unitsFlag)
 {
-    for (int entry = 0; entry < kEntries; ++entry) {
-        set(entry, texts[static_cast<std::size_t>(entry)]);
+    for (const Entry entry : Entry::every()) {
+        set(entry, texts[entry]);
     }
 }
 
@@ -50,13 +48,13 @@ double *LayoutInputs::slot(int entry)
     return nullptr;
 }
 
-void LayoutInputs::set(int entry, std::string_view text)
+void LayoutInputs::set(Entry entry, std::string_view text)
 {
-    double *target = slot(entry);
+    double *target = slot(entry.number());
     if (target == nullptr) {
         return;
     }
-    const std::uint64_t bit = std::uint64_t { 1 } << entry;
+    const std::uint64_t bit = std::uint64_t { 1 } << entry.number();
     const bool isEmpty = text.empty();
     const bool isBlank = text.find_first_not_of(" \t") == std::string_view::npos;
     m_empty = isEmpty ? m_empty | bit : m_empty & ~bit;
@@ -64,24 +62,25 @@ void LayoutInputs::set(int entry, std::string_view text)
     // A metric layout's lengths are millimetres: the solve runs in inches.
     *target = isEmpty ? 0.0
                       : checkedValue(readNumber(text), 0.0, &m_faults)
-            / unitFactor(entryQuantity(entry), m_unitsFlag);
+            / unitFactor(entryQuantity(entry.number()), m_unitsFlag);
 }
 
-void LayoutInputs::setRead(int entry, double number)
+void LayoutInputs::setRead(Entry entry, double number)
 {
-    double *target = slot(entry);
+    double *target = slot(entry.number());
     if (target == nullptr) {
         return;
     }
-    const std::uint64_t bit = std::uint64_t { 1 } << entry;
+    const std::uint64_t bit = std::uint64_t { 1 } << entry.number();
     m_empty &= ~bit;
     m_blank &= ~bit;
-    *target = checkedValue(number, 0.0, &m_faults) / unitFactor(entryQuantity(entry), m_unitsFlag);
+    *target = checkedValue(number, 0.0, &m_faults)
+        / unitFactor(entryQuantity(entry.number()), m_unitsFlag);
 }
 
-double LayoutInputs::value(int entry) const
+double LayoutInputs::value(Entry entry) const
 {
-    double *target = const_cast<LayoutInputs *>(this)->slot(entry);
+    double *target = const_cast<LayoutInputs *>(this)->slot(entry.number());
     return target == nullptr ? 0.0 : *target;
 }
 

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "core/geometry/faultlog.h"
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 
 #include <array>
 #include <cstdint>
@@ -48,27 +48,25 @@ struct SideInputs
 class LayoutInputs
 {
 public:
-    static constexpr int kEntries = kEntryCount;
-
     LayoutInputs() = default;
     // unitsFlag 0: the texts are inches; otherwise millimetres.
-    LayoutInputs(const std::array<std::string, kEntries> &texts, int unitsFlag);
+    LayoutInputs(const EntryTexts &texts, int unitsFlag);
 
     // Reads one box's text again (the leading-number rule; blank is 0).
-    void set(int entry, std::string_view text);
+    void set(Entry entry, std::string_view text);
     // The same for a text that is not blank and reads as number (saving
     // the reading when the caller knows what it reads as).
-    void setRead(int entry, double number);
+    void setRead(Entry entry, double number);
     // The number of an entry, as the slot it went to holds it.
-    double value(int entry) const;
+    double value(Entry entry) const;
 
     std::array<SideInputs, 2> side; // 0 the car's right, 1 its left
     double dive = 0; // inches, positive lowers the chassis
     double roll = 0; // degrees
 
-    bool empty(int entry) const { return (m_empty >> entry) & 1u; }
+    bool empty(Entry entry) const { return (m_empty >> entry.number()) & 1u; }
     // Empty or only blanks and tabs.
-    bool blank(int entry) const { return (m_blank >> entry) & 1u; }
+    bool blank(Entry entry) const { return (m_blank >> entry.number()) & 1u; }
     int unitsFlag() const { return m_unitsFlag; }
     // Faults met while reading, in the order met.
     const std::vector<int> &faults() const { return m_faults.codes; }

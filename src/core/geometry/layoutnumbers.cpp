@@ -9,12 +9,14 @@ namespace tarvik {
 
 namespace {
 
-bool anyBlank(const LayoutInputs &in, std::initializer_list<int> rows)
+bool anyBlank(const LayoutInputs &in, std::initializer_list<PointRow> rows)
 {
     for (int s = 0; s < 2; ++s) {
-        for (const int row : rows) {
+        for (const PointRow row : rows) {
             for (const int column : { kColumnX, kColumnHeight }) {
-                if (in.blank(pointEntry(s, column, row))) {
+                const bool arm = row == kUpperArmDim || row == kLowerArmDim;
+                if (in.blank(arm ? Entry::armDimension(s, row, column)
+                                 : Entry::coordinate(s, row, column))) {
                     return true;
                 }
             }

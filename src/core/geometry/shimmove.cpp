@@ -80,14 +80,15 @@ ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness,
     return result;
 }
 
-ShimPoints shimPointsFromEntries(const std::array<std::string, kEntryCount> &entries, int side)
+ShimPoints shimPointsFromEntries(const EntryTexts &entries, int side)
 {
     // The boxes as typed: the shim move works in the layout's own units.
     LayoutInputs typed;
-    for (const int row : { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot }) {
+    for (const PointRow row :
+        { kUpperBallJoint, kUpperFramePivot, kLowerBallJoint, kLowerFramePivot }) {
         for (const int column : { kColumnX, kColumnHeight }) {
-            const int entry = pointEntry(side, column, row);
-            typed.set(entry, entries[static_cast<std::size_t>(entry)]);
+            const Entry entry = Entry::coordinate(side, row, column);
+            typed.set(entry, entries[entry]);
         }
     }
     const SideInputs &in = typed.side[static_cast<std::size_t>(side)];

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "core/geometry/layoutpoint.h"
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 
 #include <array>
 #include <string>
@@ -39,6 +39,6 @@ ShimResult shimCamberChange(int side, const ShimPoints &typed, double thickness,
 
 // The four points of one side from the entry texts (leading-number rule);
 // only that side's boxes are read.
-ShimPoints shimPointsFromEntries(const std::array<std::string, kEntryCount> &entries, int side);
+ShimPoints shimPointsFromEntries(const EntryTexts &entries, int side);
 
 } // namespace tarvik

@@ -7,7 +7,7 @@
 // and never stored (32-34, 36, 37, 39, 43-45, 47, 48, 50).
 #pragma once
 
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 
 #include <array>
 #include <string>
@@ -25,6 +25,8 @@ public:
     // set() returns false and changes nothing.
     const std::string &get(int entry) const;
     bool set(int entry, std::string text);
+    const std::string &get(Entry entry) const { return m_slots[entry.index()]; }
+    void set(Entry entry, std::string text) { m_slots[entry.index()] = std::move(text); }
     void clear();
 
     const std::array<std::string, kSpecSlots> &allSlots() const { return m_slots; }

@@ -202,8 +202,8 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     }
     const TableAxis rows = rowAxis(spec, layout.unitsFlag);
     const TableAxis columns = columnAxis(spec, layout.unitsFlag);
-    const int rowEntry = spec.rowsRoll() ? kRollEntry : kDiveEntry;
-    const int columnEntry = spec.rowsRoll() ? kDiveEntry : kRollEntry;
+    const Entry rowEntry = spec.rowsRoll() ? Entry::roll() : Entry::dive();
+    const Entry columnEntry = spec.rowsRoll() ? Entry::dive() : Entry::roll();
     EngineInput input = layout;
     input.applyDiveRoll = true;
     input.withScene = false;
@@ -239,13 +239,13 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
         const std::string rowText = numberText(rows.value(k));
         numbers.setRead(rowEntry, readNumber(rowText));
         if (engine) {
-            input.entries[static_cast<std::size_t>(rowEntry)] = rowText;
+            input.entries[rowEntry] = rowText;
         }
         for (int j = 0; j < columns.count; ++j) {
             const std::string &columnText = columnTexts[static_cast<std::size_t>(j)];
             numbers.setRead(columnEntry, columnReads[static_cast<std::size_t>(j)]);
             if (engine) {
-                input.entries[static_cast<std::size_t>(columnEntry)] = columnText;
+                input.entries[columnEntry] = columnText;
             }
             const CellResult cell = solveCell(input, passes, out, engine);
             if (cell.layoutProblem) {

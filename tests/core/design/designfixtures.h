@@ -23,11 +23,11 @@ inline LayoutState exampleLayout(const std::string &file)
     return layout;
 }
 
-inline std::array<std::string, kEntryCount> entriesOf(const LayoutState &layout)
+inline EntryTexts entriesOf(const LayoutState &layout)
 {
-    std::array<std::string, kEntryCount> entries;
-    for (int e = 0; e < kEntryCount; ++e) {
-        entries[static_cast<std::size_t>(e)] = layout.record.get(e);
+    EntryTexts entries;
+    for (const Entry e : Entry::every()) {
+        entries[e] = layout.record.get(e);
     }
     return entries;
 }

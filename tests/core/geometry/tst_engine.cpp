@@ -40,24 +40,24 @@ TEST(Engine, LayoutInputsReadEachBoxIntoItsSlotOnce)
     EngineInput in = workedExample();
     in.entries[kLeftLowerFramePivotX] = "254"; // left lower frame pivot X
     in.entries[kRightRimWidth] = " 7 "; // right rim width
-    in.entries[kDiveEntry] = "1";
+    in.entries[Entry::dive()] = "1";
     in.entries[kRightUpperFramePivotX] = "  ";
     LayoutInputs metric(in.entries, 1);
     EXPECT_DOUBLE_EQ(metric.side[1].lowerFramePivot.x, 10.0);
     EXPECT_DOUBLE_EQ(metric.side[0].rimWidth, 7 / 25.4);
     EXPECT_DOUBLE_EQ(metric.dive, 1 / 25.4);
-    EXPECT_EQ(metric.side[1].staticCamber, metric.value(staticCamberEntry(kSideLeft)));
-    EXPECT_TRUE(metric.blank(pointEntry(kSideRight, kColumnX, kUpperFramePivot)));
-    EXPECT_FALSE(metric.empty(pointEntry(kSideRight, kColumnX, kUpperFramePivot)));
+    EXPECT_EQ(metric.side[1].staticCamber, metric.value(kLeftStaticCamber));
+    EXPECT_TRUE(metric.blank(kRightUpperFramePivotX));
+    EXPECT_FALSE(metric.empty(kRightUpperFramePivotX));
     metric.set(kRightUpperFramePivotX, "3x");
-    EXPECT_FALSE(metric.blank(1));
+    EXPECT_FALSE(metric.blank(kRightUpperFramePivotX));
     EXPECT_DOUBLE_EQ(metric.side[0].upperFramePivot.x, 3 / 25.4);
 
     in.applyDiveRoll = true;
-    in.entries[kRollEntry] = "2";
+    in.entries[Entry::roll()] = "2";
     LayoutInputs numbers(workedExample().entries, in.unitsFlag);
-    for (int entry = 0; entry < 56; ++entry) {
-        numbers.set(entry, in.entries[static_cast<std::size_t>(entry)]);
+    for (const Entry entry : Entry::every()) {
+        numbers.set(entry, in.entries[entry]);
     }
     const EngineOutput fromTexts = runEngine(in);
     const EngineOutput fromNumbers = runEngine(in, numbers);
@@ -73,11 +73,12 @@ TEST(Engine, LengthAndAngleModeWritesDerivedEndsBack)
     EngineInput in = workedExample();
     in.entryMode = EntryMode::LengthAndAngle;
     for (const int side : { 0, 1 }) {
-        setPoint(in, side, 1, "99", "99"); // replaced by the derived ends
-        setPoint(in, side, 6, "12", "5");
-        setPoint(in, side, 7, "16", "-3.5");
+        setPoint(in, side, kUpperFramePivot, "99", "99"); // replaced by the derived ends
+        setPoint(in, side, kUpperArmDim, "12", "5");
+        setPoint(in, side, kLowerArmDim, "16", "-3.5");
     }
-    setPoint(in, 1, 7, "0", "-3.5"); // a zero length keeps the typed lower ball joint
+    setPoint(
+        in, kSideLeft, kLowerArmDim, "0", "-3.5"); // a zero length keeps the typed lower ball joint
     const EngineOutput out = runEngine(in);
     EXPECT_EQ(out.staticPass.side[kSideLeft].lowerBallJoint.x, 26.0f);
     // "###.00", right X positive; the arm rows are left as typed.
@@ -94,8 +95,8 @@ TEST(Engine, StrutOffsetPointOnCentrelineIsDoubled)
     // offset point lands on x = 0, so the doubled offset (-7, 1) is used.
     EngineInput in = workedExample();
     in.suspensionType = SuspensionType::Strut;
-    setPoint(in, 1, 0, "7", "27");
-    setPoint(in, 1, 1, "20", "20");
+    setPoint(in, kSideLeft, kUpperBallJoint, "7", "27");
+    setPoint(in, kSideLeft, kUpperFramePivot, "20", "20");
     const EngineOutput out = runEngine(in);
     LayoutPoint q { -7, 1 }, t { 7, 27 }, g { 10, 6 }, b { 26, 5 }, expected;
     intersectLines(q, t, g, b, expected);
@@ -123,7 +124,7 @@ TEST(Engine, UnclosableLinkageFlagsLayoutProblem)
 {
     EngineInput in = workedExample();
     in.applyDiveRoll = true;
-    in.entries[kDiveEntry] = "30"; // far more dive than the lower arm can follow
+    in.entries[Entry::dive()] = "30"; // far more dive than the lower arm can follow
     const EngineOutput out = runEngine(in);
     EXPECT_TRUE(out.layoutProblem);
     EXPECT_TRUE(out.showGeometryWarning);
@@ -141,12 +142,12 @@ TEST(Engine, ShimMenuRule)
 {
     // On while either side's linkage points are all typed, in the X and
     // Height mode of a double A-arm; a blank is not empty, only "" counts.
-    using Texts = std::initializer_list<std::pair<int, const char *>>;
+    using Texts = std::initializer_list<std::pair<Entry, const char *>>;
     const auto enabled = [](Texts texts, EntryMode mode = EntryMode::XAndHeight,
                              SuspensionType type = SuspensionType::DoubleAArm) {
         EngineInput in = workedExample();
         for (const auto &[entry, text] : texts) {
-            in.entries[static_cast<std::size_t>(entry)] = text;
+            in.entries[entry] = text;
         }
         in.entryMode = mode;
         in.suspensionType = type;
@@ -154,9 +155,11 @@ TEST(Engine, ShimMenuRule)
         return runEngine(in).shimMenuEnabled;
     };
     EXPECT_TRUE(enabled({}));
-    EXPECT_TRUE(enabled({ { 0, "" } }));
-    EXPECT_TRUE(enabled({ { 0, " " }, { 17, "" } }));
-    EXPECT_FALSE(enabled({ { 9, "" }, { 17, "" } }));
+    // Blanks are empty boxes here; the left upper frame pivot's X is the side's own.
+    const Entry leftPivotX = Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnX);
+    EXPECT_TRUE(enabled({ { kRightUpperBallJointX, "" } }));
+    EXPECT_TRUE(enabled({ { kRightUpperBallJointX, " " }, { leftPivotX, "" } }));
+    EXPECT_FALSE(enabled({ { kRightUpperFramePivotHeight, "" }, { leftPivotX, "" } }));
     EXPECT_FALSE(enabled({}, EntryMode::LengthAndAngle));
     EXPECT_FALSE(enabled({}, EntryMode::XAndHeight, SuspensionType::Strut));
 }
@@ -220,13 +223,13 @@ TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
     for (int round = 0; round < 1500; ++round) {
         EngineInput in = workedExample();
         for (int k = 0; k < 6; ++k) {
-            in.entries[next() % 54] = any();
+            in.entries[*Entry::numbered(static_cast<int>(next() % 54))] = any(); // not dive or roll
         }
         in.suspensionType = next() % 3 == 0 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
         in.entryMode = next() % 3 == 0 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
         in.applyDiveRoll = next() % 4 != 0;
-        in.entries[kDiveEntry] = any();
-        in.entries[kRollEntry] = any();
+        in.entries[Entry::dive()] = any();
+        in.entries[Entry::roll()] = any();
         in.gainSpecChoice = next() % 3 == 0 ? 1 : 0;
         in.gainDiveText = "2";
         in.gainRollText = any();
@@ -235,9 +238,9 @@ TEST(Engine, RandomAndHostileLayoutsStayFiniteAndCaptionsOffChangesNoNumber)
         if (next() % 6 == 0) {
             // Left upper frame pivot on the lower ball joint, moved by nothing:
             // a division by zero the solve reports as a fault.
-            setPoint(in, kSideLeft, 1, "26", "5");
+            setPoint(in, kSideLeft, kUpperFramePivot, "26", "5");
             in.applyDiveRoll = true;
-            in.entries[kDiveEntry] = "0";
+            in.entries[Entry::dive()] = "0";
         }
         in.withScene = next() % 2 == 0;
         const EngineOutput full = runEngine(in);

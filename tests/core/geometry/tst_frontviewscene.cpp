@@ -84,7 +84,7 @@ TEST(FrontViewScene, ConditionalElements)
     // and only the moved one, in colour, has extension lines and no letters.
     in.draw.extensionLines = true;
     in.applyDiveRoll = true;
-    in.entries[kDiveEntry] = "1";
+    in.entries[Entry::dive()] = "1";
     for (const bool dark : { false, true }) {
         in.draw.darkGrayBackground = dark;
         in.draw.afterPrinting = dark;

@@ -75,8 +75,8 @@ TEST(SceneSvg, OneElementPerItemWithTheMovedCaptions)
     for (const int applyDiveRoll : { 0, 1 }) {
         SCOPED_TRACE(applyDiveRoll);
         in.applyDiveRoll = applyDiveRoll;
-        in.entries[kDiveEntry] = "1";
-        in.entries[kRollEntry] = "2";
+        in.entries[Entry::dive()] = "1";
+        in.entries[Entry::roll()] = "2";
         const EngineOutput out = runEngine(in);
         const Xml xml = readXml(sceneSvg(out.scene, out.captions));
         ASSERT_TRUE(xml.ok);

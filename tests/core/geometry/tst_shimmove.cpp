@@ -47,8 +47,10 @@ TEST(ShimMove, VerticalKnuckleCountsAsNinetyDegrees)
 TEST(ShimMove, EachSideReadsOnlyItsOwnBoxes)
 {
     EngineInput in = test::workedExample();
-    for (int e = 16; e < 32; ++e) {
-        in.entries[static_cast<std::size_t>(e)] = "999";
+    for (int row = kUpperBallJoint; row <= kLowerArmDim; ++row) {
+        for (const int column : { kColumnX, kColumnHeight }) {
+            in.entries[Entry::coordinate(kSideLeft, static_cast<PointRow>(row), column)] = "999";
+        }
     }
     const ShimPoints right = shimPointsFromEntries(in.entries, kSideRight);
     EXPECT_EQ(right.upperBallJoint.x, 24.0f);

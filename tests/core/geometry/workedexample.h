@@ -8,28 +8,33 @@
 
 namespace tarvik::test {
 
-inline void setPoint(EngineInput &in, int side, int row, const char *x, const char *y)
+// A point's X and Height, or an arm's length and angle.
+inline void setPoint(EngineInput &in, int side, PointRow row, const char *x, const char *y)
 {
-    in.entries[static_cast<std::size_t>(side * 16 + row)] = x;
-    in.entries[static_cast<std::size_t>(side * 16 + 8 + row)] = y;
+    const bool arm = row == kUpperArmDim || row == kLowerArmDim;
+    in.entries[arm ? Entry::armDimension(side, row, kColumnX)
+                   : Entry::coordinate(side, row, kColumnX)]
+        = x;
+    in.entries[arm ? Entry::armDimension(side, row, kColumnHeight)
+                   : Entry::coordinate(side, row, kColumnHeight)]
+        = y;
 }
 
 inline EngineInput workedExample()
 {
     EngineInput in;
-    for (int side = 0; side < 2; ++side) {
-        setPoint(in, side, 0, "24", "15");
-        setPoint(in, side, 1, "12", "14");
-        setPoint(in, side, 2, "26", "5");
-        setPoint(in, side, 3, "10", "6");
-        setPoint(in, side, 4, "14", "16");
-        setPoint(in, side, 5, "18", "6");
-        const int other = side == 0 ? 32 : 43;
-        in.entries[static_cast<std::size_t>(other + 3)] = "500";
-        in.entries[static_cast<std::size_t>(other + 6)] = "-.5";
-        in.entries[static_cast<std::size_t>(other + 8)] = "2";
-        in.entries[static_cast<std::size_t>(other + 9)] = "8";
-        in.entries[static_cast<std::size_t>(other + 10)] = "4";
+    for (const int side : { kSideRight, kSideLeft }) {
+        setPoint(in, side, kUpperBallJoint, "24", "15");
+        setPoint(in, side, kUpperFramePivot, "12", "14");
+        setPoint(in, side, kLowerBallJoint, "26", "5");
+        setPoint(in, side, kLowerFramePivot, "10", "6");
+        setPoint(in, side, kUpperSpringPad, "14", "16");
+        setPoint(in, side, kLowerSpringPad, "18", "6");
+        in.entries[Entry::otherSpec(side, kSpringRateRow)] = "500";
+        in.entries[Entry::otherSpec(side, kStaticCamberRow)] = "-.5";
+        in.entries[Entry::otherSpec(side, kHubDistanceRow)] = "2";
+        in.entries[Entry::otherSpec(side, kRimWidthRow)] = "8";
+        in.entries[Entry::otherSpec(side, kRimOffsetRow)] = "4";
     }
     return in;
 }

@@ -1,7 +1,8 @@
 // The spec record's slot range, the result-only entries, entry positions,
-// the strut's row captions and the file title rule. The input walk's order
+// the named entries, the strut's row captions and the file title rule. The input walk's order
 // is read by every golden vehicle file; clearing for File New is checked
 // through the window.
+#include "core/layout/entry.h"
 #include "core/layout/entrynumbers.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/specrecord.h"
@@ -52,6 +53,43 @@ TEST(EntryNumbers, ResultEntriesAndPositions)
     EXPECT_EQ(entryPosition(54).block, EntryBlock::Dive);
     EXPECT_EQ(entryPosition(55).block, EntryBlock::Roll);
     EXPECT_EQ(entryPosition(56).block, EntryBlock::None);
+}
+
+TEST(EntryNumbers, NamedEntriesAreTheNumberedOnes)
+{
+    // Each name lands on the entry of the same side, block, column and row.
+    for (const Entry e : Entry::every()) {
+        const EntryPosition p = entryPosition(e.number());
+        const PointRow row = static_cast<PointRow>(p.row);
+        switch (p.block) {
+        case EntryBlock::Points: {
+            const bool arm = row == kUpperArmDim || row == kLowerArmDim;
+            EXPECT_EQ(arm ? Entry::armDimension(p.side, row, p.column)
+                          : Entry::coordinate(p.side, row, p.column),
+                e);
+            break;
+        }
+        case EntryBlock::OtherSpecs:
+            EXPECT_EQ(Entry::otherSpec(p.side, static_cast<OtherSpecsRow>(p.row)), e);
+            break;
+        case EntryBlock::Dive:
+            EXPECT_EQ(Entry::dive(), e);
+            break;
+        case EntryBlock::Roll:
+            EXPECT_EQ(Entry::roll(), e);
+            break;
+        case EntryBlock::None:
+            ADD_FAILURE() << e.number();
+        }
+        EXPECT_EQ(Entry::numbered(e.number()), e);
+        EXPECT_EQ(e.mirror().number(),
+            mirrorEntry(e.number()) < 0 ? e.number() : mirrorEntry(e.number()));
+    }
+    EXPECT_FALSE(Entry::numbered(-1));
+    EXPECT_FALSE(Entry::numbered(kEntryCount)); // the spare slots are no entries
+    EntryTexts texts;
+    texts[Entry::otherSpec(kSideLeft, kStaticCamberRow)] = "-.5";
+    EXPECT_EQ(texts.items()[static_cast<std::size_t>(staticCamberEntry(kSideLeft))], "-.5");
 }
 
 TEST(EntryNumbers, StrutRowCaptions)

@@ -21,8 +21,8 @@ namespace tarvik::test {
 // positive roll).
 inline EngineOutput linearEngine(const EngineInput &in, double offset = 0)
 {
-    const double d = std::stod(in.entries[kDiveEntry]);
-    const double r = std::stod(in.entries[kRollEntry]);
+    const double d = std::stod(in.entries[Entry::dive()]);
+    const double r = std::stod(in.entries[Entry::roll()]);
     EngineOutput out;
     out.camber = { offset + 10 * d + r, -(offset + 10 * d + r) };
     out.movedPass = PassSolution {};

@@ -28,9 +28,9 @@ struct FakeEngine
         EXPECT_TRUE(in.applyDiveRoll);
         EXPECT_FALSE(in.withScene || in.withCaptions);
         EXPECT_EQ(in.entries[kRightUpperBallJointX], "24"); // the layout's own texts are passed on
-        seen.emplace_back(in.entries[kDiveEntry], in.entries[kRollEntry]);
+        seen.emplace_back(in.entries[Entry::dive()], in.entries[Entry::roll()]);
         EngineOutput out = test::linearEngine(in);
-        out.layoutProblem = std::stod(in.entries[kDiveEntry]) > problemDiveAbove;
+        out.layoutProblem = std::stod(in.entries[Entry::dive()]) > problemDiveAbove;
         out.showGeometryWarning = out.layoutProblem && warnOnProblem;
         return out;
     }
@@ -41,8 +41,8 @@ CamberTable sweep(const TableSpec &spec, FakeEngine &engine, const BaselineState
 {
     EngineInput in;
     in.entries[kRightUpperBallJointX] = "24";
-    in.entries[kDiveEntry] = "1"; // what the main window shows; the sweep must not care
-    in.entries[kRollEntry] = "2";
+    in.entries[Entry::dive()] = "1"; // what the main window shows; the sweep must not care
+    in.entries[Entry::roll()] = "2";
     return fillCamberTable(spec, in, baseline, std::ref(engine), observer);
 }
 

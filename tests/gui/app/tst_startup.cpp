@@ -201,7 +201,8 @@ private slots:
             = run.startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
         QCOMPARE(
             window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
-        QCOMPARE(run.startup.document()->entry(kRightUpperBallJointX), QStringLiteral("24"));
+        QCOMPARE(
+            run.startup.document()->entry(kRightUpperBallJointX.number()), QStringLiteral("24"));
         QVERIFY(!run.startup.document()->isChanged());
         const QString armLength = testing::entryBox(window, 6)->text();
         QVERIFY(!armLength.isEmpty());

@@ -37,10 +37,11 @@ private slots:
         QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
         QCOMPARE(solves.count(), 1);
         // The solve wrote the arm dimensions back without marking a change.
-        QCOMPARE(document.entry(kRightUpperArmLength), QStringLiteral("12.04"));
+        QCOMPARE(document.entry(kRightUpperArmLength.number()), QStringLiteral("12.04"));
         QVERIFY(!document.isChanged());
 
-        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("24")); // the text it already had
+        document.acceptEdit(
+            kRightUpperBallJointX.number(), QStringLiteral("24")); // the text it already had
         QVERIFY(!document.isChanged());
         QCOMPARE(document.state().lastEditedEntry, 0);
         QCOMPARE(solves.count(), 2); // still the redraw request
@@ -49,10 +50,10 @@ private slots:
         document.setEntries({ { 9, QStringLiteral("15.") } });
         document.setChanged(false);
         const int steps = document.undoStack().count();
-        document.acceptEdit(kRightUpperFramePivotHeight, QStringLiteral("15"));
+        document.acceptEdit(kRightUpperFramePivotHeight.number(), QStringLiteral("15"));
         QVERIFY(!document.isChanged());
         QCOMPARE(document.undoStack().count(), steps);
-        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("24.5"));
+        document.acceptEdit(kRightUpperBallJointX.number(), QStringLiteral("24.5"));
         QVERIFY(document.isChanged());
 
         QTemporaryDir dir;
@@ -69,7 +70,7 @@ private slots:
         QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
 
         document.newLayout();
-        QCOMPARE(document.entry(kRightUpperBallJointX), QString());
+        QCOMPARE(document.entry(kRightUpperBallJointX.number()), QString());
         QVERIFY(!document.isChanged());
         QCOMPARE(document.fileTitle(), QStringLiteral("UNTITLED"));
     }
@@ -151,7 +152,7 @@ private slots:
 
         // Written a moment after a change (never on every keystroke), and
         // gone once the layout is back to its file.
-        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("30"));
+        document.acceptEdit(kRightUpperBallJointX.number(), QStringLiteral("30"));
         QVERIFY(!QFile::exists(copy));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 3 * RecoveryWriter::kDelayMs);
         const RecoveryReadResult kept = readRecoveryFile(copy.toStdString());
@@ -172,8 +173,8 @@ private slots:
         QVERIFY(later.isChanged());
         QCOMPARE(later.currentFile(), QFileInfo(car).absoluteFilePath());
         QCOMPARE(later.fileTitle(), QStringLiteral("CAR.TK"));
-        QCOMPARE(later.entry(kRightUpperBallJointX), QStringLiteral("30"));
-        later.acceptEdit(kRightUpperFramePivotX, QStringLiteral("7"));
+        QCOMPARE(later.entry(kRightUpperBallJointX.number()), QStringLiteral("30"));
+        later.acceptEdit(kRightUpperFramePivotX.number(), QStringLiteral("7"));
         later.undoStack().undo();
         QVERIFY(later.isChanged());
 
@@ -183,7 +184,7 @@ private slots:
         const QString laterCopy = later.recoveryCopy()->path();
         QVERIFY(QFile::exists(laterCopy) && laterCopy != copy);
         later.discardRecoveryCopy();
-        later.acceptEdit(kRightUpperFramePivotX, QStringLiteral("8"));
+        later.acceptEdit(kRightUpperFramePivotX.number(), QStringLiteral("8"));
         QTest::qWait(RecoveryWriter::kDelayMs + 200);
         QVERIFY(!QFile::exists(laterCopy));
     }

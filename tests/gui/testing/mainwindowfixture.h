@@ -3,6 +3,7 @@
 // (type into a box and leave it, click a widget).
 #pragma once
 
+#include "core/layout/entry.h"
 #include "gui/document/layoutdocument.h"
 #include "gui/document/settingsowner.h"
 #include "gui/document/vehiclefolders.h"
@@ -110,6 +111,17 @@ struct WindowFixture
         QApplication::processEvents();
         QApplication::processEvents();
     }
+
+    // The same by name.
+    QLineEdit *box(Entry entry) const { return box(entry.number()); }
+    QLabel *result(Entry entry) const { return result(entry.number()); }
+    void setEntry(Entry entry, const QString &text) { setEntry(entry.number(), text); }
+    QString text(Entry entry) const { return text(entry.number()); }
+    void typeWithoutLeaving(Entry entry, const QString &typed)
+    {
+        typeWithoutLeaving(entry.number(), typed);
+    }
+    void type(Entry entry, const QString &typed) { type(entry.number(), typed); }
 
     void open(const QString &name) { QVERIFY(window->files().openFile(exampleFile(name))); }
 };
