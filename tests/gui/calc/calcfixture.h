@@ -12,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace tarvik::gui::testing {
@@ -114,6 +115,13 @@ inline void click(QPushButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
     QApplication::processEvents();
+}
+
+// Closed: hidden and waiting for its deletion, or deleted already (a closed
+// window deletes itself once events run, so tests hold it in a QPointer).
+inline bool closed(const QPointer<CalcWindow> &w)
+{
+    return !w || (w->isClosing() && !w->isVisible());
 }
 
 } // namespace tarvik::gui::testing

@@ -51,13 +51,6 @@ public:
     bool activated = false;
 };
 
-// Closed: hidden and waiting for its deletion, or deleted already (a closed
-// window deletes itself once events run, so tests hold it in a QPointer).
-bool closed(const QPointer<CalcWindow> &w)
-{
-    return !w || (w->isClosing() && !w->isVisible());
-}
-
 } // namespace
 
 class TestCalcWindow : public QObject

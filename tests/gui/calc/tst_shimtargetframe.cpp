@@ -29,12 +29,6 @@ QList<int> rows(CalcWindow *w)
         choice(w, 3)->currentIndex(), choice(w, 4)->currentIndex() };
 }
 
-// Closed: hidden and waiting for its deletion, or deleted already.
-bool closed(const QPointer<CalcWindow> &w)
-{
-    return !w || (w->isClosing() && !w->isVisible());
-}
-
 } // namespace
 
 class TestShimTargetFrame : public QObject
