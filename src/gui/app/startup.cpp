@@ -96,7 +96,7 @@ MainWindow *Startup::load(const QString &vehicleFile)
     };
     // The table's specs open over the table window, which they refill.
     std::function<void()> tableSpecs = [this] {
-        m_calc->open(CalcMode::TableSpec, -1, m_tables ? m_tables->tableWindow() : nullptr);
+        m_calc->open(CalcMode::TableSpec, kSideRight, m_tables ? m_tables->tableWindow() : nullptr);
     };
     hooks.openTable = [this] { m_tables->openTable(); };
     m_window = new MainWindow(

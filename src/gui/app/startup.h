@@ -49,7 +49,7 @@ public:
     SettingsOwner &settings() { return m_settings; }
     bool extendedRoll() const { return m_extendedRoll; }
     LayoutDocument *document() const { return m_document.get(); }
-    // The calculation window's opener (the table window's table specs: open(3, -1)).
+    // The calculation window's opener (the table window opens its table specs through it).
     CalcOpener *calc() const { return m_calc.get(); }
 
     // Design > Find Pick-up Points: the one pick-up point window, opened or

@@ -39,11 +39,11 @@ public:
     // The window the calculation window stays above (the main window).
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
 
-    // Opens the window in a mode; shimSide kSideRight (0) or kSideLeft (1)
+    // Opens the window in a mode; shimSide kSideRight or kSideLeft
     // for the shims, ignored otherwise. opener: the window that asked, when it is
     // not the main window. Returns the window, or nullptr when it could not
     // open.
-    CalcWindow *open(CalcMode mode, int shimSide = -1, QWidget *opener = nullptr);
+    CalcWindow *open(CalcMode mode, int shimSide = kSideRight, QWidget *opener = nullptr);
     // The open one, if any; never one that is closing. The window deletes
     // itself once closed: whoever keeps it keeps a QPointer.
     CalcWindow *window() const;

@@ -231,7 +231,7 @@ void MainMenus::build()
     connect(m_window.grid(), &SpecGrid::calcClicked, this, [this] {
         m_window.commitPendingEdit();
         if (m_hooks.openCalc) {
-            m_hooks.openCalc(CalcMode::Spring, -1);
+            m_hooks.openCalc(CalcMode::Spring, kSideRight); // the side is for shims only
         }
     });
 

@@ -44,7 +44,7 @@ struct CalcFixture : WorkedWindow
         }
         return w;
     }
-    CalcWindow *openCalc(CalcMode mode, int side = -1)
+    CalcWindow *openCalc(CalcMode mode, int side = kSideRight)
     {
         calc.open(mode, side);
         return shown();
