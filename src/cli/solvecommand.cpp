@@ -65,7 +65,7 @@ ordered_json movedSide(const SideSolution &d, double springCompression)
     };
 }
 
-std::string writeBackText(const EngineOutput &out, int entry)
+std::string writeBackText(const EngineOutput &out, Entry entry)
 {
     std::string text;
     for (const BoxWriteBack &w : out.writeBacks) {
@@ -122,12 +122,14 @@ ordered_json display(const EngineOutput &out)
     // The arm-dimension boxes (length in the X column, angle in the Height one).
     for (int s = 0; s < 2; ++s) {
         const std::string side = names[s];
-        d["upper_arm_length_" + side] = writeBackText(out, pointEntry(s, kColumnX, kUpperArmDim));
+        d["upper_arm_length_" + side]
+            = writeBackText(out, Entry::armDimension(s, kUpperArmDim, kColumnX));
         d["upper_arm_angle_" + side]
-            = writeBackText(out, pointEntry(s, kColumnHeight, kUpperArmDim));
-        d["lower_arm_length_" + side] = writeBackText(out, pointEntry(s, kColumnX, kLowerArmDim));
+            = writeBackText(out, Entry::armDimension(s, kUpperArmDim, kColumnHeight));
+        d["lower_arm_length_" + side]
+            = writeBackText(out, Entry::armDimension(s, kLowerArmDim, kColumnX));
         d["lower_arm_angle_" + side]
-            = writeBackText(out, pointEntry(s, kColumnHeight, kLowerArmDim));
+            = writeBackText(out, Entry::armDimension(s, kLowerArmDim, kColumnHeight));
     }
     return d;
 }

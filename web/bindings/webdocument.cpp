@@ -298,7 +298,7 @@ std::vector<int> WebDocument::applyWriteBacks()
     std::vector<int> written;
     for (const BoxWriteBack &w : m_output.writeBacks) {
         if (m_state.record.get(w.entry) != w.text && m_state.record.set(w.entry, w.text)) {
-            written.push_back(w.entry);
+            written.push_back(w.entry.number());
         }
     }
     return written;

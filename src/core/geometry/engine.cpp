@@ -100,28 +100,28 @@ void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u,
             const double sign = (s == kSideRight ? -1.0 : 1.0) * u.length;
             if (numbers.derivedArm[s][0]) {
                 const LayoutPoint p = d.upperFramePivot;
-                out.writeBacks.push_back({ pointEntry(s, kColumnX, kUpperFramePivot),
+                out.writeBacks.push_back({ Entry::coordinate(s, kUpperFramePivot, kColumnX),
                     formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kUpperFramePivot),
+                out.writeBacks.push_back({ Entry::coordinate(s, kUpperFramePivot, kColumnHeight),
                     formatPicture(p.y * u.length, "###.00") });
             }
             if (numbers.derivedArm[s][1]) {
                 const LayoutPoint p = d.lowerBallJoint;
-                out.writeBacks.push_back({ pointEntry(s, kColumnX, kLowerBallJoint),
+                out.writeBacks.push_back({ Entry::coordinate(s, kLowerBallJoint, kColumnX),
                     formatPicture(sign * p.x, "###.00") });
-                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, kLowerBallJoint),
+                out.writeBacks.push_back({ Entry::coordinate(s, kLowerBallJoint, kColumnHeight),
                     formatPicture(p.y * u.length, "###.00") });
             }
             continue;
         }
         for (const bool upper : { true, false }) {
-            const int row = upper ? kUpperArmDim : kLowerArmDim;
+            const PointRow arm = upper ? kUpperArmDim : kLowerArmDim;
             const double length = upper ? d.upperArmLength : d.lowerArmLength;
-            out.writeBacks.push_back(
-                { pointEntry(s, kColumnX, row), formatPicture(length * u.length, "##.00") });
+            out.writeBacks.push_back({ Entry::armDimension(s, arm, kColumnX),
+                formatPicture(length * u.length, "##.00") });
             if (length > 0) {
                 const char *picture = upper ? "###.00" : "###.0";
-                out.writeBacks.push_back({ pointEntry(s, kColumnHeight, row),
+                out.writeBacks.push_back({ Entry::armDimension(s, arm, kColumnHeight),
                     formatPicture(upper ? d.upperArmAngle : d.lowerArmAngle, picture) });
             }
         }
@@ -136,7 +136,7 @@ void scrubCaptions(const PassSolution &pass, const LayoutInputs &inputs,
 {
     const auto boxValue = [&](Entry entry) {
         for (const BoxWriteBack &writeBack : writeBacks) {
-            if (writeBack.entry == entry.number()) {
+            if (writeBack.entry == entry) {
                 return readNumber(writeBack.text);
             }
         }
@@ -284,7 +284,7 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
     // change of the shown king-pin angle, with the opposite sign.
     if (input.camberFollowsEdit && captions) {
         for (const int s : { kSideRight, kSideLeft }) {
-            const int entry = staticCamberEntry(s);
+            const Entry entry = Entry::otherSpec(s, kStaticCamberRow);
             const double box = inputs.side[static_cast<std::size_t>(s)].staticCamber;
             const std::string text
                 = formatPicture(box - readNumber(cap.kingPinAngle[s]) + oldKingPin[s], "####.00");

@@ -110,7 +110,7 @@ struct Captions
 // A text the solve writes back into an input box.
 struct BoxWriteBack
 {
-    int entry = 0;
+    Entry entry;
     std::string text;
 };
 

@@ -26,7 +26,11 @@ public:
     const std::string &get(int entry) const;
     bool set(int entry, std::string text);
     const std::string &get(Entry entry) const { return m_slots[entry.index()]; }
-    void set(Entry entry, std::string text) { m_slots[entry.index()] = std::move(text); }
+    bool set(Entry entry, std::string text)
+    {
+        m_slots[entry.index()] = std::move(text);
+        return true;
+    }
     void clear();
 
     const std::array<std::string, kSpecSlots> &allSlots() const { return m_slots; }

@@ -435,7 +435,7 @@ QList<int> LayoutDocument::applyWriteBacks()
     for (const BoxWriteBack &writeBack : m_output.writeBacks) {
         if (m_state.record.get(writeBack.entry) != writeBack.text
             && m_state.record.set(writeBack.entry, writeBack.text)) {
-            change.entries.append(writeBack.entry);
+            change.entries.append(writeBack.entry.number());
         }
     }
     if (!change.entries.isEmpty()) {

@@ -21,7 +21,7 @@ namespace {
 using test::setPoint;
 using test::workedExample;
 
-const std::string *writeBack(const EngineOutput &out, int entry)
+const std::string *writeBack(const EngineOutput &out, Entry entry)
 {
     const std::string *found = nullptr;
     for (const BoxWriteBack &w : out.writeBacks) {
@@ -82,11 +82,11 @@ TEST(Engine, LengthAndAngleModeWritesDerivedEndsBack)
     const EngineOutput out = runEngine(in);
     EXPECT_EQ(out.staticPass.side[kSideLeft].lowerBallJoint.x, 26.0f);
     // "###.00", right X positive; the arm rows are left as typed.
-    ASSERT_NE(writeBack(out, 1), nullptr);
-    EXPECT_EQ(*writeBack(out, 1), "12.05");
-    EXPECT_EQ(*writeBack(out, 9), "13.95");
-    EXPECT_EQ(writeBack(out, 18), nullptr);
-    EXPECT_EQ(writeBack(out, 6), nullptr);
+    ASSERT_NE(writeBack(out, kRightUpperFramePivotX), nullptr);
+    EXPECT_EQ(*writeBack(out, kRightUpperFramePivotX), "12.05");
+    EXPECT_EQ(*writeBack(out, kRightUpperFramePivotHeight), "13.95");
+    EXPECT_EQ(writeBack(out, Entry::coordinate(kSideLeft, kLowerBallJoint, kColumnX)), nullptr);
+    EXPECT_EQ(writeBack(out, kRightUpperArmLength), nullptr);
 }
 
 TEST(Engine, StrutOffsetPointOnCentrelineIsDoubled)
@@ -110,14 +110,14 @@ TEST(Engine, CamberFollowsKingPinChange)
     in.camberFollowsEdit = true;
     in.previousKingPinCaptions = { "10.31", "11.31" };
     const EngineOutput out = runEngine(in);
-    ASSERT_NE(writeBack(out, 38), nullptr);
-    EXPECT_EQ(*writeBack(out, 38), "-1.50");
-    EXPECT_EQ(writeBack(out, 49), nullptr); // unchanged king-pin: no write-back
+    ASSERT_NE(writeBack(out, kRightStaticCamber), nullptr);
+    EXPECT_EQ(*writeBack(out, kRightStaticCamber), "-1.50");
+    EXPECT_EQ(writeBack(out, kLeftStaticCamber), nullptr); // unchanged king-pin: no write-back
     // This call's results still use the camber as it was.
     EXPECT_NEAR(out.staticPass.side[kSideRight].camber, -0.5, 1e-9);
 
     in.camberFollowsEdit = false;
-    EXPECT_EQ(writeBack(runEngine(in), 38), nullptr);
+    EXPECT_EQ(writeBack(runEngine(in), kRightStaticCamber), nullptr);
 }
 
 TEST(Engine, UnclosableLinkageFlagsLayoutProblem)

@@ -88,8 +88,8 @@ TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
         // The arm dimensions written back are millimetres, the angles the same.
         for (const BoxWriteBack &w : b.writeBacks) {
             for (const BoxWriteBack &v : a.writeBacks) {
-                if (v.entry == w.entry && entryQuantity(w.entry) == Quantity::Angle) {
-                    EXPECT_EQ(v.text, w.text) << name << " entry " << w.entry;
+                if (v.entry == w.entry && entryQuantity(w.entry.number()) == Quantity::Angle) {
+                    EXPECT_EQ(v.text, w.text) << name << " entry " << w.entry.number();
                 }
             }
         }
