@@ -12,6 +12,7 @@
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <optional>
 
 namespace tarvik::web {
 
@@ -68,7 +69,10 @@ void applyEntriesOf(WebDocument &doc, const val &entries)
     const int count = entries["length"].as<int>();
     for (int i = 0; i < count; ++i) {
         const val e = entries[i];
-        writeBack.entries.push_back({ e["entry"].as<int>(), e["text"].as<std::string>() });
+        // A number that names no box is left out, as the record would refuse it.
+        if (const std::optional<Entry> entry = Entry::numbered(e["entry"].as<int>())) {
+            writeBack.entries.push_back({ *entry, e["text"].as<std::string>() });
+        }
     }
     writeBack.redraw = true;
     doc.applyWriteBack(writeBack);

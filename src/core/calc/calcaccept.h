@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/calc/calcmessage.h"
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 #include "core/table/tablespec.h"
 
 #include <optional>
@@ -29,7 +29,7 @@ struct ShimChoices
 
 struct CalcEntryWrite
 {
-    int entry = 0;
+    Entry entry;
     std::string text;
 
     friend bool operator==(const CalcEntryWrite &, const CalcEntryWrite &) = default;

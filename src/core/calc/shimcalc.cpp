@@ -207,15 +207,16 @@ CalcAcceptResult ShimCalc::acceptWithin(const CalcAnswers &answers) const
     // The move gives the joint in the layout frame, where the right side's
     // X is negative; the boxes hold every X as a positive distance.
     const int side = m_shimSide;
-    const int jointX = pointEntry(side, kColumnX, kUpperBallJoint);
-    const int jointHeight = pointEntry(side, kColumnHeight, kUpperBallJoint);
-    const int pivotX = pointEntry(side, kColumnX, kUpperFramePivot);
+    const Entry jointX = Entry::coordinate(side, kUpperBallJoint, kColumnX);
+    const Entry jointHeight = Entry::coordinate(side, kUpperBallJoint, kColumnHeight);
+    const Entry pivotX = Entry::coordinate(side, kUpperFramePivot, kColumnX);
     const double newX = side == kSideRight ? -double(moved.newJoint.x) : double(moved.newJoint.x);
     CalcWriteBack wb;
     wb.entries = {
         { jointX, formatPicture(newX * mm, "###.00") },
         { jointHeight, formatPicture(double(moved.newJoint.y) * mm, "###.00") },
-        { pivotX, formatPicture((moved.shim + readNumber(entryText(pivotX))) * mm, "###.00") },
+        { pivotX,
+            formatPicture((moved.shim + readNumber(entryText(pivotX.number()))) * mm, "###.00") },
     };
     wb.redraw = true;
     wb.camberFollowsEdit = camberFollows;

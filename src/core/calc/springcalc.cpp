@@ -190,10 +190,10 @@ CalcAcceptResult SpringCalc::acceptWithin(const CalcAnswers &answers) const
     CalcWriteBack wb;
     // No side chosen sends the rate to both, as "both" does.
     if (side != kSideIndexLeft) {
-        wb.entries.push_back({ springRateEntry(kSideRight), output(0).value });
+        wb.entries.push_back({ Entry::otherSpec(kSideRight, kSpringRateRow), output(0).value });
     }
     if (side != kSideIndexRight) {
-        wb.entries.push_back({ springRateEntry(kSideLeft), output(0).value });
+        wb.entries.push_back({ Entry::otherSpec(kSideLeft, kSpringRateRow), output(0).value });
     }
     // The wheel rates shown in the main window come from the spring rates.
     wb.redraw = true;

@@ -84,9 +84,9 @@ void CalcWindow::applyWriteBack(const CalcWriteBack &writeBack)
     if (!writeBack.entries.empty()) {
         // One change of the layout; its redraw lets the static camber follow
         // the moved arm when the shim's answer (or the option) said so.
-        EntryTexts texts;
+        EntryEdits texts;
         for (const CalcEntryWrite &write : writeBack.entries) {
-            texts.emplace_back(write.entry, QString::fromStdString(write.text));
+            texts.emplace_back(write.entry.number(), QString::fromStdString(write.text));
         }
         m_document.setEntries(
             texts, writeBack.camberFollowsEdit, QString::fromStdString(m_session->stepName()));

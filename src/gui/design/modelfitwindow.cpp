@@ -361,7 +361,7 @@ void ModelFitWindow::applyCommand()
             != MessageAnswer::Yes) {
         return;
     }
-    EntryTexts texts;
+    EntryEdits texts;
     for (const DesignEntryChange &change : m_answer->entries) {
         texts.emplace_back(change.entry, qs(change.text));
     }

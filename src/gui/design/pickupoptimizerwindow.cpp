@@ -325,7 +325,7 @@ void PickupOptimizerWindow::applyCommand()
             != MessageAnswer::Yes) {
         return;
     }
-    EntryTexts texts;
+    EntryEdits texts;
     for (const DesignChange &c : m_answerChanges) {
         texts.emplace_back(c.entry, QString::fromStdString(c.after));
     }

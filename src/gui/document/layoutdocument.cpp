@@ -118,7 +118,7 @@ void LayoutDocument::acceptEdit(int entry, const QString &text)
         differs ? qs(entryDescription(entry, m_state.suspensionType)) : QString());
 }
 
-void LayoutDocument::setEntries(const EntryTexts &texts, bool camberFollows, const QString &what)
+void LayoutDocument::setEntries(const EntryEdits &texts, bool camberFollows, const QString &what)
 {
     if (camberFollows) {
         m_camberFollowsEdit = true;
@@ -133,7 +133,7 @@ void LayoutDocument::beginGesture(const QString &what)
     boxEntered();
 }
 
-void LayoutDocument::gestureEntries(const EntryTexts &texts)
+void LayoutDocument::gestureEntries(const EntryEdits &texts)
 {
     if (!m_gesture) {
         return;
@@ -158,7 +158,7 @@ void LayoutDocument::cancelGesture()
     if (!gesture) {
         return;
     }
-    EntryTexts texts;
+    EntryEdits texts;
     for (int slot = 0; slot < kSpecSlots; ++slot) {
         if (gesture->before.record.get(slot) != m_state.record.get(slot)) {
             texts.emplace_back(slot, qs(gesture->before.record.get(slot)));
@@ -320,7 +320,7 @@ void LayoutDocument::setAfterPrinting()
     m_view.afterPrinting = true;
 }
 
-void LayoutDocument::commit(const EntryTexts &texts, LayoutChange change, bool markChanged,
+void LayoutDocument::commit(const EntryEdits &texts, LayoutChange change, bool markChanged,
     bool keepCamberFollows, const QString &what)
 {
     const Snapshot before = snapshot();

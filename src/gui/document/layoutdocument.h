@@ -62,7 +62,7 @@ struct LayoutChange
 };
 
 // Entry texts to set as one change.
-using EntryTexts = std::vector<std::pair<int, QString>>;
+using EntryEdits = std::vector<std::pair<int, QString>>;
 
 class LayoutDocument : public QObject
 {
@@ -91,13 +91,13 @@ public:
     // redraw, as after an accepted edit.
     // what names the step in the Edit menu ("Undo " + what).
     void setEntries(
-        const EntryTexts &texts, bool camberFollows = false, const QString &what = QString());
+        const EntryEdits &texts, bool camberFollows = false, const QString &what = QString());
     // A gesture (a drag of a point in the front view): entries set live
     // between begin and end redraw as they come and make one step named
     // what; cancel puts the layout back as it was at the begin. The camber
     // follows the king-pin change as after a typed edit.
     void beginGesture(const QString &what);
-    void gestureEntries(const EntryTexts &texts);
+    void gestureEntries(const EntryEdits &texts);
     void endGesture();
     void cancelGesture();
     bool inGesture() const { return m_gesture.has_value(); }
@@ -154,7 +154,7 @@ private:
     // Every change of the layout passes here: the entries set, the flags
     // named in change announced, then the redraw; a step is recorded when
     // what names it and the layout now differs.
-    void commit(const EntryTexts &texts, LayoutChange change, bool markChanged,
+    void commit(const EntryEdits &texts, LayoutChange change, bool markChanged,
         bool keepCamberFollows, const QString &what = QString());
     // Puts the solve's write-backs into the record; gives the entries changed.
     QList<int> applyWriteBacks();

@@ -67,7 +67,7 @@ void MainWindow::doEdit(EditCode code)
         message(m_platform, this, qs(kCenterNeedsTracks), MessageIcon::Exclamation);
         return;
     }
-    EntryTexts changes;
+    EntryEdits changes;
     for (int entry = 0; entry < kEntryCount; ++entry) {
         if (record.get(entry) != m_document.state().record.get(entry)) {
             changes.emplace_back(entry, QString::fromStdString(record.get(entry)));

@@ -190,7 +190,8 @@ TEST_F(CalcSessionTest, ShimDirectionAndCustomThickness)
     ASSERT_EQ(r.outcome, CalcAcceptResult::Outcome::Close);
     EXPECT_EQ(asked, std::vector<std::string> { "Let Camber Change?" });
     EXPECT_FALSE(r.writeBack->camberFollowsEdit);
-    EXPECT_EQ(r.writeBack->entries[2], (CalcEntryWrite { 17, "12.13" }));
+    EXPECT_EQ(r.writeBack->entries[2],
+        (CalcEntryWrite { Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnX), "12.13" }));
     EXPECT_EQ(r.writeBack->shimChoices, (ShimChoices { 0, 2, 2, -1, 0.125 }));
     EXPECT_EQ(r.writeBack->shimSide, kSideLeft);
 }
@@ -251,7 +252,7 @@ TEST_F(CalcSessionTest, SpringLowerArmPrefillAndTheSidesItIsSentTo)
         ASSERT_TRUE(r.writeBack);
         std::vector<int> written;
         for (const CalcEntryWrite &w : r.writeBack->entries) {
-            written.push_back(w.entry);
+            written.push_back(w.entry.number());
             EXPECT_EQ(w.text, s.output(0).value);
         }
         EXPECT_EQ(written, entries);
