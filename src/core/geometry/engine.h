@@ -40,7 +40,7 @@ struct EngineInput
     int unitsFlag = 0;
     SuspensionType suspensionType = SuspensionType::DoubleAArm;
     EntryMode entryMode = EntryMode::XAndHeight;
-    int applyDiveRoll = false; // 0 static only, 1 dive and roll shown
+    bool applyDiveRoll = false; // false: the static layout only
     // Camber-gain definition: choice 0 is the standard 1 inch of dive, no roll.
     int gainSpecChoice = 0;
     std::string gainDiveText;

@@ -30,7 +30,7 @@ public:
     }
     static constexpr Entry otherSpec(int side, OtherSpecsRow row)
     {
-        return Entry((side == kSideLeft ? 43 : 32) + static_cast<int>(row));
+        return Entry(otherSpecsEntry(side == kSideLeft ? kSideLeft : kSideRight, row));
     }
     static constexpr Entry dive() { return Entry(kDiveEntry); }
     static constexpr Entry roll() { return Entry(kRollEntry); }
@@ -69,8 +69,8 @@ private:
     }
     static constexpr int pointNumber(int side, int column, PointRow row)
     {
-        return (side == kSideLeft ? 16 : 0) + (column == kColumnHeight ? 8 : 0)
-            + static_cast<int>(row);
+        return pointEntry(side == kSideLeft ? kSideLeft : kSideRight,
+            column == kColumnHeight ? kColumnHeight : kColumnX, row);
     }
 
     int m_number = 0;

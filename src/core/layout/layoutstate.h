@@ -21,11 +21,11 @@ struct LayoutState
     int unitsFlag = 0; // 0 English units
     std::string comment; // lines joined by CR LF
     std::string currentFile = kUntitled; // full path, or "Untitled"
-    int changed = 0; // 1 after an accepted edit, 0 after a file read or write
+    bool changed = false; // set by an accepted edit, cleared by a file read or write
     // Not stored in files: whether the dive and roll entries are applied
-    // (0 static only, 1 dive and roll shown), and the entry of the last
-    // accepted edit (-1 before any), where the calculation window starts.
-    int applyDiveRoll = false;
+    // (false: static only), and the entry of the last accepted edit (-1
+    // before any), where the calculation window starts.
+    bool applyDiveRoll = false;
     int lastEditedEntry = -1;
 
     // The state of File > New: every slot, the comment and the file cleared.

@@ -17,7 +17,7 @@ EngineOutput solveWith(LayoutState layout, const char *text, const char *dive, c
     layout.record.set(kLeftUpperFramePivotHeight, text);
     layout.record.set(kDiveEntry, dive);
     layout.record.set(kRollEntry, roll);
-    layout.applyDiveRoll = dive[0] != '\0' ? 1 : 0;
+    layout.applyDiveRoll = dive[0] != '\0';
     SolveOptions options;
     options.withScene = false;
     return runEngine(buildEngineInput(layout, Settings {}, options));

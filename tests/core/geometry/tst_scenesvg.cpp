@@ -72,7 +72,7 @@ int countKind(const Scene &scene, SceneItem::Kind kind)
 TEST(SceneSvg, OneElementPerItemWithTheMovedCaptions)
 {
     EngineInput in = test::workedExample();
-    for (const int applyDiveRoll : { 0, 1 }) {
+    for (const bool applyDiveRoll : { false, true }) {
         SCOPED_TRACE(applyDiveRoll);
         in.applyDiveRoll = applyDiveRoll;
         in.entries[Entry::dive()] = "1";
