@@ -149,7 +149,9 @@ int runTableCommand(const std::vector<std::string> &args)
         // The file's own message stands alone, as every command prints it.
         return refusal.empty() ? reportCliError(message) : refuse(refusal);
     }
-    if (vehicle.unitsFlag != 0) {
+    LayoutState layout;
+    layout.takeVehicle(vehicle, parsed.file);
+    if (layout.units == Units::Metric) {
         // The standard range is the same two inches each way, in millimetres.
         for (const auto &[option, text] :
             { std::pair { "dive-from", &spec.DiveFrom }, std::pair { "dive-to", &spec.DiveTo } }) {
@@ -157,13 +159,11 @@ int runTableCommand(const std::vector<std::string> &args)
                 *text = convertText(*text, Quantity::Length, true);
             }
         }
-        refusal = tableSpecRefusal(spec, vehicle.unitsFlag);
+        refusal = tableSpecRefusal(spec, layout.units);
     }
     if (!refusal.empty()) {
         return refuse(refusal);
     }
-    LayoutState layout;
-    layout.takeVehicle(vehicle, parsed.file);
     const CamberTable table
         = fillQuantityTable(quantity, spec, buildEngineInput(layout, settings), BaselineState {});
     if (!table.refusal.empty()) {

@@ -122,7 +122,7 @@ QImage recentFiles(ShotContext &c)
 QImage metric(ShotContext &c)
 {
     MainScene scene(c.data, QStringLiteral("WORKED.TK"));
-    scene.window->chooseUnits(true);
+    scene.window->chooseUnits(Units::Metric);
     return grabWindow(scene.window.get());
 }
 

@@ -50,7 +50,7 @@ val designResultOf(const OptimizerResult &r, const LayoutState &before)
     }
     out.set("targets", targets);
     out.set(
-        "movement", r.refusal.empty() ? designMovementText(r, before.unitsFlag) : std::string());
+        "movement", r.refusal.empty() ? designMovementText(r, before.units) : std::string());
     out.set("layoutProblem", r.layoutProblem);
     // What the window says of the answer, as the desktop's window says it.
     const std::string how = r.stop == OptimizerStop::Cancelled ? "Stopped"

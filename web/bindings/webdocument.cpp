@@ -48,7 +48,7 @@ WebDocument::WebDocument(std::string dataDir)
 
 void WebDocument::loadDefinitions()
 {
-    const auto file = findDefinitionsFile(m_dataDir, m_state.unitsFlag);
+    const auto file = findDefinitionsFile(m_dataDir, m_state.units);
     m_definitions = file.empty() ? FieldDefinitions {} : tarvik::loadDefinitions(file, false);
 }
 
@@ -59,7 +59,7 @@ std::string WebDocument::openText(const std::string &text, const std::string &na
         return read.message;
     }
     m_state.takeVehicle(read.data, name);
-    takeUnits(m_state.unitsFlag);
+    takeUnits(m_state.units);
     m_undo.clear();
     m_redo.clear();
     m_saved = snapshot();
@@ -141,33 +141,33 @@ void WebDocument::applyWriteBack(const CalcWriteBack &writeBack)
 
 std::string WebDocument::shownEntry(int entry) const
 {
-    return shownEntryText(m_state.record.get(entry), entry, m_state.unitsFlag);
+    return shownEntryText(m_state.record.get(entry), entry, m_state.units);
 }
 
 void WebDocument::setUnits(bool metric)
 {
-    if (metric == (m_state.unitsFlag != 0)) {
+    if (metric == (m_state.units == Units::Metric)) {
         return;
     }
     const Snapshot before = snapshot();
     m_state.record = convertRecord(m_state.record, metric);
     m_state.changed = true;
-    takeUnits(metric ? 1 : 0);
+    takeUnits(metric ? Units::Metric : Units::English);
     redraw(false);
     record(before);
 }
 
 double WebDocument::lengthFactor() const
 {
-    return unitFactor(Quantity::Length, m_state.unitsFlag);
+    return unitFactor(Quantity::Length, m_state.units);
 }
 
-// The settings and the definitions follow the layout's units flag.
-void WebDocument::takeUnits(int unitsFlag)
+// The settings and the definitions follow the layout's units.
+void WebDocument::takeUnits(Units units)
 {
-    m_state.unitsFlag = unitsFlag;
-    if ((m_settings.unitsFlag != 0) != (unitsFlag != 0)) {
-        convertSettingsUnits(m_settings, unitsFlag);
+    m_state.units = units;
+    if (m_settings.units != units) {
+        convertSettingsUnits(m_settings, units);
     }
     loadDefinitions();
 }
@@ -223,7 +223,7 @@ void WebDocument::setApplyDiveRoll(bool applied)
 
 WebDocument::Snapshot WebDocument::snapshot() const
 {
-    return { m_state.record, m_state.suspensionType, m_state.unitsFlag, m_state.comment };
+    return { m_state.record, m_state.suspensionType, m_state.units, m_state.comment };
 }
 
 void WebDocument::restore(const Snapshot &s)
@@ -231,8 +231,8 @@ void WebDocument::restore(const Snapshot &s)
     m_state.record = s.record;
     m_state.suspensionType = s.suspensionType;
     m_state.comment = s.comment;
-    if (s.unitsFlag != m_state.unitsFlag) {
-        takeUnits(s.unitsFlag);
+    if (s.units != m_state.units) {
+        takeUnits(s.units);
     }
     m_state.changed = s != m_saved;
     redraw(false);
@@ -324,7 +324,7 @@ std::vector<PointSpot> WebDocument::spots(int width, int height) const
     options.width = width;
     options.height = height;
     const ScenePlacement placed = sceneSvgPlacement(m_output.scene, options);
-    const double toPicture = kDrawingFactor / unitFactor(Quantity::Length, m_state.unitsFlag);
+    const double toPicture = kDrawingFactor / unitFactor(Quantity::Length, m_state.units);
     std::vector<PointSpot> out;
     for (int side = 0; side < 2; ++side) {
         for (int row = kUpperBallJoint; row <= kLowerSpringPad; ++row) {
@@ -352,11 +352,11 @@ std::string WebDocument::dragTo(int side, int row, double x, double y, int width
     if (placed.scale <= 0) {
         return {};
     }
-    const double toLayout = unitFactor(Quantity::Length, m_state.unitsFlag) / kDrawingFactor;
+    const double toLayout = unitFactor(Quantity::Length, m_state.units) / kDrawingFactor;
     const double pictureX = (x - placed.originX) / placed.scale;
     const double pictureY = (placed.originY - y) / placed.scale;
     const DragOutcome outcome = dragPoint(
-        side, row, pictureX * toLayout, pictureY * toLayout, m_state.unitsFlag, m_definitions);
+        side, row, pictureX * toLayout, pictureY * toLayout, m_state.units, m_definitions);
     if (!outcome.point) {
         return outcome.message;
     }

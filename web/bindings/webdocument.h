@@ -12,6 +12,7 @@
 #include "core/geometry/engineinputbuilder.h"
 #include "core/geometry/scenesvg.h"
 #include "core/layout/fieldinfo.h"
+#include "core/layout/layoutkinds.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
 
@@ -69,7 +70,7 @@ public:
     // Options, Metric Units: the layout and the settings' dive ranges are
     // converted, the units' definitions loaded; one step of the history.
     void setUnits(bool metric);
-    bool metric() const { return m_state.unitsFlag != 0; }
+    bool metric() const { return m_state.units == Units::Metric; }
     // Layout length units per inch (25.4 on a metric layout): the dive slider's scale.
     double lengthFactor() const;
 
@@ -103,12 +104,12 @@ private:
     {
         SpecRecord record;
         SuspensionType suspensionType = SuspensionType::DoubleAArm;
-        int unitsFlag = 0;
+        Units units = Units::English;
         std::string comment;
         bool operator==(const Snapshot &other) const
         {
             return record.allSlots() == other.record.allSlots()
-                && suspensionType == other.suspensionType && unitsFlag == other.unitsFlag
+                && suspensionType == other.suspensionType && units == other.units
                 && comment == other.comment;
         }
     };
@@ -118,7 +119,7 @@ private:
     void redraw(bool camberFollows);
     std::vector<int> applyWriteBacks();
     void loadDefinitions();
-    void takeUnits(int unitsFlag);
+    void takeUnits(Units units);
 
     std::string m_dataDir;
     LayoutState m_state;

@@ -40,12 +40,12 @@ WebTable::WebTable(WebDocument &doc)
 
 void WebTable::followUnits()
 {
-    const int units = m_doc->state().unitsFlag;
+    const Units units = m_doc->state().units;
     for (const TableQuantity q : kTableQuantities) {
-        int &kept = m_baselineUnits[static_cast<std::size_t>(quantityIndex(q))];
-        if ((kept != 0) != (units != 0)) {
-            convertBaselineUnits(
-                m_baselines[static_cast<std::size_t>(quantityIndex(q))], q, units != 0);
+        Units &kept = m_baselineUnits[static_cast<std::size_t>(quantityIndex(q))];
+        if (kept != units) {
+            convertBaselineUnits(m_baselines[static_cast<std::size_t>(quantityIndex(q))], q,
+                units == Units::Metric);
             kept = units;
         }
     }
@@ -131,7 +131,7 @@ val WebTable::view() const
 
 void WebTable::saveBaseline()
 {
-    m_baselineUnits[static_cast<std::size_t>(quantity())] = m_doc->state().unitsFlag;
+    m_baselineUnits[static_cast<std::size_t>(quantity())] = m_doc->state().units;
     copyTableToBaseline(m_table, m_doc->settings().tableSpec, baseline());
     baseline().BaselineIsSaved = 1;
     baseline().ShowBaseline = 1;
@@ -153,7 +153,7 @@ bool WebTable::takeBaselineText(const std::string &text, bool metric)
     if (read.ok) {
         const auto q = static_cast<std::size_t>(quantityIndex(read.quantity));
         m_baselines[q] = read.baseline;
-        m_baselineUnits[q] = metric ? 1 : 0;
+        m_baselineUnits[q] = metric ? Units::Metric : Units::English;
     }
     return read.ok;
 }

@@ -52,7 +52,7 @@ private:
     WebDocument *m_doc;
     TableQuantity m_quantity = TableQuantity::Camber;
     std::array<BaselineState, kTableQuantityCount> m_baselines;
-    std::array<int, kTableQuantityCount> m_baselineUnits {}; // each baseline's units flag
+    std::array<Units, kTableQuantityCount> m_baselineUnits {}; // each baseline's units
     bool m_filled = false;
     CamberTable m_table;
     std::string m_notice; // a message the window shows once (baseline spec mismatch)

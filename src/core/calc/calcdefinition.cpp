@@ -296,19 +296,19 @@ std::string calcDefinitionBaseName(CalcMode mode)
     }
 }
 
-std::string calcDefinitionFileName(CalcMode mode, int unitsFlag)
+std::string calcDefinitionFileName(CalcMode mode, Units units)
 {
     const std::string base = calcDefinitionBaseName(mode);
     if (base.empty()) {
         return {};
     }
-    return base + (unitsFlag != 0 ? "m" : "") + ".CLC";
+    return base + (units == Units::Metric ? "m" : "") + ".CLC";
 }
 
 std::filesystem::path findCalcDefinitionFile(
-    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag)
+    const std::filesystem::path &dataDir, CalcMode mode, Units units)
 {
-    const std::string name = calcDefinitionFileName(mode, unitsFlag);
+    const std::string name = calcDefinitionFileName(mode, units);
     if (name.empty()) {
         return {};
     }
@@ -348,15 +348,15 @@ CalcDefinitionResult loadCalcDefinition(const std::filesystem::path &file)
 }
 
 CalcDefinitionResult loadCalcDefinitionFor(
-    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag)
+    const std::filesystem::path &dataDir, CalcMode mode, Units units)
 {
-    const std::string name = calcDefinitionFileName(mode, unitsFlag);
+    const std::string name = calcDefinitionFileName(mode, units);
     if (name.empty()) {
         return { std::nullopt,
             "There is no calculation number " + std::to_string(static_cast<int>(mode))
                 + " to open." };
     }
-    const std::filesystem::path file = findCalcDefinitionFile(dataDir, mode, unitsFlag);
+    const std::filesystem::path file = findCalcDefinitionFile(dataDir, mode, units);
     if (file.empty()) {
         return { std::nullopt,
             "The calculation file " + (dataDir / "CALC" / name).string()

@@ -22,6 +22,8 @@
 // and a message that names the file.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -76,13 +78,13 @@ struct CalcDefinitionResult
 
 // "SHIMNEW", "GAINSPEC", "TABLSPEC" or "spring"; empty for any other mode.
 std::string calcDefinitionBaseName(CalcMode mode);
-// Base name + "m" when the units flag is not zero + ".CLC"; empty for an
+// Base name + "m" for metric units + ".CLC"; empty for an
 // unknown mode.
-std::string calcDefinitionFileName(CalcMode mode, int unitsFlag);
+std::string calcDefinitionFileName(CalcMode mode, Units units);
 // The file under dataDir's CALC folder, found whatever the letter case of the
 // folder and file names; empty when absent.
 std::filesystem::path findCalcDefinitionFile(
-    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag);
+    const std::filesystem::path &dataDir, CalcMode mode, Units units);
 
 // fileLabel is how messages name the file (its path).
 CalcDefinitionResult parseCalcDefinition(std::string_view text, std::string_view fileLabel);
@@ -90,7 +92,7 @@ CalcDefinitionResult loadCalcDefinition(const std::filesystem::path &file);
 // Finds and loads the definition of a mode; a missing file is named by the
 // path where it was looked for.
 CalcDefinitionResult loadCalcDefinitionFor(
-    const std::filesystem::path &dataDir, CalcMode mode, int unitsFlag);
+    const std::filesystem::path &dataDir, CalcMode mode, Units units);
 
 // Empty when the definition has the rows and outputs the mode's calculation
 // reads (shims: choice rows 1-4, numeric row 5, three outputs; spring:

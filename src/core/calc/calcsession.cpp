@@ -68,7 +68,7 @@ CalcSession::CalcSession(
     , m_resultName(definition.resultName)
     , m_noteText(definition.noteText)
     , m_frameCaptions(definition.frameCaptions)
-    , m_unitsFlag(context.layout.unitsFlag)
+    , m_units(context.layout.units)
     , m_mode(mode)
     , m_resultMax(definition.resultMax)
     , m_resultMin(definition.resultMin)
@@ -82,7 +82,7 @@ CalcSession::CalcSession(
     for (const Entry e : Entry::every()) {
         const std::string &text = context.layout.record.get(e);
         m_entries[e]
-            = m_unitsFlag != 0 ? convertText(text, entryQuantity(e.number()), false) : text;
+            = m_units == Units::Metric ? convertText(text, entryQuantity(e.number()), false) : text;
     }
     for (std::size_t j = 0; j < m_outputs.size(); ++j) {
         CalcOutputRow &out = m_outputs[j];
@@ -346,12 +346,11 @@ CalcOpenResult openCalcWindow(
             return out;
         }
     }
-    const CalcDefinitionResult loaded
-        = loadCalcDefinitionFor(dataDir, mode, context.layout.unitsFlag);
+    const CalcDefinitionResult loaded = loadCalcDefinitionFor(dataDir, mode, context.layout.units);
     std::string problem = loaded.message;
     if (loaded.definition) {
         problem = calcDefinitionMismatch(mode, *loaded.definition,
-            findCalcDefinitionFile(dataDir, mode, context.layout.unitsFlag).string());
+            findCalcDefinitionFile(dataDir, mode, context.layout.units).string());
     }
     if (!problem.empty()) {
         out.refusal = CalcMessage { "Calculation Not Available", std::move(problem),

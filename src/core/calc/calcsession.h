@@ -71,7 +71,7 @@ struct CalcContext
     {
     }
 
-    const LayoutState &layout; // entry texts and the units flag
+    const LayoutState &layout; // entry texts and the units
     const Settings &settings; // camber-gain definition, table spec, camber option
     int shimSide = kSideRight; // shims: kSideRight (0) or kSideLeft (1)
     std::optional<ShimChoices> shimChoices; // shims: remembered for that side
@@ -182,7 +182,7 @@ protected:
     // metric layout's texts converted), so every calculation works in the
     // units of its formulas; what goes back is in the layout's units.
     EntryTexts m_entries;
-    int m_unitsFlag = 0;
+    Units m_units = Units::English;
 
 private:
     CalcMode m_mode;
@@ -216,7 +216,7 @@ struct CalcOpenResult
 };
 
 // Everything an opener does: the shim calculator's geometry check, finding
-// and reading the mode's definition (by the layout's units flag), making the
+// and reading the mode's definition (by the layout's units), making the
 // session and its first calculation.
 CalcOpenResult openCalcWindow(
     CalcMode mode, const std::filesystem::path &dataDir, const CalcContext &context);

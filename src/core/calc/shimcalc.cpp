@@ -113,7 +113,7 @@ CalcFeedback ShimCalc::recalculate()
     // Output 0 shows the thickness in the layout's units: the standard
     // shims' inch sizes in millimetres for a metric layout, whose custom
     // thickness is typed in millimetres too.
-    const double mm = unitFactor(Quantity::Length, m_unitsFlag);
+    const double mm = unitFactor(Quantity::Length, m_units);
     const double thickness = standard ? (sixteenths * kSixteenthIn + eighths * kEighthIn) * mm
                                       : (custom ? rowNumber(5) : 0);
     const std::string &staticCamber = entryText(staticCamberEntry(m_shimSide));
@@ -170,7 +170,7 @@ std::optional<CalcAcceptResult> ShimCalc::refuseAccept() const
 
 CalcAcceptResult ShimCalc::acceptWithin(const CalcAnswers &answers) const
 {
-    const double mm = unitFactor(Quantity::Length, m_unitsFlag);
+    const double mm = unitFactor(Quantity::Length, m_units);
     const ShimResult moved
         = runShimMove(m_entries, m_shimSide, choiceOf(1), readNumber(output(0).value) / mm);
     CalcAcceptResult refused;

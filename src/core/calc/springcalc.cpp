@@ -162,7 +162,7 @@ CalcFeedback SpringCalc::recalculate()
     }
     if (rate) {
         // The formulas give pounds per inch; a metric layout takes N/mm.
-        out.value = springRateText(*rate * unitFactor(Quantity::Rate, m_unitsFlag));
+        out.value = springRateText(*rate * unitFactor(Quantity::Rate, m_units));
         out.enabled = true;
     }
     return {};

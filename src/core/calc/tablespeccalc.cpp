@@ -36,7 +36,7 @@ CalcFeedback TableSpecCalc::recalculate()
     CalcFeedback feedback;
     CalcOutputRow &out = outputRef(0);
     out.visible = out.enabled = false;
-    const TableSpecFit fit = fitTableSpec(specFromRows(), m_unitsFlag);
+    const TableSpecFit fit = fitTableSpec(specFromRows(), m_units);
     for (const std::string &warning : fit.warnings) {
         feedback.messages.push_back(CalcMessage { "", warning });
     }
@@ -50,7 +50,7 @@ CalcFeedback TableSpecCalc::recalculate()
 CalcAcceptResult TableSpecCalc::acceptWithin(const CalcAnswers &) const
 {
     const TableSpec spec = specFromRows();
-    const std::string refusal = tableSpecRefusal(spec, m_unitsFlag);
+    const std::string refusal = tableSpecRefusal(spec, m_units);
     if (!refusal.empty()) {
         // The fit stops at the largest increment; only a narrower range helps.
         return CalcAcceptResult::stayOpen(CalcMessage { "Table Too Large",

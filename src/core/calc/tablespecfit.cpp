@@ -41,7 +41,7 @@ struct AxisFit
 
 } // namespace
 
-TableSpecFit fitTableSpec(const TableSpec &spec, int unitsFlag)
+TableSpecFit fitTableSpec(const TableSpec &spec, Units units)
 {
     TableSpecFit fit;
     fit.spec = spec;
@@ -57,8 +57,7 @@ TableSpecFit fitTableSpec(const TableSpec &spec, int unitsFlag)
     // Each pass either coarsens one axis or ends, and an axis can be
     // coarsened at most four times, so this ends within nine passes.
     for (;;) {
-        fit.diveCount
-            = specWindowCount(s.DiveFrom, s.DiveTo, diveIncrement(s.DiveIncIndex, unitsFlag));
+        fit.diveCount = specWindowCount(s.DiveFrom, s.DiveTo, diveIncrement(s.DiveIncIndex, units));
         fit.rollCount = specWindowCount(s.RollFrom, s.RollTo, rollIncrement(s.RollIncIndex));
         bool coarsened = false;
         // Roll is checked first in both orientations.
@@ -85,7 +84,7 @@ TableSpecFit fitTableSpec(const TableSpec &spec, int unitsFlag)
         }
     }
     fit.fits = !roll.stuck && !dive.stuck;
-    const double diveIncrementValue = diveIncrement(s.DiveIncIndex, unitsFlag);
+    const double diveIncrementValue = diveIncrement(s.DiveIncIndex, units);
     const double rollIncrementValue = rollIncrement(s.RollIncIndex);
     fit.diveStep
         = readNumber(s.DiveTo) < readNumber(s.DiveFrom) ? -diveIncrementValue : diveIncrementValue;

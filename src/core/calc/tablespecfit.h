@@ -8,6 +8,7 @@
 // spec as it is for the user to narrow the range.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/table/tablespec.h"
 
 #include <string>
@@ -26,8 +27,8 @@ struct TableSpecFit
     double rollStep = 0;
 };
 
-// unitsFlag: the layout's units (dive steps in millimetres when not 0).
-TableSpecFit fitTableSpec(const TableSpec &spec, int unitsFlag = 0);
+// units: the layout's units (dive steps in millimetres when metric).
+TableSpecFit fitTableSpec(const TableSpec &spec, Units units = Units::English);
 
 // A short list of axis values: at most 3 values, " ...." and the last one
 // down the page (vertical), at most 5, " ...." and the last across it. Values

@@ -73,14 +73,14 @@ DesignForm::DesignForm(const LayoutState &layout, const Settings &settings)
 
 void DesignForm::fill()
 {
-    const double reach = kDesignReachIn * unitFactor(Quantity::Length, m_layout.unitsFlag);
+    const double reach = kDesignReachIn * unitFactor(Quantity::Length, m_layout.units);
     // Camber targets start at the layout's own dive and roll, or at one inch
     // of dive when it has none.
     const std::string &diveBox = m_layout.record.get(kDiveEntry);
     const std::string &rollBox = m_layout.record.get(kRollEntry);
     const bool moved = readNumber(diveBox) != 0 || readNumber(rollBox) != 0;
     const std::string dive = moved ? numberText(readNumber(diveBox))
-                                   : numberText(unitFactor(Quantity::Length, m_layout.unitsFlag));
+                                   : numberText(unitFactor(Quantity::Length, m_layout.units));
     const std::string roll = moved ? numberText(readNumber(rollBox)) : "0";
 
     m_targets.clear();
@@ -121,7 +121,7 @@ void DesignForm::fill()
 
 void DesignForm::refresh(const LayoutState &layout, const Settings &settings)
 {
-    const bool otherUnits = layout.unitsFlag != m_layout.unitsFlag;
+    const bool otherUnits = layout.units != m_layout.units;
     m_layout = layout;
     m_settings = settings;
     if (otherUnits) {
@@ -168,7 +168,7 @@ void DesignForm::measure()
 
 std::string DesignForm::unit(const DesignTargetRow &row) const
 {
-    return designTargetUnit(row.target.kind, m_layout.unitsFlag);
+    return designTargetUnit(row.target.kind, m_layout.units);
 }
 
 DesignFormProblem DesignForm::problem() const
@@ -239,10 +239,11 @@ std::vector<DesignChange> designChanges(const LayoutState &before, const Optimiz
     return changes;
 }
 
-std::string designMovementText(const OptimizerResult &result, int unitsFlag)
+std::string designMovementText(const OptimizerResult &result, Units units)
 {
-    return "Total movement: " + designValueText(result.movement) + (unitsFlag != 0 ? " mm" : " in")
-        + " (" + designValueText(result.rangeMovement) + " of the ranges)";
+    return "Total movement: " + designValueText(result.movement)
+        + (units == Units::Metric ? " mm" : " in") + " (" + designValueText(result.rangeMovement)
+        + " of the ranges)";
 }
 
 } // namespace tarvik

@@ -13,6 +13,7 @@
 
 #include "core/design/designproblem.h"
 #include "core/design/pickupoptimizer.h"
+#include "core/layout/layoutkinds.h"
 
 #include <limits>
 #include <string>
@@ -88,7 +89,7 @@ public:
     const LayoutState &layout() const { return m_layout; }
     // The unit of a target row's value: "in", "mm/deg", "deg/in", ...
     std::string unit(const DesignTargetRow &row) const;
-    std::string lengthUnit() const { return m_layout.unitsFlag != 0 ? "mm" : "in"; }
+    std::string lengthUnit() const { return m_layout.units == Units::Metric ? "mm" : "in"; }
 
     // The problem of the used rows on the layout last given.
     DesignFormProblem problem() const;
@@ -111,7 +112,7 @@ std::vector<DesignChange> designChanges(const LayoutState &before, const Optimiz
 
 // How far an answer moves the layout, as the window reports it: "Total
 // movement: 1.19 in (.3 of the ranges)"; "mm" on a metric layout.
-std::string designMovementText(const OptimizerResult &result, int unitsFlag);
+std::string designMovementText(const OptimizerResult &result, Units units);
 
 // A value as the window shows it: three decimals at most, the program's
 // number text (".87", "-1.2", "93.799").

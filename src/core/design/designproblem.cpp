@@ -135,13 +135,13 @@ std::string designTargetName(const DesignTarget &t)
     return {};
 }
 
-double designTargetUnitFactor(DesignTargetKind kind, int unitsFlag)
+double designTargetUnitFactor(DesignTargetKind kind, Units units)
 {
     switch (kind) {
     case DesignTargetKind::RollCenterHeight:
     case DesignTargetKind::RollCenterMigration:
     case DesignTargetKind::ScrubRadius:
-        return unitFactor(Quantity::Length, unitsFlag);
+        return unitFactor(Quantity::Length, units);
     case DesignTargetKind::CamberGain:
     case DesignTargetKind::Camber:
         break;
@@ -149,9 +149,9 @@ double designTargetUnitFactor(DesignTargetKind kind, int unitsFlag)
     return 1.0;
 }
 
-std::string designTargetUnit(DesignTargetKind kind, int unitsFlag)
+std::string designTargetUnit(DesignTargetKind kind, Units units)
 {
-    const std::string length = unitsFlag != 0 ? "mm" : "in";
+    const std::string length = units == Units::Metric ? "mm" : "in";
     switch (kind) {
     case DesignTargetKind::RollCenterHeight:
     case DesignTargetKind::ScrubRadius:
@@ -305,7 +305,7 @@ std::string designProblemRefusal(const DesignProblem &problem)
         }
         if (std::fabs(v.minValue) > 1e6 || std::fabs(v.maxValue) > 1e6) {
             return "coordinate '" + name + "' has a range beyond a million "
-                + (problem.layout.unitsFlag != 0 ? "millimetres" : "inches");
+                + (problem.layout.units == Units::Metric ? "millimetres" : "inches");
         }
     }
     return {};

@@ -20,6 +20,7 @@
 // upper and lower strut locations take.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
 
@@ -64,10 +65,10 @@ std::string designTargetName(const DesignTarget &target);
 
 // The factor from inch units to the layout's units for a target's value: 25.4
 // for the length targets of a metric layout, else 1.
-double designTargetUnitFactor(DesignTargetKind kind, int unitsFlag);
+double designTargetUnitFactor(DesignTargetKind kind, Units units);
 // The unit a target's value is given in: "in", "mm", "in/deg", "mm/deg",
 // "deg/in" or "deg".
-std::string designTargetUnit(DesignTargetKind kind, int unitsFlag);
+std::string designTargetUnit(DesignTargetKind kind, Units units);
 
 // One free coordinate: the boxes it sets to the same typed value (the named
 // box first, then its mirror when the sides are tied) and its range.

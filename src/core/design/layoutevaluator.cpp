@@ -35,7 +35,7 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
     m_input.gainRollText.clear();
     m_input.camberFollowsEdit = false;
     // The texts are read once; an evaluation gives only the varied boxes.
-    m_numbers = LayoutInputs(m_input.entries, m_input.unitsFlag);
+    m_numbers = LayoutInputs(m_input.entries, m_input.units);
     m_request.suspensionType = m_input.suspensionType;
     m_request.entryMode = m_input.suspensionType == SuspensionType::Strut ? EntryMode::XAndHeight
                                                                           : m_input.entryMode;
@@ -125,7 +125,7 @@ double LayoutEvaluator::solveAndScore(std::span<double> achieved)
         // Numbers only: no caption, write-back or scene is made for a search.
         LayoutNumbers &out = m_outputs[c];
         passes.solve(out, call.moved);
-        toLayoutUnits(out, m_input.unitsFlag);
+        toLayoutUnits(out, m_input.units);
         ++m_engineCalls;
         feasible = feasible && !out.layoutProblem && !hasShownFault(out.faults);
     }

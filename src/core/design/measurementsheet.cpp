@@ -3,9 +3,9 @@
 
 namespace tarvik {
 
-MeasurementSet plannedPositions(int unitsFlag)
+MeasurementSet plannedPositions(Units units)
 {
-    const double unit = unitsFlag == 0 ? 1 : 25;
+    const double unit = units == Units::English ? 1 : 25;
     MeasurementSet set;
     for (const double dive : { -1.0, 0.0, 1.0, 2.0 }) {
         for (const double roll : { -2.0, 0.0, 2.0 }) {
@@ -16,9 +16,9 @@ MeasurementSet plannedPositions(int unitsFlag)
 }
 
 MeasurementSheet measurementSheet(
-    const MeasurementSet &set, int unitsFlag, const std::string &vehicleTitle)
+    const MeasurementSet &set, Units units, const std::string &vehicleTitle)
 {
-    const std::string length = unitsFlag == 0 ? "in" : "mm";
+    const std::string length = units == Units::English ? "in" : "mm";
     MeasurementSheet sheet;
     sheet.title = "Camber Measurement Sheet";
     sheet.vehicle = vehicleTitle.empty() ? "(untitled)" : vehicleTitle;
@@ -45,7 +45,7 @@ MeasurementSheet measurementSheet(
         "pick-up points you are unsure of to match them.",
     };
     sheet.columns = { "Dive, " + length, "Roll, deg", "Right camber, deg", "Left camber, deg" };
-    const MeasurementSet &positions = set.rows.empty() ? plannedPositions(unitsFlag) : set;
+    const MeasurementSet &positions = set.rows.empty() ? plannedPositions(units) : set;
     for (const MeasurementRow &row : positions.rows) {
         sheet.rows.push_back({ measurementNumberText(row.dive), measurementNumberText(row.roll),
             measurementNumberText(row.camber[0]), measurementNumberText(row.camber[1]) });

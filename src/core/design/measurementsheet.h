@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/design/measurements.h"
+#include "core/layout/layoutkinds.h"
 
 #include <string>
 #include <vector>
@@ -26,9 +27,9 @@ struct MeasurementSheet
 
 // The planned positions of an empty set: dive -1, 0, 1, 2 in (or -25, 0, 25,
 // 50 mm) at roll -2, 0 and 2 degrees.
-MeasurementSet plannedPositions(int unitsFlag);
+MeasurementSet plannedPositions(Units units);
 
 MeasurementSheet measurementSheet(
-    const MeasurementSet &set, int unitsFlag, const std::string &vehicleTitle);
+    const MeasurementSet &set, Units units, const std::string &vehicleTitle);
 
 } // namespace tarvik

@@ -41,9 +41,9 @@ std::vector<FitPoint> pointsOf(const std::vector<DesignTarget> &targets)
 
 } // namespace
 
-double defaultFitTolerance(int unitsFlag)
+double defaultFitTolerance(Units units)
 {
-    return unitsFlag == 0 ? kDefaultFitToleranceIn : kDefaultFitToleranceMm;
+    return units == Units::English ? kDefaultFitToleranceIn : kDefaultFitToleranceMm;
 }
 
 DesignVariable fitVariable(const LayoutState &layout, int entry, double tolerance)
@@ -162,12 +162,12 @@ FitResult fitOutcome(const FitRequest &request, const OptimizerResult &result)
     return out;
 }
 
-std::string fitFlagText(double tolerance, int unitsFlag)
+std::string fitFlagText(double tolerance, Units units)
 {
     // A tolerance taken back from a range's ends carries binary noise.
     const double shown = std::round(tolerance * 1e6) / 1e6;
     return "probably measured wrong by more than " + measurementNumberText(shown)
-        + (unitsFlag == 0 ? " in" : " mm");
+        + (units == Units::English ? " in" : " mm");
 }
 
 } // namespace tarvik

@@ -14,6 +14,7 @@
 
 #include "core/design/measurements.h"
 #include "core/design/pickupoptimizer.h"
+#include "core/layout/layoutkinds.h"
 
 #include <optional>
 #include <string>
@@ -24,7 +25,7 @@ namespace tarvik {
 // The tolerance a ticked coordinate starts with, typed units.
 inline constexpr double kDefaultFitToleranceIn = 0.25;
 inline constexpr double kDefaultFitToleranceMm = 6;
-double defaultFitTolerance(int unitsFlag);
+double defaultFitTolerance(Units units);
 
 struct FitRequest
 {
@@ -91,6 +92,6 @@ std::optional<std::vector<FitPoint>> modelAtMeasurements(
 double rmsResidual(const std::vector<FitPoint> &points, bool after);
 
 // The flag's text: "probably measured wrong by more than 0.25 in".
-std::string fitFlagText(double tolerance, int unitsFlag);
+std::string fitFlagText(double tolerance, Units units);
 
 } // namespace tarvik

@@ -52,7 +52,7 @@ OptimizerRun::OptimizerRun(PickupOptimizer &owner)
     double weights = 0;
     double scaled = 0;
     for (const DesignTarget &t : m_problem.targets) {
-        const double f = designTargetUnitFactor(t.kind, m_problem.layout.unitsFlag);
+        const double f = designTargetUnitFactor(t.kind, m_problem.layout.units);
         weights += t.weight;
         scaled += t.weight * f * f;
     }

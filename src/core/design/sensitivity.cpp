@@ -38,9 +38,9 @@ std::vector<DesignTarget> resultTargets(std::optional<ChassisPosition> position)
     return targets;
 }
 
-std::string perUnitName(DesignTargetKind kind, int unitsFlag)
+std::string perUnitName(DesignTargetKind kind, Units units)
 {
-    const std::string length = unitsFlag == 0 ? "in" : "mm";
+    const std::string length = units == Units::English ? "in" : "mm";
     switch (kind) {
     case DesignTargetKind::RollCenterHeight:
     case DesignTargetKind::ScrubRadius:
@@ -67,7 +67,7 @@ SensitivityTable computeSensitivity(
     problem.targets = resultTargets(position);
     for (const DesignTarget &t : problem.targets) {
         table.results.push_back(designTargetName(t));
-        table.units.push_back(perUnitName(t.kind, layout.unitsFlag));
+        table.units.push_back(perUnitName(t.kind, layout.units));
     }
     const std::size_t columns = problem.targets.size();
     std::vector<double> here(columns), plus(columns), minus(columns);
@@ -78,7 +78,8 @@ SensitivityTable computeSensitivity(
             return table;
         }
     }
-    const double step = kSensitivityStepIn * (layout.unitsFlag == 0 ? 1 : kMillimetresPerInch);
+    const double step
+        = kSensitivityStepIn * (layout.units == Units::English ? 1 : kMillimetresPerInch);
     for (int side = kSideRight; side <= kSideLeft; ++side) {
         for (int row = kUpperBallJoint; row <= kLowerSpringPad; ++row) {
             for (int column = kColumnX; column <= kColumnHeight; ++column) {

@@ -41,7 +41,7 @@ const std::string &geometryWarningText()
 namespace {
 
 // The factors from inches to the layout's units, for what comes out.
-struct Units
+struct OutputScale
 {
     double length = 1;
     double rate = 1;
@@ -60,7 +60,7 @@ std::string faultMessage(int code)
 }
 
 void rollCenterCaptions(
-    const LayoutPoint &rc, const Units &u, std::string &height, std::string &side)
+    const LayoutPoint &rc, const OutputScale &u, std::string &height, std::string &side)
 {
     height = "Roll Center height = " + formatPicture(rc.y * u.length, "##.0");
     side = std::string("Roll Center ") + (rc.x > 0 ? "Left" : "Right") + " = "
@@ -68,7 +68,7 @@ void rollCenterCaptions(
 }
 
 // Captions of a drawing pass (static or dive-and-roll).
-void passCaptions(const PassSolution &pass, bool overwritten, const Units &u, Captions &c)
+void passCaptions(const PassSolution &pass, bool overwritten, const OutputScale &u, Captions &c)
 {
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = pass.side[s];
@@ -91,7 +91,8 @@ void passCaptions(const PassSolution &pass, bool overwritten, const Units &u, Ca
 }
 
 // The static pass's arm ends or dimensions written back into their boxes.
-void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u, EngineOutput &out)
+void writeBackArms(
+    const LayoutNumbers &numbers, EntryMode mode, const OutputScale &u, EngineOutput &out)
 {
     for (int s = 0; s < 2; ++s) {
         const SideSolution &d = numbers.staticPass.side[s];
@@ -132,7 +133,7 @@ void writeBackArms(const LayoutNumbers &numbers, EntryMode mode, const Units &u,
 // own side of the centreline, read on the boxes as they stand once the solve
 // has written its derived arm ends back.
 void scrubCaptions(const PassSolution &pass, const LayoutInputs &inputs,
-    const std::vector<BoxWriteBack> &writeBacks, const Units &u, Captions &c)
+    const std::vector<BoxWriteBack> &writeBacks, const OutputScale &u, Captions &c)
 {
     const auto boxValue = [&](Entry entry) {
         for (const BoxWriteBack &writeBack : writeBacks) {
@@ -171,7 +172,7 @@ bool shimMenuEnabled(const EngineInput &in, const LayoutInputs &inputs, EntryMod
 
 // The results of a metric layout, solved in inches, in millimetres and
 // newtons per millimetre.
-void toLayoutUnits(const Units &units, EngineOutput &out)
+void toLayoutUnits(const OutputScale &units, EngineOutput &out)
 {
     scalePass(out.staticPass, units.length);
     for (std::optional<PassSolution> *pass : { &out.gainPass, &out.movedPass }) {
@@ -190,7 +191,7 @@ void toLayoutUnits(const Units &units, EngineOutput &out)
 
 EngineOutput runEngine(const EngineInput &input)
 {
-    return runEngine(input, LayoutInputs(input.entries, input.unitsFlag));
+    return runEngine(input, LayoutInputs(input.entries, input.units));
 }
 
 EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
@@ -203,8 +204,8 @@ EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs)
 
     // The solve runs in inches: a metric layout's texts are converted in
     // inputs and what comes out is converted back at the end.
-    const Units units { unitFactor(Quantity::Length, input.unitsFlag),
-        unitFactor(Quantity::Rate, input.unitsFlag), input.unitsFlag != 0 };
+    const OutputScale units { unitFactor(Quantity::Length, input.units),
+        unitFactor(Quantity::Rate, input.units), input.units == Units::Metric };
     const bool strut = input.suspensionType == SuspensionType::Strut;
     const EntryMode mode = strut ? EntryMode::XAndHeight : input.entryMode;
     const bool diveRoll = input.applyDiveRoll;

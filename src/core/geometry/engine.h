@@ -34,10 +34,10 @@ struct DrawOptions
 struct EngineInput
 {
     EntryTexts entries; // the box texts (results ignored)
-    // 0: the texts are inches and pounds per inch; otherwise millimetres and
+    // English: the texts are inches and pounds per inch; Metric: millimetres and
     // newtons per millimetre, and so is everything that comes out (points,
     // lengths, rates, captions, write-backs). The solve itself runs in inches.
-    int unitsFlag = 0;
+    Units units = Units::English;
     SuspensionType suspensionType = SuspensionType::DoubleAArm;
     EntryMode entryMode = EntryMode::XAndHeight;
     bool applyDiveRoll = false; // false: the static layout only
@@ -136,7 +136,7 @@ struct EngineOutput
 
 EngineOutput runEngine(const EngineInput &input);
 // The same with the numbers of input.entries already read (inputs must be
-// what LayoutInputs(input.entries, input.unitsFlag) gives, or that with
+// what LayoutInputs(input.entries, input.units) gives, or that with
 // some boxes set again): a sweep or a search reads the texts once.
 EngineOutput runEngine(const EngineInput &input, const LayoutInputs &inputs);
 

@@ -10,7 +10,7 @@ EngineInput buildEngineInput(
     for (const Entry entry : Entry::every()) {
         input.entries[entry] = layout.record.get(entry);
     }
-    input.unitsFlag = layout.unitsFlag;
+    input.units = layout.units;
     const bool strut = layout.suspensionType == SuspensionType::Strut;
     input.suspensionType = layout.suspensionType;
     // The strut always works with X and Height entry.

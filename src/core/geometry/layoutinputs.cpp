@@ -8,8 +8,8 @@
 
 namespace tarvik {
 
-LayoutInputs::LayoutInputs(const EntryTexts &texts, int unitsFlag)
-    : m_unitsFlag(unitsFlag)
+LayoutInputs::LayoutInputs(const EntryTexts &texts, Units units)
+    : m_units(units)
 {
     for (const Entry entry : Entry::every()) {
         set(entry, texts[entry]);
@@ -62,7 +62,7 @@ void LayoutInputs::set(Entry entry, std::string_view text)
     // A metric layout's lengths are millimetres: the solve runs in inches.
     *target = isEmpty ? 0.0
                       : checkedValue(readNumber(text), 0.0, &m_faults)
-            / unitFactor(entryQuantity(entry.number()), m_unitsFlag);
+            / unitFactor(entryQuantity(entry.number()), m_units);
 }
 
 void LayoutInputs::setRead(Entry entry, double number)
@@ -74,8 +74,8 @@ void LayoutInputs::setRead(Entry entry, double number)
     const std::uint64_t bit = std::uint64_t { 1 } << entry.number();
     m_empty &= ~bit;
     m_blank &= ~bit;
-    *target = checkedValue(number, 0.0, &m_faults)
-        / unitFactor(entryQuantity(entry.number()), m_unitsFlag);
+    *target
+        = checkedValue(number, 0.0, &m_faults) / unitFactor(entryQuantity(entry.number()), m_units);
 }
 
 double LayoutInputs::value(Entry entry) const

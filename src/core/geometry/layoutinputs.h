@@ -10,6 +10,7 @@
 
 #include "core/geometry/faultlog.h"
 #include "core/layout/entry.h"
+#include "core/layout/layoutkinds.h"
 
 #include <array>
 #include <cstdint>
@@ -49,8 +50,8 @@ class LayoutInputs
 {
 public:
     LayoutInputs() = default;
-    // unitsFlag 0: the texts are inches; otherwise millimetres.
-    LayoutInputs(const EntryTexts &texts, int unitsFlag);
+    // English: the texts are inches; Metric: millimetres.
+    LayoutInputs(const EntryTexts &texts, Units units);
 
     // Reads one box's text again (the leading-number rule; blank is 0).
     void set(Entry entry, std::string_view text);
@@ -67,14 +68,14 @@ public:
     bool empty(Entry entry) const { return (m_empty >> entry.number()) & 1u; }
     // Empty or only blanks and tabs.
     bool blank(Entry entry) const { return (m_blank >> entry.number()) & 1u; }
-    int unitsFlag() const { return m_unitsFlag; }
+    Units units() const { return m_units; }
     // Faults met while reading, in the order met.
     const std::vector<int> &faults() const { return m_faults.codes; }
 
 private:
     double *slot(int entry);
 
-    int m_unitsFlag = 0;
+    Units m_units = Units::English;
     std::uint64_t m_empty = ~std::uint64_t { 0 };
     std::uint64_t m_blank = ~std::uint64_t { 0 };
     FaultLog m_faults;

@@ -154,13 +154,13 @@ void scalePass(PassSolution &pass, double factor)
     pass.diveIn *= factor;
 }
 
-void toLayoutUnits(LayoutNumbers &numbers, int unitsFlag)
+void toLayoutUnits(LayoutNumbers &numbers, Units units)
 {
-    if (unitsFlag == 0) {
+    if (units == Units::English) {
         return;
     }
-    const double length = unitFactor(Quantity::Length, unitsFlag);
-    const double rate = unitFactor(Quantity::Rate, unitsFlag);
+    const double length = unitFactor(Quantity::Length, units);
+    const double rate = unitFactor(Quantity::Rate, units);
     scalePass(numbers.staticPass, length);
     scalePass(numbers.gainPass, length);
     if (numbers.moved) {

@@ -9,6 +9,7 @@
 #include "core/geometry/faultlog.h"
 #include "core/geometry/layoutinputs.h"
 #include "core/geometry/layoutsolver.h"
+#include "core/layout/layoutkinds.h"
 
 #include <array>
 #include <optional>
@@ -75,9 +76,9 @@ private:
     bool m_blankWatched = false;
 };
 
-// Every length and rate of a metric layout (unitsFlag not 0) in
-// millimetres and newtons per millimetre, as the engine gives them.
-void toLayoutUnits(LayoutNumbers &numbers, int unitsFlag);
+// Every length and rate of a metric layout in millimetres and newtons per millimetre, as the engine
+// gives them.
+void toLayoutUnits(LayoutNumbers &numbers, Units units);
 void scalePass(PassSolution &pass, double factor);
 
 // Whether a fault other than an overflow (which is never shown) was met.

@@ -99,17 +99,17 @@ const FieldInfo &FieldDefinitions::at(int entry) const
     return fields[static_cast<std::size_t>(entry)];
 }
 
-std::string definitionsFileName(int unitsFlag)
+std::string definitionsFileName(Units units)
 {
-    return unitsFlag != 0 ? "helpm.txt" : "help.txt";
+    return units == Units::Metric ? "helpm.txt" : "help.txt";
 }
 
-std::filesystem::path findDefinitionsFile(const std::filesystem::path &dataDir, int unitsFlag)
+std::filesystem::path findDefinitionsFile(const std::filesystem::path &dataDir, Units units)
 {
     const auto folder = childIgnoringCase(dataDir, "tktext");
     if (folder.empty())
         return {};
-    return childIgnoringCase(folder, definitionsFileName(unitsFlag));
+    return childIgnoringCase(folder, definitionsFileName(units));
 }
 
 FieldDefinitions parseDefinitions(std::string_view text, bool extendedRoll)

@@ -8,6 +8,7 @@
 // all (empty names and texts, no range check) rather than a half-filled set.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/layout/specrecord.h"
 
 #include <array>
@@ -45,11 +46,11 @@ struct FieldDefinitions
     const FieldInfo &at(int entry) const;
 };
 
-// "help.txt", or "helpm.txt" when the units flag is not zero.
-std::string definitionsFileName(int unitsFlag);
+// "help.txt", or "helpm.txt" for metric units.
+std::string definitionsFileName(Units units);
 // The definitions file under the data folder ("TKTEXT/help.txt"), found
 // whatever the letter case of the folder and file names; empty when absent.
-std::filesystem::path findDefinitionsFile(const std::filesystem::path &dataDir, int unitsFlag);
+std::filesystem::path findDefinitionsFile(const std::filesystem::path &dataDir, Units units);
 
 // With the extended roll range on, entry 55 (roll) takes 70 to -70 degrees.
 FieldDefinitions parseDefinitions(std::string_view text, bool extendedRoll);

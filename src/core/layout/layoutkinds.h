@@ -1,6 +1,6 @@
-// The kinds a layout comes in: its suspension and how its arm points are
-// entered. Files hold them as 0 and 1; only their readers and writers see
-// those numbers.
+// The kinds a layout comes in: its suspension, how its arm points are
+// entered and the units its boxes are typed in. Files hold them as 0 and 1; only their readers and
+// writers see those numbers.
 #pragma once
 
 namespace tarvik {
@@ -9,5 +9,7 @@ enum class SuspensionType { DoubleAArm = 0, Strut = 1 };
 // X and Height: every point typed; LengthAndAngle: the arms' lengths and
 // angles place the ball joints (never on a strut).
 enum class EntryMode { XAndHeight = 0, LengthAndAngle = 1 };
+// English: lengths in inches, rates in lb/in; Metric: millimetres and N/mm.
+enum class Units { English = 0, Metric = 1 };
 
 } // namespace tarvik

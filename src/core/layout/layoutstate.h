@@ -1,5 +1,5 @@
 // The per-layout state that travels with the spec record: suspension type,
-// units flag, comment, current file, changed flag, and the file title shown
+// units, comment, current file, changed flag, and the file title shown
 // in the main window's caption.
 #pragma once
 
@@ -18,7 +18,7 @@ struct LayoutState
 {
     SpecRecord record;
     SuspensionType suspensionType = SuspensionType::DoubleAArm;
-    int unitsFlag = 0; // 0 English units
+    Units units = Units::English;
     std::string comment; // lines joined by CR LF
     std::string currentFile = kUntitled; // full path, or "Untitled"
     bool changed = false; // set by an accepted edit, cleared by a file read or write

@@ -19,11 +19,11 @@ bool canDragPoint(int row, EntryMode entryMode, SuspensionType suspensionType)
     return !(armsPlaceJoints && (row == kUpperBallJoint || row == kLowerBallJoint));
 }
 
-DragOutcome dragPoint(int side, int row, double layoutX, double layoutY, int unitsFlag,
+DragOutcome dragPoint(int side, int row, double layoutX, double layoutY, Units units,
     const FieldDefinitions &definitions)
 {
     DragOutcome out;
-    const double step = unitsFlag != 0 ? kDragSnapMillimetres : kDragSnapInches;
+    const double step = units == Units::Metric ? kDragSnapMillimetres : kDragSnapInches;
     const auto snap = [step](double v) {
         // Snapping in whole steps keeps 0.05 from printing as 0.049999.
         const double snapped = std::round(v / step) * step;

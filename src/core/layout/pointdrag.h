@@ -39,7 +39,7 @@ struct DragOutcome
 // The point of side (kSideRight, kSideLeft) and row put at layout position
 // (x positive toward the car's left, y the height, layout units), snapped,
 // and checked as the boxes check typing.
-DragOutcome dragPoint(int side, int row, double layoutX, double layoutY, int unitsFlag,
+DragOutcome dragPoint(int side, int row, double layoutX, double layoutY, Units units,
     const FieldDefinitions &definitions);
 
 } // namespace tarvik

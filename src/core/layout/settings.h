@@ -37,7 +37,7 @@ struct GraphOptions
 
 struct Settings
 {
-    int unitsFlag = 0; // 0 English units
+    Units units = Units::English;
     EntryMode entryMode = EntryMode::XAndHeight;
     bool extensionLines = false;
     int gainPassSwitch = 0; // written as held; has no effect when read back

@@ -48,7 +48,12 @@ template <class Visitor> void visitRecords(Settings &s, Visitor &v)
         v.integer(stored);
         mode = stored == 1 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
     };
-    v.integer(s.unitsFlag);
+    const auto units = [&v](Units &held) {
+        int stored = held == Units::Metric ? 1 : 0;
+        v.integer(stored);
+        held = stored != 0 ? Units::Metric : Units::English;
+    };
+    units(s.units);
     entryMode(s.entryMode);
     onOff(s.extensionLines);
     v.integer(s.gainPassSwitch);

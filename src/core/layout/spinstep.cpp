@@ -11,9 +11,9 @@
 
 namespace tarvik {
 
-SpinSpec diveSpinSpec(int unitsFlag)
+SpinSpec diveSpinSpec(Units units)
 {
-    const double mm = unitFactor(Quantity::Length, unitsFlag);
+    const double mm = unitFactor(Quantity::Length, units);
     return { 0.1 * mm, 10 / mm, 6 * mm, -6 * mm };
 }
 
@@ -42,12 +42,11 @@ std::optional<double> spinStep(double current, bool increase, const SpinSpec &sp
 }
 
 std::optional<std::string> spinEntryText(
-    int entry, const std::string &current, bool increase, bool extendedRoll, int unitsFlag)
+    int entry, const std::string &current, bool increase, bool extendedRoll, Units units)
 {
     if (entry != kDiveEntry && entry != kRollEntry)
         return std::nullopt;
-    const SpinSpec spec
-        = entry == kDiveEntry ? diveSpinSpec(unitsFlag) : rollSpinSpec(extendedRoll);
+    const SpinSpec spec = entry == kDiveEntry ? diveSpinSpec(units) : rollSpinSpec(extendedRoll);
     const std::optional<double> next = spinStep(readNumber(current), increase, spec);
     if (!next)
         return std::nullopt;

@@ -4,6 +4,8 @@
 // extended roll range).
 #pragma once
 
+#include "core/layout/layoutkinds.h"
+
 #include <optional>
 #include <string>
 
@@ -19,7 +21,7 @@ struct SpinSpec
 
 // The dive's step and limits in the layout's units: 0.1 in within 6 in, or
 // the same 2.54 mm within 152.4 mm for a metric layout.
-SpinSpec diveSpinSpec(int unitsFlag = 0);
+SpinSpec diveSpinSpec(Units units = Units::English);
 SpinSpec rollSpinSpec(bool extendedRange);
 
 // The new value after one press, or nothing when the value already sits at
@@ -29,7 +31,7 @@ std::optional<double> spinStep(double current, bool increase, const SpinSpec &sp
 // One press of the dive (entry 54) or roll (entry 55) spin button on the
 // box's text: the new text ("##.00"), or nothing when the value sits at its
 // limit already (the window beeps).
-std::optional<std::string> spinEntryText(
-    int entry, const std::string &current, bool increase, bool extendedRoll, int unitsFlag = 0);
+std::optional<std::string> spinEntryText(int entry, const std::string &current, bool increase,
+    bool extendedRoll, Units units = Units::English);
 
 } // namespace tarvik

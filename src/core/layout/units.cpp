@@ -40,9 +40,9 @@ Quantity entryQuantity(int entry)
     return Quantity::Count;
 }
 
-double unitFactor(Quantity quantity, int unitsFlag)
+double unitFactor(Quantity quantity, Units units)
 {
-    if (unitsFlag == 0) {
+    if (units == Units::English) {
         return 1.0;
     }
     switch (quantity) {
@@ -59,7 +59,7 @@ double unitFactor(Quantity quantity, int unitsFlag)
 
 std::string convertText(std::string_view text, Quantity quantity, bool toMetric)
 {
-    const double factor = unitFactor(quantity, 1);
+    const double factor = unitFactor(quantity, Units::Metric);
     if (factor == 1.0 || text.find_first_not_of(' ') == std::string_view::npos) {
         return std::string(text);
     }
@@ -70,10 +70,10 @@ std::string convertText(std::string_view text, Quantity quantity, bool toMetric)
     return numberText(value == 0 ? 0.0 : std::round(value * scale) / scale);
 }
 
-std::string shownEntryText(std::string_view text, int entry, int unitsFlag)
+std::string shownEntryText(std::string_view text, int entry, Units units)
 {
     const Quantity quantity = entryQuantity(entry);
-    if (unitsFlag == 0 || (quantity != Quantity::Length && quantity != Quantity::Rate)) {
+    if (units == Units::English || (quantity != Quantity::Length && quantity != Quantity::Rate)) {
         return std::string(text);
     }
     // Only a plain number in the number text form, with more than two
@@ -95,11 +95,11 @@ SpecRecord convertRecord(const SpecRecord &record, bool toMetric)
     return out;
 }
 
-void convertSettingsUnits(Settings &settings, int unitsFlag)
+void convertSettingsUnits(Settings &settings, Units units)
 {
-    const bool toMetric = unitsFlag != 0;
-    if ((settings.unitsFlag != 0) == toMetric) {
-        settings.unitsFlag = unitsFlag;
+    const bool toMetric = units == Units::Metric;
+    if ((settings.units == Units::Metric) == toMetric) {
+        settings.units = units;
         return;
     }
     settings.GainDiveText = convertText(settings.GainDiveText, Quantity::Length, toMetric);
@@ -107,7 +107,7 @@ void convertSettingsUnits(Settings &settings, int unitsFlag)
         spec->DiveFrom = convertText(spec->DiveFrom, Quantity::Length, toMetric);
         spec->DiveTo = convertText(spec->DiveTo, Quantity::Length, toMetric);
     }
-    settings.unitsFlag = unitsFlag;
+    settings.units = units;
 }
 
 } // namespace tarvik

@@ -1,10 +1,10 @@
-// English and metric units. A layout is kept in the units of its file's
-// units flag (0 inches, pounds per inch; otherwise millimetres, newtons per
-// millimetre); the geometry engine works in inches inside and converts at its
-// boundary, and the Options menu converts an open layout from one to the
+// English and metric units. A layout is kept in its file's units (inches and
+// pounds per inch, or millimetres and newtons per millimetre); the geometry engine works in inches
+// inside and converts at its boundary, and the Options menu converts an open layout from one to the
 // other. Angles are degrees in both.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/layout/specrecord.h"
 
 #include <string>
@@ -25,7 +25,7 @@ Quantity entryQuantity(int entry);
 
 // The factor from inch units to the layout's units for a quantity (1 for
 // English units and for angles).
-double unitFactor(Quantity quantity, int unitsFlag);
+double unitFactor(Quantity quantity, Units units);
 
 // A text converted between units, in the number text form; an empty or blank
 // text stays as it is, and so does an angle.
@@ -37,7 +37,7 @@ std::string convertText(std::string_view text, Quantity quantity, bool toMetric)
 // values are (87.56), so it fits its box; the record keeps the full text, so
 // that converting back gives the English value that was typed. Every other
 // text is shown as stored.
-std::string shownEntryText(std::string_view text, int entry, int unitsFlag);
+std::string shownEntryText(std::string_view text, int entry, Units units);
 
 // Every input entry of the record converted (the layout's conversion when the
 // user switches units).
@@ -46,8 +46,8 @@ SpecRecord convertRecord(const SpecRecord &record, bool toMetric);
 struct Settings;
 // The settings follow the layout's units: the dive of the camber-gain
 // definition and the dive ranges of the table spec and of the baseline's spec
-// are converted, and the units flag set. Nothing changes when the flag
-// already says those units.
-void convertSettingsUnits(Settings &settings, int unitsFlag);
+// are converted, and the settings' units set. Nothing changes when they
+// already are those units.
+void convertSettingsUnits(Settings &settings, Units units);
 
 } // namespace tarvik

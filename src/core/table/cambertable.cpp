@@ -96,7 +96,7 @@ CellResult solveCell(const EngineInput &input, const LayoutPasses &passes, Layou
         return { valuesOf(given.camber, rc), given.layoutProblem, given.showGeometryWarning };
     }
     passes.solve(out);
-    toLayoutUnits(out, input.unitsFlag);
+    toLayoutUnits(out, input.units);
     const LayoutPoint &rc = out.moved ? out.movedPass.rollCenter : out.staticPass.rollCenter;
     return { valuesOf(out.camber, rc), out.layoutProblem, out.showGeometryWarning };
 }
@@ -110,7 +110,7 @@ bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &s
     table.spec = spec;
     table.RowsAreRoll = spec.rowsRoll() ? 1 : 0;
     table.columnCaption = columnAxisCaption(spec, table.metric);
-    table.refusal = tableSpecRefusal(spec, table.metric ? 1 : 0);
+    table.refusal = tableSpecRefusal(spec, table.metric ? Units::Metric : Units::English);
     if (!table.refusal.empty()) {
         return false;
     }
@@ -123,9 +123,9 @@ bool prepareTable(CamberTable &table, TableQuantity quantity, const TableSpec &s
     }
     table.headerColumnTwips = table.baselineShown ? 1300 : 1000;
 
-    const int unitsFlag = table.metric ? 1 : 0;
-    const TableAxis rows = rowAxis(spec, unitsFlag);
-    const TableAxis columns = columnAxis(spec, unitsFlag);
+    const Units units = table.metric ? Units::Metric : Units::English;
+    const TableAxis rows = rowAxis(spec, units);
+    const TableAxis columns = columnAxis(spec, units);
     table.dataRows = rows.count;
     table.dataColumns = columns.count;
     sizeGrids(table);
@@ -196,12 +196,12 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     const CellObserver &observer)
 {
     CamberTable table;
-    table.metric = layout.unitsFlag != 0;
+    table.metric = layout.units == Units::Metric;
     if (!prepareTable(table, quantity, spec, baseline)) {
         return table;
     }
-    const TableAxis rows = rowAxis(spec, layout.unitsFlag);
-    const TableAxis columns = columnAxis(spec, layout.unitsFlag);
+    const TableAxis rows = rowAxis(spec, layout.units);
+    const TableAxis columns = columnAxis(spec, layout.units);
     const Entry rowEntry = spec.rowsRoll() ? Entry::roll() : Entry::dive();
     const Entry columnEntry = spec.rowsRoll() ? Entry::dive() : Entry::roll();
     EngineInput input = layout;
@@ -211,7 +211,7 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     table.values.reserve(static_cast<std::size_t>(rows.count * columns.count));
     // The layout's texts are read once; each cell gives only its dive and
     // roll texts, as the boxes would hold them.
-    LayoutInputs numbers(input.entries, input.unitsFlag);
+    LayoutInputs numbers(input.entries, input.units);
     NumbersRequest request;
     request.suspensionType = input.suspensionType;
     request.entryMode
@@ -219,7 +219,7 @@ CamberTable fillQuantityTable(TableQuantity quantity, const TableSpec &spec,
     request.diveRoll = true;
     if (input.gainSpecChoice != 0) {
         request.gainDive
-            = readNumber(input.gainDiveText) / unitFactor(Quantity::Length, input.unitsFlag);
+            = readNumber(input.gainDiveText) / unitFactor(Quantity::Length, input.units);
         request.gainRoll = readNumber(input.gainRollText);
     }
     // Every cell shares the static and camber-gain passes: only dive and

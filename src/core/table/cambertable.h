@@ -55,7 +55,7 @@ struct CamberTable
     int problemCells = 0;
     // What the grids' data cells show; the baseline rows are this quantity's.
     TableQuantity quantity = TableQuantity::Camber;
-    // The layout's lengths are millimetres (its units flag): the dive values
+    // The layout's lengths are millimetres (its units): the dive values
     // and the roll centre are in mm, and the captions say so.
     bool metric = false;
     TableSpec spec; // the TableSpec the table was swept with

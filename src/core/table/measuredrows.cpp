@@ -33,9 +33,9 @@ MeasuredTableRows measuredTableRows(const CamberTable &table, const MeasurementS
         || !measured.hasReadings()) {
         return out;
     }
-    const int unitsFlag = table.metric ? 1 : 0;
-    const TableAxis rows = rowAxis(table.spec, unitsFlag);
-    const TableAxis columns = columnAxis(table.spec, unitsFlag);
+    const Units units = table.metric ? Units::Metric : Units::English;
+    const TableAxis rows = rowAxis(table.spec, units);
+    const TableAxis columns = columnAxis(table.spec, units);
     const auto width = static_cast<std::size_t>(table.gridColumns());
     for (int k = 0; k < table.dataRows; ++k) {
         std::array<std::vector<std::string>, 2> readingRow, differenceRow;

@@ -60,9 +60,9 @@ TableSpec standardTableSpec()
     return TableSpec { 0, "-2", "2", 1, "-4", "4", 1 };
 }
 
-double diveIncrement(int incIndex, int unitsFlag)
+double diveIncrement(int incIndex, Units units)
 {
-    const double length = unitFactor(Quantity::Length, unitsFlag);
+    const double length = unitFactor(Quantity::Length, units);
     switch (incIndex) {
     case 0:
         return 2 * length;
@@ -91,9 +91,9 @@ double rollIncrement(int incIndex)
     }
 }
 
-TableAxis diveAxis(const TableSpec &spec, int unitsFlag)
+TableAxis diveAxis(const TableSpec &spec, Units units)
 {
-    return makeAxis(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex, unitsFlag));
+    return makeAxis(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex, units));
 }
 
 TableAxis rollAxis(const TableSpec &spec)
@@ -101,14 +101,14 @@ TableAxis rollAxis(const TableSpec &spec)
     return makeAxis(spec.RollFrom, spec.RollTo, rollIncrement(spec.RollIncIndex));
 }
 
-TableAxis rowAxis(const TableSpec &spec, int unitsFlag)
+TableAxis rowAxis(const TableSpec &spec, Units units)
 {
-    return spec.rowsRoll() ? rollAxis(spec) : diveAxis(spec, unitsFlag);
+    return spec.rowsRoll() ? rollAxis(spec) : diveAxis(spec, units);
 }
 
-TableAxis columnAxis(const TableSpec &spec, int unitsFlag)
+TableAxis columnAxis(const TableSpec &spec, Units units)
 {
-    return spec.rowsRoll() ? diveAxis(spec, unitsFlag) : rollAxis(spec);
+    return spec.rowsRoll() ? diveAxis(spec, units) : rollAxis(spec);
 }
 
 double specWindowCount(std::string_view fromText, std::string_view toText, double increment)
@@ -121,10 +121,10 @@ double specWindowCount(std::string_view fromText, std::string_view toText, doubl
     return std::fabs(roundHalfEven(steps)) + 1;
 }
 
-std::string tableSpecRefusal(const TableSpec &spec, int unitsFlag)
+std::string tableSpecRefusal(const TableSpec &spec, Units units)
 {
     const double dive
-        = specWindowCount(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex, unitsFlag));
+        = specWindowCount(spec.DiveFrom, spec.DiveTo, diveIncrement(spec.DiveIncIndex, units));
     const double roll
         = specWindowCount(spec.RollFrom, spec.RollTo, rollIncrement(spec.RollIncIndex));
     if (spec.rowsRoll()) {

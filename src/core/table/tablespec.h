@@ -11,6 +11,7 @@
 // fit is refused with the window's own message for the axis at fault.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/layout/tablerecords.h"
 
 #include <string>
@@ -22,8 +23,8 @@ namespace tarvik {
 TableSpec standardTableSpec();
 
 // Increment for a choice index (an index outside the list means the finest);
-// unitsFlag: the layout's units.
-double diveIncrement(int incIndex, int unitsFlag = 0);
+// units: the layout's units.
+double diveIncrement(int incIndex, Units units = Units::English);
 double rollIncrement(int incIndex);
 
 // One swept axis with its ends read as numbers.
@@ -37,10 +38,10 @@ struct TableAxis
     double value(int i) const { return from + i * step; }
 };
 
-TableAxis diveAxis(const TableSpec &spec, int unitsFlag = 0);
+TableAxis diveAxis(const TableSpec &spec, Units units = Units::English);
 TableAxis rollAxis(const TableSpec &spec);
-TableAxis rowAxis(const TableSpec &spec, int unitsFlag = 0);
-TableAxis columnAxis(const TableSpec &spec, int unitsFlag = 0);
+TableAxis rowAxis(const TableSpec &spec, Units units = Units::English);
+TableAxis columnAxis(const TableSpec &spec, Units units = Units::English);
 
 // The count the table-spec window shows for one axis: |span / increment|
 // rounded to nearest (halves to even) plus one. Infinite when a range end is
@@ -49,6 +50,6 @@ double specWindowCount(std::string_view fromText, std::string_view toText, doubl
 
 // Empty when the spec fits 10 x 11, otherwise the message of the axis at
 // fault (checked in the order the table-spec window checks them).
-std::string tableSpecRefusal(const TableSpec &spec, int unitsFlag = 0);
+std::string tableSpecRefusal(const TableSpec &spec, Units units = Units::English);
 
 } // namespace tarvik

@@ -104,7 +104,7 @@ MeasurementsWindow::~MeasurementsWindow() = default;
 void MeasurementsWindow::refill()
 {
     m_filling = true;
-    const bool metric = m_document.state().unitsFlag != 0;
+    const bool metric = m_document.state().units == Units::Metric;
     m_grid->setHorizontalHeaderLabels(
         { metric ? QStringLiteral("Dive, mm") : QStringLiteral("Dive, in"),
             QStringLiteral("Roll, deg"), QStringLiteral("Right camber, deg"),
@@ -230,7 +230,7 @@ void MeasurementsWindow::importCommand()
 void MeasurementsWindow::printSheetCommand()
 {
     const MeasurementSheet sheet = measurementSheet(
-        m_owner.get(), m_document.state().unitsFlag, m_document.fileTitle().toStdString());
+        m_owner.get(), m_document.state().units, m_document.fileTitle().toStdString());
     const PrintOutcome outcome = m_platform.printPreview(this, *m_printer,
         [&sheet](QPrinter &printer) { return printMeasurementSheet(printer, sheet); });
     if (outcome == PrintOutcome::Failed) {

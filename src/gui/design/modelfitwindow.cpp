@@ -175,7 +175,7 @@ void ModelFitWindow::refillCoordinates()
 {
     // Keeps each row's tick and tolerance; a change of units starts again.
     const LayoutState &layout = m_document.state();
-    const double tolerance = defaultFitTolerance(layout.unitsFlag);
+    const double tolerance = defaultFitTolerance(layout.units);
     const bool fresh = m_coordinates->rowCount() == 0;
     if (fresh) {
         m_coordinates->setRowCount(24);
@@ -283,7 +283,7 @@ void ModelFitWindow::stopCommand()
 void ModelFitWindow::finished(const OptimizerResult &result)
 {
     m_poll.stop();
-    const bool replaced = m_replaced || m_request.layout.unitsFlag != m_document.state().unitsFlag;
+    const bool replaced = m_replaced || m_request.layout.units != m_document.state().units;
     if (replaced) {
         m_status->setText(QStringLiteral(
             "The layout was replaced or converted while the fit ran; its answer does not fit "
@@ -316,7 +316,7 @@ void ModelFitWindow::showAnswer()
                                    .arg(move.after >= move.before ? QStringLiteral("+") : QString())
                                    .arg(move.after - move.before, 0, 'f', 2);
         const QString shown = move.atTolerance
-            ? change + QStringLiteral("  ") + qs(fitFlagText(tolerance, m_request.layout.unitsFlag))
+            ? change + QStringLiteral("  ") + qs(fitFlagText(tolerance, m_request.layout.units))
             : change;
         const QString cells[] = { qs(move.name), QString::number(move.before, 'f', 2),
             QString::number(move.after, 'f', 2), shown };

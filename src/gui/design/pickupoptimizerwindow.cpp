@@ -265,7 +265,7 @@ void PickupOptimizerWindow::finished(const OptimizerResult &result)
     poll();
     m_targets->setEditable(true);
     m_coordinates->setEditable(true);
-    const bool replaced = m_replaced || m_runLayout.unitsFlag != m_document.state().unitsFlag;
+    const bool replaced = m_replaced || m_runLayout.units != m_document.state().units;
     if (!result.refusal.empty()) {
         say(QString::fromStdString(result.refusal));
     } else if (replaced) {
@@ -286,8 +286,7 @@ void PickupOptimizerWindow::finished(const OptimizerResult &result)
                              QString::fromStdString(c.after));
         }
         m_changes->setPlainText(lines.join(QLatin1Char('\n')));
-        m_movement->setText(
-            QString::fromStdString(designMovementText(result, m_runLayout.unitsFlag)));
+        m_movement->setText(QString::fromStdString(designMovementText(result, m_runLayout.units)));
         const QString how = result.stop == OptimizerStop::Cancelled ? QStringLiteral("Stopped")
             : result.stop == OptimizerStop::TimeLimit ? QStringLiteral("Time limit reached")
                                                       : QStringLiteral("Done");
@@ -375,7 +374,7 @@ void PickupOptimizerWindow::followLayout(const LayoutChange &change)
 
 void PickupOptimizerWindow::refreshFromLayout(bool afresh)
 {
-    const bool otherUnits = m_document.state().unitsFlag != m_form->layout().unitsFlag;
+    const bool otherUnits = m_document.state().units != m_form->layout().units;
     if (afresh) {
         *m_form = DesignForm(m_document.state(), m_settings.get());
     } else {

@@ -33,7 +33,7 @@ public:
 
     LayoutStep(LayoutDocument &document, const QString &text, Texts before, Texts after,
         std::pair<SuspensionType, SuspensionType> type, std::pair<std::string, std::string> comment,
-        std::pair<int, int> units)
+        std::pair<Units, Units> units)
         : QUndoCommand(text)
         , m_document(document)
         , m_before(std::move(before))
@@ -62,7 +62,7 @@ private:
     Texts m_after;
     std::pair<SuspensionType, SuspensionType> m_type;
     std::pair<std::string, std::string> m_comment;
-    std::pair<int, int> m_units;
+    std::pair<Units, Units> m_units;
     bool m_done = false;
 };
 
@@ -72,7 +72,7 @@ LayoutDocument::LayoutDocument(
     , m_settings(settings)
     , m_vehicleFolder(vehicleFolder)
 {
-    m_state.unitsFlag = settings.get().unitsFlag;
+    m_state.units = settings.get().units;
     // After an undo or redo the flag says whether the layout differs from
     // the file last read or written.
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { setChanged(!m_undo.isClean()); });
@@ -204,15 +204,16 @@ void LayoutDocument::setApplyDiveRoll(bool applied)
     commit({}, change, false, false);
 }
 
-void LayoutDocument::setUnits(bool metric)
+void LayoutDocument::setUnits(Units units)
 {
-    if ((m_state.unitsFlag != 0) == metric) {
+    if (m_state.units == units) {
         return;
     }
     const Snapshot before = snapshot();
+    const bool metric = units == Units::Metric;
     m_state.record = convertRecord(m_state.record, metric);
-    m_state.unitsFlag = metric ? 1 : 0;
-    m_settings.change([metric](Settings &s) { convertSettingsUnits(s, metric ? 1 : 0); });
+    m_state.units = units;
+    m_settings.change([units](Settings &s) { convertSettingsUnits(s, units); });
     LayoutChange change;
     change.everything = true;
     change.units = true;
@@ -263,8 +264,8 @@ void LayoutDocument::takeLayout(const VehicleData &layout, const std::string &fi
 {
     m_state.takeVehicle(layout, file);
     // One units setting for the program: a file in other units brings it along.
-    if ((m_settings.get().unitsFlag != 0) != (m_state.unitsFlag != 0)) {
-        m_settings.change([this](Settings &s) { convertSettingsUnits(s, m_state.unitsFlag); });
+    if ((m_settings.get().units == Units::Metric) != (m_state.units == Units::Metric)) {
+        m_settings.change([this](Settings &s) { convertSettingsUnits(s, m_state.units); });
     }
     resetHistory();
     if (changed) {
@@ -342,7 +343,7 @@ void LayoutDocument::commit(const EntryEdits &texts, LayoutChange change, bool m
 
 LayoutDocument::Snapshot LayoutDocument::snapshot() const
 {
-    return { m_state.record, m_state.suspensionType, m_state.comment, m_state.unitsFlag };
+    return { m_state.record, m_state.suspensionType, m_state.comment, m_state.units };
 }
 
 void LayoutDocument::record(const Snapshot &before, const QString &what)
@@ -359,22 +360,22 @@ void LayoutDocument::record(const Snapshot &before, const QString &what)
         }
     }
     if (old.empty() && before.suspensionType == m_state.suspensionType
-        && before.comment == m_state.comment && before.unitsFlag == m_state.unitsFlag) {
+        && before.comment == m_state.comment && before.units == m_state.units) {
         return;
     }
     m_undo.push(new LayoutStep(*this, what, std::move(old), std::move(now),
         { before.suspensionType, m_state.suspensionType }, { before.comment, m_state.comment },
-        { before.unitsFlag, m_state.unitsFlag }));
+        { before.units, m_state.units }));
 }
 
 void LayoutDocument::replay(const std::vector<std::pair<int, std::string>> &texts,
-    SuspensionType suspensionType, const std::string &comment, int unitsFlag)
+    SuspensionType suspensionType, const std::string &comment, Units units)
 {
     m_replaying = true;
     LayoutChange change;
-    if (unitsFlag != m_state.unitsFlag) {
-        m_state.unitsFlag = unitsFlag;
-        m_settings.change([unitsFlag](Settings &s) { convertSettingsUnits(s, unitsFlag); });
+    if (units != m_state.units) {
+        m_state.units = units;
+        m_settings.change([units](Settings &s) { convertSettingsUnits(s, units); });
         change.units = change.everything = true;
     }
     for (const auto &[slot, text] : texts) {

@@ -1,6 +1,6 @@
 // The layout document: the one owner of the current layout. It holds the
 // core layout state (the spec record with its 56 entry texts, suspension
-// type, units flag, comment, current file, changed flag, the dive-and-roll
+// type, units, comment, current file, changed flag, the dive-and-roll
 // switch and the last edited entry) and is the only way to change it: one
 // accepted edit, several entries as one change, the type, the comment, the
 // switch, a new layout, a file opened or saved. Every change comes out as
@@ -30,6 +30,7 @@
 
 #include "core/geometry/engine.h"
 #include "core/geometry/engineinputbuilder.h"
+#include "core/layout/layoutkinds.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/recoveryfile.h"
 
@@ -106,7 +107,7 @@ public:
     void setApplyDiveRoll(bool applied);
     // The layout converted to millimetres and N/mm (or back to inches), as
     // one step; the settings' dive values follow.
-    void setUnits(bool metric);
+    void setUnits(Units units);
     void setChanged(bool changed);
     void newLayout();
     // Reads a vehicle file; a refused file changes nothing and gives the
@@ -148,7 +149,7 @@ private:
         SpecRecord record;
         SuspensionType suspensionType = SuspensionType::DoubleAArm;
         std::string comment;
-        int unitsFlag = 0;
+        Units units = Units::English;
     };
 
     // Every change of the layout passes here: the entries set, the flags
@@ -162,7 +163,7 @@ private:
     void record(const Snapshot &before, const QString &what);
     // Puts back one side of a step: the slot texts, type, comment and units.
     void replay(const std::vector<std::pair<int, std::string>> &texts,
-        SuspensionType suspensionType, const std::string &comment, int unitsFlag);
+        SuspensionType suspensionType, const std::string &comment, Units units);
     void resetHistory();
     // The layout of a file read or a copy recovered, as one change.
     void takeLayout(const VehicleData &layout, const std::string &file, bool changed);

@@ -57,7 +57,7 @@ QString EntryBoxes::definition(int entry) const
 QString EntryBoxes::shownText(int entry) const
 {
     return QString::fromStdString(
-        shownEntryText(m_document.entry(entry).toStdString(), entry, m_document.state().unitsFlag));
+        shownEntryText(m_document.entry(entry).toStdString(), entry, m_document.state().units));
 }
 
 void EntryBoxes::showEntry(QLineEdit *edit, int entry)

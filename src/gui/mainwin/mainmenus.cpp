@@ -163,10 +163,10 @@ void MainMenus::build()
     auto *unitsGroup = new QActionGroup(&m_window);
     connect(addCheckItem(options, unitsGroup, QStringLiteral("English Units (inches)"),
                 QStringLiteral("mnuEnglish")),
-        &QAction::triggered, this, [this] { m_window.chooseUnits(false); });
+        &QAction::triggered, this, [this] { m_window.chooseUnits(Units::English); });
     connect(addCheckItem(options, unitsGroup, QStringLiteral("Metric Units (millimeters)"),
                 QStringLiteral("mnuMetric")),
-        &QAction::triggered, this, [this] { m_window.chooseUnits(true); });
+        &QAction::triggered, this, [this] { m_window.chooseUnits(Units::Metric); });
     options->addSeparator();
     auto *linesGroup = new QActionGroup(&m_window);
     connect(addCheckItem(options, linesGroup, QStringLiteral("Draw Extension Lines"),
@@ -302,9 +302,9 @@ void MainMenus::updateChecks()
     m_window.action(QStringLiteral("mnuEntryLenAngle"))->setChecked(!xAndHeight);
     m_window.action(QStringLiteral("mnuEntryLenAngle"))->setEnabled(!strut);
     m_window.action(QStringLiteral("mnuEnglish"))
-        ->setChecked(m_window.document().state().unitsFlag == 0);
+        ->setChecked(m_window.document().state().units == Units::English);
     m_window.action(QStringLiteral("mnuMetric"))
-        ->setChecked(m_window.document().state().unitsFlag != 0);
+        ->setChecked(m_window.document().state().units == Units::Metric);
     m_window.action(QStringLiteral("mnuLinesOn"))->setChecked(settings.extensionLines);
     m_window.action(QStringLiteral("mnuLinesOff"))->setChecked(!settings.extensionLines);
     m_window.action(QStringLiteral("mnuLightGray"))->setChecked(!settings.darkGrayBackground);

@@ -199,11 +199,11 @@ void MainWindow::followLayout(const LayoutChange &change)
     // The title's "*" follows the changed flag, also through undo and redo.
     setWindowModified(m_document.isChanged());
     if (change.everything || change.suspensionType || change.units) {
-        // A file's units flag picks its definitions; a strut turns the
+        // A file's units pick its definitions; a strut turns the
         // length-and-angle item off.
         loadFieldDefinitions();
         m_menus->updateChecks();
-        const bool metric = m_document.state().unitsFlag != 0;
+        const bool metric = m_document.state().units == Units::Metric;
         m_grid->setMetric(metric);
         m_panel->setMetric(metric);
         // The definition shown was read for the units and type the layout had.
@@ -288,7 +288,7 @@ void MainWindow::activationRefresh()
 void MainWindow::loadFieldDefinitions()
 {
     const std::filesystem::path file
-        = findDefinitionsFile(m_data.root().toStdString(), m_document.state().unitsFlag);
+        = findDefinitionsFile(m_data.root().toStdString(), m_document.state().units);
     m_boxes->setDefinitions(
         file.empty() ? FieldDefinitions {} : loadDefinitions(file, m_extendedRoll));
 }

@@ -7,6 +7,7 @@
 
 #include "core/calc/calcdefinition.h"
 #include "core/layout/editcommands.h"
+#include "core/layout/layoutkinds.h"
 #include "core/support/documentviewers.h"
 #include "core/support/introhelp.h"
 #include "gui/platform/datafolder.h"
@@ -92,7 +93,7 @@ public:
 
     void doEdit(EditCode code);
     void setEntryMode(EntryMode mode);
-    void chooseUnits(bool metric);
+    void chooseUnits(Units units);
     void setExtensionLines(bool on);
     void setDarkGrayBackground(bool dark);
     void setCamberOption(bool changes);

@@ -87,11 +87,11 @@ void MainWindow::setEntryMode(EntryMode mode)
     m_document.redraw();
 }
 
-void MainWindow::chooseUnits(bool metric)
+void MainWindow::chooseUnits(Units units)
 {
     commitPendingEdit();
     // The open layout is converted; the definitions of its units follow.
-    m_document.setUnits(metric);
+    m_document.setUnits(units);
     m_menus->updateChecks();
 }
 
@@ -147,9 +147,8 @@ void MainWindow::showComments()
 void MainWindow::spin(int entry, bool increase)
 {
     commitPendingEdit();
-    const std::optional<std::string> next
-        = spinEntryText(entry, m_document.entry(entry).toStdString(), increase, m_extendedRoll,
-            m_document.state().unitsFlag);
+    const std::optional<std::string> next = spinEntryText(entry,
+        m_document.entry(entry).toStdString(), increase, m_extendedRoll, m_document.state().units);
     if (!next) {
         m_platform.beep();
         return;

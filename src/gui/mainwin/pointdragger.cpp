@@ -74,7 +74,7 @@ QPointF PointDragger::pointPosition(int side, int row) const
 {
     const LayoutPoint &p = rowPoint(m_document.output().staticPass.side[side], row);
     const double toPicture
-        = kDrawingFactor / unitFactor(Quantity::Length, m_document.state().unitsFlag);
+        = kDrawingFactor / unitFactor(Quantity::Length, m_document.state().units);
     const QTransform transform
         = frontViewTransform(QRectF(m_view.rect()), m_view.scene(), m_view.isBig(), m_view.font());
     return transform.map(QPointF(p.x * toPicture, p.y * toPicture));
@@ -107,7 +107,7 @@ QString PointDragger::pointStatus(int side, int row) const
     const SuspensionType type = m_document.state().suspensionType;
     const QString name = QString::fromStdString(
         (side == kSideRight ? "Right " : "Left ") + pointRowCaption(row, type));
-    const QString unit = m_document.state().unitsFlag != 0 ? tr("mm") : tr("in");
+    const QString unit = m_document.state().units == Units::Metric ? tr("mm") : tr("in");
     return tr("%1:  X %2 %4   Height %3 %4")
         .arg(name, m_document.entry(pointEntry(side, kColumnX, row)),
             m_document.entry(pointEntry(side, kColumnHeight, row)), unit);
@@ -160,7 +160,7 @@ void PointDragger::move(const QPointF &position)
     if (!invertible) {
         return;
     }
-    const int units = m_document.state().unitsFlag;
+    const Units units = m_document.state().units;
     const double toLayout = unitFactor(Quantity::Length, units) / kDrawingFactor;
     const DragOutcome outcome = dragPoint(m_drag->side, m_drag->row, picture.x() * toLayout,
         picture.y() * toLayout, units, m_definitions());

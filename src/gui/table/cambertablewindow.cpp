@@ -186,7 +186,7 @@ template <class Command> void CamberTableWindow::run(Command &&command)
     m_busy = true;
     m_spec = m_settings.get().tableSpec;
     m_baseline = m_settings.get().baseline;
-    m_quantityBaselines.followUnits(m_document.state().unitsFlag);
+    m_quantityBaselines.followUnits(m_document.state().units);
     command();
     if (m_baseline != m_settings.get().baseline) {
         m_settings.change([this](Settings &s) { s.baseline = m_baseline; });
@@ -258,7 +258,8 @@ void CamberTableWindow::showTable()
         m_shownVersion = m_tableVersion;
         showGrids(table);
     }
-    const bool metric = m_session.filled() ? table.metric : m_document.state().unitsFlag != 0;
+    const bool metric
+        = m_session.filled() ? table.metric : m_document.state().units == Units::Metric;
     m_quantityCaption->setText(qs(std::string(tableQuantityCaption(m_session.quantity(), metric))));
     showHeatMap();
     if (m_warningDue) {

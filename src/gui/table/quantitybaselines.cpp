@@ -56,14 +56,13 @@ QString QuantityBaselines::filePath(TableQuantity quantity) const
     return QDir(m_options.configDir()).filePath(QString::fromStdString(baselineFileName(quantity)));
 }
 
-void QuantityBaselines::followUnits(int unitsFlag)
+void QuantityBaselines::followUnits(Units units)
 {
-    const int units = unitsFlag != 0 ? 1 : 0;
     if (units == m_units) {
         return;
     }
     for (const TableQuantity q : kStored) {
-        convertBaselineUnits(m_baselines[slot(q)], q, units != 0);
+        convertBaselineUnits(m_baselines[slot(q)], q, units == Units::Metric);
     }
     m_units = units;
 }

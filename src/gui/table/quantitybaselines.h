@@ -13,6 +13,7 @@
 // TableOptions remembers the units they are in.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
 #include "core/table/baseline.h"
 #include "core/table/tablequantity.h"
 
@@ -36,9 +37,9 @@ public:
     BaselineState &baseline(TableQuantity quantity);
     QString filePath(TableQuantity quantity) const;
 
-    // Converts both baselines when they are in other units than unitsFlag;
+    // Converts both baselines when they are in other units than these;
     // writeChanged() then stores them.
-    void followUnits(int unitsFlag);
+    void followUnits(Units units);
     // Writes the baselines that changed, and then their units; the messages
     // of those that could not be written.
     QStringList writeChanged();
@@ -49,7 +50,7 @@ private:
     static std::size_t slot(TableQuantity quantity);
 
     TableOptions &m_options;
-    int m_units = 0; // of the baselines held here
+    Units m_units = Units::English; // of the baselines held here
     std::array<BaselineState, kTableQuantityCount> m_baselines;
     std::array<BaselineState, kTableQuantityCount> m_written;
     QStringList m_readNotes;

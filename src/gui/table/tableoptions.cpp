@@ -25,7 +25,7 @@ TableOptions::TableOptions(const QString &configDir)
     // Anything but a clear "false" keeps the default: a damaged line does
     // not turn the colours off.
     m_heatMap = state.value(kHeatMapKey).toString() != QStringLiteral("false");
-    m_baselineUnits = state.value(kBaselineUnitsKey).toInt() != 0 ? 1 : 0;
+    m_baselineUnits = state.value(kBaselineUnitsKey).toInt() != 0 ? Units::Metric : Units::English;
     m_exportFolder = state.value(kExportFolderKey).toString();
 }
 
@@ -45,10 +45,10 @@ void TableOptions::setHeatMap(bool on)
     store(kHeatMapKey, on);
 }
 
-void TableOptions::setBaselineUnits(int unitsFlag)
+void TableOptions::setBaselineUnits(Units units)
 {
-    m_baselineUnits = unitsFlag != 0 ? 1 : 0;
-    store(kBaselineUnitsKey, m_baselineUnits);
+    m_baselineUnits = units;
+    store(kBaselineUnitsKey, units == Units::Metric ? 1 : 0);
 }
 
 void TableOptions::setExportFolder(const QString &folder)

@@ -6,6 +6,8 @@
 // and the defaults hold.
 #pragma once
 
+#include "core/layout/layoutkinds.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -22,9 +24,9 @@ public:
     bool heatMap() const { return m_heatMap; }
     void setHeatMap(bool on);
 
-    // The layout units flag the stored roll-centre baselines are in (0 inches).
-    int baselineUnits() const { return m_baselineUnits; }
-    void setBaselineUnits(int unitsFlag);
+    // The layout units the stored roll-centre baselines are in.
+    Units baselineUnits() const { return m_baselineUnits; }
+    void setBaselineUnits(Units units);
 
     QString exportFolder() const { return m_exportFolder; }
     void setExportFolder(const QString &folder);
@@ -35,7 +37,7 @@ private:
     QString m_configDir;
     QString m_file;
     bool m_heatMap = true;
-    int m_baselineUnits = 0;
+    Units m_baselineUnits = Units::English;
     QString m_exportFolder;
 };
 

@@ -125,16 +125,17 @@ TEST(CalcDefinition, FinderIgnoresCaseAndAddsTheMetricSuffix)
     std::filesystem::create_directories(dir / "calc");
     std::ofstream(dir / "calc" / "shimnewm.clc") << kTwoFrames;
 
-    EXPECT_EQ(calcDefinitionFileName(CalcMode::Spring, 0), "spring.CLC");
-    EXPECT_EQ(calcDefinitionFileName(CalcMode::TableSpec, 1), "TABLSPECm.CLC");
-    EXPECT_EQ(calcDefinitionFileName(CalcMode { 7 }, 0), "");
-    EXPECT_EQ(findCalcDefinitionFile(dir, CalcMode::Shim, 1), dir / "calc" / "shimnewm.clc");
-    EXPECT_TRUE(findCalcDefinitionFile(dir, CalcMode::Shim, 0).empty());
+    EXPECT_EQ(calcDefinitionFileName(CalcMode::Spring, Units::English), "spring.CLC");
+    EXPECT_EQ(calcDefinitionFileName(CalcMode::TableSpec, Units::Metric), "TABLSPECm.CLC");
+    EXPECT_EQ(calcDefinitionFileName(CalcMode { 7 }, Units::English), "");
+    EXPECT_EQ(
+        findCalcDefinitionFile(dir, CalcMode::Shim, Units::Metric), dir / "calc" / "shimnewm.clc");
+    EXPECT_TRUE(findCalcDefinitionFile(dir, CalcMode::Shim, Units::English).empty());
 
-    const CalcDefinitionResult missing = loadCalcDefinitionFor(dir, CalcMode::Shim, 0);
+    const CalcDefinitionResult missing = loadCalcDefinitionFor(dir, CalcMode::Shim, Units::English);
     EXPECT_FALSE(missing.definition);
     EXPECT_NE(missing.message.find("SHIMNEW.CLC"), std::string::npos) << missing.message;
-    EXPECT_TRUE(loadCalcDefinitionFor(dir, CalcMode::Shim, 1).definition);
+    EXPECT_TRUE(loadCalcDefinitionFor(dir, CalcMode::Shim, Units::Metric).definition);
     std::filesystem::remove_all(dir);
 }
 
@@ -142,7 +143,7 @@ TEST(CalcDefinition, ShippedFilesLoadAndSuitTheirModes)
 {
     for (const CalcMode mode :
         { CalcMode::Shim, CalcMode::GainSpec, CalcMode::TableSpec, CalcMode::Spring }) {
-        for (const int units : { 0, 1 }) {
+        for (const Units units : { Units::English, Units::Metric }) {
             const auto file = findCalcDefinitionFile(TARVIK_SOURCE_DATA_DIR, mode, units);
             ASSERT_FALSE(file.empty()) << calcDefinitionFileName(mode, units);
             const CalcDefinitionResult r = loadCalcDefinition(file);

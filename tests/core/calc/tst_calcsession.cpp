@@ -337,7 +337,7 @@ TEST_F(CalcSessionTest, MetricLayoutsCalculateInInchesAndWriteBackMillimetres)
     // the spring rate is sent in newtons per millimetre, and the lower arm
     // prefilled into the inch row is in inches.
     layout.record = convertRecord(layout.record, true);
-    layout.unitsFlag = 1;
+    layout.units = Units::Metric;
     settings.camberFollowsEdits = true;
     CalcSession &shim = open(CalcMode::Shim, kSideLeft, ShimChoices { 0, 1, 2, 0, 0 });
     EXPECT_EQ(shim.output(0).value, "3.1750"); // two 1/16 in shims

@@ -145,7 +145,7 @@ TEST_F(ShimTargetSession, MetricLayoutFindsTheSameInchShims)
     settings.camberFollowsEdits = true;
     ShimCalc &inches = open(kSideRight);
     layout.record = convertRecord(layout.record, true);
-    layout.unitsFlag = 1;
+    layout.units = Units::Metric;
     ShimCalc &mm = open(kSideRight);
     type(inches, "1.2");
     type(mm, "1.2");

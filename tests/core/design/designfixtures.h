@@ -37,7 +37,7 @@ inline LayoutState metricLayout(const std::string &file)
 {
     LayoutState layout = exampleLayout(file);
     layout.record = convertRecord(layout.record, true);
-    layout.unitsFlag = 1;
+    layout.units = Units::Metric;
     return layout;
 }
 

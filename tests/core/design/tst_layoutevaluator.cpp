@@ -87,7 +87,7 @@ TEST(LayoutEvaluator, AchievedValuesAreTheEnginesOwn)
         EXPECT_NEAR(metricAchieved[k], achieved[k] * factor[k], factor[k] == 1 ? 1e-5 : 1e-4)
             << designTargetName(p.targets[k]);
     }
-    EXPECT_EQ(designTargetUnit(DesignTargetKind::CamberGain, 1), "deg/in");
+    EXPECT_EQ(designTargetUnit(DesignTargetKind::CamberGain, Units::Metric), "deg/in");
 }
 
 TEST(LayoutEvaluator, FlaggedLayoutScoresAsInfeasible)

@@ -70,13 +70,13 @@ TEST(Measurements, RefusesBadRowsWithRowAndReasonAndKeepsNothing)
 
 TEST(Measurements, SheetListsThePositionsOrAPlan)
 {
-    const MeasurementSheet planned = measurementSheet({}, 1, "CAR.TK");
+    const MeasurementSheet planned = measurementSheet({}, Units::Metric, "CAR.TK");
     EXPECT_EQ(planned.rows.size(), 12u);
     EXPECT_EQ(planned.columns.front(), "Dive, mm");
     EXPECT_EQ(planned.rows.back(), (std::vector<std::string> { "50", "2", "", "" }));
     MeasurementSet set;
     set.rows.push_back({ 1.5, -2, { -1.25, std::nullopt } });
-    const MeasurementSheet sheet = measurementSheet(set, 0, "");
+    const MeasurementSheet sheet = measurementSheet(set, Units::English, "");
     EXPECT_EQ(sheet.vehicle, "(untitled)");
     EXPECT_EQ(sheet.rows, (std::vector<std::vector<std::string>> { { "1.5", "-2", "-1.25", "" } }));
 }

@@ -79,8 +79,9 @@ TEST(ModelFit, FindsTheTrueCarFromNoisyReadings)
     EXPECT_TRUE(tight.moves[0].atTolerance);
     EXPECT_NEAR(tight.moves[0].after, typed(shipped, kRightUpperBallJointY) + 0.1, 1e-9);
     EXPECT_GT(*tight.residualAfter, *fit.residualAfter);
-    EXPECT_EQ(fitFlagText(0.25, 0), "probably measured wrong by more than 0.25 in");
-    EXPECT_EQ(fitFlagText(defaultFitTolerance(1), 1), "probably measured wrong by more than 6 mm");
+    EXPECT_EQ(fitFlagText(0.25, Units::English), "probably measured wrong by more than 0.25 in");
+    EXPECT_EQ(fitFlagText(defaultFitTolerance(Units::Metric), Units::Metric),
+        "probably measured wrong by more than 6 mm");
 
     request.measured.rows.clear();
     EXPECT_EQ(fitRefusal(request), "There is no measured camber to fit the model to.");

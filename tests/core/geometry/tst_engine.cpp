@@ -42,7 +42,7 @@ TEST(Engine, LayoutInputsReadEachBoxIntoItsSlotOnce)
     in.entries[kRightRimWidth] = " 7 "; // right rim width
     in.entries[Entry::dive()] = "1";
     in.entries[kRightUpperFramePivotX] = "  ";
-    LayoutInputs metric(in.entries, 1);
+    LayoutInputs metric(in.entries, Units::Metric);
     EXPECT_DOUBLE_EQ(metric.side[1].lowerFramePivot.x, 10.0);
     EXPECT_DOUBLE_EQ(metric.side[0].rimWidth, 7 / 25.4);
     EXPECT_DOUBLE_EQ(metric.dive, 1 / 25.4);
@@ -55,7 +55,7 @@ TEST(Engine, LayoutInputsReadEachBoxIntoItsSlotOnce)
 
     in.applyDiveRoll = true;
     in.entries[Entry::roll()] = "2";
-    LayoutInputs numbers(workedExample().entries, in.unitsFlag);
+    LayoutInputs numbers(workedExample().entries, in.units);
     for (const Entry entry : Entry::every()) {
         numbers.set(entry, in.entries[entry]);
     }

@@ -64,12 +64,12 @@ TEST(FieldDefinitions, ShortOrMissingFilesGiveNoDefinitions)
 
 TEST(FieldDefinitions, ShippedFilesLoadForBothUnits)
 {
-    // Any non-zero units flag reads the metric file, help + m.
+    // Metric units read the metric file, help + m.
     for (const auto &[units, name] :
-        { std::pair { 0, "help.txt" }, { 1, "helpm.txt" }, { -3, "helpm.txt" } }) {
+        { std::pair { Units::English, "help.txt" }, { Units::Metric, "helpm.txt" } }) {
         const auto file = findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, units);
-        ASSERT_FALSE(file.empty()) << units;
-        EXPECT_EQ(file.filename().string(), name) << units;
+        ASSERT_FALSE(file.empty()) << name;
+        EXPECT_EQ(file.filename().string(), name);
         const auto d = loadDefinitions(file, false);
         ASSERT_TRUE(d.loaded) << file;
         for (int e = 0; e < kEntryCount; ++e) {
@@ -77,7 +77,8 @@ TEST(FieldDefinitions, ShippedFilesLoadForBothUnits)
             EXPECT_LE(d.at(e).minimum, d.at(e).maximum) << e;
         }
     }
-    const auto english = loadDefinitions(findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, 0), false);
+    const auto english
+        = loadDefinitions(findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, Units::English), false);
     EXPECT_FALSE(english.at(0).isOutsideLimits("24"));
     EXPECT_FALSE(english.at(38).isOutsideLimits("-.5"));
     EXPECT_FALSE(english.at(35).isOutsideLimits("500"));

@@ -12,15 +12,17 @@ namespace {
 // side's X turns its sign.
 TEST(PointDrag, SnapsSignsAndChecks)
 {
-    const auto d = loadDefinitions(findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, 0), false);
+    const auto d
+        = loadDefinitions(findDefinitionsFile(TARVIK_SOURCE_DATA_DIR, Units::English), false);
     ASSERT_TRUE(d.loaded);
-    const DragOutcome right = dragPoint(kSideRight, kUpperBallJoint, -12.026, 7.024, 0, d);
+    const DragOutcome right
+        = dragPoint(kSideRight, kUpperBallJoint, -12.026, 7.024, Units::English, d);
     ASSERT_TRUE(right.point);
     EXPECT_EQ(right.point->xEntry, 0);
     EXPECT_EQ(right.point->heightEntry, 8);
     EXPECT_EQ(right.point->xText, "12.05");
     EXPECT_EQ(right.point->heightText, "7");
-    const DragOutcome metric = dragPoint(kSideLeft, kLowerSpringPad, 300.6, 0.2, 1, {});
+    const DragOutcome metric = dragPoint(kSideLeft, kLowerSpringPad, 300.6, 0.2, Units::Metric, {});
     ASSERT_TRUE(metric.point);
     EXPECT_EQ(metric.point->xText, "301");
     EXPECT_EQ(metric.point->heightText, "0");

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 Settings everySettingSet()
 {
     Settings s;
-    s.unitsFlag = 0;
+    s.units = Units::English;
     s.entryMode = EntryMode::LengthAndAngle;
     s.extensionLines = true;
     s.gainPassSwitch = 1;
@@ -82,7 +82,7 @@ TEST(SettingsFile, ShortFileLeavesLaterSettingsAtStartValues)
 {
     const auto afterOne = parseSettingsText("1\r\n");
     EXPECT_EQ(afterOne.recordsRead, 1);
-    EXPECT_EQ(afterOne.settings.unitsFlag, 1);
+    EXPECT_EQ(afterOne.settings.units, Units::Metric);
     EXPECT_EQ(afterOne.settings.tableSpec.DiveFrom, "");
 
     // Cut at every record boundary: the read part matches, the rest is unset.
@@ -125,6 +125,7 @@ TEST(SettingsFile, SwitchesReadOtherNumbersAsTheProgramAlwaysDid)
         at = end + 2;
     }
     const std::size_t background = 23 + 2 * kMaxTableRows * kMaxTableColumns;
+    records[0] = "-3"; // units: any but 0 is metric
     records[1] = "2"; // entry mode
     records[2] = "2"; // extension lines
     records[background] = "-1";
@@ -133,13 +134,14 @@ TEST(SettingsFile, SwitchesReadOtherNumbersAsTheProgramAlwaysDid)
     for (const std::string &r : records)
         edited += r + "\r\n";
     const Settings read = parseSettingsText(edited).settings;
+    EXPECT_EQ(read.units, Units::Metric);
     EXPECT_EQ(read.entryMode, EntryMode::XAndHeight);
     EXPECT_TRUE(read.extensionLines);
     EXPECT_TRUE(read.darkGrayBackground);
     EXPECT_FALSE(read.camberFollowsEdits);
     // Written back as the plain switches they read as.
     const std::string again = settingsFileText(read);
-    EXPECT_EQ(again.substr(0, 9), "0\r\n0\r\n1\r\n");
+    EXPECT_EQ(again.substr(0, 9), "1\r\n0\r\n1\r\n");
 }
 
 TEST(SettingsFile, ShippedDefaultsAreUseful)

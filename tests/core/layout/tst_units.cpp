@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tarvik {
 namespace {
@@ -29,14 +30,27 @@ TEST(Units, TextsConvertAndComeBack)
     EXPECT_EQ(entryQuantity(55), Quantity::Angle);
     EXPECT_EQ(entryQuantity(54), Quantity::Length);
     // A box shows a metric length or rate with two decimals; the rest as stored.
-    EXPECT_EQ(shownEntryText("87.56341762", 35, 1), "87.56");
-    EXPECT_EQ(shownEntryText("87.56341762", 35, 0), "87.56341762");
-    EXPECT_EQ(shownEntryText("1.5875", 0, 1), "1.59");
-    EXPECT_EQ(shownEntryText("-1.5875", 54, 1), "-1.59");
-    EXPECT_EQ(shownEntryText("323.85", 0, 1), "323.85");
-    EXPECT_EQ(shownEntryText("1.23456", 14, 1), "1.23456"); // an angle
-    EXPECT_EQ(shownEntryText("12.3456.", 0, 1), "12.3456."); // not a plain number
-    EXPECT_EQ(shownEntryText("", 0, 1), "");
+    EXPECT_EQ(shownEntryText("87.56341762", 35, Units::Metric), "87.56");
+    EXPECT_EQ(shownEntryText("87.56341762", 35, Units::English), "87.56341762");
+    EXPECT_EQ(shownEntryText("1.5875", 0, Units::Metric), "1.59");
+    EXPECT_EQ(shownEntryText("-1.5875", 54, Units::Metric), "-1.59");
+    EXPECT_EQ(shownEntryText("323.85", 0, Units::Metric), "323.85");
+    EXPECT_EQ(shownEntryText("1.23456", 14, Units::Metric), "1.23456"); // an angle
+    EXPECT_EQ(shownEntryText("12.3456.", 0, Units::Metric), "12.3456."); // not a plain number
+    EXPECT_EQ(shownEntryText("", 0, Units::Metric), "");
+}
+
+TEST(Units, AFileFlagOtherThanZeroIsMetricAndIsSavedAsOne)
+{
+    for (const auto &[flag, units, saved] : { std::tuple { 0, Units::English, 0 },
+             { 1, Units::Metric, 1 }, { -3, Units::Metric, 1 }, { 2, Units::Metric, 1 } }) {
+        VehicleData data;
+        data.unitsFlag = flag;
+        LayoutState layout;
+        layout.takeVehicle(data, "CAR.TK");
+        EXPECT_EQ(layout.units, units) << flag;
+        EXPECT_EQ(layout.vehicleData().unitsFlag, saved) << flag;
+    }
 }
 
 TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
@@ -52,7 +66,7 @@ TEST(Units, MetricLayoutsSolveAsTheirInchOriginals)
 
         LayoutState metric = inch;
         metric.record = convertRecord(inch.record, true);
-        metric.unitsFlag = 1;
+        metric.units = Units::Metric;
         const fs::path file = fs::temp_directory_path() / (std::string("tarvik-metric-") + name);
         ASSERT_TRUE(writeVehicleFile(file, metric.vehicleData()).ok);
         const auto back = readVehicleFile(file);
@@ -110,15 +124,16 @@ TEST(Units, MetricTableSweepsTheSameDives)
     inch.takeVehicle(read.data, "WORKED.TK");
     LayoutState metric = inch;
     metric.record = convertRecord(inch.record, true);
-    metric.unitsFlag = 1;
+    metric.units = Units::Metric;
     Settings inchSettings;
     inchSettings.tableSpec = standardTableSpec();
     Settings metricSettings = inchSettings;
-    convertSettingsUnits(metricSettings, 1);
+    convertSettingsUnits(metricSettings, Units::Metric);
     EXPECT_EQ(metricSettings.tableSpec.DiveFrom, "-50.8");
-    EXPECT_EQ(tableSpecRefusal(metricSettings.tableSpec, 1), "");
-    EXPECT_NE(tableSpecRefusal(metricSettings.tableSpec, 0), ""); // mm read as inches: too big
-    EXPECT_EQ(fitTableSpec(metricSettings.tableSpec, 1).diveStep, 25.4);
+    EXPECT_EQ(tableSpecRefusal(metricSettings.tableSpec, Units::Metric), "");
+    EXPECT_NE(tableSpecRefusal(metricSettings.tableSpec, Units::English),
+        ""); // mm read as inches: too big
+    EXPECT_EQ(fitTableSpec(metricSettings.tableSpec, Units::Metric).diveStep, 25.4);
 
     for (const TableQuantity quantity : kTableQuantities) {
         const CamberTable a = fillQuantityTable(quantity, inchSettings.tableSpec,

@@ -154,7 +154,7 @@ TEST(TableQuantity, MetricLayoutNamesMillimetres)
 {
     FakeEngine engine;
     EngineInput metric;
-    metric.unitsFlag = 1;
+    metric.units = Units::Metric;
     const CamberTable camber = fillCamberTable(smallSpec(), metric, {}, std::ref(engine));
     EXPECT_TRUE(camber.metric);
     EXPECT_EQ(camber.grids[kSideRight][0][0], "Dive, mm");

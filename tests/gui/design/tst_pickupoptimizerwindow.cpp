@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(f.platform.messages().size(), 2);
 
         // Other units: the answer and the texts start afresh in millimetres.
-        f.document->setUnits(true);
+        f.document->setUnits(Units::Metric);
         QVERIFY(coordinates->title().endsWith(QStringLiteral("(mm)")));
         const double mm = f.text(kLeftPivotHeight).toDouble();
         QCOMPARE(minBox(coordinates, kLeftPivotHeight)->text(),

@@ -80,7 +80,7 @@ void TestMainWindowOptions::optionMessagesAndChecks()
     QVERIFY(trigger("mnuMetric").isEmpty());
     QVERIFY(f.window->action(QStringLiteral("mnuMetric"))->isChecked());
     QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("609.6"));
-    QCOMPARE(f.settings.get().unitsFlag, 1);
+    QCOMPARE(f.settings.get().units, Units::Metric);
     f.box(kRightUpperBallJointX)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QVERIFY(f.helpText().contains(QStringLiteral(" mm ")));
@@ -120,7 +120,7 @@ void TestMainWindowOptions::optionMessagesAndChecks()
     QCOMPARE(
         f.window->action(QStringLiteral("mnuRedo"))->text(), QStringLiteral("&Redo Metric Units"));
     QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24"));
-    QCOMPARE(f.settings.get().unitsFlag, 0);
+    QCOMPARE(f.settings.get().units, Units::English);
     QVERIFY(!f.window->isWindowModified()); // undone to the file as read
     f.window->setApplyDiveRoll(false);
     QVERIFY(trigger("mnuCamberChanges")[0].startsWith(

@@ -112,7 +112,7 @@ void TestTableQuantities::switchShowsTheMainWindowsRollCenter()
     QCOMPARE(sideCaption(table, kSideRight)->text(), QStringLiteral(" Right"));
 
     // Metric layouts: the table's dive and roll centre are millimetres, and say so.
-    f.document->setUnits(true);
+    f.document->setUnits(Units::Metric);
     f.settings.change([](Settings &s) { s.tableSpec = spec("-50.8", "50.8", 1, "-4", "4", 1); });
     f.open();
     table->showQuantity(TableQuantity::RollCenterHeight);
@@ -196,7 +196,7 @@ void TestTableQuantities::eachQuantityKeepsItsBaseline()
 
     // Metric: the stored heights follow into millimetres.
     const QString inches = f.cell(kSideRight, 2, 2);
-    f.document->setUnits(true);
+    f.document->setUnits(Units::Metric);
     table->hideBaselineData();
     const BaselineFileResult metric
         = readBaselineFile(heightFile.toStdString(), TableQuantity::RollCenterHeight);
