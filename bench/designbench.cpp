@@ -55,9 +55,10 @@ DesignProblem heightAndGain()
     DesignProblem p;
     p.layout = example("WORKED.TK");
     p.targets = { target("rc-height", 2.0), target("camber-gain", -1.2) };
-    p.variables = { makeDesignVariable(coordinateEntry("right.upper_ball_joint.y"), 13, 17, true),
-        makeDesignVariable(coordinateEntry("right.upper_frame_pivot.y"), 12, 16, true),
-        makeDesignVariable(coordinateEntry("right.lower_frame_pivot.y"), 4, 8, true) };
+    p.variables = { makeDesignVariable(
+                        coordinateEntry("right.upper_ball_joint.y").value(), 13, 17, true),
+        makeDesignVariable(coordinateEntry("right.upper_frame_pivot.y").value(), 12, 16, true),
+        makeDesignVariable(coordinateEntry("right.lower_frame_pivot.y").value(), 4, 8, true) };
     return p;
 }
 
@@ -112,7 +113,8 @@ void BM_OptimizeTwelveCoordinates(benchmark::State &state)
     for (const char *side : { "right", "left" }) {
         for (const char *point : { "upper_ball_joint", "upper_frame_pivot", "lower_frame_pivot" }) {
             for (const char *axis : { "x", "y" }) {
-                const int entry = coordinateEntry(std::string(side) + "." + point + "." + axis);
+                const Entry entry
+                    = coordinateEntry(std::string(side) + "." + point + "." + axis).value();
                 const double now = std::stod(p.layout.record.get(entry));
                 p.variables.push_back(makeDesignVariable(entry, now - 3, now + 3, false));
             }

@@ -38,8 +38,8 @@ bool parseFitVary(const std::string &argument, const LayoutState &layout, Design
         return false;
     }
     const std::string name = argument.substr(0, equals);
-    const int entry = coordinateEntry(name);
-    if (entry < 0) {
+    const std::optional<Entry> entry = coordinateEntry(name);
+    if (!entry) {
         message
             = "unknown coordinate '" + name + "' (SIDE.POINT.x|y, as in right.upper_frame_pivot.y)";
         return false;
@@ -52,7 +52,7 @@ bool parseFitVary(const std::string &argument, const LayoutState &layout, Design
             message = "coordinate '" + name + "' needs a tolerance above 0, not '" + range + "'";
             return false;
         }
-        variable = fitVariable(layout, entry, tolerance);
+        variable = fitVariable(layout, *entry, tolerance);
         return true;
     }
     double low = 0;
@@ -62,7 +62,7 @@ bool parseFitVary(const std::string &argument, const LayoutState &layout, Design
         message = "coordinate '" + name + "' needs a range MIN:MAX of numbers, not '" + range + "'";
         return false;
     }
-    variable = makeDesignVariable(entry, low, high, false);
+    variable = makeDesignVariable(*entry, low, high, false);
     return true;
 }
 

@@ -82,8 +82,8 @@ bool parseVary(
         return false;
     }
     const std::string name = argument.substr(0, equals);
-    const int entry = coordinateEntry(name);
-    if (entry < 0) {
+    const std::optional<Entry> entry = coordinateEntry(name);
+    if (!entry) {
         message
             = "unknown coordinate '" + name + "' (SIDE.POINT.x|y, as in right.upper_frame_pivot.y)";
         return false;
@@ -97,7 +97,7 @@ bool parseVary(
             + argument.substr(equals + 1) + "'";
         return false;
     }
-    variable = makeDesignVariable(entry, low, high, symmetric);
+    variable = makeDesignVariable(*entry, low, high, symmetric);
     return true;
 }
 

@@ -20,6 +20,10 @@ inline constexpr Entry kLeftUpperFramePivotHeight
 inline constexpr Entry kLeftLowerArmLength = Entry::armDimension(kSideLeft, kLowerArmDim, kColumnX);
 inline constexpr Entry kLeftLowerBallJointX
     = Entry::coordinate(kSideLeft, kLowerBallJoint, kColumnX);
+inline constexpr Entry kLeftLowerBallJointHeight
+    = Entry::coordinate(kSideLeft, kLowerBallJoint, kColumnHeight);
+inline constexpr Entry kLeftLowerSpringPadHeight
+    = Entry::coordinate(kSideLeft, kLowerSpringPad, kColumnHeight);
 inline constexpr Entry kLeftLowerFramePivotX
     = Entry::coordinate(kSideLeft, kLowerFramePivot, kColumnX);
 inline constexpr Entry kLeftUpperBallJointX

@@ -25,7 +25,7 @@ val designResultOf(const OptimizerResult &r, const LayoutState &before)
     val entries = val::array();
     for (const DesignEntryChange &e : r.entries) {
         val entry = val::object();
-        entry.set("entry", e.entry);
+        entry.set("entry", e.entry.number());
         entry.set("text", e.text);
         entries.call<void>("push", entry);
     }
@@ -96,7 +96,7 @@ OptimizerResult bestSoFar(
     for (std::size_t j = 0; j < values.size(); ++j) {
         const DesignVariable &v = problem.variables[j];
         const double span = v.maxValue - v.minValue;
-        for (const int entry : v.entries) {
+        for (const Entry entry : v.entries) {
             r.entries.push_back({ entry, coordinateName(entry), texts[j] });
             const double start = readNumber(layout.record.get(entry));
             r.movement += std::fabs(readNumber(texts[j]) - start);
@@ -152,7 +152,7 @@ val WebDesign::view()
     val coordinates = val::array();
     for (const DesignCoordinateRow &row : m_form.coordinates()) {
         val c = val::object();
-        c.set("entry", row.entry);
+        c.set("entry", row.entry.number());
         c.set("label", row.label);
         c.set("used", row.used);
         c.set("minimum", row.minimum);

@@ -98,18 +98,19 @@ void DesignForm::fill()
     m_coordinates.clear();
     bool symmetric = true;
     for (int pointRow = 0; pointRow < kFreePointRows; ++pointRow) {
+        const auto point = static_cast<PointRow>(pointRow);
         for (const int column : { kColumnX, kColumnHeight }) {
             for (const int side : { kSideRight, kSideLeft }) {
                 DesignCoordinateRow row;
-                row.entry = pointEntry(side, column, pointRow);
+                row.entry = Entry::coordinate(side, point, column);
                 const double now = readNumber(m_layout.record.get(row.entry));
                 row.minimum = hundredthsText(now - reach);
                 row.maximum = hundredthsText(now + reach);
                 m_coordinates.push_back(row);
             }
             symmetric = symmetric
-                && readNumber(m_layout.record.get(pointEntry(kSideRight, column, pointRow)))
-                    == readNumber(m_layout.record.get(pointEntry(kSideLeft, column, pointRow)));
+                && readNumber(m_layout.record.get(Entry::coordinate(kSideRight, point, column)))
+                    == readNumber(m_layout.record.get(Entry::coordinate(kSideLeft, point, column)));
         }
     }
     m_symmetric = symmetric;

@@ -39,7 +39,7 @@ struct DesignTargetRow
 
 struct DesignCoordinateRow
 {
-    int entry = 0;
+    Entry entry;
     std::string label; // "Upper Ball Joint X", the side shown by the column
     bool used = false;
     std::string minimum, maximum;
@@ -57,7 +57,7 @@ struct DesignFormProblem
 // A box an answer changes.
 struct DesignChange
 {
-    int entry = 0;
+    Entry entry;
     std::string label; // "Right Upper Frame Pivot Height"
     std::string before, after; // box texts
 };

@@ -166,12 +166,12 @@ std::string designTargetUnit(DesignTargetKind kind, Units units)
     return "deg";
 }
 
-int coordinateEntry(std::string_view name)
+std::optional<Entry> coordinateEntry(std::string_view name)
 {
     const auto first = name.find('.');
     const auto last = name.rfind('.');
     if (first == std::string_view::npos || first == last) {
-        return -1;
+        return std::nullopt;
     }
     const std::string_view sideName = name.substr(0, first);
     const std::string_view pointName = name.substr(first + 1, last - first - 1);
@@ -187,14 +187,14 @@ int coordinateEntry(std::string_view name)
         }
     }
     if (side < 0 || column < 0 || row < 0) {
-        return -1;
+        return std::nullopt;
     }
-    return pointEntry(side, column, row);
+    return Entry::coordinate(side, static_cast<PointRow>(row), column);
 }
 
-std::string coordinateName(int entry)
+std::string coordinateName(Entry entry)
 {
-    const EntryPosition p = entryPosition(entry);
+    const EntryPosition p = entryPosition(entry.number());
     if (p.block != EntryBlock::Points || p.row < 0
         || p.row >= static_cast<int>(kPointNames.size())) {
         return {};
@@ -203,7 +203,7 @@ std::string coordinateName(int entry)
         + (p.column == kColumnX ? ".x" : ".y");
 }
 
-bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, int entry)
+bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, Entry entry)
 {
     if (settings.entryMode != EntryMode::LengthAndAngle
         || layout.suspensionType != SuspensionType::DoubleAArm || coordinateName(entry).empty()) {
@@ -211,19 +211,22 @@ bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, i
     }
     // Upper frame pivot and lower ball joint follow the arm rows when the arm
     // has a length in the length-and-angle entry mode.
-    const EntryPosition p = entryPosition(entry);
+    const EntryPosition p = entryPosition(entry.number());
     const int armRow = p.row == kUpperFramePivot ? kUpperArmDim
         : p.row == kLowerBallJoint               ? kLowerArmDim
                                                  : -1;
-    return armRow >= 0 && readNumber(layout.record.get(pointEntry(p.side, kColumnX, armRow))) > 0;
+    return armRow >= 0
+        && readNumber(layout.record.get(
+               Entry::armDimension(p.side, static_cast<PointRow>(armRow), kColumnX)))
+        > 0;
 }
 
-DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, bool symmetric)
+DesignVariable makeDesignVariable(Entry entry, double minValue, double maxValue, bool symmetric)
 {
     DesignVariable v;
     v.entries.push_back(entry);
-    if (symmetric && mirrorEntry(entry) >= 0) {
-        v.entries.push_back(mirrorEntry(entry));
+    if (symmetric && entry.mirror() != entry) {
+        v.entries.push_back(entry.mirror());
     }
     v.minValue = minValue;
     v.maxValue = maxValue;
@@ -274,15 +277,15 @@ std::string designProblemRefusal(const DesignProblem &problem)
     if (!(problem.preferSmallChange >= 0 && problem.preferSmallChange <= kMaxSmallChange)) {
         return "the weight of the smallest change needs a number from 0 (off) to a million";
     }
-    std::set<int> varied;
+    std::set<Entry> varied;
     for (const DesignVariable &v : problem.variables) {
         if (v.entries.empty()) {
             return "a coordinate to vary names no box";
         }
         const std::string name = coordinateName(v.entries.front());
-        for (const int entry : v.entries) {
+        for (const Entry entry : v.entries) {
             if (coordinateName(entry).empty()) {
-                return "entry " + numberText(entry) + " is no pick-up point coordinate";
+                return "entry " + numberText(entry.number()) + " is no pick-up point coordinate";
             }
             if (!varied.insert(entry).second) {
                 return "coordinate '" + coordinateName(entry) + "' is varied twice";

@@ -20,6 +20,7 @@
 // upper and lower strut locations take.
 #pragma once
 
+#include "core/layout/entry.h"
 #include "core/layout/layoutkinds.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
@@ -74,21 +75,22 @@ std::string designTargetUnit(DesignTargetKind kind, Units units);
 // box first, then its mirror when the sides are tied) and its range.
 struct DesignVariable
 {
-    std::vector<int> entries;
+    std::vector<Entry> entries;
     double minValue = 0; // typed units
     double maxValue = 0;
 };
 
-// The entry of a coordinate name, or -1.
-int coordinateEntry(std::string_view name);
-// The name of a point entry (0-5, 8-13, 16-21, 24-29), else "".
-std::string coordinateName(int entry);
+// The entry of a coordinate name ("right.upper_ball_joint.x"); nothing for
+// another name.
+std::optional<Entry> coordinateEntry(std::string_view name);
+// The name of a point coordinate's entry, else "".
+std::string coordinateName(Entry entry);
 
 // Whether the entry mode places a point box from its arm's length and angle
 // (the upper frame pivot and the lower ball joint of a double A arm whose arm
 // has a length, in the length-and-angle mode): such a box is no free
 // coordinate.
-bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, int entry);
+bool coordinateFollowsArm(const LayoutState &layout, const Settings &settings, Entry entry);
 
 // A whole text as a finite plain decimal number ("+1.5", "-.5", "2e-3"); no
 // blanks, hex, inf or nan.
@@ -96,7 +98,7 @@ bool readDesignNumber(std::string_view text, double &value);
 
 // The variable of one named coordinate; symmetric ties the other side's box
 // to it (same typed value).
-DesignVariable makeDesignVariable(int entry, double minValue, double maxValue, bool symmetric);
+DesignVariable makeDesignVariable(Entry entry, double minValue, double maxValue, bool symmetric);
 
 // The answer is written into the boxes as "###.00": every typed value the
 // optimizer hands back is a whole number of hundredths of the typed unit.

@@ -69,12 +69,7 @@ LayoutEvaluator::LayoutEvaluator(const DesignProblem &problem)
 
     for (const DesignVariable &v : problem.variables) {
         m_startValues.push_back(readNumber(problem.layout.record.get(v.entries.front())));
-        std::vector<Entry> &boxes = m_boxes.emplace_back();
-        for (const int number : v.entries) {
-            if (const std::optional<Entry> entry = Entry::numbered(number)) {
-                boxes.push_back(*entry);
-            }
-        }
+        m_boxes.push_back(v.entries);
     }
 }
 

@@ -46,7 +46,7 @@ double defaultFitTolerance(Units units)
     return units == Units::English ? kDefaultFitToleranceIn : kDefaultFitToleranceMm;
 }
 
-DesignVariable fitVariable(const LayoutState &layout, int entry, double tolerance)
+DesignVariable fitVariable(const LayoutState &layout, Entry entry, double tolerance)
 {
     const double value = readNumber(layout.record.get(entry));
     return makeDesignVariable(entry, value - tolerance, value + tolerance, false);

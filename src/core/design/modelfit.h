@@ -39,7 +39,7 @@ struct FitRequest
 
 // The range value - tolerance .. value + tolerance around the coordinate's
 // typed value.
-DesignVariable fitVariable(const LayoutState &layout, int entry, double tolerance);
+DesignVariable fitVariable(const LayoutState &layout, Entry entry, double tolerance);
 
 // One camber reading and the model's camber there.
 struct FitPoint
@@ -54,7 +54,7 @@ struct FitPoint
 struct FitMove
 {
     std::string name; // "right.upper_ball_joint.y"
-    int entry = 0;
+    Entry entry;
     double before = 0, after = 0; // typed values
     double minValue = 0, maxValue = 0;
     bool atTolerance = false; // ends within half a hundredth of a range end

@@ -64,7 +64,7 @@ OptimizerRun::OptimizerRun(PickupOptimizer &owner)
         m_low.push_back(v.minValue);
         m_span.push_back(v.maxValue - v.minValue);
         std::vector<double> starts;
-        for (const int entry : v.entries) {
+        for (const Entry entry : v.entries) {
             starts.push_back(readNumber(m_problem.layout.record.get(entry)));
         }
         m_boxStarts.push_back(std::move(starts));
@@ -249,7 +249,7 @@ OptimizerResult OptimizerRun::finish()
 
     OptimizerResult result;
     for (std::size_t j = 0; j < m_n; ++j) {
-        for (const int entry : m_problem.variables[j].entries) {
+        for (const Entry entry : m_problem.variables[j].entries) {
             result.entries.push_back({ entry, coordinateName(entry), texts[j] });
         }
     }

@@ -68,7 +68,7 @@ struct OptimizerOptions
 // One box the answer changes: its entry, coordinate name and new text.
 struct DesignEntryChange
 {
-    int entry = 0;
+    Entry entry;
     std::string name; // "right.upper_frame_pivot.y"
     std::string text; // as the box takes it, "###.00"
 };

@@ -83,7 +83,7 @@ SensitivityTable computeSensitivity(
     for (int side = kSideRight; side <= kSideLeft; ++side) {
         for (int row = kUpperBallJoint; row <= kLowerSpringPad; ++row) {
             for (int column = kColumnX; column <= kColumnHeight; ++column) {
-                const int entry = pointEntry(side, column, row);
+                const Entry entry = Entry::coordinate(side, static_cast<PointRow>(row), column);
                 std::vector<double> derivatives(columns, std::nan(""));
                 if (!coordinateFollowsArm(layout, settings, entry)) {
                     const double value = readNumber(layout.record.get(entry));

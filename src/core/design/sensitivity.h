@@ -13,6 +13,7 @@
 // entry mode, has no derivatives (NaN).
 #pragma once
 
+#include "core/layout/entry.h"
 #include "core/layout/layoutstate.h"
 #include "core/layout/settings.h"
 
@@ -29,7 +30,7 @@ struct SensitivityTable
     std::vector<std::string> results; // column names
     std::vector<std::string> units; // per result: "in/in", "deg/mm", ...
     std::vector<std::string> coordinates; // row names, largest effect first
-    std::vector<int> entries; // per row
+    std::vector<Entry> entries; // per row
     // [row][column], result units per typed unit of the coordinate; NaN where
     // not computable.
     std::vector<std::vector<double>> perUnit;

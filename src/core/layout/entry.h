@@ -61,6 +61,7 @@ public:
     }
 
     friend constexpr bool operator==(Entry, Entry) = default;
+    friend constexpr auto operator<=>(Entry, Entry) = default; // number order
 
 private:
     constexpr explicit Entry(int number)
@@ -75,6 +76,16 @@ private:
 
     int m_number = 0;
 };
+
+// Where an entry's box sits, and its description, as for its number.
+inline EntryPosition entryPosition(Entry entry)
+{
+    return entryPosition(entry.number());
+}
+inline std::string entryDescription(Entry entry, SuspensionType suspensionType)
+{
+    return entryDescription(entry.number(), suspensionType);
+}
 
 // Something for every entry, indexed by the entry.
 template <class T> class EntryArray

@@ -51,7 +51,7 @@ void DesignCoordinatesPanel::build()
         const bool left = entryPosition(r.entry).side == kSideLeft;
         const int line = int(i / 2) + 1;
         const int column = left ? 5 : 1;
-        const QString e = QString::number(r.entry);
+        const QString e = QString::number(r.entry.number());
         Row &row = m_rows[i];
         row.free = new QCheckBox(this);
         row.free->setObjectName(QStringLiteral("DesignFree") + e);
@@ -106,7 +106,8 @@ void DesignCoordinatesPanel::showNow()
                 ? QStringLiteral("Placed by its arm's length and angle in this entry mode")
                 : QString());
         if (entryPosition(r.entry).side == kSideRight) {
-            if (auto *label = findChild<QLabel *>(QStringLiteral("DesignPoint%1").arg(r.entry))) {
+            if (auto *label
+                = findChild<QLabel *>(QStringLiteral("DesignPoint%1").arg(r.entry.number()))) {
                 label->setText(text(r.label));
             }
         }

@@ -184,12 +184,12 @@ void ModelFitWindow::refillCoordinates()
     for (int side = kSideRight; side <= kSideLeft; ++side) {
         for (int row = kUpperBallJoint; row <= kLowerSpringPad; ++row) {
             for (int column = kColumnX; column <= kColumnHeight; ++column, ++r) {
-                const int entry = pointEntry(side, column, row);
+                const Entry entry = Entry::coordinate(side, static_cast<PointRow>(row), column);
                 if (fresh) {
                     auto *tick = new QTableWidgetItem;
                     tick->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
                     tick->setCheckState(Qt::Unchecked);
-                    tick->setData(Qt::UserRole, entry);
+                    tick->setData(Qt::UserRole, entry.number());
                     m_coordinates->setItem(r, Vary, tick);
                     auto *name = new QTableWidgetItem(qs(coordinateName(entry)));
                     name->setFlags(Qt::ItemIsEnabled);
@@ -255,8 +255,10 @@ void ModelFitWindow::startCommand()
                     .arg(m_coordinates->item(r, Name)->text(), text));
             return;
         }
-        const int entry = m_coordinates->item(r, Vary)->data(Qt::UserRole).toInt();
-        request.variables.push_back(fitVariable(request.layout, entry, tolerance));
+        const int number = m_coordinates->item(r, Vary)->data(Qt::UserRole).toInt();
+        if (const std::optional<Entry> entry = Entry::numbered(number)) {
+            request.variables.push_back(fitVariable(request.layout, *entry, tolerance));
+        }
     }
     if (const std::string refusal = fitRefusal(request); !refusal.empty()) {
         m_status->setText(qs(refusal));
@@ -363,7 +365,7 @@ void ModelFitWindow::applyCommand()
     }
     EntryEdits texts;
     for (const DesignEntryChange &change : m_answer->entries) {
-        texts.emplace_back(change.entry, qs(change.text));
+        texts.emplace_back(change.entry.number(), qs(change.text));
     }
     m_document.setEntries(texts, false, QStringLiteral("Fit Model to Measurements"));
     m_answer.reset();

@@ -326,7 +326,7 @@ void PickupOptimizerWindow::applyCommand()
     }
     EntryEdits texts;
     for (const DesignChange &c : m_answerChanges) {
-        texts.emplace_back(c.entry, QString::fromStdString(c.after));
+        texts.emplace_back(c.entry.number(), QString::fromStdString(c.after));
     }
     m_applying = true;
     m_document.setEntries(texts, false, QStringLiteral("Find Pick-up Points"));

@@ -55,7 +55,7 @@ inline DesignTarget target(const std::string &name, double value, double weight 
 inline DesignVariable around(
     const LayoutState &layout, const std::string &name, double reach, bool symmetric)
 {
-    const int entry = coordinateEntry(name);
+    const Entry entry = coordinateEntry(name).value();
     const double now = std::stod(layout.record.get(entry));
     return makeDesignVariable(entry, now - reach, now + reach, symmetric);
 }

@@ -2,6 +2,7 @@
 #include "core/design/designproblem.h"
 #include "core/layout/entrynumbers.h"
 #include "designfixtures.h"
+#include "support/namedentries.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -44,26 +45,28 @@ TEST(DesignNames, TargetNamesReadBackAndBadOnesSayWhy)
 
 TEST(DesignNames, CoordinatesMapToTheirBoxes)
 {
-    EXPECT_EQ(coordinateEntry("right.upper_ball_joint.x"), 0);
-    EXPECT_EQ(coordinateEntry("right.upper_frame_pivot.y"), 9);
-    EXPECT_EQ(coordinateEntry("left.lower_spring_pad.y"), 29);
+    EXPECT_EQ(coordinateEntry("right.upper_ball_joint.x"), kRightUpperBallJointX);
+    EXPECT_EQ(coordinateEntry("right.upper_frame_pivot.y"), kRightUpperFramePivotHeight);
+    EXPECT_EQ(coordinateEntry("left.lower_spring_pad.y"), kLeftLowerSpringPadHeight);
     for (const char *bad : { "left.upper_arm.x", "middle.upper_ball_joint.x",
              "left.upper_ball_joint.z", "left.upper_ball_joint", "left..x", "" }) {
-        EXPECT_EQ(coordinateEntry(bad), -1) << bad;
+        EXPECT_FALSE(coordinateEntry(bad)) << bad;
     }
     // Every point box has a name that reads back; arm rows and specs have none.
-    for (int entry = 0; entry < 56; ++entry) {
+    for (const Entry entry : Entry::every()) {
         const std::string name = coordinateName(entry);
         const EntryPosition p = entryPosition(entry);
         const bool point = p.block == EntryBlock::Points && p.row < kUpperArmDim;
-        EXPECT_EQ(!name.empty(), point) << entry;
+        EXPECT_EQ(!name.empty(), point) << entry.number();
         if (point) {
             EXPECT_EQ(coordinateEntry(name), entry);
         }
     }
-    const DesignVariable tied = makeDesignVariable(25, 12, 16, true);
-    EXPECT_EQ(tied.entries, (std::vector<int> { 25, 9 }));
-    EXPECT_EQ(makeDesignVariable(9, 12, 16, false).entries, (std::vector<int> { 9 }));
+    const DesignVariable tied = makeDesignVariable(kLeftUpperFramePivotHeight, 12, 16, true);
+    EXPECT_EQ(tied.entries,
+        (std::vector<Entry> { kLeftUpperFramePivotHeight, kRightUpperFramePivotHeight }));
+    EXPECT_EQ(makeDesignVariable(kRightUpperFramePivotHeight, 12, 16, false).entries,
+        (std::vector<Entry> { kRightUpperFramePivotHeight }));
 }
 
 // Unknown names, a missing coordinate, reversed ranges and a box varied
@@ -73,7 +76,7 @@ TEST(DesignProblem, RefusalsNameTheFault)
     DesignProblem base;
     base.layout = test::exampleLayout("WORKED.TK");
     base.targets = { test::target("rc-height", 2) };
-    base.variables = { makeDesignVariable(9, 12, 16, true) };
+    base.variables = { makeDesignVariable(kRightUpperFramePivotHeight, 12, 16, true) };
     EXPECT_EQ(designProblemRefusal(base), "");
 
     struct Row
@@ -97,7 +100,7 @@ TEST(DesignProblem, RefusalsNameTheFault)
         { "arm end in arm mode",
             [](DesignProblem &p) {
                 p.settings.entryMode = EntryMode::LengthAndAngle;
-                p.layout.record.set(pointEntry(kSideRight, kColumnX, kUpperArmDim), "12");
+                p.layout.record.set(kRightUpperArmLength, "12");
             },
             "follows its arm" },
     };
@@ -109,7 +112,7 @@ TEST(DesignProblem, RefusalsNameTheFault)
     }
     // A one-value range on the grid is a fixed coordinate, not a fault.
     DesignProblem fixed = base;
-    fixed.variables[0] = makeDesignVariable(9, 14, 14, true);
+    fixed.variables[0] = makeDesignVariable(kRightUpperFramePivotHeight, 14, 14, true);
     EXPECT_EQ(designProblemRefusal(fixed), "");
 }
 

@@ -30,7 +30,7 @@ TEST(LayoutEvaluator, AchievedValuesAreTheEnginesOwn)
     p.targets = { test::target("rc-height", 2), test::target("camber-gain", -1),
         test::target("camber-gain-left", -1), test::target("camber-right@1.5,-2", -3),
         test::target("scrub-left", 1), test::target("rc-migration", 0, 3) };
-    p.variables = { makeDesignVariable(9, 12, 18, true) };
+    p.variables = { makeDesignVariable(kRightUpperFramePivotHeight, 12, 18, true) };
     // The windows' own gain definition must not change the optimizer's gain.
     p.settings.GainSpecChoice = 1;
     p.settings.GainDiveText = "2";
@@ -78,7 +78,7 @@ TEST(LayoutEvaluator, AchievedValuesAreTheEnginesOwn)
     DesignProblem metric = p;
     metric.layout = test::metricLayout("CIRCLE.TK");
     metric.targets[3] = test::target("camber-right@38.1,-2", -3);
-    metric.variables = { makeDesignVariable(9, 12 * mm, 18 * mm, true) };
+    metric.variables = { makeDesignVariable(kRightUpperFramePivotHeight, 12 * mm, 18 * mm, true) };
     ASSERT_EQ(designProblemRefusal(metric), "");
     std::vector<double> metricAchieved(p.targets.size());
     LayoutEvaluator(metric).evaluate(std::vector<double> { 15.25 * mm }, metricAchieved);
@@ -96,7 +96,7 @@ TEST(LayoutEvaluator, FlaggedLayoutScoresAsInfeasible)
     p.layout = test::exampleLayout("WORKED.TK");
     // Thirty inches of dive is more than the arms can follow.
     p.targets = { test::target("camber-left@30,0", -1) };
-    p.variables = { makeDesignVariable(25, 13, 15, false) };
+    p.variables = { makeDesignVariable(kLeftUpperFramePivotHeight, 13, 15, false) };
     LayoutEvaluator evaluator(p);
     std::vector<double> achieved(1);
     EXPECT_EQ(evaluator.evaluate(std::vector<double> { 14 }, achieved), kInfeasibleError);

@@ -8,6 +8,7 @@
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
 #include "designfixtures.h"
+#include "support/namedentries.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -16,10 +17,7 @@
 namespace tarvik {
 namespace {
 
-const int kRightUpperBallJointY = pointEntry(kSideRight, kColumnHeight, kUpperBallJoint);
-const int kLeftLowerBallJointY = pointEntry(kSideLeft, kColumnHeight, kLowerBallJoint);
-
-double typed(const LayoutState &layout, int entry)
+double typed(const LayoutState &layout, Entry entry)
 {
     return readNumber(layout.record.get(entry));
 }
@@ -47,16 +45,16 @@ TEST(ModelFit, FindsTheTrueCarFromNoisyReadings)
 {
     const LayoutState shipped = test::exampleLayout("CIRCLE.TK");
     LayoutState truth = shipped;
-    const double trueUpper = typed(shipped, kRightUpperBallJointY) + 0.25;
-    const double trueLower = typed(shipped, kLeftLowerBallJointY) - 0.28;
-    truth.record.set(kRightUpperBallJointY, std::to_string(trueUpper));
-    truth.record.set(kLeftLowerBallJointY, std::to_string(trueLower));
+    const double trueUpper = typed(shipped, kRightUpperBallJointHeight) + 0.25;
+    const double trueLower = typed(shipped, kLeftLowerBallJointHeight) - 0.28;
+    truth.record.set(kRightUpperBallJointHeight, std::to_string(trueUpper));
+    truth.record.set(kLeftLowerBallJointHeight, std::to_string(trueLower));
 
     FitRequest request;
     request.layout = shipped;
     request.measured = readingsOf(truth, 0.02, 7);
-    request.variables = { fitVariable(shipped, kRightUpperBallJointY, 0.5),
-        fitVariable(shipped, kLeftLowerBallJointY, 0.5) };
+    request.variables = { fitVariable(shipped, kRightUpperBallJointHeight, 0.5),
+        fitVariable(shipped, kLeftLowerBallJointHeight, 0.5) };
     ASSERT_EQ(fitRefusal(request), "");
     OptimizerOptions options;
     options.threads = 2;
@@ -74,10 +72,10 @@ TEST(ModelFit, FindsTheTrueCarFromNoisyReadings)
 
     // Allowed only a tenth of an inch, the upper ball joint stops at the
     // edge and is flagged.
-    request.variables[0] = fitVariable(shipped, kRightUpperBallJointY, 0.1);
+    request.variables[0] = fitVariable(shipped, kRightUpperBallJointHeight, 0.1);
     const FitResult tight = runModelFit(request, options);
     EXPECT_TRUE(tight.moves[0].atTolerance);
-    EXPECT_NEAR(tight.moves[0].after, typed(shipped, kRightUpperBallJointY) + 0.1, 1e-9);
+    EXPECT_NEAR(tight.moves[0].after, typed(shipped, kRightUpperBallJointHeight) + 0.1, 1e-9);
     EXPECT_GT(*tight.residualAfter, *fit.residualAfter);
     EXPECT_EQ(fitFlagText(0.25, Units::English), "probably measured wrong by more than 0.25 in");
     EXPECT_EQ(fitFlagText(defaultFitTolerance(Units::Metric), Units::Metric),
@@ -101,7 +99,7 @@ TEST(Sensitivity, DerivativesAreCentralDifferencesOfTheEngine)
         // of a ball joint.
         EXPECT_EQ(table.coordinates.back().find("spring_pad") != std::string::npos, true);
         for (std::size_t r = 0; r < table.coordinates.size(); ++r) {
-            const int entry = table.entries[r];
+            const Entry entry = table.entries[r];
             const double value = typed(layout, entry);
             const double h = 0.05;
             DesignProblem p;

@@ -55,10 +55,10 @@ void expectBoxTexts(const DesignProblem &p, const OptimizerResult &r)
 {
     for (const DesignVariable &v : p.variables) {
         std::string first;
-        for (const int entry : v.entries) {
+        for (const Entry entry : v.entries) {
             const auto it = std::find_if(r.entries.begin(), r.entries.end(),
                 [&](const DesignEntryChange &c) { return c.entry == entry; });
-            ASSERT_NE(it, r.entries.end()) << entry;
+            ASSERT_NE(it, r.entries.end()) << entry.number();
             const double value = readNumber(it->text);
             EXPECT_NEAR(value * 100, std::round(value * 100), 1e-9) << it->text;
             EXPECT_GE(value, v.minValue - 1e-9);
