@@ -128,7 +128,11 @@ void BM_UndoMemory1000Edits(benchmark::State &state)
         const std::size_t before = mallinfo2().uordblks;
         for (int i = 0; i < 1000; ++i) {
             // Heights and X of both sides' points, each edit a new value.
-            const int entry = (i % 12) < 6 ? i % 6 : 16 + i % 6 + 8 * ((i / 12) % 2);
+            const auto row = static_cast<tarvik::PointRow>(i % 6);
+            const tarvik::Entry entry = (i % 12) < 6
+                ? tarvik::Entry::coordinate(tarvik::kSideRight, row, tarvik::kColumnX)
+                : tarvik::Entry::coordinate(tarvik::kSideLeft, row,
+                    (i / 12) % 2 ? tarvik::kColumnHeight : tarvik::kColumnX);
             document.acceptEdit(entry, QString::number(10 + (i % 50) * 0.05, 'f', 2));
         }
         const std::size_t after = mallinfo2().uordblks;

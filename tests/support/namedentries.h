@@ -26,6 +26,8 @@ inline constexpr Entry kLeftLowerSpringPadHeight
     = Entry::coordinate(kSideLeft, kLowerSpringPad, kColumnHeight);
 inline constexpr Entry kLeftLowerFramePivotX
     = Entry::coordinate(kSideLeft, kLowerFramePivot, kColumnX);
+inline constexpr Entry kLeftUpperFramePivotX
+    = Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnX);
 inline constexpr Entry kLeftUpperBallJointX
     = Entry::coordinate(kSideLeft, kUpperBallJoint, kColumnX);
 inline constexpr Entry kRightLowerSpringPadHeight

@@ -146,7 +146,7 @@ QImage exportedDrawing(ShotContext &c)
     MainScene scene(c.data, QStringLiteral("WORKED.TK"));
     scene.window->setApplyDiveRoll(true);
     scene.document->setEntries(
-        { { kDiveEntry, QStringLiteral("1.5") }, { kRollEntry, QStringLiteral("3") } });
+        { { Entry::dive(), QStringLiteral("1.5") }, { Entry::roll(), QStringLiteral("3") } });
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("front.png"));
     QString error;

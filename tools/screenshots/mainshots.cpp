@@ -13,7 +13,7 @@ QImage mainWindow(ShotContext &context, const QString &example, bool big, bool d
     if (diveRoll) {
         scene.window->setApplyDiveRoll(true);
         scene.document->setEntries(
-            { { kDiveEntry, QStringLiteral("1.5") }, { kRollEntry, QStringLiteral("3") } });
+            { { Entry::dive(), QStringLiteral("1.5") }, { Entry::roll(), QStringLiteral("3") } });
     }
     if (big) {
         scene.window->toggleBig();

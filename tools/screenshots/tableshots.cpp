@@ -42,8 +42,9 @@ struct TableScene : MainScene
     {
         open()->close();
         const QString height = QStringLiteral("15");
-        document->setEntries({ { pointEntry(kSideRight, kColumnHeight, kUpperFramePivot), height },
-            { pointEntry(kSideLeft, kColumnHeight, kUpperFramePivot), height } });
+        document->setEntries(
+            { { Entry::coordinate(kSideRight, kUpperFramePivot, kColumnHeight), height },
+                { Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnHeight), height } });
         gui::CamberTableWindow *table = open();
         table->showBaselineData();
         return table;

@@ -110,7 +110,7 @@ EditReply WebDocument::edit(int entry, const std::string &typed)
     const Snapshot before = snapshot();
     if (m_state.record.set(entry, check.text)) {
         m_state.changed = true;
-        m_state.lastEditedEntry = entry;
+        m_state.lastEditedEntry = Entry::numbered(entry);
     }
     redraw(m_settings.camberFollowsEdits);
     record(before);

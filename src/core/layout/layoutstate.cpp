@@ -40,7 +40,7 @@ void LayoutState::clearForNew()
     comment.clear();
     currentFile = kUntitled;
     changed = false;
-    lastEditedEntry = -1;
+    lastEditedEntry.reset();
 }
 
 VehicleData LayoutState::vehicleData() const
@@ -64,7 +64,7 @@ void LayoutState::takeVehicle(const VehicleData &data, const std::string &path)
     comment = data.comment;
     currentFile = path;
     changed = false;
-    lastEditedEntry = -1;
+    lastEditedEntry.reset();
 }
 
 std::string fileTitle(std::string_view currentFile, std::string_view vehicleFolder)

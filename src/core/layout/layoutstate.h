@@ -3,10 +3,12 @@
 // in the main window's caption.
 #pragma once
 
+#include "core/layout/entry.h"
 #include "core/layout/layoutkinds.h"
 #include "core/layout/specrecord.h"
 #include "core/layout/vehiclefile.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,10 +25,10 @@ struct LayoutState
     std::string currentFile = kUntitled; // full path, or "Untitled"
     bool changed = false; // set by an accepted edit, cleared by a file read or write
     // Not stored in files: whether the dive and roll entries are applied
-    // (false: static only), and the entry of the last accepted edit (-1
-    // before any), where the calculation window starts.
+    // (false: static only), and the entry of the last accepted edit (none
+    // before any).
     bool applyDiveRoll = false;
-    int lastEditedEntry = -1;
+    std::optional<Entry> lastEditedEntry;
 
     // The state of File > New: every slot, the comment and the file cleared.
     void clearForNew();

@@ -36,16 +36,18 @@ DragOutcome dragPoint(int side, int row, double layoutX, double layoutY, Units u
     if (!std::isfinite(typedX) || !std::isfinite(typedY)) {
         return out;
     }
-    DraggedPoint point;
-    point.xEntry = pointEntry(side, kColumnX, row);
-    point.heightEntry = pointEntry(side, kColumnHeight, row);
-    if (point.xEntry < 0) {
+    const std::optional<Entry> x = Entry::numbered(pointEntry(side, kColumnX, row));
+    const std::optional<Entry> height = Entry::numbered(pointEntry(side, kColumnHeight, row));
+    if (!x || !height) {
         return out;
     }
+    DraggedPoint point;
+    point.xEntry = *x;
+    point.heightEntry = *height;
     for (auto [entry, value, text] : { std::tuple { point.xEntry, typedX, &point.xText },
              std::tuple { point.heightEntry, typedY, &point.heightText } }) {
         const EntryValidation check
-            = validateEntry(entry, formatPicture(value, "##.00"), definitions);
+            = validateEntry(entry.number(), formatPicture(value, "##.00"), definitions);
         if (check.outcome != EntryValidation::Outcome::Accept) {
             out.message = check.message;
             return out;

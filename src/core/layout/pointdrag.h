@@ -6,6 +6,7 @@
 // check as typed values; what the check refuses, the drag does not take.
 #pragma once
 
+#include "core/layout/entry.h"
 #include "core/layout/fieldinfo.h"
 #include "core/layout/layoutkinds.h"
 
@@ -24,8 +25,8 @@ bool canDragPoint(int row, EntryMode entryMode, SuspensionType suspensionType);
 
 struct DraggedPoint
 {
-    int xEntry = -1;
-    int heightEntry = -1;
+    Entry xEntry;
+    Entry heightEntry;
     std::string xText; // as the boxes show it, after their check
     std::string heightText;
 };

@@ -42,11 +42,11 @@ std::optional<double> spinStep(double current, bool increase, const SpinSpec &sp
 }
 
 std::optional<std::string> spinEntryText(
-    int entry, const std::string &current, bool increase, bool extendedRoll, Units units)
+    Entry entry, const std::string &current, bool increase, bool extendedRoll, Units units)
 {
-    if (entry != kDiveEntry && entry != kRollEntry)
+    if (entry != Entry::dive() && entry != Entry::roll())
         return std::nullopt;
-    const SpinSpec spec = entry == kDiveEntry ? diveSpinSpec(units) : rollSpinSpec(extendedRoll);
+    const SpinSpec spec = entry == Entry::dive() ? diveSpinSpec(units) : rollSpinSpec(extendedRoll);
     const std::optional<double> next = spinStep(readNumber(current), increase, spec);
     if (!next)
         return std::nullopt;

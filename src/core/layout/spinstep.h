@@ -4,6 +4,7 @@
 // extended roll range).
 #pragma once
 
+#include "core/layout/entry.h"
 #include "core/layout/layoutkinds.h"
 
 #include <optional>
@@ -28,10 +29,10 @@ SpinSpec rollSpinSpec(bool extendedRange);
 // the limit in the direction of the press (the caller beeps).
 std::optional<double> spinStep(double current, bool increase, const SpinSpec &spec);
 
-// One press of the dive (entry 54) or roll (entry 55) spin button on the
+// One press of the dive or roll spin button on the
 // box's text: the new text ("##.00"), or nothing when the value sits at its
 // limit already (the window beeps).
-std::optional<std::string> spinEntryText(int entry, const std::string &current, bool increase,
+std::optional<std::string> spinEntryText(Entry entry, const std::string &current, bool increase,
     bool extendedRoll, Units units = Units::English);
 
 } // namespace tarvik

@@ -28,8 +28,8 @@ int takeScreenshot(MainWindow &window, const CommandLine &options)
     if (!options.screenshotDiveRoll.isEmpty()) {
         const QStringList parts = options.screenshotDiveRoll.split(u',');
         window.setApplyDiveRoll(true);
-        window.document().setEntries(
-            { { tarvik::kDiveEntry, parts.value(0) }, { tarvik::kRollEntry, parts.value(1) } });
+        window.document().setEntries({ { tarvik::Entry::dive(), parts.value(0) },
+            { tarvik::Entry::roll(), parts.value(1) } });
     }
     if (options.screenshotBig) {
         window.toggleBig();

@@ -86,7 +86,7 @@ void CalcWindow::applyWriteBack(const CalcWriteBack &writeBack)
         // the moved arm when the shim's answer (or the option) said so.
         EntryEdits texts;
         for (const CalcEntryWrite &write : writeBack.entries) {
-            texts.emplace_back(write.entry.number(), QString::fromStdString(write.text));
+            texts.emplace_back(write.entry, QString::fromStdString(write.text));
         }
         m_document.setEntries(
             texts, writeBack.camberFollowsEdit, QString::fromStdString(m_session->stepName()));

@@ -365,7 +365,7 @@ void ModelFitWindow::applyCommand()
     }
     EntryEdits texts;
     for (const DesignEntryChange &change : m_answer->entries) {
-        texts.emplace_back(change.entry.number(), qs(change.text));
+        texts.emplace_back(change.entry, qs(change.text));
     }
     m_document.setEntries(texts, false, QStringLiteral("Fit Model to Measurements"));
     m_answer.reset();

@@ -326,7 +326,7 @@ void PickupOptimizerWindow::applyCommand()
     }
     EntryEdits texts;
     for (const DesignChange &c : m_answerChanges) {
-        texts.emplace_back(c.entry.number(), QString::fromStdString(c.after));
+        texts.emplace_back(c.entry, QString::fromStdString(c.after));
     }
     m_applying = true;
     m_document.setEntries(texts, false, QStringLiteral("Find Pick-up Points"));
@@ -344,8 +344,8 @@ void PickupOptimizerWindow::followLayout(const LayoutChange &change)
         return;
     }
     bool moved = change.suspensionType || change.everything || change.units;
-    for (const int entry : change.entries) {
-        moved = moved || (entry != kDiveEntry && entry != kRollEntry);
+    for (const Entry entry : change.entries) {
+        moved = moved || (entry != Entry::dive() && entry != Entry::roll());
     }
     if (!moved) {
         return;

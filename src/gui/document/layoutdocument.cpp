@@ -80,7 +80,7 @@ LayoutDocument::LayoutDocument(
 
 LayoutDocument::~LayoutDocument() = default;
 
-QString LayoutDocument::entry(int entry) const
+QString LayoutDocument::entry(Entry entry) const
 {
     return qs(m_state.record.get(entry));
 }
@@ -105,7 +105,7 @@ QString LayoutDocument::caption() const
     return qs(mainWindowCaption(fileTitle().toStdString(), "[*]"));
 }
 
-void LayoutDocument::acceptEdit(int entry, const QString &text)
+void LayoutDocument::acceptEdit(Entry entry, const QString &text)
 {
     m_state.lastEditedEntry = entry;
     // Passing through a box, or the focus coming back after a refused value,
@@ -159,9 +159,9 @@ void LayoutDocument::cancelGesture()
         return;
     }
     EntryEdits texts;
-    for (int slot = 0; slot < kSpecSlots; ++slot) {
-        if (gesture->before.record.get(slot) != m_state.record.get(slot)) {
-            texts.emplace_back(slot, qs(gesture->before.record.get(slot)));
+    for (const Entry entry : Entry::every()) {
+        if (gesture->before.record.get(entry) != m_state.record.get(entry)) {
+            texts.emplace_back(entry, qs(gesture->before.record.get(entry)));
         }
     }
     if (!texts.empty()) {
@@ -380,7 +380,9 @@ void LayoutDocument::replay(const std::vector<std::pair<int, std::string>> &text
     }
     for (const auto &[slot, text] : texts) {
         m_state.record.set(slot, text);
-        change.entries.append(slot);
+        if (const std::optional<Entry> entry = Entry::numbered(slot)) {
+            change.entries.append(*entry);
+        }
     }
     change.suspensionType = suspensionType != m_state.suspensionType;
     change.comment = comment != m_state.comment;
@@ -412,15 +414,15 @@ void LayoutDocument::redraw(bool keepCamberFollows)
     m_view.camberFollowsEdit = m_camberFollowsEdit;
     m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
     m_output = runEngine(buildEngineInput(m_state, m_settings.get(), m_view));
-    const QList<int> written = applyWriteBacks();
+    const QList<Entry> written = applyWriteBacks();
     // A static camber that followed the king-pin axis is a new input: the
     // solve that wrote it showed its spindle angles, dynamic camber and
     // tyres on the camber as it was. Solve once more, without following,
     // so that every result shown is that of the boxes as they now stand.
     // The other write-backs (derived arm ends and dimensions) are results
     // the solve does not read back, so they need no second solve.
-    if (written.contains(staticCamberEntry(kSideRight))
-        || written.contains(staticCamberEntry(kSideLeft))) {
+    if (written.contains(Entry::otherSpec(kSideRight, kStaticCamberRow))
+        || written.contains(Entry::otherSpec(kSideLeft, kStaticCamberRow))) {
         m_view.camberFollowsEdit = false;
         m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
         m_output = runEngine(buildEngineInput(m_state, m_settings.get(), m_view));
@@ -429,14 +431,14 @@ void LayoutDocument::redraw(bool keepCamberFollows)
     emit solved(m_output);
 }
 
-QList<int> LayoutDocument::applyWriteBacks()
+QList<Entry> LayoutDocument::applyWriteBacks()
 {
     LayoutChange change;
     change.fromSolve = true;
     for (const BoxWriteBack &writeBack : m_output.writeBacks) {
         if (m_state.record.get(writeBack.entry) != writeBack.text
             && m_state.record.set(writeBack.entry, writeBack.text)) {
-            change.entries.append(writeBack.entry.number());
+            change.entries.append(writeBack.entry);
         }
     }
     if (!change.entries.isEmpty()) {

@@ -51,7 +51,7 @@ class SettingsOwner;
 // What one change touched, for the views to refresh.
 struct LayoutChange
 {
-    QList<int> entries; // entry numbers whose text changed
+    QList<Entry> entries; // whose text changed
     bool everything = false; // a new layout or a file read: all of it
     bool fromSolve = false; // texts the solve wrote back, not the user's
     bool suspensionType = false;
@@ -63,7 +63,7 @@ struct LayoutChange
 };
 
 // Entry texts to set as one change.
-using EntryEdits = std::vector<std::pair<int, QString>>;
+using EntryEdits = std::vector<std::pair<Entry, QString>>;
 
 class LayoutDocument : public QObject
 {
@@ -74,7 +74,7 @@ public:
     ~LayoutDocument() override;
 
     const LayoutState &state() const { return m_state; }
-    QString entry(int entry) const;
+    QString entry(Entry entry) const;
     bool isChanged() const { return m_state.changed; }
     QString currentFile() const;
     bool isUntitled() const;
@@ -85,7 +85,7 @@ public:
     const EngineOutput &output() const { return m_output; }
 
     // A box's edit that passed validation, with its normalised text.
-    void acceptEdit(int entry, const QString &text);
+    void acceptEdit(Entry entry, const QString &text);
     // Entries set as one change that marks the layout changed (edit
     // commands, spin buttons, values written back by other windows).
     // camberFollows lets the static camber follow the king-pin change in the
@@ -158,7 +158,7 @@ private:
     void commit(const EntryEdits &texts, LayoutChange change, bool markChanged,
         bool keepCamberFollows, const QString &what = QString());
     // Puts the solve's write-backs into the record; gives the entries changed.
-    QList<int> applyWriteBacks();
+    QList<Entry> applyWriteBacks();
     Snapshot snapshot() const;
     void record(const Snapshot &before, const QString &what);
     // Puts back one side of a step: the slot texts, type, comment and units.

@@ -42,7 +42,7 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
     QLabel *captions[] = { m_diveCaption, m_rollCaption };
     QLineEdit *boxes[] = { m_diveBox, m_rollBox };
     for (int index = 0; index < 2; ++index) {
-        const int entry = index == 0 ? kDiveEntry : kRollEntry;
+        const Entry entry = index == 0 ? Entry::dive() : Entry::roll();
         boxes[index]->setFixedWidth(64);
         boxes[index]->setMaxLength(30);
         grid->addWidget(captions[index], index, 0);

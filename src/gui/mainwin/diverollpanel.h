@@ -6,6 +6,8 @@
 // arithmetic and the redraw.
 #pragma once
 
+#include "core/layout/entry.h"
+
 #include <QGroupBox>
 
 class QLineEdit;
@@ -34,7 +36,7 @@ public:
     void setMetric(bool metric);
 
 signals:
-    void spinPressed(int entry, bool increase);
+    void spinPressed(tarvik::Entry entry, bool increase);
     void applyChosen(bool applied);
     void drawClicked();
 

@@ -22,26 +22,28 @@ EntryBoxes::EntryBoxes(LayoutDocument &document, Platform &platform, QWidget *wi
     connect(&document, &LayoutDocument::layoutChanged, this, &EntryBoxes::follow);
 }
 
-void EntryBoxes::add(int entry, QLineEdit *box)
+void EntryBoxes::add(Entry entry, QLineEdit *box)
 {
-    if (entry < 0 || entry >= int(m_boxes.size()) || !box) {
+    if (!box) {
         return;
     }
-    m_boxes[std::size_t(entry)] = box;
-    box->setProperty("entry", entry);
+    m_boxes[entry] = box;
+    box->setProperty("entry", entry.number());
     box->installEventFilter(this);
     box->setText(shownText(entry));
 }
 
-QLineEdit *EntryBoxes::box(int entry) const
+QLineEdit *EntryBoxes::box(Entry entry) const
 {
-    return entry >= 0 && entry < int(m_boxes.size()) ? m_boxes[std::size_t(entry)] : nullptr;
+    return m_boxes[entry];
 }
 
-int EntryBoxes::entryOf(const QObject *object) const
+std::optional<Entry> EntryBoxes::entryOf(const QObject *object) const
 {
-    const QVariant entry = object ? object->property("entry") : QVariant();
-    return entry.isValid() && box(entry.toInt()) == object ? entry.toInt() : -1;
+    const QVariant number = object ? object->property("entry") : QVariant();
+    const std::optional<Entry> entry
+        = number.isValid() ? Entry::numbered(number.toInt()) : std::nullopt;
+    return entry && box(*entry) == object ? entry : std::nullopt;
 }
 
 void EntryBoxes::setDefinitions(const FieldDefinitions &definitions)
@@ -49,18 +51,18 @@ void EntryBoxes::setDefinitions(const FieldDefinitions &definitions)
     m_validator.setDefinitions(definitions);
 }
 
-QString EntryBoxes::definition(int entry) const
+QString EntryBoxes::definition(Entry entry) const
 {
     return m_validator.definition(entry);
 }
 
-QString EntryBoxes::shownText(int entry) const
+QString EntryBoxes::shownText(Entry entry) const
 {
-    return QString::fromStdString(
-        shownEntryText(m_document.entry(entry).toStdString(), entry, m_document.state().units));
+    return QString::fromStdString(shownEntryText(
+        m_document.entry(entry).toStdString(), entry.number(), m_document.state().units));
 }
 
-void EntryBoxes::showEntry(QLineEdit *edit, int entry)
+void EntryBoxes::showEntry(QLineEdit *edit, Entry entry)
 {
     edit->setText(shownText(entry));
     // A text longer than its box shows its start, not its last digits.
@@ -74,7 +76,7 @@ void EntryBoxes::refill()
     if (m_blank) {
         return;
     }
-    for (int entry = 0; entry < int(m_boxes.size()); ++entry) {
+    for (const Entry entry : Entry::every()) {
         QLineEdit *edit = box(entry);
         // Text still being typed stays; it is checked when the box is left.
         if (!edit || (entry == m_visited && edit->text() != m_validator.restoreValue(entry))) {
@@ -90,32 +92,33 @@ void EntryBoxes::follow(const LayoutChange &change)
         return;
     }
     if (change.everything) {
-        m_visited = -1;
+        m_visited.reset();
         m_pending.clear();
-        for (int entry = 0; entry < int(m_boxes.size()); ++entry) {
+        for (const Entry entry : Entry::every()) {
             if (QLineEdit *edit = box(entry)) {
                 showEntry(edit, entry);
             }
         }
     }
-    for (const int entry : change.entries) {
+    for (const Entry entry : change.entries) {
         if (QLineEdit *edit = box(entry)) {
             showEntry(edit, entry);
         }
     }
     // A box that keeps the focus while the program rewrites it restores to
     // what it shows now, not to what it held when it got the focus.
-    if (QWidget *focused = QApplication::focusWidget(); entryOf(focused) >= 0) {
-        m_validator.focusGained(entryOf(focused), box(entryOf(focused))->text());
+    if (const std::optional<Entry> focused = entryOf(QApplication::focusWidget())) {
+        m_validator.focusGained(*focused, box(*focused)->text());
     }
 }
 
 bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
 {
-    const int entry = entryOf(watched);
-    if (entry < 0) {
+    const std::optional<Entry> watchedEntry = entryOf(watched);
+    if (!watchedEntry) {
         return QObject::eventFilter(watched, event);
     }
+    const Entry entry = *watchedEntry;
     switch (event->type()) {
     case QEvent::FocusIn: {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
@@ -135,7 +138,7 @@ bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             // Pending events run first; a command that comes before then
             // checks the box itself (commitPending).
-            m_visited = -1;
+            m_visited.reset();
             m_pending.append(entry);
             QTimer::singleShot(0, this, [this, entry] {
                 if (m_pending.removeOne(entry)) {
@@ -185,7 +188,7 @@ bool EntryBoxes::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void EntryBoxes::focusGained(int entry)
+void EntryBoxes::focusGained(Entry entry)
 {
     m_visited = entry;
     m_document.boxEntered();
@@ -200,7 +203,7 @@ void EntryBoxes::focusGained(int entry)
     });
 }
 
-bool EntryBoxes::validate(int entry)
+bool EntryBoxes::validate(Entry entry)
 {
     QLineEdit *edit = box(entry);
     if (!edit || m_stopped) {
@@ -244,10 +247,10 @@ bool EntryBoxes::commitPending()
     }
     // Text typed into the box that has the focus is taken as leaving the box
     // would take it; the visit goes on from the committed text.
-    const int entry = entryOf(QApplication::focusWidget());
-    if (entry >= 0 && entry == m_visited && box(entry)->text() != m_validator.restoreValue(entry)) {
-        settled = validate(entry) && settled;
-        m_validator.focusGained(entry, box(entry)->text());
+    const std::optional<Entry> entry = entryOf(QApplication::focusWidget());
+    if (entry && entry == m_visited && box(*entry)->text() != m_validator.restoreValue(*entry)) {
+        settled = validate(*entry) && settled;
+        m_validator.focusGained(*entry, box(*entry)->text());
     }
     m_committing = false;
     return settled;
@@ -256,7 +259,7 @@ bool EntryBoxes::commitPending()
 void EntryBoxes::setBlank(bool blank)
 {
     m_blank = blank;
-    for (QLineEdit *edit : m_boxes) {
+    for (QLineEdit *edit : m_boxes.items()) {
         if (edit && blank) {
             edit->clear();
         }

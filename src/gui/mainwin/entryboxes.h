@@ -17,12 +17,12 @@
 // record's full text.
 #pragma once
 
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 #include "gui/mainwin/inputvalidator.h"
 
 #include <QList>
 #include <QObject>
-#include <array>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -39,14 +39,14 @@ class EntryBoxes : public QObject
 public:
     EntryBoxes(LayoutDocument &document, Platform &platform, QWidget *window);
 
-    void add(int entry, QLineEdit *box);
-    QLineEdit *box(int entry) const;
-    int entryOf(const QObject *object) const; // -1 for anything but a box
+    void add(Entry entry, QLineEdit *box);
+    QLineEdit *box(Entry entry) const;
+    std::optional<Entry> entryOf(const QObject *object) const; // nothing for anything but a box
 
     void setDefinitions(const FieldDefinitions &definitions);
-    QString definition(int entry) const;
+    QString definition(Entry entry) const;
     const FieldDefinitions &definitions() const { return m_validator.definitions(); }
-    QString restoreValue(int entry) const { return m_validator.restoreValue(entry); }
+    QString restoreValue(Entry entry) const { return m_validator.restoreValue(entry); }
 
     // Every box shows its entry's text again, except one still being typed in.
     void refill();
@@ -59,27 +59,27 @@ public:
     void stopValidating() { m_stopped = true; }
 
 signals:
-    void entered(int entry); // the help box shows the entry's definition
-    void helpAsked(int entry); // F1 in the box
+    void entered(tarvik::Entry entry); // the help box shows the entry's definition
+    void helpAsked(tarvik::Entry entry); // F1 in the box
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void focusGained(int entry);
-    bool validate(int entry); // false: refused
+    void focusGained(Entry entry);
+    bool validate(Entry entry); // false: refused
     // The entry's text as its box shows it (a metric value rounded).
-    QString shownText(int entry) const;
-    void showEntry(QLineEdit *edit, int entry);
+    QString shownText(Entry entry) const;
+    void showEntry(QLineEdit *edit, Entry entry);
     void follow(const LayoutChange &change);
 
     LayoutDocument &m_document;
     Platform &m_platform;
     QWidget *m_window;
     InputValidator m_validator;
-    std::array<QLineEdit *, kEntryCount> m_boxes {};
-    int m_visited = -1; // the box the user entered last, until it is left
-    QList<int> m_pending; // boxes left whose check waits for pending events
+    EntryArray<QLineEdit *> m_boxes;
+    std::optional<Entry> m_visited; // the box the user entered last, until it is left
+    QList<Entry> m_pending; // boxes left whose check waits for pending events
     bool m_committing = false;
     bool m_blank = false;
     bool m_stopped = false;

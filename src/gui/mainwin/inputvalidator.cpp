@@ -3,41 +3,30 @@
 
 namespace tarvik::gui {
 
-namespace {
-
-bool validEntry(int entry)
+QString InputValidator::definition(Entry entry) const
 {
-    return entry >= 0 && entry < kSpecSlots;
+    return QString::fromStdString(m_definitions.at(entry.number()).definition);
 }
 
-} // namespace
-
-QString InputValidator::definition(int entry) const
+void InputValidator::focusGained(Entry entry, const QString &text)
 {
-    return QString::fromStdString(m_definitions.at(entry).definition);
+    m_restore[entry] = text;
 }
 
-void InputValidator::focusGained(int entry, const QString &text)
+QString InputValidator::restoreValue(Entry entry) const
 {
-    if (validEntry(entry)) {
-        m_restore[std::size_t(entry)] = text;
-    }
-}
-
-QString InputValidator::restoreValue(int entry) const
-{
-    return validEntry(entry) ? m_restore[std::size_t(entry)] : QString();
+    return m_restore[entry];
 }
 
 InputValidator::Outcome InputValidator::focusLost(
-    int entry, const QString &text, bool validationHold) const
+    Entry entry, const QString &text, bool validationHold) const
 {
     Outcome outcome;
     outcome.text = text;
-    if (validationHold || !validEntry(entry)) {
+    if (validationHold) {
         return outcome;
     }
-    const EntryValidation result = validateEntry(entry, text.toStdString(), m_definitions);
+    const EntryValidation result = validateEntry(entry.number(), text.toStdString(), m_definitions);
     switch (result.outcome) {
     case EntryValidation::Outcome::Skip:
         break;

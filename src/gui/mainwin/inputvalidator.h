@@ -6,12 +6,11 @@
 // class and its QLineEdits.
 #pragma once
 
-#include "core/layout/entrynumbers.h"
+#include "core/layout/entry.h"
 #include "core/layout/entryvalidation.h"
 #include "core/layout/fieldinfo.h"
 
 #include <QString>
-#include <array>
 
 namespace tarvik::gui {
 
@@ -33,17 +32,17 @@ public:
     void setDefinitions(const FieldDefinitions &definitions) { m_definitions = definitions; }
     const FieldDefinitions &definitions() const { return m_definitions; }
     // The help text of an entry ("" when no definitions are loaded).
-    QString definition(int entry) const;
+    QString definition(Entry entry) const;
 
     // The box got the focus holding text.
-    void focusGained(int entry, const QString &text);
-    QString restoreValue(int entry) const;
+    void focusGained(Entry entry, const QString &text);
+    QString restoreValue(Entry entry) const;
 
-    Outcome focusLost(int entry, const QString &text, bool validationHold) const;
+    Outcome focusLost(Entry entry, const QString &text, bool validationHold) const;
 
 private:
     FieldDefinitions m_definitions;
-    std::array<QString, kSpecSlots> m_restore {};
+    EntryArray<QString> m_restore;
 };
 
 } // namespace tarvik::gui

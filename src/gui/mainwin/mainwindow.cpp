@@ -112,28 +112,28 @@ QAction *MainWindow::action(const QString &objectName) const
     return findChild<QAction *>(objectName);
 }
 
-QLineEdit *MainWindow::box(int entry) const
+QLineEdit *MainWindow::box(Entry entry) const
 {
     return m_boxes->box(entry);
 }
 
 void MainWindow::showHelpText(const QString &text)
 {
-    m_helpEntry = -1;
+    m_helpEntry.reset();
     m_help->setText(text);
 }
 
-void MainWindow::showFieldHelp(int entry)
+void MainWindow::showFieldHelp(Entry entry)
 {
     showHelpText(m_boxes->definition(entry));
     m_helpEntry = entry;
 }
 
-void MainWindow::showBoxHelp(int entry)
+void MainWindow::showBoxHelp(Entry entry)
 {
     // The box's name and definition beside it, until the next key or click.
     QLineEdit *edit = box(entry);
-    const QString name = QString::fromStdString(m_boxes->definitions().at(entry).name);
+    const QString name = QString::fromStdString(m_boxes->definitions().at(entry.number()).name);
     const QString text = m_boxes->definition(entry);
     showFieldHelp(entry);
     QWhatsThis::showText(edit->mapToGlobal(QPoint(0, edit->height())),
@@ -207,8 +207,8 @@ void MainWindow::followLayout(const LayoutChange &change)
         m_grid->setMetric(metric);
         m_panel->setMetric(metric);
         // The definition shown was read for the units and type the layout had.
-        if (m_helpEntry >= 0) {
-            showFieldHelp(m_helpEntry);
+        if (m_helpEntry) {
+            showFieldHelp(*m_helpEntry);
         }
     }
     if (change.diveRoll) {
@@ -224,8 +224,8 @@ void MainWindow::showSolve(const EngineOutput &output)
         const auto s = std::size_t(side);
         m_otherDimensions->setValue(
             OtherDimensionsPanel::SpringCompression, side, qs(captions.springCompression[s]));
-        m_otherDimensions->setValue(
-            OtherDimensionsPanel::Camber, side, m_document.entry(staticCamberEntry(side)));
+        m_otherDimensions->setValue(OtherDimensionsPanel::Camber, side,
+            m_document.entry(Entry::otherSpec(side, kStaticCamberRow)));
         m_otherDimensions->setValue(
             OtherDimensionsPanel::NewCamber, side, qs(captions.dynamicCamber[s]));
         m_otherDimensions->setValue(

@@ -7,6 +7,7 @@
 
 #include "core/calc/calcdefinition.h"
 #include "core/layout/editcommands.h"
+#include "core/layout/entry.h"
 #include "core/layout/layoutkinds.h"
 #include "core/support/documentviewers.h"
 #include "core/support/introhelp.h"
@@ -17,6 +18,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -100,7 +102,7 @@ public:
     void setSuspensionType(SuspensionType type);
     void restartIntroMessages();
     void showComments();
-    void spin(int entry, bool increase);
+    void spin(Entry entry, bool increase);
     void setApplyDiveRoll(bool applied);
     void toggleBig();
     bool exitCommand(); // false when the user stayed
@@ -127,13 +129,13 @@ protected:
 
 private:
     void buildWidgets();
-    QLineEdit *box(int entry) const;
+    QLineEdit *box(Entry entry) const;
     void refreshPanel();
     void showHelpText(const QString &text);
     // The help box shows the definition of entry, in the units and for the
     // suspension type the layout has.
-    void showFieldHelp(int entry);
-    void showBoxHelp(int entry); // F1 in an input box
+    void showFieldHelp(Entry entry);
+    void showBoxHelp(Entry entry); // F1 in an input box
     void resultClicked(int line);
     void followLayout(const LayoutChange &change);
     void showSolve(const EngineOutput &output);
@@ -160,7 +162,7 @@ private:
     FrontView *m_view = nullptr;
     QGroupBox *m_helpFrame = nullptr;
     QLabel *m_help = nullptr;
-    int m_helpEntry = -1; // the entry whose definition the help box shows, or -1
+    std::optional<Entry> m_helpEntry; // the entry whose definition the help box shows
     QLabel *m_note = nullptr;
     QWidget *m_bigNotes = nullptr; // the note and the return hint, beside the panels in Big
     QLabel *m_footer = nullptr;

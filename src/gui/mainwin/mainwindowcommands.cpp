@@ -68,7 +68,7 @@ void MainWindow::doEdit(EditCode code)
         return;
     }
     EntryEdits changes;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
+    for (const Entry entry : Entry::every()) {
         if (record.get(entry) != m_document.state().record.get(entry)) {
             changes.emplace_back(entry, QString::fromStdString(record.get(entry)));
         }
@@ -144,7 +144,7 @@ void MainWindow::showComments()
 
 // ---- Dive and roll ----------------------------------------------------------
 
-void MainWindow::spin(int entry, bool increase)
+void MainWindow::spin(Entry entry, bool increase)
 {
     commitPendingEdit();
     const std::optional<std::string> next = spinEntryText(entry,

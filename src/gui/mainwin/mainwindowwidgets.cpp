@@ -100,16 +100,19 @@ void MainWindow::buildWidgets()
     setCentralWidget(central);
 
     m_boxes = new EntryBoxes(m_document, m_platform, this);
-    for (int entry = 0; entry < kDiveEntry; ++entry) {
-        m_boxes->add(entry, m_grid->box(entry));
+    for (const Entry entry : Entry::every()) {
+        if (entry != Entry::dive() && entry != Entry::roll()) {
+            m_boxes->add(entry, m_grid->box(entry.number()));
+        }
     }
-    m_boxes->add(kDiveEntry, m_panel->diveBox());
-    m_boxes->add(kRollEntry, m_panel->rollBox());
-    connect(m_boxes, &EntryBoxes::entered, this, [this](int entry) { showFieldHelp(entry); });
+    m_boxes->add(Entry::dive(), m_panel->diveBox());
+    m_boxes->add(Entry::roll(), m_panel->rollBox());
+    connect(m_boxes, &EntryBoxes::entered, this, [this](Entry entry) { showFieldHelp(entry); });
     connect(m_boxes, &EntryBoxes::helpAsked, this, &MainWindow::showBoxHelp);
 
-    connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int entry) {
-        if (QLineEdit *edit = box(entry)) {
+    connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int number) {
+        const std::optional<Entry> entry = Entry::numbered(number);
+        if (QLineEdit *edit = entry ? box(*entry) : nullptr) {
             edit->setFocus(Qt::MouseFocusReason);
         }
     });

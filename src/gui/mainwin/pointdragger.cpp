@@ -109,8 +109,9 @@ QString PointDragger::pointStatus(int side, int row) const
         (side == kSideRight ? "Right " : "Left ") + pointRowCaption(row, type));
     const QString unit = m_document.state().units == Units::Metric ? tr("mm") : tr("in");
     return tr("%1:  X %2 %4   Height %3 %4")
-        .arg(name, m_document.entry(pointEntry(side, kColumnX, row)),
-            m_document.entry(pointEntry(side, kColumnHeight, row)), unit);
+        .arg(name, m_document.entry(Entry::coordinate(side, static_cast<PointRow>(row), kColumnX)),
+            m_document.entry(Entry::coordinate(side, static_cast<PointRow>(row), kColumnHeight)),
+            unit);
 }
 
 void PointDragger::hover(const QPointF &position)

@@ -2,6 +2,7 @@
 // points a drag may move.
 #include "core/layout/entrynumbers.h"
 #include "core/layout/pointdrag.h"
+#include "support/namedentries.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,8 @@ TEST(PointDrag, SnapsSignsAndChecks)
     const DragOutcome right
         = dragPoint(kSideRight, kUpperBallJoint, -12.026, 7.024, Units::English, d);
     ASSERT_TRUE(right.point);
-    EXPECT_EQ(right.point->xEntry, 0);
-    EXPECT_EQ(right.point->heightEntry, 8);
+    EXPECT_EQ(right.point->xEntry, kRightUpperBallJointX);
+    EXPECT_EQ(right.point->heightEntry, kRightUpperBallJointHeight);
     EXPECT_EQ(right.point->xText, "12.05");
     EXPECT_EQ(right.point->heightText, "7");
     const DragOutcome metric = dragPoint(kSideLeft, kLowerSpringPad, 300.6, 0.2, Units::Metric, {});

@@ -188,8 +188,8 @@ private slots:
         MainWindow *window = run.startup.load();
         QVERIFY(run.startup.extendedRoll());
         window->setApplyDiveRoll(true);
-        run.startup.document()->setEntries({ { kRollEntry, QStringLiteral("-10") } });
-        window->spin(kRollEntry, false);
+        run.startup.document()->setEntries({ { Entry::roll(), QStringLiteral("-10") } });
+        window->spin(Entry::roll(), false);
         QCOMPARE(testing::entryBox(window, kRollEntry)->text(), QStringLiteral("-10.20"));
     }
 
@@ -201,8 +201,7 @@ private slots:
             = run.startup.load(shippedData().path(QStringLiteral("tkfiles/WORKED.TK")));
         QCOMPARE(
             window->windowTitle(), QStringLiteral("Tarvik - Quellmark Inc.   [ WORKED.TK[*] ]"));
-        QCOMPARE(
-            run.startup.document()->entry(kRightUpperBallJointX.number()), QStringLiteral("24"));
+        QCOMPARE(run.startup.document()->entry(kRightUpperBallJointX), QStringLiteral("24"));
         QVERIFY(!run.startup.document()->isChanged());
         const QString armLength = testing::entryBox(window, 6)->text();
         QVERIFY(!armLength.isEmpty());
@@ -255,7 +254,8 @@ private slots:
                 QVERIFY(window->exitCommand());
                 QVERIFY(!QFile::exists(second.startup.settingsPath()));
             }
-            first.startup.document()->setEntries({ { 0, QStringLiteral("30") } });
+            first.startup.document()->setEntries(
+                { { kRightUpperBallJointX, QStringLiteral("30") } });
             QVERIFY(first.startup.document()->recoveryCopy()->update());
             crashed = first.startup.document()->recoveryCopy()->path();
             // Gone without the exit path, as in a crash: the copy stays.
@@ -290,7 +290,8 @@ private slots:
 
             // A layout never saved is kept too.
             window->files().fileNew();
-            next.startup.document()->setEntries({ { 0, QStringLiteral("12") } });
+            next.startup.document()->setEntries(
+                { { kRightUpperBallJointX, QStringLiteral("12") } });
             QVERIFY(next.startup.document()->recoveryCopy()->update());
         }
         Run last(config.path());
@@ -304,7 +305,7 @@ private slots:
         QVERIFY(QDir(config.path()).entryList(copies).isEmpty()); // No deleted it
 
         // A clean exit, the changes given up, leaves no copy.
-        last.startup.document()->setEntries({ { 0, QStringLiteral("13") } });
+        last.startup.document()->setEntries({ { kRightUpperBallJointX, QStringLiteral("13") } });
         QVERIFY(last.startup.document()->recoveryCopy()->update());
         QCOMPARE(QDir(config.path()).entryList(copies).size(), 1);
         last.platform.answerMessage(MessageAnswer::No);

@@ -11,6 +11,7 @@
 #include "core/layout/entrynumbers.h"
 #include "core/text/numberreading.h"
 #include "gui/support/helpwindow.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/pdffacts.h"
 
@@ -66,7 +67,8 @@ private slots:
         QVERIFY(w);
         choose(w, 1, 0); // right side: its lower arm fills row 5
         choose(w, 2, 2);
-        const QString arm = f.document->entry(pointEntry(kSideRight, kColumnX, kLowerArmDim));
+        const QString arm
+            = f.document->entry(Entry::armDimension(kSideRight, kLowerArmDim, kColumnX));
         QCOMPARE(box(w, 5)->text(), arm);
         QVERIFY(!box(w, 6)->isEnabled());
         typeInto(w, 3, QStringLiteral("0"));
@@ -171,15 +173,19 @@ private slots:
             QCOMPARE(f.platform.messages().size(), answer ? 1 : 0);
             // The pivot moved out by the shims; the re-solved ball joint is written
             // as a distance from the centreline on either side.
-            QCOMPARE(f.document->entry(pointEntry(side, kColumnX, kUpperFramePivot)), "12.25");
-            const double jointX = readNumber(
-                f.document->entry(pointEntry(side, kColumnX, kUpperBallJoint)).toStdString());
+            QCOMPARE(
+                f.document->entry(Entry::coordinate(side, kUpperFramePivot, kColumnX)), "12.25");
+            const double jointX
+                = readNumber(f.document->entry(Entry::coordinate(side, kUpperBallJoint, kColumnX))
+                                 .toStdString());
             QVERIFY2(jointX > 24 && jointX < 24.6, qPrintable(QString::number(jointX)));
-            QCOMPARE(f.document->entry(pointEntry(1 - side, kColumnX, kUpperFramePivot)), "12");
+            QCOMPARE(
+                f.document->entry(Entry::coordinate(1 - side, kUpperFramePivot, kColumnX)), "12");
             QVERIFY(f.document->output().captions.kingPinAngle[s] != kingPin);
             const bool camberFollows = !answer || *answer == MessageAnswer::Yes;
-            QCOMPARE(f.document->entry(staticCamberEntry(side)) != "-.5", camberFollows);
-            QCOMPARE(f.document->entry(staticCamberEntry(1 - side)), "-.5");
+            QCOMPARE(f.document->entry(Entry::otherSpec(side, kStaticCamberRow)) != "-.5",
+                camberFollows);
+            QCOMPARE(f.document->entry(Entry::otherSpec(1 - side, kStaticCamberRow)), "-.5");
         }
     }
 
@@ -210,7 +216,7 @@ private slots:
     void unusualGeometryOpensNothing()
     {
         CalcFixture f;
-        f.setEntry(pointEntry(kSideRight, kColumnX, kUpperFramePivot), QStringLiteral("24"));
+        f.setEntry(Entry::coordinate(kSideRight, kUpperFramePivot, kColumnX), QStringLiteral("24"));
         f.platform.clearRecord(); // the main window's own warning about the drawing
         f.trigger("mnuShimRight");
         QVERIFY(!f.calc.window());
@@ -339,7 +345,7 @@ private slots:
         const QPointer<CalcWindow> w = f.openCalc(CalcMode::Shim, kSideLeft);
         QVERIFY(w);
         click(button(w, "CalcHelp")); // the main window can be used meanwhile
-        f.document->setEntries({ { 17, QStringLiteral("11") } });
+        f.document->setEntries({ { kLeftUpperFramePivotX, QStringLiteral("11") } });
         QVERIFY(closed(w));
     }
 

@@ -42,7 +42,7 @@ private slots:
         Settings initial;
         initial.camberFollowsEdits = true;
         CalcFixture f(initial);
-        const int pivotX = pointEntry(kSideRight, kColumnX, kUpperFramePivot);
+        const Entry pivotX = Entry::coordinate(kSideRight, kUpperFramePivot, kColumnX);
         const int steps = f.document->undoStack().count();
         f.trigger("mnuShimRight");
         CalcWindow *w = f.shown();
@@ -68,7 +68,8 @@ private slots:
         QVERIFY(!f.calc.window());
         QVERIFY(f.platform.messages().isEmpty());
         QCOMPARE(f.document->entry(pivotX), QStringLiteral("11.81"));
-        QVERIFY(f.document->entry(staticCamberEntry(kSideRight)) != QStringLiteral("-.5"));
+        QVERIFY(f.document->entry(Entry::otherSpec(kSideRight, kStaticCamberRow))
+            != QStringLiteral("-.5"));
         QCOMPARE(f.document->undoStack().count(), steps + 1);
         f.document->undoStack().undo();
         QCOMPARE(f.document->entry(pivotX), QStringLiteral("12"));
@@ -103,9 +104,10 @@ private slots:
         click(button(w, "CalcAccept"));
         QVERIFY(closed(w));
         QCOMPARE(f.platform.messages().last().title, QStringLiteral("Let Camber Change?"));
-        QCOMPARE(f.document->entry(pointEntry(kSideLeft, kColumnX, kUpperFramePivot)),
+        QCOMPARE(f.document->entry(Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnX)),
             QStringLiteral("12.25")); // two 1/8 in shims added
-        QCOMPARE(f.document->entry(staticCamberEntry(kSideLeft)), QStringLiteral("-.5"));
+        QCOMPARE(f.document->entry(Entry::otherSpec(kSideLeft, kStaticCamberRow)),
+            QStringLiteral("-.5"));
     }
 };
 

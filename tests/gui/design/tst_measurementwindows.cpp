@@ -10,6 +10,7 @@
 #include "gui/design/measurementwindows.h"
 #include "gui/design/modelfitwindow.h"
 #include "gui/design/pickupoptimizerwindow.h"
+#include "support/namedentries.h"
 #include "testing/mainwindowfixture.h"
 #include "testing/pdffacts.h"
 
@@ -25,8 +26,6 @@ using namespace tarvik::gui;
 using namespace tarvik::gui::testing;
 
 namespace {
-
-const int kRightUpperBallJointY = pointEntry(kSideRight, kColumnHeight, kUpperBallJoint);
 
 // CIRCLE.TK copied to a folder of its own and opened.
 struct CarFixture : WindowFixture
@@ -119,9 +118,9 @@ private slots:
         QCOMPARE(w->moves()->item(0, 2)->text(), QStringLiteral("16.20"));
         QVERIFY(w->residualAfter()->text().startsWith(QStringLiteral("0.00")));
         w->applyCommand();
-        QCOMPARE(f.document->entry(kRightUpperBallJointY), QStringLiteral("16.20"));
+        QCOMPARE(f.document->entry(kRightUpperBallJointHeight), QStringLiteral("16.20"));
         f.document->undoStack().undo();
-        QCOMPARE(f.document->entry(kRightUpperBallJointY), QStringLiteral("16"));
+        QCOMPARE(f.document->entry(kRightUpperBallJointHeight), QStringLiteral("16"));
 
         // Held to a tenth of an inch the coordinate ends at its edge, flagged.
         w->vary(QStringLiteral("right.upper_ball_joint.y"), 0.1);

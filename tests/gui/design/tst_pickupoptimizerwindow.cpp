@@ -7,6 +7,7 @@
 #include "gui/design/designcoordinatespanel.h"
 #include "gui/design/designtargetspanel.h"
 #include "gui/design/pickupoptimizerwindow.h"
+#include "support/namedentries.h"
 #include "testing/leftoverwindows.h"
 #include "testing/mainwindowfixture.h"
 
@@ -155,7 +156,7 @@ private slots:
         // An edit after the search: the answer is stale, and Apply asks.
         QTest::mouseClick(child<QPushButton>(w, "DesignStart"), Qt::LeftButton);
         waitDone(w);
-        f.document->setEntries({ { 2, QStringLiteral("26.5") } });
+        f.document->setEntries({ { kRightLowerBallJointX, QStringLiteral("26.5") } });
         QVERIFY(w->isStale()
             && child<QLabel>(w, "DesignStatus")->text().contains(QStringLiteral("as it was")));
         f.platform.answerMessage(MessageAnswer::No);

@@ -37,23 +37,22 @@ private slots:
         QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
         QCOMPARE(solves.count(), 1);
         // The solve wrote the arm dimensions back without marking a change.
-        QCOMPARE(document.entry(kRightUpperArmLength.number()), QStringLiteral("12.04"));
+        QCOMPARE(document.entry(kRightUpperArmLength), QStringLiteral("12.04"));
         QVERIFY(!document.isChanged());
 
-        document.acceptEdit(
-            kRightUpperBallJointX.number(), QStringLiteral("24")); // the text it already had
+        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("24")); // the text it already had
         QVERIFY(!document.isChanged());
-        QCOMPARE(document.state().lastEditedEntry, 0);
+        QCOMPARE(document.state().lastEditedEntry, kRightUpperBallJointX);
         QCOMPARE(solves.count(), 2); // still the redraw request
         // "15." (as the edit commands write it) left as the box writes it,
         // "15", is the same number: no change, no step.
-        document.setEntries({ { 9, QStringLiteral("15.") } });
+        document.setEntries({ { kRightUpperFramePivotHeight, QStringLiteral("15.") } });
         document.setChanged(false);
         const int steps = document.undoStack().count();
-        document.acceptEdit(kRightUpperFramePivotHeight.number(), QStringLiteral("15"));
+        document.acceptEdit(kRightUpperFramePivotHeight, QStringLiteral("15"));
         QVERIFY(!document.isChanged());
         QCOMPARE(document.undoStack().count(), steps);
-        document.acceptEdit(kRightUpperBallJointX.number(), QStringLiteral("24.5"));
+        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("24.5"));
         QVERIFY(document.isChanged());
 
         QTemporaryDir dir;
@@ -70,7 +69,7 @@ private slots:
         QCOMPARE(document.fileTitle(), QStringLiteral("CAR.TK"));
 
         document.newLayout();
-        QCOMPARE(document.entry(kRightUpperBallJointX.number()), QString());
+        QCOMPARE(document.entry(kRightUpperBallJointX), QString());
         QVERIFY(!document.isChanged());
         QCOMPARE(document.fileTitle(), QStringLiteral("UNTITLED"));
     }
@@ -85,26 +84,27 @@ private slots:
         QVERIFY(document.open(exampleFile(QStringLiteral("WORKED.TK")), message));
         QUndoStack &undo = document.undoStack();
         QVERIFY(!undo.canUndo());
-        const QString camber = document.entry(staticCamberEntry(kSideRight));
-        const int ubjX = pointEntry(kSideRight, kColumnX, kUpperBallJoint);
+        const QString camber = document.entry(Entry::otherSpec(kSideRight, kStaticCamberRow));
+        const Entry ubjX = kRightUpperBallJointX;
 
         // Entered, then another redraw (a spin, a menu command): the camber
         // no longer follows the edit.
         document.boxEntered();
         document.redraw();
         document.acceptEdit(ubjX, QStringLiteral("26"));
-        QCOMPARE(document.entry(staticCamberEntry(kSideRight)), camber);
+        QCOMPARE(document.entry(Entry::otherSpec(kSideRight, kStaticCamberRow)), camber);
         undo.undo();
 
         // An edit whose redraw moved the static camber: one step for both.
         document.boxEntered();
         document.acceptEdit(ubjX, QStringLiteral("25"));
-        QVERIFY(document.entry(staticCamberEntry(kSideRight)) != camber);
+        QVERIFY(document.entry(Entry::otherSpec(kSideRight, kStaticCamberRow)) != camber);
         // What is shown is of the camber as it now stands, not the one the
         // edit's solve started from.
         const Captions &shown = document.output().captions;
         const double spindle
-            = readNumber(document.entry(staticCamberEntry(kSideRight)).toStdString())
+            = readNumber(
+                  document.entry(Entry::otherSpec(kSideRight, kStaticCamberRow)).toStdString())
             + readNumber(shown.kingPinAngle[kSideRight]);
         QVERIFY(qAbs(readNumber(shown.spindleAngle[kSideRight]) - spindle) < 0.011);
         QCOMPARE(undo.undoText(), QStringLiteral("Right Upper Ball Joint X"));
@@ -122,7 +122,7 @@ private slots:
         QVERIFY(!boxes.isEmpty());
         undo.undo();
         QCOMPARE(document.entry(ubjX), QStringLiteral("24"));
-        QCOMPARE(document.entry(staticCamberEntry(kSideRight)), camber);
+        QCOMPARE(document.entry(Entry::otherSpec(kSideRight, kStaticCamberRow)), camber);
         QVERIFY(!document.isChanged()); // back to the file as read
         QCOMPARE(undo.redoText(), QStringLiteral("Right Upper Ball Joint X"));
         undo.redo();
@@ -152,7 +152,7 @@ private slots:
 
         // Written a moment after a change (never on every keystroke), and
         // gone once the layout is back to its file.
-        document.acceptEdit(kRightUpperBallJointX.number(), QStringLiteral("30"));
+        document.acceptEdit(kRightUpperBallJointX, QStringLiteral("30"));
         QVERIFY(!QFile::exists(copy));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 3 * RecoveryWriter::kDelayMs);
         const RecoveryReadResult kept = readRecoveryFile(copy.toStdString());
@@ -173,8 +173,8 @@ private slots:
         QVERIFY(later.isChanged());
         QCOMPARE(later.currentFile(), QFileInfo(car).absoluteFilePath());
         QCOMPARE(later.fileTitle(), QStringLiteral("CAR.TK"));
-        QCOMPARE(later.entry(kRightUpperBallJointX.number()), QStringLiteral("30"));
-        later.acceptEdit(kRightUpperFramePivotX.number(), QStringLiteral("7"));
+        QCOMPARE(later.entry(kRightUpperBallJointX), QStringLiteral("30"));
+        later.acceptEdit(kRightUpperFramePivotX, QStringLiteral("7"));
         later.undoStack().undo();
         QVERIFY(later.isChanged());
 
@@ -184,7 +184,7 @@ private slots:
         const QString laterCopy = later.recoveryCopy()->path();
         QVERIFY(QFile::exists(laterCopy) && laterCopy != copy);
         later.discardRecoveryCopy();
-        later.acceptEdit(kRightUpperFramePivotX.number(), QStringLiteral("8"));
+        later.acceptEdit(kRightUpperFramePivotX, QStringLiteral("8"));
         QTest::qWait(RecoveryWriter::kDelayMs + 200);
         QVERIFY(!QFile::exists(laterCopy));
     }

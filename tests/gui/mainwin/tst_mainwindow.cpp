@@ -193,7 +193,7 @@ void TestMainWindow::refusedEntryWarnsAndRestoresFocusTimeValue()
                 .arg(QString::fromLatin1(typed)));
     }
     f.type(kRightUpperArmLength, QStringLiteral("abc"));
-    QCOMPARE(f.text(kRightUpperArmLength), f.document->entry(kRightUpperArmLength.number()));
+    QCOMPARE(f.text(kRightUpperArmLength), f.document->entry(kRightUpperArmLength));
     QCOMPARE(f.platform.messages().size(), 7);
     f.type(kRightUpperBallJointX, QStringLiteral("28abc"));
     QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("28"));
@@ -362,7 +362,8 @@ void TestMainWindow::yesNoSwitchesDiveAndRollAndWarnsOncePerRedraw()
         f.setEntry(entry, QStringLiteral("23"));
         f.setEntry(entry + 8, QStringLiteral("25"));
     }
-    f.document->setEntries({ { 54, QStringLiteral("6") }, { 55, QStringLiteral("10") } });
+    f.document->setEntries(
+        { { Entry::dive(), QStringLiteral("6") }, { Entry::roll(), QStringLiteral("10") } });
     f.platform.clearRecord();
     QTest::mouseClick(f.widget<QRadioButton>("ApplyYes"), Qt::LeftButton);
     QList<PlatformRequest> warnings = f.platform.messages();

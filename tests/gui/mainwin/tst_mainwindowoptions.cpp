@@ -95,14 +95,14 @@ void TestMainWindowOptions::optionMessagesAndChecks()
     QVERIFY(labelShown(QStringLiteral("Dive, mm")) && labelShown(QStringLiteral("Track, mm")));
     f.setEntry(kDiveEntry, QStringLiteral("0"));
     f.window->setApplyDiveRoll(true);
-    f.window->spin(kDiveEntry, true);
+    f.window->spin(Entry::dive(), true);
     QCOMPARE(f.text(kDiveEntry), QStringLiteral("2.54"));
     QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("Dive"));
     // A metric rate shows rounded and keeps its full value through a visit
     // of its box, so English gives back the 500 that was typed.
     QCOMPARE(f.text(kRightSpringRate), QStringLiteral("87.56"));
     f.type(kRightSpringRate, QStringLiteral("87.56"));
-    QCOMPARE(f.document->entry(kRightSpringRate.number()), QStringLiteral("87.56341762"));
+    QCOMPARE(f.document->entry(kRightSpringRate), QStringLiteral("87.56341762"));
     QVERIFY(trigger("mnuEnglish").isEmpty());
     QCOMPARE(f.document->undoStack().undoText(), QStringLiteral("English Units"));
     QCOMPARE(f.text(kRightUpperBallJointX), QStringLiteral("24"));

@@ -110,9 +110,10 @@ struct TableFixture : WorkedWindow
     // Both upper frame pivots raised an inch: a layout change every cell feels.
     void raisePivots()
     {
-        document->setEntries(
-            { { pointEntry(kSideRight, kColumnHeight, kUpperFramePivot), QStringLiteral("15") },
-                { pointEntry(kSideLeft, kColumnHeight, kUpperFramePivot), QStringLiteral("15") } });
+        document->setEntries({ { Entry::coordinate(kSideRight, kUpperFramePivot, kColumnHeight),
+                                   QStringLiteral("15") },
+            { Entry::coordinate(kSideLeft, kUpperFramePivot, kColumnHeight),
+                QStringLiteral("15") } });
     }
 
     // The table's Print, with a report comment, to a PDF file; its text read back.

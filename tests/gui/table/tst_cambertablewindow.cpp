@@ -99,8 +99,8 @@ void TestCamberTableWindow::fills()
     const bool rowsRoll = spec.rowsRoll();
     const QString rowValue = rows.constLast(), columnValue = columns.constLast();
     f.window->setApplyDiveRoll(true);
-    f.document->setEntries({ { kDiveEntry, rowsRoll ? columnValue : rowValue },
-        { kRollEntry, rowsRoll ? rowValue : columnValue } });
+    f.document->setEntries({ { Entry::dive(), rowsRoll ? columnValue : rowValue },
+        { Entry::roll(), rowsRoll ? rowValue : columnValue } });
     for (int side : { kSideRight, kSideLeft }) {
         QCOMPARE(f.cell(side, rows.size(), columns.size()),
             QString::fromStdString(

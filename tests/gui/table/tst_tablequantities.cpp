@@ -42,7 +42,7 @@ void step(CamberTableWindow *table, Qt::Key key)
 const EngineOutput &solveAt(TableFixture &f, const QString &dive, const QString &roll)
 {
     f.window->setApplyDiveRoll(true);
-    f.document->setEntries({ { kDiveEntry, dive }, { kRollEntry, roll } });
+    f.document->setEntries({ { Entry::dive(), dive }, { Entry::roll(), roll } });
     return f.document->output();
 }
 

@@ -87,7 +87,7 @@ struct WindowFixture
     // An entry given a text as a file would give it: nothing left to save.
     void setEntry(int entry, const QString &text)
     {
-        document->setEntries({ { entry, text } });
+        document->setEntries({ { Entry::numbered(entry).value(), text } });
         document->setChanged(false);
     }
     QString text(int entry) const { return box(entry)->text(); }
