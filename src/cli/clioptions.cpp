@@ -132,8 +132,8 @@ bool loadMovedLayout(
     }
     layout.takeVehicle(vehicle, args.file);
     const bool moved = args.find("dive") != nullptr || args.find("roll") != nullptr;
-    layout.record.set(kDiveEntry, moved ? numberText(dive) : std::string());
-    layout.record.set(kRollEntry, moved ? numberText(roll) : std::string());
+    layout.record.set(Entry::dive(), moved ? numberText(dive) : std::string());
+    layout.record.set(Entry::roll(), moved ? numberText(roll) : std::string());
     layout.applyDiveRoll = moved;
     return true;
 }

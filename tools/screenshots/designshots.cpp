@@ -39,9 +39,9 @@ QImage designWindow(ShotContext &context)
     setText(named<QLineEdit>(window, "DesignValue", 0), QStringLiteral("2"));
     named<QCheckBox>(window, "DesignUse", 2)->setChecked(true);
     setText(named<QLineEdit>(window, "DesignValue", 2), QStringLiteral("-1.2"));
-    for (const int row : { kUpperBallJoint, kUpperFramePivot, kLowerFramePivot }) {
-        named<QCheckBox>(window, "DesignFree", pointEntry(kSideRight, kColumnHeight, row))
-            ->setChecked(true);
+    for (const PointRow row : { kUpperBallJoint, kUpperFramePivot, kLowerFramePivot }) {
+        const Entry height = Entry::coordinate(kSideRight, row, kColumnHeight);
+        named<QCheckBox>(window, "DesignFree", height.number())->setChecked(true);
     }
     window.startCommand();
     QElapsedTimer timer;

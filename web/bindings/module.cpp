@@ -267,8 +267,8 @@ EMSCRIPTEN_BINDINGS(tarvik)
         .function("endDrag", &WebDocument::endDrag);
     function("pointEntry", &pointEntry);
     function("otherSpecsEntry", &otherSpecsEntry);
-    constant("diveEntry", kDiveEntry);
-    constant("rollEntry", kRollEntry);
+    constant("diveEntry", Entry::dive().number());
+    constant("rollEntry", Entry::roll().number());
     constant("pointRows", kPointRows);
     constant("otherSpecsRows", kOtherSpecsRows);
     class_<WebCalc>("Calculator")

@@ -280,12 +280,13 @@ void WebDocument::redraw(bool camberFollows)
     m_view.camberFollowsEdit = camberFollows;
     m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
     m_output = runEngine(buildEngineInput(m_state, m_settings, m_view));
-    const std::vector<int> written = applyWriteBacks();
+    const std::vector<Entry> written = applyWriteBacks();
     // A static camber that followed the king-pin is a new input: solve once
     // more so that every result shown is that of the boxes as they stand.
     const auto wrote
-        = [&](int e) { return std::find(written.begin(), written.end(), e) != written.end(); };
-    if (wrote(staticCamberEntry(kSideRight)) || wrote(staticCamberEntry(kSideLeft))) {
+        = [&](Entry e) { return std::find(written.begin(), written.end(), e) != written.end(); };
+    if (wrote(Entry::otherSpec(kSideRight, kStaticCamberRow))
+        || wrote(Entry::otherSpec(kSideLeft, kStaticCamberRow))) {
         m_view.camberFollowsEdit = false;
         m_view.previousKingPinCaptions = m_output.captions.kingPinAngle;
         m_output = runEngine(buildEngineInput(m_state, m_settings, m_view));
@@ -293,12 +294,12 @@ void WebDocument::redraw(bool camberFollows)
     }
 }
 
-std::vector<int> WebDocument::applyWriteBacks()
+std::vector<Entry> WebDocument::applyWriteBacks()
 {
-    std::vector<int> written;
+    std::vector<Entry> written;
     for (const BoxWriteBack &w : m_output.writeBacks) {
         if (m_state.record.get(w.entry) != w.text && m_state.record.set(w.entry, w.text)) {
-            written.push_back(w.entry.number());
+            written.push_back(w.entry);
         }
     }
     return written;

@@ -117,7 +117,7 @@ private:
     void restore(const Snapshot &s);
     void record(const Snapshot &before);
     void redraw(bool camberFollows);
-    std::vector<int> applyWriteBacks();
+    std::vector<Entry> applyWriteBacks();
     void loadDefinitions();
     void takeUnits(Units units);
 

@@ -168,11 +168,9 @@ double CalcSession::rowNumber(int k) const
     return readNumber(row(k).text);
 }
 
-const std::string &CalcSession::entryText(int entry) const
+const std::string &CalcSession::entryText(Entry entry) const
 {
-    static const std::string none;
-    const std::optional<Entry> e = Entry::numbered(entry);
-    return e ? m_entries[*e] : none;
+    return m_entries[entry];
 }
 
 int CalcSession::choiceOf(int k) const

@@ -157,7 +157,7 @@ protected:
     CalcInputRow &rowRef(int k);
     CalcOutputRow &outputRef(int j);
     double rowNumber(int k) const;
-    const std::string &entryText(int entry) const; // empty outside 0..55
+    const std::string &entryText(Entry entry) const;
     int choiceOf(int k) const;
     void setChoice(int k, int index);
     // A stored index: kept when the list has it, else no choice (which every

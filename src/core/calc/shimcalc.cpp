@@ -46,12 +46,13 @@ ShimResult runShimMove(const EntryTexts &entries, int side, int direction, doubl
 std::optional<CalcMessage> shimOpenRefusal(const SpecRecord &record, int side)
 {
     const int s = side == kSideLeft ? kSideLeft : kSideRight;
-    const double ballJointX = readNumber(record.get(pointEntry(s, kColumnX, kUpperBallJoint)));
-    const double pivotX = readNumber(record.get(pointEntry(s, kColumnX, kUpperFramePivot)));
+    const double ballJointX
+        = readNumber(record.get(Entry::coordinate(s, kUpperBallJoint, kColumnX)));
+    const double pivotX = readNumber(record.get(Entry::coordinate(s, kUpperFramePivot, kColumnX)));
     const double ballJointHeight
-        = readNumber(record.get(pointEntry(s, kColumnHeight, kUpperBallJoint)));
+        = readNumber(record.get(Entry::coordinate(s, kUpperBallJoint, kColumnHeight)));
     const double lowerJointHeight
-        = readNumber(record.get(pointEntry(s, kColumnHeight, kLowerBallJoint)));
+        = readNumber(record.get(Entry::coordinate(s, kLowerBallJoint, kColumnHeight)));
     std::string reason;
     if (pivotX >= ballJointX) {
         reason = "The X dimension for Upper Ball Joint is smaller than the X dimension for Upper "
@@ -116,7 +117,7 @@ CalcFeedback ShimCalc::recalculate()
     const double mm = unitFactor(Quantity::Length, m_units);
     const double thickness = standard ? (sixteenths * kSixteenthIn + eighths * kEighthIn) * mm
                                       : (custom ? rowNumber(5) : 0);
-    const std::string &staticCamber = entryText(staticCamberEntry(m_shimSide));
+    const std::string &staticCamber = entryText(Entry::otherSpec(m_shimSide, kStaticCamberRow));
     if (standard || custom) {
         thicknessOut.enabled = true;
         thicknessOut.value = formatPicture(thickness, "##.0000");
@@ -215,8 +216,7 @@ CalcAcceptResult ShimCalc::acceptWithin(const CalcAnswers &answers) const
     wb.entries = {
         { jointX, formatPicture(newX * mm, "###.00") },
         { jointHeight, formatPicture(double(moved.newJoint.y) * mm, "###.00") },
-        { pivotX,
-            formatPicture((moved.shim + readNumber(entryText(pivotX.number()))) * mm, "###.00") },
+        { pivotX, formatPicture((moved.shim + readNumber(entryText(pivotX))) * mm, "###.00") },
     };
     wb.redraw = true;
     wb.camberFollowsEdit = camberFollows;

@@ -49,8 +49,9 @@ std::string SpringCalc::stepName() const
 void SpringCalc::prefillLowerArm()
 {
     // Each side's torsion bar works through its own lower arm.
-    const std::string &rightArm = entryText(pointEntry(kSideRight, kColumnX, kLowerArmDim));
-    const std::string &leftArm = entryText(pointEntry(kSideLeft, kColumnX, kLowerArmDim));
+    const std::string &rightArm
+        = entryText(Entry::armDimension(kSideRight, kLowerArmDim, kColumnX));
+    const std::string &leftArm = entryText(Entry::armDimension(kSideLeft, kLowerArmDim, kColumnX));
     const double right = readNumber(rightArm);
     const double left = readNumber(leftArm);
     const std::string mean = formatPicture((right + left) / 2, "####.0");

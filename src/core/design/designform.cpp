@@ -76,8 +76,8 @@ void DesignForm::fill()
     const double reach = kDesignReachIn * unitFactor(Quantity::Length, m_layout.units);
     // Camber targets start at the layout's own dive and roll, or at one inch
     // of dive when it has none.
-    const std::string &diveBox = m_layout.record.get(kDiveEntry);
-    const std::string &rollBox = m_layout.record.get(kRollEntry);
+    const std::string &diveBox = m_layout.record.get(Entry::dive());
+    const std::string &rollBox = m_layout.record.get(Entry::roll());
     const bool moved = readNumber(diveBox) != 0 || readNumber(rollBox) != 0;
     const std::string dive = moved ? numberText(readNumber(diveBox))
                                    : numberText(unitFactor(Quantity::Length, m_layout.units));

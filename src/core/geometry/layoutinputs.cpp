@@ -16,7 +16,7 @@ LayoutInputs::LayoutInputs(const EntryTexts &texts, Units units)
     }
 }
 
-double *LayoutInputs::slot(int entry)
+double *LayoutInputs::slot(Entry entry)
 {
     const EntryPosition at = entryPosition(entry);
     switch (at.block) {
@@ -50,7 +50,7 @@ double *LayoutInputs::slot(int entry)
 
 void LayoutInputs::set(Entry entry, std::string_view text)
 {
-    double *target = slot(entry.number());
+    double *target = slot(entry);
     if (target == nullptr) {
         return;
     }
@@ -67,7 +67,7 @@ void LayoutInputs::set(Entry entry, std::string_view text)
 
 void LayoutInputs::setRead(Entry entry, double number)
 {
-    double *target = slot(entry.number());
+    double *target = slot(entry);
     if (target == nullptr) {
         return;
     }
@@ -80,7 +80,7 @@ void LayoutInputs::setRead(Entry entry, double number)
 
 double LayoutInputs::value(Entry entry) const
 {
-    double *target = const_cast<LayoutInputs *>(this)->slot(entry.number());
+    double *target = const_cast<LayoutInputs *>(this)->slot(entry);
     return target == nullptr ? 0.0 : *target;
 }
 

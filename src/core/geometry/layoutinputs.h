@@ -73,7 +73,7 @@ public:
     const std::vector<int> &faults() const { return m_faults.codes; }
 
 private:
-    double *slot(int entry);
+    double *slot(Entry entry);
 
     Units m_units = Units::English;
     std::uint64_t m_empty = ~std::uint64_t { 0 };

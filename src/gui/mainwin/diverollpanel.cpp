@@ -37,8 +37,8 @@ DiveRollPanel::DiveRollPanel(QWidget *parent)
     m_rollCaption = new QLabel(QStringLiteral("Roll, deg"), this);
     m_diveBox = new QLineEdit(this);
     m_rollBox = new QLineEdit(this);
-    m_diveBox->setObjectName(QStringLiteral("SpecData%1").arg(kDiveEntry));
-    m_rollBox->setObjectName(QStringLiteral("SpecData%1").arg(kRollEntry));
+    m_diveBox->setObjectName(QStringLiteral("SpecData%1").arg(Entry::dive().number()));
+    m_rollBox->setObjectName(QStringLiteral("SpecData%1").arg(Entry::roll().number()));
     QLabel *captions[] = { m_diveCaption, m_rollCaption };
     QLineEdit *boxes[] = { m_diveBox, m_rollBox };
     for (int index = 0; index < 2; ++index) {

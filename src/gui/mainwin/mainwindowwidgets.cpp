@@ -102,7 +102,7 @@ void MainWindow::buildWidgets()
     m_boxes = new EntryBoxes(m_document, m_platform, this);
     for (const Entry entry : Entry::every()) {
         if (entry != Entry::dive() && entry != Entry::roll()) {
-            m_boxes->add(entry, m_grid->box(entry.number()));
+            m_boxes->add(entry, m_grid->box(entry));
         }
     }
     m_boxes->add(Entry::dive(), m_panel->diveBox());
@@ -110,9 +110,8 @@ void MainWindow::buildWidgets()
     connect(m_boxes, &EntryBoxes::entered, this, [this](Entry entry) { showFieldHelp(entry); });
     connect(m_boxes, &EntryBoxes::helpAsked, this, &MainWindow::showBoxHelp);
 
-    connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](int number) {
-        const std::optional<Entry> entry = Entry::numbered(number);
-        if (QLineEdit *edit = entry ? box(*entry) : nullptr) {
+    connect(m_grid, &SpecGrid::inputCaptionClicked, this, [this](Entry entry) {
+        if (QLineEdit *edit = box(entry)) {
             edit->setFocus(Qt::MouseFocusReason);
         }
     });

@@ -1,5 +1,5 @@
 // Input grid of the main window; see specgrid.h. Boxes and displays are
-// placed by the core's entry numbering (pointEntry, otherSpecsEntry).
+// placed by the layout's entries (Entry::coordinate, armDimension, otherSpec).
 #include "gui/mainwin/specgrid.h"
 
 #include "core/layout/entrynumbers.h"
@@ -51,10 +51,10 @@ constexpr const char *kPointCaptions[] = {
     "Lower Arm Dim.",
 };
 
-QLineEdit *makeBox(int entry, QWidget *parent)
+QLineEdit *makeBox(Entry entry, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
-    box->setObjectName(QStringLiteral("SpecData%1").arg(entry));
+    box->setObjectName(QStringLiteral("SpecData%1").arg(entry.number()));
     box->setFixedWidth(kBoxWidth);
     box->setMaxLength(30);
     return box;
@@ -138,13 +138,19 @@ QGroupBox *SpecGrid::buildStaticFrame()
         m_rowCaptions[std::size_t(row)] = caption;
         grid->addWidget(caption, gridRow, 0);
         // Points focus their right X box, arm rows their right Length box.
-        connect(
-            caption, &ClickLabel::clicked, this, [this, row] { emit inputCaptionClicked(row); });
+        const auto point = static_cast<PointRow>(row);
+        const auto entryAt = [point](int side, int column) {
+            return point < kUpperArmDim ? Entry::coordinate(side, point, column)
+                                        : Entry::armDimension(side, point, column);
+        };
+        const Entry first = entryAt(kSideRight, kColumnX);
+        connect(caption, &ClickLabel::clicked, this,
+            [this, first] { emit inputCaptionClicked(first); });
         for (int side = 0; side < 2; ++side) {
             for (int column = 0; column < 2; ++column) {
-                const int entry = pointEntry(side, column, row);
-                m_boxes[std::size_t(entry)] = makeBox(entry, frame);
-                grid->addWidget(m_boxes[std::size_t(entry)], gridRow, 1 + side * 2 + column);
+                const Entry entry = entryAt(side, column);
+                m_boxes[entry] = makeBox(entry, frame);
+                grid->addWidget(m_boxes[entry], gridRow, 1 + side * 2 + column);
             }
         }
     }
@@ -188,21 +194,22 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
         const OtherRow &spec = kOtherRows[row];
         auto *caption = new ClickLabel(QString::fromLatin1(spec.caption), frame);
         grid->addWidget(caption, row + 1, 0);
+        const auto other = static_cast<OtherSpecsRow>(row);
         for (int side = 0; side < 2; ++side) {
-            const int entry = otherSpecsEntry(side, row);
+            const Entry entry = Entry::otherSpec(side, other);
             QWidget *cell = nullptr;
             if (spec.resultLine == 0) {
-                m_boxes[std::size_t(entry)] = makeBox(entry, frame);
-                cell = m_boxes[std::size_t(entry)];
+                m_boxes[entry] = makeBox(entry, frame);
+                cell = m_boxes[entry];
             } else {
-                m_results[std::size_t(entry)] = addResult(spec.resultLine);
-                m_results[std::size_t(entry)]->setObjectName(QStringLiteral("Result%1").arg(entry));
-                cell = m_results[std::size_t(entry)];
+                m_results[entry] = addResult(spec.resultLine);
+                m_results[entry]->setObjectName(QStringLiteral("Result%1").arg(entry.number()));
+                cell = m_results[entry];
             }
             grid->addWidget(cell, row + 1, side == 0 ? 1 : 3);
         }
         if (spec.resultLine == 0) {
-            const int entry = otherSpecsEntry(kSideRight, row);
+            const Entry entry = Entry::otherSpec(kSideRight, other);
             connect(caption, &ClickLabel::clicked, this,
                 [this, entry] { emit inputCaptionClicked(entry); });
         } else {
@@ -247,25 +254,25 @@ QGroupBox *SpecGrid::buildOtherSpecsFrame()
     return frame;
 }
 
-QLineEdit *SpecGrid::box(int entry) const
+QLineEdit *SpecGrid::box(Entry entry) const
 {
-    return entry >= 0 && entry < kEntryCount ? m_boxes[std::size_t(entry)] : nullptr;
+    return m_boxes[entry];
 }
 
 void SpecGrid::showResults(const Captions &captions)
 {
     const auto qs = [](const std::string &text) { return QString::fromStdString(text); };
-    const std::pair<int, const std::array<std::string, 2> *> results[] = {
-        { otherSpecsEntry(kSideRight, kSpringLengthRow), &captions.springLength },
-        { otherSpecsEntry(kSideRight, kSpringCompressionRow), &captions.springCompression },
-        { otherSpecsEntry(kSideRight, kSpringAngleRow), &captions.springAngle },
-        { otherSpecsEntry(kSideRight, kWheelRateRow), &captions.wheelRate },
-        { otherSpecsEntry(kSideRight, kScrubRadiusRow), &captions.scrubRadius },
-        { otherSpecsEntry(kSideRight, kDynamicCamberRow), &captions.dynamicCamber },
+    const std::pair<OtherSpecsRow, const std::array<std::string, 2> *> results[] = {
+        { kSpringLengthRow, &captions.springLength },
+        { kSpringCompressionRow, &captions.springCompression },
+        { kSpringAngleRow, &captions.springAngle },
+        { kWheelRateRow, &captions.wheelRate },
+        { kScrubRadiusRow, &captions.scrubRadius },
+        { kDynamicCamberRow, &captions.dynamicCamber },
     };
-    for (const auto &[rightEntry, texts] : results) {
-        m_results[std::size_t(rightEntry)]->setText(qs((*texts)[0]));
-        m_results[std::size_t(mirrorEntry(rightEntry))]->setText(qs((*texts)[1]));
+    for (const auto &[row, texts] : results) {
+        m_results[Entry::otherSpec(kSideRight, row)]->setText(qs((*texts)[0]));
+        m_results[Entry::otherSpec(kSideLeft, row)]->setText(qs((*texts)[1]));
     }
     for (std::size_t index = 0; index < m_track.size(); ++index) {
         m_track[index]->setText(qs(captions.track[index]));
@@ -287,7 +294,7 @@ QString SpecGrid::rowCaption(int row) const
 QList<QLabel *> SpecGrid::displays() const
 {
     QList<QLabel *> result;
-    for (QLabel *label : m_results) {
+    for (QLabel *label : m_results.items()) {
         if (label) {
             result.append(label);
         }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/geometry/engine.h"
+#include "core/layout/entry.h"
 
 #include <QList>
 #include <QWidget>
@@ -27,7 +28,7 @@ public:
     explicit SpecGrid(QWidget *parent = nullptr);
 
     // Input box of an input entry 0..53; nullptr for result entries.
-    QLineEdit *box(int entry) const;
+    QLineEdit *box(Entry entry) const;
     // Displays, by object name: ResultN for a result-only entry N of the
     // Other Specs block, Track0-2 (right, total, left), KingPinAngle0-1 and
     // SpindleAngle0-1 (right, left).
@@ -42,7 +43,7 @@ public:
     void setMetric(bool metric);
 
 signals:
-    void inputCaptionClicked(int entry);
+    void inputCaptionClicked(tarvik::Entry entry);
     // line = the result's line in the result-names file (counted from 1)
     void resultClicked(int line);
     void armHeadingClicked();
@@ -54,8 +55,8 @@ private:
     QLabel *addResult(int line);
     QList<QLabel *> displays() const;
 
-    std::array<QLineEdit *, kEntryCount> m_boxes {};
-    std::array<QLabel *, kEntryCount> m_results {};
+    EntryArray<QLineEdit *> m_boxes;
+    EntryArray<QLabel *> m_results;
     std::array<ClickLabel *, 8> m_rowCaptions {};
     std::array<QLabel *, 3> m_track {};
     QLabel *m_howToMeasure = nullptr;
