@@ -2,7 +2,7 @@
 // (six pick-up points and two arm rows, right and left side) and the
 // "Other Specs" frame (spring, camber and wheel inputs with the result
 // displays between them, plus track, king-pin and spindle angle). Boxes and
-// result displays are reached by entry number; clicks on captions and
+// result displays are reached by their Entry; clicks on captions and
 // headings are reported as signals for the main window to act on.
 #pragma once
 
@@ -27,7 +27,8 @@ class SpecGrid : public QWidget
 public:
     explicit SpecGrid(QWidget *parent = nullptr);
 
-    // Input box of an input entry 0..53; nullptr for result entries.
+    // The input box of an entry; nullptr for a result-only entry and for dive
+    // and roll (the dive-and-roll panel holds those).
     QLineEdit *box(Entry entry) const;
     // Displays, by object name: ResultN for a result-only entry N of the
     // Other Specs block, Track0-2 (right, total, left), KingPinAngle0-1 and
