@@ -12,4 +12,15 @@ enum class EntryMode { XAndHeight = 0, LengthAndAngle = 1 };
 // English: lengths in inches, rates in lb/in; Metric: millimetres and N/mm.
 enum class Units { English = 0, Metric = 1 };
 
+// The units a stored number stands for (any but 0 is metric, as it always
+// was), and the number written for them.
+constexpr Units unitsFromStored(int stored)
+{
+    return stored != 0 ? Units::Metric : Units::English;
+}
+constexpr int storedUnits(Units units)
+{
+    return units == Units::Metric ? 1 : 0;
+}
+
 } // namespace tarvik

@@ -49,7 +49,7 @@ VehicleData LayoutState::vehicleData() const
     for (const int entry : inputWalk())
         data.record.set(entry, record.get(entry));
     data.suspensionType = suspensionType == SuspensionType::Strut ? 1 : 0;
-    data.unitsFlag = units == Units::Metric ? 1 : 0;
+    data.unitsFlag = storedUnits(units);
     data.comment = comment;
     return data;
 }
@@ -60,7 +60,7 @@ void LayoutState::takeVehicle(const VehicleData &data, const std::string &path)
     for (const int entry : inputWalk())
         record.set(entry, data.record.get(entry));
     suspensionType = data.suspensionType == 1 ? SuspensionType::Strut : SuspensionType::DoubleAArm;
-    units = data.unitsFlag != 0 ? Units::Metric : Units::English;
+    units = unitsFromStored(data.unitsFlag);
     comment = data.comment;
     currentFile = path;
     changed = false;

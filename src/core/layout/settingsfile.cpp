@@ -49,9 +49,9 @@ template <class Visitor> void visitRecords(Settings &s, Visitor &v)
         mode = stored == 1 ? EntryMode::LengthAndAngle : EntryMode::XAndHeight;
     };
     const auto units = [&v](Units &held) {
-        int stored = held == Units::Metric ? 1 : 0;
+        int stored = storedUnits(held);
         v.integer(stored);
-        held = stored != 0 ? Units::Metric : Units::English;
+        held = unitsFromStored(stored);
     };
     units(s.units);
     entryMode(s.entryMode);

@@ -25,7 +25,7 @@ TableOptions::TableOptions(const QString &configDir)
     // Anything but a clear "false" keeps the default: a damaged line does
     // not turn the colours off.
     m_heatMap = state.value(kHeatMapKey).toString() != QStringLiteral("false");
-    m_baselineUnits = state.value(kBaselineUnitsKey).toInt() != 0 ? Units::Metric : Units::English;
+    m_baselineUnits = unitsFromStored(state.value(kBaselineUnitsKey).toInt());
     m_exportFolder = state.value(kExportFolderKey).toString();
 }
 
@@ -48,7 +48,7 @@ void TableOptions::setHeatMap(bool on)
 void TableOptions::setBaselineUnits(Units units)
 {
     m_baselineUnits = units;
-    store(kBaselineUnitsKey, units == Units::Metric ? 1 : 0);
+    store(kBaselineUnitsKey, storedUnits(units));
 }
 
 void TableOptions::setExportFolder(const QString &folder)
